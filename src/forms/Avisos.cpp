@@ -1,0 +1,50 @@
+#include "forms/Avisos.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace forms {
+
+namespace {
+Avisos* instalado = nullptr;
+} // namespace
+
+void Avisos::beep()
+{
+    QApplication::beep();
+}
+
+Avisos::Respuesta Avisos::mensaje(QWidget* padre, const QString& texto, Botones botones, Icono icono)
+{
+    QMessageBox box(padre);
+    box.setWindowTitle(QStringLiteral("Tramavox"));
+    box.setText(texto);
+    switch (icono) {
+    case Icono::Ninguno: box.setIcon(QMessageBox::NoIcon); break;
+    case Icono::Critico: box.setIcon(QMessageBox::Critical); break;
+    case Icono::Aviso: box.setIcon(QMessageBox::Warning); break;
+    }
+    if (botones == Botones::SiNo) {
+        QPushButton* si = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        box.exec();
+        return box.clickedButton() == si ? Respuesta::Si : Respuesta::No;
+    }
+    box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    box.exec();
+    return Respuesta::Aceptar;
+}
+
+Avisos& Avisos::actual()
+{
+    static Avisos qt;
+    return instalado ? *instalado : qt;
+}
+
+void Avisos::instalar(Avisos* avisos)
+{
+    instalado = avisos;
+}
+
+} // namespace forms

@@ -1,0 +1,55 @@
+#pragma once
+// The few controls whose behaviour Qt's own widgets do not give as the
+// windows need it.
+
+#include <QFrame>
+#include <QLabel>
+#include <QSlider>
+
+namespace forms {
+
+// A black box with a sunken border; its children are placed from the inner
+// corner, inside the border, like the drawing coordinates.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    // Where a child's twips position is measured from.
+    QPoint origen() const { return contentsRect().topLeft(); }
+};
+
+// A label that reports a click (button released over it), as the trace
+// labels beside the drawing area do.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool pulsado_ = false;
+};
+
+// A slider that tells apart the user's moves from values set by the program:
+// `scrolled` comes once per user move (drag, click on the track, arrow keys,
+// Page Up/Down, wheel), with the value already at its new position, even when
+// the move leaves the value where it was; setValue raises nothing.
+class Slider : public QSlider {
+    Q_OBJECT
+public:
+    explicit Slider(QWidget* parent = nullptr);
+
+signals:
+    void scrolled();
+
+private:
+    void alMover(int accion);
+};
+
+} // namespace forms

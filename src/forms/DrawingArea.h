@@ -1,0 +1,34 @@
+#pragma once
+// The drawing area: a picture box showing the image its canvas holds.
+// Every repaint the window system asks for ends in one redraw by the window;
+// a paint that only shows a redraw the window has just made asks for none.
+
+#include "forms/Controls.h"
+#include "forms/ImageCanvas.h"
+
+#include <functional>
+
+namespace forms {
+
+class DrawingArea : public PictureBox {
+    Q_OBJECT
+public:
+    DrawingArea(int anchoTwips, int altoTwips, QWidget* parent = nullptr);
+
+    ImageCanvas& canvas();
+    // Shows what the canvas holds now; called after each redraw.
+    void presentar();
+    // Called when the window system needs the picture and none is fresh.
+    void alExponer(std::function<void()> redibujar) { redibujar_ = std::move(redibujar); }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    ImageCanvas canvas_;
+    std::function<void()> redibujar_;
+    bool fresco_ = false;
+    bool pintando_ = false;
+};
+
+} // namespace forms

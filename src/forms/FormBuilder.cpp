@@ -1,0 +1,271 @@
+#include "forms/FormBuilder.h"
+
+#include "forms/Controls.h"
+#include "forms/DrawingArea.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+
+constexpr double kPuntosAPixeles = 96.0 / 72.0; // the designs assume 96 dpi
+
+QString caraDisponible(const QString& cara)
+{
+    // Metric-compatible or nearest faces that Debian packages.
+    if (cara == QLatin1String("Arial") || cara == QLatin1String("MS Sans Serif"))
+        return QStringLiteral("Liberation Sans");
+    if (cara == QLatin1String("OCR-B 10 BT")) return QStringLiteral("Liberation Mono");
+    return cara;
+}
+
+void pintarColores(QWidget* w, const ControlDef& c, QPalette::ColorRole rolFondo,
+                   QPalette::ColorRole rolTinta)
+{
+    QPalette p = w->palette();
+    if (c.fondo) {
+        p.setColor(rolFondo, qColor(*c.fondo));
+        if (rolFondo == QPalette::Window) w->setAutoFillBackground(true);
+    }
+    if (c.tinta) p.setColor(rolTinta, qColor(*c.tinta));
+    w->setPalette(p);
+}
+
+QWidget* crearTexto(const ControlDef& c, QWidget* padre)
+{
+    if (c.tipo == Tipo::Texto) {
+        auto* e = new QLineEdit(c.texto, padre);
+        e->setAlignment(c.alineacion);
+        e->setReadOnly(c.soloLectura);
+        e->setCursorPosition(0);
+        pintarColores(e, c, QPalette::Base, QPalette::Text);
+        return e;
+    }
+    auto* e = new QTextEdit(padre);
+    e->setReadOnly(c.soloLectura || c.tipo == Tipo::TextoEnriquecido);
+    pintarColores(e, c, QPalette::Base, QPalette::Text);
+    if (c.tipo == Tipo::TextoMultilinea) {
+        e->setAcceptRichText(false);
+        e->setPlainText(c.texto);
+        e->selectAll();
+        e->setAlignment(c.alineacion);
+        e->setTextCursor(QTextCursor(e->document()));
+    } else {
+        e->setPlainText(c.texto);
+    }
+    return e;
+}
+
+QWidget* crearEtiqueta(const ControlDef& c, QWidget* padre)
+{
+    QLabel* l = c.tipo == Tipo::EtiquetaPulsable ? new ClickLabel(padre) : new QLabel(padre);
+    l->setText(c.texto);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(c.ajustar ? ((c.alineacion & Qt::AlignHorizontal_Mask) | Qt::AlignTop)
+                              : c.alineacion);
+    l->setWordWrap(c.ajustar);
+    pintarColores(l, c, QPalette::Window, QPalette::WindowText);
+    return l;
+}
+
+QWidget* crearDeslizador(const ControlDef& c, QWidget* padre)
+{
+    auto* s = new Slider(padre);
+    s->setRange(c.deslizador.minimo, c.deslizador.maximo);
+    s->setSingleStep(c.deslizador.pasoPequeno);
+    s->setPageStep(c.deslizador.pasoGrande);
+    s->setTickInterval(1);
+    s->setValue(c.deslizador.valor);
+    return s;
+}
+
+QWidget* crearWidget(const ControlDef& c, QWidget* padre)
+{
+    switch (c.tipo) {
+    case Tipo::Marco: {
+        auto* g = new QGroupBox(c.texto, padre);
+        g->setAutoFillBackground(true); // it covers the labels beneath it
+        return g;
+    }
+    case Tipo::Imagen: return new PictureBox(padre);
+    case Tipo::AreaDibujo: return new DrawingArea(c.twips.width(), c.twips.height(), padre);
+    case Tipo::Etiqueta:
+    case Tipo::EtiquetaPulsable: return crearEtiqueta(c, padre);
+    case Tipo::Texto:
+    case Tipo::TextoMultilinea:
+    case Tipo::TextoEnriquecido: return crearTexto(c, padre);
+    case Tipo::Boton: return new QPushButton(c.texto, padre);
+    case Tipo::Deslizador: return crearDeslizador(c, padre);
+    case Tipo::Combo: {
+        auto* cb = new QComboBox(padre);
+        cb->setEditable(true);
+        cb->setInsertPolicy(QComboBox::NoInsert);
+        cb->setEditText(c.texto);
+        return cb;
+    }
+    case Tipo::Opcion: {
+        auto* r = new QRadioButton(c.texto, padre);
+        r->setChecked(c.marcado);
+        return r;
+    }
+    case Tipo::BarraProgreso: {
+        auto* b = new QProgressBar(padre);
+        b->setRange(0, 100);
+        b->setValue(0);
+        b->setTextVisible(false);
+        return b;
+    }
+    case Tipo::Temporizador: break;
+    }
+    return nullptr;
+}
+
+QPoint origenDe(const QWidget* control)
+{
+    auto* caja = qobject_cast<const PictureBox*>(control->parentWidget());
+    return caja ? caja->origen() : QPoint();
+}
+
+// The available faces are a little wider than the designs' own: a one-line
+// caption that would not fit grows its label, away from its aligned edge and
+// never past its container, so that every caption stays whole.
+void ensancharParaTexto(QLabel* l)
+{
+    if (l->wordWrap()) return;
+    int falta = l->fontMetrics().horizontalAdvance(l->text()) + 1 - l->width();
+    if (falta <= 0) return;
+    const auto* caja = qobject_cast<const PictureBox*>(l->parentWidget());
+    const QRect dentro = caja ? caja->contentsRect() : l->parentWidget()->rect();
+    QRect g = l->geometry();
+    const bool derecha = (l->alignment() & Qt::AlignRight) != 0;
+    auto crecer = [&](bool haciaIzquierda) {
+        const int antes = g.width();
+        if (haciaIzquierda) g.setLeft(std::max(dentro.left(), g.left() - falta));
+        else g.setRight(std::min(dentro.right(), g.right() + falta));
+        falta -= g.width() - antes;
+    };
+    crecer(derecha);
+    if (falta > 0) crecer(!derecha);
+    l->setGeometry(g);
+}
+
+} // namespace
+
+QFont qFont(const Fuente& f)
+{
+    QFont q(caraDisponible(f.cara));
+    q.setStyleHint(f.cara == QLatin1String("OCR-B 10 BT") ? QFont::Monospace : QFont::SansSerif);
+    q.setPixelSize(qRound(f.puntos * kPuntosAPixeles));
+    q.setBold(f.negrita);
+    return q;
+}
+
+Controles FormBuilder::construir(const FormDef& def, QWidget* cliente, QMenuBar* barra)
+{
+    Controles hechos;
+    cliente->setFixedSize(aPixeles(def.ancho), aPixeles(def.alto));
+    cliente->setFont(qFont(fuenteVentana()));
+    for (const ControlDef& c : def.controles) {
+        QWidget* padre = c.contenedor.isEmpty() ? cliente : hechos.get<QWidget>(c.contenedor);
+        crear(c, padre, hechos);
+    }
+    if (barra) construirMenus(def, barra, hechos);
+    ordenarTabulacion(def, hechos);
+    return hechos;
+}
+
+QWidget* FormBuilder::crear(const ControlDef& c, QWidget* padre, Controles& hechos)
+{
+    const QString clave = claveControl(c.nombre, c.indice);
+    if (c.tipo == Tipo::Temporizador) {
+        auto* t = new QTimer(padre);
+        t->setObjectName(c.nombre);
+        t->setInterval(c.intervalo);
+        hechos.poner(clave, t);
+        return nullptr;
+    }
+    QWidget* w = crearWidget(c, padre);
+    w->setObjectName(c.nombre);
+    if (c.indice >= 0) w->setProperty("index", c.indice);
+    if (c.fuente) w->setFont(qFont(*c.fuente));
+
+    const QPoint origen = origenDe(w);
+    w->setGeometry(origen.x() + aPixeles(c.twips.x()), origen.y() + aPixeles(c.twips.y()),
+                   aPixeles(c.twips.width()), aPixeles(c.twips.height()));
+    if (qobject_cast<PictureBox*>(w)) w->setFocusPolicy(Qt::StrongFocus);
+    if (auto* l = qobject_cast<QLabel*>(w)) ensancharParaTexto(l);
+    // Labels lie on their container's surface, beneath every other control.
+    if (qobject_cast<QLabel*>(w)) w->lower();
+    hechos.poner(clave, w);
+    return w;
+}
+
+void FormBuilder::construirMenus(const FormDef& def, QMenuBar* barra, Controles& hechos)
+{
+    for (const MenuDef& m : def.menus) {
+        if (m.menu.isEmpty()) {
+            QMenu* menu = barra->addMenu(m.texto);
+            menu->setObjectName(m.nombre);
+            menu->menuAction()->setObjectName(m.nombre);
+            hechos.poner(m.nombre, menu);
+            continue;
+        }
+        QAction* item = hechos.get<QMenu>(m.menu)->addAction(m.texto);
+        item->setObjectName(m.nombre);
+        item->setCheckable(m.marcable);
+        item->setChecked(m.marcado);
+        hechos.poner(m.nombre, item);
+    }
+}
+
+void FormBuilder::ordenarTabulacion(const FormDef& def, Controles& hechos)
+{
+    std::vector<const ControlDef*> orden;
+    for (const ControlDef& c : def.controles) {
+        if (c.tab >= 0 && c.tipo != Tipo::Temporizador) orden.push_back(&c);
+    }
+    std::stable_sort(orden.begin(), orden.end(),
+                     [](const ControlDef* a, const ControlDef* b) { return a->tab < b->tab; });
+    QWidget* anterior = nullptr;
+    for (const ControlDef* c : orden) {
+        auto* w = hechos.get<QWidget>(c->nombre, c->indice);
+        if (w->focusPolicy() == Qt::NoFocus) continue; // labels and frames
+        if (anterior) QWidget::setTabOrder(anterior, w);
+        else hechos.primerFoco = w;
+        anterior = w;
+    }
+}
+
+void ponerTop(QWidget* control, int twips)
+{
+    control->move(control->x(), origenDe(control).y() + aPixeles(twips));
+}
+
+void ponerAlto(QWidget* control, int twips)
+{
+    control->resize(control->width(), aPixeles(twips));
+}
+
+void alElegir(QAction* item, QObject* contexto, std::function<void()> handler)
+{
+    QObject::connect(item, &QAction::triggered, contexto, [item, handler](bool marcado) {
+        if (item->isCheckable()) item->setChecked(!marcado);
+        handler();
+    });
+}
+
+} // namespace forms

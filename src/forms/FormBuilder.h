@@ -1,0 +1,64 @@
+#pragma once
+// Turns a window definition into widgets: every control at its twips
+// position (÷15 to pixels) with its caption, colours, font, z-order and tab
+// order, every menu item with its check mark, each with its design name as
+// objectName.
+
+#include "forms/FormDef.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QFont;
+class QMenuBar;
+class QWidget;
+
+namespace forms {
+
+// The built controls, found by name (and index, for control arrays).
+class Controles {
+public:
+    template <typename T>
+    T* get(const QString& nombre, int indice = -1) const
+    {
+        auto* o = qobject_cast<T*>(mapa_.value(claveControl(nombre, indice)));
+        Q_ASSERT_X(o, "Controles::get", qPrintable(nombre));
+        return o;
+    }
+    void poner(const QString& clave, QObject* o) { mapa_.insert(clave, o); }
+
+    // The control with the lowest tab index that can take the focus.
+    QWidget* primerFoco = nullptr;
+
+private:
+    QHash<QString, QObject*> mapa_;
+};
+
+QFont qFont(const Fuente& f);
+
+class FormBuilder {
+public:
+    // Builds the controls into `cliente`, which becomes the fixed-size client
+    // area, and the menus into `barra` (null for a window without menus).
+    static Controles construir(const FormDef& def, QWidget* cliente, QMenuBar* barra);
+
+private:
+    static QWidget* crear(const ControlDef& c, QWidget* padre, Controles& hechos);
+    static void construirMenus(const FormDef& def, QMenuBar* barra, Controles& hechos);
+    static void ordenarTabulacion(const FormDef& def, Controles& hechos);
+};
+
+// Moves a control to a new top, or gives it a new height, in twips of its
+// container (inside a picture box's border, as at build time).
+void ponerTop(QWidget* control, int twips);
+void ponerAlto(QWidget* control, int twips);
+
+// Runs `handler` when the user chooses the menu item. Qt flips a checkable
+// item's mark before telling; our handlers flip it themselves (label clicks
+// and batch switches call the same handlers), so the mark is put back first.
+void alElegir(QAction* item, QObject* contexto, std::function<void()> handler);
+
+} // namespace forms

@@ -1,0 +1,38 @@
+#include "forms/FormDef.h"
+
+#include <QtMath>
+
+namespace forms {
+
+int aPixeles(int twips)
+{
+    return qRound(static_cast<double>(twips) / kTwipsPorPixel);
+}
+
+int aTwips(int pixeles)
+{
+    return pixeles * kTwipsPorPixel;
+}
+
+Fuente fuenteVentana()
+{
+    return Fuente{QStringLiteral("MS Sans Serif"), 8.25, false};
+}
+
+ControlDef control(const QString& nombre, Tipo tipo, const QString& contenedor,
+                   int l, int t, int w, int h)
+{
+    ControlDef c;
+    c.nombre = nombre;
+    c.tipo = tipo;
+    c.contenedor = contenedor;
+    c.twips = QRect(l, t, w, h);
+    return c;
+}
+
+QString claveControl(const QString& nombre, int indice)
+{
+    return indice < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(indice);
+}
+
+} // namespace forms

@@ -1,0 +1,118 @@
+#pragma once
+// A window described as data: the window, its containers and its controls
+// with their design properties, positions in twips as the designs give them.
+// One builder (FormBuilder) turns a definition into widgets.
+
+#include "forms/Colour.h"
+
+#include <QRect>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace forms {
+
+constexpr int kTwipsPorPixel = 15;
+int aPixeles(int twips);
+int aTwips(int pixeles);
+
+enum class Tipo {
+    Marco,          // frame with a caption strip (covers the labels beneath it)
+    Imagen,         // picture box: black, sunken border, children inside the border
+    AreaDibujo,     // the picture box the plotter draws in
+    Etiqueta,
+    EtiquetaPulsable, // label that reacts to a click, with a hand pointer
+    Texto,          // single-line text box
+    TextoMultilinea,
+    Boton,
+    Deslizador,
+    Temporizador,
+    Combo,
+    Opcion,
+    BarraProgreso,
+    TextoEnriquecido,
+};
+
+struct Fuente {
+    QString cara;   // the face the design names ("Arial", "OCR-B 10 BT", ...)
+    double puntos = 8.25;
+    bool negrita = false;
+};
+
+// The platform's default dialog font, used by controls without a font entry.
+Fuente fuenteVentana();
+
+struct Deslizamiento {
+    int minimo = 1;
+    int maximo = 10;
+    int pasoPequeno = 1;
+    int pasoGrande = 5;
+    int valor = 1;
+};
+
+struct ControlDef {
+    QString nombre;
+    Tipo tipo = Tipo::Etiqueta;
+    QString contenedor; // empty: the window itself
+    QRect twips;        // Left, Top, Width, Height
+    QString texto;
+    int indice = -1;    // position in a control array, -1 for a single control
+    int tab = -1;
+    std::optional<Colour> fondo;
+    std::optional<Colour> tinta;
+    Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter;
+    bool ajustar = false;     // word wrap
+    bool soloLectura = false;
+    bool marcado = false;     // option button selected at load
+    std::optional<Fuente> fuente;
+    Deslizamiento deslizador;
+    int intervalo = 0;        // timer, in ms
+
+    // Fluent setters keep the design tables readable.
+    ControlDef& conTexto(const QString& t) { texto = t; return *this; }
+    ControlDef& enTab(int t) { tab = t; return *this; }
+    ControlDef& conFondo(Colour c) { fondo = c; return *this; }
+    ControlDef& conTinta(Colour c) { tinta = c; return *this; }
+    ControlDef& alineado(Qt::Alignment a) { alineacion = a | Qt::AlignVCenter; return *this; }
+    ControlDef& centrado() { return alineado(Qt::AlignHCenter); }
+    ControlDef& aLaDerecha() { return alineado(Qt::AlignRight); }
+    ControlDef& ajustado() { ajustar = true; return *this; }
+    ControlDef& deSoloLectura() { soloLectura = true; return *this; }
+    ControlDef& seleccionado() { marcado = true; return *this; }
+    ControlDef& conFuente(const QString& cara, double puntos, bool negrita)
+    {
+        fuente = Fuente{cara, puntos, negrita};
+        return *this;
+    }
+    ControlDef& conIndice(int i) { indice = i; return *this; }
+    ControlDef& conDeslizador(Deslizamiento d) { deslizador = d; return *this; }
+    ControlDef& conIntervalo(int ms) { intervalo = ms; return *this; }
+};
+
+ControlDef control(const QString& nombre, Tipo tipo, const QString& contenedor,
+                   int l, int t, int w, int h);
+
+struct MenuDef {
+    QString nombre;
+    QString texto;
+    QString menu;   // empty: a title of the menu bar
+    bool marcado = false;
+    bool marcable = false;
+};
+
+struct FormDef {
+    QString nombre;
+    QString titulo;
+    int ancho = 0;  // client area, twips
+    int alto = 0;
+    bool vistaPreviaTeclas = false;
+    std::vector<ControlDef> controles;
+    std::vector<MenuDef> menus;
+};
+
+// The key under which a control is found: its name, or name(index) for a
+// member of a control array.
+QString claveControl(const QString& nombre, int indice);
+
+} // namespace forms

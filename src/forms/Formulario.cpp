@@ -1,0 +1,40 @@
+#include "forms/Formulario.h"
+
+#include "forms/KeyPreview.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace forms {
+
+Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(def.nombre);
+    setWindowTitle(def.titulo);
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* cliente = new QWidget(this);
+    cliente->setObjectName(def.nombre + QStringLiteral("_cliente"));
+    setCentralWidget(cliente);
+    controles_ = FormBuilder::construir(def, cliente, def.menus.empty() ? nullptr : menuBar());
+    setFont(cliente->font());
+    if (controles_.primerFoco) controles_.primerFoco->setFocus();
+    // Fixed single border: the window keeps the size of its design.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (def.vistaPreviaTeclas)
+        vistaPrevia_ = new KeyPreview(this, [this](int codigo) { Form_KeyPress(codigo); });
+}
+
+void Formulario::closeEvent(QCloseEvent* e)
+{
+    int cancelar = 0;
+    Form_Unload(cancelar);
+    if (cancelar != 0) {
+        e->ignore();
+        return;
+    }
+    descargado_ = true;
+    e->accept();
+}
+
+} // namespace forms

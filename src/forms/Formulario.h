@@ -1,0 +1,77 @@
+#pragma once
+// The common ground of the program's windows: built from their definition,
+// loaded (Form_Load) once built, unloaded (Form_Unload, which may cancel)
+// when closed, after which the window is destroyed and the next show builds
+// it afresh from its design state.
+
+#include "forms/FormBuilder.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+namespace forms {
+
+class KeyPreview;
+
+class Formulario : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Formulario(const FormDef& def, QWidget* parent = nullptr);
+
+    bool descargado() const { return descargado_; }
+    // Runs the load handler; the holder calls it once, right after building.
+    void cargar() { Form_Load(); }
+
+protected:
+    virtual void Form_Load() {}
+    // Set cancelar to non-zero to keep the window open.
+    virtual void Form_Unload(int& cancelar) { (void)cancelar; }
+    // The window's key handler, when its design previews keys.
+    virtual void Form_KeyPress(int codigo) { (void)codigo; }
+
+    void closeEvent(QCloseEvent* e) override;
+
+    const Controles& ctl() const { return controles_; }
+    KeyPreview* vistaPrevia() const { return vistaPrevia_; }
+
+private:
+    Controles controles_;
+    KeyPreview* vistaPrevia_ = nullptr;
+    bool descargado_ = false;
+};
+
+// One program-wide reference to a window: the window is built and loaded on
+// first use, and again after it was closed; there is never more than one.
+template <typename W>
+class Referencia {
+public:
+    bool cargado() const { return w_ && !w_->descargado(); }
+    W* cargar()
+    {
+        if (!cargado()) {
+            w_ = new W();
+            w_->cargar();
+        }
+        return w_;
+    }
+    // Not modal, no owner: a hidden or unloaded window is shown (loading it
+    // first), a visible one is brought forward.
+    void mostrar()
+    {
+        W* w = cargar();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+    // Closing a window that was never loaded does nothing.
+    void cerrar()
+    {
+        if (cargado()) w_->close();
+    }
+    W* operator->() { return cargar(); }
+
+private:
+    QPointer<W> w_;
+};
+
+} // namespace forms

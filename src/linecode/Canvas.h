@@ -1,0 +1,41 @@
+#pragma once
+// The drawing operations the plotter needs from a picture box: clear, lines
+// in twips with a pen that stays where the last line ended, and the box's
+// outer size. The window draws into an image; tests record the lines.
+
+#include <cstdint>
+
+namespace linecode {
+
+// A colour as the program writes it: &H00BBGGRR (red in the low byte).
+using Colour = std::uint32_t;
+
+struct Punto {
+    float x = 0;
+    float y = 0;
+    friend bool operator==(Punto a, Punto b) { return a.x == b.x && a.y == b.y; }
+};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // Fills the area with its background; the pen goes to (0, 0).
+    void clear();
+    // A line between two points; the pen is left at the end point.
+    void line(Punto desde, Punto hasta, Colour colour);
+    // A line from the pen to a point; the pen is left there.
+    void lineTo(Punto hasta, Colour colour);
+
+    virtual int outerWidth() const = 0;
+    virtual int outerHeight() const = 0;
+
+protected:
+    virtual void fill() = 0;
+    virtual void drawSegment(Punto desde, Punto hasta, Colour colour) = 0;
+
+private:
+    Punto pen_;
+};
+
+} // namespace linecode

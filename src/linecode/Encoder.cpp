@@ -1,0 +1,103 @@
+#include "linecode/Encoder.h"
+
+namespace linecode {
+
+namespace {
+
+int valorHex(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::optional<std::string> binario(const std::string& numero)
+{
+    if (numero.empty() || numero.size() > 4) return std::nullopt;
+    unsigned valor = 0;
+    for (char c : numero) {
+        const int d = valorHex(c);
+        if (d < 0) return std::nullopt;
+        valor = valor * 16 + static_cast<unsigned>(d);
+    }
+    std::string bits(kBits, '0');
+    for (int i = kBits - 1; i >= 0; --i, valor >>= 1)
+        bits[i] = static_cast<char>('0' + (valor & 1u));
+    return bits;
+}
+
+std::string simbolosHdb3(const std::string& binario)
+{
+    std::string salida;
+    salida.reserve(binario.size() * kHdb3Copies);
+    int paridad = 0; // marks taken in since the last substitution, mod 2
+    for (int copia = 0; copia < kHdb3Copies; ++copia) {
+        for (char c : binario) {
+            salida.push_back(c);
+            if (c == '1') paridad ^= 1;
+            const auto n = salida.size();
+            if (n >= 4 && salida.compare(n - 4, 4, "0000") == 0) {
+                // An even count since the last V needs a B pulse so that the
+                // next V has the opposite sign to the previous one.
+                salida.replace(n - 4, 4, paridad == 0 ? "B00V" : "000V");
+                paridad = 0;
+            }
+        }
+    }
+    return salida;
+}
+
+int digitoBit(const std::string& binario, int bit)
+{
+    return binario[static_cast<std::size_t>(bit % kBits)] - '0';
+}
+
+int nivelReloj(int paso)
+{
+    return primeraMitad(paso) ? 1 : 0;
+}
+
+int nivelNrz(const std::string& binario, int bit)
+{
+    return digitoBit(binario, bit);
+}
+
+int nivelRz(const std::string& binario, int paso)
+{
+    return primeraMitad(paso) ? digitoBit(binario, paso / 2) : 0;
+}
+
+int NivelesAmi::siguiente()
+{
+    const int paso = paso_++;
+    if (!primeraMitad(paso)) return 0;
+    const int d = digitoBit(binario_, paso / 2);
+    const int nivel = d * polaridad_;
+    if (d == 1) polaridad_ = -polaridad_;
+    return nivel;
+}
+
+int NivelesHdb3::siguiente()
+{
+    const int paso = paso_++;
+    const auto bit = static_cast<std::size_t>(paso / 2);
+    char s = bit < simbolos_.size() ? simbolos_[bit] : '0';
+    bool violacion = false;
+    if (s == 'B') s = '1';
+    if (s == 'V') {
+        // Flipped before the first half (the V copies the previous pulse's
+        // sign) and again in the second half (the next pulse opposes the V).
+        s = '1';
+        polaridad_ = -polaridad_;
+        violacion = true;
+    }
+    if (!primeraMitad(paso)) return 0;
+    const int nivel = (s == '1' ? 1 : 0) * polaridad_;
+    if (s == '1' && !violacion) polaridad_ = -polaridad_;
+    return nivel;
+}
+
+} // namespace linecode

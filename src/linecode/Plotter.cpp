@@ -1,0 +1,119 @@
+#include "linecode/Plotter.h"
+
+#include "linecode/Encoder.h"
+
+namespace linecode {
+
+namespace {
+
+float fy(const Geometria& g, int nivel)
+{
+    return static_cast<float>(g.base - nivel * g.amp);
+}
+
+// The label sits halfway up the trace's high level.
+int topeEtiqueta(const Geometria& g)
+{
+    return g.base - g.amp / 2;
+}
+
+void pintarRejilla(Canvas& canvas, int t)
+{
+    const int w = canvas.outerWidth();
+    const auto h = static_cast<float>(canvas.outerHeight());
+    for (int x = 2 * t; x <= w; x += 2 * t) {
+        const int frontera = x / (2 * t);
+        const Colour c = frontera % 4 == 0 ? colores::kRejillaDigito : colores::kRejilla;
+        const auto fx = static_cast<float>(x);
+        canvas.line({fx, 0}, {fx, h}, c);
+    }
+}
+
+// The traces run to W + 2T so that they always reach the right edge; the
+// canvas clips what lies beyond.
+int limite(const Canvas& canvas, int t)
+{
+    return canvas.outerWidth() + 2 * t;
+}
+
+void pintarReloj(Canvas& canvas, const Geometria& g, int t)
+{
+    const Punto inicio{0, fy(g, 1)};
+    canvas.line(inicio, inicio, colores::kReloj);
+    int c = 1;
+    for (int x = t; x <= limite(canvas, t); x += t) {
+        const auto fx = static_cast<float>(x);
+        canvas.lineTo({fx, fy(g, c)}, colores::kReloj);
+        c = (c + 1) & 1;
+        canvas.lineTo({fx, fy(g, c)}, colores::kReloj);
+    }
+}
+
+void pintarNrz(Canvas& canvas, const Geometria& g, int t, const std::string& bin)
+{
+    const Punto inicio{0, fy(g, digitoBit(bin, 0))};
+    canvas.line(inicio, inicio, colores::kNrz);
+    for (int x = 0; x <= limite(canvas, t); x += 2 * t) {
+        const float y = fy(g, nivelNrz(bin, x / (2 * t)));
+        canvas.lineTo({static_cast<float>(x), y}, colores::kNrz);
+        canvas.lineTo({static_cast<float>(x + 2 * t), y}, colores::kNrz);
+    }
+}
+
+// RZ, AMI and HDB3 are drawn in half-bit steps; nivel(j) gives step j's level
+// and is called once per step, in order.
+template <typename Nivel>
+void pintarMedios(Canvas& canvas, const Geometria& g, int t, float yInicial,
+                  Colour colour, Nivel nivel)
+{
+    const Punto inicio{0, yInicial};
+    canvas.line(inicio, inicio, colour);
+    for (int x = 0, paso = 0; x <= limite(canvas, t); x += t, ++paso) {
+        const float y = fy(g, nivel(paso));
+        canvas.lineTo({static_cast<float>(x), y}, colour);
+        canvas.lineTo({static_cast<float>(x + t), y}, colour);
+    }
+}
+
+} // namespace
+
+std::optional<Dibujo> pintar(Canvas& canvas, const EstadoPantalla& estado,
+                             const Visibles& visibles, const std::string& numero)
+{
+    auto bin = binario(numero);
+    if (!bin) return std::nullopt;
+
+    const int t = estado.semiperiodo;
+    const auto& g = estado.trazas;
+    Dibujo d;
+    d.binario = *bin;
+
+    canvas.clear();
+    pintarRejilla(canvas, t);
+    if (visibles[Reloj]) pintarReloj(canvas, g[Reloj], t);
+    if (visibles[Nrz]) pintarNrz(canvas, g[Nrz], t, d.binario);
+    const int d0 = digitoBit(d.binario, 0);
+    if (visibles[Rz]) {
+        pintarMedios(canvas, g[Rz], t, fy(g[Rz], d0), colores::kRz,
+                     [&](int paso) { return nivelRz(d.binario, paso); });
+    }
+    if (visibles[Ami]) {
+        NivelesAmi ami(d.binario);
+        pintarMedios(canvas, g[Ami], t, fy(g[Ami], d0), colores::kAmi,
+                     [&](int) { return ami.siguiente(); });
+    }
+    if (visibles[Hdb3]) {
+        d.hdb3 = simbolosHdb3(d.binario);
+        NivelesHdb3 hdb3(*d.hdb3);
+        // This pen starts on the baseline whatever the first symbol, so a
+        // leading pulse shows its rising edge at x = 0.
+        pintarMedios(canvas, g[Hdb3], t, fy(g[Hdb3], 0), colores::kHdb3,
+                     [&](int) { return hdb3.siguiente(); });
+    }
+    for (int i = 0; i < kTrazas; ++i) {
+        if (visibles[i]) d.etiquetas[i] = topeEtiqueta(g[i]);
+    }
+    return d;
+}
+
+} // namespace linecode

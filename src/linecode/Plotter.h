@@ -1,0 +1,56 @@
+#pragma once
+// The waveform plotter: one call redraws the whole drawing area from the
+// display state, the number and the set of traces switched on. It keeps
+// nothing between calls, so the same inputs always give the same picture.
+
+#include "linecode/Canvas.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace linecode {
+
+enum Traza { Reloj, Nrz, Rz, Ami, Hdb3, kTrazas };
+
+namespace colores {
+constexpr Colour kReloj = 0x00FFFF80;
+constexpr Colour kNrz = 0x000000FF;
+constexpr Colour kRz = 0x0000FFFF;
+constexpr Colour kAmi = 0x0000FF00;
+constexpr Colour kHdb3 = 0x000080FF;
+constexpr Colour kRejilla = 0x00C00000;
+// Every fourth bit boundary separates two hexadecimal digits.
+constexpr Colour kRejillaDigito = 0x00FFC0C0;
+constexpr std::array<Colour, kTrazas> kTrazas = {kReloj, kNrz, kRz, kAmi, kHdb3};
+} // namespace colores
+
+// Where a trace lies: a level L is drawn at y = base - L * amp (twips, y down).
+struct Geometria {
+    int base;
+    std::int16_t amp;
+};
+
+struct EstadoPantalla {
+    int semiperiodo = 240; // T: half a bit, in twips
+    std::array<Geometria, kTrazas> trazas{{
+        {200, 200}, {700, 200}, {1200, 200}, {1700, 200}, {2200, 200},
+    }};
+};
+
+using Visibles = std::array<bool, kTrazas>;
+
+// What a redraw hands back to the window besides the picture.
+struct Dibujo {
+    std::string binario;
+    std::optional<std::string> hdb3;                  // only when HDB3 was drawn
+    std::array<std::optional<int>, kTrazas> etiquetas; // new label tops of the drawn traces
+};
+
+// Clears the canvas and draws the grid and every visible trace. A number with
+// no binary form draws nothing and gives no result.
+std::optional<Dibujo> pintar(Canvas& canvas, const EstadoPantalla& estado,
+                             const Visibles& visibles, const std::string& numero);
+
+} // namespace linecode

@@ -1,0 +1,10 @@
+#include "mainwindow/inicio.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    inicio::Main();
+    return app.exec();
+}

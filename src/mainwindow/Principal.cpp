@@ -1,0 +1,193 @@
+#include "mainwindow/Principal.h"
+
+#include "forms/Avisos.h"
+#include "forms/Controls.h"
+#include "forms/DrawingArea.h"
+#include "forms/PrincipalForm.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace linecode;
+
+namespace {
+
+constexpr int kTwipsPorPasoDeslizador = 40;
+const QString kNumeroInicial = QStringLiteral("0000");
+
+// The character a typed key adds to the number, or none. Each range is
+// strict on both sides; small letters become capitals.
+std::optional<QChar> digitoTecleado(int k)
+{
+    if (k > 47 && k < 58) return QChar(k);
+    if (k > 96 && k < 103) return QChar(k - 32);
+    if (k > 64 && k < 71) return QChar(k);
+    return std::nullopt;
+}
+
+void colorear(QLabel* etiqueta, forms::Colour colour)
+{
+    QPalette p = etiqueta->palette();
+    p.setColor(QPalette::WindowText, forms::qColor(colour));
+    etiqueta->setPalette(p);
+}
+
+} // namespace
+
+Principal::Principal() : Formulario(forms::principalForm())
+{
+    const auto& c = ctl();
+    Pantalla = c.get<forms::DrawingArea>("Pantalla");
+    numero = c.get<QLineEdit>("número");
+    binario = c.get<QLineEdit>("binario");
+    Text1 = c.get<QLineEdit>("Text1");
+    periodo = c.get<forms::Slider>("periodo");
+    Num_persiana = c.get<QGroupBox>("Num_persiana");
+    Timer1 = c.get<QTimer>("Timer1");
+    menuTraza = {c.get<QAction>("reloj"), c.get<QAction>("VisuNrz"), c.get<QAction>("VisuRz"),
+                 c.get<QAction>("VisuAmi"), c.get<QAction>("VisuHdb")};
+    etiquetaTraza = {c.get<QLabel>("eticlk"), c.get<QLabel>("etinrz"), c.get<QLabel>("etirz"),
+                     c.get<QLabel>("etiami"), c.get<QLabel>("etihdb")};
+    conectar();
+}
+
+void Principal::conectar()
+{
+    const auto& c = ctl();
+    Pantalla->alExponer([this] { Form_Paint(); });
+    connect(Timer1, &QTimer::timeout, this, &Principal::Timer1_Timer);
+    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &Principal::Reset_Click);
+    connect(periodo, &forms::Slider::scrolled, this, &Principal::periodo_Scroll);
+
+    const std::array<void (Principal::*)(), kTrazas> toggles = {
+        &Principal::reloj_Click, &Principal::VisuNrz_Click, &Principal::VisuRz_Click,
+        &Principal::VisuAmi_Click, &Principal::VisuHdb_Click};
+    for (int i = 0; i < kTrazas; ++i) {
+        const auto toggle = toggles[i];
+        forms::alElegir(menuTraza[i], this, [this, toggle] { (this->*toggle)(); });
+        // Clicking a trace's label is choosing its menu item.
+        connect(static_cast<forms::ClickLabel*>(etiquetaTraza[i]), &forms::ClickLabel::clicked, this, toggle);
+    }
+    forms::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
+    forms::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
+}
+
+void Principal::Form_Load()
+{
+    estado_ = EstadoPantalla{};
+    periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
+    numero->setText(kNumeroInicial);
+    NoPintar = false;
+    // The design has the timer running from load: one more redraw shortly
+    // after start, once the window has settled on screen.
+    Timer1->start();
+}
+
+void Principal::Form_Paint()
+{
+    ActPant();
+}
+
+void Principal::Timer1_Timer()
+{
+    ActPant();
+    Timer1->stop();
+}
+
+void Principal::Form_Unload(int& cancelar)
+{
+    (void)cancelar; // closing the main window is never refused
+}
+
+void Principal::ActPant()
+{
+    if (NoPintar) return;
+    Visibles visibles{};
+    for (int i = 0; i < kTrazas; ++i) visibles[i] = menuTraza[i]->isChecked();
+
+    const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles, numero->text().toStdString());
+    if (!dibujo) return;
+
+    binario->setText(QString::fromStdString(dibujo->binario));
+    binario->setCursorPosition(0);
+    if (dibujo->hdb3) {
+        Text1->setText(QString::fromStdString(*dibujo->hdb3));
+        Text1->setCursorPosition(0);
+    }
+    for (int i = 0; i < kTrazas; ++i) {
+        if (dibujo->etiquetas[i]) forms::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
+    }
+    Pantalla->presentar();
+    emit pintado();
+}
+
+void Principal::Form_KeyPress(int codigo)
+{
+    const auto digito = digitoTecleado(codigo);
+    if (!digito) {
+        forms::Avisos::actual().beep();
+        return;
+    }
+    // Like a pocket calculator: the digits scroll in from the right.
+    numero->setText(numero->text().right(3) + *digito);
+    ActPant();
+}
+
+void Principal::Reset_Click()
+{
+    numero->setText(kNumeroInicial);
+    ActPant();
+}
+
+void Principal::alternar(Traza traza)
+{
+    QAction* item = menuTraza[traza];
+    item->setChecked(!item->isChecked());
+    colorear(etiquetaTraza[traza],
+             item->isChecked() ? forms::kColoresEtiqueta[traza] : forms::kEtiquetaOculta);
+    ActPant();
+}
+
+void Principal::reloj_Click() { alternar(Reloj); }
+void Principal::VisuNrz_Click() { alternar(Nrz); }
+void Principal::VisuRz_Click() { alternar(Rz); }
+void Principal::VisuAmi_Click() { alternar(Ami); }
+void Principal::VisuHdb_Click() { alternar(Hdb3); }
+
+void Principal::tos(bool ver_cod, bool ver_clk)
+{
+    // Set each mark to the opposite and toggle it back, so that the labels
+    // get their colours from the toggles; the toggles' redraws are held back.
+    NoPintar = true;
+    menuTraza[Reloj]->setChecked(!ver_clk);
+    reloj_Click();
+    const std::array<void (Principal::*)(), 4> codigos = {
+        &Principal::VisuNrz_Click, &Principal::VisuRz_Click, &Principal::VisuAmi_Click,
+        &Principal::VisuHdb_Click};
+    for (int i = 0; i < 4; ++i) {
+        menuTraza[Nrz + i]->setChecked(!ver_cod);
+        (this->*codigos[i])();
+    }
+    NoPintar = false;
+    ActPant();
+}
+
+void Principal::todos_Click()
+{
+    tos(true, true);
+}
+
+void Principal::ocultar_Click()
+{
+    tos(false, false);
+}
+
+void Principal::periodo_Scroll()
+{
+    estado_.semiperiodo = periodo->value() * kTwipsPorPasoDeslizador;
+    ActPant();
+}

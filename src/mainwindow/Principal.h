@@ -1,0 +1,75 @@
+#pragma once
+// The main window "principal": the number, its binary and HDB3 forms, the
+// drawing area with the five traces, the period slider and the menus.
+
+#include "forms/Formulario.h"
+#include "linecode/Plotter.h"
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace forms {
+class DrawingArea;
+class Slider;
+} // namespace forms
+
+// Program-wide: while true, ActPant draws nothing. Set around batches of
+// trace switches so that a batch ends in a single redraw.
+inline bool NoPintar = false;
+
+class Principal : public forms::Formulario {
+    Q_OBJECT
+public:
+    Principal();
+
+    // Redraws the whole drawing area from the state; the one place that draws.
+    void ActPant();
+
+    // Trace switches (the exercise window uses them too).
+    void tos(bool ver_cod, bool ver_clk);
+    void todos_Click();
+    void VisuNrz_Click();
+    void VisuRz_Click();
+    void VisuAmi_Click();
+    void VisuHdb_Click();
+
+    // Reads the slider and redraws at its bit period.
+    void periodo_Scroll();
+
+    int semiperiodo() const { return estado_.semiperiodo; }
+
+signals:
+    // After every redraw that drew (not when NoPintar held it back).
+    void pintado();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancelar) override;
+    void Form_KeyPress(int codigo) override;
+
+private:
+    void Form_Paint();
+    void Timer1_Timer();
+    void Reset_Click();
+    void reloj_Click();
+    void ocultar_Click();
+    void alternar(linecode::Traza traza);
+    void conectar();
+
+    linecode::EstadoPantalla estado_;
+
+    forms::DrawingArea* Pantalla;
+    QLineEdit* numero;
+    QLineEdit* binario;
+    QLineEdit* Text1;
+    forms::Slider* periodo;
+    QGroupBox* Num_persiana;
+    QTimer* Timer1;
+    std::array<QAction*, linecode::kTrazas> menuTraza{};
+    std::array<QLabel*, linecode::kTrazas> etiquetaTraza{};
+};

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need,
+# but only those that are missing, so a second run costs nothing.
+# Sourced by run.sh and test.sh.
+
+TRAMAVOX_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libbenchmark-dev
+  fonts-liberation2 fonts-dejavu-core
+)
+
+tramavox_install_missing() {
+  local missing=() pkg
+  for pkg in "${TRAMAVOX_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
+      || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo=(sudo)
+    else
+      echo "Faltan paquetes (${missing[*]}) y no hay permisos para instalarlos." >&2
+      return 1
+    fi
+  fi
+  echo "Instalando: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q || return 1
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds one build folder.
+tramavox_build() {
+  local dir=$1; shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || return 1
+  fi
+  cmake --build "$dir" --parallel "$(nproc)"
+}
