@@ -6,7 +6,6 @@
 #include "linecode/Canvas.h"
 
 #include <QImage>
-#include <QPainter>
 
 namespace forms {
 
@@ -36,6 +35,10 @@ private:
     QRgb fondo_;
     qreal escala_ = 1.0; // device pixels per twip
     QImage imagen_;
+    // Taken once per redraw (after the clear has detached the image) so that
+    // each line costs no more than its pixels.
+    uchar* bits_ = nullptr;
+    qsizetype bytesPorLinea_ = 0;
 };
 
 } // namespace forms

@@ -1,0 +1,83 @@
+// The cost of one full redraw of the drawing area, against the floor of
+// clearing the same image. Run with QT_QPA_PLATFORM=offscreen.
+
+#include "forms/DrawingArea.h"
+#include "forms/ImageCanvas.h"
+#include "linecode/Plotter.h"
+#include "mainwindow/Principal.h"
+#include "mainwindow/inicio.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSlider>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr linecode::Visibles kTodas{true, true, true, true, true};
+
+// The window's inner drawing area: 8775 x 2535 twips less a 2-pixel border.
+forms::ImageCanvas canvasDeVentana()
+{
+    forms::ImageCanvas c(8775, 2535, 0);
+    c.redimensionar(QSize(581, 165), 1.0);
+    return c;
+}
+
+void BM_Borrado(benchmark::State& state)
+{
+    auto canvas = canvasDeVentana();
+    for (auto _ : state) {
+        canvas.clear();
+        benchmark::DoNotOptimize(canvas.imagen().constBits());
+    }
+}
+BENCHMARK(BM_Borrado);
+
+void BM_Pintar(benchmark::State& state)
+{
+    auto canvas = canvasDeVentana();
+    linecode::EstadoPantalla estado;
+    estado.semiperiodo = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        auto d = linecode::pintar(canvas, estado, kTodas, "8421");
+        benchmark::DoNotOptimize(d);
+    }
+}
+BENCHMARK(BM_Pintar)->Arg(40)->Arg(240);
+
+void BM_SoloRejilla(benchmark::State& state)
+{
+    auto canvas = canvasDeVentana();
+    linecode::EstadoPantalla estado;
+    estado.semiperiodo = 40;
+    for (auto _ : state) benchmark::DoNotOptimize(linecode::pintar(canvas, estado, {}, "8421"));
+}
+BENCHMARK(BM_SoloRejilla);
+
+// The window's own ActPant: the plotter plus the binary and HDB3 texts and
+// the labels.
+void BM_ActPant(benchmark::State& state)
+{
+    inicio::Main();
+    Principal* p = inicio::principal().cargar();
+    p->findChild<QLineEdit*>("número")->setText("8421");
+    p->findChild<QSlider*>("periodo")->setValue(static_cast<int>(state.range(0)) / 40);
+    p->periodo_Scroll();
+    for (auto _ : state) p->ActPant();
+    p->close();
+}
+BENCHMARK(BM_ActPant)->Arg(40)->Arg(240);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,224 @@
+#include "linecode/Encoder.h"
+
+#include <QTest>
+
+#include <vector>
+
+using namespace linecode;
+
+namespace {
+
+std::string repetir(const std::string& s, int veces)
+{
+    std::string r;
+    for (int i = 0; i < veces; ++i) r += s;
+    return r;
+}
+
+// The first-half levels of bits 0..n-1 of a walker.
+template <typename Walker>
+std::vector<int> primerasMitades(Walker&& w, int bits)
+{
+    std::vector<int> r;
+    for (int b = 0; b < bits; ++b) {
+        r.push_back(w.siguiente());
+        if (w.siguiente() != 0) r.push_back(99); // second halves must return to zero
+    }
+    return r;
+}
+
+QString texto(const std::vector<int>& v)
+{
+    QStringList l;
+    for (int x : v) l << QString::number(x);
+    return l.join(' ');
+}
+
+} // namespace
+
+class TestEncoder : public QObject {
+    Q_OBJECT
+private slots:
+    void binario_data();
+    void binario();
+    void rechazaTextoNoHexadecimal_data();
+    void rechazaTextoNoHexadecimal();
+    void hdb3_data();
+    void hdb3();
+    void hdb3CumpleSusReglasParaTodoNumero();
+    void amiSigueLaPolaridadAlRepetirLaPalabra_data();
+    void amiSigueLaPolaridadAlRepetirLaPalabra();
+    void hdb3Niveles_data();
+    void hdb3Niveles();
+    void relojNrzRz();
+    void hdb3MasAllaDeLaCadenaEsCero();
+};
+
+void TestEncoder::binario_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("bits");
+    QTest::newRow("0000") << "0000" << "0000000000000000";
+    QTest::newRow("00A5") << "00A5" << "0000000010100101";
+    QTest::newRow("lower case") << "00a5" << "0000000010100101";
+    QTest::newRow("FFFF") << "FFFF" << "1111111111111111";
+    QTest::newRow("leading 8") << "8421" << "1000010000100001";
+    QTest::newRow("leading C") << "C000" << "1100000000000000";
+    QTest::newRow("one digit") << "F" << "0000000000001111";
+}
+
+void TestEncoder::binario()
+{
+    QFETCH(QString, numero);
+    QFETCH(QString, bits);
+    const auto r = linecode::binario(numero.toStdString());
+    QVERIFY(r.has_value());
+    QCOMPARE(QString::fromStdString(*r), bits);
+}
+
+void TestEncoder::rechazaTextoNoHexadecimal_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::newRow("empty") << "";
+    QTest::newRow("G") << "00G0";
+    QTest::newRow("space") << " 123";
+    QTest::newRow("five digits") << "12345";
+    QTest::newRow("sign") << "-1";
+    QTest::newRow("accent") << "00\u00e9";
+}
+
+void TestEncoder::rechazaTextoNoHexadecimal()
+{
+    QFETCH(QString, numero);
+    QVERIFY(!linecode::binario(numero.toStdString()).has_value());
+}
+
+void TestEncoder::hdb3_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("inicio");
+    QTest::newRow("0000") << "0000" << QString::fromStdString(repetir("B00V", 32));
+    QTest::newRow("00A5") << "00A5" << "B00VB00V10100101B00VB00V10100101";
+    QTest::newRow("mark before first run") << "1000" << "0001000VB00VB00V";
+    QTest::newRow("run spans word copies") << "0001" << "B00VB00VB00V0001000VB00VB00V0001000V";
+    QTest::newRow("parity after B/V") << "8421" << "1000V1000V1000V11B00V";
+    QTest::newRow("FFFF") << "FFFF" << QString::fromStdString(repetir("1", 128));
+}
+
+void TestEncoder::hdb3()
+{
+    QFETCH(QString, numero);
+    QFETCH(QString, inicio);
+    const auto s = simbolosHdb3(*linecode::binario(numero.toStdString()));
+    QCOMPARE(int(s.size()), kHdb3Symbols);
+    QCOMPARE(QString::fromStdString(s).left(inicio.size()), inicio);
+}
+
+// The code's own promises, checked over every number: the substitutions undo
+// to the eight-fold word, no more than three zero bits in a row after the
+// first pulse, a V repeats the sign of the pulse before it, successive Vs
+// alternate, and every other pulse opposes the one before it.
+void TestEncoder::hdb3CumpleSusReglasParaTodoNumero()
+{
+    char numero[5];
+    for (int n = 0; n < 65536; ++n) {
+        std::snprintf(numero, sizeof numero, "%04X", n);
+        const std::string bin = *linecode::binario(numero);
+        const std::string s = simbolosHdb3(bin);
+        std::string deshecho = s;
+        for (char& c : deshecho) if (c == 'B' || c == 'V') c = '0';
+        if (deshecho != repetir(bin, kHdb3Copies)) QFAIL(numero);
+
+        NivelesHdb3 niveles(s);
+        int anterior = 0, ultimaV = 0, ceros = 0;
+        for (int k = 0; k < kHdb3Symbols; ++k) {
+            const int nivel = niveles.siguiente();
+            niveles.siguiente();
+            if (nivel == 0) {
+                if (anterior != 0 && ++ceros > 3) QFAIL(numero);
+                continue;
+            }
+            ceros = 0;
+            if (s[k] == 'V') {
+                if (anterior != 0 && nivel != anterior) QFAIL(numero);
+                if (ultimaV != 0 && nivel == ultimaV) QFAIL(numero);
+                ultimaV = nivel;
+            } else if (anterior != 0 && nivel == anterior) {
+                QFAIL(numero);
+            }
+            anterior = nivel;
+        }
+    }
+}
+
+void TestEncoder::amiSigueLaPolaridadAlRepetirLaPalabra_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<int>("bit");
+    QTest::addColumn<int>("nivel");
+    QTest::newRow("8000 bit 0") << "8000" << 0 << 1;
+    QTest::newRow("8000 bit 16") << "8000" << 16 << -1;
+    QTest::newRow("8000 bit 32") << "8000" << 32 << 1;
+    QTest::newRow("0001 bit 15") << "0001" << 15 << 1;
+    QTest::newRow("0001 bit 31") << "0001" << 31 << -1;
+    QTest::newRow("0007 bit 29") << "0007" << 29 << -1; // 3 marks per word: 4th mark
+    QTest::newRow("FFFF bit 17") << "FFFF" << 17 << -1;
+}
+
+void TestEncoder::amiSigueLaPolaridadAlRepetirLaPalabra()
+{
+    QFETCH(QString, numero);
+    QFETCH(int, bit);
+    QFETCH(int, nivel);
+    const std::string bin = *linecode::binario(numero.toStdString());
+    NivelesAmi ami(bin);
+    const auto niveles = primerasMitades(ami, bit + 1);
+    QCOMPARE(niveles.back(), nivel);
+}
+
+void TestEncoder::hdb3Niveles_data()
+{
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("niveles");
+    QTest::newRow("0000") << "0000" << "1 0 0 1 -1 0 0 -1 1 0 0 1";
+    QTest::newRow("8421") << "8421" << "1 0 0 0 1 -1 0 0 0 -1 1 0 0 0 1 -1 1";
+    QTest::newRow("FFFF") << "FFFF" << "1 -1 1 -1 1 -1";
+    QTest::newRow("1000") << "1000" << "0 0 0 1 0 0 0 1 -1 0 0 -1";
+}
+
+void TestEncoder::hdb3Niveles()
+{
+    QFETCH(QString, numero);
+    QFETCH(QString, niveles);
+    const std::string s = simbolosHdb3(*linecode::binario(numero.toStdString()));
+    NivelesHdb3 walker(s);
+    const int bits = int(niveles.split(' ').size());
+    QCOMPARE(texto(primerasMitades(walker, bits)), niveles);
+}
+
+void TestEncoder::relojNrzRz()
+{
+    const std::string bin = "1010000000000001";
+    QCOMPARE(nivelReloj(0), 1);
+    QCOMPARE(nivelReloj(1), 0);
+    QCOMPARE(nivelNrz(bin, 0), 1);
+    QCOMPARE(nivelNrz(bin, 1), 0);
+    QCOMPARE(nivelNrz(bin, 16), 1); // the word repeats
+    QCOMPARE(nivelNrz(bin, 31), 1);
+    QCOMPARE(nivelRz(bin, 0), 1);
+    QCOMPARE(nivelRz(bin, 1), 0); // returns to zero in the second half
+    QCOMPARE(nivelRz(bin, 4), 1);
+    QCOMPARE(nivelRz(bin, 34), 0);
+}
+
+void TestEncoder::hdb3MasAllaDeLaCadenaEsCero()
+{
+    const std::string s = simbolosHdb3(*linecode::binario("FFFF"));
+    NivelesHdb3 walker(s);
+    const auto niveles = primerasMitades(walker, kHdb3Symbols + 4);
+    QCOMPARE(niveles[kHdb3Symbols - 1], -1);
+    for (int k = kHdb3Symbols; k < kHdb3Symbols + 4; ++k) QCOMPARE(niveles[k], 0);
+}
+
+QTEST_APPLESS_MAIN(TestEncoder)
+#include "tst_encoder.moc"
