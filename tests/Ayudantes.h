@@ -5,7 +5,12 @@
 #include "forms/Avisos.h"
 #include "forms/FormDef.h"
 
+#include "mainwindow/Principal.h"
+#include "mainwindow/inicio.h"
+
 #include <QApplication>
+#include <QTest>
+#include <QTimer>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,6 +22,11 @@ public:
     ~AvisosDePrueba() override { instalar(nullptr); }
 
     void beep() override { ++beeps; }
+    QString ficheroParaGuardar(QWidget*, const QString&, const QString& inicial, const QString&) override
+    {
+        carpetasOfrecidas << inicial;
+        return ficheros.empty() ? QString() : ficheros.takeFirst();
+    }
     Respuesta mensaje(QWidget*, const QString& texto, Botones b, Icono i) override
     {
         mensajes << texto;
@@ -33,6 +43,8 @@ public:
     Botones ultimosBotones = Botones::Aceptar;
     Icono ultimoIcono = Icono::Ninguno;
     std::deque<Respuesta> respuestas;
+    QStringList ficheros;          // answers to the file dialog, in order
+    QStringList carpetasOfrecidas; // the folder each dialog opened in
 };
 
 // A top-level window by its design name.
@@ -43,3 +55,41 @@ W* ventana(const QString& nombre)
         if (w->objectName() == nombre && w->isVisible()) return qobject_cast<W*>(w);
     return nullptr;
 }
+
+// The main window opened as the program opens it, and its controls by name.
+struct VentanaPrincipal {
+    Principal* p = nullptr;
+
+    bool abrir()
+    {
+        inicio::Main();
+        p = ventana<Principal>("principal");
+        if (!p || !QTest::qWaitForWindowExposed(p)) return false;
+        // Let the start-up redraw happen now rather than in the middle of a test.
+        auto* timer = p->findChild<QTimer*>("Timer1");
+        const bool listo = QTest::qWaitFor([timer] { return !timer->isActive(); }, 2000);
+        QCoreApplication::processEvents(); // and show it
+        return listo;
+    }
+    void cerrar()
+    {
+        if (p) p->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        p = nullptr;
+    }
+    template <typename T = QWidget>
+    T* hijo(const QString& nombre) const
+    {
+        T* w = p->findChild<T*>(nombre);
+        if (!w) qFatal("no control %s", qPrintable(nombre));
+        return w;
+    }
+    // Types text with `foco` holding the keyboard focus, as a user would.
+    void teclear(const QString& nombre, const QString& texto) const
+    {
+        QWidget* w = hijo(nombre);
+        QApplication::setActiveWindow(w->window());
+        w->setFocus();
+        QTest::keyClicks(w, texto);
+    }
+};

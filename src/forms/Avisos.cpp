@@ -1,6 +1,8 @@
 #include "forms/Avisos.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -34,6 +36,18 @@ Avisos::Respuesta Avisos::mensaje(QWidget* padre, const QString& texto, Botones 
     box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
     box.exec();
     return Respuesta::Aceptar;
+}
+
+QString Avisos::ficheroParaGuardar(QWidget* padre, const QString& titulo, const QString& inicial,
+                                   const QString& filtros)
+{
+    QString filtro;
+    QString ruta = QFileDialog::getSaveFileName(padre, titulo, inicial, filtros, &filtro);
+    if (ruta.isEmpty() || !QFileInfo(ruta).suffix().isEmpty()) return ruta;
+    // "Imagen PNG (*.png)" -> ".png"
+    const qsizetype estrella = filtro.indexOf(QLatin1String("*."));
+    if (estrella >= 0) ruta += filtro.mid(estrella + 1).chopped(1);
+    return ruta;
 }
 
 Avisos& Avisos::actual()

@@ -1,6 +1,6 @@
 #pragma once
-// The one seam for what the program says to the user outside its windows:
-// the system beep and message boxes. Tests install their own to answer boxes
+// The one seam for what the program says to or asks of the user outside its
+// windows: the system beep, message boxes and the file dialog. Tests install their own to answer boxes
 // and count beeps; the program uses Qt's.
 
 #include <QString>
@@ -19,6 +19,11 @@ public:
     virtual void beep();
     // Modal; captioned "Tramavox".
     virtual Respuesta mensaje(QWidget* padre, const QString& texto, Botones botones, Icono icono);
+
+    // A file name to save to, or an empty text when the user cancels.
+    // `filtros` as in QFileDialog; a name without extension gets the chosen one's.
+    virtual QString ficheroParaGuardar(QWidget* padre, const QString& titulo, const QString& inicial,
+                                       const QString& filtros);
 
     static Avisos& actual();
     // Replaces the current seam (nullptr restores Qt's); the caller keeps ownership.

@@ -23,6 +23,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    // The area shows no focus mark, so taking or losing the focus needs no
+    // repaint (and no redraw).
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     ImageCanvas canvas_;

@@ -1,11 +1,17 @@
 #include "mainwindow/Principal.h"
 
+#include "forms/ArchivoImagen.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
 #include "forms/PrincipalForm.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +79,8 @@ void Principal::conectar()
         connect(static_cast<forms::ClickLabel*>(etiquetaTraza[i]), &forms::ClickLabel::clicked, this, toggle);
     }
     forms::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
+    Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Pantalla, &QWidget::customContextMenuRequested, this, &Principal::Pantalla_MenuContextual);
     forms::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
 }
 
@@ -103,13 +111,17 @@ void Principal::Form_Unload(int& cancelar)
     (void)cancelar; // closing the main window is never refused
 }
 
+Visibles Principal::visibles() const
+{
+    Visibles v{};
+    for (int i = 0; i < kTrazas; ++i) v[i] = menuTraza[i]->isChecked();
+    return v;
+}
+
 void Principal::ActPant()
 {
     if (NoPintar) return;
-    Visibles visibles{};
-    for (int i = 0; i < kTrazas; ++i) visibles[i] = menuTraza[i]->isChecked();
-
-    const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles, numero->text().toStdString());
+    const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero->text().toStdString());
     if (!dibujo) return;
 
     binario->setText(QString::fromStdString(dibujo->binario));
@@ -190,4 +202,47 @@ void Principal::periodo_Scroll()
 {
     estado_.semiperiodo = periodo->value() * kTwipsPorPasoDeslizador;
     ActPant();
+}
+
+void Principal::Pantalla_MenuContextual(const QPoint& donde)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("menuImagen"));
+    connect(menu.addAction(QStringLiteral("Copiar imagen")), &QAction::triggered, this, &Principal::copiarImagen);
+    connect(menu.addAction(QStringLiteral("Guardar imagen…")), &QAction::triggered, this, &Principal::guardarImagen);
+    menu.exec(Pantalla->mapToGlobal(donde));
+}
+
+void Principal::copiarImagen()
+{
+    QGuiApplication::clipboard()->setImage(Pantalla->canvas().imagen());
+}
+
+void Principal::guardarImagen()
+{
+    // Only the last folder is remembered, and only while the program runs.
+    static QString carpeta = QDir::currentPath();
+    auto& avisos = forms::Avisos::actual();
+    const QString ruta = avisos.ficheroParaGuardar(
+        this, QStringLiteral("Guardar imagen"), carpeta,
+        QStringLiteral("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)"));
+    if (ruta.isEmpty()) return;
+    carpeta = QFileInfo(ruta).absolutePath();
+
+    QString error;
+    if (QFileInfo(ruta).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        const QString numeroActual = numero->text();
+        const Visibles v = visibles();
+        const auto dibujar = [&](Canvas& canvas) { pintar(canvas, estado_, v, numeroActual.toStdString()); };
+        auto& lienzo = Pantalla->canvas();
+        error = forms::guardarSvg(dibujar, QSize(lienzo.outerWidth(), lienzo.outerHeight()),
+                                  Pantalla->contentsRect().size(), ruta);
+    } else {
+        error = forms::guardarPng(Pantalla->canvas().imagen(), ruta);
+    }
+    if (!error.isEmpty()) {
+        avisos.mensaje(this, QStringLiteral("No se pudo guardar la imagen en «%1»: %2.")
+                                 .arg(QDir::toNativeSeparators(ruta), error),
+                       forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
+    }
 }

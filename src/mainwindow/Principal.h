@@ -43,6 +43,11 @@ public:
 
     int semiperiodo() const { return estado_.semiperiodo; }
 
+    // The drawing area's context menu, for teachers preparing worksheets:
+    // the picture to the clipboard, or to a PNG or SVG file.
+    void copiarImagen();
+    void guardarImagen();
+
 signals:
     // After every redraw that drew (not when NoPintar held it back).
     void pintado();
@@ -60,6 +65,8 @@ private:
     void ocultar_Click();
     void alternar(linecode::Traza traza);
     void conectar();
+    linecode::Visibles visibles() const;
+    void Pantalla_MenuContextual(const QPoint& donde);
 
     linecode::EstadoPantalla estado_;
 
