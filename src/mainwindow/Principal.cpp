@@ -5,6 +5,10 @@
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
 #include "forms/PrincipalForm.h"
+#include "forms/EjercForm.h"
+#include "exercise/Aleatorio.h"
+#include "exercise/Ejerc.h"
+#include "mainwindow/inicio.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -79,6 +83,7 @@ void Principal::conectar()
         connect(static_cast<forms::ClickLabel*>(etiquetaTraza[i]), &forms::ClickLabel::clicked, this, toggle);
     }
     forms::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
+    forms::alElegir(c.get<QAction>("prop"), this, [this] { prop_Click(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &Principal::Pantalla_MenuContextual);
     forms::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
@@ -109,6 +114,8 @@ void Principal::Timer1_Timer()
 void Principal::Form_Unload(int& cancelar)
 {
     (void)cancelar; // closing the main window is never refused
+    // The exercise window saves the statistics as it closes.
+    inicio::Ejerc().cerrar();
 }
 
 Visibles Principal::visibles() const
@@ -245,4 +252,40 @@ void Principal::guardarImagen()
                                  .arg(QDir::toNativeSeparators(ruta), error),
                        forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
     }
+}
+
+void Principal::prop_Click()
+{
+    setEnabled(false);
+    ejer();
+}
+
+void Principal::ejer()
+{
+    auto& ejercicios = inicio::Ejerc();
+    ejercicios.mostrar();
+    ponerAlturaPersiana(forms::kPersianaCerrada);
+    QString nuevo;
+    for (int i = 0; i < 4; ++i) {
+        const int d = static_cast<int>(ejercicio::Rnd() * 16);
+        nuevo += QString::number(d, 16).toUpper();
+    }
+    numero->setText(nuevo);
+    if (ejercicios->aleatorioElegido()) ejercicios->tipo_cod_Click(forms::CodigoAleatorio);
+    ActPant();
+}
+
+QString Principal::numeroActual() const
+{
+    return numero->text();
+}
+
+void Principal::marcarTraza(Traza traza, bool marcada)
+{
+    menuTraza[traza]->setChecked(marcada);
+}
+
+void Principal::ponerAlturaPersiana(int twips)
+{
+    forms::ponerAlto(Num_persiana, twips);
 }

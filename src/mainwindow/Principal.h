@@ -41,6 +41,14 @@ public:
     // Reads the slider and redraws at its bit period.
     void periodo_Scroll();
 
+    // Proposes one exercise: a random number, hidden, its waveform drawn.
+    void ejer();
+
+    // What the exercise window works through.
+    QString numeroActual() const;
+    void marcarTraza(linecode::Traza traza, bool marcada);
+    void ponerAlturaPersiana(int twips);
+
     int semiperiodo() const { return estado_.semiperiodo; }
 
     // The drawing area's context menu, for teachers preparing worksheets:
@@ -63,6 +71,7 @@ private:
     void Reset_Click();
     void reloj_Click();
     void ocultar_Click();
+    void prop_Click();
     void alternar(linecode::Traza traza);
     void conectar();
     linecode::Visibles visibles() const;

@@ -1,5 +1,6 @@
 #include "mainwindow/inicio.h"
 
+#include "exercise/Ejerc.h"
 #include "mainwindow/Principal.h"
 
 namespace inicio {
@@ -7,6 +8,12 @@ namespace inicio {
 forms::Referencia<Principal>& principal()
 {
     static forms::Referencia<Principal> ref;
+    return ref;
+}
+
+forms::Referencia<::Ejerc>& Ejerc()
+{
+    static forms::Referencia<::Ejerc> ref;
     return ref;
 }
 

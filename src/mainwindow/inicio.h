@@ -4,6 +4,7 @@
 #include "forms/Formulario.h"
 
 class Principal;
+class Ejerc;
 
 namespace inicio {
 
@@ -11,5 +12,6 @@ namespace inicio {
 void Main();
 
 forms::Referencia<Principal>& principal();
+forms::Referencia<::Ejerc>& Ejerc();
 
 } // namespace inicio

@@ -1,0 +1,318 @@
+#include "exercise/Ejerc.h"
+
+#include "exercise/Aleatorio.h"
+#include "exercise/ArchivoPuntos.h"
+#include "exercise/Numeros.h"
+#include "forms/Avisos.h"
+#include "forms/Controls.h"
+#include "forms/EjercForm.h"
+#include "forms/KeyPreview.h"
+#include "forms/PrincipalForm.h"
+#include "mainwindow/Principal.h"
+#include "mainwindow/inicio.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+using ejercicio::leerNumero;
+
+namespace {
+
+const QString kPrompt = QStringLiteral("Introduce tu nombre");
+const QString kRespuestaInicial = QStringLiteral("0000");
+constexpr forms::Colour kColorCorrecta = forms::kAzul;
+constexpr forms::Colour kColorIncorrecta = forms::kRojo;
+
+std::optional<QChar> digitoRespuesta(int k)
+{
+    if ((k >= '0' && k <= '9') || (k >= 'A' && k <= 'F')) return QChar(k);
+    if (k >= 'a' && k <= 'f') return QChar(k - 32);
+    return std::nullopt;
+}
+
+Principal* principal()
+{
+    return inicio::principal().cargar();
+}
+
+} // namespace
+
+ejercicio::TablaAlumnos& Ejerc::tabla()
+{
+    static ejercicio::TablaAlumnos t;
+    return t;
+}
+
+Ejerc::Ejerc() : Formulario(forms::ejercForm())
+{
+    const auto& c = ctl();
+    numero = c.get<QLineEdit>("número");
+    total = c.get<QLineEdit>("total");
+    bien = c.get<QLineEdit>("bien");
+    mal = c.get<QLineEdit>("mal");
+    tciento = c.get<QLineEdit>("tciento");
+    NoVer = c.get<QLineEdit>("NoVer");
+    estadis = c.get<QProgressBar>("estadis");
+    alumno = c.get<QComboBox>("alumno");
+    bienmal = c.get<QLabel>("bienmal");
+    respuesta = c.get<QGroupBox>("respuesta");
+    periodo = c.get<forms::Slider>("periodo");
+    for (int i = 0; i < forms::kCodigos; ++i) tipo_cod[i] = c.get<QRadioButton>("tipo_cod", i);
+    // The focus target lies beneath the statistics frame it overlaps.
+    NoVer->lower();
+    // Typing a name already in the list adds it again rather than choosing it.
+    alumno->setDuplicatesEnabled(true);
+    conectar();
+}
+
+void Ejerc::conectar()
+{
+    const auto& c = ctl();
+    connect(c.get<QPushButton>("proponer"), &QPushButton::clicked, this, &Ejerc::proponer_Click);
+    connect(c.get<QPushButton>("solu"), &QPushButton::clicked, this, &Ejerc::solu_Click);
+    connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &Ejerc::aceptar_Click);
+    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &Ejerc::Reset_Click);
+    connect(periodo, &forms::Slider::scrolled, this, &Ejerc::periodo_Scroll);
+    for (int i = 0; i < forms::kCodigos; ++i)
+        connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
+    connect(alumno, &QComboBox::activated, this, [this](int i) {
+        indiceAlumno = i;
+        alumno_Click();
+    });
+    // Typing in the name box leaves no student selected.
+    connect(alumno->lineEdit(), &QLineEdit::textEdited, this, [this] { indiceAlumno = -1; });
+    alumno->installEventFilter(this);
+    alumno->lineEdit()->installEventFilter(this);
+}
+
+bool Ejerc::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool delNombre = watched == alumno || watched == alumno->lineEdit();
+    if (!delNombre) return Formulario::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && watched == alumno->lineEdit()) {
+        const int tecla = static_cast<QKeyEvent*>(event)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) alumno_KeyDown(13);
+    } else if (watched == alumno && event->type() == QEvent::FocusIn) {
+        alumno_GotFocus();
+    } else if (watched == alumno && event->type() == QEvent::FocusOut) {
+        // The name is checked when the focus moves on inside the window, not
+        // when the window merely loses activation or the list drops down.
+        const auto razon = static_cast<QFocusEvent*>(event)->reason();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) alumno_Validate();
+        alumno_LostFocus();
+    }
+    return false;
+}
+
+void Ejerc::Form_Load()
+{
+    periodo->setValue(principal()->findChild<forms::Slider*>(QStringLiteral("periodo"))->value());
+    vista_solucion = false;
+
+    auto carga = ejercicio::cargarPuntos(ejercicio::kArchivoPuntos);
+    if (!carga.error.isEmpty()) {
+        // Saving over a file that could not be read would lose its students.
+        guardarAlCerrar = false;
+        forms::Avisos::actual().mensaje(
+            this,
+            QStringLiteral("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
+                .arg(QDir::current().absoluteFilePath(ejercicio::kArchivoPuntos), carga.error),
+            forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
+    }
+    tabla() = std::move(carga.tabla);
+    alumno->addItems(tabla().nombres);
+    alumno->setEditText(kPrompt);
+}
+
+void Ejerc::Form_Unload(int& cancelar)
+{
+    (void)cancelar;
+    if (guardarAlCerrar) {
+        const QString error = ejercicio::guardarPuntos(tabla(), ejercicio::kArchivoPuntos);
+        if (!error.isEmpty()) {
+            forms::Avisos::actual().mensaje(
+                this,
+                QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
+                    .arg(QDir::current().absoluteFilePath(ejercicio::kArchivoPuntos), error),
+                forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
+        }
+    }
+    solu_Click();
+    principal()->todos_Click();
+    principal()->setEnabled(true);
+}
+
+void Ejerc::tipo_cod_Click(int index)
+{
+    Principal* p = principal();
+    p->tos(false, true);
+    int eleccion = index;
+    NoPintar = true;
+    if (eleccion == forms::CodigoAleatorio) eleccion = static_cast<int>(ejercicio::Rnd() * 4.0f);
+    const std::array<void (Principal::*)(), 4> trazas = {
+        &Principal::VisuNrz_Click, &Principal::VisuRz_Click, &Principal::VisuAmi_Click,
+        &Principal::VisuHdb_Click};
+    p->marcarTraza(static_cast<linecode::Traza>(linecode::Nrz + eleccion), false);
+    (p->*trazas[eleccion])();
+    NoPintar = false;
+    p->ActPant();
+}
+
+bool Ejerc::aleatorioElegido() const
+{
+    return tipo_cod[forms::CodigoAleatorio]->isChecked();
+}
+
+void Ejerc::proponer_Click()
+{
+    bienmal->setText(QString());
+    numero->setText(kRespuestaInicial);
+    vista_solucion = false;
+    respuesta->setVisible(true);
+    principal()->ejer();
+}
+
+void Ejerc::Form_KeyPress(int codigo)
+{
+    const auto digito = digitoRespuesta(codigo);
+    if (!digito) {
+        forms::Avisos::actual().beep();
+        return;
+    }
+    numero->setText(numero->text().right(3) + *digito);
+}
+
+void Ejerc::solu_Click()
+{
+    principal()->ponerAlturaPersiana(forms::kPersianaAbierta);
+    vista_solucion = true;
+}
+
+void Ejerc::aceptar_Click()
+{
+    if (indiceAlumno < 0) {
+        forms::Avisos::actual().mensaje(this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
+                                        forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
+        return;
+    }
+    int respuestas = 1, aciertos = 0, errores = 0;
+    QPalette paleta = bienmal->palette();
+    if (principal()->numeroActual() == numero->text()) {
+        bienmal->setText(QStringLiteral("La respuesta es correcta"));
+        paleta.setColor(QPalette::WindowText, forms::qColor(kColorCorrecta));
+        aciertos = 1;
+    } else {
+        bienmal->setText(QStringLiteral("La respuesta es incorrecta"));
+        paleta.setColor(QPalette::WindowText, forms::qColor(kColorIncorrecta));
+        errores = 1;
+    }
+    bienmal->setPalette(paleta);
+    if (vista_solucion) {
+        // Cheating keeps the colour of the verdict it would have had.
+        bienmal->setText(QStringLiteral("Trampa, trampa, miraste la solución"));
+        respuestas = aciertos = errores = 0;
+    }
+    respuesta->setVisible(false);
+    ponerCuentas(ejercicio::textoEntero(leerNumero(total->text()) + respuestas),
+                 ejercicio::textoEntero(leerNumero(bien->text()) + aciertos),
+                 ejercicio::textoEntero(leerNumero(mal->text()) + errores));
+    mostrarPorcentaje();
+    tabla().totales[indiceAlumno] = total->text();
+    tabla().aciertos[indiceAlumno] = bien->text();
+    solu_Click();
+}
+
+void Ejerc::ponerCuentas(const QString& t, const QString& b, const QString& m)
+{
+    total->setText(t);
+    bien->setText(b);
+    mal->setText(m);
+}
+
+void Ejerc::mostrarPorcentaje()
+{
+    const double t = leerNumero(total->text());
+    tciento->setText(t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(leerNumero(bien->text()), t))
+                           : QStringLiteral("0"));
+    // A hand-edited file can claim more right answers than answers.
+    estadis->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
+}
+
+void Ejerc::periodo_Scroll()
+{
+    Principal* p = principal();
+    p->findChild<forms::Slider*>(QStringLiteral("periodo"))->setValue(periodo->value());
+    p->periodo_Scroll();
+}
+
+void Ejerc::Reset_Click()
+{
+    const auto r = forms::Avisos::actual().mensaje(
+        this, QStringLiteral("Esta acción borrará tus estadísticas. ¿Deseas continuar?"),
+        forms::Avisos::Botones::SiNo, forms::Avisos::Icono::Ninguno);
+    if (r != forms::Avisos::Respuesta::Si) return;
+    ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+    tciento->setText(QStringLiteral("0"));
+    estadis->setValue(0);
+    if (indiceAlumno >= 0) {
+        tabla().totales[indiceAlumno] = total->text();
+        tabla().aciertos[indiceAlumno] = bien->text();
+    }
+}
+
+void Ejerc::alumno_Click()
+{
+    NoVer->setFocus();
+    alumno_Validate();
+}
+
+void Ejerc::alumno_GotFocus()
+{
+    vistaPrevia()->setEnabled(false);
+}
+
+void Ejerc::alumno_LostFocus()
+{
+    vistaPrevia()->setEnabled(true);
+}
+
+void Ejerc::alumno_KeyDown(int tecla)
+{
+    if (tecla == 13) alumno_Validate();
+}
+
+void Ejerc::seleccionarAlumno(int indice)
+{
+    // Selecting from the program raises the click at once.
+    alumno->setCurrentIndex(indice);
+    indiceAlumno = indice;
+    alumno_Click();
+}
+
+void Ejerc::alumno_Validate()
+{
+    const int i = indiceAlumno;
+    if (i < 0) {
+        const QString texto = alumno->currentText();
+        if (texto == kPrompt) return;
+        const int n = tabla().agregar(texto);
+        alumno->addItem(tabla().nombres[n]);
+        seleccionarAlumno(n);
+        ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        estadis->setValue(0);
+        tciento->setText(QStringLiteral("0"));
+        return;
+    }
+    total->setText(tabla().totales[i]);
+    mal->setText(ejercicio::textoEntero(leerNumero(total->text()) - leerNumero(tabla().aciertos[i])));
+    bien->setText(tabla().aciertos[i]);
+    mostrarPorcentaje();
+}

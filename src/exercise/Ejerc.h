@@ -1,0 +1,74 @@
+#pragma once
+// The exercise window "Ejerc": the code to practise, the answer, the
+// solution, the verdict, and the chosen student's statistics. It never draws:
+// the main window shows the hidden number's waveform.
+
+#include "exercise/TablaAlumnos.h"
+#include "forms/Formulario.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QRadioButton;
+class QGroupBox;
+
+namespace forms {
+class Slider;
+}
+
+class Ejerc : public forms::Formulario {
+    Q_OBJECT
+public:
+    Ejerc();
+
+    // The code choice; index 4 draws one of the four codes at random.
+    void tipo_cod_Click(int index);
+    bool aleatorioElegido() const;
+
+    // The student table while the window is open (kept for the whole run).
+    static ejercicio::TablaAlumnos& tabla();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancelar) override;
+    void Form_KeyPress(int codigo) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void proponer_Click();
+    void solu_Click();
+    void aceptar_Click();
+    void periodo_Scroll();
+    void Reset_Click();
+
+    void alumno_Click();
+    void alumno_GotFocus();
+    void alumno_LostFocus();
+    void alumno_KeyDown(int tecla);
+    void alumno_Validate();
+
+    void seleccionarAlumno(int indice);
+    void mostrarPorcentaje();
+    void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
+    void conectar();
+
+    bool vista_solucion = false;
+    int indiceAlumno = -1; // the list's selected index; -1 after typing
+    bool guardarAlCerrar = true;
+
+    QLineEdit* numero;
+    QLineEdit* total;
+    QLineEdit* bien;
+    QLineEdit* mal;
+    QLineEdit* tciento;
+    QLineEdit* NoVer;
+    QProgressBar* estadis;
+    QComboBox* alumno;
+    QLabel* bienmal;
+    QGroupBox* respuesta;
+    forms::Slider* periodo;
+    std::array<QRadioButton*, 5> tipo_cod{};
+};
