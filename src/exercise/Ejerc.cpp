@@ -8,6 +8,7 @@
 #include "forms/EjercForm.h"
 #include "forms/KeyPreview.h"
 #include "forms/PrincipalForm.h"
+#include "forms/Teclado.h"
 #include "mainwindow/Principal.h"
 #include "mainwindow/inicio.h"
 
@@ -30,13 +31,6 @@ const QString kPrompt = QStringLiteral("Introduce tu nombre");
 const QString kRespuestaInicial = QStringLiteral("0000");
 constexpr forms::Colour kColorCorrecta = forms::kAzul;
 constexpr forms::Colour kColorIncorrecta = forms::kRojo;
-
-std::optional<QChar> digitoRespuesta(int k)
-{
-    if ((k >= '0' && k <= '9') || (k >= 'A' && k <= 'F')) return QChar(k);
-    if (k >= 'a' && k <= 'f') return QChar(k - 32);
-    return std::nullopt;
-}
 
 Principal* principal()
 {
@@ -182,12 +176,8 @@ void Ejerc::proponer_Click()
 
 void Ejerc::Form_KeyPress(int codigo)
 {
-    const auto digito = digitoRespuesta(codigo);
-    if (!digito) {
-        forms::Avisos::actual().beep();
-        return;
-    }
-    numero->setText(numero->text().right(3) + *digito);
+    // The answer takes digits as the main window's number does; nothing is drawn.
+    forms::teclearDigito(numero, codigo);
 }
 
 void Ejerc::solu_Click()

@@ -5,6 +5,7 @@
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
 #include "forms/PrincipalForm.h"
+#include "forms/Teclado.h"
 #include "forms/EjercForm.h"
 #include "exercise/Aleatorio.h"
 #include "exercise/Ejerc.h"
@@ -28,16 +29,6 @@ namespace {
 
 constexpr int kTwipsPorPasoDeslizador = 40;
 const QString kNumeroInicial = QStringLiteral("0000");
-
-// The character a typed key adds to the number, or none. Each range is
-// strict on both sides; small letters become capitals.
-std::optional<QChar> digitoTecleado(int k)
-{
-    if (k > 47 && k < 58) return QChar(k);
-    if (k > 96 && k < 103) return QChar(k - 32);
-    if (k > 64 && k < 71) return QChar(k);
-    return std::nullopt;
-}
 
 void colorear(QLabel* etiqueta, forms::Colour colour)
 {
@@ -146,14 +137,7 @@ void Principal::ActPant()
 
 void Principal::Form_KeyPress(int codigo)
 {
-    const auto digito = digitoTecleado(codigo);
-    if (!digito) {
-        forms::Avisos::actual().beep();
-        return;
-    }
-    // Like a pocket calculator: the digits scroll in from the right.
-    numero->setText(numero->text().right(3) + *digito);
-    ActPant();
+    if (forms::teclearDigito(numero, codigo)) ActPant();
 }
 
 void Principal::Reset_Click()

@@ -1,0 +1,13 @@
+#pragma once
+// Typing a hexadecimal number into a four-character box, as both windows
+// do: the digits scroll in from the right like a pocket calculator, small
+// letters become capitals, and any other character only beeps.
+
+class QLineEdit;
+
+namespace forms {
+
+// Returns whether the character was a hexadecimal digit (and so taken).
+bool teclearDigito(QLineEdit* caja, int codigo);
+
+} // namespace forms
