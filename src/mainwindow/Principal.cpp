@@ -1,5 +1,6 @@
 #include "mainwindow/Principal.h"
 
+#include "forms/Acerca.h"
 #include "forms/ArchivoImagen.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
@@ -75,6 +76,7 @@ void Principal::conectar()
     }
     forms::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
     forms::alElegir(c.get<QAction>("prop"), this, [this] { prop_Click(); });
+    forms::alElegir(c.get<QAction>("acercade"), this, [this] { acercade_Click(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &Principal::Pantalla_MenuContextual);
     forms::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
@@ -105,6 +107,7 @@ void Principal::Timer1_Timer()
 void Principal::Form_Unload(int& cancelar)
 {
     (void)cancelar; // closing the main window is never refused
+    inicio::acerca().cerrar();
     // The exercise window saves the statistics as it closes.
     inicio::Ejerc().cerrar();
 }
@@ -236,6 +239,11 @@ void Principal::guardarImagen()
                                  .arg(QDir::toNativeSeparators(ruta), error),
                        forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
     }
+}
+
+void Principal::acercade_Click()
+{
+    inicio::acerca().mostrar();
 }
 
 void Principal::prop_Click()

@@ -72,6 +72,7 @@ private:
     void reloj_Click();
     void ocultar_Click();
     void prop_Click();
+    void acercade_Click();
     void alternar(linecode::Traza traza);
     void conectar();
     linecode::Visibles visibles() const;

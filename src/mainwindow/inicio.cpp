@@ -1,6 +1,7 @@
 #include "mainwindow/inicio.h"
 
 #include "exercise/Ejerc.h"
+#include "forms/Acerca.h"
 #include "mainwindow/Principal.h"
 
 namespace inicio {
@@ -14,6 +15,12 @@ forms::Referencia<Principal>& principal()
 forms::Referencia<::Ejerc>& Ejerc()
 {
     static forms::Referencia<::Ejerc> ref;
+    return ref;
+}
+
+forms::Referencia<Acerca>& acerca()
+{
+    static forms::Referencia<Acerca> ref;
     return ref;
 }
 

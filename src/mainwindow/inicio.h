@@ -5,6 +5,7 @@
 
 class Principal;
 class Ejerc;
+class Acerca;
 
 namespace inicio {
 
@@ -13,5 +14,6 @@ void Main();
 
 forms::Referencia<Principal>& principal();
 forms::Referencia<::Ejerc>& Ejerc();
+forms::Referencia<Acerca>& acerca();
 
 } // namespace inicio

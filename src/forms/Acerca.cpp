@@ -1,0 +1,42 @@
+#include "forms/Acerca.h"
+
+#include "forms/AcercaForm.h"
+#include "forms/Controls.h"
+#include "forms/Dibujos.h"
+#include "mainwindow/Principal.h"
+#include "mainwindow/inicio.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+Acerca::Acerca() : Formulario(forms::acercaForm())
+{
+    // The picture box is sized to the picture plus its border.
+    auto* caja = ctl().get<forms::PictureBox>("Picture1");
+    auto* imagen = new QLabel(caja);
+    imagen->setObjectName(QStringLiteral("imagenAcerca"));
+    imagen->setPixmap(QPixmap::fromImage(forms::imagenAcercaDe()));
+    const QRect dentro = caja->contentsRect();
+    imagen->setGeometry(QRect(dentro.topLeft(), QSize(200, 116)));
+    caja->resize(200 + caja->width() - dentro.width(), 116 + caja->height() - dentro.height());
+    // The text box's background is the colour of an active window border.
+    auto* texto = ctl().get<QTextEdit>("Text1");
+    QPalette p = texto->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Button));
+    texto->setPalette(p);
+    move(forms::kAcercaX, forms::kAcercaY);
+    connect(ctl().get<QPushButton>("Command1"), &QPushButton::clicked, this, &Acerca::Command1_Click);
+}
+
+void Acerca::Command1_Click()
+{
+    hide();
+    inicio::principal()->ActPant();
+}
+
+void Acerca::Form_Unload(int& cancelar)
+{
+    cancelar = 0;
+    Command1_Click();
+}
