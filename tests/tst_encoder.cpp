@@ -50,7 +50,6 @@ private slots:
     void amiSigueLaPolaridadAlRepetirLaPalabra();
     void hdb3Niveles_data();
     void hdb3Niveles();
-    void relojNrzRz();
     void hdb3MasAllaDeLaCadenaEsCero();
 };
 
@@ -194,21 +193,6 @@ void TestEncoder::hdb3Niveles()
     NivelesHdb3 walker(s);
     const int bits = int(niveles.split(' ').size());
     QCOMPARE(texto(primerasMitades(walker, bits)), niveles);
-}
-
-void TestEncoder::relojNrzRz()
-{
-    const std::string bin = "1010000000000001";
-    QCOMPARE(nivelReloj(0), 1);
-    QCOMPARE(nivelReloj(1), 0);
-    QCOMPARE(nivelNrz(bin, 0), 1);
-    QCOMPARE(nivelNrz(bin, 1), 0);
-    QCOMPARE(nivelNrz(bin, 16), 1); // the word repeats
-    QCOMPARE(nivelNrz(bin, 31), 1);
-    QCOMPARE(nivelRz(bin, 0), 1);
-    QCOMPARE(nivelRz(bin, 1), 0); // returns to zero in the second half
-    QCOMPARE(nivelRz(bin, 4), 1);
-    QCOMPARE(nivelRz(bin, 34), 0);
 }
 
 void TestEncoder::hdb3MasAllaDeLaCadenaEsCero()

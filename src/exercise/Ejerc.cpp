@@ -108,7 +108,7 @@ bool Ejerc::eventFilter(QObject* watched, QEvent* event)
 
 void Ejerc::Form_Load()
 {
-    periodo->setValue(principal()->findChild<forms::Slider*>(QStringLiteral("periodo"))->value());
+    periodo->setValue(principal()->valorPeriodo());
     vista_solucion = false;
 
     auto carga = ejercicio::cargarPuntos(ejercicio::kArchivoPuntos);
@@ -151,11 +151,10 @@ void Ejerc::tipo_cod_Click(int index)
     int eleccion = index;
     NoPintar = true;
     if (eleccion == forms::CodigoAleatorio) eleccion = static_cast<int>(ejercicio::Rnd() * 4.0f);
-    const std::array<void (Principal::*)(), 4> trazas = {
-        &Principal::VisuNrz_Click, &Principal::VisuRz_Click, &Principal::VisuAmi_Click,
-        &Principal::VisuHdb_Click};
-    p->marcarTraza(static_cast<linecode::Traza>(linecode::Nrz + eleccion), false);
-    (p->*trazas[eleccion])();
+    // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
+    const auto traza = static_cast<linecode::Traza>(linecode::Nrz + eleccion);
+    p->marcarTraza(traza, false);
+    (p->*Principal::kAlternar[traza])();
     NoPintar = false;
     p->ActPant();
 }
@@ -239,7 +238,7 @@ void Ejerc::mostrarPorcentaje()
 void Ejerc::periodo_Scroll()
 {
     Principal* p = principal();
-    p->findChild<forms::Slider*>(QStringLiteral("periodo"))->setValue(periodo->value());
+    p->ponerValorPeriodo(periodo->value());
     p->periodo_Scroll();
 }
 

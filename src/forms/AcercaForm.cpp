@@ -15,11 +15,7 @@ const QString kAcercaTexto = QStringLiteral(
 
 FormDef acercaForm()
 {
-    FormDef f;
-    f.nombre = QStringLiteral("acerca");
-    f.titulo = QStringLiteral("Acerca de Tramavox");
-    f.ancho = 6465;
-    f.alto = 3330;
+    FormDef f = formulario("acerca", "Acerca de Tramavox", 6465, 3330);
     const QString frame1 = QStringLiteral("Frame1");
     f.controles = {
         control("Frame1", Tipo::Marco, {}, 120, 0, 3495, 3255).enTab(0),

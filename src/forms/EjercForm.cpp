@@ -21,12 +21,7 @@ ControlDef opcion(int indice, const QString& texto, int t, int w, int tab)
 
 FormDef ejercForm()
 {
-    FormDef f;
-    f.nombre = QStringLiteral("Ejerc");
-    f.titulo = QStringLiteral("Ejercicios");
-    f.ancho = 6075;
-    f.alto = 2220;
-    f.vistaPreviaTeclas = true;
+    FormDef f = formulario("Ejerc", "Ejercicios", 6075, 2220, true);
     f.controles = {
         control("estad", Tipo::Marco, {}, 1800, 0, 2895, 2175).conTexto("Estadísticas").enTab(14),
         control("estadis", Tipo::BarraProgreso, kEstad, 120, 1320, 2055, 285).enTab(27),

@@ -30,6 +30,18 @@ ControlDef control(const QString& nombre, Tipo tipo, const QString& contenedor,
     return c;
 }
 
+FormDef formulario(const QString& nombre, const QString& titulo, int ancho, int alto,
+                   bool vistaPreviaTeclas)
+{
+    FormDef f;
+    f.nombre = nombre;
+    f.titulo = titulo;
+    f.ancho = ancho;
+    f.alto = alto;
+    f.vistaPreviaTeclas = vistaPreviaTeclas;
+    return f;
+}
+
 QString claveControl(const QString& nombre, int indice)
 {
     return indice < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(indice);

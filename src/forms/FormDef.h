@@ -111,6 +111,9 @@ struct FormDef {
     std::vector<MenuDef> menus;
 };
 
+FormDef formulario(const QString& nombre, const QString& titulo, int ancho, int alto,
+                   bool vistaPreviaTeclas = false);
+
 // The key under which a control is found: its name, or name(index) for a
 // member of a control array.
 QString claveControl(const QString& nombre, int indice);

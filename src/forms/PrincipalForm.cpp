@@ -23,12 +23,7 @@ ControlDef etiquetaTraza(const QString& nombre, const QString& texto, int top,
 
 FormDef principalForm()
 {
-    FormDef f;
-    f.nombre = QStringLiteral("principal");
-    f.titulo = QStringLiteral("Sistemas de Telefonía (Tramavox)");
-    f.ancho = 9570;
-    f.alto = 3525;
-    f.vistaPreviaTeclas = true;
+    FormDef f = formulario("principal", "Sistemas de Telefonía (Tramavox)", 9570, 3525, true);
 
     const QString frame2 = QStringLiteral("Frame2");
     const QString persiana = QStringLiteral("Num_persiana");

@@ -40,6 +40,10 @@ void colorear(QLabel* etiqueta, forms::Colour colour)
 
 } // namespace
 
+const std::array<Principal::Alternar, kTrazas> Principal::kAlternar = {
+    &Principal::reloj_Click, &Principal::VisuNrz_Click, &Principal::VisuRz_Click,
+    &Principal::VisuAmi_Click, &Principal::VisuHdb_Click};
+
 Principal::Principal() : Formulario(forms::principalForm())
 {
     const auto& c = ctl();
@@ -65,11 +69,8 @@ void Principal::conectar()
     connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &Principal::Reset_Click);
     connect(periodo, &forms::Slider::scrolled, this, &Principal::periodo_Scroll);
 
-    const std::array<void (Principal::*)(), kTrazas> toggles = {
-        &Principal::reloj_Click, &Principal::VisuNrz_Click, &Principal::VisuRz_Click,
-        &Principal::VisuAmi_Click, &Principal::VisuHdb_Click};
     for (int i = 0; i < kTrazas; ++i) {
-        const auto toggle = toggles[i];
+        const auto toggle = kAlternar[i];
         forms::alElegir(menuTraza[i], this, [this, toggle] { (this->*toggle)(); });
         // Clicking a trace's label is choosing its menu item.
         connect(static_cast<forms::ClickLabel*>(etiquetaTraza[i]), &forms::ClickLabel::clicked, this, toggle);
@@ -171,12 +172,9 @@ void Principal::tos(bool ver_cod, bool ver_clk)
     NoPintar = true;
     menuTraza[Reloj]->setChecked(!ver_clk);
     reloj_Click();
-    const std::array<void (Principal::*)(), 4> codigos = {
-        &Principal::VisuNrz_Click, &Principal::VisuRz_Click, &Principal::VisuAmi_Click,
-        &Principal::VisuHdb_Click};
-    for (int i = 0; i < 4; ++i) {
-        menuTraza[Nrz + i]->setChecked(!ver_cod);
-        (this->*codigos[i])();
+    for (int i = Nrz; i <= Hdb3; ++i) {
+        menuTraza[i]->setChecked(!ver_cod);
+        (this->*kAlternar[i])();
     }
     NoPintar = false;
     ActPant();
@@ -270,6 +268,16 @@ void Principal::ejer()
 QString Principal::numeroActual() const
 {
     return numero->text();
+}
+
+int Principal::valorPeriodo() const
+{
+    return periodo->value();
+}
+
+void Principal::ponerValorPeriodo(int valor)
+{
+    periodo->setValue(valor);
 }
 
 void Principal::marcarTraza(Traza traza, bool marcada)

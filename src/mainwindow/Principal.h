@@ -44,8 +44,15 @@ public:
     // Proposes one exercise: a random number, hidden, its waveform drawn.
     void ejer();
 
+    // Each trace's toggle routine, by trace; reloj_Click is private but the
+    // table is what the menu items, the labels and tos share.
+    using Alternar = void (Principal::*)();
+    static const std::array<Alternar, linecode::kTrazas> kAlternar;
+
     // What the exercise window works through.
     QString numeroActual() const;
+    int valorPeriodo() const;
+    void ponerValorPeriodo(int valor); // raises no scroll
     void marcarTraza(linecode::Traza traza, bool marcada);
     void ponerAlturaPersiana(int twips);
 
