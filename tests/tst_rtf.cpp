@@ -1,0 +1,241 @@
+#include "forms/LectorRtf.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+
+using forms::leerRtf;
+
+namespace {
+
+QString textoDe(const QByteArray& rtf)
+{
+    QTextDocument d;
+    leerRtf(rtf, d);
+    // Raw text keeps line separators and non-breaking spaces as written.
+    return d.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+// The character format at the first letter of `trozo`.
+QTextCharFormat formatoDe(QTextDocument& d, const QString& trozo)
+{
+    const QTextCursor c = d.find(trozo);
+    if (c.isNull()) qFatal("not found: %s", qPrintable(trozo));
+    QTextCursor en(&d);
+    en.setPosition(c.selectionStart() + 1);
+    return en.charFormat();
+}
+
+QByteArray hexDePng(const QColor& color)
+{
+    QImage img(4, 3, QImage::Format_RGB32);
+    img.fill(color);
+    QByteArray bytes;
+    QBuffer b(&bytes);
+    b.open(QIODevice::WriteOnly);
+    img.save(&b, "PNG");
+    return bytes.toHex();
+}
+
+// An RTF in the style a common word processor writes: header tables, a
+// style sheet and document info to skip, list definitions, list text with a
+// Symbol bullet, fields, Unicode with fallbacks.
+const QByteArray kProcesador =
+    "{\\rtf1\\adeflang1025\\ansi\\ansicpg1252\\uc1\\adeff0\\deff0\\stshfdbch0\n"
+    "{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New Roman;}"
+    "{\\f1\\fswiss\\fcharset0\\fprq2{\\*\\panose 020b0604020202020204}Arial;}"
+    "{\\f3\\froman\\fcharset2\\fprq2{\\*\\panose 05050102010706020507}Symbol;}}\n"
+    "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green0\\blue0;\\red255\\green255\\blue0;}\n"
+    "{\\stylesheet{\\ql \\li0\\ri0\\widctlpar\\f0\\fs24 \\snext0 Normal;}{\\s1\\ql heading 1;}}\n"
+    "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}}\\listid1}}\n"
+    "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}\n"
+    "{\\info{\\title Ayuda}{\\author Docente}{\\creatim\\yr2026\\mo12\\dy6}}\n"
+    "{\\*\\generator Microsoft Word 16;}\\paperw11906\\paperh16838\\margl1701\n"
+    "\\pard\\plain \\s1\\qc\\sb240\\sa60\\keepn \\b\\f1\\fs32\\cf2 T\\'edtulo\\par\n"
+    "\\pard\\plain \\ql\\fi-360\\li720 {\\listtext\\f3\\fs24 \\'b7\\tab}\\ls1 Primer {\\b punto}\\par\n"
+    "{\\listtext 2.\\tab}Segundo {\\i punto}\\par\n"
+    "\\pard Campo: {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt enlace}}, s\\u237?mbolo \\u8364\\'80.\\par\n"
+    "{\\highlight4 resaltado} y {\\ul subrayado}{\\strike tachado}\\par}\n";
+
+} // namespace
+
+class TestRtf : public QObject {
+    Q_OBJECT
+private slots:
+    void texto_data();
+    void texto();
+    void formatoDeCaracter();
+    void parrafos();
+    void procesadorDeTexto();
+    void imagenes();
+    void entradaMalformada_data();
+    void entradaMalformada();
+    void basuraBinaria();
+};
+
+void TestRtf::texto_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("plain") << QByteArray("{\\rtf1 Hola}") << "Hola";
+    QTest::newRow("par and line") << QByteArray("{\\rtf1 a\\par b\\line c}") << "a\nb\u2028c";
+    QTest::newRow("tab") << QByteArray("{\\rtf1 a\\tab b}") << "a\tb";
+    QTest::newRow("escaped") << QByteArray("{\\rtf1 \\{x\\}\\\\}") << "{x}\\";
+    QTest::newRow("cp1252 escapes") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Telefon\\'eda \\'80\\'93}") << "Telefonía €“";
+    QTest::newRow("unicode, uc1") << QByteArray("{\\rtf1 \\u8364?x}") << "€x";
+    QTest::newRow("unicode, uc2") << QByteArray("{\\rtf1\\uc2 \\u-3913\\'b7\\'b7y}") << "\uf0b7y";
+    QTest::newRow("unicode, uc0") << QByteArray("{\\rtf1\\uc0 \\u241 n}") << "ñn";
+    QTest::newRow("uc scoped to group") << QByteArray("{\\rtf1 {\\uc2 a}\\u241?b}") << "añb";
+    QTest::newRow("nbsp, hyphens") << QByteArray("{\\rtf1 a\\~b\\_c\\-d}") << "a\u00a0b\u2011c\u00add";
+    QTest::newRow("quotes, dashes") << QByteArray("{\\rtf1 \\ldblquote x\\rdblquote \\emdash\\endash\\bullet}") << "“x”—–•";
+    QTest::newRow("unknown star destination") << QByteArray("{\\rtf1 a{\\*\\nuevo oculto}b}") << "ab";
+    QTest::newRow("info, stylesheet") << QByteArray("{\\rtf1{\\info{\\title T}}{\\stylesheet{Normal;}}x}") << "x";
+    QTest::newRow("unknown word ignored") << QByteArray("{\\rtf1 \\palabrarara42 x}") << "x";
+    QTest::newRow("line ends ignored") << QByteArray("{\\rtf1 a\r\nb}") << "ab";
+    QTest::newRow("bin skipped") << QByteArray("{\\rtf1 a{\\*\\obj\\bin3 }}}}b}") << "ab";
+    QTest::newRow("no rtf header") << QByteArray("solo texto") << "solo texto";
+}
+
+void TestRtf::texto()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, texto);
+    QCOMPARE(textoDe(rtf), texto);
+}
+
+void TestRtf::formatoDeCaracter()
+{
+    QTextDocument d;
+    leerRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}"
+            "normal {\\b negrita} {\\i cursiva} {\\ul sub\\ulnone raya} {\\strike tachado} "
+            "{\\fs40 grande} {\\f1 fija} {\\cf1 roja} {\\highlight2 fondo} {\\b\\i ambas\\b0 solo}"
+            " {\\b\\plain llano}}",
+            d);
+    QCOMPARE(formatoDe(d, "normal").fontWeight(), int(QFont::Normal));
+    QCOMPARE(formatoDe(d, "negrita").fontWeight(), int(QFont::Bold));
+    QVERIFY(formatoDe(d, "cursiva").fontItalic());
+    QVERIFY(formatoDe(d, "sub").fontUnderline());
+    QVERIFY(!formatoDe(d, "raya").fontUnderline());
+    QVERIFY(formatoDe(d, "tachado").fontStrikeOut());
+    QCOMPARE(formatoDe(d, "grande").fontPointSize(), 20.0);
+    QCOMPARE(formatoDe(d, "fija").fontFamilies().toStringList(), QStringList{"Courier New"});
+    QCOMPARE(formatoDe(d, "roja").foreground().color(), QColor(255, 0, 0));
+    QCOMPARE(formatoDe(d, "fondo").background().color(), QColor(0, 128, 0));
+    QVERIFY(formatoDe(d, "ambas").fontItalic());
+    QCOMPARE(formatoDe(d, "solo").fontWeight(), int(QFont::Normal));
+    QVERIFY(formatoDe(d, "solo").fontItalic());
+    QCOMPARE(formatoDe(d, "llano").fontWeight(), int(QFont::Normal));
+    // Formatting ends with its group.
+    QCOMPARE(formatoDe(d, "fondo").foreground().style(), Qt::NoBrush);
+}
+
+void TestRtf::parrafos()
+{
+    QTextDocument d;
+    leerRtf("{\\rtf1\\pard\\qc centro\\par\\pard\\qr\\li1440\\ri720\\fi-360\\sb240\\sa120 derecha\\par"
+            "\\pard\\qj justo\\par sigue}",
+            d);
+    QCOMPARE(d.blockCount(), 4);
+    QCOMPARE(d.findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QTextBlockFormat f = d.findBlockByNumber(1).blockFormat();
+    QCOMPARE(f.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(f.leftMargin(), 96.0);   // 1440 twips = one inch
+    QCOMPARE(f.rightMargin(), 48.0);
+    QCOMPARE(f.textIndent(), -24.0);
+    QCOMPARE(f.topMargin(), 16.0);
+    QCOMPARE(f.bottomMargin(), 8.0);
+    QCOMPARE(d.findBlockByNumber(2).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    // \pard holds until the next one: the last paragraph keeps \qj.
+    QCOMPARE(d.findBlockByNumber(3).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+}
+
+void TestRtf::procesadorDeTexto()
+{
+    QTextDocument d;
+    leerRtf(kProcesador, d);
+    QCOMPARE(d.toPlainText(),
+             QString("Título\n\u2022\tPrimer punto\n2.\tSegundo punto\nCampo: enlace, símbolo €.\n"
+                     "resaltado y subrayadotachado\n"));
+    QCOMPARE(d.findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(formatoDe(d, "Título").fontWeight(), int(QFont::Bold));
+    QCOMPARE(formatoDe(d, "Título").foreground().color(), QColor(0, 0, 255));
+    QCOMPARE(formatoDe(d, "Título").fontFamilies().toStringList(), QStringList{"Arial"});
+    QCOMPARE(formatoDe(d, "Título").fontPointSize(), 16.0);
+    QCOMPARE(d.findBlockByNumber(1).blockFormat().leftMargin(), 48.0);
+    QCOMPARE(formatoDe(d, "punto").fontWeight(), int(QFont::Bold));
+    QVERIFY(formatoDe(d, "Segundo punto").fontItalic() == false);
+    QCOMPARE(formatoDe(d, "resaltado").background().color(), QColor(255, 255, 0));
+    QVERIFY(formatoDe(d, "subrayado").fontUnderline());
+    QVERIFY(formatoDe(d, "tachado").fontStrikeOut());
+    QCOMPARE(d.defaultFont().family(), QString("Times New Roman"));
+}
+
+void TestRtf::imagenes()
+{
+    const QByteArray png = hexDePng(Qt::red);
+    QTextDocument d;
+    leerRtf("{\\rtf1 antes{\\*\\shppict{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal450\n" + png +
+                "}}{\\nonshppict{\\pict\\wmetafile8 0102}}despues"
+                "{\\pict\\pngblip\\picscalex200 " + png + "}{\\pict\\jpegblip ffd8ff00}{\\pict\\emfblip " + png + "}}",
+            d);
+    QCOMPARE(d.toPlainText().remove(QChar::ObjectReplacementCharacter), QString("antesdespues"));
+    QList<QTextImageFormat> imagenes;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) imagenes << it.fragment().charFormat().toImageFormat();
+    // The PNG twice (the WMF fallback, the broken JPEG and the EMF are not shown).
+    QCOMPARE(imagenes.size(), 2);
+    QCOMPARE(imagenes[0].width(), 40.0); // 600 twips
+    QCOMPARE(imagenes[0].height(), 30.0);
+    QCOMPARE(imagenes[1].width(), 4.0);  // no goal: its own pixels
+    const QImage img = d.resource(QTextDocument::ImageResource, QUrl(imagenes[0].name())).value<QImage>();
+    QCOMPARE(img.pixelColor(1, 1), QColor(Qt::red));
+}
+
+void TestRtf::entradaMalformada_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("unbalanced open") << QByteArray("{\\rtf1 {\\b a{{{") << "a";
+    QTest::newRow("unbalanced close") << QByteArray("}}}{\\rtf1 a}}}b") << "ab";
+    QTest::newRow("truncated word") << QByteArray("{\\rtf1 a\\") << "a";
+    QTest::newRow("truncated escape") << QByteArray("{\\rtf1 a\\'4") << "a";
+    QTest::newRow("bad escape") << QByteArray("{\\rtf1 a\\'zzb}") << "ab";
+    QTest::newRow("huge numbers") << QByteArray("{\\rtf1 \\fs99999999999999999999 \\li-99999999999 a\\sb99999999999 b}") << "ab";
+    QTest::newRow("huge uc") << QByteArray("{\\rtf1 {\\uc99999999999 \\u241 abc}d}") << "\u00f1d";
+    QTest::newRow("huge bin") << QByteArray("{\\rtf1 a\\bin999999999999 b}") << "a";
+    QTest::newRow("negative bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << "ab";
+    QTest::newRow("long word") << QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + " a}" << "a";
+    QTest::newRow("broken picture") << QByteArray("{\\rtf1 {\\pict\\pngblip zz99}a}") << "a";
+    QTest::newRow("colour index out of range") << QByteArray("{\\rtf1{\\colortbl;}\\cf77\\highlight-3 a}") << "a";
+    QTest::newRow("font table unterminated") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial") << "";
+    QTest::newRow("empty") << QByteArray() << "";
+}
+
+void TestRtf::entradaMalformada()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, texto);
+    QCOMPARE(textoDe(rtf), texto);
+}
+
+// Deep nesting and random bytes: the reader ends, quickly, without crashing.
+void TestRtf::basuraBinaria()
+{
+    QCOMPARE(textoDe(QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}')), QString("hondo"));
+    QRandomGenerator azar(1234);
+    for (int i = 0; i < 50; ++i) {
+        QByteArray basura(4096, '\0');
+        for (char& c : basura) c = static_cast<char>(azar.bounded(256));
+        if (i % 2) basura.prepend("{\\rtf1 ");
+        textoDe(basura);
+    }
+}
+
+QTEST_MAIN(TestRtf)
+#include "tst_rtf.moc"
