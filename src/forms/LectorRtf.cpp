@@ -39,6 +39,15 @@ const QSet<QByteArray> kSaltar = {
 // Destinations behind \* that hold text or a picture to show.
 const QSet<QByteArray> kConocidosTrasAsterisco = {"shppict"};
 
+// A hanging first line (a bullet or a number, then a tab) has its tab stop
+// where the other lines start, as word processors lay it out.
+QTextBlockFormat conSangriaColgante(QTextBlockFormat f)
+{
+    if (f.textIndent() < 0 && f.tabPositions().isEmpty())
+        f.setTabPositions({QTextOption::Tab(-f.textIndent(), QTextOption::LeftTab)});
+    return f;
+}
+
 struct Fuente {
     QString nombre;
     bool simbolo = false; // \fcharset2: bytes are symbols, not letters
@@ -363,7 +372,7 @@ void Lector::palabra(const QByteArray& w, bool tieneParametro, int p)
     // Special characters and breaks
     if (w == "par") {
         vaciar();
-        cursor_.setBlockFormat(st_.parrafo);
+        cursor_.setBlockFormat(conSangriaColgante(st_.parrafo));
         cursor_.insertBlock(st_.parrafo, st_.caracter);
         return;
     }
@@ -439,7 +448,11 @@ bool Lector::formatoParrafo(const QByteArray& w, int p)
     else if (w == "fi") f.setTextIndent(puntos);
     else if (w == "sb") f.setTopMargin(std::max(0.0, puntos));
     else if (w == "sa") f.setBottomMargin(std::max(0.0, puntos));
-    else return false;
+    else if (w == "tx") {
+        auto tabs = f.tabPositions();
+        tabs.append(QTextOption::Tab(std::max(0.0, puntos), QTextOption::LeftTab));
+        f.setTabPositions(tabs);
+    } else return false;
     return true;
 }
 
@@ -452,7 +465,7 @@ void Lector::vaciar()
 
 void Lector::texto(const QString& s)
 {
-    cursor_.setBlockFormat(st_.parrafo);
+    cursor_.setBlockFormat(conSangriaColgante(st_.parrafo));
     cursor_.insertText(s, st_.caracter);
 }
 

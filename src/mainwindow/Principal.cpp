@@ -2,6 +2,7 @@
 
 #include "forms/Acerca.h"
 #include "forms/ArchivoImagen.h"
+#include "forms/Ayu.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
@@ -78,6 +79,7 @@ void Principal::conectar()
     forms::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
     forms::alElegir(c.get<QAction>("prop"), this, [this] { prop_Click(); });
     forms::alElegir(c.get<QAction>("acercade"), this, [this] { acercade_Click(); });
+    forms::alElegir(c.get<QAction>("ayuda"), this, [this] { ayuda_Click(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &Principal::Pantalla_MenuContextual);
     forms::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
@@ -111,6 +113,7 @@ void Principal::Form_Unload(int& cancelar)
     inicio::acerca().cerrar();
     // The exercise window saves the statistics as it closes.
     inicio::Ejerc().cerrar();
+    inicio::ayu().cerrar();
 }
 
 Visibles Principal::visibles() const
@@ -242,6 +245,11 @@ void Principal::guardarImagen()
 void Principal::acercade_Click()
 {
     inicio::acerca().mostrar();
+}
+
+void Principal::ayuda_Click()
+{
+    inicio::ayu().mostrar();
 }
 
 void Principal::prop_Click()

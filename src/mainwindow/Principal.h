@@ -80,6 +80,7 @@ private:
     void ocultar_Click();
     void prop_Click();
     void acercade_Click();
+    void ayuda_Click();
     void alternar(linecode::Traza traza);
     void conectar();
     linecode::Visibles visibles() const;

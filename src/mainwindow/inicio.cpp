@@ -2,6 +2,7 @@
 
 #include "exercise/Ejerc.h"
 #include "forms/Acerca.h"
+#include "forms/Ayu.h"
 #include "mainwindow/Principal.h"
 
 namespace inicio {
@@ -21,6 +22,12 @@ forms::Referencia<::Ejerc>& Ejerc()
 forms::Referencia<Acerca>& acerca()
 {
     static forms::Referencia<Acerca> ref;
+    return ref;
+}
+
+forms::Referencia<Ayu>& ayu()
+{
+    static forms::Referencia<Ayu> ref;
     return ref;
 }
 

@@ -6,6 +6,7 @@
 class Principal;
 class Ejerc;
 class Acerca;
+class Ayu;
 
 namespace inicio {
 
@@ -15,5 +16,6 @@ void Main();
 forms::Referencia<Principal>& principal();
 forms::Referencia<::Ejerc>& Ejerc();
 forms::Referencia<Acerca>& acerca();
+forms::Referencia<Ayu>& ayu();
 
 } // namespace inicio

@@ -1,0 +1,41 @@
+#include "forms/Ayu.h"
+
+#include "forms/AyuForm.h"
+#include "forms/LectorRtf.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTextEdit>
+
+const QString Ayu::kAyudaIncorporada = QStringLiteral(":/ayuda.rtf");
+
+namespace {
+
+const QString kArchivoAyuda = QStringLiteral("ayuda.rtf");
+
+// The file's bytes, or nothing when it is missing or cannot be read.
+QByteArray leerArchivo(const QString& ruta)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+} // namespace
+
+Ayu::Ayu() : Formulario(forms::ayuForm())
+{
+    ayutext = ctl().get<QTextEdit>("ayutext");
+    ayutext->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void Ayu::Form_Load()
+{
+    QByteArray rtf = leerArchivo(kArchivoAyuda);
+    if (rtf.isEmpty()) rtf = leerArchivo(kAyudaIncorporada);
+    forms::leerRtf(rtf, *ayutext->document());
+    // Shown from its beginning with nothing selected.
+    QTextCursor inicio(ayutext->document());
+    ayutext->setTextCursor(inicio);
+    ayutext->verticalScrollBar()->setValue(0);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The help window "ayu": shows "ayuda.rtf" from the working directory, so a
+// teacher can replace it, or the copy built into the program when there is
+// none to read.
+
+#include "forms/Formulario.h"
+
+class QTextEdit;
+
+class Ayu : public forms::Formulario {
+    Q_OBJECT
+public:
+    Ayu();
+
+    // The help as the program was built with it.
+    static const QString kAyudaIncorporada;
+
+protected:
+    void Form_Load() override;
+
+private:
+    QTextEdit* ayutext;
+};
