@@ -39,7 +39,11 @@ void TestAcerca::textos()
         "\"Sistemas de Telecomunicación e ",
         "Informáticos\".",
         ""}.join('\n');
-    QCOMPARE(a->findChild<QTextEdit*>("Text1")->toPlainText().remove('\r'), esperado);
+    auto* texto = a->findChild<QTextEdit*>("Text1");
+    QCOMPARE(texto->toPlainText().remove('\r'), esperado);
+    QVERIFY(texto->alignment() & Qt::AlignHCenter);
+    // Every line shows without scrolling.
+    QVERIFY(texto->document()->size().height() <= texto->contentsRect().height());
     QCOMPARE(a->findChild<QLabel*>("Label2")->text(),
              QString("    Ciclo Formativo de Grado Superior   Sistemas de Telecomunicación e Informáticos."));
     QCOMPARE(a->findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), QColor(0, 128, 0));

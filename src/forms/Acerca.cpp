@@ -10,6 +10,29 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+namespace {
+
+// The about text wraps in its narrow box as it always did; the window font
+// here is a little wider than the design's, so the letters shrink (never
+// below legible) until every line shows without scrolling.
+void ajustarLetra(QTextEdit* texto)
+{
+    constexpr int kPixelesMinimos = 8;
+    texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont f = texto->font();
+    // The box's inside; its viewport is laid out only once the window shows.
+    const QSize dentro = texto->contentsRect().size();
+    for (int px = f.pixelSize(); px >= kPixelesMinimos; --px) {
+        f.setPixelSize(px);
+        texto->document()->setDefaultFont(f);
+        texto->document()->setTextWidth(dentro.width());
+        if (texto->document()->size().height() <= dentro.height()) return;
+    }
+    texto->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+} // namespace
+
 Acerca::Acerca() : Formulario(forms::acercaForm())
 {
     // The picture box is sized to the picture plus its border.
@@ -25,6 +48,7 @@ Acerca::Acerca() : Formulario(forms::acercaForm())
     QPalette p = texto->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Button));
     texto->setPalette(p);
+    ajustarLetra(texto);
     move(forms::kAcercaX, forms::kAcercaY);
     connect(ctl().get<QPushButton>("Command1"), &QPushButton::clicked, this, &Acerca::Command1_Click);
 }
