@@ -3,6 +3,7 @@
 #include "forms/AyuForm.h"
 #include "forms/LectorRtf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -31,7 +32,11 @@ Ayu::Ayu() : Formulario(forms::ayuForm())
 
 void Ayu::Form_Load()
 {
+    // The working directory's copy first, so a teacher can replace it; then
+    // the installed one; then the one built into the program.
     QByteArray rtf = leerArchivo(kArchivoAyuda);
+    if (rtf.isEmpty())
+        rtf = leerArchivo(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tramavox/") + kArchivoAyuda);
     if (rtf.isEmpty()) rtf = leerArchivo(kAyudaIncorporada);
     forms::leerRtf(rtf, *ayutext->document());
     // Shown from its beginning with nothing selected.
