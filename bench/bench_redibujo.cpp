@@ -8,6 +8,7 @@
 #include "mainwindow/inicio.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSlider>
 
@@ -69,6 +70,25 @@ void BM_ActPant(benchmark::State& state)
     p->close();
 }
 BENCHMARK(BM_ActPant)->Arg(40)->Arg(240);
+
+// One typed digit, as the keyboard delivers it: the key preview, the number
+// scrolling in and the full redraw.
+void BM_Tecla(benchmark::State& state)
+{
+    inicio::Main();
+    Principal* p = inicio::principal().cargar();
+    QWidget* area = p->findChild<QWidget*>("Pantalla");
+    area->setFocus();
+    QApplication::setActiveWindow(p);
+    int i = 0;
+    for (auto _ : state) {
+        const QString digito = QString::number(i++ % 16, 16);
+        QKeyEvent pulsa(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, digito);
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : area, &pulsa);
+    }
+    p->close();
+}
+BENCHMARK(BM_Tecla);
 
 } // namespace
 
