@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace forms {
@@ -46,6 +47,18 @@ QTextBlockFormat conSangriaColgante(QTextBlockFormat f)
     if (f.textIndent() < 0 && f.tabPositions().isEmpty())
         f.setTabPositions({QTextOption::Tab(-f.textIndent(), QTextOption::LeftTab)});
     return f;
+}
+
+// The destination a control word opens, if it opens one; behind \* an
+// unknown word's group is skipped.
+std::optional<Destino> destinoDe(const QByteArray& w, bool trasAsterisco)
+{
+    if (w == "fonttbl") return Destino::Fuentes;
+    if (w == "colortbl") return Destino::Colores;
+    if (w == "pict") return Destino::Imagen;
+    if (kSaltar.contains(w)) return Destino::Saltar;
+    if (trasAsterisco && !kConocidosTrasAsterisco.contains(w)) return Destino::Saltar;
+    return std::nullopt;
 }
 
 struct Fuente {
@@ -294,31 +307,10 @@ void Lector::palabra(const QByteArray& w, bool tieneParametro, int p)
     }
     if (st_.destino == Destino::Saltar) return;
 
-    // Destinations
-    if (tras && !kConocidosTrasAsterisco.contains(w) && w != "pict") {
+    if (const auto destino = destinoDe(w, tras)) {
         vaciar();
-        st_.destino = Destino::Saltar;
-        return;
-    }
-    if (kSaltar.contains(w)) {
-        vaciar();
-        st_.destino = Destino::Saltar;
-        return;
-    }
-    if (w == "fonttbl") {
-        vaciar();
-        st_.destino = Destino::Fuentes;
-        return;
-    }
-    if (w == "colortbl") {
-        vaciar();
-        st_.destino = Destino::Colores;
-        return;
-    }
-    if (w == "pict") {
-        vaciar();
-        st_.destino = Destino::Imagen;
-        imagen_ = Imagen{};
+        st_.destino = *destino;
+        if (*destino == Destino::Imagen) imagen_ = Imagen{};
         return;
     }
     switch (st_.destino) {
