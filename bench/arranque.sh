@@ -17,22 +17,25 @@ veces=${1:-10}
 carpeta=$(mktemp -d)
 # Xvfb picks a free display and writes its number once it is ready.
 exec 3> >(cat > "$carpeta/pantalla")
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: without it the server restarts as each run's last client leaves,
+# refusing the next run's connection meanwhile.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 exec 3>&-
 trap 'kill $xvfb 2>/dev/null; rm -rf "$carpeta"' EXIT
-for _ in $(seq 100); do [ -s "$carpeta/pantalla" ] && break; sleep 0.05; done
+# The number ends with a line end; until then it may be only partly written.
+for _ in $(seq 100); do [ "$(wc -l < "$carpeta/pantalla")" -ge 1 ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$carpeta/pantalla")"
 
 tiempos=() memorias=()
 for i in $(seq "$veces"); do
   inicio=$(date +%s%N)
-  (cd "$carpeta" && exec /usr/bin/time -f %M -o "$carpeta/memoria" "$programa" 2>/dev/null) &
+  (cd "$carpeta" && exec /usr/bin/time -f %M -o "$carpeta/memoria" "$programa" 2>>"$carpeta/errores") &
   envoltorio=$!
   # Polled every few milliseconds: xdotool's own --sync waits half a second
   # between looks.
   until xdotool search --onlyvisible --name 'Tramavox' >/dev/null 2>&1; do
-    kill -0 "$envoltorio" 2>/dev/null || { echo "tramavox terminó antes de mostrar su ventana" >&2; exit 1; }
+    kill -0 "$envoltorio" 2>/dev/null || { echo "tramavox terminó antes de mostrar su ventana:" >&2; cat "$carpeta/errores" >&2; exit 1; }
     sleep 0.005
   done
   fin=$(date +%s%N)

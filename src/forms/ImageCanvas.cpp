@@ -21,8 +21,6 @@ void ImageCanvas::redimensionar(QSize interior, qreal dpr)
     imagen_ = QImage(dispositivo, QImage::Format_RGB32);
     imagen_.setDevicePixelRatio(dpr);
     escala_ = dpr / kTwipsPorPixel;
-    dprEntero_ = dpr == qRound(dpr) ? qRound(dpr) : 0;
-    ultimo_ = {-1, -1};
     fill();
 }
 
@@ -36,32 +34,15 @@ void ImageCanvas::fill()
     imagen_.fill(fondo_);
     bits_ = imagen_.bits();
     bytesPorLinea_ = imagen_.bytesPerLine();
-    anchoPx_ = imagen_.width();
-    altoPx_ = imagen_.height();
 }
 
 int ImageCanvas::aDispositivo(float twips) const
 {
-    // The plotter's coordinates are whole twips and the pixel ratio is
-    // usually whole too: then integer arithmetic floors exactly, and this
-    // runs four times for each of the ~1800 lines of a redraw.
-    const int t = static_cast<int>(twips);
-    if (dprEntero_ > 0 && static_cast<float>(t) == twips) {
-        const int escalado = t * dprEntero_;
-        return (escalado >= 0 ? escalado : escalado - (kTwipsPorPixel - 1)) / kTwipsPorPixel;
-    }
+    // A floor by hand: the library's floor is a call, and this runs four
+    // times for each of the ~1800 lines of a redraw.
     const double px = twips * escala_;
     const int entero = static_cast<int>(px);
     return entero > px ? entero - 1 : entero;
-}
-
-QPoint ImageCanvas::aDispositivo(linecode::Punto p)
-{
-    if (!(p == ultimo_)) {
-        ultimo_ = p;
-        ultimoPx_ = QPoint(aDispositivo(p.x), aDispositivo(p.y));
-    }
-    return ultimoPx_;
 }
 
 // The plotter draws only horizontal and vertical lines, so those are written
@@ -71,9 +52,8 @@ void ImageCanvas::drawSegment(linecode::Punto desde, linecode::Punto hasta, line
 {
     if (!bits_) return;
     const QRgb color = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-    const QPoint a = aDispositivo(desde);
-    const QPoint b = aDispositivo(hasta);
-    const int x1 = a.x(), y1 = a.y(), x2 = b.x(), y2 = b.y();
+    const int x1 = aDispositivo(desde.x), y1 = aDispositivo(desde.y);
+    const int x2 = aDispositivo(hasta.x), y2 = aDispositivo(hasta.y);
     if (y1 == y2) {
         horizontal(y1, x1, x2, color);
     } else if (x1 == x2) {
@@ -85,10 +65,10 @@ void ImageCanvas::drawSegment(linecode::Punto desde, linecode::Punto hasta, line
 
 void ImageCanvas::horizontal(int y, int x1, int x2, QRgb color)
 {
-    if (y < 0 || y >= altoPx_) return;
+    if (y < 0 || y >= imagen_.height()) return;
     if (x1 > x2) std::swap(x1, x2);
     x1 = std::max(x1, 0);
-    x2 = std::min(x2, anchoPx_ - 1);
+    x2 = std::min(x2, imagen_.width() - 1);
     if (x1 > x2) return;
     auto* fila = reinterpret_cast<QRgb*>(bits_ + y * bytesPorLinea_);
     std::fill(fila + x1, fila + x2 + 1, color);
@@ -96,10 +76,10 @@ void ImageCanvas::horizontal(int y, int x1, int x2, QRgb color)
 
 void ImageCanvas::vertical(int x, int y1, int y2, QRgb color)
 {
-    if (x < 0 || x >= anchoPx_) return;
+    if (x < 0 || x >= imagen_.width()) return;
     if (y1 > y2) std::swap(y1, y2);
     y1 = std::max(y1, 0);
-    y2 = std::min(y2, altoPx_ - 1);
+    y2 = std::min(y2, imagen_.height() - 1);
     for (int y = y1; y <= y2; ++y)
         reinterpret_cast<QRgb*>(bits_ + y * bytesPorLinea_)[x] = color;
 }

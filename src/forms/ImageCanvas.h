@@ -26,7 +26,6 @@ protected:
 
 private:
     int aDispositivo(float twips) const;
-    QPoint aDispositivo(linecode::Punto p);
     void horizontal(int y, int x1, int x2, QRgb color);
     void vertical(int x, int y1, int y2, QRgb color);
     void diagonal(linecode::Punto desde, linecode::Punto hasta, QRgb color);
@@ -35,17 +34,11 @@ private:
     int alto_;
     QRgb fondo_;
     qreal escala_ = 1.0; // device pixels per twip
-    int dprEntero_ = 1;  // the pixel ratio when whole, else 0
     QImage imagen_;
     // Taken once per redraw (after the clear has detached the image) so that
     // each line costs no more than its pixels.
     uchar* bits_ = nullptr;
     qsizetype bytesPorLinea_ = 0;
-    int anchoPx_ = 0;
-    int altoPx_ = 0;
-    // Most lines start where the last one ended: its end is kept converted.
-    linecode::Punto ultimo_{-1, -1};
-    QPoint ultimoPx_;
 };
 
 } // namespace forms
