@@ -26,6 +26,7 @@ protected:
 
 private:
     int aDispositivo(float twips) const;
+    QPoint aDispositivo(linecode::Punto p);
     void horizontal(int y, int x1, int x2, QRgb color);
     void vertical(int x, int y1, int y2, QRgb color);
     void diagonal(linecode::Punto desde, linecode::Punto hasta, QRgb color);
@@ -39,6 +40,15 @@ private:
     // each line costs no more than its pixels.
     uchar* bits_ = nullptr;
     qsizetype bytesPorLinea_ = 0;
+    int anchoPx_ = 0;
+    int altoPx_ = 0;
+    int dprEntero_ = 1; // the pixel ratio when whole, else 0
+    // Most lines start where the last one ended, in the colour of the last:
+    // both are kept converted.
+    linecode::Punto ultimo_{-1, -1};
+    QPoint ultimoPx_;
+    linecode::Colour ultimoColour_ = 0xFFFFFFFF;
+    QRgb ultimoRgb_ = 0;
 };
 
 } // namespace forms
