@@ -214,6 +214,7 @@ void TestPlotter::imagenNitidaSegunDpr_data()
     QTest::addColumn<qreal>("dpr");
     QTest::newRow("1x") << qreal(1);
     QTest::newRow("2x") << qreal(2);
+    QTest::newRow("1.5x, not whole") << qreal(1.5);
 }
 
 // The image canvas draws one device pixel wide, at twips / 15 * dpr.
