@@ -1,9 +1,9 @@
 #pragma once
-// Shared helpers of the window tests: the seam that counts beeps and answers
-// message boxes, and ways to find and measure the real widgets.
+// Shared helpers of the window tests: input delivered the way the window
+// system delivers it, the seam that counts beeps and answers message boxes,
+// and the main window opened as the program opens it.
 
 #include "forms/Avisos.h"
-#include "forms/FormDef.h"
 
 #include "mainwindow/Principal.h"
 #include "mainwindow/inicio.h"
@@ -13,8 +13,83 @@
 #include <QTimer>
 #include <QStringList>
 #include <QWidget>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <deque>
+
+// Keys and clicks go to a top-level window, never into a child widget: Qt
+// then routes them to the focus widget or the widget under the pointer,
+// through every event filter and internal forwarding on the way, exactly as
+// on a desktop.
+namespace entrada {
+
+inline QWindow* ventanaDe(QWidget* w)
+{
+    QWidget* v = w->window();
+    v->winId(); // make sure the window exists on the window system
+    return v->windowHandle();
+}
+
+// The window becomes the active one, as a click on its title would make it.
+inline void activar(QWidget* w)
+{
+    QApplication::setActiveWindow(w->window());
+}
+
+// A control takes the focus as a Tab or a click on it gives it.
+inline void enfocar(QWidget* control)
+{
+    activar(control);
+    control->setFocus(Qt::TabFocusReason);
+}
+
+// The key a keyboard sends for a character, with the character as its text.
+inline Qt::Key teclaDe(QChar c)
+{
+    switch (c.unicode()) {
+    case '\r': return Qt::Key_Return;
+    case '\b': return Qt::Key_Backspace;
+    case '\t': return Qt::Key_Tab;
+    case 0x1b: return Qt::Key_Escape;
+    case 0x7f: return Qt::Key_Delete;
+    default: return Qt::Key(c.toUpper().unicode());
+    }
+}
+
+// One key pressed and released in the window that holds `w`.
+inline void tecla(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& texto = {})
+{
+    QTest::sendKeyEvent(QTest::Click, ventanaDe(w), k, texto, m);
+}
+
+inline void teclear(QWidget* w, const QString& texto)
+{
+    for (QChar c : texto) tecla(w, teclaDe(c), Qt::NoModifier, QString(c));
+}
+
+// A click on a control, at its centre or at `en` in its own coordinates,
+// delivered to its window at window coordinates.
+inline void clic(QWidget* control, QPoint en = QPoint(-1, -1), Qt::MouseButton boton = Qt::LeftButton)
+{
+    if (en == QPoint(-1, -1)) en = control->rect().center();
+    QTest::mouseClick(ventanaDe(control), boton, Qt::NoModifier, control->mapTo(control->window(), en));
+}
+
+inline void dobleClic(QWidget* control)
+{
+    QTest::mouseDClick(ventanaDe(control), Qt::LeftButton, Qt::NoModifier,
+                       control->mapTo(control->window(), control->rect().center()));
+}
+
+// The window system asks the window to close, as its title bar's close
+// button or Alt+F4 does (QWidget::close() is the program closing it).
+inline void cerrar(QWidget* w)
+{
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(ventanaDe(w));
+}
+
+} // namespace entrada
 
 class AvisosDePrueba : public forms::Avisos {
 public:
@@ -47,7 +122,7 @@ public:
     QStringList carpetasOfrecidas; // the folder each dialog opened in
 };
 
-// A top-level window by its design name.
+// A visible top-level window by its design name.
 template <typename W = QWidget>
 W* ventana(const QString& nombre)
 {
@@ -56,7 +131,16 @@ W* ventana(const QString& nombre)
     return nullptr;
 }
 
-// The main window opened as the program opens it, and its controls by name.
+// A control of a window by its design name (and index, in a control array).
+template <typename T = QWidget>
+T* control(const QWidget* ventana, const QString& nombre, int indice = -1)
+{
+    for (T* w : ventana->findChildren<T*>(nombre))
+        if (indice < 0 || w->property("index").toInt() == indice) return w;
+    qFatal("no control %s", qPrintable(nombre));
+}
+
+// The main window opened as the program opens it.
 struct VentanaPrincipal {
     Principal* p = nullptr;
 
@@ -69,6 +153,7 @@ struct VentanaPrincipal {
         auto* timer = p->findChild<QTimer*>("Timer1");
         const bool listo = QTest::qWaitFor([timer] { return !timer->isActive(); }, 2000);
         QCoreApplication::processEvents(); // and show it
+        entrada::activar(p);
         return listo;
     }
     void cerrar()
@@ -80,16 +165,12 @@ struct VentanaPrincipal {
     template <typename T = QWidget>
     T* hijo(const QString& nombre) const
     {
-        T* w = p->findChild<T*>(nombre);
-        if (!w) qFatal("no control %s", qPrintable(nombre));
-        return w;
+        return control<T>(p, nombre);
     }
     // Types text with `foco` holding the keyboard focus, as a user would.
-    void teclear(const QString& nombre, const QString& texto) const
+    void teclear(const QString& foco, const QString& texto) const
     {
-        QWidget* w = hijo(nombre);
-        QApplication::setActiveWindow(w->window());
-        w->setFocus();
-        QTest::keyClicks(w, texto);
+        entrada::enfocar(hijo(foco));
+        entrada::teclear(p, texto);
     }
 };

@@ -57,7 +57,7 @@ void TestAcerca::aceptarOcultaYRedibuja()
     Acerca* a = abrir();
     a->move(300, 200);
     QSignalSpy pintado(v.p, &Principal::pintado);
-    QTest::mouseClick(a->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    entrada::clic(control(a, "Command1"));
     QVERIFY(!a->isVisible());
     QCOMPARE(pintado.count(), 1);
     QVERIFY(inicio::acerca().cargado());
@@ -70,7 +70,7 @@ void TestAcerca::cerrarRedibujaYPrincipalLoCierra()
 {
     Acerca* a = abrir();
     QSignalSpy pintado(v.p, &Principal::pintado);
-    a->close();
+    entrada::cerrar(a);
     QCOMPARE(pintado.count(), 1);
     QVERIFY(!inicio::acerca().cargado());
     abrir();

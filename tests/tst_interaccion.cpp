@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -34,6 +35,10 @@ private slots:
     void teclas();
     void teclasRechazadas_data();
     void teclasRechazadas();
+    void teclasSinCaracter_data();
+    void teclasSinCaracter();
+    void dobleClicEnEtiquetaAlternaUnaVez();
+    void menuContextualEnCastellano();
     void digitoConFocoEnBinario();
     void resetRedibujaSiempre();
     void menuYEtiquetaCoinciden_data();
@@ -122,13 +127,51 @@ void TestInteraccion::teclasRechazadas()
     v.teclear("Pantalla", "5a");
     const QImage antes = imagen();
     QSignalSpy pintado(v.p, &Principal::pintado);
-    QWidget* foco = v.hijo("Pantalla");
-    QKeyEvent e(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
-    QApplication::sendEvent(foco, &e);
+    entrada::tecla(v.p, Qt::Key(tecla), Qt::NoModifier, texto);
     QCOMPARE(avisos->beeps, 1);
     QCOMPARE(numero()->text(), QString("005A"));
     QCOMPARE(pintado.count(), 0);
     QCOMPARE(imagen(), antes);
+}
+
+void TestInteraccion::teclasSinCaracter_data()
+{
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("modificadores");
+    QTest::addColumn<QString>("texto"); // as an X server gives it
+    QTest::newRow("Alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << "5";
+    QTest::newRow("Super+a") << int(Qt::Key_A) << int(Qt::MetaModifier) << "a";
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << int(Qt::NoModifier) << "\x7f";
+    QTest::newRow("Right arrow") << int(Qt::Key_Right) << int(Qt::NoModifier) << "";
+}
+
+// Keys that carry no character on a desktop neither enter a digit nor beep.
+void TestInteraccion::teclasSinCaracter()
+{
+    QFETCH(int, tecla);
+    QFETCH(int, modificadores);
+    QFETCH(QString, texto);
+    v.teclear("Pantalla", "5a");
+    entrada::tecla(v.p, Qt::Key(tecla), Qt::KeyboardModifiers(modificadores), texto);
+    QCOMPARE(numero()->text(), QString("005A"));
+    QCOMPARE(avisos->beeps, 0);
+}
+
+void TestInteraccion::dobleClicEnEtiquetaAlternaUnaVez()
+{
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    entrada::dobleClic(v.hijo("etiami"));
+    QVERIFY(!v.hijo<QAction>("VisuAmi")->isChecked());
+    QCOMPARE(pintado.count(), 1);
+}
+
+// Qt's own texts, such as a text box's context menu, are Spanish too.
+void TestInteraccion::menuContextualEnCastellano()
+{
+    std::unique_ptr<QMenu> menu(v.hijo<QLineEdit>("binario")->createStandardContextMenu());
+    QStringList textos;
+    for (QAction* a : menu->actions()) textos << a->text().remove('&').section('\t', 0, 0);
+    QVERIFY2(textos.contains("Copiar") && textos.contains("Seleccionar todo"), qPrintable(textos.join('|')));
 }
 
 // binario only shows what the redraw wrote: a digit typed into it scrolls the
@@ -146,11 +189,11 @@ void TestInteraccion::digitoConFocoEnBinario()
 void TestInteraccion::resetRedibujaSiempre()
 {
     QSignalSpy pintado(v.p, &Principal::pintado);
-    QTest::mouseClick(v.hijo("Reset"), Qt::LeftButton);
+    entrada::clic(v.hijo("Reset"));
     QCOMPARE(numero()->text(), QString("0000"));
     QCOMPARE(pintado.count(), 1);
     v.teclear("Pantalla", "AB");
-    QTest::mouseClick(v.hijo("Reset"), Qt::LeftButton);
+    entrada::clic(v.hijo("Reset"));
     QCOMPARE(numero()->text(), QString("0000"));
     QCOMPARE(v.hijo<QLineEdit>("binario")->text(), QString("0000000000000000"));
     QCOMPARE(pintado.count(), 4);
@@ -179,7 +222,7 @@ void TestInteraccion::menuYEtiquetaCoinciden()
     auto* etiqueta = v.hijo<QLabel>(kEtiquetas[traza]);
     QSignalSpy pintado(v.p, &Principal::pintado);
     const auto elegir = [&] {
-        if (porEtiqueta) QTest::mouseClick(etiqueta, Qt::LeftButton);
+        if (porEtiqueta) entrada::clic(etiqueta);
         else item->trigger();
     };
     const QPoint muestra(20, fila); // between grid lines
@@ -258,9 +301,9 @@ void TestInteraccion::deslizador()
     QFETCH(QList<int>, teclas);
     QFETCH(int, valor);
     auto* s = v.hijo<forms::Slider>("periodo");
-    s->setFocus();
+    entrada::enfocar(s);
     QSignalSpy pintado(v.p, &Principal::pintado);
-    for (int t : teclas) QTest::keyClick(s, Qt::Key(t));
+    for (int t : teclas) entrada::tecla(v.p, Qt::Key(t));
     QCOMPARE(s->value(), valor);
     QCOMPARE(v.p->semiperiodo(), valor * 40);
     QCOMPARE(pintado.count(), teclas.size());

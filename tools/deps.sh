@@ -5,6 +5,7 @@
 
 TRAMAVOX_PACKAGES=(
   cmake ninja-build g++ pkg-config
+  qt6-translations-l10n qt6-base-private-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core

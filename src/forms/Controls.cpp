@@ -34,6 +34,12 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e)
     if (click) emit clicked();
 }
 
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    pulsado_ = false;
+    e->accept();
+}
+
 Slider::Slider(QWidget* parent) : QSlider(Qt::Horizontal, parent)
 {
     setTickPosition(QSlider::TicksBelow);

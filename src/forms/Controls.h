@@ -31,6 +31,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    // A double click is one click: its second press must not click again.
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     bool pulsado_ = false;

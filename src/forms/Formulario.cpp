@@ -30,6 +30,12 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
 
 void Formulario::closeEvent(QCloseEvent* e)
 {
+    // A disabled window takes no input, its title bar's close button
+    // included; the program itself can still close it.
+    if (e->spontaneous() && !isEnabled()) {
+        e->ignore();
+        return;
+    }
     int cancelar = 0;
     Form_Unload(cancelar);
     if (cancelar != 0) {

@@ -5,6 +5,11 @@
 #include "forms/Ayu.h"
 #include "mainwindow/Principal.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace inicio {
 
 forms::Referencia<Principal>& principal()
@@ -31,8 +36,26 @@ forms::Referencia<Ayu>& ayu()
     return ref;
 }
 
+namespace {
+
+// Qt's own texts (a text box's context menu, the file dialog) in Spanish
+// like the rest of the program, whatever language the desktop speaks.
+void traducirQt()
+{
+    static bool instalado = false;
+    if (instalado) return;
+    auto* traductor = new QTranslator(QCoreApplication::instance());
+    instalado = traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (instalado) QCoreApplication::installTranslator(traductor);
+    else delete traductor;
+}
+
+} // namespace
+
 void Main()
 {
+    traducirQt();
     principal().mostrar();
 }
 
