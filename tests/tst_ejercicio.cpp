@@ -2,6 +2,7 @@
 #include "exercise/Ejerc.h"
 #include "forms/Controls.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -40,6 +42,11 @@ void escribir(const QString& ruta, const QByteArray& contenido)
     f.write(contenido);
 }
 
+QString otroNumero(const QString& n)
+{
+    return QString::number((n.toInt(nullptr, 16) + 1) % 65536, 16).toUpper().rightJustified(4, '0');
+}
+
 } // namespace
 
 class TestEjercicio : public QObject {
@@ -48,14 +55,17 @@ private slots:
     void init();
     void cleanup();
     void abrirOcultaElNumero();
+    void principalDeshabilitadoNoTomaNada();
     void agregarAlumno_data();
     void agregarAlumno();
+    void nombreTalComoSeEscribe();
     void nombreConFocoNoCambiaRespuesta();
+    void alumnoDeLaLista();
+    void flechaDesdeNingunAlumno();
     void respuestas_data();
     void respuestas();
     void sinAlumnoNoCuenta();
     void porcentajeConSeparadorLocal();
-    void alumnoDelArchivo();
     void reset_data();
     void reset();
     void codigoFijoYAleatorio();
@@ -66,17 +76,20 @@ private slots:
     void mismaSecuenciaEnDosArranques();
 
 private:
-    Ejerc* abrirEjercicio();
-    void elegirAlumno(const QString& nombre);
+    bool abrirEjercicio();
+    void escribirNombre(const QString& nombre, Qt::Key fin = Qt::Key_Return);
+    void elegirDeLaLista(int indice);
     void contestar(const QString& respuesta);
     template <typename T = QWidget>
-    T* de(const QString& nombre, int indice = -1) const
-    {
-        for (T* w : e->findChildren<T*>(nombre))
-            if (indice < 0 || w->property("index").toInt() == indice) return w;
-        qFatal("no control %s", qPrintable(nombre));
-    }
+    T* de(const QString& nombre, int indice = -1) const { return control<T>(e, nombre, indice); }
     QString texto(const QString& nombre) const { return de<QLineEdit>(nombre)->text(); }
+    QStringList cuentas() const { return {texto("total"), texto("mal"), texto("bien"), texto("tciento")}; }
+    QStringList lista() const
+    {
+        QStringList r;
+        for (int i = 0; i < de<QComboBox>("alumno")->count(); ++i) r << de<QComboBox>("alumno")->itemText(i);
+        return r;
+    }
 
     VentanaPrincipal v;
     AvisosDePrueba* avisos = nullptr;
@@ -103,47 +116,50 @@ void TestEjercicio::cleanup()
     delete dir;
 }
 
-Ejerc* TestEjercicio::abrirEjercicio()
+bool TestEjercicio::abrirEjercicio()
 {
     v.hijo<QAction>("prop")->trigger();
     e = ventana<Ejerc>("Ejerc");
+    if (e) entrada::activar(e);
     return e;
 }
 
-void TestEjercicio::elegirAlumno(const QString& nombre)
+// Tab into the name box (which selects what it shows), clear it, type, and
+// end with Enter or Tab.
+void TestEjercicio::escribirNombre(const QString& nombre, Qt::Key fin)
+{
+    entrada::enfocar(de("alumno"));
+    entrada::teclear(e, QChar(0x7f) + nombre);
+    entrada::tecla(e, fin, Qt::NoModifier, fin == Qt::Key_Return ? "\r" : "\t");
+}
+
+// Opens the drop-down list with a click and clicks one of its items.
+void TestEjercicio::elegirDeLaLista(int indice)
 {
     auto* combo = de<QComboBox>("alumno");
-    QApplication::setActiveWindow(e);
-    combo->setFocus();
-    combo->lineEdit()->selectAll();
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
-    QTest::keyClicks(combo->lineEdit(), nombre);
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    entrada::activar(e);
+    entrada::clic(combo, QPoint(combo->width() - 5, combo->height() / 2));
+    QAbstractItemView* vista = combo->view();
+    QVERIFY(QTest::qWaitFor([vista] { return vista->isVisible(); }));
+    entrada::clic(vista->viewport(), vista->visualRect(combo->model()->index(indice, 0)).center());
 }
 
 void TestEjercicio::contestar(const QString& respuesta)
 {
-    QWidget* foco = de("solu");
-    QApplication::setActiveWindow(e);
-    foco->setFocus();
-    QTest::keyClicks(foco, respuesta);
-    QTest::mouseClick(de("aceptar"), Qt::LeftButton);
+    entrada::enfocar(de("solu"));
+    entrada::teclear(e, respuesta);
+    entrada::clic(de("aceptar"));
 }
 
 void TestEjercicio::abrirOcultaElNumero()
 {
     QVERIFY(abrirEjercicio());
     QVERIFY(!v.p->isEnabled());
-    QCOMPARE(e->windowTitle(), QString("Ejercicios"));
     QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(250));
     QVERIFY(QRegularExpression("^[0-9A-F]{4}$").match(v.p->numeroActual()).hasMatch());
     QVERIFY(de<QRadioButton>("tipo_cod", 4)->isChecked());
-    for (int i = 0; i < 4; ++i) QVERIFY(!de<QRadioButton>("tipo_cod", i)->isChecked());
     QCOMPARE(de<QComboBox>("alumno")->currentText(), kPrompt);
-    QCOMPARE(de<QComboBox>("alumno")->count(), 0);
-    for (const char* c : {"total", "bien", "mal", "tciento"}) QCOMPARE(texto(c), QString("0"));
     QCOMPARE(texto("número"), QString("0000"));
-    QCOMPARE(de<QGroupBox>("Frame1")->title(), QString("Código a  ejercitar"));
     // Random code: the clock and exactly one code.
     QVERIFY(v.hijo<QAction>("reloj")->isChecked());
     int codigos = 0;
@@ -152,6 +168,34 @@ void TestEjercicio::abrirOcultaElNumero()
     // The verdict is covered by the answer frame.
     QVERIFY(de("respuesta")->isVisible());
     QVERIFY(de("respuesta")->geometry().contains(de("bienmal")->geometry()));
+}
+
+// While the exercise runs, the main window takes no keys, clicks or close
+// requests: the student cannot set the number and then answer it.
+void TestEjercicio::principalDeshabilitadoNoTomaNada()
+{
+    QVERIFY(abrirEjercicio());
+    escribirNombre("Ana");
+    const QString numero = v.p->numeroActual();
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    entrada::activar(v.p);
+    entrada::teclear(v.p, "1234");
+    entrada::clic(v.hijo("etinrz"));
+    entrada::clic(v.hijo("Reset"));
+    QCOMPARE(v.p->numeroActual(), numero);
+    QCOMPARE(pintado.count(), 0);
+    QCOMPARE(avisos->beeps, 0);
+    entrada::cerrar(v.p);
+    QVERIFY(inicio::principal().cargado());
+    QVERIFY(inicio::Ejerc().cargado());
+
+    contestar("1234");
+    QCOMPARE(de<QLabel>("bienmal")->text(), numero == "1234" ? QString("La respuesta es correcta")
+                                                             : QString("La respuesta es incorrecta"));
+    entrada::cerrar(e);
+    QVERIFY(v.p->isEnabled());
+    entrada::cerrar(v.p); // now it ends the program
+    QVERIFY(!inicio::principal().cargado());
 }
 
 void TestEjercicio::agregarAlumno_data()
@@ -167,39 +211,102 @@ void TestEjercicio::agregarAlumno_data()
     QTest::newRow("leading space") << QStringList{" Eva"} << QStringList{n(" Eva")};
 }
 
+// Enter in the name box adds the student, shows the zero counts, and the
+// focus leaves the box with the name shown from its first letter.
 void TestEjercicio::agregarAlumno()
 {
     QFETCH(QStringList, tecleados);
     QFETCH(QStringList, lista);
     QVERIFY(abrirEjercicio());
-    for (const QString& t : tecleados) elegirAlumno(t);
-    auto* combo = de<QComboBox>("alumno");
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-    QCOMPARE(items, lista);
+    for (const QString& t : tecleados) escribirNombre(t);
+    QCOMPARE(this->lista(), lista);
     QCOMPARE(Ejerc::tabla().nombres, lista);
-    if (!lista.isEmpty()) {
-        QCOMPARE(QApplication::focusWidget(), de("NoVer"));
-        for (const char* c : {"total", "bien", "mal", "tciento"}) QCOMPARE(texto(c), QString("0"));
-        QCOMPARE(de<QProgressBar>("estadis")->value(), 0);
-        QCOMPARE(Ejerc::tabla().totales.last(), QString(" 0"));
-    } else {
+    auto* combo = de<QComboBox>("alumno");
+    if (lista.isEmpty()) {
         QCOMPARE(combo->currentText(), kPrompt);
+        return;
     }
+    QCOMPARE(combo->currentIndex(), lista.size() - 1);
+    QCOMPARE(QApplication::focusWidget(), de("NoVer"));
+    QCOMPARE(cuentas(), (QStringList{"0", "0", "0", "0"}));
+    QCOMPARE(de<QProgressBar>("estadis")->value(), 0);
+    QCOMPARE(Ejerc::tabla().totales.last(), QString(" 0"));
+    QCOMPARE(combo->lineEdit()->cursorPosition(), 0);
+}
+
+// The box adds what was typed, letter for letter: no completion from the
+// list, no case folding.
+void TestEjercicio::nombreTalComoSeEscribe()
+{
+    escribir(puntos, linea("Ana", " 1 1") + linea("pedro G\xf3mez", " 2 1"));
+    QVERIFY(abrirEjercicio());
+    escribirNombre("An", Qt::Key_Tab);
+    escribirNombre("pedro");
+    escribirNombre("ana");
+    QCOMPARE(lista().mid(2), (QStringList{QString("An").leftJustified(40), QString("pedro").leftJustified(40),
+                                          QString("ana").leftJustified(40)}));
+    QCOMPARE(cuentas(), (QStringList{"0", "0", "0", "0"}));
 }
 
 void TestEjercicio::nombreConFocoNoCambiaRespuesta()
 {
     QVERIFY(abrirEjercicio());
-    auto* combo = de<QComboBox>("alumno");
-    QApplication::setActiveWindow(e);
-    combo->setFocus();
-    QTest::keyClicks(combo->lineEdit(), "abc1");
+    entrada::enfocar(de("alumno"));
+    entrada::teclear(e, "abc1");
     QCOMPARE(texto("número"), QString("0000"));
     QCOMPARE(avisos->beeps, 0);
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-    QTest::keyClicks(QApplication::focusWidget(), "abc1");
+    entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
+    entrada::teclear(e, "abc1");
     QCOMPARE(texto("número"), QString("ABC1"));
+}
+
+// A student chosen from the list shows the counts of the file, the name
+// from its first letter, and the list is wide enough for every name.
+void TestEjercicio::alumnoDeLaLista()
+{
+    const QByteArray largo = "Mar\xed" "a de las Mercedes Fern\xe1" "ndez Olmo";
+    escribir(puntos, linea("Ana", " 5 3") + linea("Luis", " 12 7") + linea("Eva", " 0 0") +
+                         linea("Pepe", " 2 9") + linea(largo, " 1 1"));
+    QVERIFY(abrirEjercicio());
+    auto* combo = de<QComboBox>("alumno");
+    const QList<QStringList> esperado{{" 5", "2", " 3", "60", "60"},
+                                      {" 12", "5", " 7", "58.3333333333333", "58"},
+                                      {" 0", "0", " 0", "0", "0"},
+                                      {" 2", "-7", " 9", "450", "100"}}; // hand-edited: bar clamped
+    for (int i = 0; i < esperado.size(); ++i) {
+        elegirDeLaLista(i);
+        QCOMPARE(combo->currentIndex(), i);
+        QCOMPARE(cuentas() << QString::number(de<QProgressBar>("estadis")->value()), esperado[i]);
+        QCOMPARE(combo->lineEdit()->cursorPosition(), 0);
+        QCOMPARE(QApplication::focusWidget(), de("NoVer"));
+    }
+    elegirDeLaLista(4);
+    const int nombreLargo = combo->view()->fontMetrics().horizontalAdvance(QString::fromLatin1(largo));
+    combo->showPopup();
+    QVERIFY(combo->view()->viewport()->width() > nombreLargo);
+    combo->hidePopup();
+}
+
+// Nothing is chosen when the window opens or after typing: Down then
+// chooses the first student, not the second.
+void TestEjercicio::flechaDesdeNingunAlumno()
+{
+    escribir(puntos, linea("Ana", " 5 3") + linea("Luis", " 12 7"));
+    QVERIFY(abrirEjercicio());
+    auto* combo = de<QComboBox>("alumno");
+    QCOMPARE(combo->currentIndex(), -1);
+    entrada::enfocar(combo);
+    entrada::tecla(e, Qt::Key_Down);
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(texto("total"), QString(" 5"));
+
+    entrada::enfocar(combo);
+    entrada::teclear(e, "x");
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->currentText(), QString("x"));
+    entrada::tecla(e, Qt::Key_Down);
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(lista().size(), 2);
 }
 
 void TestEjercicio::respuestas_data()
@@ -227,26 +334,24 @@ void TestEjercicio::respuestas()
     QFETCH(QColor, color);
     QFETCH(QStringList, cuentas);
     QVERIFY(abrirEjercicio());
-    elegirAlumno("Ana");
+    escribirNombre("Ana");
     if (mira) {
-        QTest::mouseClick(de("solu"), Qt::LeftButton);
+        entrada::clic(de("solu"));
         QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(975));
     }
     const QString numero = v.p->numeroActual();
-    const QString otro = QString::number((numero.toInt(nullptr, 16) + 1) % 65536, 16).toUpper().rightJustified(4, '0');
-    contestar("7" + (acierta ? numero : otro)); // the first digit scrolls out
+    contestar("7" + (acierta ? numero : otroNumero(numero))); // the first digit scrolls out
     auto* bienmal = de<QLabel>("bienmal");
     QCOMPARE(bienmal->text(), veredicto);
     QCOMPARE(bienmal->palette().color(QPalette::WindowText), color);
-    QCOMPARE((QStringList{texto("total"), texto("mal"), texto("bien"), texto("tciento")}), cuentas);
+    QCOMPARE(this->cuentas(), cuentas);
     QCOMPARE(de<QProgressBar>("estadis")->value(), cuentas[3].toInt());
-    QVERIFY(!de("respuesta")->isVisible());
     QVERIFY(!de("aceptar")->isVisible()); // no second answer to the same exercise
     QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(975));
     QCOMPARE(Ejerc::tabla().totales[0], cuentas[0]);
 
     // A new exercise covers the verdict and hides the number again.
-    QTest::mouseClick(de("proponer"), Qt::LeftButton);
+    entrada::clic(de("proponer"));
     QVERIFY(de("respuesta")->isVisible());
     QCOMPARE(bienmal->text(), QString());
     QCOMPARE(texto("número"), QString("0000"));
@@ -263,37 +368,20 @@ void TestEjercicio::sinAlumnoNoCuenta()
     QCOMPARE(texto("total"), QString("0"));
 }
 
+// The percentage has the user's decimal comma and shows from its first digit.
 void TestEjercicio::porcentajeConSeparadorLocal()
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     QVERIFY(abrirEjercicio());
-    elegirAlumno("Ana");
-    for (bool acierta : {true, true, false}) {
+    escribirNombre("Ana");
+    for (bool acierta : {true, false, false}) {
         const QString n = v.p->numeroActual();
-        contestar(acierta ? n : QString(n).replace(3, 1, n[3] == '0' ? "1" : "0"));
-        QTest::mouseClick(de("proponer"), Qt::LeftButton);
+        contestar(acierta ? n : otroNumero(n));
+        entrada::clic(de("proponer"));
     }
-    QCOMPARE(texto("tciento"), QString("66,6666666666667"));
-    QCOMPARE(de<QProgressBar>("estadis")->value(), 67);
-}
-
-void TestEjercicio::alumnoDelArchivo()
-{
-    escribir(puntos, linea("Ana", " 5 3") + linea("Luis", " 12 7") + linea("Eva", " 0 0") + linea("Pepe", " 2 9"));
-    QVERIFY(abrirEjercicio());
-    auto* combo = de<QComboBox>("alumno");
-    QCOMPARE(combo->count(), 4);
-    const QList<QStringList> esperado{{" 5", "2", " 3", "60", "60"},
-                                      {" 12", "5", " 7", "58.3333333333333", "58"},
-                                      {" 0", "0", " 0", "0", "0"},
-                                      {" 2", "-7", " 9", "450", "100"}}; // hand-edited: bar clamped
-    for (int i = 0; i < 4; ++i) {
-        combo->setCurrentIndex(i);
-        emit combo->activated(i);
-        QCOMPARE((QStringList{texto("total"), texto("mal"), texto("bien"), texto("tciento"),
-                              QString::number(de<QProgressBar>("estadis")->value())}),
-                 esperado[i]);
-    }
+    QCOMPARE(texto("tciento"), QString("33,3333333333333"));
+    QCOMPARE(de<QLineEdit>("tciento")->cursorPosition(), 0);
+    QCOMPARE(de<QProgressBar>("estadis")->value(), 33);
 }
 
 void TestEjercicio::reset_data()
@@ -311,15 +399,15 @@ void TestEjercicio::reset()
     QFETCH(bool, si);
     escribir(puntos, linea("Ana", " 5 3"));
     QVERIFY(abrirEjercicio());
-    auto* combo = de<QComboBox>("alumno");
-    combo->setCurrentIndex(0);
-    emit combo->activated(0);
-    if (!conAlumno) QTest::keyClicks(combo->lineEdit(), "x"); // edited: nobody selected
+    elegirDeLaLista(0);
+    if (!conAlumno) { // edited: nobody selected
+        entrada::enfocar(de("alumno"));
+        entrada::teclear(e, "x");
+    }
     avisos->respuestas = {si ? forms::Avisos::Respuesta::Si : forms::Avisos::Respuesta::No};
-    QTest::mouseClick(de("Reset", -1), Qt::LeftButton);
+    entrada::clic(de("Reset"));
     QCOMPARE(avisos->mensajes, QStringList{"Esta acción borrará tus estadísticas. ¿Deseas continuar?"});
     QCOMPARE(avisos->ultimosBotones, forms::Avisos::Botones::SiNo);
-    QCOMPARE(avisos->ultimoIcono, forms::Avisos::Icono::Ninguno);
     QCOMPARE(texto("total"), si ? QString("0") : QString(" 5"));
     QCOMPARE(Ejerc::tabla().totales[0], si && conAlumno ? QString("0") : QString(" 5"));
     QCOMPARE(Ejerc::tabla().aciertos[0], si && conAlumno ? QString("0") : QString(" 3"));
@@ -328,17 +416,17 @@ void TestEjercicio::reset()
 void TestEjercicio::codigoFijoYAleatorio()
 {
     QVERIFY(abrirEjercicio());
-    QTest::mouseClick(de("tipo_cod", 2), Qt::LeftButton, {}, QPoint(5, 5));
+    entrada::clic(de("tipo_cod", 2), QPoint(5, 5));
     for (int i = 0; i < 5; ++i) {
-        QTest::mouseClick(de("proponer"), Qt::LeftButton);
+        entrada::clic(de("proponer"));
         QVERIFY(v.hijo<QAction>("VisuAmi")->isChecked());
         QVERIFY(v.hijo<QAction>("reloj")->isChecked());
         for (const char* c : {"VisuNrz", "VisuRz", "VisuHdb"}) QVERIFY(!v.hijo<QAction>(c)->isChecked());
     }
-    QTest::mouseClick(de("tipo_cod", 4), Qt::LeftButton, {}, QPoint(5, 5));
+    entrada::clic(de("tipo_cod", 4), QPoint(5, 5));
     std::set<QString> vistos;
     for (int i = 0; i < 30; ++i) {
-        QTest::mouseClick(de("proponer"), Qt::LeftButton);
+        entrada::clic(de("proponer"));
         QStringList marcados;
         for (const QString& c : kCodigos)
             if (v.hijo<QAction>(c)->isChecked()) marcados << c;
@@ -351,10 +439,9 @@ void TestEjercicio::codigoFijoYAleatorio()
 void TestEjercicio::deslizadorMandaAlPrincipal()
 {
     QVERIFY(abrirEjercicio());
-    auto* s = de<forms::Slider>("periodo");
-    QCOMPARE(s->value(), 6);
-    s->setFocus();
-    QTest::keyClick(s, Qt::Key_End);
+    QCOMPARE(de<forms::Slider>("periodo")->value(), 6);
+    entrada::enfocar(de("periodo"));
+    entrada::tecla(e, Qt::Key_End);
     QCOMPARE(v.hijo<forms::Slider>("periodo")->value(), 10);
     QCOMPARE(v.p->semiperiodo(), 400);
 }
@@ -363,16 +450,16 @@ void TestEjercicio::cerrarDevuelveLaVentanaYGuarda()
 {
     QVERIFY(!QFile::exists(puntos));
     QVERIFY(abrirEjercicio());
-    elegirAlumno("XYZ");
+    escribirNombre("XYZ");
     contestar(v.p->numeroActual());
     for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(de("proponer"), Qt::LeftButton);
-        contestar(i == 0 ? "G" : QString(v.p->numeroActual()).replace(0, 1, v.p->numeroActual()[0] == 'F' ? "0" : "F"));
+        entrada::clic(de("proponer"));
+        contestar(i == 0 ? "G" : otroNumero(v.p->numeroActual()));
     }
-    QTest::mouseClick(de("proponer"), Qt::LeftButton);
-    QTest::mouseClick(de("solu"), Qt::LeftButton);
+    entrada::clic(de("proponer"));
+    entrada::clic(de("solu"));
     contestar(v.p->numeroActual());
-    e->close();
+    entrada::cerrar(e);
     QVERIFY(v.p->isEnabled());
     QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(975));
     for (const char* c : {"reloj", "VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"}) QVERIFY(v.hijo<QAction>(c)->isChecked());
@@ -381,15 +468,14 @@ void TestEjercicio::cerrarDevuelveLaVentanaYGuarda()
 
     // Reopening reads the file again.
     QVERIFY(abrirEjercicio());
-    QCOMPARE(de<QComboBox>("alumno")->count(), 1);
-    emit de<QComboBox>("alumno")->activated(0);
+    elegirDeLaLista(0);
     QCOMPARE(texto("tciento"), QString("25"));
 }
 
 void TestEjercicio::guardadoFallidoAvisaYCierra()
 {
     QVERIFY(abrirEjercicio());
-    elegirAlumno("Ana");
+    escribirNombre("Ana");
     QVERIFY(QDir(dir->path()).mkdir("puntos.pnt")); // the file cannot be written now
     e->close();
     QCOMPARE(avisos->mensajes.size(), 1);
@@ -399,10 +485,12 @@ void TestEjercicio::guardadoFallidoAvisaYCierra()
     QVERIFY(!inicio::Ejerc().cargado());
 }
 
+// The program closing its main window (at the end of a session, say) still
+// closes the exercise window, which saves.
 void TestEjercicio::cerrarPrincipalGuardaEstadisticas()
 {
     QVERIFY(abrirEjercicio());
-    elegirAlumno("Ana");
+    escribirNombre("Ana");
     contestar(v.p->numeroActual());
     v.cerrar();
     QVERIFY(!inicio::Ejerc().cargado());
@@ -422,7 +510,7 @@ static int imprimirSecuencia()
         for (const QString& c : kCodigos)
             if (v.hijo<QAction>(c)->isChecked()) marcados << c;
         printf("%s %s\n", qPrintable(v.p->numeroActual()), qPrintable(marcados.join(',')));
-        QMetaObject::invokeMethod(e->findChild<QPushButton*>("proponer"), "click");
+        entrada::clic(control(e, "proponer"));
     }
     return 0;
 }
@@ -439,7 +527,6 @@ void TestEjercicio::mismaSecuenciaEnDosArranques()
     }
     QCOMPARE(salidas[0].count('\n'), 10);
     QCOMPARE(salidas[0], salidas[1]);
-    QVERIFY(salidas[0].split('\n').toVector().size() > 1);
 }
 
 int main(int argc, char** argv)

@@ -12,6 +12,7 @@
 #include "mainwindow/Principal.h"
 #include "mainwindow/inicio.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFocusEvent>
@@ -22,6 +23,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+
+#include <algorithm>
 
 using ejercicio::leerNumero;
 
@@ -62,8 +66,6 @@ Ejerc::Ejerc() : Formulario(forms::ejercForm())
     for (int i = 0; i < forms::kCodigos; ++i) tipo_cod[i] = c.get<QRadioButton>("tipo_cod", i);
     // The focus target lies beneath the statistics frame it overlaps.
     NoVer->lower();
-    // Typing a name already in the list adds it again rather than choosing it.
-    alumno->setDuplicatesEnabled(true);
     conectar();
 }
 
@@ -77,26 +79,24 @@ void Ejerc::conectar()
     connect(periodo, &forms::Slider::scrolled, this, &Ejerc::periodo_Scroll);
     for (int i = 0; i < forms::kCodigos; ++i)
         connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
-    connect(alumno, &QComboBox::activated, this, [this](int i) {
-        indiceAlumno = i;
-        alumno_Click();
-    });
-    // Typing in the name box leaves no student selected.
-    connect(alumno->lineEdit(), &QLineEdit::textEdited, this, [this] { indiceAlumno = -1; });
+    connect(alumno, &QComboBox::activated, this, &Ejerc::alumno_Click);
+    connect(alumno->lineEdit(), &QLineEdit::textEdited, this, &Ejerc::olvidarAlumno);
+    // The box itself takes the keys (its edit field only gets them forwarded).
     alumno->installEventFilter(this);
-    alumno->lineEdit()->installEventFilter(this);
 }
 
 bool Ejerc::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool delNombre = watched == alumno || watched == alumno->lineEdit();
-    if (!delNombre) return Formulario::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress && watched == alumno->lineEdit()) {
+    if (watched != alumno) return Formulario::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(event)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) alumno_KeyDown(13);
-    } else if (watched == alumno && event->type() == QEvent::FocusIn) {
+        if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) return false;
+        alumno_KeyDown(forms::kTeclaEnter);
+        return true; // handled: the box has nothing more to do with it
+    }
+    if (event->type() == QEvent::FocusIn) {
         alumno_GotFocus();
-    } else if (watched == alumno && event->type() == QEvent::FocusOut) {
+    } else if (event->type() == QEvent::FocusOut) {
         // The name is checked when the focus moves on inside the window, not
         // when the window merely loses activation or the list drops down.
         const auto razon = static_cast<QFocusEvent*>(event)->reason();
@@ -123,6 +123,10 @@ void Ejerc::Form_Load()
     }
     tabla() = std::move(carga.tabla);
     alumno->addItems(tabla().nombres);
+    ajustarLista();
+    // The box shows its prompt with no student chosen: Qt would have chosen
+    // the first one it was given.
+    alumno->setCurrentIndex(-1);
     alumno->setEditText(kPrompt);
 }
 
@@ -187,6 +191,7 @@ void Ejerc::solu_Click()
 
 void Ejerc::aceptar_Click()
 {
+    const int indiceAlumno = alumno->currentIndex();
     if (indiceAlumno < 0) {
         forms::Avisos::actual().mensaje(this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
                                         forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
@@ -251,7 +256,7 @@ void Ejerc::Reset_Click()
     ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
     tciento->setText(QStringLiteral("0"));
     estadis->setValue(0);
-    if (indiceAlumno >= 0) {
+    if (const int indiceAlumno = alumno->currentIndex(); indiceAlumno >= 0) {
         tabla().totales[indiceAlumno] = total->text();
         tabla().aciertos[indiceAlumno] = bien->text();
     }
@@ -275,25 +280,55 @@ void Ejerc::alumno_LostFocus()
 
 void Ejerc::alumno_KeyDown(int tecla)
 {
-    if (tecla == 13) alumno_Validate();
+    if (tecla == forms::kTeclaEnter) alumno_Validate();
 }
 
 void Ejerc::seleccionarAlumno(int indice)
 {
     // Selecting from the program raises the click at once.
     alumno->setCurrentIndex(indice);
-    indiceAlumno = indice;
     alumno_Click();
+}
+
+// Typing in the name box leaves no student chosen, so that the next
+// validation adds what was typed and Down starts again from the first name;
+// the box keeps the text and the caret where the user left them.
+void Ejerc::olvidarAlumno()
+{
+    if (alumno->currentIndex() < 0) return;
+    QLineEdit* edicion = alumno->lineEdit();
+    const QString texto = edicion->text();
+    const int cursor = edicion->cursorPosition();
+    alumno->setCurrentIndex(-1);
+    edicion->setText(texto);
+    edicion->setCursorPosition(cursor);
+}
+
+// The drop-down list is wide enough for the longest name, even where that
+// is wider than the box.
+void Ejerc::ajustarLista()
+{
+    QAbstractItemView* lista = alumno->view();
+    int ancho = 0;
+    for (const QString& nombre : tabla().nombres) {
+        QString visible = nombre;
+        while (visible.endsWith(QLatin1Char(' '))) visible.chop(1);
+        ancho = std::max(ancho, lista->fontMetrics().horizontalAdvance(visible));
+    }
+    const int margenes = 2 * lista->frameWidth() + lista->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                         lista->fontMetrics().averageCharWidth() * 2;
+    lista->setMinimumWidth(ancho + margenes);
 }
 
 void Ejerc::alumno_Validate()
 {
-    const int i = indiceAlumno;
+    const int i = alumno->currentIndex();
     if (i < 0) {
         const QString texto = alumno->currentText();
         if (texto == kPrompt) return;
         const int n = tabla().agregar(texto);
         alumno->addItem(tabla().nombres[n]);
+        ajustarLista();
         seleccionarAlumno(n);
         ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
         estadis->setValue(0);

@@ -51,12 +51,13 @@ private:
     void alumno_Validate();
 
     void seleccionarAlumno(int indice);
+    void olvidarAlumno();
+    void ajustarLista();
     void mostrarPorcentaje();
     void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
     void conectar();
 
     bool vista_solucion = false;
-    int indiceAlumno = -1; // the list's selected index; -1 after typing
     bool guardarAlCerrar = true;
 
     QLineEdit* numero;

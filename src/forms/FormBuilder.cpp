@@ -52,6 +52,9 @@ QWidget* crearTexto(const ControlDef& c, QWidget* padre)
         e->setAlignment(c.alineacion);
         e->setReadOnly(c.soloLectura);
         e->setCursorPosition(0);
+        // What the program writes in a box shows from its first character,
+        // however long: a percentage or a bit string is read from the left.
+        if (c.soloLectura) QObject::connect(e, &QLineEdit::textChanged, e, [e] { e->setCursorPosition(0); });
         pintarColores(e, c, QPalette::Base, QPalette::Text);
         return e;
     }
@@ -82,6 +85,21 @@ QWidget* crearEtiqueta(const ControlDef& c, QWidget* padre)
     return l;
 }
 
+// A typed text with a drop-down list. What is typed stays exactly as typed
+// (no completion from the list, no case folding), the list may hold the same
+// text twice, and a chosen item shows from its first character.
+QWidget* crearCombo(const ControlDef& c, QWidget* padre)
+{
+    auto* cb = new QComboBox(padre);
+    cb->setEditable(true);
+    cb->setInsertPolicy(QComboBox::NoInsert);
+    cb->setDuplicatesEnabled(true);
+    cb->setCompleter(nullptr);
+    QObject::connect(cb, &QComboBox::currentIndexChanged, cb, [cb] { cb->lineEdit()->setCursorPosition(0); });
+    cb->setEditText(c.texto);
+    return cb;
+}
+
 QWidget* crearDeslizador(const ControlDef& c, QWidget* padre)
 {
     auto* s = new Slider(padre);
@@ -110,13 +128,7 @@ QWidget* crearWidget(const ControlDef& c, QWidget* padre)
     case Tipo::TextoEnriquecido: return crearTexto(c, padre);
     case Tipo::Boton: return new QPushButton(c.texto, padre);
     case Tipo::Deslizador: return crearDeslizador(c, padre);
-    case Tipo::Combo: {
-        auto* cb = new QComboBox(padre);
-        cb->setEditable(true);
-        cb->setInsertPolicy(QComboBox::NoInsert);
-        cb->setEditText(c.texto);
-        return cb;
-    }
+    case Tipo::Combo: return crearCombo(c, padre);
     case Tipo::Opcion: {
         auto* r = new QRadioButton(c.texto, padre);
         r->setChecked(c.marcado);

@@ -7,6 +7,9 @@ class QLineEdit;
 
 namespace forms {
 
+// The character code of Enter, as key handlers receive it.
+constexpr int kTeclaEnter = 13;
+
 // Returns whether the character was a hexadecimal digit (and so taken).
 bool teclearDigito(QLineEdit* caja, int codigo);
 

@@ -130,11 +130,7 @@ void Principal::ActPant()
     if (!dibujo) return;
 
     binario->setText(QString::fromStdString(dibujo->binario));
-    binario->setCursorPosition(0);
-    if (dibujo->hdb3) {
-        Text1->setText(QString::fromStdString(*dibujo->hdb3));
-        Text1->setCursorPosition(0);
-    }
+    if (dibujo->hdb3) Text1->setText(QString::fromStdString(*dibujo->hdb3));
     for (int i = 0; i < kTrazas; ++i) {
         if (dibujo->etiquetas[i]) forms::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
     }
