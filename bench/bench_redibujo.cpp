@@ -2,10 +2,10 @@
 // clearing the same image. Run with QT_QPA_PLATFORM=offscreen.
 
 #include "forms/DrawingArea.h"
-#include "forms/ImageCanvas.h"
+#include "dibujo/ImageCanvas.h"
 #include "linecode/Plotter.h"
 #include "mainwindow/Principal.h"
-#include "mainwindow/inicio.h"
+#include "inicio/inicio.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,9 +19,9 @@ namespace {
 constexpr linecode::Visibles kTodas{true, true, true, true, true};
 
 // The window's inner drawing area: 8775 x 2535 twips less a 2-pixel border.
-forms::ImageCanvas canvasDeVentana()
+dibujo::ImageCanvas canvasDeVentana()
 {
-    forms::ImageCanvas c(8775, 2535, 0);
+    dibujo::ImageCanvas c(8775, 2535, 0);
     c.redimensionar(QSize(581, 165), 1.0);
     return c;
 }

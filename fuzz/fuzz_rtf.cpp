@@ -1,7 +1,7 @@
 // Any bytes given to the RTF reader must give a document, never a crash,
 // a hang or a sanitizer report.
 
-#include "forms/LectorRtf.h"
+#include "formatos/LectorRtf.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n)
 {
     QTextDocument doc;
-    forms::leerRtf(QByteArray(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(n)), doc);
+    formatos::leerRtf(QByteArray(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(n)), doc);
     (void)doc.toPlainText();
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "mainwindow/inicio.h"
+#include "inicio/inicio.h"
 
 #include <QApplication>
 

@@ -3,10 +3,11 @@
 // system delivers it, the seam that counts beeps and answers message boxes,
 // and the main window opened as the program opens it.
 
+#include "formatos/Twips.h"
 #include "forms/Avisos.h"
 
 #include "mainwindow/Principal.h"
-#include "mainwindow/inicio.h"
+#include "inicio/inicio.h"
 
 #include <QApplication>
 #include <QTest>

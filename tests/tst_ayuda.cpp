@@ -1,7 +1,7 @@
 #include "Ayudantes.h"
-#include "forms/Ayu.h"
-#include "forms/Figura.h"
-#include "forms/LectorRtf.h"
+#include "ayuda/Ayu.h"
+#include "mainwindow/Figura.h"
+#include "formatos/LectorRtf.h"
 
 #include <QAction>
 #include <QFile>
@@ -98,7 +98,7 @@ void TestAyuda::sinArchivoLegibleMuestraLaCopiaIncorporada()
     QFile incorporada(Ayu::kAyudaIncorporada);
     QVERIFY(incorporada.open(QIODevice::ReadOnly));
     QTextDocument esperado;
-    forms::leerRtf(incorporada.readAll(), esperado);
+    formatos::leerRtf(incorporada.readAll(), esperado);
     QCOMPARE(mostrado, esperado.toPlainText());
     QVERIFY(mostrado.startsWith("Ayuda de Tramavox"));
 }
@@ -122,8 +122,8 @@ void TestAyuda::figurasComoLasDelPrograma()
     const QList<QImage> figuras = imagenesDe(texto(abrir())->document());
     QCOMPARE(figuras.size(), 3);
     const linecode::Visibles todas{true, true, true, true, true};
-    QCOMPARE(figuras[0].convertToFormat(QImage::Format_RGB32), forms::figuraOndas("0000", todas));
-    QCOMPARE(figuras[1].convertToFormat(QImage::Format_RGB32), forms::figuraOndas("00A5", todas));
+    QCOMPARE(figuras[0].convertToFormat(QImage::Format_RGB32), figuraOndas("0000", todas));
+    QCOMPARE(figuras[1].convertToFormat(QImage::Format_RGB32), figuraOndas("00A5", todas));
 }
 
 QTEST_MAIN(TestAyuda)

@@ -22,7 +22,7 @@
 namespace {
 
 const QString kPrompt = "Introduce tu nombre";
-const QStringList kCodigos{"VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"};
+const QStringList kMenusCodigo{"VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"};
 
 QByteArray linea(const QByteArray& nombre, const QByteArray& cuentas)
 {
@@ -155,7 +155,7 @@ void TestEjercicio::abrirOcultaElNumero()
 {
     QVERIFY(abrirEjercicio());
     QVERIFY(!v.p->isEnabled());
-    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(250));
+    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), formatos::aPixeles(250));
     QVERIFY(QRegularExpression("^[0-9A-F]{4}$").match(v.p->numeroActual()).hasMatch());
     QVERIFY(de<QRadioButton>("tipo_cod", 4)->isChecked());
     QCOMPARE(de<QComboBox>("alumno")->currentText(), kPrompt);
@@ -163,7 +163,7 @@ void TestEjercicio::abrirOcultaElNumero()
     // Random code: the clock and exactly one code.
     QVERIFY(v.hijo<QAction>("reloj")->isChecked());
     int codigos = 0;
-    for (const QString& c : kCodigos) codigos += v.hijo<QAction>(c)->isChecked();
+    for (const QString& c : kMenusCodigo) codigos += v.hijo<QAction>(c)->isChecked();
     QCOMPARE(codigos, 1);
     // The verdict is covered by the answer frame.
     QVERIFY(de("respuesta")->isVisible());
@@ -337,7 +337,7 @@ void TestEjercicio::respuestas()
     escribirNombre("Ana");
     if (mira) {
         entrada::clic(de("solu"));
-        QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(975));
+        QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), formatos::aPixeles(975));
     }
     const QString numero = v.p->numeroActual();
     contestar("7" + (acierta ? numero : otroNumero(numero))); // the first digit scrolls out
@@ -347,7 +347,7 @@ void TestEjercicio::respuestas()
     QCOMPARE(this->cuentas(), cuentas);
     QCOMPARE(de<QProgressBar>("estadis")->value(), cuentas[3].toInt());
     QVERIFY(!de("aceptar")->isVisible()); // no second answer to the same exercise
-    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(975));
+    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), formatos::aPixeles(975));
     QCOMPARE(Ejerc::tabla().totales[0], cuentas[0]);
 
     // A new exercise covers the verdict and hides the number again.
@@ -355,7 +355,7 @@ void TestEjercicio::respuestas()
     QVERIFY(de("respuesta")->isVisible());
     QCOMPARE(bienmal->text(), QString());
     QCOMPARE(texto("número"), QString("0000"));
-    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(250));
+    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), formatos::aPixeles(250));
 }
 
 void TestEjercicio::sinAlumnoNoCuenta()
@@ -428,7 +428,7 @@ void TestEjercicio::codigoFijoYAleatorio()
     for (int i = 0; i < 30; ++i) {
         entrada::clic(de("proponer"));
         QStringList marcados;
-        for (const QString& c : kCodigos)
+        for (const QString& c : kMenusCodigo)
             if (v.hijo<QAction>(c)->isChecked()) marcados << c;
         QCOMPARE(marcados.size(), 1);
         vistos.insert(marcados[0]);
@@ -461,7 +461,7 @@ void TestEjercicio::cerrarDevuelveLaVentanaYGuarda()
     contestar(v.p->numeroActual());
     entrada::cerrar(e);
     QVERIFY(v.p->isEnabled());
-    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(975));
+    QCOMPARE(v.hijo<QGroupBox>("Num_persiana")->height(), formatos::aPixeles(975));
     for (const char* c : {"reloj", "VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"}) QVERIFY(v.hijo<QAction>(c)->isChecked());
     // Four counted answers, one right; the one after the solution counts nothing.
     QCOMPARE(leer(puntos), linea("XYZ", " 4 1"));
@@ -507,7 +507,7 @@ static int imprimirSecuencia()
     Ejerc* e = ventana<Ejerc>("Ejerc");
     for (int i = 0; i < 10; ++i) {
         QStringList marcados;
-        for (const QString& c : kCodigos)
+        for (const QString& c : kMenusCodigo)
             if (v.hijo<QAction>(c)->isChecked()) marcados << c;
         printf("%s %s\n", qPrintable(v.p->numeroActual()), qPrintable(marcados.join(',')));
         entrada::clic(control(e, "proponer"));

@@ -1,5 +1,6 @@
 #include "RecordingCanvas.h"
-#include "forms/ImageCanvas.h"
+#include "dibujo/ImageCanvas.h"
+#include "linecode/Encoder.h"
 #include "linecode/Plotter.h"
 
 #include <QTest>
@@ -17,13 +18,9 @@ EstadoPantalla conT(int t)
     return e;
 }
 
-// Lines of one colour that are not the zero-length pen placements.
-std::vector<Segmento> trazos(const RecordingCanvas& c, Colour colour)
+Colour color(Traza t)
 {
-    std::vector<Segmento> r;
-    for (const auto& s : c.deColor(colour))
-        if (!(s.desde == s.hasta)) r.push_back(s);
-    return r;
+    return kDatosTrazas[t].trazo;
 }
 
 // The y of the horizontal piece that starts at x, in a trace's colour.
@@ -43,13 +40,10 @@ private slots:
     void rejilla();
     void lineasPorTraza_data();
     void lineasPorTraza();
+    void cadaTrazaSigueSuCodigo();
     void etiquetasYTextos();
-    void nadaVisibleSoloRejillaYBinario();
-    void numeroInvalidoNoToca();
+    void nadaVisibleONumeroInvalido();
     void hdb3EmpiezaEnSuLineaBase();
-    void hdb3De0000PulsosPorPares();
-    void bitsRepitenCadaDieciseis();
-    void mismoDibujoDosVeces();
     void imagenNitidaSegunDpr_data();
     void imagenNitidaSegunDpr();
 };
@@ -58,32 +52,28 @@ void TestPlotter::rejilla_data()
 {
     QTest::addColumn<int>("t");
     QTest::addColumn<int>("lineas");
-    QTest::addColumn<QList<int>>("brillantes");
-    QTest::newRow("slider 1") << 40 << 109 << QList<int>{320, 640, 8640};
-    QTest::newRow("slider 6") << 240 << 18 << QList<int>{1920, 3840, 5760, 7680};
-    QTest::newRow("slider 10") << 400 << 10 << QList<int>{3200, 6400};
+    QTest::addColumn<int>("brillantes");
+    QTest::newRow("slider 1") << 40 << 109 << 27;
+    QTest::newRow("slider 6") << 240 << 18 << 4;
+    QTest::newRow("slider 10") << 400 << 10 << 2;
 }
 
+// A line at every bit boundary but x = 0, the bright ones every fourth bit.
 void TestPlotter::rejilla()
 {
     QFETCH(int, t);
     QFETCH(int, lineas);
-    QFETCH(QList<int>, brillantes);
+    QFETCH(int, brillantes);
     RecordingCanvas c;
     pintar(c, conT(t), Visibles{}, "0000");
-    const auto oscuras = c.deColor(colores::kRejilla);
     const auto claras = c.deColor(colores::kRejillaDigito);
-    QCOMPARE(int(oscuras.size() + claras.size()), lineas);
+    QCOMPARE(int(c.deColor(colores::kRejilla).size() + claras.size()), lineas);
+    QCOMPARE(int(claras.size()), brillantes);
     for (const auto& s : claras) {
-        QVERIFY(int(s.desde.x) % (8 * t) == 0);
-        QCOMPARE(s.desde.y, 0.f);
+        QCOMPARE(int(s.desde.x) % (8 * t), 0);
         QCOMPARE(s.hasta.y, 2535.f);
     }
-    for (int x : brillantes) {
-        QVERIFY2(std::any_of(claras.begin(), claras.end(), [x](const Segmento& s) { return s.desde.x == x; }),
-                 qPrintable(QString::number(x)));
-    }
-    for (const auto& s : oscuras) QVERIFY(int(s.desde.x) % (8 * t) != 0 && s.desde.x > 0);
+    QCOMPARE(c.segmentos.front().desde.x, float(2 * t));
 }
 
 void TestPlotter::lineasPorTraza_data()
@@ -97,8 +87,8 @@ void TestPlotter::lineasPorTraza_data()
     QTest::newRow("T=400") << 400 << 46 << 24 << 48;
 }
 
-// Every step draws two lines after one pen placement; the counts pin down
-// the inclusive bounds of each walk.
+// One pen placement, then two lines a step: the counts pin down the
+// inclusive bounds of each walk.
 void TestPlotter::lineasPorTraza()
 {
     QFETCH(int, t);
@@ -107,106 +97,74 @@ void TestPlotter::lineasPorTraza()
     QFETCH(int, medios);
     RecordingCanvas c;
     pintar(c, conT(t), kTodas, "5A5A");
-    QCOMPARE(int(c.deColor(colores::kReloj).size()), reloj + 1);
-    QCOMPARE(int(c.deColor(colores::kNrz).size()), nrz + 1);
-    QCOMPARE(int(c.deColor(colores::kRz).size()), medios + 1);
-    QCOMPARE(int(c.deColor(colores::kAmi).size()), medios + 1);
-    QCOMPARE(int(c.deColor(colores::kHdb3).size()), medios + 1);
+    QCOMPARE(int(c.deColor(color(Reloj)).size()), reloj + 1);
+    QCOMPARE(int(c.deColor(color(Nrz)).size()), nrz + 1);
+    for (Traza tr : {Rz, Ami, Hdb3}) QCOMPARE(int(c.deColor(color(tr)).size()), medios + 1);
+}
+
+// Each trace draws its own code's levels at its own height, half-bit by
+// half-bit, past the 16-bit word (AMI's polarity runs on, HDB3 reads its
+// 128-symbol string).
+void TestPlotter::cadaTrazaSigueSuCodigo()
+{
+    const int t = 120;
+    const EstadoPantalla e = conT(t);
+    for (const char* numero : {"8421", "0001", "A5F0"}) {
+        RecordingCanvas c;
+        pintar(c, e, kTodas, numero);
+        const std::string bin = *binario(numero);
+        const std::string hdb3 = simbolosHdb3(bin);
+        NivelesAmi ami(bin);
+        NivelesHdb3 niveles(hdb3);
+        const auto y = [&](Traza tr, int nivel) { return float(e.trazas[tr].base - nivel * e.trazas[tr].amp); };
+        for (int paso = 0; paso < 40; ++paso) {
+            const float x = float(paso * t);
+            QCOMPARE(yEn(c, color(Reloj), x), y(Reloj, nivelReloj(paso)));
+            QCOMPARE(yEn(c, color(Rz), x), y(Rz, nivelRz(bin, paso)));
+            QCOMPARE(yEn(c, color(Ami), x), y(Ami, ami.siguiente()));
+            QCOMPARE(yEn(c, color(Hdb3), x), y(Hdb3, niveles.siguiente()));
+            if (paso % 2 == 0) QCOMPARE(yEn(c, color(Nrz), x), y(Nrz, nivelNrz(bin, paso / 2)));
+        }
+    }
 }
 
 void TestPlotter::etiquetasYTextos()
 {
     RecordingCanvas c;
     const auto d = pintar(c, conT(240), kTodas, "00A5");
-    QVERIFY(d);
+    QVERIFY(d && d->hdb3);
     QCOMPARE(QString::fromStdString(d->binario), QString("0000000010100101"));
-    QVERIFY(d->hdb3);
     QCOMPARE(QString::fromStdString(*d->hdb3).left(8), QString("B00VB00V"));
     const std::array<int, kTrazas> topes{100, 600, 1100, 1600, 2100};
     for (int i = 0; i < kTrazas; ++i) QCOMPARE(d->etiquetas[i].value_or(-1), topes[i]);
 }
 
-void TestPlotter::nadaVisibleSoloRejillaYBinario()
+// With no trace shown the grid and the binary text still come; a number
+// with no binary form draws nothing at all.
+void TestPlotter::nadaVisibleONumeroInvalido()
 {
     RecordingCanvas c;
     const auto d = pintar(c, conT(240), Visibles{}, "1234");
-    QVERIFY(d);
+    QVERIFY(d && !d->hdb3);
     QCOMPARE(c.borrados, 1);
     QCOMPARE(int(c.segmentos.size()), 18);
-    QCOMPARE(QString::fromStdString(d->binario), QString("0001001000110100"));
-    QVERIFY(!d->hdb3);
     for (const auto& e : d->etiquetas) QVERIFY(!e);
+    RecordingCanvas nada;
+    QVERIFY(!pintar(nada, conT(240), kTodas, "12G4"));
+    QCOMPARE(nada.borrados, 0);
 }
 
-void TestPlotter::numeroInvalidoNoToca()
-{
-    RecordingCanvas c;
-    QVERIFY(!pintar(c, conT(240), kTodas, ""));
-    QVERIFY(!pintar(c, conT(240), kTodas, "12G4"));
-    QCOMPARE(c.borrados, 0);
-    QVERIFY(c.segmentos.empty());
-}
-
+// HDB3's pen starts on its baseline, so a leading pulse shows its rising
+// edge at x = 0; the others start at their first bit's level.
 void TestPlotter::hdb3EmpiezaEnSuLineaBase()
 {
     RecordingCanvas c;
-    pintar(c, conT(240), kTodas, "0000");
-    const auto hdb3 = c.deColor(colores::kHdb3);
-    QVERIFY(hdb3.size() > 2);
-    QCOMPARE(hdb3[0].hasta, (Punto{0, 2200}));
-    // The first symbol is a B pulse: a rising edge at x = 0.
-    QCOMPARE(hdb3[1].desde, (Punto{0, 2200}));
-    QCOMPARE(hdb3[1].hasta, (Punto{0, 2000}));
-    // The others start at their first bit's level.
     pintar(c, conT(240), kTodas, "8000");
-    QCOMPARE(c.deColor(colores::kNrz)[0].hasta, (Punto{0, 500}));
-    QCOMPARE(c.deColor(colores::kAmi)[0].hasta, (Punto{0, 1500}));
-}
-
-void TestPlotter::hdb3De0000PulsosPorPares()
-{
-    RecordingCanvas c;
-    const int t = 240;
-    pintar(c, conT(t), kTodas, "0000");
-    const int esperado[8] = {2000, 2200, 2200, 2000, 2400, 2200, 2200, 2400};
-    for (int bit = 0; bit < 8; ++bit) {
-        QCOMPARE(yEn(c, colores::kHdb3, float(2 * t * bit)), float(esperado[bit]));
-        QCOMPARE(yEn(c, colores::kHdb3, float(2 * t * bit + t)), 2200.f);
-    }
-    for (Colour col : {colores::kNrz, colores::kRz, colores::kAmi})
-        for (const auto& s : trazos(c, col)) QCOMPARE(s.desde.y, s.hasta.y);
-}
-
-void TestPlotter::bitsRepitenCadaDieciseis()
-{
-    RecordingCanvas c;
-    const int t = 240;
-    pintar(c, conT(t), kTodas, "A000"); // bits 0..3 = 1010, one mark pair per word
-    for (int bit = 0; bit < 4; ++bit) {
-        const float x0 = float(2 * t * bit), x16 = float(2 * t * (bit + 16));
-        QCOMPARE(yEn(c, colores::kNrz, x16), yEn(c, colores::kNrz, x0));
-        QCOMPARE(yEn(c, colores::kRz, x16), yEn(c, colores::kRz, x0));
-    }
-    // Two marks per word: AMI is back at + on bit 16, so the pattern repeats
-    // exactly here; check the sign of bit 2 went negative in between.
-    QCOMPARE(yEn(c, colores::kAmi, 0), 1500.f);
-    QCOMPARE(yEn(c, colores::kAmi, float(2 * t * 2)), 1900.f);
-    QCOMPARE(yEn(c, colores::kAmi, float(2 * t * 16)), 1500.f);
-    pintar(c, conT(t), kTodas, "8000"); // one mark per word: the sign flips at bit 16
-    QCOMPARE(yEn(c, colores::kAmi, float(2 * t * 16)), 1900.f);
-}
-
-void TestPlotter::mismoDibujoDosVeces()
-{
-    RecordingCanvas a, b;
-    pintar(a, conT(120), kTodas, "8421");
-    pintar(b, conT(120), kTodas, "8421");
-    pintar(b, conT(120), kTodas, "8421");
-    QCOMPARE(a.segmentos.size(), b.segmentos.size());
-    for (std::size_t i = 0; i < a.segmentos.size(); ++i) {
-        QCOMPARE(a.segmentos[i].desde, b.segmentos[i].desde);
-        QCOMPARE(a.segmentos[i].hasta, b.segmentos[i].hasta);
-    }
+    const auto hdb3 = c.deColor(color(Hdb3));
+    QCOMPARE(hdb3[0].hasta, (Punto{0, 2200}));
+    QCOMPARE(hdb3[1].hasta, (Punto{0, 2000}));
+    QCOMPARE(c.deColor(color(Nrz))[0].hasta, (Punto{0, 500}));
+    QCOMPARE(c.deColor(color(Ami))[0].hasta, (Punto{0, 1500}));
 }
 
 void TestPlotter::imagenNitidaSegunDpr_data()
@@ -221,18 +179,16 @@ void TestPlotter::imagenNitidaSegunDpr_data()
 void TestPlotter::imagenNitidaSegunDpr()
 {
     QFETCH(qreal, dpr);
-    forms::ImageCanvas canvas(8775, 2535, 0);
+    dibujo::ImageCanvas canvas(8775, 2535, 0);
     canvas.redimensionar(QSize(581, 165), dpr);
     pintar(canvas, conT(240), Visibles{}, "0000");
     const QImage& img = canvas.imagen();
     QCOMPARE(img.width(), qRound(581 * dpr));
-    const int fila = qRound(50 * dpr);
-    const int x = qRound(480 / 15.0 * dpr);
-    const int xClara = qRound(1920 / 15.0 * dpr);
+    const int fila = qRound(50 * dpr), x = qRound(480 / 15.0 * dpr);
     QCOMPARE(img.pixelColor(x, fila), QColor(0, 0, 192));
     QCOMPARE(img.pixelColor(x + 1, fila), QColor(Qt::black));
     QCOMPARE(img.pixelColor(x - 1, fila), QColor(Qt::black));
-    QCOMPARE(img.pixelColor(xClara, fila), QColor(192, 192, 255));
+    QCOMPARE(img.pixelColor(qRound(1920 / 15.0 * dpr), fila), QColor(192, 192, 255));
 }
 
 QTEST_APPLESS_MAIN(TestPlotter)

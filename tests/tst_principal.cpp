@@ -1,149 +1,107 @@
+// The main window and the about window, driven as a user drives them.
+
 #include "Ayudantes.h"
+#include "ayuda/Acerca.h"
+#include "ayuda/Ayu.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
-#include "mainwindow/Principal.h"
-#include "mainwindow/inicio.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+namespace {
+
+const QStringList kEtiquetas{"eticlk", "etinrz", "etirz", "etiami", "etihdb"};
+const QStringList kMenus{"reloj", "VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"};
+const QList<QColor> kColores{QColor(0, 255, 255), QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0),
+                             QColor(255, 128, 0)};
+const QColor kGris(128, 128, 128);
+
+QColor colorDe(const QLabel* l)
+{
+    return l->palette().color(QPalette::WindowText);
+}
+
+QString binarioDe(const QString& numero)
+{
+    return QString::number(numero.toInt(nullptr, 16), 2).rightJustified(16, '0');
+}
+
+} // namespace
 
 class TestPrincipal : public QObject {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void estadoInicial();
-    void menus_data();
-    void menus();
-    void etiquetasJuntoASusTrazas();
-    void preguntaBajoElMarco();
-    void textosCompletos();
-    void focoInicialYTamanoFijo();
+    void alAbrir();
     void temporizadorRedibujaUnaVez();
-    void exposicionRedibuja();
-    void cerrarTerminaElPrograma();
+    void disposicion();
+    void teclas_data();
+    void teclas();
+    void teclasRechazadas_data();
+    void teclasRechazadas();
+    void teclasSinCaracter_data();
+    void teclasSinCaracter();
+    void menuYEtiquetaCoinciden_data();
+    void menuYEtiquetaCoinciden();
+    void dobleClicEnEtiquetaAlternaUnaVez();
+    void ocultarYVerTodos();
+    void hdb3OcultoConservaTexto1();
+    void deslizador_data();
+    void deslizador();
+    void guardarYCopiarImagen();
+    void guardarFallaConMensaje();
+    void textosDeQtEnCastellano();
+    void acercaDe();
+    void cerrarCierraLasDemas();
 
 private:
-    VentanaPrincipal v;
-    template <typename T>
+    template <typename T = QWidget>
     T* hijo(const QString& nombre) const { return v.hijo<T>(nombre); }
+    QString numero() const { return hijo<QLineEdit>("número")->text(); }
+    QImage imagen() const { return hijo<forms::DrawingArea>("Pantalla")->canvas().imagen(); }
+
+    VentanaPrincipal v;
+    AvisosDePrueba* avisos = nullptr;
 };
 
 void TestPrincipal::init()
 {
+    avisos = new AvisosDePrueba;
     if (QString(QTest::currentTestFunction()) != "temporizadorRedibujaUnaVez") QVERIFY(v.abrir());
 }
 
 void TestPrincipal::cleanup()
 {
     v.cerrar();
+    delete avisos;
 }
 
-void TestPrincipal::estadoInicial()
+// At start: 0000, the slider at 6, all traces drawn, the focus on the
+// drawing area, and a window of the design's fixed size.
+void TestPrincipal::alAbrir()
 {
-    QCOMPARE(v.p->windowTitle(), QString("Sistemas de Telefonía (Tramavox)"));
-    QCOMPARE(hijo<QLineEdit>("número")->text(), QString("0000"));
-    QVERIFY(hijo<QLineEdit>("número")->isReadOnly());
+    QCOMPARE(numero(), QString("0000"));
     QCOMPARE(hijo<forms::Slider>("periodo")->value(), 6);
     QCOMPARE(v.p->semiperiodo(), 240);
-    QCOMPARE(hijo<QLineEdit>("binario")->text(), QString("0000000000000000"));
+    QCOMPARE(hijo<QLineEdit>("binario")->text(), QString(16, '0'));
     QCOMPARE(hijo<QLineEdit>("Text1")->text(), QString("B00V").repeated(32));
-    QCOMPARE(hijo<QGroupBox>("Frame2")->title(), QString("Periodo "));
-    QCOMPARE(hijo<QGroupBox>("Num_persiana")->title(), QString("Número"));
-    QCOMPARE(hijo<QPushButton>("Reset")->text(), QString("Reset"));
-    QCOMPARE(hijo<QGroupBox>("Num_persiana")->height(), forms::aPixeles(975));
-
-    // The picture shows the grid and the clock's high level at the top.
-    const QImage img = hijo<forms::DrawingArea>("Pantalla")->canvas().imagen();
-    QCOMPARE(img.pixelColor(32, 100), QColor(0, 0, 192));
-    QCOMPARE(img.pixelColor(5, 0), QColor(128, 255, 255));
-}
-
-void TestPrincipal::menus_data()
-{
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<bool>("marcado");
-    QTest::newRow("reloj") << "reloj" << "Reloj" << true;
-    QTest::newRow("VisuNrz") << "VisuNrz" << "NRZ" << true;
-    QTest::newRow("VisuRz") << "VisuRz" << "RZ" << true;
-    QTest::newRow("VisuAmi") << "VisuAmi" << "AMI RZ" << true;
-    QTest::newRow("VisuHdb") << "VisuHdb" << "HBD3 RZ" << true;
-    QTest::newRow("todos") << "todos" << "Ver todos" << false;
-    QTest::newRow("ocultar") << "ocultar" << "Ocultar todos" << false;
-    QTest::newRow("prop") << "prop" << "Proponer ejercicio" << false;
-    QTest::newRow("acercade") << "acercade" << "Acerca de ..." << false;
-    QTest::newRow("ayuda") << "ayuda" << "Ayuda ..." << false;
-}
-
-void TestPrincipal::menus()
-{
-    QFETCH(QString, nombre);
-    QFETCH(QString, texto);
-    QFETCH(bool, marcado);
-    auto* item = hijo<QAction>(nombre);
-    QCOMPARE(item->text(), texto);
-    QCOMPARE(item->isChecked(), marcado);
-    QVERIFY(item->isEnabled());
-    QStringList titulos;
-    for (QAction* a : v.p->menuBar()->actions()) titulos << a->text();
-    QCOMPARE(titulos, (QStringList{"Ver", "Utilidades", "Ayuda"}));
-}
-
-void TestPrincipal::etiquetasJuntoASusTrazas()
-{
-    const int borde = hijo<QWidget>("Picture1")->contentsRect().top();
-    const QStringList nombres{"eticlk", "etinrz", "etirz", "etiami", "etihdb"};
-    const QList<int> topes{100, 600, 1100, 1600, 2100};
-    for (int i = 0; i < nombres.size(); ++i)
-        QCOMPARE(hijo<QLabel>(nombres[i])->y() - borde, forms::aPixeles(topes[i]));
-    QCOMPARE(hijo<QLabel>("etihdb")->text(), QString("HDB3"));
-    QCOMPARE(hijo<QLabel>("eticlk")->cursor().shape(), Qt::PointingHandCursor);
-}
-
-// The question lies within the number frame, which covers it at full height
-// and uncovers it cut down to its caption strip.
-void TestPrincipal::preguntaBajoElMarco()
-{
-    auto* pregunta = hijo<QLabel>("Label4");
-    auto* marco = hijo<QGroupBox>("Num_persiana");
-    QCOMPARE(pregunta->text(), QString("¿A qué número hexadecimal se corresponde el código que se muestra?"));
-    const QPoint centro = pregunta->geometry().center();
-    QWidget* cliente = pregunta->parentWidget();
-    QVERIFY(cliente->childAt(centro) != pregunta);
-    forms::ponerAlto(marco, 250);
-    QCOMPARE(cliente->childAt(centro), pregunta);
-    for (const char* oculto : {"número", "binario", "Text1", "Reset", "Label1", "Label2", "Label3"}) {
-        auto* w = hijo<QWidget>(oculto);
-        QVERIFY2(w->y() >= marco->height(), oculto);
-    }
-    const int finTexto = pregunta->x() + pregunta->fontMetrics().horizontalAdvance(pregunta->text());
-    QVERIFY(finTexto < marco->geometry().right());
-}
-
-void TestPrincipal::textosCompletos()
-{
-    for (QLabel* l : v.p->findChildren<QLabel*>()) {
-        const int ancho = l->fontMetrics().horizontalAdvance(l->text());
-        QVERIFY2(ancho <= l->width(), qPrintable(l->objectName()));
-    }
-    for (QPushButton* b : v.p->findChildren<QPushButton*>())
-        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(), qPrintable(b->objectName()));
-}
-
-void TestPrincipal::focoInicialYTamanoFijo()
-{
-    QCOMPARE(QApplication::focusWidget(), hijo<QWidget>("Pantalla"));
+    QCOMPARE(QApplication::focusWidget(), hijo("Pantalla"));
     QCOMPARE(v.p->minimumSize(), v.p->maximumSize());
     QCOMPARE(v.p->centralWidget()->size(), QSize(638, 235));
+    // The grid's first line, one bit (480 twips) in, and the clock's top.
+    const QImage img = imagen();
+    QCOMPARE(img.pixelColor(32, 100), QColor(0, 0, 192));
+    QCOMPARE(img.pixelColor(5, 0), QColor(128, 255, 255));
 }
 
 // The picture is drawn by the first repaint and once more by the timer,
@@ -153,32 +111,286 @@ void TestPrincipal::temporizadorRedibujaUnaVez()
     Principal* cargada = inicio::principal().cargar();
     QSignalSpy pintado(cargada, &Principal::pintado);
     QVERIFY(v.abrir());
-    QCOMPARE(v.p, cargada);
     QVERIFY(pintado.count() >= 2);
     const int antes = pintado.count();
-    QTest::qWait(300); // a stopped timer must not fire again
+    QTest::qWait(300);
     QCOMPARE(pintado.count(), antes);
+    hijo("Pantalla")->repaint(); // an exposure redraws
+    QCOMPARE(pintado.count(), antes + 1);
 }
 
-void TestPrincipal::exposicionRedibuja()
+// Labels stand beside their traces inside the strip's border, right-aligned
+// with their captions whole; the number frame covers the question at full
+// height and uncovers it cut down, hiding its own controls.
+void TestPrincipal::disposicion()
 {
+    const int borde = hijo("Picture1")->contentsRect().top();
+    const QList<int> topes{100, 600, 1100, 1600, 2100};
+    for (int i = 0; i < kEtiquetas.size(); ++i) {
+        auto* l = hijo<QLabel>(kEtiquetas[i]);
+        QCOMPARE(l->y() - borde, formatos::aPixeles(topes[i]));
+        QVERIFY(l->alignment() & Qt::AlignRight);
+    }
+    for (QLabel* l : v.p->findChildren<QLabel*>())
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
+    QCOMPARE(hijo("número")->pos(), QPoint(formatos::aPixeles(120), formatos::aPixeles(250)));
+
+    auto* pregunta = hijo<QLabel>("Label4");
+    auto* marco = hijo<QGroupBox>("Num_persiana");
+    const QPoint centro = pregunta->geometry().center();
+    QVERIFY(pregunta->parentWidget()->childAt(centro) != pregunta);
+    forms::ponerAlto(marco, 250);
+    QCOMPARE(pregunta->parentWidget()->childAt(centro), pregunta);
+    for (const char* oculto : {"número", "binario", "Text1", "Reset", "Label1", "Label2", "Label3"})
+        QVERIFY2(hijo(oculto)->y() >= marco->height(), oculto);
+}
+
+void TestPrincipal::teclas_data()
+{
+    QTest::addColumn<QString>("foco");
+    QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<QString>("numero");
+    QTest::newRow("shift register") << "Pantalla" << "12345" << "2345";
+    QTest::newRow("letters, either case") << "Pantalla" << "abcdEF" << "CDEF";
+    QTest::newRow("four zeros clear") << "Pantalla" << "F0000" << "0000";
+    QTest::newRow("focus on slider") << "periodo" << "9f" << "009F";
+    QTest::newRow("focus on binario") << "binario" << "c3" << "00C3";
+    QTest::newRow("focus on Reset") << "Reset" << "8421" << "8421";
+}
+
+// Wherever the focus is, each digit is taken once and redraws once, and the
+// texts follow the number.
+void TestPrincipal::teclas()
+{
+    QFETCH(QString, foco);
+    QFETCH(QString, tecleado);
+    QFETCH(QString, numero);
     QSignalSpy pintado(v.p, &Principal::pintado);
-    auto* area = hijo<QWidget>("Pantalla");
-    area->repaint();
-    QCOMPARE(pintado.count(), 1);
-    // Showing a fresh redraw asks for none more.
-    v.p->ActPant();
-    area->repaint();
+    v.teclear(foco, tecleado);
+    QCOMPARE(this->numero(), numero);
+    QCOMPARE(pintado.count(), tecleado.size());
+    QCOMPARE(avisos->beeps, 0);
+    QCOMPARE(hijo<QLineEdit>("binario")->text(), binarioDe(numero));
+    QCOMPARE(hijo<QLineEdit>("binario")->cursorPosition(), 0);
+    entrada::clic(hijo("Reset"));
+    QCOMPARE(this->numero(), QString("0000"));
+    QCOMPARE(pintado.count(), tecleado.size() + 1);
+}
+
+void TestPrincipal::teclasRechazadas_data()
+{
+    QTest::addColumn<QString>("texto");
+    for (const char* t : {"/", ":", "@", "G", "`", "g", " ", "\u00e9", "\r", "\b", "\x1b"})
+        QTest::addRow("%d", QString::fromUtf8(t).at(0).unicode()) << QString::fromUtf8(t);
+}
+
+// The neighbours of the accepted ranges and other characters beep once and
+// leave the number and the picture as they were.
+void TestPrincipal::teclasRechazadas()
+{
+    QFETCH(QString, texto);
+    v.teclear("Pantalla", "5a");
+    const QImage antes = imagen();
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    entrada::teclear(v.p, texto);
+    QCOMPARE(avisos->beeps, 1);
+    QCOMPARE(numero(), QString("005A"));
+    QCOMPARE(pintado.count(), 0);
+    QCOMPARE(imagen(), antes);
+}
+
+void TestPrincipal::teclasSinCaracter_data()
+{
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("modificadores");
+    QTest::addColumn<QString>("texto"); // as an X server gives it
+    QTest::newRow("Alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << "5";
+    QTest::newRow("Super+a") << int(Qt::Key_A) << int(Qt::MetaModifier) << "a";
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << int(Qt::NoModifier) << "\x7f";
+    QTest::newRow("Right arrow") << int(Qt::Key_Right) << int(Qt::NoModifier) << "";
+}
+
+// Keys that carry no character on a desktop neither enter a digit nor beep.
+void TestPrincipal::teclasSinCaracter()
+{
+    QFETCH(int, tecla);
+    QFETCH(int, modificadores);
+    QFETCH(QString, texto);
+    v.teclear("Pantalla", "5a");
+    entrada::tecla(v.p, Qt::Key(tecla), Qt::KeyboardModifiers(modificadores), texto);
+    QCOMPARE(numero(), QString("005A"));
+    QCOMPARE(avisos->beeps, 0);
+}
+
+void TestPrincipal::menuYEtiquetaCoinciden_data()
+{
+    QTest::addColumn<int>("traza");
+    QTest::addColumn<bool>("porEtiqueta");
+    QTest::addColumn<int>("fila"); // a pixel row on the trace for 0000
+    const QList<int> filas{13, 46, 80, 113, 146};
+    for (int i = 0; i < 5; ++i) {
+        QTest::addRow("%s menu", qPrintable(kMenus[i])) << i << false << filas[i];
+        QTest::addRow("%s label", qPrintable(kEtiquetas[i])) << i << true << filas[i];
+    }
+}
+
+// Choosing a trace from its menu or clicking its label hides it (check mark,
+// grey label, gone from the picture), and the second time shows it again.
+void TestPrincipal::menuYEtiquetaCoinciden()
+{
+    QFETCH(int, traza);
+    QFETCH(bool, porEtiqueta);
+    QFETCH(int, fila);
+    auto* item = hijo<QAction>(kMenus[traza]);
+    auto* etiqueta = hijo<QLabel>(kEtiquetas[traza]);
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    const QPoint muestra(20, fila); // between grid lines
+    for (bool visible : {false, true}) {
+        if (porEtiqueta) entrada::clic(etiqueta);
+        else item->trigger();
+        QCOMPARE(item->isChecked(), visible);
+        QCOMPARE(colorDe(etiqueta), visible ? kColores[traza] : kGris);
+        QCOMPARE(imagen().pixelColor(muestra) != QColor(Qt::black), visible);
+    }
     QCOMPARE(pintado.count(), 2);
 }
 
-void TestPrincipal::cerrarTerminaElPrograma()
+void TestPrincipal::dobleClicEnEtiquetaAlternaUnaVez()
 {
-    QVERIFY(QApplication::quitOnLastWindowClosed());
-    v.cerrar();
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    entrada::dobleClic(hijo("etiami"));
+    QVERIFY(!hijo<QAction>("VisuAmi")->isChecked());
+    QCOMPARE(pintado.count(), 1);
+}
+
+// "Ocultar todos" sets, it does not toggle; each of the two redraws once.
+void TestPrincipal::ocultarYVerTodos()
+{
+    hijo<QAction>("VisuRz")->trigger();
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    for (bool ver : {false, true}) {
+        hijo<QAction>(ver ? "todos" : "ocultar")->trigger();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(hijo<QAction>(kMenus[i])->isChecked(), ver);
+            QCOMPARE(colorDe(hijo<QLabel>(kEtiquetas[i])), ver ? kColores[i] : kGris);
+        }
+    }
+    QCOMPARE(pintado.count(), 2);
+    QVERIFY(!NoPintar);
+}
+
+void TestPrincipal::hdb3OcultoConservaTexto1()
+{
+    hijo<QAction>("VisuHdb")->trigger();
+    v.teclear("Pantalla", "FFFF");
+    QCOMPARE(hijo<QLineEdit>("Text1")->text(), QString("B00V").repeated(32));
+    hijo<QAction>("VisuHdb")->trigger();
+    QCOMPARE(hijo<QLineEdit>("Text1")->text(), QString(128, '1'));
+}
+
+void TestPrincipal::deslizador_data()
+{
+    QTest::addColumn<QList<int>>("teclas");
+    QTest::addColumn<int>("valor");
+    QTest::newRow("right") << QList<int>{Qt::Key_Right} << 7;
+    QTest::newRow("left") << QList<int>{Qt::Key_Left} << 5;
+    QTest::newRow("page up from 1") << QList<int>{Qt::Key_Home, Qt::Key_PageUp} << 6;
+    QTest::newRow("past the top") << QList<int>{Qt::Key_End, Qt::Key_Right} << 10;
+    QTest::newRow("past the bottom") << QList<int>{Qt::Key_Home, Qt::Key_Left} << 1;
+}
+
+// Every user move redraws once at the new period, even one that leaves the
+// slider where it was; a value set by the program redraws nothing.
+void TestPrincipal::deslizador()
+{
+    QFETCH(QList<int>, teclas);
+    QFETCH(int, valor);
+    auto* s = hijo<forms::Slider>("periodo");
+    entrada::enfocar(s);
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    for (int t : teclas) entrada::tecla(v.p, Qt::Key(t));
+    QCOMPARE(s->value(), valor);
+    QCOMPARE(v.p->semiperiodo(), valor * 40);
+    QCOMPARE(pintado.count(), teclas.size());
+    QCOMPARE(imagen().pixelColor(2 * valor * 40 / 15, 100), QColor(0, 0, 192));
+    s->setValue(3);
+    QCOMPARE(pintado.count(), teclas.size());
+    QCOMPARE(v.p->semiperiodo(), valor * 40);
+}
+
+void TestPrincipal::guardarYCopiarImagen()
+{
+    QTemporaryDir dir;
+    v.teclear("Pantalla", "8421");
+    const QString png = dir.filePath("ondas.png"), svg = dir.filePath("ondas.svg");
+    avisos->ficheros = {png, svg};
+    v.p->guardarImagen();
+    v.p->guardarImagen();
+    QVERIFY(avisos->mensajes.isEmpty());
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), imagen());
+    QCOMPARE(avisos->carpetasOfrecidas.value(1), dir.path()); // where the last one went
+    QFile f(svg);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray xml = f.readAll();
+    QVERIFY(xml.contains("viewBox=\"0 0 8715 2475\""));
+    for (const char* color : {"#ff0000", "#ffff00", "#00ff00", "#ff8000", "#80ffff", "#0000c0", "#c0c0ff"})
+        QVERIFY2(xml.contains(color), color);
+    v.p->copiarImagen();
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), imagen());
+}
+
+void TestPrincipal::guardarFallaConMensaje()
+{
+    QTemporaryDir dir;
+    avisos->ficheros = {dir.filePath("no/existe/ondas.png")};
+    v.p->guardarImagen();
+    QCOMPARE(avisos->mensajes.size(), 1);
+    QVERIFY(avisos->mensajes[0].startsWith("No se pudo guardar la imagen en"));
+    QVERIFY(avisos->mensajes[0].contains("ondas.png"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+// Qt's own texts, such as a text box's context menu, are Spanish too.
+void TestPrincipal::textosDeQtEnCastellano()
+{
+    std::unique_ptr<QMenu> menu(hijo<QLineEdit>("binario")->createStandardContextMenu());
+    QStringList textos;
+    for (QAction* a : menu->actions()) textos << a->text().remove('&').section('\t', 0, 0);
+    QVERIFY2(textos.contains("Copiar") && textos.contains("Seleccionar todo"), qPrintable(textos.join('|')));
+}
+
+// The about window shows its text whole; "Aceptar" hides it and redraws,
+// and it comes back where it was; its close button redraws too.
+void TestPrincipal::acercaDe()
+{
+    hijo<QAction>("acercade")->trigger();
+    auto* a = ventana<Acerca>("acerca");
+    QVERIFY(a);
+    auto* texto = control<QTextEdit>(a, "Text1");
+    QVERIFY(texto->toPlainText().startsWith("Progama de ejercicio de los códigos \n"));
+    QVERIFY(texto->document()->size().height() <= texto->contentsRect().height());
+    a->move(300, 200);
+    QSignalSpy pintado(v.p, &Principal::pintado);
+    entrada::clic(control(a, "Command1"));
+    QVERIFY(!a->isVisible());
+    QCOMPARE(pintado.count(), 1);
+    hijo<QAction>("acercade")->trigger();
+    QCOMPARE(ventana<Acerca>("acerca"), a);
+    QCOMPARE(a->pos(), QPoint(300, 200));
+    entrada::cerrar(a);
+    QCOMPARE(pintado.count(), 2);
+    QVERIFY(!inicio::acerca().cargado());
+}
+
+// Closing the main window closes the others, and no window is left.
+void TestPrincipal::cerrarCierraLasDemas()
+{
+    hijo<QAction>("acercade")->trigger();
+    hijo<QAction>("ayuda")->trigger();
+    entrada::cerrar(v.p);
     QVERIFY(!inicio::principal().cargado());
-    // No window is left open (none of the others was ever opened), so the
-    // program ends with the main window.
+    QVERIFY(!inicio::acerca().cargado());
+    QVERIFY(!inicio::ayu().cargado());
     for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }
 

@@ -1,4 +1,4 @@
-#include "forms/LectorRtf.h"
+#include "formatos/LectorRtf.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
-using forms::leerRtf;
+using formatos::leerRtf;
 
 namespace {
 

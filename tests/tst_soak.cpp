@@ -3,8 +3,8 @@
 
 #include "Ayudantes.h"
 #include "exercise/Ejerc.h"
-#include "forms/Acerca.h"
-#include "forms/Ayu.h"
+#include "ayuda/Acerca.h"
+#include "ayuda/Ayu.h"
 #include "forms/Controls.h"
 
 #include <QAction>

@@ -6,14 +6,14 @@
 //
 // Usage: generar_ayuda <source> <ayuda.rtf>
 
-#include "forms/Cp1252.h"
-#include "forms/Figura.h"
+#include "formatos/ArchivoEntero.h"
+#include "formatos/Cp1252.h"
+#include "mainwindow/Figura.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -26,7 +26,7 @@ QByteArray escaparRtf(const QString& texto)
         const char16_t u = c.unicode();
         if (u < 0x80) {
             r.append(static_cast<char>(u));
-        } else if (const QByteArray b = forms::a1252(QString(c)); b != "?") {
+        } else if (const QByteArray b = formatos::a1252(QString(c)); b != "?") {
             r.append("\\'" + b.toHex());
         } else {
             r.append("\\u" + QByteArray::number(static_cast<qint16>(u)) + "?");
@@ -44,7 +44,7 @@ QByteArray figura(const QStringList& partes)
         if (p.startsWith("T=")) t = p.mid(2).toInt();
         else if (const int i = int(nombres.indexOf(p)); i >= 0) visibles[i] = true;
     }
-    const QImage img = forms::figuraOndas(partes.value(0), visibles, t);
+    const QImage img = figuraOndas(partes.value(0), visibles, t);
     QByteArray png;
     QBuffer b(&png);
     b.open(QIODevice::WriteOnly);
@@ -84,9 +84,8 @@ int main(int argc, char** argv)
     }
     salida += escaparRtf(texto.mid(desde));
 
-    QSaveFile destino(QString::fromLocal8Bit(argv[2]));
-    if (!destino.open(QIODevice::WriteOnly) || destino.write(salida) != salida.size() || !destino.commit()) {
-        std::fprintf(stderr, "generar_ayuda: %s\n", qPrintable(destino.errorString()));
+    if (const QString error = formatos::escribirEntero(QString::fromLocal8Bit(argv[2]), salida); !error.isEmpty()) {
+        std::fprintf(stderr, "generar_ayuda: %s\n", qPrintable(error));
         return 1;
     }
     return 0;

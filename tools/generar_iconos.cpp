@@ -3,7 +3,7 @@
 //
 // Usage: generar_iconos <folder>
 
-#include "forms/Dibujos.h"
+#include "dibujo/Dibujos.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     const QString raiz = QString::fromLocal8Bit(argv[1]);
     for (int lado : {16, 24, 32, 48, 64, 128, 256}) {
         const QString carpeta = QStringLiteral("%1/hicolor/%2x%2/apps").arg(raiz).arg(lado);
-        if (!QDir().mkpath(carpeta) || !forms::dibujarIcono(lado).save(carpeta + "/tramavox.png")) {
+        if (!QDir().mkpath(carpeta) || !dibujo::dibujarIcono(lado).save(carpeta + "/tramavox.png")) {
             std::fprintf(stderr, "generar_iconos: no se pudo escribir en %s\n", qPrintable(carpeta));
             return 1;
         }

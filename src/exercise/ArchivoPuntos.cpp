@@ -1,10 +1,10 @@
 #include "exercise/ArchivoPuntos.h"
 
 #include "exercise/Numeros.h"
-#include "forms/Cp1252.h"
+#include "formatos/ArchivoEntero.h"
+#include "formatos/Cp1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -43,7 +43,7 @@ TablaAlumnos leerPuntos(const QByteArray& contenido)
     if (!lineas.isEmpty() && lineas.last().isEmpty()) lineas.removeLast();
     for (QByteArray linea : lineas) {
         if (linea.endsWith('\r')) linea.chop(1);
-        const QString texto = forms::desde1252(linea);
+        const QString texto = formatos::desde1252(linea);
         // The counts used to be read as two characters each, which cut
         // counts of 10 or more; as whitespace-separated numbers they read
         // the same below 10 and whole above.
@@ -60,7 +60,7 @@ QByteArray escribirPuntos(const TablaAlumnos& tabla)
         const QString linea = nombreDeTabla(tabla.nombres[i]) + QLatin1Char(' ') +
                               textoEntero(leerNumero(tabla.totales[i])) + QLatin1Char(' ') +
                               textoEntero(leerNumero(tabla.aciertos[i]));
-        r += forms::a1252(linea) + "\r\n";
+        r += formatos::a1252(linea) + "\r\n";
     }
     return r;
 }
@@ -77,15 +77,7 @@ Carga cargarPuntos(const QString& ruta)
 
 QString guardarPuntos(const TablaAlumnos& tabla, const QString& ruta)
 {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return f.errorString();
-    const QByteArray contenido = escribirPuntos(tabla);
-    if (f.write(contenido) != contenido.size()) {
-        const QString motivo = f.errorString();
-        f.cancelWriting();
-        return motivo;
-    }
-    return f.commit() ? QString() : f.errorString();
+    return formatos::escribirEntero(ruta, escribirPuntos(tabla));
 }
 
 } // namespace ejercicio

@@ -1,16 +1,15 @@
 #include "exercise/Ejerc.h"
 
-#include "exercise/Aleatorio.h"
 #include "exercise/ArchivoPuntos.h"
 #include "exercise/Numeros.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
-#include "forms/EjercForm.h"
+#include "exercise/EjercForm.h"
 #include "forms/KeyPreview.h"
-#include "forms/PrincipalForm.h"
+#include "mainwindow/PrincipalForm.h"
 #include "forms/Teclado.h"
+#include "mainwindow/Aleatorio.h"
 #include "mainwindow/Principal.h"
-#include "mainwindow/inicio.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -33,13 +32,8 @@ namespace {
 
 const QString kPrompt = QStringLiteral("Introduce tu nombre");
 const QString kRespuestaInicial = QStringLiteral("0000");
-constexpr forms::Colour kColorCorrecta = forms::kAzul;
-constexpr forms::Colour kColorIncorrecta = forms::kRojo;
-
-Principal* principal()
-{
-    return inicio::principal().cargar();
-}
+constexpr linecode::Colour kColorCorrecta = dibujo::kAzul;
+constexpr linecode::Colour kColorIncorrecta = dibujo::kRojo;
 
 } // namespace
 
@@ -49,7 +43,7 @@ ejercicio::TablaAlumnos& Ejerc::tabla()
     return t;
 }
 
-Ejerc::Ejerc() : Formulario(forms::ejercForm())
+Ejerc::Ejerc(Principal& principal) : Formulario(ejercForm()), principal_(principal)
 {
     const auto& c = ctl();
     numero = c.get<QLineEdit>("número");
@@ -63,7 +57,7 @@ Ejerc::Ejerc() : Formulario(forms::ejercForm())
     bienmal = c.get<QLabel>("bienmal");
     respuesta = c.get<QGroupBox>("respuesta");
     periodo = c.get<forms::Slider>("periodo");
-    for (int i = 0; i < forms::kCodigos; ++i) tipo_cod[i] = c.get<QRadioButton>("tipo_cod", i);
+    for (int i = 0; i < kCodigos; ++i) tipo_cod[i] = c.get<QRadioButton>("tipo_cod", i);
     // The focus target lies beneath the statistics frame it overlaps.
     NoVer->lower();
     conectar();
@@ -77,7 +71,7 @@ void Ejerc::conectar()
     connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &Ejerc::aceptar_Click);
     connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &Ejerc::Reset_Click);
     connect(periodo, &forms::Slider::scrolled, this, &Ejerc::periodo_Scroll);
-    for (int i = 0; i < forms::kCodigos; ++i)
+    for (int i = 0; i < kCodigos; ++i)
         connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
     connect(alumno, &QComboBox::activated, this, &Ejerc::alumno_Click);
     connect(alumno->lineEdit(), &QLineEdit::textEdited, this, &Ejerc::olvidarAlumno);
@@ -108,7 +102,7 @@ bool Ejerc::eventFilter(QObject* watched, QEvent* event)
 
 void Ejerc::Form_Load()
 {
-    periodo->setValue(principal()->valorPeriodo());
+    periodo->setValue(principal_.valorPeriodo());
     vista_solucion = false;
 
     auto carga = ejercicio::cargarPuntos(ejercicio::kArchivoPuntos);
@@ -144,28 +138,28 @@ void Ejerc::Form_Unload(int& cancelar)
         }
     }
     solu_Click();
-    principal()->todos_Click();
-    principal()->setEnabled(true);
+    principal_.todos_Click();
+    principal_.setEnabled(true);
 }
 
 void Ejerc::tipo_cod_Click(int index)
 {
-    Principal* p = principal();
-    p->tos(false, true);
-    int eleccion = index;
-    NoPintar = true;
-    if (eleccion == forms::CodigoAleatorio) eleccion = static_cast<int>(ejercicio::Rnd() * 4.0f);
-    // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
-    const auto traza = static_cast<linecode::Traza>(linecode::Nrz + eleccion);
-    p->marcarTraza(traza, false);
-    (p->*Principal::kAlternar[traza])();
-    NoPintar = false;
-    p->ActPant();
+    principal_.tos(false, true);
+    {
+        const SinPintar lote;
+        int eleccion = index;
+        if (eleccion == CodigoAleatorio) eleccion = static_cast<int>(Rnd() * 4.0f);
+        // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
+        const auto traza = static_cast<linecode::Traza>(linecode::Nrz + eleccion);
+        principal_.marcarTraza(traza, false);
+        principal_.alternar(traza);
+    }
+    principal_.ActPant();
 }
 
 bool Ejerc::aleatorioElegido() const
 {
-    return tipo_cod[forms::CodigoAleatorio]->isChecked();
+    return tipo_cod[CodigoAleatorio]->isChecked();
 }
 
 void Ejerc::proponer_Click()
@@ -174,7 +168,7 @@ void Ejerc::proponer_Click()
     numero->setText(kRespuestaInicial);
     vista_solucion = false;
     respuesta->setVisible(true);
-    principal()->ejer();
+    principal_.ejer();
 }
 
 void Ejerc::Form_KeyPress(int codigo)
@@ -185,7 +179,7 @@ void Ejerc::Form_KeyPress(int codigo)
 
 void Ejerc::solu_Click()
 {
-    principal()->ponerAlturaPersiana(forms::kPersianaAbierta);
+    principal_.ponerAlturaPersiana(kPersianaAbierta);
     vista_solucion = true;
 }
 
@@ -199,13 +193,13 @@ void Ejerc::aceptar_Click()
     }
     int respuestas = 1, aciertos = 0, errores = 0;
     QPalette paleta = bienmal->palette();
-    if (principal()->numeroActual() == numero->text()) {
+    if (principal_.numeroActual() == numero->text()) {
         bienmal->setText(QStringLiteral("La respuesta es correcta"));
-        paleta.setColor(QPalette::WindowText, forms::qColor(kColorCorrecta));
+        paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorCorrecta));
         aciertos = 1;
     } else {
         bienmal->setText(QStringLiteral("La respuesta es incorrecta"));
-        paleta.setColor(QPalette::WindowText, forms::qColor(kColorIncorrecta));
+        paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorIncorrecta));
         errores = 1;
     }
     bienmal->setPalette(paleta);
@@ -242,9 +236,8 @@ void Ejerc::mostrarPorcentaje()
 
 void Ejerc::periodo_Scroll()
 {
-    Principal* p = principal();
-    p->ponerValorPeriodo(periodo->value());
-    p->periodo_Scroll();
+    principal_.ponerValorPeriodo(periodo->value());
+    principal_.periodo_Scroll();
 }
 
 void Ejerc::Reset_Click()

@@ -5,6 +5,7 @@
 
 #include "exercise/TablaAlumnos.h"
 #include "forms/Formulario.h"
+#include "mainwindow/VentanaEjercicios.h"
 
 #include <array>
 
@@ -14,6 +15,7 @@ class QLineEdit;
 class QProgressBar;
 class QRadioButton;
 class QGroupBox;
+class Principal;
 
 namespace forms {
 class Slider;
@@ -22,7 +24,8 @@ class Slider;
 class Ejerc : public forms::Formulario {
     Q_OBJECT
 public:
-    Ejerc();
+    // The exercise window works the main window through its public routines.
+    explicit Ejerc(Principal& principal);
 
     // The code choice; index 4 draws one of the four codes at random.
     void tipo_cod_Click(int index);
@@ -57,6 +60,7 @@ private:
     void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
     void conectar();
 
+    Principal& principal_;
     bool vista_solucion = false;
     bool guardarAlCerrar = true;
 

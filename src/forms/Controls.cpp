@@ -7,7 +7,7 @@ namespace forms {
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(kBordeImagen);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);

@@ -8,6 +8,9 @@
 
 namespace forms {
 
+// The width of a picture box's sunken border, in pixels.
+constexpr int kBordeImagen = 2;
+
 // A black box with a sunken border; its children are placed from the inner
 // corner, inside the border, like the drawing coordinates.
 class PictureBox : public QFrame {

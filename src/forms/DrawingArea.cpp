@@ -10,7 +10,7 @@ DrawingArea::DrawingArea(int anchoTwips, int altoTwips, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-ImageCanvas& DrawingArea::canvas()
+dibujo::ImageCanvas& DrawingArea::canvas()
 {
     // Keep the image the size of the inner area at the screen's pixel ratio.
     canvas_.redimensionar(contentsRect().size(), devicePixelRatioF());

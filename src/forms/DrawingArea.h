@@ -4,7 +4,7 @@
 // a paint that only shows a redraw the window has just made asks for none.
 
 #include "forms/Controls.h"
-#include "forms/ImageCanvas.h"
+#include "dibujo/ImageCanvas.h"
 
 #include <functional>
 
@@ -15,7 +15,7 @@ class DrawingArea : public PictureBox {
 public:
     DrawingArea(int anchoTwips, int altoTwips, QWidget* parent = nullptr);
 
-    ImageCanvas& canvas();
+    dibujo::ImageCanvas& canvas();
     // Shows what the canvas holds now; called after each redraw.
     void presentar();
     // Called when the window system needs the picture and none is fresh.
@@ -29,7 +29,7 @@ protected:
     void focusOutEvent(QFocusEvent*) override {}
 
 private:
-    ImageCanvas canvas_;
+    dibujo::ImageCanvas canvas_;
     std::function<void()> redibujar_;
     bool fresco_ = false;
     bool pintando_ = false;

@@ -2,6 +2,8 @@
 
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
+#include "dibujo/Colour.h"
+#include "formatos/Twips.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,6 +21,8 @@
 #include <algorithm>
 
 namespace forms {
+
+using formatos::aPixeles;
 
 namespace {
 
@@ -38,10 +42,10 @@ void pintarColores(QWidget* w, const ControlDef& c, QPalette::ColorRole rolFondo
 {
     QPalette p = w->palette();
     if (c.fondo) {
-        p.setColor(rolFondo, qColor(*c.fondo));
+        p.setColor(rolFondo, dibujo::qColor(*c.fondo));
         if (rolFondo == QPalette::Window) w->setAutoFillBackground(true);
     }
-    if (c.tinta) p.setColor(rolTinta, qColor(*c.tinta));
+    if (c.tinta) p.setColor(rolTinta, dibujo::qColor(*c.tinta));
     w->setPalette(p);
 }
 

@@ -21,11 +21,14 @@ namespace forms {
 // The built controls, found by name (and index, for control arrays).
 class Controles {
 public:
+    // A name the window does not have, or a control of another kind, is a
+    // fault of the program: it stops here, naming the control, in every build.
     template <typename T>
     T* get(const QString& nombre, int indice = -1) const
     {
-        auto* o = qobject_cast<T*>(mapa_.value(claveControl(nombre, indice)));
-        Q_ASSERT_X(o, "Controles::get", qPrintable(nombre));
+        const QString clave = claveControl(nombre, indice);
+        auto* o = qobject_cast<T*>(mapa_.value(clave));
+        if (!o) qFatal("Controles::get: no hay un control «%s» del tipo pedido", qPrintable(clave));
         return o;
     }
     void poner(const QString& clave, QObject* o) { mapa_.insert(clave, o); }

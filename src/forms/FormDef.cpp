@@ -4,16 +4,6 @@
 
 namespace forms {
 
-int aPixeles(int twips)
-{
-    return qRound(static_cast<double>(twips) / kTwipsPorPixel);
-}
-
-int aTwips(int pixeles)
-{
-    return pixeles * kTwipsPorPixel;
-}
-
 Fuente fuenteVentana()
 {
     return Fuente{QStringLiteral("MS Sans Serif"), 8.25, false};

@@ -3,7 +3,7 @@
 // with their design properties, positions in twips as the designs give them.
 // One builder (FormBuilder) turns a definition into widgets.
 
-#include "forms/Colour.h"
+#include "linecode/Canvas.h"
 
 #include <QRect>
 #include <QString>
@@ -13,9 +13,7 @@
 
 namespace forms {
 
-constexpr int kTwipsPorPixel = 15;
-int aPixeles(int twips);
-int aTwips(int pixeles);
+using linecode::Colour;
 
 enum class Tipo {
     Marco,          // frame with a caption strip (covers the labels beneath it)

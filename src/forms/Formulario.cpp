@@ -1,6 +1,6 @@
 #include "forms/Formulario.h"
 
-#include "forms/Dibujos.h"
+#include "dibujo/Dibujos.h"
 #include "forms/KeyPreview.h"
 
 #include <QCloseEvent>
@@ -14,7 +14,7 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
     setObjectName(def.nombre);
     setWindowTitle(def.titulo);
     setAttribute(Qt::WA_DeleteOnClose);
-    static const QIcon icono = iconoPrograma();
+    static const QIcon icono = dibujo::iconoPrograma();
     setWindowIcon(icono);
     auto* cliente = new QWidget(this);
     cliente->setObjectName(def.nombre + QStringLiteral("_cliente"));

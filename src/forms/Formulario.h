@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 namespace forms {
 
 class KeyPreview;
@@ -45,11 +47,14 @@ private:
 template <typename W>
 class Referencia {
 public:
+    // `crear` builds the window and wires it to the others (start-up says how).
+    explicit Referencia(std::function<W*()> crear) : crear_(std::move(crear)) {}
+
     bool cargado() const { return w_ && !w_->descargado(); }
     W* cargar()
     {
         if (!cargado()) {
-            w_ = new W();
+            w_ = crear_();
             w_->cargar();
         }
         return w_;
@@ -71,6 +76,7 @@ public:
     W* operator->() { return cargar(); }
 
 private:
+    std::function<W*()> crear_;
     QPointer<W> w_;
 };
 

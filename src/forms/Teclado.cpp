@@ -1,22 +1,21 @@
 #include "forms/Teclado.h"
 
 #include "forms/Avisos.h"
+#include "linecode/Encoder.h"
 
 #include <QLineEdit>
 
 namespace forms {
 
-bool teclearDigito(QLineEdit* caja, int k)
+bool teclearDigito(QLineEdit* caja, int codigo)
 {
-    QChar digito;
-    if (k > 47 && k < 58) digito = QChar(k);       // 0 to 9
-    else if (k > 96 && k < 103) digito = QChar(k - 32); // a to f, as capitals
-    else if (k > 64 && k < 71) digito = QChar(k);  // A to F
-    else {
+    const int valor = linecode::valorHex(codigo);
+    if (valor < 0) {
         Avisos::actual().beep();
         return false;
     }
-    caja->setText(caja->text().right(3) + digito);
+    // Small letters go in as capitals: the number never holds a small letter.
+    caja->setText(caja->text().right(3) + QChar(QLatin1Char("0123456789ABCDEF"[valor])));
     return true;
 }
 

@@ -2,9 +2,7 @@
 
 namespace linecode {
 
-namespace {
-
-int valorHex(char c)
+int valorHex(int c)
 {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -12,14 +10,12 @@ int valorHex(char c)
     return -1;
 }
 
-} // namespace
-
 std::optional<std::string> binario(const std::string& numero)
 {
     if (numero.empty() || numero.size() > 4) return std::nullopt;
     unsigned valor = 0;
     for (char c : numero) {
-        const int d = valorHex(c);
+        const int d = valorHex(static_cast<unsigned char>(c));
         if (d < 0) return std::nullopt;
         valor = valor * 16 + static_cast<unsigned>(d);
     }

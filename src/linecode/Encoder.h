@@ -12,6 +12,10 @@ constexpr int kBits = 16;            // one hexadecimal number is 16 bits
 constexpr int kHdb3Copies = 8;       // the HDB3 string codes the word 8 times
 constexpr int kHdb3Symbols = kBits * kHdb3Copies;
 
+// The value of a hexadecimal digit (either case) given by its character
+// code, or -1 for any other character.
+int valorHex(int codigo);
+
 // The 16-character binary text ("0"/"1", most significant bit first) of one
 // to four hexadecimal digits (either case). Empty or non-hexadecimal text has
 // no binary form: the caller keeps what it showed before.

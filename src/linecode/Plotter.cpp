@@ -39,24 +39,24 @@ int limite(const Canvas& canvas, int t)
 void pintarReloj(Canvas& canvas, const Geometria& g, int t)
 {
     const Punto inicio{0, fy(g, 1)};
-    canvas.line(inicio, inicio, colores::kReloj);
+    canvas.line(inicio, inicio, kDatosTrazas[Reloj].trazo);
     int c = 1;
     for (int x = t; x <= limite(canvas, t); x += t) {
         const auto fx = static_cast<float>(x);
-        canvas.lineTo({fx, fy(g, c)}, colores::kReloj);
+        canvas.lineTo({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
         c = (c + 1) & 1;
-        canvas.lineTo({fx, fy(g, c)}, colores::kReloj);
+        canvas.lineTo({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
     }
 }
 
 void pintarNrz(Canvas& canvas, const Geometria& g, int t, const std::string& bin)
 {
     const Punto inicio{0, fy(g, digitoBit(bin, 0))};
-    canvas.line(inicio, inicio, colores::kNrz);
+    canvas.line(inicio, inicio, kDatosTrazas[Nrz].trazo);
     for (int x = 0; x <= limite(canvas, t); x += 2 * t) {
         const float y = fy(g, nivelNrz(bin, x / (2 * t)));
-        canvas.lineTo({static_cast<float>(x), y}, colores::kNrz);
-        canvas.lineTo({static_cast<float>(x + 2 * t), y}, colores::kNrz);
+        canvas.lineTo({static_cast<float>(x), y}, kDatosTrazas[Nrz].trazo);
+        canvas.lineTo({static_cast<float>(x + 2 * t), y}, kDatosTrazas[Nrz].trazo);
     }
 }
 
@@ -94,12 +94,12 @@ std::optional<Dibujo> pintar(Canvas& canvas, const EstadoPantalla& estado,
     if (visibles[Nrz]) pintarNrz(canvas, g[Nrz], t, d.binario);
     const int d0 = digitoBit(d.binario, 0);
     if (visibles[Rz]) {
-        pintarMedios(canvas, g[Rz], t, fy(g[Rz], d0), colores::kRz,
+        pintarMedios(canvas, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo,
                      [&](int paso) { return nivelRz(d.binario, paso); });
     }
     if (visibles[Ami]) {
         NivelesAmi ami(d.binario);
-        pintarMedios(canvas, g[Ami], t, fy(g[Ami], d0), colores::kAmi,
+        pintarMedios(canvas, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo,
                      [&](int) { return ami.siguiente(); });
     }
     if (visibles[Hdb3]) {
@@ -107,7 +107,7 @@ std::optional<Dibujo> pintar(Canvas& canvas, const EstadoPantalla& estado,
         NivelesHdb3 hdb3(*d.hdb3);
         // This pen starts on the baseline whatever the first symbol, so a
         // leading pulse shows its rising edge at x = 0.
-        pintarMedios(canvas, g[Hdb3], t, fy(g[Hdb3], 0), colores::kHdb3,
+        pintarMedios(canvas, g[Hdb3], t, fy(g[Hdb3], 0), kDatosTrazas[Hdb3].trazo,
                      [&](int) { return hdb3.siguiente(); });
     }
     for (int i = 0; i < kTrazas; ++i) {

@@ -4,6 +4,7 @@
 // nothing between calls, so the same inputs always give the same picture.
 
 #include "linecode/Canvas.h"
+#include "linecode/Trazas.h"
 
 #include <array>
 #include <cstdint>
@@ -11,20 +12,6 @@
 #include <string>
 
 namespace linecode {
-
-enum Traza { Reloj, Nrz, Rz, Ami, Hdb3, kTrazas };
-
-namespace colores {
-constexpr Colour kReloj = 0x00FFFF80;
-constexpr Colour kNrz = 0x000000FF;
-constexpr Colour kRz = 0x0000FFFF;
-constexpr Colour kAmi = 0x0000FF00;
-constexpr Colour kHdb3 = 0x000080FF;
-constexpr Colour kRejilla = 0x00C00000;
-// Every fourth bit boundary separates two hexadecimal digits.
-constexpr Colour kRejillaDigito = 0x00FFC0C0;
-constexpr std::array<Colour, kTrazas> kTrazas = {kReloj, kNrz, kRz, kAmi, kHdb3};
-} // namespace colores
 
 // Where a trace lies: a level L is drawn at y = base - L * amp (twips, y down).
 struct Geometria {

@@ -1,17 +1,13 @@
 #include "mainwindow/Principal.h"
 
-#include "forms/Acerca.h"
-#include "forms/ArchivoImagen.h"
-#include "forms/Ayu.h"
+#include "dibujo/ArchivoImagen.h"
+#include "dibujo/Colour.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
-#include "forms/PrincipalForm.h"
 #include "forms/Teclado.h"
-#include "forms/EjercForm.h"
-#include "exercise/Aleatorio.h"
-#include "exercise/Ejerc.h"
-#include "mainwindow/inicio.h"
+#include "mainwindow/Aleatorio.h"
+#include "mainwindow/PrincipalForm.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -32,20 +28,16 @@ namespace {
 constexpr int kTwipsPorPasoDeslizador = 40;
 const QString kNumeroInicial = QStringLiteral("0000");
 
-void colorear(QLabel* etiqueta, forms::Colour colour)
+void colorear(QLabel* etiqueta, linecode::Colour colour)
 {
     QPalette p = etiqueta->palette();
-    p.setColor(QPalette::WindowText, forms::qColor(colour));
+    p.setColor(QPalette::WindowText, dibujo::qColor(colour));
     etiqueta->setPalette(p);
 }
 
 } // namespace
 
-const std::array<Principal::Alternar, kTrazas> Principal::kAlternar = {
-    &Principal::reloj_Click, &Principal::VisuNrz_Click, &Principal::VisuRz_Click,
-    &Principal::VisuAmi_Click, &Principal::VisuHdb_Click};
-
-Principal::Principal() : Formulario(forms::principalForm())
+Principal::Principal() : Formulario(principalForm())
 {
     const auto& c = ctl();
     Pantalla = c.get<forms::DrawingArea>("Pantalla");
@@ -71,10 +63,10 @@ void Principal::conectar()
     connect(periodo, &forms::Slider::scrolled, this, &Principal::periodo_Scroll);
 
     for (int i = 0; i < kTrazas; ++i) {
-        const auto toggle = kAlternar[i];
-        forms::alElegir(menuTraza[i], this, [this, toggle] { (this->*toggle)(); });
+        const auto alternarTraza = [this, i] { alternar(static_cast<Traza>(i)); };
+        forms::alElegir(menuTraza[i], this, alternarTraza);
         // Clicking a trace's label is choosing its menu item.
-        connect(static_cast<forms::ClickLabel*>(etiquetaTraza[i]), &forms::ClickLabel::clicked, this, toggle);
+        connect(static_cast<forms::ClickLabel*>(etiquetaTraza[i]), &forms::ClickLabel::clicked, this, alternarTraza);
     }
     forms::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
     forms::alElegir(c.get<QAction>("prop"), this, [this] { prop_Click(); });
@@ -110,10 +102,7 @@ void Principal::Timer1_Timer()
 void Principal::Form_Unload(int& cancelar)
 {
     (void)cancelar; // closing the main window is never refused
-    inicio::acerca().cerrar();
-    // The exercise window saves the statistics as it closes.
-    inicio::Ejerc().cerrar();
-    inicio::ayu().cerrar();
+    emit cerrando();
 }
 
 Visibles Principal::visibles() const
@@ -153,8 +142,7 @@ void Principal::alternar(Traza traza)
 {
     QAction* item = menuTraza[traza];
     item->setChecked(!item->isChecked());
-    colorear(etiquetaTraza[traza],
-             item->isChecked() ? forms::kColoresEtiqueta[traza] : forms::kEtiquetaOculta);
+    colorear(etiquetaTraza[traza], item->isChecked() ? kDatosTrazas[traza].etiqueta : kEtiquetaOculta);
     ActPant();
 }
 
@@ -168,14 +156,15 @@ void Principal::tos(bool ver_cod, bool ver_clk)
 {
     // Set each mark to the opposite and toggle it back, so that the labels
     // get their colours from the toggles; the toggles' redraws are held back.
-    NoPintar = true;
-    menuTraza[Reloj]->setChecked(!ver_clk);
-    reloj_Click();
-    for (int i = Nrz; i <= Hdb3; ++i) {
-        menuTraza[i]->setChecked(!ver_cod);
-        (this->*kAlternar[i])();
+    {
+        const SinPintar lote;
+        menuTraza[Reloj]->setChecked(!ver_clk);
+        reloj_Click();
+        for (int i = Nrz; i <= Hdb3; ++i) {
+            menuTraza[i]->setChecked(!ver_cod);
+            alternar(static_cast<Traza>(i));
+        }
     }
-    NoPintar = false;
     ActPant();
 }
 
@@ -226,10 +215,10 @@ void Principal::guardarImagen()
         const Visibles v = visibles();
         const auto dibujar = [&](Canvas& canvas) { pintar(canvas, estado_, v, numeroActual.toStdString()); };
         auto& lienzo = Pantalla->canvas();
-        error = forms::guardarSvg(dibujar, QSize(lienzo.outerWidth(), lienzo.outerHeight()),
+        error = dibujo::guardarSvg(dibujar, QSize(lienzo.outerWidth(), lienzo.outerHeight()),
                                   Pantalla->contentsRect().size(), ruta);
     } else {
-        error = forms::guardarPng(Pantalla->canvas().imagen(), ruta);
+        error = dibujo::guardarPng(Pantalla->canvas().imagen(), ruta);
     }
     if (!error.isEmpty()) {
         avisos.mensaje(this, QStringLiteral("No se pudo guardar la imagen en «%1»: %2.")
@@ -240,12 +229,12 @@ void Principal::guardarImagen()
 
 void Principal::acercade_Click()
 {
-    inicio::acerca().mostrar();
+    emit verAcerca();
 }
 
 void Principal::ayuda_Click()
 {
-    inicio::ayu().mostrar();
+    emit verAyuda();
 }
 
 void Principal::prop_Click()
@@ -256,16 +245,15 @@ void Principal::prop_Click()
 
 void Principal::ejer()
 {
-    auto& ejercicios = inicio::Ejerc();
-    ejercicios.mostrar();
-    ponerAlturaPersiana(forms::kPersianaCerrada);
+    ejercicios_->mostrar();
+    ponerAlturaPersiana(kPersianaCerrada);
     QString nuevo;
     for (int i = 0; i < 4; ++i) {
-        const int d = static_cast<int>(ejercicio::Rnd() * 16);
+        const int d = static_cast<int>(Rnd() * 16);
         nuevo += QString::number(d, 16).toUpper();
     }
     numero->setText(nuevo);
-    if (ejercicios->aleatorioElegido()) ejercicios->tipo_cod_Click(forms::CodigoAleatorio);
+    if (ejercicios_->aleatorioElegido()) ejercicios_->tipo_cod_Click(CodigoAleatorio);
     ActPant();
 }
 

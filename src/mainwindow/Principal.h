@@ -4,6 +4,7 @@
 
 #include "forms/Formulario.h"
 #include "linecode/Plotter.h"
+#include "mainwindow/VentanaEjercicios.h"
 
 #include <array>
 
@@ -21,6 +22,19 @@ class Slider;
 // Program-wide: while true, ActPant draws nothing. Set around batches of
 // trace switches so that a batch ends in a single redraw.
 inline bool NoPintar = false;
+
+// Holds ActPant's drawing back for a batch of changes, and gives the flag
+// back as it was however the batch ends.
+class SinPintar {
+public:
+    SinPintar() : antes_(NoPintar) { NoPintar = true; }
+    ~SinPintar() { NoPintar = antes_; }
+    SinPintar(const SinPintar&) = delete;
+    SinPintar& operator=(const SinPintar&) = delete;
+
+private:
+    bool antes_;
+};
 
 class Principal : public forms::Formulario {
     Q_OBJECT
@@ -41,13 +55,14 @@ public:
     // Reads the slider and redraws at its bit period.
     void periodo_Scroll();
 
+    // Shows or hides one trace: its check mark, its label's colour, and a
+    // redraw. What each trace's menu item and label do.
+    void alternar(linecode::Traza traza);
+
     // Proposes one exercise: a random number, hidden, its waveform drawn.
     void ejer();
-
-    // Each trace's toggle routine, by trace; reloj_Click is private but the
-    // table is what the menu items, the labels and tos share.
-    using Alternar = void (Principal::*)();
-    static const std::array<Alternar, linecode::kTrazas> kAlternar;
+    // The exercise window, as start-up wires it in.
+    void ponerEjercicios(VentanaEjercicios* ejercicios) { ejercicios_ = ejercicios; }
 
     // What the exercise window works through.
     QString numeroActual() const;
@@ -66,6 +81,11 @@ public:
 signals:
     // After every redraw that drew (not when NoPintar held it back).
     void pintado();
+    // The menu asks for the about or the help window.
+    void verAcerca();
+    void verAyuda();
+    // The window is closing: the other windows close with it.
+    void cerrando();
 
 protected:
     void Form_Load() override;
@@ -81,12 +101,12 @@ private:
     void prop_Click();
     void acercade_Click();
     void ayuda_Click();
-    void alternar(linecode::Traza traza);
     void conectar();
     linecode::Visibles visibles() const;
     void Pantalla_MenuContextual(const QPoint& donde);
 
     linecode::EstadoPantalla estado_;
+    VentanaEjercicios* ejercicios_ = nullptr;
 
     forms::DrawingArea* Pantalla;
     QLineEdit* numero;

@@ -1,0 +1,20 @@
+#pragma once
+// The about window "acerca": the picture, the course and "Aceptar".
+
+#include "forms/Formulario.h"
+
+class Acerca : public forms::Formulario {
+    Q_OBJECT
+public:
+    Acerca();
+
+    // Hides the window (it stays loaded) and asks for the main window's
+    // waveforms to be redrawn, as it may have covered them.
+    void Command1_Click();
+
+signals:
+    void redibujar();
+
+protected:
+    void Form_Unload(int& cancelar) override;
+};

@@ -1,0 +1,7 @@
+#pragma once
+#include "forms/FormDef.h"
+
+
+// The help window "ayu" as designed.
+forms::FormDef ayuForm();
+

@@ -1,0 +1,35 @@
+#include "dibujo/ArchivoImagen.h"
+
+#include "dibujo/PainterCanvas.h"
+#include "formatos/ArchivoEntero.h"
+#include "formatos/Twips.h"
+
+#include <QPainter>
+#include <QSvgGenerator>
+
+namespace dibujo {
+
+QString guardarPng(const QImage& imagen, const QString& ruta)
+{
+    return formatos::escribirEntero(ruta, [&imagen](QIODevice& f) { return imagen.save(&f, "PNG"); });
+}
+
+QString guardarSvg(const std::function<void(linecode::Canvas&)>& dibujar, QSize exteriorTwips,
+                   QSize interiorPixeles, const QString& ruta)
+{
+    return formatos::escribirEntero(ruta, [&](QIODevice& f) {
+        const QSize interiorTwips = interiorPixeles * formatos::kTwipsPorPixel;
+        QSvgGenerator svg;
+        svg.setOutputDevice(&f);
+        svg.setSize(interiorPixeles);
+        svg.setViewBox(QRect(QPoint(0, 0), interiorTwips));
+        svg.setTitle(QStringLiteral("Tramavox"));
+        QPainter pintor;
+        if (!pintor.begin(&svg)) return false;
+        PainterCanvas canvas(pintor, exteriorTwips.width(), exteriorTwips.height(), interiorTwips);
+        dibujar(canvas);
+        return pintor.end();
+    });
+}
+
+} // namespace dibujo

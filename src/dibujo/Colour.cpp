@@ -1,0 +1,11 @@
+#include "dibujo/Colour.h"
+
+namespace dibujo {
+
+QColor qColor(Colour c)
+{
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+} // namespace dibujo

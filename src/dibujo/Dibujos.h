@@ -1,0 +1,19 @@
+#pragma once
+// The program's pictures, drawn by code so that they live in the repository
+// as their own source: the window icon and the about window's picture.
+
+#include <QIcon>
+#include <QImage>
+
+namespace dibujo {
+
+// A yellow push-button desk telephone on a grey base with a row of red
+// lights, on a transparent background; drawn at every size the desktop asks.
+QIcon iconoPrograma();
+QImage dibujarIcono(int lado);
+
+// 200 x 116: students at laboratory benches with telephone and electronic
+// equipment, "Sistemas de Telefonía" across it in green and yellow.
+QImage imagenAcercaDe();
+
+} // namespace dibujo

@@ -1,0 +1,121 @@
+#include "dibujo/ImageCanvas.h"
+
+#include "dibujo/Colour.h"
+#include "formatos/Twips.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace dibujo {
+
+ImageCanvas::ImageCanvas(int anchoExteriorTwips, int altoExteriorTwips, linecode::Colour fondo)
+    : ancho_(anchoExteriorTwips), alto_(altoExteriorTwips), fondo_(qColor(fondo).rgb())
+{
+}
+
+void ImageCanvas::redimensionar(QSize interior, qreal dpr)
+{
+    const QSize dispositivo(qRound(interior.width() * dpr), qRound(interior.height() * dpr));
+    if (imagen_.size() == dispositivo && imagen_.devicePixelRatio() == dpr) return;
+    imagen_ = QImage(dispositivo, QImage::Format_RGB32);
+    imagen_.setDevicePixelRatio(dpr);
+    escala_ = dpr / formatos::kTwipsPorPixel;
+    dprEntero_ = dpr == qRound(dpr) ? qRound(dpr) : 0;
+    ultimo_ = {-1, -1};
+    fill();
+}
+
+const QImage& ImageCanvas::imagen()
+{
+    return imagen_;
+}
+
+void ImageCanvas::fill()
+{
+    imagen_.fill(fondo_);
+    bits_ = imagen_.bits();
+    bytesPorLinea_ = imagen_.bytesPerLine();
+    anchoPx_ = imagen_.width();
+    altoPx_ = imagen_.height();
+}
+
+int ImageCanvas::aDispositivo(float twips) const
+{
+    // The plotter's coordinates are whole twips and the pixel ratio is
+    // usually whole too: then integer arithmetic floors exactly.
+    const int t = static_cast<int>(twips);
+    if (dprEntero_ > 0 && t >= 0 && static_cast<float>(t) == twips) return t * dprEntero_ / formatos::kTwipsPorPixel;
+    const double px = twips * escala_;
+    const int entero = static_cast<int>(px);
+    return entero > px ? entero - 1 : entero;
+}
+
+QPoint ImageCanvas::aDispositivo(linecode::Punto p)
+{
+    if (!(p == ultimo_)) {
+        ultimo_ = p;
+        ultimoPx_ = QPoint(aDispositivo(p.x), aDispositivo(p.y));
+    }
+    return ultimoPx_;
+}
+
+// The plotter draws only horizontal and vertical lines, so those are written
+// straight into the scan lines; clipping to the image is the picture box's
+// own clipping to its inner area.
+void ImageCanvas::drawSegment(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour)
+{
+    if (!bits_) return;
+    if (colour != ultimoColour_) {
+        ultimoColour_ = colour;
+        ultimoRgb_ = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    }
+    const QRgb color = ultimoRgb_;
+    // The start is usually the last line's end, kept converted; the end is
+    // kept for the next line.
+    const QPoint a = aDispositivo(desde);
+    const QPoint b = desde == hasta ? a : QPoint(aDispositivo(hasta.x), aDispositivo(hasta.y));
+    ultimo_ = hasta;
+    ultimoPx_ = b;
+    const int x1 = a.x(), y1 = a.y(), x2 = b.x(), y2 = b.y();
+    if (y1 == y2) {
+        horizontal(y1, x1, x2, color);
+    } else if (x1 == x2) {
+        vertical(x1, y1, y2, color);
+    } else {
+        diagonal(desde, hasta, color);
+    }
+}
+
+void ImageCanvas::horizontal(int y, int x1, int x2, QRgb color)
+{
+    if (y < 0 || y >= altoPx_) return;
+    if (x1 > x2) std::swap(x1, x2);
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, anchoPx_ - 1);
+    if (x1 > x2) return;
+    auto* fila = reinterpret_cast<QRgb*>(bits_ + y * bytesPorLinea_);
+    for (QRgb* p = fila + x1; p <= fila + x2; ++p) *p = color; // a few pixels: no call
+}
+
+void ImageCanvas::vertical(int x, int y1, int y2, QRgb color)
+{
+    if (x < 0 || x >= anchoPx_) return;
+    if (y1 > y2) std::swap(y1, y2);
+    y1 = std::max(y1, 0);
+    y2 = std::min(y2, altoPx_ - 1);
+    uchar* p = bits_ + y1 * bytesPorLinea_ + x * qsizetype(sizeof(QRgb));
+    for (int n = y2 - y1 + 1; n > 0; --n, p += bytesPorLinea_) *reinterpret_cast<QRgb*>(p) = color;
+}
+
+void ImageCanvas::diagonal(linecode::Punto desde, linecode::Punto hasta, QRgb color)
+{
+    QPainter p(&imagen_);
+    bits_ = imagen_.bits(); // the painter may have detached the image
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(escala_ / imagen_.devicePixelRatio(), escala_ / imagen_.devicePixelRatio());
+    p.setPen(QPen(QColor::fromRgb(color), 0));
+    p.drawLine(QPointF(desde.x, desde.y), QPointF(hasta.x, hasta.y));
+}
+
+} // namespace dibujo

@@ -1,0 +1,54 @@
+#pragma once
+// The canvas of the drawing area: draws in twips into an image of the inner
+// area in device pixels, so lines stay one device pixel wide and crisp at any
+// device-pixel ratio. The image is kept for repaints.
+
+#include "linecode/Canvas.h"
+
+#include <QImage>
+
+namespace dibujo {
+
+class ImageCanvas : public linecode::Canvas {
+public:
+    ImageCanvas(int anchoExteriorTwips, int altoExteriorTwips, linecode::Colour fondo);
+
+    // The inner area in device-independent pixels and the device-pixel ratio.
+    void redimensionar(QSize interior, qreal dpr);
+    const QImage& imagen();
+
+    int outerWidth() const override { return ancho_; }
+    int outerHeight() const override { return alto_; }
+
+protected:
+    void fill() override;
+    void drawSegment(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour) override;
+
+private:
+    int aDispositivo(float twips) const;
+    QPoint aDispositivo(linecode::Punto p);
+    void horizontal(int y, int x1, int x2, QRgb color);
+    void vertical(int x, int y1, int y2, QRgb color);
+    void diagonal(linecode::Punto desde, linecode::Punto hasta, QRgb color);
+
+    int ancho_;
+    int alto_;
+    QRgb fondo_;
+    qreal escala_ = 1.0; // device pixels per twip
+    QImage imagen_;
+    // Taken once per redraw (after the clear has detached the image) so that
+    // each line costs no more than its pixels.
+    uchar* bits_ = nullptr;
+    qsizetype bytesPorLinea_ = 0;
+    int anchoPx_ = 0;
+    int altoPx_ = 0;
+    int dprEntero_ = 1; // the pixel ratio when whole, else 0
+    // Most lines start where the last one ended, in the colour of the last:
+    // both are kept converted.
+    linecode::Punto ultimo_{-1, -1};
+    QPoint ultimoPx_;
+    linecode::Colour ultimoColour_ = 0xFFFFFFFF;
+    QRgb ultimoRgb_ = 0;
+};
+
+} // namespace dibujo

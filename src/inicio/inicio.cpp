@@ -1,0 +1,95 @@
+#include "inicio/inicio.h"
+
+#include "ayuda/Acerca.h"
+#include "ayuda/Ayu.h"
+#include "exercise/Ejerc.h"
+#include "mainwindow/Principal.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace inicio {
+
+namespace {
+
+// The exercise window as the main window knows it: through the reference,
+// so that it is loaded when first shown and loaded afresh after a close.
+class EjerciciosDeInicio : public VentanaEjercicios {
+public:
+    void mostrar() override { Ejerc().mostrar(); }
+    bool aleatorioElegido() override { return Ejerc()->aleatorioElegido(); }
+    void tipo_cod_Click(int index) override { Ejerc()->tipo_cod_Click(index); }
+};
+
+Principal* crearPrincipal()
+{
+    static EjerciciosDeInicio ejercicios;
+    auto* p = new Principal();
+    p->ponerEjercicios(&ejercicios);
+    QObject::connect(p, &Principal::verAcerca, p, [] { acerca().mostrar(); });
+    QObject::connect(p, &Principal::verAyuda, p, [] { ayu().mostrar(); });
+    // Closing the main window closes the others, in this order; the
+    // exercise window saves the statistics as it closes.
+    QObject::connect(p, &Principal::cerrando, p, [] {
+        acerca().cerrar();
+        Ejerc().cerrar();
+        ayu().cerrar();
+    });
+    return p;
+}
+
+Acerca* crearAcerca()
+{
+    auto* a = new Acerca();
+    QObject::connect(a, &Acerca::redibujar, a, [] { principal()->ActPant(); });
+    return a;
+}
+
+// Qt's own texts (a text box's context menu, the file dialog) in Spanish
+// like the rest of the program, whatever language the desktop speaks.
+void traducirQt()
+{
+    static bool instalado = false;
+    if (instalado) return;
+    auto* traductor = new QTranslator(QCoreApplication::instance());
+    instalado = traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (instalado) QCoreApplication::installTranslator(traductor);
+    else delete traductor;
+}
+
+} // namespace
+
+forms::Referencia<Principal>& principal()
+{
+    static forms::Referencia<Principal> ref(crearPrincipal);
+    return ref;
+}
+
+forms::Referencia<::Ejerc>& Ejerc()
+{
+    static forms::Referencia<::Ejerc> ref([] { return new ::Ejerc(*principal().cargar()); });
+    return ref;
+}
+
+forms::Referencia<Acerca>& acerca()
+{
+    static forms::Referencia<Acerca> ref(crearAcerca);
+    return ref;
+}
+
+forms::Referencia<Ayu>& ayu()
+{
+    static forms::Referencia<Ayu> ref([] { return new Ayu(); });
+    return ref;
+}
+
+void Main()
+{
+    traducirQt();
+    principal().mostrar();
+}
+
+} // namespace inicio

@@ -1,0 +1,34 @@
+#pragma once
+// The five traces of the drawing, in the order the program draws and lists
+// them, with the name on each label, the colour of the line and of the
+// label while the trace is shown.
+
+#include "linecode/Canvas.h"
+
+#include <array>
+
+namespace linecode {
+
+enum Traza { Reloj, Nrz, Rz, Ami, Hdb3, kTrazas };
+
+struct DatosTraza {
+    const char* nombre;
+    Colour trazo;
+    Colour etiqueta; // the clock's label is a purer cyan than its line
+};
+
+constexpr std::array<DatosTraza, kTrazas> kDatosTrazas = {{
+    {"CLK", 0x00FFFF80, 0x00FFFF00},
+    {"NRZ", 0x000000FF, 0x000000FF},
+    {"RZ", 0x0000FFFF, 0x0000FFFF},
+    {"AMI", 0x0000FF00, 0x0000FF00},
+    {"HDB3", 0x000080FF, 0x000080FF},
+}};
+
+namespace colores {
+constexpr Colour kRejilla = 0x00C00000;
+// Every fourth bit boundary separates two hexadecimal digits.
+constexpr Colour kRejillaDigito = 0x00FFC0C0;
+} // namespace colores
+
+} // namespace linecode

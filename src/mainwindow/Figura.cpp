@@ -1,0 +1,51 @@
+#include "mainwindow/Figura.h"
+
+#include "dibujo/Colour.h"
+#include "dibujo/ImageCanvas.h"
+#include "formatos/Twips.h"
+#include "forms/Controls.h"
+#include "mainwindow/PrincipalForm.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace {
+// The figure's own strip for the trace names, left of the drawing.
+constexpr int kAnchoEtiquetas = 44;
+} // namespace
+
+QSize interiorPantalla()
+{
+    const int borde = 2 * forms::kBordeImagen;
+    return QSize(formatos::aPixeles(kAnchoPantalla) - borde, formatos::aPixeles(kAltoPantalla) - borde);
+}
+
+QImage figuraOndas(const QString& numero, const linecode::Visibles& visibles, int semiperiodo)
+{
+    const QSize interior = interiorPantalla();
+    dibujo::ImageCanvas canvas(kAnchoPantalla, kAltoPantalla, 0);
+    canvas.redimensionar(interior, 1.0);
+    linecode::EstadoPantalla estado;
+    estado.semiperiodo = semiperiodo;
+    const auto dibujado = linecode::pintar(canvas, estado, visibles, numero.toStdString());
+
+    QImage figura(interior.width() + kAnchoEtiquetas, interior.height(), QImage::Format_RGB32);
+    figura.fill(Qt::black);
+    QPainter p(&figura);
+    p.drawImage(kAnchoEtiquetas, 0, canvas.imagen());
+    if (!dibujado) return figura;
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setBold(true);
+    f.setPixelSize(13);
+    p.setFont(f);
+    for (int i = 0; i < linecode::kTrazas; ++i) {
+        if (!dibujado->etiquetas[i]) continue;
+        const int y = *dibujado->etiquetas[i] / formatos::kTwipsPorPixel;
+        const auto& datos = linecode::kDatosTrazas[i];
+        p.setPen(dibujo::qColor(datos.trazo));
+        p.drawText(QRect(0, y, kAnchoEtiquetas - 4, 17), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::fromLatin1(datos.nombre));
+    }
+    return figura;
+}
+

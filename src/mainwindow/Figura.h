@@ -1,0 +1,14 @@
+#pragma once
+// A waveform picture as the main window draws it, with the trace names on
+// the left in their colours: the figures of the help document.
+
+#include "linecode/Plotter.h"
+
+#include <QImage>
+#include <QString>
+
+// The main window's drawing area inside its border, in pixels.
+QSize interiorPantalla();
+
+QImage figuraOndas(const QString& numero, const linecode::Visibles& visibles, int semiperiodo = 240);
+

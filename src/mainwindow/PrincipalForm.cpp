@@ -1,0 +1,102 @@
+#include "mainwindow/PrincipalForm.h"
+
+#include "dibujo/Colour.h"
+
+using namespace forms;
+using namespace dibujo;
+
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+const QString kOcrB = QStringLiteral("OCR-B 10 BT");
+
+ControlDef etiquetaTraza(const QString& nombre, int top, linecode::Traza traza, int tab)
+{
+    const auto& datos = linecode::kDatosTrazas[traza];
+    return control(nombre, Tipo::EtiquetaPulsable, QStringLiteral("Picture1"), 0, top, 495, 255)
+        .conTexto(QString::fromLatin1(datos.nombre))
+        .conTinta(datos.etiqueta)
+        .aLaDerecha()
+        .conFuente(kArial, 9.75, true)
+        .enTab(tab);
+}
+
+} // namespace
+
+forms::FormDef principalForm()
+{
+    FormDef f = formulario("principal", "Sistemas de Telefonía (Tramavox)", 9570, 3525, true);
+
+    const QString frame2 = QStringLiteral("Frame2");
+    const QString persiana = QStringLiteral("Num_persiana");
+    f.controles = {
+        control("Timer1", Tipo::Temporizador, {}, 0, 0, 0, 0).conIntervalo(200),
+        control("Pantalla", Tipo::AreaDibujo, {}, 720, 0, kAnchoPantalla, kAltoPantalla).conFondo(kNegro).enTab(0),
+        control("Picture1", Tipo::Imagen, {}, 120, 0, 615, kAltoPantalla).conFondo(kNegro).enTab(1),
+        etiquetaTraza("etirz", 0, linecode::Rz, 7),
+        etiquetaTraza("etinrz", 240, linecode::Nrz, 6),
+        etiquetaTraza("eticlk", 480, linecode::Reloj, 2),
+        etiquetaTraza("etiami", 720, linecode::Ami, 8),
+        etiquetaTraza("etihdb", 960, linecode::Hdb3, 9),
+        control("Frame2", Tipo::Marco, {}, 7200, 2520, 2295, 975).conTexto("Periodo ").enTab(10),
+        control("periodo", Tipo::Deslizador, frame2, 120, 360, 2055, 255)
+            .conDeslizador({1, 10, 1, 5, 1})
+            .enTab(11),
+        control("Num_persiana", Tipo::Marco, {}, 120, 2520, 6975, kPersianaAbierta)
+            .conTexto("Número")
+            .enTab(3),
+        control("número", Tipo::Texto, persiana, 120, 250, 975, 405)
+            .conTexto("0000")
+            .conFondo(kNegro)
+            .conTinta(kVerde)
+            .centrado()
+            .deSoloLectura()
+            .conFuente(kArial, 14.25, true)
+            .enTab(4),
+        control("Label1", Tipo::Etiqueta, persiana, 1200, 360, 495, 255).conTexto("Hexa.").enTab(13),
+        // The binary and HDB3 boxes only show what the redraw wrote; typing in
+        // them would leave a wrong text on screen until the next redraw.
+        control("binario", Tipo::Texto, persiana, 3960, 250, 2295, 315)
+            .conTexto("000000000000000")
+            .conFondo(kNegro)
+            .conTinta(kAmarillo)
+            .centrado()
+            .deSoloLectura()
+            .conFuente(kOcrB, 9.75, true)
+            .enTab(5),
+        control("Label2", Tipo::Etiqueta, persiana, 6360, 250, 495, 255).conTexto("Binario").enTab(14),
+        control("Reset", Tipo::Boton, persiana, 120, 640, 1215, 255).conTexto("Reset").enTab(16),
+        control("Text1", Tipo::Texto, persiana, 1440, 600, 4815, 285)
+            .conTexto("000000000000000")
+            .conFondo(kNegro)
+            .conTinta(kAmarillo)
+            .centrado()
+            .deSoloLectura()
+            .conFuente(kOcrB, 12, true)
+            .enTab(12),
+        control("Label3", Tipo::Etiqueta, persiana, 6360, 600, 495, 255).conTexto("HDB3").enTab(15),
+        control("Label4", Tipo::Etiqueta, {}, 240, 2880, 6975, 255)
+            .conTexto("¿A qué número hexadecimal se corresponde el código que se muestra?")
+            .conTinta(kAzulOscuro)
+            .conFuente(kArial, 9.75, true)
+            .enTab(17),
+    };
+
+    f.menus = {
+        {"ver", "Ver", {}, false, false},
+        {"reloj", "Reloj", "ver", true, true},
+        {"VisuNrz", "NRZ", "ver", true, true},
+        {"VisuRz", "RZ", "ver", true, true},
+        {"VisuAmi", "AMI RZ", "ver", true, true},
+        {"VisuHdb", "HBD3 RZ", "ver", true, true},
+        {"todos", "Ver todos", "ver", false, false},
+        {"ocultar", "Ocultar todos", "ver", false, false},
+        {"util", "Utilidades", {}, false, false},
+        {"prop", "Proponer ejercicio", "util", false, false},
+        {"ayud", "Ayuda", {}, false, false},
+        {"acercade", "Acerca de ...", "ayud", false, false},
+        {"ayuda", "Ayuda ...", "ayud", false, false},
+    };
+    return f;
+}
+

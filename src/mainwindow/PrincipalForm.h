@@ -1,0 +1,21 @@
+#pragma once
+#include "forms/FormDef.h"
+#include "dibujo/Colour.h"
+#include "linecode/Trazas.h"
+
+
+// The main window "principal" as designed, before any code runs.
+forms::FormDef principalForm();
+
+// The drawing area's outer size, as the design places it.
+constexpr int kAnchoPantalla = 8775;
+constexpr int kAltoPantalla = 2535;
+
+// The colour of a trace's label while the trace is hidden.
+constexpr linecode::Colour kEtiquetaOculta = dibujo::kGris;
+
+// Heights of the number frame: full, and cut down to its caption strip so
+// that the number is hidden and the question beneath shows.
+constexpr int kPersianaAbierta = 975;
+constexpr int kPersianaCerrada = 250;
+
