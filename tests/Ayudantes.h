@@ -10,6 +10,7 @@
 #include "inicio/inicio.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <QStringList>
@@ -103,11 +104,10 @@ public:
         carpetasOfrecidas << inicial;
         return ficheros.empty() ? QString() : ficheros.takeFirst();
     }
-    Respuesta mensaje(QWidget*, const QString& texto, Botones b, Icono i) override
+    Respuesta mensaje(QWidget*, const QString& texto, Botones b, Icono) override
     {
         mensajes << texto;
         ultimosBotones = b;
-        ultimoIcono = i;
         if (respuestas.empty()) return b == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
         const Respuesta r = respuestas.front();
         respuestas.pop_front();
@@ -117,11 +117,29 @@ public:
     int beeps = 0;
     QStringList mensajes;
     Botones ultimosBotones = Botones::Aceptar;
-    Icono ultimoIcono = Icono::Ninguno;
     std::deque<Respuesta> respuestas;
     QStringList ficheros;          // answers to the file dialog, in order
     QStringList carpetasOfrecidas; // the folder each dialog opened in
 };
+
+// A line of "puntos.pnt": the name in 40 columns, then the counts.
+inline QByteArray linea(const QByteArray& nombre, const QByteArray& cuentas)
+{
+    return nombre.leftJustified(40, ' ') + cuentas + "\r\n";
+}
+
+inline QByteArray leer(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+inline void escribir(const QString& ruta, const QByteArray& contenido)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenido);
+}
 
 // A visible top-level window by its design name.
 template <typename W = QWidget>

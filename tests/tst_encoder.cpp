@@ -11,7 +11,7 @@ namespace {
 std::string repetir(const std::string& s, int veces)
 {
     std::string r;
-    for (int i = 0; i < veces; ++i) r += s;
+    while (veces-- > 0) r += s;
     return r;
 }
 
@@ -44,10 +44,8 @@ private slots:
     void hdb3_data();
     void hdb3();
     void hdb3CumpleSusReglasParaTodoNumero();
-    void amiSigueLaPolaridadAlRepetirLaPalabra_data();
-    void amiSigueLaPolaridadAlRepetirLaPalabra();
-    void hdb3Niveles_data();
-    void hdb3Niveles();
+    void niveles_data();
+    void niveles();
     void hdb3MasAllaDeLaCadenaEsCero();
 };
 
@@ -133,46 +131,29 @@ void TestEncoder::hdb3CumpleSusReglasParaTodoNumero()
     }
 }
 
-void TestEncoder::amiSigueLaPolaridadAlRepetirLaPalabra_data()
+void TestEncoder::niveles_data()
 {
+    QTest::addColumn<bool>("hdb3");
     QTest::addColumn<QString>("numero");
-    QTest::addColumn<int>("bit");
-    QTest::addColumn<int>("nivel");
-    QTest::newRow("8000 bit 0") << "8000" << 0 << 1;
-    QTest::newRow("8000 bit 16") << "8000" << 16 << -1;
-    QTest::newRow("0001 bit 31") << "0001" << 31 << -1;
-    QTest::newRow("0007 bit 29") << "0007" << 29 << -1; // 3 marks per word: 4th mark
+    QTest::addColumn<QString>("niveles"); // first halves; every second half is 0
+    QTest::newRow("AMI 8001, polarity runs on into the next word")
+        << false << "8001" << "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1 1 0 0";
+    QTest::newRow("HDB3 0000") << true << "0000" << "1 0 0 1 -1 0 0 -1 1 0 0 1";
+    QTest::newRow("HDB3 8421") << true << "8421" << "1 0 0 0 1 -1 0 0 0 -1 1 0 0 0 1 -1 1";
+    QTest::newRow("HDB3 FFFF") << true << "FFFF" << "1 -1 1 -1 1 -1";
+    QTest::newRow("HDB3 1000") << true << "1000" << "0 0 0 1 0 0 0 1 -1 0 0 -1";
 }
 
-void TestEncoder::amiSigueLaPolaridadAlRepetirLaPalabra()
+void TestEncoder::niveles()
 {
-    QFETCH(QString, numero);
-    QFETCH(int, bit);
-    QFETCH(int, nivel);
-    const std::string bin = *linecode::binario(numero.toStdString());
-    NivelesAmi ami(bin);
-    const auto niveles = primerasMitades(ami, bit + 1);
-    QCOMPARE(niveles.back(), nivel);
-}
-
-void TestEncoder::hdb3Niveles_data()
-{
-    QTest::addColumn<QString>("numero");
-    QTest::addColumn<QString>("niveles");
-    QTest::newRow("0000") << "0000" << "1 0 0 1 -1 0 0 -1 1 0 0 1";
-    QTest::newRow("8421") << "8421" << "1 0 0 0 1 -1 0 0 0 -1 1 0 0 0 1 -1 1";
-    QTest::newRow("FFFF") << "FFFF" << "1 -1 1 -1 1 -1";
-    QTest::newRow("1000") << "1000" << "0 0 0 1 0 0 0 1 -1 0 0 -1";
-}
-
-void TestEncoder::hdb3Niveles()
-{
+    QFETCH(bool, hdb3);
     QFETCH(QString, numero);
     QFETCH(QString, niveles);
-    const std::string s = simbolosHdb3(*linecode::binario(numero.toStdString()));
-    NivelesHdb3 walker(s);
+    const std::string bin = *linecode::binario(numero.toStdString());
+    const std::string simbolos = simbolosHdb3(bin);
     const int bits = int(niveles.split(' ').size());
-    QCOMPARE(texto(primerasMitades(walker, bits)), niveles);
+    QCOMPARE(texto(hdb3 ? primerasMitades(NivelesHdb3(simbolos), bits) : primerasMitades(NivelesAmi(bin), bits)),
+             niveles);
 }
 
 void TestEncoder::hdb3MasAllaDeLaCadenaEsCero()

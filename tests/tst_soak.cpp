@@ -1,19 +1,13 @@
 // Thousands of random user actions on the real windows, with a fixed seed,
-// checking after each one what users rely on.
+// checking after each one what users rely on, and that "puntos.pnt" holds
+// exactly the answers counted, across many openings of the exercise window.
 
 #include "Ayudantes.h"
 #include "exercise/Ejerc.h"
-#include "ayuda/Acerca.h"
-#include "ayuda/Ayu.h"
-#include "forms/Controls.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,9 +18,8 @@ namespace {
 
 constexpr int kPasos = 10000;
 const QStringList kMenus{"reloj", "VisuNrz", "VisuRz", "VisuAmi", "VisuHdb", "todos", "ocultar"};
-const QStringList kEtiquetas{"eticlk", "etinrz", "etirz", "etiami", "etihdb"};
-const QStringList kNombres{"Ana", "Luis", "Eva"};
 const QString kTeclas = QStringLiteral("0123456789abcdefABCDEFgG -/:@`é\r\b");
+const QRegularExpression kCuatroCifras(QStringLiteral("^[0-9A-F]{4}$"));
 
 struct Cuenta {
     int total = 0;
@@ -43,18 +36,15 @@ private slots:
 private:
     void accionPrincipal();
     void accionEjercicio();
+    void contestar();
+    void elegirAlumno();
     void comprobar(int paso);
     void comprobarArchivo();
-    template <typename T = QWidget>
-    T* enEjerc(const QString& nombre, int indice = -1) const
-    {
-        for (T* w : ejerc()->findChildren<T*>(nombre))
-            if (indice < 0 || w->property("index").toInt() == indice) return w;
-        qFatal("no control %s", qPrintable(nombre));
-    }
+    QWidget* enEjerc(const QString& nombre, int indice = -1) const { return control(ejerc(), nombre, indice); }
     Ejerc* ejerc() const { return inicio::Ejerc().cargado() ? inicio::Ejerc().cargar() : nullptr; }
     int azar(int n) { return int(rng.bounded(n)); }
-    void teclear(QWidget* foco, const QString& texto)
+    QString teclaAlAzar() { return QString(kTeclas[azar(int(kTeclas.size()))]); }
+    static void teclear(QWidget* foco, const QString& texto)
     {
         entrada::enfocar(foco);
         entrada::teclear(foco, texto);
@@ -74,13 +64,12 @@ void TestSoak::accionesAlAzar()
     QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
     QVERIFY(v.abrir());
-    for (int paso = 0; paso < kPasos; ++paso) {
+    for (int paso = 0; paso < kPasos && !QTest::currentTestFailed(); ++paso) {
         if (ejerc()) accionEjercicio();
         else accionPrincipal();
         comprobar(paso);
-        if (QTest::currentTestFailed()) return;
     }
-    if (ejerc()) ejerc()->close();
+    if (ejerc()) entrada::cerrar(ejerc());
     comprobarArchivo();
     QVERIFY2(respuestas > 200, "the walk should answer a good number of exercises");
     v.cerrar();
@@ -88,34 +77,23 @@ void TestSoak::accionesAlAzar()
 
 void TestSoak::accionPrincipal()
 {
-    switch (azar(9)) {
-    case 0:
-    case 1: teclear(v.hijo("Pantalla"), QString(kTeclas[azar(int(kTeclas.size()))])); break;
-    case 2: entrada::clic(v.hijo("Reset")); break;
-    case 3: v.hijo<QAction>(kMenus[azar(int(kMenus.size()))])->trigger(); break;
-    case 4: entrada::clic(v.hijo(kEtiquetas[azar(5)])); break;
-    case 5: {
+    switch (azar(7)) {
+    case 0: teclear(v.hijo("Pantalla"), teclaAlAzar()); break;
+    case 1: entrada::clic(v.hijo("Reset")); break;
+    case 2: v.hijo<QAction>(kMenus[azar(int(kMenus.size()))])->trigger(); break;
+    case 3: entrada::clic(v.hijo(QStringList{"eticlk", "etinrz", "etirz", "etiami", "etihdb"}[azar(5)])); break;
+    case 4:
         entrada::enfocar(v.hijo("periodo"));
-        const Qt::Key teclas[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
-        entrada::tecla(v.p, teclas[azar(6)]);
+        entrada::tecla(v.p, azar(2) ? Qt::Key_PageUp : Qt::Key_Left);
+        break;
+    case 5: {
+        const bool acerca = azar(2);
+        v.hijo<QAction>(acerca ? "acercade" : "ayuda")->trigger();
+        entrada::cerrar(ventana(acerca ? "acerca" : "ayu"));
         break;
     }
-    case 6: {
-        v.hijo<QAction>("acercade")->trigger();
-        auto* a = ventana<Acerca>("acerca");
-        if (azar(2)) entrada::clic(control(a, "Command1"));
-        else entrada::cerrar(a);
-        break;
-    }
-    case 7:
-        if (azar(4) == 0) {
-            v.hijo<QAction>("ayuda")->trigger();
-            if (azar(2)) entrada::cerrar(ventana<Ayu>("ayu"));
-        }
-        break;
-    case 8:
+    case 6: // each opening reloads the list from the file
         v.hijo<QAction>("prop")->trigger();
-        // Each opening reloads the list from the file.
         seleccionado = -1;
         solucionVista = false;
         break;
@@ -135,48 +113,8 @@ void TestSoak::accionEjercicio()
         break;
     case 2: entrada::clic(enEjerc("tipo_cod", azar(5)), QPoint(5, 5)); break;
     case 3:
-    case 4: {
-        auto* aceptar = enEjerc<QPushButton>("aceptar");
-        if (!aceptar->isVisible()) break; // answered already: wait for a new exercise
-        const QString numero = v.p->numeroActual();
-        const bool acierta = azar(2) == 0;
-        teclear(enEjerc("solu"), acierta ? numero : QString("%1").arg(azar(0x10000), 4, 16, QChar('0')));
-        const bool correcta = enEjerc<QLineEdit>("número")->text() == numero;
-        const int mensajes = int(avisos.mensajes.size());
-        entrada::clic(aceptar);
-        if (seleccionado < 0) {
-            QCOMPARE(int(avisos.mensajes.size()), mensajes + 1);
-            break;
-        }
-        if (!solucionVista) {
-            ++modelo[seleccionado].total;
-            modelo[seleccionado].bien += correcta;
-            ++respuestas;
-        }
-        solucionVista = true;
-        break;
-    }
-    case 5: {
-        auto* combo = enEjerc<QComboBox>("alumno");
-        if (combo->count() > 0 && azar(4) != 0) {
-            // Down from nobody chosen picks the first name, then the next
-            // ones (each choice sends the focus away from the box).
-            const int i = azar(combo->count());
-            entrada::enfocar(combo);
-            entrada::teclear(combo, QString(QChar(0x7f)));
-            for (int k = 0; k <= i; ++k) {
-                entrada::enfocar(combo);
-                entrada::tecla(combo, Qt::Key_Down);
-            }
-            seleccionado = i;
-        } else {
-            entrada::enfocar(combo);
-            entrada::teclear(combo, QChar(0x7f) + kNombres[azar(3)] + QLatin1Char('\r'));
-            modelo.push_back({});
-            seleccionado = int(modelo.size()) - 1;
-        }
-        break;
-    }
+    case 4: contestar(); break;
+    case 5: elegirAlumno(); break;
     case 6: {
         const bool si = azar(2);
         avisos.respuestas = {si ? forms::Avisos::Respuesta::Si : forms::Avisos::Respuesta::No};
@@ -184,48 +122,83 @@ void TestSoak::accionEjercicio()
         if (si && seleccionado >= 0) modelo[seleccionado] = {};
         break;
     }
-    case 7: {
+    case 7:
         entrada::enfocar(enEjerc("periodo"));
         entrada::tecla(ejerc(), azar(2) ? Qt::Key_Left : Qt::Key_Right);
         break;
-    }
     case 8: {
-        const QChar c = kTeclas[azar(int(kTeclas.size()))];
-        teclear(enEjerc("solu"), QString(c));
-        if (c == QLatin1Char(' ')) solucionVista = true; // Space presses the focused button
+        const QString c = teclaAlAzar();
+        teclear(enEjerc("solu"), c);
+        if (c == QLatin1String(" ")) solucionVista = true; // Space presses the focused button
         break;
     }
     case 9:
-        if (azar(3) == 0) {
-            entrada::cerrar(ejerc());
-            comprobarArchivo();
-        }
+        if (azar(3) != 0) break;
+        entrada::cerrar(ejerc());
+        comprobarArchivo();
         break;
     }
+}
+
+void TestSoak::contestar()
+{
+    QWidget* aceptar = enEjerc("aceptar");
+    if (!aceptar->isVisible()) return; // answered already: wait for a new exercise
+    const QString numero = v.p->numeroActual();
+    teclear(enEjerc("solu"), azar(2) ? numero : QString("%1").arg(azar(0x10000), 4, 16, QChar('0')));
+    const bool correcta = control<QLineEdit>(ejerc(), "número")->text() == numero;
+    const auto mensajes = avisos.mensajes.size();
+    entrada::clic(aceptar);
+    if (seleccionado < 0) {
+        QCOMPARE(avisos.mensajes.size(), mensajes + 1); // "Has de introducir un alumno…"
+        return;
+    }
+    if (!solucionVista) {
+        ++modelo[seleccionado].total;
+        modelo[seleccionado].bien += correcta;
+        ++respuestas;
+    }
+    solucionVista = true;
+}
+
+// Down from nobody chosen picks the first name, then the next ones (each
+// choice sends the focus away from the box); or a name typed and Enter.
+void TestSoak::elegirAlumno()
+{
+    auto* combo = control<QComboBox>(ejerc(), "alumno");
+    if (combo->count() > 0 && azar(4) != 0) {
+        seleccionado = azar(combo->count());
+        teclear(combo, QString(QChar(0x7f)));
+        for (int k = 0; k <= seleccionado; ++k) {
+            entrada::enfocar(combo);
+            entrada::tecla(combo, Qt::Key_Down);
+        }
+        return;
+    }
+    teclear(combo, QChar(0x7f) + QStringList{"Ana", "Luis", "Eva"}[azar(3)] + QLatin1Char('\r'));
+    modelo.push_back({});
+    seleccionado = int(modelo.size()) - 1;
 }
 
 void TestSoak::comprobar(int paso)
 {
     const QString numero = v.p->numeroActual();
-    const QString donde = QStringLiteral("step %1").arg(paso);
-    QVERIFY2(QRegularExpression("^[0-9A-F]{4}$").match(numero).hasMatch(), qPrintable(donde));
+    const QByteArray donde = QByteArray("step ") + QByteArray::number(paso);
+    QVERIFY2(kCuatroCifras.match(numero).hasMatch(), donde);
     const QString bits = QString::number(numero.toInt(nullptr, 16), 2).rightJustified(16, '0');
-    QVERIFY2(v.hijo<QLineEdit>("binario")->text() == bits, qPrintable(donde));
-    QVERIFY2(v.p->isEnabled() == (ejerc() == nullptr), qPrintable(donde));
-    QVERIFY2(!NoPintar, qPrintable(donde));
-    if (auto* e = ejerc()) {
-        QVERIFY2(e->findChild<QComboBox*>("alumno")->currentIndex() == seleccionado, qPrintable(donde));
-        const QString respuesta = e->findChild<QLineEdit*>("número")->text();
-        QVERIFY2(QRegularExpression("^[0-9A-F]{4}$").match(respuesta).hasMatch(), qPrintable(donde));
+    QVERIFY2(v.hijo<QLineEdit>("binario")->text() == bits, donde);
+    QVERIFY2(v.p->isEnabled() == (ejerc() == nullptr), donde);
+    QVERIFY2(!NoPintar, donde);
+    if (Ejerc* e = ejerc()) {
+        QVERIFY2(control<QComboBox>(e, "alumno")->currentIndex() == seleccionado, donde);
+        QVERIFY2(kCuatroCifras.match(control<QLineEdit>(e, "número")->text()).hasMatch(), donde);
     }
 }
 
 // The file holds, for each student entry, exactly the answers counted.
 void TestSoak::comprobarArchivo()
 {
-    QFile f("puntos.pnt");
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lineas = f.readAll().split('\n');
+    const QList<QByteArray> lineas = leer("puntos.pnt").split('\n');
     QCOMPARE(int(lineas.size()) - 1, int(modelo.size()));
     for (int i = 0; i < int(modelo.size()); ++i) {
         const QList<QByteArray> cuentas = lineas[i].mid(40).simplified().split(' ');
