@@ -11,7 +11,6 @@
 #include "mainwindow/Aleatorio.h"
 #include "mainwindow/Principal.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFocusEvent>
@@ -22,9 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-
-#include <algorithm>
 
 using ejercicio::leerNumero;
 
@@ -74,7 +70,6 @@ void Ejerc::conectar()
     for (int i = 0; i < kCodigos; ++i)
         connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
     connect(alumno, &QComboBox::activated, this, &Ejerc::alumno_Click);
-    connect(alumno->lineEdit(), &QLineEdit::textEdited, this, &Ejerc::olvidarAlumno);
     // The box itself takes the keys (its edit field only gets them forwarded).
     alumno->installEventFilter(this);
 }
@@ -117,7 +112,6 @@ void Ejerc::Form_Load()
     }
     tabla() = std::move(carga.tabla);
     alumno->addItems(tabla().nombres);
-    ajustarLista();
     // The box shows its prompt with no student chosen: Qt would have chosen
     // the first one it was given.
     alumno->setCurrentIndex(-1);
@@ -283,36 +277,6 @@ void Ejerc::seleccionarAlumno(int indice)
     alumno_Click();
 }
 
-// Typing in the name box leaves no student chosen, so that the next
-// validation adds what was typed and Down starts again from the first name;
-// the box keeps the text and the caret where the user left them.
-void Ejerc::olvidarAlumno()
-{
-    if (alumno->currentIndex() < 0) return;
-    QLineEdit* edicion = alumno->lineEdit();
-    const QString texto = edicion->text();
-    const int cursor = edicion->cursorPosition();
-    alumno->setCurrentIndex(-1);
-    edicion->setText(texto);
-    edicion->setCursorPosition(cursor);
-}
-
-// The drop-down list is wide enough for the longest name, even where that
-// is wider than the box.
-void Ejerc::ajustarLista()
-{
-    QAbstractItemView* lista = alumno->view();
-    int ancho = 0;
-    for (const QString& nombre : tabla().nombres) {
-        QString visible = nombre;
-        while (visible.endsWith(QLatin1Char(' '))) visible.chop(1);
-        ancho = std::max(ancho, lista->fontMetrics().horizontalAdvance(visible));
-    }
-    const int margenes = 2 * lista->frameWidth() + lista->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                         lista->fontMetrics().averageCharWidth() * 2;
-    lista->setMinimumWidth(ancho + margenes);
-}
-
 void Ejerc::alumno_Validate()
 {
     const int i = alumno->currentIndex();
@@ -321,7 +285,6 @@ void Ejerc::alumno_Validate()
         if (texto == kPrompt) return;
         const int n = tabla().agregar(texto);
         alumno->addItem(tabla().nombres[n]);
-        ajustarLista();
         seleccionarAlumno(n);
         ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
         estadis->setValue(0);

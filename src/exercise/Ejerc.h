@@ -54,8 +54,6 @@ private:
     void alumno_Validate();
 
     void seleccionarAlumno(int indice);
-    void olvidarAlumno();
-    void ajustarLista();
     void mostrarPorcentaje();
     void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
     void conectar();

@@ -1,6 +1,11 @@
 #include "forms/Controls.h"
 
+#include <QAbstractItemView>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace forms {
 
@@ -38,6 +43,40 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e)
 {
     pulsado_ = false;
     e->accept();
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    setCompleter(nullptr);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->setCursorPosition(0); });
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBox::olvidarEleccion);
+    connect(model(), &QAbstractItemModel::rowsInserted, this, &ComboBox::ajustarLista);
+}
+
+void ComboBox::olvidarEleccion()
+{
+    if (currentIndex() < 0) return;
+    const QString texto = lineEdit()->text();
+    const int cursor = lineEdit()->cursorPosition();
+    setCurrentIndex(-1); // which empties the edit field
+    lineEdit()->setText(texto);
+    lineEdit()->setCursorPosition(cursor);
+}
+
+void ComboBox::ajustarLista()
+{
+    int ancho = 0;
+    for (int i = 0; i < count(); ++i) {
+        QString visible = itemText(i);
+        while (visible.endsWith(QLatin1Char(' '))) visible.chop(1);
+        ancho = std::max(ancho, view()->fontMetrics().horizontalAdvance(visible));
+    }
+    const int margenes = 2 * view()->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                         2 * view()->fontMetrics().averageCharWidth();
+    view()->setMinimumWidth(ancho + margenes);
 }
 
 Slider::Slider(QWidget* parent) : QSlider(Qt::Horizontal, parent)

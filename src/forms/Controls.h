@@ -2,6 +2,7 @@
 // The few controls whose behaviour Qt's own widgets do not give as the
 // windows need it.
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QSlider>
@@ -39,6 +40,22 @@ protected:
 
 private:
     bool pulsado_ = false;
+};
+
+// A typed text with a drop-down list, as the windows' designs mean it. What
+// is typed stays exactly as typed (no completion from the list, no case
+// folding), and typing leaves no item chosen while keeping the text; the
+// list may hold the same text twice; a chosen item shows from its first
+// character; the list is as wide as its longest item, wider than the box
+// if need be.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+
+private:
+    void olvidarEleccion();
+    void ajustarLista();
 };
 
 // A slider that tells apart the user's moves from values set by the program:

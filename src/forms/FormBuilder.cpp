@@ -89,21 +89,6 @@ QWidget* crearEtiqueta(const ControlDef& c, QWidget* padre)
     return l;
 }
 
-// A typed text with a drop-down list. What is typed stays exactly as typed
-// (no completion from the list, no case folding), the list may hold the same
-// text twice, and a chosen item shows from its first character.
-QWidget* crearCombo(const ControlDef& c, QWidget* padre)
-{
-    auto* cb = new QComboBox(padre);
-    cb->setEditable(true);
-    cb->setInsertPolicy(QComboBox::NoInsert);
-    cb->setDuplicatesEnabled(true);
-    cb->setCompleter(nullptr);
-    QObject::connect(cb, &QComboBox::currentIndexChanged, cb, [cb] { cb->lineEdit()->setCursorPosition(0); });
-    cb->setEditText(c.texto);
-    return cb;
-}
-
 QWidget* crearDeslizador(const ControlDef& c, QWidget* padre)
 {
     auto* s = new Slider(padre);
@@ -132,7 +117,11 @@ QWidget* crearWidget(const ControlDef& c, QWidget* padre)
     case Tipo::TextoEnriquecido: return crearTexto(c, padre);
     case Tipo::Boton: return new QPushButton(c.texto, padre);
     case Tipo::Deslizador: return crearDeslizador(c, padre);
-    case Tipo::Combo: return crearCombo(c, padre);
+    case Tipo::Combo: {
+        auto* cb = new ComboBox(padre);
+        cb->setEditText(c.texto);
+        return cb;
+    }
     case Tipo::Opcion: {
         auto* r = new QRadioButton(c.texto, padre);
         r->setChecked(c.marcado);
