@@ -114,7 +114,16 @@ public:
         return r;
     }
 
+    int elegir(QWidget*, const QString& texto, const QStringList& botones) override
+    {
+        mensajes << texto;
+        opciones = botones;
+        return elecciones.empty() ? int(botones.size()) - 1 : elecciones.takeFirst();
+    }
+
     int beeps = 0;
+    QStringList opciones;   // the buttons of the last choice offered
+    QList<int> elecciones;  // answers to the choices, in order
     QStringList mensajes;
     Botones ultimosBotones = Botones::Aceptar;
     std::deque<Respuesta> respuestas;

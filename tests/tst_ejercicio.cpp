@@ -57,7 +57,7 @@ private slots:
     void reset();
     void codigoFijoYAleatorio();
     void cerrarDevuelveLaVentanaYGuarda();
-    void guardadoFallidoAvisaYCierra();
+    void guardadoFallidoConservaLosResultados();
     void cerrarPrincipalGuardaEstadisticas();
     void mismaSecuenciaEnDosArranques();
 
@@ -406,16 +406,31 @@ void TestEjercicio::cerrarDevuelveLaVentanaYGuarda()
     QCOMPARE(texto("tciento"), QString("25"));
 }
 
-void TestEjercicio::guardadoFallidoAvisaYCierra()
+// A save that fails keeps the results: after an answer the window goes on
+// and the next save takes them along; on closing, the window stays unless
+// the user saves a copy elsewhere or chooses to close without saving.
+void TestEjercicio::guardadoFallidoConservaLosResultados()
 {
     QVERIFY(abrirEjercicio());
     escribirNombre("Ana");
     QVERIFY(QDir().mkdir("puntos.pnt")); // the file cannot be written now
-    entrada::cerrar(e);
+    contestar(v.p->numeroActual());
     QCOMPARE(avisos->mensajes.size(), 1);
     QVERIFY(avisos->mensajes[0].startsWith("No se pudieron guardar las estadísticas en"));
-    QVERIFY(avisos->mensajes[0].contains("puntos.pnt"));
-    QVERIFY(v.p->isEnabled());
+    QVERIFY(avisos->mensajes[0].endsWith("puntos.pnt»: es una carpeta, no un fichero."));
+    QCOMPARE(avisos->opciones, (QStringList{"Reintentar", "Guardar una copia…", "Seguir"}));
+
+    entrada::cerrar(e); // "Cancelar", the cautious choice
+    QVERIFY(inicio::Ejerc().cargado());
+    QVERIFY(!v.p->isEnabled());
+    v.p->close(); // the main window does not close over it either
+    QVERIFY(inicio::principal().cargado());
+
+    avisos->elecciones = {1};
+    avisos->ficheros = {dir->filePath("copia.pnt")};
+    entrada::cerrar(e);
+    QVERIFY(!inicio::Ejerc().cargado());
+    QCOMPARE(leer(dir->filePath("copia.pnt")), linea("Ana", " 1 1"));
 }
 
 // The program closing its main window (at the end of a session, say) still

@@ -4,8 +4,6 @@
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cp1252.h"
 
-#include <QFile>
-
 #include <algorithm>
 
 namespace ejercicio {
@@ -14,40 +12,50 @@ const QString kArchivoPuntos = QStringLiteral("puntos.pnt");
 
 namespace {
 
+constexpr qint64 kMaximoBytes = 16 * 1024 * 1024; // some 300,000 students
+
 bool esCuenta(const QString& campo)
 {
     return !campo.isEmpty() && std::all_of(campo.begin(), campo.end(), [](QChar c) { return c.isDigit(); });
 }
 
-// The two counts after the name. A line whose counts cannot be read (short or
+// The two counts after the name, as whitespace-separated whole numbers (the
+// old two-column fields cut counts of 10 or more; these read the same below
+// 10 and whole above). A line whose counts cannot be read (short or
 // hand-edited) counts as 0 and 0; a missing count is 0.
-std::pair<QString, QString> leerCuentas(const QString& resto)
+std::pair<QString, QString> leerCuentas(const QString& resto, bool* saturada)
 {
     QStringList campos = resto.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(0, 2);
     if (!std::all_of(campos.begin(), campos.end(), esCuenta)) campos.clear();
-    const auto cuenta = [&](int i) {
-        bool ok = false;
-        const qint64 v = campos.value(i).toLongLong(&ok);
-        return QLatin1Char(' ') + QString::number(ok ? v : 0);
-    };
+    const auto cuenta = [&](int i) { return QLatin1Char(' ') + QString::number(leerCuenta(campos.value(i), saturada)); };
     return {cuenta(0), cuenta(1)};
+}
+
+// The lines of the file, whichever ends they have: CR LF as written, LF or a
+// lone CR as other editors leave them. A last line end makes no empty line.
+QList<QByteArray> lineasDe(const QByteArray& contenido)
+{
+    QList<QByteArray> lineas;
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i < contenido.size(); ++i) {
+        const char c = contenido[i];
+        if (c != '\r' && c != '\n') continue;
+        lineas << contenido.mid(inicio, i - inicio);
+        if (c == '\r' && i + 1 < contenido.size() && contenido[i + 1] == '\n') ++i;
+        inicio = i + 1;
+    }
+    if (inicio < contenido.size()) lineas << contenido.mid(inicio);
+    return lineas;
 }
 
 } // namespace
 
-TablaAlumnos leerPuntos(const QByteArray& contenido)
+TablaAlumnos leerPuntos(const QByteArray& contenido, bool* saturada)
 {
     TablaAlumnos tabla;
-    QList<QByteArray> lineas = contenido.split('\n');
-    // A file that ends with a line end has no further, empty line.
-    if (!lineas.isEmpty() && lineas.last().isEmpty()) lineas.removeLast();
-    for (QByteArray linea : lineas) {
-        if (linea.endsWith('\r')) linea.chop(1);
+    for (const QByteArray& linea : lineasDe(contenido)) {
         const QString texto = formatos::desde1252(linea);
-        // The counts used to be read as two characters each, which cut
-        // counts of 10 or more; as whitespace-separated numbers they read
-        // the same below 10 and whole above.
-        const auto [total, bien] = leerCuentas(texto.mid(kAnchoNombre));
+        const auto [total, bien] = leerCuentas(texto.mid(kAnchoNombre), saturada);
         tabla.agregar(texto.left(kAnchoNombre), total, bien);
     }
     return tabla;
@@ -58,8 +66,8 @@ QByteArray escribirPuntos(const TablaAlumnos& tabla)
     QByteArray r;
     for (int i = 0; i < tabla.num_alumnos(); ++i) {
         const QString linea = nombreDeTabla(tabla.nombres[i]) + QLatin1Char(' ') +
-                              textoEntero(leerNumero(tabla.totales[i])) + QLatin1Char(' ') +
-                              textoEntero(leerNumero(tabla.aciertos[i]));
+                              QString::number(leerCuenta(tabla.totales[i])) + QLatin1Char(' ') +
+                              QString::number(leerCuenta(tabla.aciertos[i]));
         r += formatos::a1252(linea) + "\r\n";
     }
     return r;
@@ -67,12 +75,11 @@ QByteArray escribirPuntos(const TablaAlumnos& tabla)
 
 Carga cargarPuntos(const QString& ruta)
 {
-    QFile f(ruta);
-    if (!f.exists()) return {};
-    if (!f.open(QIODevice::ReadOnly)) return {{}, f.errorString()};
-    const QByteArray contenido = f.readAll();
-    if (f.error() != QFileDevice::NoError) return {{}, f.errorString()};
-    return {leerPuntos(contenido), {}};
+    const formatos::Lectura lectura = formatos::leerEntero(ruta, kMaximoBytes);
+    Carga c;
+    c.error = lectura.error;
+    if (c.error.isEmpty()) c.tabla = leerPuntos(lectura.contenido, &c.saturada);
+    return c;
 }
 
 QString guardarPuntos(const TablaAlumnos& tabla, const QString& ruta)

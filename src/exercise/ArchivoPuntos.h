@@ -14,16 +14,19 @@ namespace ejercicio {
 
 extern const QString kArchivoPuntos; // "puntos.pnt", in the working directory
 
-// Reading and writing the file's bytes.
-TablaAlumnos leerPuntos(const QByteArray& contenido);
+// Reading and writing the file's bytes. Counts are 64-bit whole numbers; one
+// too large for that reads as the largest, and `saturada` says so.
+TablaAlumnos leerPuntos(const QByteArray& contenido, bool* saturada = nullptr);
 QByteArray escribirPuntos(const TablaAlumnos& tabla);
 
 struct Carga {
     TablaAlumnos tabla;
-    QString error; // empty when the table was read, or the file is missing
+    QString error;          // empty when the table was read, or the file is missing
+    bool saturada = false;  // a count was too large and was cut to the largest
 };
 
 // A missing file is an empty table, not an error: it is created on saving.
+// Only a regular file of a sane size is read.
 Carga cargarPuntos(const QString& ruta);
 
 // Writes the whole file or leaves the old one untouched; returns the reason

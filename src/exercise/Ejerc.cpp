@@ -12,6 +12,10 @@
 #include "mainwindow/Principal.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QSignalBlocker>
+
+#include <limits>
 #include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -23,6 +27,7 @@
 #include <QRadioButton>
 
 using ejercicio::leerNumero;
+using ejercicio::RespuestaContada;
 
 namespace {
 
@@ -39,7 +44,8 @@ ejercicio::TablaAlumnos& Ejerc::tabla()
     return t;
 }
 
-Ejerc::Ejerc(Principal& principal) : Formulario(ejercForm()), principal_(principal)
+Ejerc::Ejerc(Principal& principal)
+    : Formulario(ejercForm()), principal_(principal), puntos_(ejercicio::kArchivoPuntos)
 {
     const auto& c = ctl();
     numero = c.get<QLineEdit>("número");
@@ -100,15 +106,17 @@ void Ejerc::Form_Load()
     periodo->setValue(principal_.valorPeriodo());
     vista_solucion = false;
 
-    auto carga = ejercicio::cargarPuntos(ejercicio::kArchivoPuntos);
+    auto carga = puntos_.cargar();
     if (!carga.error.isEmpty()) {
         // Saving over a file that could not be read would lose its students.
-        guardarAlCerrar = false;
+        puedeGuardar_ = false;
         forms::Avisos::actual().mensaje(
             this,
             QStringLiteral("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
-                .arg(QDir::current().absoluteFilePath(ejercicio::kArchivoPuntos), carga.error),
+                .arg(QDir::toNativeSeparators(puntos_.ruta()), carga.error),
             forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
+    } else if (carga.saturada) {
+        avisarSaturada();
     }
     tabla() = std::move(carga.tabla);
     alumno->addItems(tabla().nombres);
@@ -120,20 +128,90 @@ void Ejerc::Form_Load()
 
 void Ejerc::Form_Unload(int& cancelar)
 {
-    (void)cancelar;
-    if (guardarAlCerrar) {
-        const QString error = ejercicio::guardarPuntos(tabla(), ejercicio::kArchivoPuntos);
-        if (!error.isEmpty()) {
-            forms::Avisos::actual().mensaje(
-                this,
-                QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
-                    .arg(QDir::current().absoluteFilePath(ejercicio::kArchivoPuntos), error),
-                forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
-        }
+    // The window does not close over results that could not be saved
+    // unless the user chooses so.
+    if (!guardar(Momento::AlCerrar)) {
+        cancelar = 1;
+        return;
     }
     solu_Click();
     principal_.todos_Click();
     principal_.setEnabled(true);
+}
+
+// Saves the table merged with the file, and the answers counted since the
+// last save to the log. A failure offers to try again or to save a copy
+// elsewhere; what was not saved stays for the next save. Returns whether
+// the window may go on (closing, after a save or the user's choice).
+bool Ejerc::guardar(Momento momento)
+{
+    if (!puedeGuardar_) return true;
+    const QStringList opciones = momento == Momento::AlCerrar
+                                     ? QStringList{"Reintentar", "Guardar una copia…", "Cerrar sin guardar", "Cancelar"}
+                                     : QStringList{"Reintentar", "Guardar una copia…", "Seguir"};
+    for (;;) {
+        const auto hecho = puntos_.guardar(tabla(), pendientes_);
+        if (hecho.error.isEmpty()) {
+            pendientes_.clear();
+            trasGuardar(hecho.posiciones, hecho.saturada);
+            return true;
+        }
+        auto& avisos = forms::Avisos::actual();
+        const int eleccion = avisos.elegir(
+            this, QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
+                      .arg(QDir::toNativeSeparators(puntos_.ruta()), hecho.error),
+            opciones);
+        if (eleccion == 0) continue;
+        if (eleccion == 1) {
+            const QString copia = avisos.ficheroParaGuardar(this, QStringLiteral("Guardar una copia de las estadísticas"),
+                                                            QDir::homePath() + QStringLiteral("/puntos.pnt"),
+                                                            QStringLiteral("Estadísticas (*.pnt)"));
+            if (copia.isEmpty()) continue;
+            const QString error = ejercicio::guardarPuntos(tabla(), copia);
+            if (!error.isEmpty()) {
+                avisos.mensaje(this, QStringLiteral("No se pudo guardar la copia en «%1»: %2.")
+                                         .arg(QDir::toNativeSeparators(copia), error),
+                               forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
+                continue;
+            }
+            return momento == Momento::AlCerrar;
+        }
+        return momento == Momento::AlCerrar && eleccion == 2;
+    }
+}
+
+// After a save the table holds the other copies' answers and students too:
+// the list follows it, and the chosen student's boxes show the merged counts
+// when another copy answered for them.
+void Ejerc::trasGuardar(const QVector<int>& posiciones, bool saturada)
+{
+    if (saturada) avisarSaturada();
+    const int elegido = alumno->currentIndex();
+    QStringList items;
+    for (int i = 0; i < alumno->count(); ++i) items << alumno->itemText(i);
+    if (items == tabla().nombres) {
+        if (elegido >= 0 && ejercicio::leerCuenta(tabla().totales[elegido]) != ejercicio::leerCuenta(total->text()))
+            alumno_Validate();
+        return;
+    }
+    const QSignalBlocker bloqueo(alumno);
+    const QString texto = alumno->currentText();
+    alumno->clear();
+    alumno->addItems(tabla().nombres);
+    const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
+    alumno->setCurrentIndex(ahora);
+    if (ahora < 0) alumno->setEditText(texto);
+    else alumno_Validate();
+}
+
+void Ejerc::avisarSaturada()
+{
+    forms::Avisos::actual().mensaje(
+        this,
+        QStringLiteral("Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.")
+            .arg(QDir::toNativeSeparators(puntos_.ruta()))
+            .arg(std::numeric_limits<qint64>::max()),
+        forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Aviso);
 }
 
 void Ejerc::tipo_cod_Click(int index)
@@ -145,6 +223,7 @@ void Ejerc::tipo_cod_Click(int index)
         if (eleccion == CodigoAleatorio) eleccion = static_cast<int>(Rnd() * 4.0f);
         // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
         const auto traza = static_cast<linecode::Traza>(linecode::Nrz + eleccion);
+        codigoMostrado_ = QString::fromLatin1(linecode::kDatosTrazas[traza].nombre);
         principal_.marcarTraza(traza, false);
         principal_.alternar(traza);
     }
@@ -187,7 +266,8 @@ void Ejerc::aceptar_Click()
     }
     int respuestas = 1, aciertos = 0, errores = 0;
     QPalette paleta = bienmal->palette();
-    if (principal_.numeroActual() == numero->text()) {
+    const bool correcta = principal_.numeroActual() == numero->text();
+    if (correcta) {
         bienmal->setText(QStringLiteral("La respuesta es correcta"));
         paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorCorrecta));
         aciertos = 1;
@@ -203,13 +283,22 @@ void Ejerc::aceptar_Click()
         respuestas = aciertos = errores = 0;
     }
     respuesta->setVisible(false);
-    ponerCuentas(ejercicio::textoEntero(leerNumero(total->text()) + respuestas),
-                 ejercicio::textoEntero(leerNumero(bien->text()) + aciertos),
-                 ejercicio::textoEntero(leerNumero(mal->text()) + errores));
+    bool saturada = false;
+    const auto sumar = [&saturada](QLineEdit* caja, int cuanto) {
+        return QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(caja->text()), cuanto, &saturada));
+    };
+    ponerCuentas(sumar(total, respuestas), sumar(bien, aciertos), sumar(mal, errores));
     mostrarPorcentaje();
     tabla().totales[indiceAlumno] = total->text();
     tabla().aciertos[indiceAlumno] = bien->text();
     solu_Click();
+    if (saturada) avisarSaturada();
+    // Saved at once, so that a crash or a power cut loses no answer.
+    if (respuestas > 0) {
+        pendientes_ << ejercicio::RespuestaContada{QDateTime::currentDateTime(), tabla().nombres[indiceAlumno],
+                                                   codigoMostrado_, principal_.numeroActual(), numero->text(), correcta};
+        guardar(Momento::TrasResponder);
+    }
 }
 
 void Ejerc::ponerCuentas(const QString& t, const QString& b, const QString& m)
@@ -221,8 +310,8 @@ void Ejerc::ponerCuentas(const QString& t, const QString& b, const QString& m)
 
 void Ejerc::mostrarPorcentaje()
 {
-    const double t = leerNumero(total->text());
-    tciento->setText(t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(leerNumero(bien->text()), t))
+    const auto t = double(ejercicio::leerCuenta(total->text()));
+    tciento->setText(t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
                            : QStringLiteral("0"));
     // A hand-edited file can claim more right answers than answers.
     estadis->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
@@ -246,6 +335,8 @@ void Ejerc::Reset_Click()
     if (const int indiceAlumno = alumno->currentIndex(); indiceAlumno >= 0) {
         tabla().totales[indiceAlumno] = total->text();
         tabla().aciertos[indiceAlumno] = bien->text();
+        puntos_.reiniciar(indiceAlumno);
+        guardar(Momento::TrasResponder);
     }
 }
 
@@ -292,7 +383,8 @@ void Ejerc::alumno_Validate()
         return;
     }
     total->setText(tabla().totales[i]);
-    mal->setText(ejercicio::textoEntero(leerNumero(total->text()) - leerNumero(tabla().aciertos[i])));
+    mal->setText(QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(total->text()),
+                                                        -ejercicio::leerCuenta(tabla().aciertos[i]))));
     bien->setText(tabla().aciertos[i]);
     mostrarPorcentaje();
 }

@@ -3,6 +3,7 @@
 // solution, the verdict, and the chosen student's statistics. It never draws:
 // the main window shows the hidden number's waveform.
 
+#include "exercise/PuntosCompartidos.h"
 #include "exercise/TablaAlumnos.h"
 #include "forms/Formulario.h"
 #include "mainwindow/VentanaEjercicios.h"
@@ -54,13 +55,23 @@ private:
     void alumno_Validate();
 
     void seleccionarAlumno(int indice);
+
+    // After a counted answer or a reset the window goes on whatever the
+    // save's fate; on closing, a failed save may keep it open.
+    enum class Momento { TrasResponder, AlCerrar };
+    bool guardar(Momento momento);
+    void trasGuardar(const QVector<int>& posiciones, bool saturada);
+    void avisarSaturada();
     void mostrarPorcentaje();
     void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
     void conectar();
 
     Principal& principal_;
+    ejercicio::PuntosCompartidos puntos_;
+    QList<ejercicio::RespuestaContada> pendientes_; // counted, not yet in the log
+    QString codigoMostrado_;                         // the code of the trace shown
+    bool puedeGuardar_ = true;
     bool vista_solucion = false;
-    bool guardarAlCerrar = true;
 
     QLineEdit* numero;
     QLineEdit* total;

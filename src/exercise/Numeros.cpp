@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 
 namespace ejercicio {
 
@@ -15,9 +16,31 @@ double leerNumero(const QString& texto)
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
-QString textoEntero(double valor)
+qint64 leerCuenta(const QString& texto, bool* saturada)
 {
-    return QString::number(static_cast<qint64>(std::llround(valor)));
+    const QString t = texto.trimmed();
+    const bool negativa = t.startsWith(QLatin1Char('-'));
+    const QStringView cifras = QStringView(t).mid(negativa ? 1 : 0);
+    if (cifras.isEmpty()) return 0;
+    qint64 valor = 0;
+    for (QChar c : cifras) {
+        if (!c.isDigit()) return 0;
+        const int d = c.digitValue();
+        if (valor > (std::numeric_limits<qint64>::max() - d) / 10) {
+            if (saturada) *saturada = true;
+            return negativa ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+        }
+        valor = valor * 10 + d;
+    }
+    return negativa ? -valor : valor;
+}
+
+qint64 sumarCuenta(qint64 a, qint64 b, bool* saturada)
+{
+    qint64 r = 0;
+    if (!__builtin_add_overflow(a, b, &r)) return r;
+    if (saturada) *saturada = true;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }
 
 QString textoPorcentaje(double valor)

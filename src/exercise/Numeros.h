@@ -10,8 +10,14 @@ namespace ejercicio {
 // The text as a number; text that is no number reads as 0.
 double leerNumero(const QString& texto);
 
-// Whole counts as plain decimal digits, no leading space.
-QString textoEntero(double valor);
+// Counts are whole numbers of 64 bits, held as text (" 5" from the file,
+// "0" after a reset, "-7" for the errors of a hand-edited line). Text that
+// is no count reads as 0; a count too large for 64 bits reads as the
+// largest one, and `saturada` (when given) is set to say so.
+qint64 leerCuenta(const QString& texto, bool* saturada = nullptr);
+
+// a + b, stopping at the largest or smallest count instead of wrapping round.
+qint64 sumarCuenta(qint64 a, qint64 b, bool* saturada = nullptr);
 
 // Up to 15 significant digits, trailing zeros dropped, no thousands
 // separator, the user's decimal separator: 2 of 3 gives 66.6666666666667.

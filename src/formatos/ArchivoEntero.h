@@ -1,8 +1,17 @@
 #pragma once
-// The project's one way of writing a file: whole or not at all. What is
-// written goes to a new file beside the old one, which is replaced only once
-// every byte has been written and flushed; a failure leaves the old file as
-// it was and reports why.
+// The project's one way of reading and writing a whole file.
+//
+// Reading takes only a regular file of a sane size and never blocks: a FIFO,
+// a device or a folder of that name is refused with a reason, not waited on
+// or read without end.
+//
+// Writing is whole or nothing. The new content goes to a temporary file
+// beside the old one, which gets the old file's owner, group and mode, is
+// flushed to the disk and only then takes the old file's place. Where that
+// cannot be done (the folder refuses a new file, or the file belongs to
+// another user, as in a folder a class shares), the file is written in place
+// and read back; a failure there puts the old bytes back. Either way a
+// failure leaves the old content and says why, in Spanish.
 
 #include <QByteArray>
 #include <QString>
@@ -13,9 +22,25 @@ class QIODevice;
 
 namespace formatos {
 
-// `escribir` writes the content into the device and says whether it could.
+struct Lectura {
+    bool existe = true;  // false: there is no file of that name (not an error)
+    QByteArray contenido;
+    QString error;       // why it could not be read, empty when it was
+};
+
+Lectura leerEntero(const QString& ruta, qint64 maximo);
+
 // Returns an empty text on success, else the reason of the failure.
-QString escribirEntero(const QString& ruta, const std::function<bool(QIODevice&)>& escribir);
 QString escribirEntero(const QString& ruta, const QByteArray& contenido);
+// `escribir` produces the content into a device and says whether it could.
+QString escribirEntero(const QString& ruta, const std::function<bool(QIODevice&)>& escribir);
+
+// Adds bytes at the end of a file (made if missing), whole or not at all: a
+// failure cuts the file back to its old length. For logs, where rewriting
+// the whole file at every line would grow with the log.
+QString anadirAlFinal(const QString& ruta, const QByteArray& bytes);
+
+// A system error number as a Spanish reason ("no queda espacio en el disco").
+QString motivo(int numeroError);
 
 } // namespace formatos

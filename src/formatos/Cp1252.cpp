@@ -40,9 +40,13 @@ QByteArray a1252(const QString& texto)
         char b = '?';
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             b = static_cast<char>(u);
+        } else if (u < 0xA0) {
+            // The five bytes Windows-1252 leaves undefined read as themselves,
+            // so they go back as themselves; the other C1 codes have no byte.
+            if (kAlto[u - 0x80] == 0) b = static_cast<char>(u);
         } else {
             for (int i = 0; i < int(kAlto.size()); ++i)
-                if (kAlto[i] == u && u != 0) b = static_cast<char>(0x80 + i);
+                if (kAlto[i] == u) b = static_cast<char>(0x80 + i);
         }
         r.append(b);
     }

@@ -38,6 +38,19 @@ Avisos::Respuesta Avisos::mensaje(QWidget* padre, const QString& texto, Botones 
     return Respuesta::Aceptar;
 }
 
+int Avisos::elegir(QWidget* padre, const QString& texto, const QStringList& botones)
+{
+    QMessageBox box(padre);
+    box.setWindowTitle(QStringLiteral("Tramavox"));
+    box.setText(texto);
+    box.setIcon(QMessageBox::Critical);
+    QList<QAbstractButton*> hechos;
+    for (const QString& b : botones) hechos << box.addButton(b, QMessageBox::ActionRole);
+    box.exec();
+    const int i = int(hechos.indexOf(box.clickedButton()));
+    return i >= 0 ? i : int(botones.size()) - 1;
+}
+
 QString Avisos::ficheroParaGuardar(QWidget* padre, const QString& titulo, const QString& inicial,
                                    const QString& filtros)
 {

@@ -4,6 +4,7 @@
 // and count beeps; the program uses Qt's.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +20,11 @@ public:
     virtual void beep();
     // Modal; captioned "Tramavox".
     virtual Respuesta mensaje(QWidget* padre, const QString& texto, Botones botones, Icono icono);
+
+    // Modal, critical icon: the text and one button per choice; returns the
+    // index of the one pressed (the last, the cautious one, if the box is
+    // closed without a choice).
+    virtual int elegir(QWidget* padre, const QString& texto, const QStringList& botones);
 
     // A file name to save to, or an empty text when the user cancels.
     // `filtros` as in QFileDialog; a name without extension gets the chosen one's.

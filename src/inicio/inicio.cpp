@@ -19,6 +19,7 @@ namespace {
 class EjerciciosDeInicio : public VentanaEjercicios {
 public:
     void mostrar() override { Ejerc().mostrar(); }
+    bool abierta() override { return Ejerc().cargado(); }
     bool aleatorioElegido() override { return Ejerc()->aleatorioElegido(); }
     void tipo_cod_Click(int index) override { Ejerc()->tipo_cod_Click(index); }
 };

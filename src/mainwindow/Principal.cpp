@@ -101,8 +101,10 @@ void Principal::Timer1_Timer()
 
 void Principal::Form_Unload(int& cancelar)
 {
-    (void)cancelar; // closing the main window is never refused
     emit cerrando();
+    // Refused only when the user chose to keep the exercise window open
+    // over results it could not save.
+    if (ejercicios_ && ejercicios_->abierta()) cancelar = 1;
 }
 
 Visibles Principal::visibles() const

@@ -12,6 +12,8 @@ public:
     virtual ~VentanaEjercicios() = default;
     // Shows the window, loading it first when it is not loaded.
     virtual void mostrar() = 0;
+    // Still open: its closing was refused to keep unsaved results.
+    virtual bool abierta() = 0;
     virtual bool aleatorioElegido() = 0;
     virtual void tipo_cod_Click(int index) = 0;
 };
