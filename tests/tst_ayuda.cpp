@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QTextFragment>
 
+#include <sys/stat.h>
+
 class TestAyuda : public QObject {
     Q_OBJECT
 private slots:
@@ -44,13 +46,16 @@ void TestAyuda::cleanup()
     delete dir;
 }
 
-// With no readable "ayuda.rtf" here (a folder of that name), the built-in
-// help shows from its start, nothing selected, scrollable; its figures are
-// the plotter's own drawings.
+// A FIFO named "ayuda.rtf" is refused at once, with a message, and the
+// built-in help shows from its start, nothing selected, scrollable; its
+// figures are the plotter's own drawings.
 void TestAyuda::copiaIncorporadaAlPrincipio()
 {
-    QVERIFY(QDir().mkdir("ayuda.rtf"));
+    AvisosDePrueba avisos;
+    QCOMPARE(::mkfifo("ayuda.rtf", 0644), 0);
     QTextEdit* t = abrir();
+    QCOMPARE(avisos.mensajes.size(), 1);
+    QVERIFY(avisos.mensajes[0].endsWith("ayuda.rtf»: no es un fichero normal. Se muestra la ayuda que lleva el programa."));
     QVERIFY(t->toPlainText().startsWith("Ayuda de Tramavox"));
     QVERIFY(!t->textCursor().hasSelection());
     QCOMPARE(t->textCursor().position(), 0);

@@ -16,7 +16,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstring>
+#include <memory>
 #include <set>
 
 namespace {
@@ -60,6 +62,8 @@ private slots:
     void guardadoFallidoConservaLosResultados();
     void cerrarPrincipalGuardaEstadisticas();
     void mismaSecuenciaEnDosArranques();
+    void dosCopiasALaVezNoPierdenNada();
+    void unaCopiaMuertaTrasResponder();
 
 private:
     bool abrirEjercicio();
@@ -460,6 +464,62 @@ static int imprimirSecuencia()
     return 0;
 }
 
+// Run as a child process in the folder it is started in: choose the first
+// student of the list and answer `veces` exercises right; with `morir`, be
+// killed right after the last answer, as by a power cut.
+static int responder(int veces, bool morir)
+{
+    VentanaPrincipal v;
+    AvisosDePrueba avisos;
+    if (!v.abrir()) return 1;
+    v.hijo<QAction>("prop")->trigger();
+    Ejerc* e = ventana<Ejerc>("Ejerc");
+    entrada::enfocar(control(e, "alumno"));
+    entrada::tecla(e, Qt::Key_Down);
+    for (int i = 0; i < veces; ++i) {
+        entrada::enfocar(control(e, "solu"));
+        entrada::teclear(e, v.p->numeroActual());
+        entrada::clic(control(e, "aceptar"));
+        entrada::clic(control(e, "proponer"));
+    }
+    if (morir) ::raise(SIGKILL);
+    entrada::cerrar(e);
+    return avisos.mensajes.isEmpty() ? 0 : 2;
+}
+
+QProcess* lanzar(const QString& carpeta, const QStringList& argumentos)
+{
+    auto* p = new QProcess;
+    p->setWorkingDirectory(carpeta);
+    p->start(QCoreApplication::applicationFilePath(), argumentos);
+    return p;
+}
+
+// Two students answer at once on one "puntos.pnt": every answer of both
+// ends in the file and in the log.
+void TestEjercicio::dosCopiasALaVezNoPierdenNada()
+{
+    escribir("puntos.pnt", linea("Ana", " 0 0"));
+    std::unique_ptr<QProcess> a(lanzar(dir->path(), {"--responder", "15"}));
+    std::unique_ptr<QProcess> b(lanzar(dir->path(), {"--responder", "15"}));
+    for (QProcess* p : {a.get(), b.get()}) {
+        QVERIFY(p->waitForFinished(60000));
+        QCOMPARE(p->exitCode(), 0);
+    }
+    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 30 30"));
+    QCOMPARE(leer("historial.csv").count("\r\n"), 1 + 30);
+}
+
+// A copy killed right after an answer has already saved it.
+void TestEjercicio::unaCopiaMuertaTrasResponder()
+{
+    escribir("puntos.pnt", linea("Ana", " 4 2"));
+    std::unique_ptr<QProcess> p(lanzar(dir->path(), {"--responder-y-morir", "1"}));
+    QVERIFY(p->waitForFinished(30000));
+    QCOMPARE(p->exitStatus(), QProcess::CrashExit);
+    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3"));
+}
+
 void TestEjercicio::mismaSecuenciaEnDosArranques()
 {
     QStringList salidas;
@@ -481,6 +541,8 @@ int main(int argc, char** argv)
         QDir::setCurrent(dir.path());
         return imprimirSecuencia();
     }
+    if (argc > 2 && std::strncmp(argv[1], "--responder", 11) == 0)
+        return responder(std::atoi(argv[2]), std::strcmp(argv[1], "--responder-y-morir") == 0);
     TestEjercicio t;
     return QTest::qExec(&t, argc, argv);
 }

@@ -1,10 +1,14 @@
 #include "ayuda/Ayu.h"
 
 #include "ayuda/AyuForm.h"
+#include "formatos/ArchivoEntero.h"
 #include "formatos/LectorRtf.h"
+#include "forms/Avisos.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -13,13 +17,13 @@ const QString Ayu::kAyudaIncorporada = QStringLiteral(":/ayuda.rtf");
 namespace {
 
 const QString kArchivoAyuda = QStringLiteral("ayuda.rtf");
+constexpr qint64 kMaximoBytes = 32 * 1024 * 1024; // a long manual with pictures
 
-// The file's bytes, or nothing when it is missing or cannot be read.
-QByteArray leerArchivo(const QString& ruta)
+// The built-in help is a resource, not a file of the disk.
+QByteArray incorporada()
 {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
+    QFile f(Ayu::kAyudaIncorporada);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -33,11 +37,26 @@ Ayu::Ayu() : Formulario(ayuForm())
 void Ayu::Form_Load()
 {
     // The working directory's copy first, so a teacher can replace it; then
-    // the installed one; then the one built into the program.
-    QByteArray rtf = leerArchivo(kArchivoAyuda);
-    if (rtf.isEmpty())
-        rtf = leerArchivo(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tramavox/") + kArchivoAyuda);
-    if (rtf.isEmpty()) rtf = leerArchivo(kAyudaIncorporada);
+    // the installed one; then the one built into the program. A file there
+    // that cannot be read (a folder, a FIFO, a huge file) is said.
+    const QStringList rutas{kArchivoAyuda, QCoreApplication::applicationDirPath() +
+                                               QStringLiteral("/../share/tramavox/") + kArchivoAyuda};
+    QByteArray rtf;
+    for (const QString& ruta : rutas) {
+        const formatos::Lectura lectura = formatos::leerEntero(ruta, kMaximoBytes);
+        if (!lectura.error.isEmpty()) {
+            forms::Avisos::actual().mensaje(
+                this, QStringLiteral("No se pudo leer «%1»: %2. Se muestra la ayuda que lleva el programa.")
+                          .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), lectura.error),
+                forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Aviso);
+            break;
+        }
+        if (lectura.existe && !lectura.contenido.isEmpty()) {
+            rtf = lectura.contenido;
+            break;
+        }
+    }
+    if (rtf.isEmpty()) rtf = incorporada();
     formatos::leerRtf(rtf, *ayutext->document());
     // Shown from its beginning with nothing selected.
     QTextCursor inicio(ayutext->document());
