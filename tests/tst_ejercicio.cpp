@@ -13,7 +13,9 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QHeaderView>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -62,6 +64,7 @@ private slots:
     void guardadoFallidoConservaLosResultados();
     void cerrarPrincipalGuardaEstadisticas();
     void mismaSecuenciaEnDosArranques();
+    void vistaDeLaClase();
     void dosCopiasALaVezNoPierdenNada();
     void unaCopiaMuertaTrasResponder();
 
@@ -462,6 +465,66 @@ static int imprimirSecuencia()
         entrada::clic(control(e, "proponer"));
     }
     return 0;
+}
+
+// The teacher's view of a class of 150: every student with counts and
+// percentage, sorted by a click on a column's header, a bar for each
+// percentage, the answers per code from the log, the CSV a Spanish
+// spreadsheet reads, the PDF report, and a duplicate deleted.
+void TestEjercicio::vistaDeLaClase()
+{
+    QByteArray clase;
+    for (int i = 0; i < 150; ++i)
+        clase += linea("Alumno " + QByteArray::number(i), " " + QByteArray::number(10 + i % 7) + " " + QByteArray::number(i % 11));
+    escribir("puntos.pnt", linea("Ana", " 5 3") + clase + linea("Ana", " 0 0"));
+    escribir("historial.csv", "fecha,alumno,codigo,numero,respuesta,resultado\r\n"
+                              "2026-12-06T10:00:00,Ana,HDB3,8421,8421,bien\r\n"
+                              "2026-12-06T10:01:00,Ana,HDB3,00A5,00A4,mal\r\n");
+    QVERIFY(abrirEjercicio());
+    entrada::clic(de("Detalles"));
+    QWidget* d = ventana("detalles");
+    QVERIFY(d);
+    auto* tabla = control<QTableView>(d, "tabla");
+    QCOMPARE(tabla->model()->rowCount(), 152);
+    auto* cabecera = tabla->horizontalHeader();
+    entrada::clic(cabecera->viewport(), QPoint(cabecera->sectionViewportPosition(4) + 5, 5)); // "%"
+    const auto celda = [tabla](int fila, int columna) { return tabla->model()->index(fila, columna).data().toString(); };
+    QCOMPARE(celda(0, 4), QString("0,0"));
+    entrada::clic(cabecera->viewport(), QPoint(cabecera->sectionViewportPosition(4) + 5, 5));
+    QCOMPARE(celda(0, 4), QString("100,0"));
+    int ana = 0;
+    while (celda(ana, 0) != QLatin1String("Ana")) ++ana;
+    QCOMPARE((QStringList{celda(ana, 1), celda(ana, 2), celda(ana, 3), celda(ana, 4)}), (QStringList{"5", "3", "2", "60,0"}));
+    tabla->scrollTo(tabla->model()->index(ana, 5));
+    const QImage vista = tabla->viewport()->grab().toImage();
+    const QRect barra = tabla->visualRect(tabla->model()->index(ana, 5));
+    QCOMPARE(vista.pixelColor(barra.left() + barra.width() / 2, barra.center().y()), QColor(40, 110, 200));
+    QCOMPARE(vista.pixelColor(barra.right() - 4, barra.center().y()) == QColor(40, 110, 200), false);
+    const QAbstractItemModel* codigos = control<QTableView>(d, "codigos")->model();
+    const int anaCodigos = codigos->match(codigos->index(0, 0), Qt::DisplayRole, "Ana").value(0).row();
+    QCOMPARE(codigos->index(anaCodigos, 7).data().toString(), QString("1")); // HDB3 right
+    QCOMPARE(codigos->index(anaCodigos, 8).data().toString(), QString("1")); // HDB3 wrong
+
+    avisos->ficheros = {dir->filePath("clase.csv"), dir->filePath("clase.pdf")};
+    entrada::clic(control(d, "exportar"));
+    entrada::clic(control(d, "imprimir"));
+    const QByteArray csv = leer(dir->filePath("clase.csv"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Alumno;Total;Aciertos;Errores;Porcentaje;NRZ aciertos;NRZ errores;"));
+    QVERIFY(csv.contains("\r\nAna;5;3;2;60,0;0;0;0;0;0;0;1;1\r\n"));
+    QCOMPARE(csv.count("\r\n"), 153);
+    QVERIFY(leer(dir->filePath("clase.pdf")).startsWith("%PDF"));
+
+    // The duplicate "Ana" at the end, entered by mistake, goes: in file order
+    // it is the last row.
+    entrada::clic(cabecera->viewport(), QPoint(cabecera->sectionViewportPosition(1) + 5, 5)); // "Total", up
+    tabla->selectRow(0);
+    QCOMPARE((QStringList{celda(0, 0), celda(0, 1)}), (QStringList{"Ana", "0"}));
+    avisos->respuestas = {forms::Avisos::Respuesta::Si};
+    entrada::clic(control(d, "borrar"));
+    QCOMPARE(tabla->model()->rowCount(), 151);
+    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3") + clase);
+    QCOMPARE(de<QComboBox>("alumno")->count(), 151);
+    QVERIFY(avisos->mensajes.last().startsWith("¿Borrar a «Ana»"));
 }
 
 // Run as a child process in the folder it is started in: choose the first

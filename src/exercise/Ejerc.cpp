@@ -1,6 +1,7 @@
 #include "exercise/Ejerc.h"
 
 #include "exercise/ArchivoPuntos.h"
+#include "exercise/Detalles.h"
 #include "exercise/Numeros.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
@@ -72,6 +73,7 @@ void Ejerc::conectar()
     connect(c.get<QPushButton>("solu"), &QPushButton::clicked, this, &Ejerc::solu_Click);
     connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &Ejerc::aceptar_Click);
     connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &Ejerc::Reset_Click);
+    connect(c.get<QPushButton>("Detalles"), &QPushButton::clicked, this, &Ejerc::Detalles_Click);
     connect(periodo, &forms::Slider::scrolled, this, &Ejerc::periodo_Scroll);
     for (int i = 0; i < kCodigos; ++i)
         connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
@@ -134,9 +136,39 @@ void Ejerc::Form_Unload(int& cancelar)
         cancelar = 1;
         return;
     }
+    if (detalles_) detalles_->close();
     solu_Click();
     principal_.todos_Click();
     principal_.setEnabled(true);
+}
+
+// The teacher's class view, with what every copy of the program saved.
+void Ejerc::Detalles_Click()
+{
+    guardar(Momento::TrasResponder);
+    if (!detalles_) {
+        detalles_ = new Detalles(*this);
+        detalles_->cargar();
+    } else {
+        detalles_->actualizar();
+    }
+    detalles_->show();
+    detalles_->raise();
+    detalles_->activateWindow();
+}
+
+QString Ejerc::borrarAlumno(int indice)
+{
+    const auto hecho = puntos_.borrar(indice, tabla());
+    if (!hecho.error.isEmpty()) return hecho.error;
+    const bool eraElegido = alumno->currentIndex() == indice;
+    trasGuardar(hecho.posiciones, false);
+    if (eraElegido) {
+        alumno->setEditText(kPrompt);
+        ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        mostrarPorcentaje();
+    }
+    return {};
 }
 
 // Saves the table merged with the file, and the answers counted since the
@@ -200,6 +232,7 @@ void Ejerc::trasGuardar(const QVector<int>& posiciones, bool saturada)
     alumno->addItems(tabla().nombres);
     const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
     alumno->setCurrentIndex(ahora);
+    alumno->lineEdit()->setCursorPosition(0);
     if (ahora < 0) alumno->setEditText(texto);
     else alumno_Validate();
 }

@@ -8,6 +8,8 @@
 #include "forms/Formulario.h"
 #include "mainwindow/VentanaEjercicios.h"
 
+#include <QPointer>
+
 #include <array>
 
 class QComboBox;
@@ -16,6 +18,7 @@ class QLineEdit;
 class QProgressBar;
 class QRadioButton;
 class QGroupBox;
+class Detalles;
 class Principal;
 
 namespace forms {
@@ -35,6 +38,12 @@ public:
     // The student table while the window is open (kept for the whole run).
     static ejercicio::TablaAlumnos& tabla();
 
+    // For the class view: where the files are, and the deletion of a
+    // student, under the lock, with the name list following.
+    const QString& rutaPuntos() const { return puntos_.ruta(); }
+    QString rutaHistorial() const { return puntos_.rutaHistorial(); }
+    QString borrarAlumno(int indice);
+
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancelar) override;
@@ -47,6 +56,7 @@ private:
     void aceptar_Click();
     void periodo_Scroll();
     void Reset_Click();
+    void Detalles_Click();
 
     void alumno_Click();
     void alumno_GotFocus();
@@ -70,6 +80,7 @@ private:
     ejercicio::PuntosCompartidos puntos_;
     QList<ejercicio::RespuestaContada> pendientes_; // counted, not yet in the log
     QString codigoMostrado_;                         // the code of the trace shown
+    QPointer<Detalles> detalles_;
     bool puedeGuardar_ = true;
     bool vista_solucion = false;
 

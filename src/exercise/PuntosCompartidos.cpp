@@ -144,24 +144,28 @@ PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const 
     return g;
 }
 
-QString PuntosCompartidos::borrar(int indice, TablaAlumnos& mia)
+PuntosCompartidos::Guardado PuntosCompartidos::borrar(int indice, TablaAlumnos& mia)
 {
+    Guardado g;
     const Cerrojo cerrojo(ruta_);
-    if (!cerrojo.error().isEmpty()) return cerrojo.error();
+    if (!(g.error = cerrojo.error()).isEmpty()) return g;
     Carga disco = cargarPuntos(ruta_);
-    if (!disco.error.isEmpty()) return disco.error;
+    if (!(g.error = disco.error).isEmpty()) return g;
     Fusion f = fusionar(disco.tabla, base_, mia, reiniciados_);
     const int j = f.posiciones.value(indice, -1);
     if (j >= 0) {
         f.tabla.nombres.removeAt(j);
         f.tabla.totales.removeAt(j);
         f.tabla.aciertos.removeAt(j);
+        for (int& p : f.posiciones) p = p == j ? -1 : p > j ? p - 1 : p;
     }
-    if (const QString error = formatos::escribirEntero(ruta_, escribirPuntos(f.tabla)); !error.isEmpty()) return error;
+    if (!(g.error = formatos::escribirEntero(ruta_, escribirPuntos(f.tabla))).isEmpty()) return g;
     base_ = f.tabla;
     mia = f.tabla;
     reiniciados_.clear();
-    return {};
+    g.posiciones = f.posiciones;
+    g.saturada = f.saturada;
+    return g;
 }
 
 } // namespace ejercicio

@@ -70,8 +70,9 @@ public:
     Guardado guardar(TablaAlumnos& mia, const QList<RespuestaContada>& nuevas);
 
     // Removes the student at `indice` (found by position and name, as in a
-    // merge) from the file and from `mia`.
-    QString borrar(int indice, TablaAlumnos& mia);
+    // merge) from the file and from `mia`; the other entries' new places
+    // come back as a save's do.
+    Guardado borrar(int indice, TablaAlumnos& mia);
 
 private:
     QString ruta_;

@@ -15,6 +15,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -133,6 +135,18 @@ QWidget* crearWidget(const ControlDef& c, QWidget* padre)
         b->setValue(0);
         b->setTextVisible(false);
         return b;
+    }
+    case Tipo::Tabla: {
+        auto* t = new QTableView(padre);
+        t->setSortingEnabled(true);
+        t->setSelectionBehavior(QAbstractItemView::SelectRows);
+        t->setSelectionMode(QAbstractItemView::SingleSelection);
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        t->verticalHeader()->hide();
+        t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+        // The columns share the width: nothing to scroll sideways.
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        return t;
     }
     case Tipo::Temporizador: break;
     }

@@ -30,6 +30,7 @@ enum class Tipo {
     Opcion,
     BarraProgreso,
     TextoEnriquecido,
+    Tabla,          // rows and columns to read, sort by any column and select whole rows
 };
 
 struct Fuente {

@@ -1,0 +1,41 @@
+#pragma once
+// The teacher's view of the class, opened by the exercise window's
+// "Detalles": every student of "puntos.pnt" with counts and percentage
+// (sortable, a bar for each percentage), the right and wrong answers per
+// code from "historial.csv", the class as CSV or as a PDF report, and the
+// deletion of a student entered by mistake.
+
+#include "exercise/Clase.h"
+#include "forms/Formulario.h"
+
+class Ejerc;
+class QTableView;
+
+namespace ejercicio {
+class ModeloClase;
+}
+
+class Detalles : public forms::Formulario {
+    Q_OBJECT
+public:
+    explicit Detalles(Ejerc& ejercicios);
+
+    // Reads the class again: the table as last saved, the log as it is.
+    void actualizar();
+
+    void exportar_Click();
+    void imprimir_Click();
+    void borrar_Click();
+
+private:
+    int filaElegida() const; // the chosen student's row in the table, or -1
+
+    Ejerc& ejercicios_;
+    ejercicio::ModeloClase* cuentas_;
+    ejercicio::ModeloClase* porCodigo_;
+    QTableView* tabla;
+};
+
+// The PDF report of the class: title, date, and each student's counts with
+// a bar for the percentage. Returns an empty text or the reason it failed.
+QString informeClase(const std::vector<ejercicio::FilaClase>& filas, const QString& ruta);
