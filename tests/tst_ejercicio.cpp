@@ -368,6 +368,7 @@ void TestEjercicio::reset()
     QCOMPARE(texto("total"), si ? QString("0") : QString(" 5"));
     QCOMPARE(Ejerc::tabla().totales[0], si && conAlumno ? QString("0") : QString(" 5"));
     QCOMPARE(Ejerc::tabla().aciertos[0], si && conAlumno ? QString("0") : QString(" 3"));
+    if (conAlumno) QCOMPARE(leer("puntos.pnt"), linea("Ana", si ? " 0 0" : " 5 3")); // saved at once
 }
 
 // A fixed code keeps its trace from proposal to proposal; "Aleatorio"
