@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Tramavox into build/ and prints its name.
 set -euo pipefail
 cd "$(dirname "$0")"

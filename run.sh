@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Tramavox in the current folder
 # (where "puntos.pnt" and "ayuda.rtf" are looked for).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: once as
 # built for use, and once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, where any report (a leak included) fails.

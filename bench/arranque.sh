@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start of the whole program to its window on screen, and its peak memory,
 # measured from outside: each run starts `tramavox` under a private Xvfb in
 # an empty folder, waits until the main window is mapped and visible (its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of a large class: the save after one answer (lock, read,
 // merge, write, flush, log) and the opening of the teacher's class view,
 // each with 10,000 students. Run with QT_QPA_PLATFORM=offscreen.

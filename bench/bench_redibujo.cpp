@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one full redraw of the drawing area, against the floor of
 // clearing the same image. Run with QT_QPA_PLATFORM=offscreen.
 

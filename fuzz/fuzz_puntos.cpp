@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any "puntos.pnt" must read without a crash, and what the program writes
 // must read back to itself: saving twice gives the same bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes given to the RTF reader must give a document, never a crash,
 // a hang or a sanitizer report.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for the given seconds
 # (default 60), from the seed corpus in fuzz/corpus. New inputs go to a
 # scratch folder, not into the repository; a crash leaves its input in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared helpers of the window tests: input delivered the way the window
 // system delivers it, the seam that counts beeps and answers message boxes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the teacher's "ayuda.rtf" from the working folder, or the
 // copy built into the program, shown from its start.
 

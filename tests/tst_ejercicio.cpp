@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window, driven as a student and a teacher drive it.
 
 #include "Ayudantes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the about window, driven as a user drives them.
 
 #include "Ayudantes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics file "puntos.pnt": its bytes, read and written.
 
 #include "exercise/ArchivoPuntos.h"

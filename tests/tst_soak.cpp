@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random user actions on the real windows, with a fixed seed,
 // checking after each one what users rely on, and that "puntos.pnt" holds
 // exactly the answers counted, across many openings of the exercise window.

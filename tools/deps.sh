@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the program need,
 # but only those that are missing, so a second run costs nothing.
 # Sourced by run.sh and test.sh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the help document "ayuda.rtf" from its readable source: the text is
 // written in UTF-8 and escaped here for RTF, and every line
 //   @FIGURA <number> <traces…> [T=<half period>]@

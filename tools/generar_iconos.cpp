@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as PNGs of the hicolor theme's sizes:
 // <folder>/hicolor/<n>x<n>/apps/tramavox.png
 //

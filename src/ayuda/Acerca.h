@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window "acerca": the picture, the course and "Aceptar".
 

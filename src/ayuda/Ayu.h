@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window "ayu": shows "ayuda.rtf" from the working directory, so a
 // teacher can replace it, or the copy built into the program when there is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving the drawing area's picture for worksheets: a PNG of the pixels on
 // screen, or an SVG drawn again as vectors through the plotter. Each returns

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours are kept as the program writes them, &H00BBGGRR (red in the low
 // byte), and turned into Qt colours only where a widget is painted.

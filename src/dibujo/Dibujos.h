@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's pictures, drawn by code so that they live in the repository
 // as their own source: the window icon and the about window's picture.

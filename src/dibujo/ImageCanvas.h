@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas of the drawing area: draws in twips into an image of the inner
 // area in device pixels, so lines stay one device pixel wide and crisp at any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas over any QPainter, drawing in twips: used to save the picture as
 // vectors (SVG), so lines stay sharp however the file is scaled or printed.

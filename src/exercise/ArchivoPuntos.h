@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics file "puntos.pnt": one line per student, Windows-1252, CR LF.
 // Columns 1 to 40 hold the name (filled up with spaces); after them come the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The class as the teacher's view shows it: each student's counts from the
 // statistics table, and the right and wrong answers per code from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The teacher's view of the class, opened by the exercise window's
 // "Detalles": every student of "puntos.pnt" with counts and percentage

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise window "Ejerc": the code to practise, the answer, the
 // solution, the verdict, and the chosen student's statistics. It never draws:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The class's rows for the teacher's tables: either each student's counts
 // and percentage (with a column the view draws as a bar), or the right and

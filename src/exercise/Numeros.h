@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers held as text in the statistics boxes: read as decimal numbers
 // (surrounding spaces ignored, the user's decimal separator or a point),

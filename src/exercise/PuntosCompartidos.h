@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "puntos.pnt" as several copies of the program share it: two students at
 // two desks on one network folder, or two windows on one desk. Every change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The students and their counts, as the exercise window keeps them between
 // loading "puntos.pnt" and saving it. Counts are texts, exactly as last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1252, the code page of "puntos.pnt" and of most RTF documents
 // written on Western European systems.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formatos/LectorRtf.h"
 
 #include "formatos/Cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The project's own RTF reader (the distribution packages none): turns an
 // RTF document into a Qt rich-text document with its fonts, colours,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam for what the program says to or asks of the user outside its
 // windows: the system beep, message boxes and the file dialog. Tests install their own to answer boxes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few controls whose behaviour Qt's own widgets do not give as the
 // windows need it.

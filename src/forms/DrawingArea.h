@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing area: a picture box showing the image its canvas holds.
 // Every repaint the window system asks for ends in one redraw by the window;

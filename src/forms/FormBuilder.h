@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a window definition into widgets: every control at its twips
 // position (÷15 to pixels) with its caption, colours, font, z-order and tab

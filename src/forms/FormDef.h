@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window described as data: the window, its containers and its controls
 // with their design properties, positions in twips as the designs give them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common ground of the program's windows: built from their definition,
 // loaded (Form_Load) once built, unloaded (Form_Unload, which may cancel)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key preview: each typed character reaches the window's key handler before
 // the control that has the focus, and then goes on to that control. Tab and

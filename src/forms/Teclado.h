@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Typing a hexadecimal number into a four-character box, as both windows
 // do: the digits scroll in from the right like a pocket calculator, small

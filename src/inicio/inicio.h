@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up: the program-wide references to the four windows, each created on
 // first use and wired to the others here, and the routine that opens the

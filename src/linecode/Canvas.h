@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing operations the plotter needs from a picture box: clear, lines
 // in twips with a pen that stays where the last line ended, and the box's

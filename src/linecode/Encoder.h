@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line-code encoder: turns the four hexadecimal digits of the number into the
 // binary text, the HDB3 symbol string and the signal levels of each trace.

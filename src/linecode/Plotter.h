@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The waveform plotter: one call redraws the whole drawing area from the
 // display state, the number and the set of traces switched on. It keeps

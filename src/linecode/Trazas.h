@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five traces of the drawing, in the order the program draws and lists
 // them, with the name on each label, the colour of the line and of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A waveform picture as the main window draws it, with the trace names on
 // the left in their colours: the figures of the help document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window "principal": the number, its binary and HDB3 forms, the
 // drawing area with the five traces, the period slider and the menus.

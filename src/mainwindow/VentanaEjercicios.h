@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window needs of the exercise window. The exercise window is
 // built on top of the main window and works it through its public routines;
