@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QStringList>
@@ -37,7 +38,10 @@ inline QWindow* ventanaDe(QWidget* w)
 // The window becomes the active one, as a click on its title would make it.
 inline void activar(QWidget* w)
 {
-    QApplication::setActiveWindow(w->window());
+    QWidget* v = w->window();
+    v->activateWindow();
+    if (!QTest::qWaitForWindowActive(v, 1000)) qWarning("%s did not become active", qPrintable(v->objectName()));
+    QApplication::setActiveWindow(v);
 }
 
 // A control takes the focus as a Tab or a click on it gives it.
@@ -175,6 +179,8 @@ struct VentanaPrincipal {
 
     bool abrir()
     {
+        // Settings (the zoom) in a place of the tests' own, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
         inicio::Main();
         p = ventana<Principal>("principal");
         if (!p || !QTest::qWaitForWindowExposed(p)) return false;

@@ -157,7 +157,10 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     entrada::teclear(v.p, "1234");
     entrada::clic(v.hijo("etinrz"));
     entrada::clic(v.hijo("Reset"));
+    entrada::tecla(v.p, Qt::Key_E, Qt::ControlModifier, "\x05"); // "Proponer ejercicio"
+    entrada::tecla(v.p, Qt::Key_F1);                              // "Ayuda ..."
     entrada::cerrar(v.p);
+    QVERIFY(!ventana("ayu"));
     QCOMPARE(v.p->numeroActual(), numero);
     QCOMPARE(pintado.count(), 0);
     QCOMPARE(avisos->beeps, 0);

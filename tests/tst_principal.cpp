@@ -6,6 +6,7 @@
 #include "ayuda/Ayu.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
+#include "forms/Zoom.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -57,6 +59,8 @@ private slots:
     void deslizador();
     void guardarYCopiarImagen();
     void textosDeQtEnCastellano();
+    void zoom();
+    void atajos();
     void acercaDeYCierre();
 
 private:
@@ -77,6 +81,7 @@ void TestPrincipal::init()
 
 void TestPrincipal::cleanup()
 {
+    forms::Zoom::actual().normal();
     v.cerrar();
     delete avisos;
 }
@@ -319,6 +324,50 @@ void TestPrincipal::textosDeQtEnCastellano()
     QStringList textos;
     for (QAction* a : menu->actions()) textos << a->text().remove('&').section('\t', 0, 0);
     QVERIFY2(textos.contains("Copiar") && textos.contains("Seleccionar todo"), qPrintable(textos.join('|')));
+}
+
+// The projector zoom scales the whole window and its drawing, draws the
+// traces two device pixels wide from 200 %, is remembered, and Ctrl+0 gives
+// back exactly the window of 100 %. The about window's picture follows.
+void TestPrincipal::zoom()
+{
+    const QImage antes = imagen();
+    const QSize cliente = v.p->centralWidget()->size();
+    const auto atajo = [this](Qt::Key k, const char* texto) { entrada::tecla(v.p, k, Qt::ControlModifier, texto); };
+    atajo(Qt::Key_Plus, "+");
+    atajo(Qt::Key_Plus, "+"); // 150 %
+    QCOMPARE(v.p->centralWidget()->size(), QSize(957, 353));
+    QCOMPARE(hijo("etihdb")->y() - hijo("Picture1")->contentsRect().top(), 2100 * 3 / 2 / 15);
+    QCOMPARE(hijo<QLineEdit>("número")->font().pixelSize(), qRound(14.25 * 96 / 72 * 1.5));
+    QCOMPARE(QSettings("Tramavox", "Tramavox").value("ventanas/zoom").toDouble(), 1.5);
+    atajo(Qt::Key_Plus, "+"); // 200 %: the first grid line, 480 twips in, is 64 and 65
+    const QImage doble = imagen();
+    QCOMPARE(doble.width(), 2 * 585 - 2 * 4);
+    for (int x : {63, 64, 65, 66})
+        QCOMPARE(doble.pixelColor(x, 200), x == 64 || x == 65 ? QColor(0, 0, 192) : QColor(Qt::black));
+    hijo<QAction>("acercade")->trigger();
+    QCOMPARE(control<QLabel>(ventana("acerca"), "imagenAcerca")->pixmap().size(), QSize(400, 232));
+    entrada::activar(v.p);
+    atajo(Qt::Key_0, "0");
+    QCOMPARE(v.p->centralWidget()->size(), cliente);
+    QCOMPARE(imagen(), antes);
+    QCOMPARE(control<QLabel>(ventana("acerca"), "imagenAcerca")->pixmap().size(), QSize(200, 116));
+    QCOMPARE(avisos->beeps, 0);
+}
+
+// F1 opens the help and Ctrl+E proposes an exercise, captions unchanged.
+void TestPrincipal::atajos()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    entrada::tecla(v.p, Qt::Key_F1);
+    QVERIFY(ventana("ayu"));
+    entrada::activar(v.p);
+    entrada::tecla(v.p, Qt::Key_E, Qt::ControlModifier, "\x05");
+    QVERIFY(ventana("Ejerc") && !v.p->isEnabled());
+    QCOMPARE(hijo<QAction>("prop")->text(), QString("Proponer ejercicio"));
+    entrada::cerrar(ventana("Ejerc"));
+    QVERIFY(v.p->isEnabled());
 }
 
 // The about window shows its text whole; "Aceptar" hides it and redraws,

@@ -4,6 +4,7 @@
 #include "ayuda/AcercaForm.h"
 #include "forms/Controls.h"
 #include "dibujo/Dibujos.h"
+#include "forms/Zoom.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,22 +35,29 @@ void ajustarLetra(QTextEdit* texto)
 
 Acerca::Acerca() : Formulario(acercaForm())
 {
-    // The picture box is sized to the picture plus its border.
-    auto* caja = ctl().get<forms::PictureBox>("Picture1");
-    auto* imagen = new QLabel(caja);
+    auto* imagen = new QLabel(ctl().get<forms::PictureBox>("Picture1"));
     imagen->setObjectName(QStringLiteral("imagenAcerca"));
-    imagen->setPixmap(QPixmap::fromImage(dibujo::imagenAcercaDe()));
-    const QRect dentro = caja->contentsRect();
-    imagen->setGeometry(QRect(dentro.topLeft(), QSize(200, 116)));
-    caja->resize(200 + caja->width() - dentro.width(), 116 + caja->height() - dentro.height());
     // The text box's background is the colour of an active window border.
     auto* texto = ctl().get<QTextEdit>("Text1");
     QPalette p = texto->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Button));
     texto->setPalette(p);
-    ajustarLetra(texto);
+    alCambiarZoom();
     move(kAcercaX, kAcercaY);
     connect(ctl().get<QPushButton>("Command1"), &QPushButton::clicked, this, &Acerca::Command1_Click);
+}
+
+// The picture, drawn at the zoom, in a box sized to it plus its border; the
+// about text's letters fitted to its box again.
+void Acerca::alCambiarZoom()
+{
+    auto* caja = ctl().get<forms::PictureBox>("Picture1");
+    auto* imagen = caja->findChild<QLabel*>(QStringLiteral("imagenAcerca"));
+    imagen->setPixmap(QPixmap::fromImage(dibujo::imagenAcercaDe(forms::Zoom::actual().factor())));
+    const QRect dentro = caja->contentsRect();
+    imagen->setGeometry(QRect(dentro.topLeft(), imagen->pixmap().size()));
+    caja->resize(imagen->width() + caja->width() - dentro.width(), imagen->height() + caja->height() - dentro.height());
+    ajustarLetra(ctl().get<QTextEdit>("Text1"));
 }
 
 void Acerca::Command1_Click()

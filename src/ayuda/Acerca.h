@@ -18,4 +18,5 @@ signals:
 
 protected:
     void Form_Unload(int& cancelar) override;
+    void alCambiarZoom() override;
 };

@@ -5,6 +5,7 @@
 #include "formatos/ArchivoEntero.h"
 #include "formatos/LectorRtf.h"
 #include "forms/Avisos.h"
+#include "forms/Zoom.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,8 +58,19 @@ void Ayu::Form_Load()
             break;
         }
     }
-    if (rtf.isEmpty()) rtf = incorporada();
-    formatos::leerRtf(rtf, *ayutext->document());
+    rtf_ = rtf.isEmpty() ? incorporada() : rtf;
+    mostrar();
+}
+
+void Ayu::alCambiarZoom()
+{
+    mostrar();
+}
+
+void Ayu::mostrar()
+{
+    ayutext->document()->setDefaultFont(ayutext->font());
+    formatos::leerRtf(rtf_, *ayutext->document(), forms::Zoom::actual().factor());
     // Shown from its beginning with nothing selected.
     QTextCursor inicio(ayutext->document());
     ayutext->setTextCursor(inicio);

@@ -18,7 +18,11 @@ public:
 
 protected:
     void Form_Load() override;
+    void alCambiarZoom() override;
 
 private:
+    void mostrar();
+
     QTextEdit* ayutext;
+    QByteArray rtf_; // the document read at load
 };

@@ -109,11 +109,12 @@ QIcon iconoPrograma()
     return icono;
 }
 
-QImage imagenAcercaDe()
+QImage imagenAcercaDe(double escala)
 {
-    QImage img(200, 116, QImage::Format_RGB32);
+    QImage img(qRound(200 * escala), qRound(116 * escala), QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     QLinearGradient pared(0, 0, 0, 116);
     pared.setColorAt(0, QColor(200, 215, 225));
     pared.setColorAt(1, QColor(150, 160, 170));

@@ -15,6 +15,7 @@ QImage dibujarIcono(int lado);
 
 // 200 x 116: students at laboratory benches with telephone and electronic
 // equipment, "Sistemas de Telefonía" across it in green and yellow.
-QImage imagenAcercaDe();
+// At `escala` times its size, drawn anew so that it stays sharp when zoomed.
+QImage imagenAcercaDe(double escala = 1.0);
 
 } // namespace dibujo

@@ -15,14 +15,17 @@ ImageCanvas::ImageCanvas(int anchoExteriorTwips, int altoExteriorTwips, linecode
 {
 }
 
-void ImageCanvas::redimensionar(QSize interior, qreal dpr)
+void ImageCanvas::redimensionar(QSize interior, qreal dpr, double zoom)
 {
     const QSize dispositivo(qRound(interior.width() * dpr), qRound(interior.height() * dpr));
-    if (imagen_.size() == dispositivo && imagen_.devicePixelRatio() == dpr) return;
+    const qreal porPixel = dpr * zoom; // device pixels per design pixel
+    if (imagen_.size() == dispositivo && imagen_.devicePixelRatio() == dpr && escala_ == porPixel / formatos::kTwipsPorPixel)
+        return;
     imagen_ = QImage(dispositivo, QImage::Format_RGB32);
     imagen_.setDevicePixelRatio(dpr);
-    escala_ = dpr / formatos::kTwipsPorPixel;
-    dprEntero_ = dpr == qRound(dpr) ? qRound(dpr) : 0;
+    escala_ = porPixel / formatos::kTwipsPorPixel;
+    dprEntero_ = porPixel == qRound(porPixel) ? qRound(porPixel) : 0;
+    grosor_ = zoom >= 2.0 ? 2 : 1;
     ultimo_ = {-1, -1};
     fill();
 }
@@ -88,25 +91,29 @@ void ImageCanvas::drawSegment(linecode::Punto desde, linecode::Punto hasta, line
     }
 }
 
+// A line `grosor_` pixels thick grows down from a horizontal line and right
+// from a vertical one, so that corners stay closed.
 void ImageCanvas::horizontal(int y, int x1, int x2, QRgb color)
 {
-    if (y < 0 || y >= altoPx_) return;
     if (x1 > x2) std::swap(x1, x2);
     x1 = std::max(x1, 0);
-    x2 = std::min(x2, anchoPx_ - 1);
+    x2 = std::min(x2 + grosor_ - 1, anchoPx_ - 1);
     if (x1 > x2) return;
-    auto* fila = reinterpret_cast<QRgb*>(bits_ + y * bytesPorLinea_);
-    for (QRgb* p = fila + x1; p <= fila + x2; ++p) *p = color; // a few pixels: no call
+    for (int fila = std::max(y, 0); fila < std::min(y + grosor_, altoPx_); ++fila) {
+        auto* p = reinterpret_cast<QRgb*>(bits_ + fila * bytesPorLinea_);
+        for (QRgb* q = p + x1; q <= p + x2; ++q) *q = color; // a few pixels: no call
+    }
 }
 
 void ImageCanvas::vertical(int x, int y1, int y2, QRgb color)
 {
-    if (x < 0 || x >= anchoPx_) return;
     if (y1 > y2) std::swap(y1, y2);
     y1 = std::max(y1, 0);
     y2 = std::min(y2, altoPx_ - 1);
-    uchar* p = bits_ + y1 * bytesPorLinea_ + x * qsizetype(sizeof(QRgb));
-    for (int n = y2 - y1 + 1; n > 0; --n, p += bytesPorLinea_) *reinterpret_cast<QRgb*>(p) = color;
+    for (int columna = std::max(x, 0); columna < std::min(x + grosor_, anchoPx_); ++columna) {
+        uchar* p = bits_ + y1 * bytesPorLinea_ + columna * qsizetype(sizeof(QRgb));
+        for (int n = y2 - y1 + 1; n > 0; --n, p += bytesPorLinea_) *reinterpret_cast<QRgb*>(p) = color;
+    }
 }
 
 void ImageCanvas::diagonal(linecode::Punto desde, linecode::Punto hasta, QRgb color)

@@ -14,8 +14,10 @@ class ImageCanvas : public linecode::Canvas {
 public:
     ImageCanvas(int anchoExteriorTwips, int altoExteriorTwips, linecode::Colour fondo);
 
-    // The inner area in device-independent pixels and the device-pixel ratio.
-    void redimensionar(QSize interior, qreal dpr);
+    // The inner area in device-independent pixels, the device-pixel ratio
+    // and the zoom; from a zoom of 2 up lines are two device pixels wide, so
+    // that a projected trace stays as bold as the rest of the window.
+    void redimensionar(QSize interior, qreal dpr, double zoom = 1.0);
     const QImage& imagen();
 
     int outerWidth() const override { return ancho_; }
@@ -43,7 +45,8 @@ private:
     qsizetype bytesPorLinea_ = 0;
     int anchoPx_ = 0;
     int altoPx_ = 0;
-    int dprEntero_ = 1; // the pixel ratio when whole, else 0
+    int dprEntero_ = 1; // device pixels per pixel when whole (ratio times zoom), else 0
+    int grosor_ = 1;    // line width in device pixels
     // Most lines start where the last one ended, in the colour of the last:
     // both are kept converted.
     linecode::Punto ultimo_{-1, -1};

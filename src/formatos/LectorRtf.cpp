@@ -85,7 +85,10 @@ struct Imagen {
 
 class Lector {
 public:
-    Lector(const QByteArray& rtf, QTextDocument& doc) : in_(rtf), doc_(doc), cursor_(&doc) {}
+    Lector(const QByteArray& rtf, QTextDocument& doc, double escala)
+        : in_(rtf), doc_(doc), cursor_(&doc), escala_(escala)
+    {
+    }
     void leer();
 
 private:
@@ -112,6 +115,7 @@ private:
     qsizetype pos_ = 0;
     QTextDocument& doc_;
     QTextCursor cursor_;
+    double escala_;
 
     Estado st_;
     std::vector<Estado> pila_;
@@ -166,11 +170,10 @@ void Lector::leer()
                 }
     }
     vaciar();
-    if (fuentePorDefecto_ >= 0 && !fuenteNombre(fuentePorDefecto_).isEmpty()) {
-        QFont f = doc_.defaultFont();
-        f.setFamilies({fuenteNombre(fuentePorDefecto_)});
-        doc_.setDefaultFont(f);
-    }
+    QFont f = doc_.defaultFont();
+    if (fuentePorDefecto_ >= 0 && !fuenteNombre(fuentePorDefecto_).isEmpty()) f.setFamilies({fuenteNombre(fuentePorDefecto_)});
+    if (escala_ != 1.0 && f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * escala_);
+    doc_.setDefaultFont(f);
 }
 
 void Lector::abrirGrupo()
@@ -399,7 +402,7 @@ bool Lector::formatoCaracter(const QByteArray& w, bool tieneParametro, int p)
     } else if (w == "strike") {
         f.setFontStrikeOut(activo);
     } else if (w == "fs") {
-        if (p > 0) f.setFontPointSize(std::min(p, 2000) / 2.0);
+        if (p > 0) f.setFontPointSize(std::min(p, 2000) / 2.0 * escala_);
     } else if (w == "f") {
         st_.fuente = p;
         const QString nombre = fuenteNombre(p);
@@ -429,7 +432,7 @@ bool Lector::formatoCaracter(const QByteArray& w, bool tieneParametro, int p)
 bool Lector::formatoParrafo(const QByteArray& w, int p)
 {
     QTextBlockFormat& f = st_.parrafo;
-    const double puntos = double(p) / kTwipsPorPixel; // in pixels
+    const double puntos = double(p) / kTwipsPorPixel * escala_; // in pixels
     if (w == "pard") f = QTextBlockFormat();
     else if (w == "ql") f.setAlignment(Qt::AlignLeft);
     else if (w == "qc") f.setAlignment(Qt::AlignHCenter);
@@ -470,9 +473,9 @@ void Lector::insertarImagen(const Imagen& img)
     doc_.addResource(QTextDocument::ImageResource, nombre, imagen);
     QTextImageFormat f;
     f.setName(nombre.toString());
-    const auto medida = [](int meta, int escala, int propia) {
+    const auto medida = [this](int meta, int escala, int propia) {
         const double px = meta > 0 ? meta / double(kTwipsPorPixel) * qBound(1, escala, 1000) / 100.0 : propia;
-        return std::clamp(px, 1.0, 4000.0);
+        return std::clamp(px * escala_, 1.0, 4000.0);
     };
     f.setWidth(medida(img.anchoMeta, img.escalaX, imagen.width()));
     f.setHeight(medida(img.altoMeta, img.escalaY, imagen.height()));
@@ -482,9 +485,9 @@ void Lector::insertarImagen(const Imagen& img)
 
 } // namespace
 
-void leerRtf(const QByteArray& rtf, QTextDocument& documento)
+void leerRtf(const QByteArray& rtf, QTextDocument& documento, double escala)
 {
-    Lector(rtf, documento).leer();
+    Lector(rtf, documento, escala).leer();
 }
 
 } // namespace formatos

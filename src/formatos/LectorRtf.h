@@ -14,7 +14,8 @@ class QTextDocument;
 
 namespace formatos {
 
-// Replaces the document's content with the RTF's.
-void leerRtf(const QByteArray& rtf, QTextDocument& documento);
+// Replaces the document's content with the RTF's. `escala` enlarges every
+// size (letters, indents, spacing, pictures), for a zoomed window.
+void leerRtf(const QByteArray& rtf, QTextDocument& documento, double escala = 1.0);
 
 } // namespace formatos

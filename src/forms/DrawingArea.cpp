@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/DrawingArea.h"
 
+#include "forms/Zoom.h"
+
 #include <QPainter>
 
 namespace forms {
@@ -14,7 +16,7 @@ DrawingArea::DrawingArea(int anchoTwips, int altoTwips, QWidget* parent)
 dibujo::ImageCanvas& DrawingArea::canvas()
 {
     // Keep the image the size of the inner area at the screen's pixel ratio.
-    canvas_.redimensionar(contentsRect().size(), devicePixelRatioF());
+    canvas_.redimensionar(contentsRect().size(), devicePixelRatioF(), Zoom::actual().factor());
     return canvas_;
 }
 

@@ -4,7 +4,7 @@
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
 #include "dibujo/Colour.h"
-#include "formatos/Twips.h"
+#include "forms/Zoom.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,9 +25,22 @@
 
 namespace forms {
 
-using formatos::aPixeles;
-
 namespace {
+
+// What a control keeps of its design, so that a zoom can place it again:
+// its geometry in twips of its container, its font's size in pixels at 100 %.
+const char* const kTwips = "twips";
+const char* const kPixelesDiseno = "pixelesDiseno";
+
+double zoom()
+{
+    return Zoom::actual().factor();
+}
+
+int aPixeles(int twips)
+{
+    return Zoom::actual().aPixeles(twips);
+}
 
 constexpr double kPuntosAPixeles = 96.0 / 72.0; // the designs assume 96 dpi
 
@@ -144,7 +157,6 @@ QWidget* crearWidget(const ControlDef& c, QWidget* padre)
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->verticalHeader()->hide();
-        t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
         // The columns share the width: nothing to scroll sideways.
         t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         return t;
@@ -183,22 +195,64 @@ void ensancharParaTexto(QLabel* l)
     l->setGeometry(g);
 }
 
+void ponerFuente(QWidget* w, const Fuente& f)
+{
+    w->setProperty(kPixelesDiseno, f.puntos * kPuntosAPixeles);
+    w->setFont(qFont(f));
+}
+
+void escalarFuente(QWidget* w)
+{
+    const QVariant pixeles = w->property(kPixelesDiseno);
+    if (!pixeles.isValid()) return;
+    QFont f = w->font();
+    f.setPixelSize(qRound(pixeles.toDouble() * zoom()));
+    w->setFont(f);
+}
+
+// A control at its design geometry for the current zoom; a picture box's
+// border grows with it, a table's rows with its letters.
+void colocar(QWidget* w)
+{
+    if (auto* caja = qobject_cast<PictureBox*>(w)) caja->setLineWidth(qMax(1, qRound(kBordeImagen * zoom())));
+    const QRect t = w->property(kTwips).toRect();
+    const QPoint origen = origenDe(w);
+    w->setGeometry(origen.x() + aPixeles(t.x()), origen.y() + aPixeles(t.y()), aPixeles(t.width()), aPixeles(t.height()));
+    if (auto* l = qobject_cast<QLabel*>(w)) ensancharParaTexto(l);
+    if (auto* tabla = qobject_cast<QTableView*>(w))
+        tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + 6);
+}
+
 } // namespace
 
 QFont qFont(const Fuente& f)
 {
     QFont q(caraDisponible(f.cara));
     q.setStyleHint(f.cara == QLatin1String("OCR-B 10 BT") ? QFont::Monospace : QFont::SansSerif);
-    q.setPixelSize(qRound(f.puntos * kPuntosAPixeles));
+    q.setPixelSize(qRound(f.puntos * kPuntosAPixeles * zoom()));
     q.setBold(f.negrita);
     return q;
+}
+
+void FormBuilder::escalar(QWidget* cliente)
+{
+    escalarFuente(cliente);
+    const QRect area = cliente->property(kTwips).toRect();
+    cliente->setFixedSize(aPixeles(area.width()), aPixeles(area.height()));
+    // Containers come before what they hold, so each child is placed
+    // inside its container's new border.
+    for (QWidget* w : cliente->findChildren<QWidget*>()) {
+        escalarFuente(w);
+        if (w->property(kTwips).isValid()) colocar(w);
+    }
 }
 
 Controles FormBuilder::construir(const FormDef& def, QWidget* cliente, QMenuBar* barra)
 {
     Controles hechos;
+    cliente->setProperty(kTwips, QRect(0, 0, def.ancho, def.alto));
     cliente->setFixedSize(aPixeles(def.ancho), aPixeles(def.alto));
-    cliente->setFont(qFont(fuenteVentana()));
+    ponerFuente(cliente, fuenteVentana());
     for (const ControlDef& c : def.controles) {
         QWidget* padre = c.contenedor.isEmpty() ? cliente : hechos.get<QWidget>(c.contenedor);
         crear(c, padre, hechos);
@@ -221,13 +275,10 @@ QWidget* FormBuilder::crear(const ControlDef& c, QWidget* padre, Controles& hech
     QWidget* w = crearWidget(c, padre);
     w->setObjectName(c.nombre);
     if (c.indice >= 0) w->setProperty("index", c.indice);
-    if (c.fuente) w->setFont(qFont(*c.fuente));
-
-    const QPoint origen = origenDe(w);
-    w->setGeometry(origen.x() + aPixeles(c.twips.x()), origen.y() + aPixeles(c.twips.y()),
-                   aPixeles(c.twips.width()), aPixeles(c.twips.height()));
+    if (c.fuente) ponerFuente(w, *c.fuente);
+    w->setProperty(kTwips, c.twips);
+    colocar(w);
     if (qobject_cast<PictureBox*>(w)) w->setFocusPolicy(Qt::StrongFocus);
-    if (auto* l = qobject_cast<QLabel*>(w)) ensancharParaTexto(l);
     // Labels lie on their container's surface, beneath every other control.
     if (qobject_cast<QLabel*>(w)) w->lower();
     hechos.poner(clave, w);
@@ -247,6 +298,7 @@ void FormBuilder::construirMenus(const FormDef& def, QMenuBar* barra, Controles&
         QAction* item = hechos.get<QMenu>(m.menu)->addAction(m.texto);
         item->setObjectName(m.nombre);
         item->setCheckable(m.marcable);
+        if (!m.atajo.isEmpty()) item->setShortcut(QKeySequence(m.atajo));
         item->setChecked(m.marcado);
         hechos.poner(m.nombre, item);
     }
@@ -272,12 +324,18 @@ void FormBuilder::ordenarTabulacion(const FormDef& def, Controles& hechos)
 
 void ponerTop(QWidget* control, int twips)
 {
-    control->move(control->x(), origenDe(control).y() + aPixeles(twips));
+    QRect t = control->property(kTwips).toRect();
+    t.moveTop(twips);
+    control->setProperty(kTwips, t);
+    colocar(control);
 }
 
 void ponerAlto(QWidget* control, int twips)
 {
-    control->resize(control->width(), aPixeles(twips));
+    QRect t = control->property(kTwips).toRect();
+    t.setHeight(twips);
+    control->setProperty(kTwips, t);
+    colocar(control);
 }
 
 void alElegir(QAction* item, QObject* contexto, std::function<void()> handler)

@@ -48,6 +48,9 @@ public:
     // Builds the controls into `cliente`, which becomes the fixed-size client
     // area, and the menus into `barra` (null for a window without menus).
     static Controles construir(const FormDef& def, QWidget* cliente, QMenuBar* barra);
+    // Places and sizes every control of a built window again for the
+    // current zoom, from its design.
+    static void escalar(QWidget* cliente);
 
 private:
     static QWidget* crear(const ControlDef& c, QWidget* padre, Controles& hechos);

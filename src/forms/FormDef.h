@@ -99,6 +99,7 @@ struct MenuDef {
     QString menu;   // empty: a title of the menu bar
     bool marcado = false;
     bool marcable = false;
+    QString atajo; // a key sequence ("Ctrl+E"), shown beside the caption
 };
 
 struct FormDef {

@@ -3,9 +3,11 @@
 
 #include "dibujo/Dibujos.h"
 #include "forms/KeyPreview.h"
+#include "forms/Zoom.h"
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace forms {
@@ -27,6 +29,17 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (def.vistaPreviaTeclas)
         vistaPrevia_ = new KeyPreview(this, [this](int codigo) { Form_KeyPress(codigo); });
+    connect(&Zoom::actual(), &Zoom::cambiado, this, &Formulario::aplicarZoom);
+    for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
+}
+
+void Formulario::aplicarZoom()
+{
+    FormBuilder::escalar(centralWidget());
+    setFont(centralWidget()->font());
+    for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
+    alCambiarZoom();
+    adjustSize();
 }
 
 void Formulario::closeEvent(QCloseEvent* e)

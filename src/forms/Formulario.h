@@ -31,6 +31,9 @@ protected:
     virtual void Form_Unload(int& cancelar) { (void)cancelar; }
     // The window's key handler, when its design previews keys.
     virtual void Form_KeyPress(int codigo) { (void)codigo; }
+    // After the zoom changed and the controls were placed again: what the
+    // builder does not know of (pictures, documents) follows here.
+    virtual void alCambiarZoom() {}
 
     void closeEvent(QCloseEvent* e) override;
 
@@ -38,6 +41,8 @@ protected:
     KeyPreview* vistaPrevia() const { return vistaPrevia_; }
 
 private:
+    void aplicarZoom();
+
     Controles controles_;
     KeyPreview* vistaPrevia_ = nullptr;
     bool descargado_ = false;

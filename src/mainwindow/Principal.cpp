@@ -7,6 +7,7 @@
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
 #include "forms/Teclado.h"
+#include "forms/Zoom.h"
 #include "mainwindow/Aleatorio.h"
 #include "mainwindow/PrincipalForm.h"
 
@@ -76,6 +77,10 @@ void Principal::conectar()
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &Principal::Pantalla_MenuContextual);
     forms::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
+    auto& zoom = forms::Zoom::actual();
+    forms::alElegir(c.get<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
+    forms::alElegir(c.get<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
+    forms::alElegir(c.get<QAction>("normal"), this, [&zoom] { zoom.normal(); });
 }
 
 void Principal::Form_Load()
@@ -87,6 +92,11 @@ void Principal::Form_Load()
     // The design has the timer running from load: one more redraw shortly
     // after start, once the window has settled on screen.
     Timer1->start();
+}
+
+void Principal::alCambiarZoom()
+{
+    ActPant();
 }
 
 void Principal::Form_Paint()

@@ -92,6 +92,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancelar) override;
     void Form_KeyPress(int codigo) override;
+    void alCambiarZoom() override;
 
 private:
     void Form_Paint();

@@ -84,19 +84,22 @@ forms::FormDef principalForm()
     };
 
     f.menus = {
-        {"ver", "Ver", {}, false, false},
-        {"reloj", "Reloj", "ver", true, true},
-        {"VisuNrz", "NRZ", "ver", true, true},
-        {"VisuRz", "RZ", "ver", true, true},
-        {"VisuAmi", "AMI RZ", "ver", true, true},
-        {"VisuHdb", "HBD3 RZ", "ver", true, true},
-        {"todos", "Ver todos", "ver", false, false},
-        {"ocultar", "Ocultar todos", "ver", false, false},
-        {"util", "Utilidades", {}, false, false},
-        {"prop", "Proponer ejercicio", "util", false, false},
-        {"ayud", "Ayuda", {}, false, false},
-        {"acercade", "Acerca de ...", "ayud", false, false},
-        {"ayuda", "Ayuda ...", "ayud", false, false},
+        {"ver", "Ver", {}, false, false, {}},
+        {"reloj", "Reloj", "ver", true, true, {}},
+        {"VisuNrz", "NRZ", "ver", true, true, {}},
+        {"VisuRz", "RZ", "ver", true, true, {}},
+        {"VisuAmi", "AMI RZ", "ver", true, true, {}},
+        {"VisuHdb", "HBD3 RZ", "ver", true, true, {}},
+        {"todos", "Ver todos", "ver", false, false, {}},
+        {"ocultar", "Ocultar todos", "ver", false, false, {}},
+        {"ampliar", "Ampliar", "ver", false, false, "Ctrl++"},
+        {"reducir", "Reducir", "ver", false, false, "Ctrl+-"},
+        {"normal", "Tamaño normal", "ver", false, false, "Ctrl+0"},
+        {"util", "Utilidades", {}, false, false, {}},
+        {"prop", "Proponer ejercicio", "util", false, false, "Ctrl+E"},
+        {"ayud", "Ayuda", {}, false, false, {}},
+        {"acercade", "Acerca de ...", "ayud", false, false, {}},
+        {"ayuda", "Ayuda ...", "ayud", false, false, "F1"},
     };
     return f;
 }
