@@ -6,11 +6,13 @@
 #include "forms/Controls.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -65,6 +67,7 @@ private slots:
     void guardadoFallidoConservaLosResultados();
     void cerrarPrincipalGuardaEstadisticas();
     void vistaDeLaClase();
+    void todosLosControlesTienenNombreAccesible();
     void dosCopiasALaVezNoPierdenNada();
     void unaCopiaMuertaTrasResponder();
 
@@ -514,6 +517,30 @@ void TestEjercicio::vistaDeLaClase()
     QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3") + clase);
     QCOMPARE(de<QComboBox>("alumno")->count(), 151);
     QVERIFY(avisos->mensajes.last().startsWith("¿Borrar a «Ana»"));
+}
+
+// A screen reader finds a name for every control of every window.
+void TestEjercicio::todosLosControlesTienenNombreAccesible()
+{
+    QVERIFY(abrirEjercicio());
+    entrada::clic(de("Detalles"));
+    v.hijo<QAction>("acercade")->trigger();
+    v.hijo<QAction>("ayuda")->trigger();
+    QStringList sinNombre;
+    int controles = 0;
+    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "detalles"}) {
+        QWidget* w = ventana(nombre);
+        QVERIFY2(w, nombre);
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            if (!c->property("twips").isValid() || c == static_cast<QMainWindow*>(w)->centralWidget())
+                continue; // not a control of the design
+            ++controles;
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(c);
+            if (!i || i->text(QAccessible::Name).trimmed().isEmpty()) sinNombre << QString(nombre) + '/' + c->objectName();
+        }
+    }
+    QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(", ")));
+    QVERIFY(controles > 50); // the walk found the windows' controls
 }
 
 // Run as a child process in the folder it is started in: choose the first

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 
 #include <algorithm>
@@ -18,6 +19,27 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
+}
+
+void PictureBox::paintEvent(QPaintEvent* e)
+{
+    QFrame::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    p.drawRect(contentsRect().adjusted(0, 0, -1, -1));
+}
+
+void PictureBox::focusInEvent(QFocusEvent* e)
+{
+    QFrame::focusInEvent(e);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* e)
+{
+    QFrame::focusOutEvent(e);
+    update();
 }
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)

@@ -21,6 +21,12 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
     // Where a child's twips position is measured from.
     QPoint origen() const { return contentsRect().topLeft(); }
+
+protected:
+    // With the keyboard focus a dotted frame shows inside the border.
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 };
 
 // A label that reports a click (button released over it), as the trace

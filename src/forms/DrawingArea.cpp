@@ -38,7 +38,19 @@ void DrawingArea::paintEvent(QPaintEvent* e)
         QPainter p(this);
         p.drawImage(contentsRect().topLeft(), canvas().imagen());
     }
-    QFrame::paintEvent(e);
+    PictureBox::paintEvent(e);
+}
+
+void DrawingArea::focusInEvent(QFocusEvent* e)
+{
+    fresco_ = true;
+    PictureBox::focusInEvent(e);
+}
+
+void DrawingArea::focusOutEvent(QFocusEvent* e)
+{
+    fresco_ = true;
+    PictureBox::focusOutEvent(e);
 }
 
 } // namespace forms

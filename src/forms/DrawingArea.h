@@ -24,10 +24,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    // The area shows no focus mark, so taking or losing the focus needs no
-    // repaint (and no redraw).
-    void focusInEvent(QFocusEvent*) override {}
-    void focusOutEvent(QFocusEvent*) override {}
+    // Taking or losing the focus repaints the focus mark, not the waveforms.
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     dibujo::ImageCanvas canvas_;

@@ -276,6 +276,10 @@ QWidget* FormBuilder::crear(const ControlDef& c, QWidget* padre, Controles& hech
     w->setObjectName(c.nombre);
     if (c.indice >= 0) w->setProperty("index", c.indice);
     if (c.fuente) ponerFuente(w, *c.fuente);
+    // Without a name of its own, a control is read by its caption, as it
+    // shows at the time (a verdict, a count).
+    if (!c.nombreAccesible.isEmpty()) w->setAccessibleName(c.nombreAccesible);
+    w->setAccessibleDescription(c.descripcion);
     w->setProperty(kTwips, c.twips);
     colocar(w);
     if (qobject_cast<PictureBox*>(w)) w->setFocusPolicy(Qt::StrongFocus);

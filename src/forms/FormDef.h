@@ -68,6 +68,8 @@ struct ControlDef {
     std::optional<Fuente> fuente;
     Deslizamiento deslizador;
     int intervalo = 0;        // timer, in ms
+    QString nombreAccesible;  // what a screen reader calls it (its caption when empty)
+    QString descripcion;      // what it shows or does
 
     // Fluent setters keep the design tables readable.
     ControlDef& conTexto(const QString& t) { texto = t; return *this; }
@@ -88,6 +90,12 @@ struct ControlDef {
     ControlDef& conIndice(int i) { indice = i; return *this; }
     ControlDef& conDeslizador(Deslizamiento d) { deslizador = d; return *this; }
     ControlDef& conIntervalo(int ms) { intervalo = ms; return *this; }
+    ControlDef& accesible(const QString& nombre, const QString& que)
+    {
+        nombreAccesible = nombre;
+        descripcion = que;
+        return *this;
+    }
 };
 
 ControlDef control(const QString& nombre, Tipo tipo, const QString& contenedor,

@@ -19,7 +19,9 @@ ControlDef etiquetaTraza(const QString& nombre, int top, linecode::Traza traza, 
         .conTinta(datos.etiqueta)
         .aLaDerecha()
         .conFuente(kArial, 9.75, true)
-        .enTab(tab);
+        .enTab(tab)
+        .accesible(QStringLiteral("Señal %1").arg(QString::fromLatin1(datos.nombre)),
+                   QStringLiteral("Pulsa para mostrar u ocultar la señal %1").arg(QString::fromLatin1(datos.nombre)));
 }
 
 } // namespace
@@ -32,8 +34,10 @@ forms::FormDef principalForm()
     const QString persiana = QStringLiteral("Num_persiana");
     f.controles = {
         control("Timer1", Tipo::Temporizador, {}, 0, 0, 0, 0).conIntervalo(200),
-        control("Pantalla", Tipo::AreaDibujo, {}, 720, 0, kAnchoPantalla, kAltoPantalla).conFondo(kNegro).enTab(0),
-        control("Picture1", Tipo::Imagen, {}, 120, 0, 615, kAltoPantalla).conFondo(kNegro).enTab(1),
+        control("Pantalla", Tipo::AreaDibujo, {}, 720, 0, kAnchoPantalla, kAltoPantalla).conFondo(kNegro).enTab(0)
+            .accesible("Dibujo de las señales", "El reloj y las formas de onda NRZ, RZ, AMI y HDB3 del número; cada casilla de la rejilla es un bit"),
+        control("Picture1", Tipo::Imagen, {}, 120, 0, 615, kAltoPantalla).conFondo(kNegro).enTab(1)
+            .accesible("Nombres de las señales", "Pulsa el nombre de una señal para mostrarla u ocultarla"),
         etiquetaTraza("etirz", 0, linecode::Rz, 7),
         etiquetaTraza("etinrz", 240, linecode::Nrz, 6),
         etiquetaTraza("eticlk", 480, linecode::Reloj, 2),
@@ -42,7 +46,8 @@ forms::FormDef principalForm()
         control("Frame2", Tipo::Marco, {}, 7200, 2520, 2295, 975).conTexto("Periodo ").enTab(10),
         control("periodo", Tipo::Deslizador, frame2, 120, 360, 2055, 255)
             .conDeslizador({1, 10, 1, 5, 1})
-            .enTab(11),
+            .enTab(11)
+            .accesible("Periodo de bit", "Ancho de un bit en el dibujo, de 1 a 10; se mueve con las flechas"),
         control("Num_persiana", Tipo::Marco, {}, 120, 2520, 6975, kPersianaAbierta)
             .conTexto("Número")
             .enTab(3),
@@ -53,7 +58,8 @@ forms::FormDef principalForm()
             .centrado()
             .deSoloLectura()
             .conFuente(kArial, 14.25, true)
-            .enTab(4),
+            .enTab(4)
+            .accesible("Número hexadecimal", "Escribe cifras hexadecimales en cualquier parte de la ventana; entran por la derecha"),
         control("Label1", Tipo::Etiqueta, persiana, 1200, 360, 495, 255).conTexto("Hexa.").enTab(13),
         // The binary and HDB3 boxes only show what the redraw wrote; typing in
         // them would leave a wrong text on screen until the next redraw.
@@ -64,9 +70,11 @@ forms::FormDef principalForm()
             .centrado()
             .deSoloLectura()
             .conFuente(kOcrB, 9.75, true)
-            .enTab(5),
+            .enTab(5)
+            .accesible("Número en binario", "Los 16 bits del número"),
         control("Label2", Tipo::Etiqueta, persiana, 6360, 250, 495, 255).conTexto("Binario").enTab(14),
-        control("Reset", Tipo::Boton, persiana, 120, 640, 1215, 255).conTexto("Reset").enTab(16),
+        control("Reset", Tipo::Boton, persiana, 120, 640, 1215, 255).conTexto("Reset").enTab(16)
+            .accesible("Reset", "Vuelve el número a 0000"),
         control("Text1", Tipo::Texto, persiana, 1440, 600, 4815, 285)
             .conTexto("000000000000000")
             .conFondo(kNegro)
@@ -74,7 +82,8 @@ forms::FormDef principalForm()
             .centrado()
             .deSoloLectura()
             .conFuente(kOcrB, 12, true)
-            .enTab(12),
+            .enTab(12)
+            .accesible("Cadena HDB3", "Los símbolos HDB3 de ocho copias del número, con sus sustituciones B y V"),
         control("Label3", Tipo::Etiqueta, persiana, 6360, 600, 495, 255).conTexto("HDB3").enTab(15),
         control("Label4", Tipo::Etiqueta, {}, 240, 2880, 6975, 255)
             .conTexto("¿A qué número hexadecimal se corresponde el código que se muestra?")
