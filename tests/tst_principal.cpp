@@ -96,6 +96,10 @@ void TestPrincipal::alAbrir()
     QCOMPARE(v.p->semiperiodo(), 240);
     QCOMPARE(QApplication::focusWidget(), hijo("Pantalla"));
     QCOMPARE(v.p->minimumSize(), v.p->maximumSize());
+    // Redrawn again with the same number, the texts still show their start.
+    v.p->ActPant();
+    QCOMPARE(hijo<QLineEdit>("Text1")->cursorPosition(), 0);
+    QCOMPARE(hijo<QLineEdit>("binario")->cursorPosition(), 0);
     const QImage img = imagen(); // the first grid line one bit in, the clock's top
     QCOMPARE(img.pixelColor(32, 100), QColor(0, 0, 192));
     QCOMPARE(img.pixelColor(5, 0), QColor(128, 255, 255));

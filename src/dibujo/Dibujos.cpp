@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dibujo/Dibujos.h"
 
+#include <QBuffer>
 #include <QFont>
+#include <QSvgGenerator>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -100,6 +102,22 @@ QImage dibujarIcono(int lado)
     p.scale(lado / 32.0, lado / 32.0);
     dibujarTelefono(p);
     return img;
+}
+
+QByteArray iconoSvg()
+{
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    QSvgGenerator generador;
+    generador.setOutputDevice(&svg);
+    generador.setSize(QSize(32, 32));
+    generador.setViewBox(QRect(0, 0, 32, 32));
+    generador.setTitle(QStringLiteral("Tramavox"));
+    QPainter p(&generador);
+    p.setRenderHint(QPainter::Antialiasing);
+    dibujarTelefono(p);
+    p.end();
+    return svg.data();
 }
 
 QIcon iconoPrograma()

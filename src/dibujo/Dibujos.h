@@ -12,6 +12,8 @@ namespace dibujo {
 // lights, on a transparent background; drawn at every size the desktop asks.
 QIcon iconoPrograma();
 QImage dibujarIcono(int lado);
+// The same icon as vectors, for the desktop's scalable icons.
+QByteArray iconoSvg();
 
 // 200 x 116: students at laboratory benches with telephone and electronic
 // equipment, "Sistemas de Telefonía" across it in green and yellow.

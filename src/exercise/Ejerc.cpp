@@ -337,15 +337,15 @@ void Ejerc::aceptar_Click()
 
 void Ejerc::ponerCuentas(const QString& t, const QString& b, const QString& m)
 {
-    total->setText(t);
-    bien->setText(b);
-    mal->setText(m);
+    forms::ponerTexto(total, t);
+    forms::ponerTexto(bien, b);
+    forms::ponerTexto(mal, m);
 }
 
 void Ejerc::mostrarPorcentaje()
 {
     const auto t = double(ejercicio::leerCuenta(total->text()));
-    tciento->setText(t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
+    forms::ponerTexto(tciento, t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
                            : QStringLiteral("0"));
     // A hand-edited file can claim more right answers than answers.
     estadis->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
@@ -364,7 +364,7 @@ void Ejerc::Reset_Click()
         forms::Avisos::Botones::SiNo, forms::Avisos::Icono::Ninguno);
     if (r != forms::Avisos::Respuesta::Si) return;
     ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-    tciento->setText(QStringLiteral("0"));
+    forms::ponerTexto(tciento, QStringLiteral("0"));
     estadis->setValue(0);
     if (const int indiceAlumno = alumno->currentIndex(); indiceAlumno >= 0) {
         tabla().totales[indiceAlumno] = total->text();
@@ -413,12 +413,12 @@ void Ejerc::alumno_Validate()
         seleccionarAlumno(n);
         ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
         estadis->setValue(0);
-        tciento->setText(QStringLiteral("0"));
+        forms::ponerTexto(tciento, QStringLiteral("0"));
         return;
     }
-    total->setText(tabla().totales[i]);
-    mal->setText(QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(total->text()),
+    forms::ponerTexto(total, tabla().totales[i]);
+    forms::ponerTexto(mal, QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(total->text()),
                                                         -ejercicio::leerCuenta(tabla().aciertos[i]))));
-    bien->setText(tabla().aciertos[i]);
+    forms::ponerTexto(bien, tabla().aciertos[i]);
     mostrarPorcentaje();
 }

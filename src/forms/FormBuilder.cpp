@@ -72,9 +72,6 @@ QWidget* crearTexto(const ControlDef& c, QWidget* padre)
         e->setAlignment(c.alineacion);
         e->setReadOnly(c.soloLectura);
         e->setCursorPosition(0);
-        // What the program writes in a box shows from its first character,
-        // however long: a percentage or a bit string is read from the left.
-        if (c.soloLectura) QObject::connect(e, &QLineEdit::textChanged, e, [e] { e->setCursorPosition(0); });
         pintarColores(e, c, QPalette::Base, QPalette::Text);
         return e;
     }
@@ -324,6 +321,12 @@ void FormBuilder::ordenarTabulacion(const FormDef& def, Controles& hechos)
         else hechos.primerFoco = w;
         anterior = w;
     }
+}
+
+void ponerTexto(QLineEdit* caja, const QString& texto)
+{
+    caja->setText(texto);
+    caja->setCursorPosition(0);
 }
 
 void ponerTop(QWidget* control, int twips)

@@ -14,6 +14,7 @@
 
 class QAction;
 class QFont;
+class QLineEdit;
 class QMenuBar;
 class QWidget;
 
@@ -60,6 +61,11 @@ private:
 
 // Moves a control to a new top, or gives it a new height, in twips of its
 // container (inside a picture box's border, as at build time).
+// Writes a text into a box and shows it from its first character, however
+// long, and whether or not it changed (Qt's setText leaves the caret, and so
+// the view, at the end: a percentage or a bit string is read from the left).
+void ponerTexto(QLineEdit* caja, const QString& texto);
+
 void ponerTop(QWidget* control, int twips);
 void ponerAlto(QWidget* control, int twips);
 

@@ -131,8 +131,8 @@ void Principal::ActPant()
     const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero->text().toStdString());
     if (!dibujo) return;
 
-    binario->setText(QString::fromStdString(dibujo->binario));
-    if (dibujo->hdb3) Text1->setText(QString::fromStdString(*dibujo->hdb3));
+    forms::ponerTexto(binario, QString::fromStdString(dibujo->binario));
+    if (dibujo->hdb3) forms::ponerTexto(Text1, QString::fromStdString(*dibujo->hdb3));
     for (int i = 0; i < kTrazas; ++i) {
         if (dibujo->etiquetas[i]) forms::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
     }
