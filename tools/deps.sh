@@ -4,17 +4,22 @@
 # but only those that are missing, so a second run costs nothing.
 # Sourced by run.sh and test.sh.
 
-TRAMAVOX_PACKAGES=(
+# What building the program takes, and what only its tests and benchmarks do.
+TRAMAVOX_PACKAGES_PROGRAM=(
   cmake ninja-build g++ pkg-config
-  qt6-translations-l10n qt6-base-private-dev
-  qt6-base-dev qt6-svg-dev libgl-dev
-  libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   fonts-liberation2 fonts-dejavu-core
 )
+TRAMAVOX_PACKAGES_TESTS=(qt6-base-private-dev libbenchmark-dev)
 
+# Everything, for run.sh and test.sh, and whatever the caller names.
 tramavox_install_missing() {
+  tramavox_install_only "${TRAMAVOX_PACKAGES_PROGRAM[@]}" "${TRAMAVOX_PACKAGES_TESTS[@]}" "$@"
+}
+
+tramavox_install_only() {
   local missing=() pkg
-  for pkg in "${TRAMAVOX_PACKAGES[@]}" "$@"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
       || missing+=("$pkg")
   done

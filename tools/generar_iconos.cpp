@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the program's icon as PNGs of the hicolor theme's sizes:
-// <folder>/hicolor/<n>x<n>/apps/tramavox.png
+// Writes the program's icon as PNGs of the hicolor theme's sizes and as SVG:
+// <folder>/hicolor/<n>x<n>/apps/tramavox.png, <folder>/hicolor/scalable/apps/tramavox.svg
 //
 // Usage: generar_iconos <folder>
 
 #include "dibujo/Dibujos.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -26,6 +27,12 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "generar_iconos: no se pudo escribir en %s\n", qPrintable(carpeta));
             return 1;
         }
+    }
+    const QString escalable = raiz + QStringLiteral("/hicolor/scalable/apps");
+    QFile svg(escalable + QStringLiteral("/tramavox.svg"));
+    if (!QDir().mkpath(escalable) || !svg.open(QIODevice::WriteOnly) || svg.write(dibujo::iconoSvg()) < 0) {
+        std::fprintf(stderr, "generar_iconos: no se pudo escribir en %s\n", qPrintable(escalable));
+        return 1;
     }
     return 0;
 }
