@@ -4,6 +4,7 @@
 // system delivers it, the seam that counts beeps and answers message boxes,
 // and the main window opened as the program opens it.
 
+#include "Archivos.h"
 #include "formatos/Twips.h"
 #include "forms/Avisos.h"
 
@@ -135,25 +136,6 @@ public:
     QStringList ficheros;          // answers to the file dialog, in order
     QStringList carpetasOfrecidas; // the folder each dialog opened in
 };
-
-// A line of "puntos.pnt": the name in 40 columns, then the counts.
-inline QByteArray linea(const QByteArray& nombre, const QByteArray& cuentas)
-{
-    return nombre.leftJustified(40, ' ') + cuentas + "\r\n";
-}
-
-inline QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline void escribir(const QString& ruta, const QByteArray& contenido)
-{
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenido);
-}
 
 // A visible top-level window by its design name.
 template <typename W = QWidget>

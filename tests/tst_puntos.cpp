@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics file "puntos.pnt": its bytes, read and written.
 
+#include "Archivos.h"
 #include "exercise/ArchivoPuntos.h"
 #include "exercise/PuntosCompartidos.h"
 #include "formatos/ArchivoEntero.h"
@@ -22,11 +23,6 @@ using namespace ejercicio;
 
 namespace {
 
-QByteArray linea(const QByteArray& nombre, const QByteArray& cuentas)
-{
-    return nombre.leftJustified(40, ' ') + cuentas + "\r\n";
-}
-
 // The table in one line: name (its padding dropped), count texts as kept.
 QString resumen(const TablaAlumnos& t)
 {
@@ -43,19 +39,6 @@ QString resumen(const TablaAlumnos& t)
 TablaAlumnos tablaDe(const QByteArray& contenido)
 {
     return leerPuntos(contenido);
-}
-
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void escribir(const QString& ruta, const QByteArray& contenido)
-{
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenido);
 }
 
 // Runs `accion` in a child process as another user, with `grupo` among its
@@ -94,7 +77,7 @@ private slots:
     void lectura_data();
     void lectura();
     void tablaSinLimiteYFueraDe1252();
-    void archivoAusenteIlegibleOFallido();
+    void archivoAusente();
     void discoLlenoDejaElAnterior();
     void soloFicherosNormalesYDeTamanoSensato();
     void carpetaCompartidaYCarpetaDeSoloLectura();
@@ -160,28 +143,18 @@ void TestPuntos::tablaSinLimiteYFueraDe1252()
     QCOMPARE(escribirPuntos(t), contenido + linea("Zo\xeb ?mega \x80", " 0 0"));
 }
 
-// A missing file is an empty table; one that cannot be read is an error; a
-// save that fails leaves nothing behind, one that works writes the whole file.
-void TestPuntos::archivoAusenteIlegibleOFallido()
+// A missing file is an empty table, created whole by the first save; a
+// save into a folder that is not there fails and says why.
+void TestPuntos::archivoAusente()
 {
     QTemporaryDir dir;
-    const QString ruta = dir.filePath("puntos.pnt");
-    const Carga ausente = cargarPuntos(ruta);
+    const Carga ausente = cargarPuntos(dir.filePath("puntos.pnt"));
     QVERIFY(ausente.error.isEmpty());
     QCOMPARE(ausente.tabla.num_alumnos(), 0);
-
-    TablaAlumnos t;
-    t.agregar("Ana");
-    QVERIFY(!guardarPuntos(t, dir.filePath("falta/puntos.pnt")).isEmpty());
-    QVERIFY(QDir(dir.path()).mkdir("puntos.pnt"));
-    QVERIFY(!cargarPuntos(ruta).error.isEmpty());
-    QVERIFY(!guardarPuntos(t, ruta).isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-
-    QVERIFY(guardarPuntos(t, dir.filePath("otro.pnt")).isEmpty());
-    QFile f(dir.filePath("otro.pnt"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), linea("Ana", " 0 0"));
+    const TablaAlumnos t = tablaDe(linea("Ana", " 0 0"));
+    QCOMPARE(guardarPuntos(t, dir.filePath("falta/puntos.pnt")), QString("la carpeta no existe"));
+    QVERIFY(guardarPuntos(t, dir.filePath("puntos.pnt")).isEmpty());
+    QCOMPARE(leer(dir.filePath("puntos.pnt")), linea("Ana", " 0 0"));
 }
 
 // A write that fails part-way (the disk fills up; here the process's file
@@ -206,8 +179,8 @@ void TestPuntos::discoLlenoDejaElAnterior()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"puntos.pnt"});
 }
 
-// A FIFO, a device behind a link or a huge file of that name is refused at
-// once (no hang, no memory eaten), and never written over.
+// A FIFO, a device behind a link, a folder or a huge file of that name is
+// refused at once (no hang, no memory eaten), and never written over.
 void TestPuntos::soloFicherosNormalesYDeTamanoSensato()
 {
     QTemporaryDir dir;
@@ -219,6 +192,8 @@ void TestPuntos::soloFicherosNormalesYDeTamanoSensato()
     g.close();
     for (const QString& ruta : {fifo, cero})
         QCOMPARE(cargarPuntos(ruta).error, QString("no es un fichero normal"));
+    QVERIFY(QDir(dir.path()).mkdir("carpeta.pnt"));
+    QCOMPARE(cargarPuntos(dir.filePath("carpeta.pnt")).error, QString("es una carpeta, no un fichero"));
     QVERIFY(cargarPuntos(grande).error.startsWith("el fichero es demasiado grande"));
     QCOMPARE(guardarPuntos(tablaDe(linea("Ana", " 1 1")), fifo), QString("no es un fichero normal"));
     QVERIFY(QFileInfo(cero).isSymLink());
