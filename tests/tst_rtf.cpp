@@ -8,6 +8,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QFile>
 
 using formatos::leerRtf;
 
@@ -73,6 +76,9 @@ private slots:
     void formatoDeCaracter();
     void procesadorDeTexto();
     void imagenes();
+    void procesadoresReales_data();
+    void procesadoresReales();
+    void formatosNuevos();
 };
 
 void TestRtf::texto_data()
@@ -84,7 +90,7 @@ void TestRtf::texto_data()
     QTest::newRow("escaped") << QByteArray("{\\rtf1 \\{x\\}\\\\}") << "{x}\\";
     QTest::newRow("cp1252 escapes") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Telefon\\'eda \\'80\\'93}") << "Telefonía €“";
     QTest::newRow("unicode, uc1") << QByteArray("{\\rtf1 \\u8364?x}") << "€x";
-    QTest::newRow("unicode, uc2") << QByteArray("{\\rtf1\\uc2 \\u-3913\\'b7\\'b7y}") << "\uf0b7y";
+    QTest::newRow("Symbol's bullet, uc2") << QByteArray("{\\rtf1\\uc2 \\u-3913\\'b7\\'b7y}") << "\u2022y";
     QTest::newRow("uc scoped to group") << QByteArray("{\\rtf1 {\\uc2 a}\\u241?b}") << "añb";
     QTest::newRow("nbsp, hyphens") << QByteArray("{\\rtf1 a\\~b\\_c\\-d}") << "a\u00a0b\u2011c\u00add";
     QTest::newRow("quotes, dashes") << QByteArray("{\\rtf1 \\ldblquote x\\rdblquote \\emdash\\endash\\bullet}") << "“x”—–•";
@@ -94,7 +100,7 @@ void TestRtf::texto_data()
     QTest::newRow("no rtf header") << QByteArray("solo texto") << "solo texto";
     // Malformed input reads what it can, never more (random bytes are the
     // fuzz target's business).
-    QTest::newRow("deep nesting") << QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}') << "hondo";
+    QTest::newRow("deep nesting") << "{\\rtf1 " + QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}') << "hondo";
     QTest::newRow("unbalanced open") << QByteArray("{\\rtf1 {\\b a{{{") << "a";
     QTest::newRow("unbalanced close") << QByteArray("}}}{\\rtf1 a}}}b") << "ab";
     QTest::newRow("truncated word") << QByteArray("{\\rtf1 a\\") << "a";
@@ -186,6 +192,89 @@ void TestRtf::imagenes()
     QCOMPARE(imagenes[1].width(), 4.0);  // no goal: its own pixels
     const QImage img = d.resource(QTextDocument::ImageResource, QUrl(imagenes[0].name())).value<QImage>();
     QCOMPARE(img.pixelColor(1, 1), QColor(Qt::red));
+}
+
+void TestRtf::procesadoresReales_data()
+{
+    QTest::addColumn<QString>("fichero");
+    QTest::addColumn<bool>("libreoffice"); // pandoc writes no underlines, small capitals or merged cells
+    for (const char* f : {"libreoffice_odt", "libreoffice_docx", "libreoffice_html"}) QTest::newRow(f) << f << true;
+    QTest::newRow("pandoc") << "pandoc" << false;
+}
+
+// What LibreOffice and pandoc write renders as LibreOffice shows it: the
+// table cell by cell with formatting inside, a merged cell, sub- and
+// superscripts, underlines, small capitals, list bullets.
+void TestRtf::procesadoresReales()
+{
+    QFETCH(QString, fichero);
+    QFETCH(bool, libreoffice);
+    QFile f(QStringLiteral(TRAMAVOX_FIXTURES "/%1.rtf").arg(fichero));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QTextDocument d;
+    leerRtf(f.readAll(), d);
+    QTextTable* tabla = nullptr;
+    for (QTextFrame* marco : d.rootFrame()->childFrames()) tabla = tabla ? tabla : qobject_cast<QTextTable*>(marco);
+    QVERIFY(tabla);
+    QCOMPARE(tabla->columns(), 3);
+    QCOMPARE(tabla->rows(), libreoffice ? 4 : 3);
+    const auto celda = [&](int fila, int columna) {
+        const QTextTableCell c = tabla->cellAt(fila, columna);
+        QTextCursor cursor(&d);
+        cursor.setPosition(c.firstPosition());
+        cursor.setPosition(c.lastPosition(), QTextCursor::KeepAnchor);
+        return cursor.selectedText();
+    };
+    QCOMPARE((QStringList{celda(0, 0), celda(0, 1), celda(1, 0), celda(2, 2)}),
+             (QStringList{"Código", "Componente continua", "AMI", "E1"}));
+    const auto formatoEnCelda = [&](int fila, int columna) {
+        QTextCursor c = tabla->cellAt(fila, columna).firstCursorPosition();
+        c.movePosition(QTextCursor::NextCharacter);
+        return c.charFormat();
+    };
+    QCOMPARE(formatoEnCelda(1, 0).fontWeight(), int(QFont::Bold));
+    QVERIFY(formatoEnCelda(2, 0).fontItalic());
+    QCOMPARE(formatoDe(d, "1 va").verticalAlignment(), QTextCharFormat::AlignSubScript); // E₁
+    QCOMPARE(formatoDe(d, "2.").verticalAlignment(), QTextCharFormat::AlignSuperScript); // f²
+    QVERIFY(d.toPlainText().contains("\u2022\tAMI\n\u2022\tHDB3"));
+    if (!libreoffice) return;
+    QCOMPARE(tabla->cellAt(3, 0).columnSpan(), 2);
+    QCOMPARE(celda(3, 2), QString("—"));
+    QVERIFY(formatoDe(d, "Subrayado").fontUnderline());
+    QVERIFY(formatoDe(d, "doble").fontUnderline());
+    QCOMPARE(formatoDe(d, "versalitas").fontCapitalization(), QFont::SmallCaps);
+}
+
+// Hidden text, a page break, capitals, \up and \dn, the 12-point default,
+// tab stops from the margin, and sizes no page holds cut to what one does.
+void TestRtf::formatosNuevos()
+{
+    QTextDocument d;
+    leerRtf("{\\rtf1 visible{\\v oculto}.\\page {\\caps mayus}{\\up6 arriba}{\\dn6 abajo}{\\up0 normal}"
+            "{\\uld puntos}{\\ulwave onda}{\\uldb doble}\\par"
+            "\\pard\\li720\\fi-360\\tx1440 lista\\par\\pard\\sb2147483647\\li-99999\\tx99999999 lejos}",
+            d);
+    QCOMPARE(d.toPlainText().section('\n', 0, 0), QString("visible."));
+    QVERIFY(d.findBlockByNumber(1).blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth));
+    QCOMPARE(formatoDe(d, "mayus").fontCapitalization(), QFont::AllUppercase);
+    QCOMPARE(formatoDe(d, "arriba").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    QCOMPARE(formatoDe(d, "abajo").verticalAlignment(), QTextCharFormat::AlignSubScript);
+    QCOMPARE(formatoDe(d, "normal").verticalAlignment(), QTextCharFormat::AlignNormal);
+    QCOMPARE(formatoDe(d, "puntos").underlineStyle(), QTextCharFormat::DotLine);
+    QCOMPARE(formatoDe(d, "onda").underlineStyle(), QTextCharFormat::WaveUnderline);
+    QVERIFY(formatoDe(d, "doble").fontUnderline());
+    QCOMPARE(d.defaultFont().pointSizeF(), 12.0);
+    // \tx1440 is an inch from the margin: 1080 twips from where the first line starts.
+    const QTextBlockFormat lista = d.find("lista").block().blockFormat();
+    QCOMPARE(lista.tabPositions().value(0).position, 72.0);
+    const QTextBlockFormat lejos = d.find("lejos").block().blockFormat();
+    QCOMPARE(lejos.topMargin(), 384.0); // 4 inches
+    QCOMPARE(lejos.leftMargin(), 0.0);
+    QVERIFY(lejos.tabPositions().value(0).position <= 31680 / 15.0);
+
+    QTextDocument texto;
+    leerRtf("Primera línea\nSegunda\r\n", texto);
+    QCOMPARE(texto.toPlainText(), QString("Primera línea\nSegunda\n"));
 }
 
 QTEST_MAIN(TestRtf)

@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QSet>
 #include <QTextCursor>
+#include <QStringDecoder>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -23,6 +25,13 @@ namespace formatos {
 namespace {
 
 constexpr int kProfundidadMaxima = 256; // deeper groups share their parent's state
+// Sizes a page can hold, in twips: larger ones (a spacing of 2147483647
+// twips on every paragraph) would only make the layout run for ever.
+constexpr int kSangriaMaxima = 31680;  // 22 inches
+constexpr int kEspacioMaximo = 5760;   // 4 inches
+constexpr int kTabuladoresMaximos = 64;
+constexpr int kCeldasMaximas = 64;
+constexpr double kPuntosPorDefecto = 12; // RTF's size of text with no \fs
 constexpr int kLetrasMaximas = 32;      // a control word is at most this long
 constexpr qint64 kParametroMaximo = std::numeric_limits<int>::max();
 
@@ -40,13 +49,20 @@ const QSet<QByteArray> kSaltar = {
 // Destinations behind \* that hold text or a picture to show.
 const QSet<QByteArray> kConocidosTrasAsterisco = {"shppict"};
 
-// A hanging first line (a bullet or a number, then a tab) has its tab stop
-// where the other lines start, as word processors lay it out.
-QTextBlockFormat conSangriaColgante(QTextBlockFormat f)
+
+// Word writes the bullets of its lists in the private area where the
+// Symbol and Wingdings fonts sit (U+F0B7 is Symbol's bullet): in any other
+// face they show nothing, so the common ones become their Unicode selves.
+QChar simboloVisible(char16_t u)
 {
-    if (f.textIndent() < 0 && f.tabPositions().isEmpty())
-        f.setTabPositions({QTextOption::Tab(-f.textIndent(), QTextOption::LeftTab)});
-    return f;
+    switch (u) {
+    case 0xF0B7: return QChar(0x2022); // •
+    case 0xF0A7: return QChar(0x25AA); // ▪
+    case 0xF06F: return QChar(0x25E6); // ◦
+    case 0xF0D8: return QChar(0x27A2); // ➢
+    case 0xF0FC: return QChar(0x2713); // ✓
+    default: return QChar(u);
+    }
 }
 
 // The destination a control word opens, if it opens one; behind \* an
@@ -70,8 +86,24 @@ struct Estado {
     Destino destino = Destino::Texto;
     QTextCharFormat caracter;
     QTextBlockFormat parrafo;
+    // Where the paragraph's tab stops and lines start, in twips from the
+    // margin as RTF counts them (Qt counts from the first line's start).
+    QList<int> tabuladores;
+    int izquierda = 0;
+    int primeraLinea = 0;
+    bool enTabla = false; // \intbl: the paragraph belongs to a table cell
+    bool oculto = false;  // \v: hidden text
     int uc = 1;
     int fuente = -1;
+};
+
+// A table row as \trowd and the \cellx after it define it.
+struct DefinicionFila {
+    QList<int> bordesDerechos;     // twips from the margin
+    QList<bool> uneConAnterior;    // \clmrg: merged into the cell on its left
+    QList<bool> uneConSuperior;    // \clvmrg: merged into the cell above
+    bool conBordes = false;
+    bool siguienteUneAnterior = false, siguienteUneSuperior = false;
 };
 
 struct Imagen {
@@ -105,6 +137,16 @@ private:
     void vaciar();
     void texto(const QString& s);
     void insertarImagen(const Imagen& img);
+    QTextBlockFormat formatoBloque() const;
+    void aplicarBloque();
+    void nuevoParrafo();
+    void saltoDePagina();
+
+    // Tables
+    bool palabraDeTabla(const QByteArray& w, int p);
+    void situarEnTabla();
+    void terminarFila();
+    std::pair<int, int> columnasDe(int celda) const;
 
     // Formatting
     bool formatoCaracter(const QByteArray& w, bool tieneParametro, int p);
@@ -133,12 +175,23 @@ private:
     int rojo_ = -1, verde_ = -1, azul_ = -1;
     Imagen imagen_;
     int imagenes_ = 0;
+
+    QTextTable* tabla_ = nullptr;
+    QList<int> bordesTabla_; // the columns' right edges, from the table's first row
+    DefinicionFila fila_;
+    int filaTabla_ = 0, celdaTabla_ = 0;
+    bool filaTerminada_ = false;
+    QList<int> inicioUnionVertical_; // per column, the row a vertical merge began
 };
 
 void Lector::leer()
 {
     doc_.clear();
+    doc_.setUndoRedoEnabled(false);
     cursor_ = QTextCursor(&doc_);
+    // One edit: the document is laid out once, at the end, not at every
+    // insertion (thousands of pictures in one paragraph took minutes).
+    cursor_.beginEditBlock();
     while (pos_ < in_.size()) {
         const char c = in_[pos_++];
         switch (c) {
@@ -170,9 +223,10 @@ void Lector::leer()
                 }
     }
     vaciar();
+    cursor_.endEditBlock();
     QFont f = doc_.defaultFont();
     if (fuentePorDefecto_ >= 0 && !fuenteNombre(fuentePorDefecto_).isEmpty()) f.setFamilies({fuenteNombre(fuentePorDefecto_)});
-    if (escala_ != 1.0 && f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * escala_);
+    f.setPointSizeF(kPuntosPorDefecto * escala_);
     doc_.setDefaultFont(f);
 }
 
@@ -288,7 +342,7 @@ void Lector::byteCodificado(unsigned char b)
 
 void Lector::caracter(QChar c)
 {
-    if (st_.destino != Destino::Texto) return;
+    if (st_.destino != Destino::Texto || st_.oculto) return;
     if (saltarUc_ > 0) {
         --saltarUc_;
         return;
@@ -360,17 +414,14 @@ void Lector::palabra(const QByteArray& w, bool tieneParametro, int p)
     }
     if (w == "u") {
         const char16_t unidad = static_cast<char16_t>(p < 0 ? p + 65536 : p);
-        caracter(QChar(unidad));
+        caracter(simboloVisible(unidad));
         saltarUc_ = st_.uc;
         return;
     }
     // Special characters and breaks
-    if (w == "par") {
-        vaciar();
-        cursor_.setBlockFormat(conSangriaColgante(st_.parrafo));
-        cursor_.insertBlock(st_.parrafo, st_.caracter);
-        return;
-    }
+    if (w == "par") return nuevoParrafo();
+    if (w == "page") return saltoDePagina();
+    if (palabraDeTabla(w, p)) return;
     if (w == "line") return caracter(QChar::LineSeparator);
     if (w == "tab") return caracter(QLatin1Char('\t'));
     if (w == "emdash") return caracter(QChar(0x2014));
@@ -391,6 +442,7 @@ bool Lector::formatoCaracter(const QByteArray& w, bool tieneParametro, int p)
     if (w == "plain") {
         f = QTextCharFormat();
         st_.fuente = -1;
+        st_.oculto = false;
     } else if (w == "b") {
         f.setFontWeight(activo ? QFont::Bold : QFont::Normal);
     } else if (w == "i") {
@@ -399,6 +451,24 @@ bool Lector::formatoCaracter(const QByteArray& w, bool tieneParametro, int p)
         f.setFontUnderline(activo);
     } else if (w == "ulnone") {
         f.setFontUnderline(false);
+    } else if (w == "uld" || w == "uldash" || w == "uldashd" || w == "uldashdd" || w == "ulldash" || w == "ulthd" ||
+               w == "ulthdash" || w == "ulthdashd" || w == "ulthdashdd" || w == "ulthldash") {
+        f.setUnderlineStyle(activo ? (w.contains("dash") ? QTextCharFormat::DashUnderline : QTextCharFormat::DotLine)
+                                   : QTextCharFormat::NoUnderline);
+    } else if (w == "ulwave" || w == "ulhwave" || w == "ululdbwave") {
+        f.setUnderlineStyle(activo ? QTextCharFormat::WaveUnderline : QTextCharFormat::NoUnderline);
+    } else if (w == "uldb" || w == "ulw" || w == "ulth") {
+        f.setFontUnderline(activo);
+    } else if (w == "caps" || w == "scaps") {
+        f.setFontCapitalization(!activo ? QFont::MixedCase : w == "caps" ? QFont::AllUppercase : QFont::SmallCaps);
+    } else if (w == "v") {
+        st_.oculto = activo;
+        return true;
+    } else if (w == "up" || w == "dn") {
+        const bool arriba = w == "up";
+        f.setVerticalAlignment(tieneParametro && p == 0 ? QTextCharFormat::AlignNormal
+                               : arriba                 ? QTextCharFormat::AlignSuperScript
+                                                        : QTextCharFormat::AlignSubScript);
     } else if (w == "strike") {
         f.setFontStrikeOut(activo);
     } else if (w == "fs") {
@@ -432,22 +502,31 @@ bool Lector::formatoCaracter(const QByteArray& w, bool tieneParametro, int p)
 bool Lector::formatoParrafo(const QByteArray& w, int p)
 {
     QTextBlockFormat& f = st_.parrafo;
-    const double puntos = double(p) / kTwipsPorPixel * escala_; // in pixels
-    if (w == "pard") f = QTextBlockFormat();
-    else if (w == "ql") f.setAlignment(Qt::AlignLeft);
+    const int sangria = std::clamp(p, -kSangriaMaxima, kSangriaMaxima);
+    const auto pixeles = [this](int twips) { return double(twips) / kTwipsPorPixel * escala_; };
+    const double espacio = pixeles(std::clamp(p, 0, kEspacioMaximo));
+    if (w == "pard") {
+        f = QTextBlockFormat();
+        st_.tabuladores.clear();
+        st_.izquierda = st_.primeraLinea = 0;
+        st_.enTabla = false;
+    } else if (w == "ql") f.setAlignment(Qt::AlignLeft);
     else if (w == "qc") f.setAlignment(Qt::AlignHCenter);
     else if (w == "qr") f.setAlignment(Qt::AlignRight);
     else if (w == "qj") f.setAlignment(Qt::AlignJustify);
-    else if (w == "li") f.setLeftMargin(std::max(0.0, puntos));
-    else if (w == "ri") f.setRightMargin(std::max(0.0, puntos));
-    else if (w == "fi") f.setTextIndent(puntos);
-    else if (w == "sb") f.setTopMargin(std::max(0.0, puntos));
-    else if (w == "sa") f.setBottomMargin(std::max(0.0, puntos));
+    else if (w == "li") {
+        st_.izquierda = std::max(0, sangria);
+        f.setLeftMargin(pixeles(st_.izquierda));
+    } else if (w == "ri") f.setRightMargin(pixeles(std::max(0, sangria)));
+    else if (w == "fi") {
+        st_.primeraLinea = sangria;
+        f.setTextIndent(pixeles(sangria));
+    } else if (w == "sb") f.setTopMargin(espacio);
+    else if (w == "sa") f.setBottomMargin(espacio);
     else if (w == "tx") {
-        auto tabs = f.tabPositions();
-        tabs.append(QTextOption::Tab(std::max(0.0, puntos), QTextOption::LeftTab));
-        f.setTabPositions(tabs);
-    } else return false;
+        if (st_.tabuladores.size() < kTabuladoresMaximos) st_.tabuladores << std::clamp(p, 0, kSangriaMaxima);
+    } else if (w == "intbl") st_.enTabla = true;
+    else return false;
     return true;
 }
 
@@ -460,13 +539,188 @@ void Lector::vaciar()
 
 void Lector::texto(const QString& s)
 {
-    cursor_.setBlockFormat(conSangriaColgante(st_.parrafo));
+    aplicarBloque();
     cursor_.insertText(s, st_.caracter);
+}
+
+// The paragraph's format, its tab stops moved from RTF's origin (the
+// margin) to Qt's (the first line's start). A hanging first line (a bullet
+// or a number, then a tab) with no stop of its own gets one where the other
+// lines start, as word processors lay it out.
+QTextBlockFormat Lector::formatoBloque() const
+{
+    QTextBlockFormat f = st_.parrafo;
+    QList<int> tabuladores = st_.tabuladores;
+    if (tabuladores.isEmpty() && st_.primeraLinea < 0) tabuladores << st_.izquierda;
+    QList<QTextOption::Tab> posiciones;
+    for (int t : tabuladores) {
+        const int desdeLaLinea = t - st_.izquierda - st_.primeraLinea;
+        if (desdeLaLinea > 0) posiciones << QTextOption::Tab(double(desdeLaLinea) / kTwipsPorPixel * escala_, QTextOption::LeftTab);
+    }
+    f.setTabPositions(posiciones);
+    return f;
+}
+
+// The paragraph the text goes into takes its format, once: setting it again
+// for every piece of a long paragraph would cost its whole length each time.
+void Lector::aplicarBloque()
+{
+    situarEnTabla();
+    const QTextBlockFormat f = formatoBloque();
+    if (cursor_.blockFormat() != f) cursor_.setBlockFormat(f);
+}
+
+void Lector::nuevoParrafo()
+{
+    vaciar();
+    aplicarBloque();
+    cursor_.insertBlock(formatoBloque(), st_.caracter);
+}
+
+// A page of the document ends: on screen, a line across.
+void Lector::saltoDePagina()
+{
+    vaciar();
+    aplicarBloque();
+    QTextBlockFormat regla;
+    regla.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth, QTextLength(QTextLength::PercentageLength, 100));
+    regla.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+    cursor_.insertBlock(regla);
+    cursor_.insertBlock(formatoBloque(), st_.caracter);
+}
+
+// \trowd starts a row's definition, \cellx gives each cell's right edge,
+// \clmrg and \clvmrg merge a cell into the one on its left or above, a
+// \clbrdr gives the cells borders; the paragraphs marked \intbl fill the
+// cells in turn, \cell ends a cell and \row the row. Nested tables read as
+// text, their cells apart by tabs.
+bool Lector::palabraDeTabla(const QByteArray& w, int p)
+{
+    if (w == "trowd") {
+        fila_ = DefinicionFila{};
+    } else if (w == "cellx") {
+        if (fila_.bordesDerechos.size() >= kCeldasMaximas) return true;
+        fila_.bordesDerechos << std::clamp(p, 0, kSangriaMaxima);
+        fila_.uneConAnterior << fila_.siguienteUneAnterior;
+        fila_.uneConSuperior << fila_.siguienteUneSuperior;
+        fila_.siguienteUneAnterior = fila_.siguienteUneSuperior = false;
+    } else if (w == "clmrg") {
+        fila_.siguienteUneAnterior = true;
+    } else if (w == "clvmrg") {
+        fila_.siguienteUneSuperior = true;
+    } else if (w.startsWith("clbrdr")) {
+        fila_.conBordes = true;
+    } else if (w == "cell") {
+        vaciar();
+        situarEnTabla();
+        // A paragraph mark just before the end of the cell leaves no empty
+        // paragraph in it.
+        if (cursor_.block().length() == 1 && cursor_.position() > tabla_->cellAt(cursor_).firstPosition())
+            cursor_.deletePreviousChar();
+        ++celdaTabla_;
+    } else if (w == "row") {
+        vaciar();
+        terminarFila();
+    } else if (w == "nestcell") {
+        caracter(QLatin1Char('\t'));
+    } else if (w == "nestrow") {
+        caracter(QChar::LineSeparator);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Puts the cursor where the next text goes: in the current cell of the
+// table (made, or grown by a row or a column, as needed), or after the table
+// once a paragraph outside it comes.
+void Lector::situarEnTabla()
+{
+    if (!st_.enTabla) {
+        if (!tabla_) return;
+        cursor_ = tabla_->lastCursorPosition();
+        cursor_.movePosition(QTextCursor::NextBlock);
+        tabla_ = nullptr;
+        return;
+    }
+    if (!tabla_) {
+        QTextTableFormat formato;
+        QList<QTextLength> anchos;
+        int izquierda = 0;
+        for (int borde : fila_.bordesDerechos) {
+            anchos << QTextLength(QTextLength::FixedLength, std::max(1.0, (borde - izquierda) / double(kTwipsPorPixel) * escala_));
+            izquierda = std::max(izquierda, borde);
+        }
+        formato.setColumnWidthConstraints(anchos);
+        formato.setBorder(fila_.conBordes ? 1 : 0);
+        formato.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        formato.setBorderCollapse(true);
+        formato.setCellPadding(3 * escala_);
+        formato.setCellSpacing(0);
+        tabla_ = cursor_.insertTable(1, std::max(1, int(anchos.size())), formato);
+        bordesTabla_ = fila_.bordesDerechos;
+        filaTabla_ = celdaTabla_ = 0;
+        filaTerminada_ = false;
+        inicioUnionVertical_.clear();
+    } else if (filaTerminada_) {
+        tabla_->appendRows(1);
+        ++filaTabla_;
+        celdaTabla_ = 0;
+        filaTerminada_ = false;
+    }
+    const int columna = columnasDe(celdaTabla_).first;
+    if (columna >= tabla_->columns()) tabla_->appendColumns(columna - tabla_->columns() + 1);
+    const QTextTableCell celda = tabla_->cellAt(filaTabla_, columna);
+    if (cursor_.position() < celda.firstPosition() || cursor_.position() > celda.lastPosition())
+        cursor_ = celda.firstCursorPosition();
+}
+
+// The first column and the number of columns a cell of this row takes: a
+// cell as wide as several of the table's columns (the way LibreOffice and
+// Word write a merged cell) spans them.
+std::pair<int, int> Lector::columnasDe(int celda) const
+{
+    if (celda >= fila_.bordesDerechos.size() || bordesTabla_.isEmpty()) return {celda, 1};
+    constexpr int kHolgura = 20; // twips: writers round the edges of a row differently
+    const int izquierda = celda == 0 ? 0 : fila_.bordesDerechos[celda - 1];
+    int desde = 0;
+    while (desde < bordesTabla_.size() && bordesTabla_[desde] <= izquierda + kHolgura) ++desde;
+    int hasta = desde;
+    while (hasta < bordesTabla_.size() && bordesTabla_[hasta] <= fila_.bordesDerechos[celda] + kHolgura) ++hasta;
+    return {desde, std::max(1, hasta - desde)};
+}
+
+// A row is complete: a wide cell spans its columns, and the cells marked
+// merged join the cell on their left or the one above.
+void Lector::terminarFila()
+{
+    if (!tabla_) return;
+    const int celdas = int(fila_.bordesDerechos.size());
+    const auto unir = [this](int fila, int columna, int filas, int columnas) {
+        if (columna + columnas <= tabla_->columns() && (filas > 1 || columnas > 1))
+            tabla_->mergeCells(fila, columna, filas, columnas);
+    };
+    for (int c = 0; c < celdas;) {
+        int hasta = c + 1;
+        while (hasta < celdas && fila_.uneConAnterior[hasta]) ++hasta;
+        const int primera = columnasDe(c).first;
+        const auto [ultima, ancho] = columnasDe(hasta - 1);
+        unir(filaTabla_, primera, 1, ultima + ancho - primera);
+        c = hasta;
+    }
+    for (int c = 0; c < celdas; ++c) {
+        const int columna = columnasDe(c).first;
+        while (inicioUnionVertical_.size() <= columna) inicioUnionVertical_ << -1;
+        if (fila_.uneConSuperior[c] && inicioUnionVertical_[columna] >= 0)
+            unir(inicioUnionVertical_[columna], columna, filaTabla_ - inicioUnionVertical_[columna] + 1, columnasDe(c).second);
+        else inicioUnionVertical_[columna] = filaTabla_;
+    }
+    filaTerminada_ = true;
 }
 
 void Lector::insertarImagen(const Imagen& img)
 {
-    if (img.formato.isEmpty() || st_.destino != Destino::Texto) return;
+    if (img.formato.isEmpty() || st_.destino != Destino::Texto || st_.oculto) return;
     const QImage imagen = QImage::fromData(QByteArray::fromHex(img.hex), img.formato.constData());
     if (imagen.isNull()) return;
     const QUrl nombre(QStringLiteral("rtfimg://%1").arg(++imagenes_));
@@ -479,7 +733,7 @@ void Lector::insertarImagen(const Imagen& img)
     };
     f.setWidth(medida(img.anchoMeta, img.escalaX, imagen.width()));
     f.setHeight(medida(img.altoMeta, img.escalaY, imagen.height()));
-    cursor_.setBlockFormat(st_.parrafo);
+    aplicarBloque();
     cursor_.insertImage(f);
 }
 
@@ -487,6 +741,17 @@ void Lector::insertarImagen(const Imagen& img)
 
 void leerRtf(const QByteArray& rtf, QTextDocument& documento, double escala)
 {
+    if (!rtf.left(1024).contains("{\\rtf")) {
+        // Plain text named .rtf: its lines, as written (UTF-8, else Windows-1252).
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString texto = utf8.decode(rtf);
+        if (utf8.hasError()) texto = desde1252(rtf);
+        documento.setPlainText(texto);
+        QFont f = documento.defaultFont();
+        f.setPointSizeF(kPuntosPorDefecto * escala);
+        documento.setDefaultFont(f);
+        return;
+    }
     Lector(rtf, documento, escala).leer();
 }
 
