@@ -100,6 +100,7 @@ void TestRtf::texto_data()
     QTest::newRow("no rtf header") << QByteArray("solo texto") << "solo texto";
     // Malformed input reads what it can, never more (random bytes are the
     // fuzz target's business).
+    QTest::newRow("cell mark outside a table") << QByteArray("{\\rtf1\\cell b\\row c}") << "bc";
     QTest::newRow("deep nesting") << "{\\rtf1 " + QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}') << "hondo";
     QTest::newRow("unbalanced open") << QByteArray("{\\rtf1 {\\b a{{{") << "a";
     QTest::newRow("unbalanced close") << QByteArray("}}}{\\rtf1 a}}}b") << "ab";

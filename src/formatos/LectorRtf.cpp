@@ -613,6 +613,7 @@ bool Lector::palabraDeTabla(const QByteArray& w, int p)
     } else if (w == "cell") {
         vaciar();
         situarEnTabla();
+        if (!tabla_) return true; // a cell mark outside any table ends nothing
         // A paragraph mark just before the end of the cell leaves no empty
         // paragraph in it.
         if (cursor_.block().length() == 1 && cursor_.position() > tabla_->cellAt(cursor_).firstPosition())
