@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "Principal.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -92,10 +94,5 @@ BENCHMARK(BM_AbrirVistaDeLaClase)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ejecutarBenchmarks<QApplication>(argc, argv);
 }

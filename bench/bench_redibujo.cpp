@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QSlider>
 
+#include "Principal.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -95,10 +97,5 @@ BENCHMARK(BM_Tecla);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ejecutarBenchmarks<QApplication>(argc, argv);
 }

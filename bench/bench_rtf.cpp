@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QTextDocument>
 
+#include "Principal.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -60,10 +62,5 @@ BENCHMARK(BM_VeinteMilImagenes)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ejecutarBenchmarks<QGuiApplication>(argc, argv);
 }

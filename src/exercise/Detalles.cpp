@@ -89,27 +89,28 @@ int Detalles::filaElegida() const
 
 void Detalles::exportar_Click()
 {
-    auto& avisos = forms::Avisos::actual();
-    const QString ruta = avisos.ficheroParaGuardar(this, QStringLiteral("Exportar la clase"),
-                                                   QDir::current().filePath(QStringLiteral("clase.csv")),
-                                                   QStringLiteral("Hoja de cálculo CSV (*.csv)"));
-    if (ruta.isEmpty()) return;
-    const QString error = formatos::escribirEntero(ruta, ejercicio::csvClase(cuentas_->filas()));
-    if (!error.isEmpty())
-        avisos.mensaje(this, mensajeError(QStringLiteral("la tabla"), ruta, error), forms::Avisos::Botones::Aceptar,
-                       forms::Avisos::Icono::Critico);
+    guardarComo(QStringLiteral("Exportar la clase"), QStringLiteral("clase.csv"),
+                QStringLiteral("Hoja de cálculo CSV (*.csv)"), QStringLiteral("la tabla"), [this](const QString& ruta) {
+                    return formatos::escribirEntero(ruta, ejercicio::csvClase(cuentas_->filas()));
+                });
 }
 
 void Detalles::imprimir_Click()
 {
+    guardarComo(QStringLiteral("Informe de la clase"), QStringLiteral("clase.pdf"),
+                QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"),
+                [this](const QString& ruta) { return informeClase(cuentas_->filas(), ruta); });
+}
+
+// Asks where, writes there, and says why if it could not.
+void Detalles::guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
+                           const std::function<QString(const QString&)>& escribir)
+{
     auto& avisos = forms::Avisos::actual();
-    const QString ruta = avisos.ficheroParaGuardar(this, QStringLiteral("Informe de la clase"),
-                                                   QDir::current().filePath(QStringLiteral("clase.pdf")),
-                                                   QStringLiteral("Documento PDF (*.pdf)"));
+    const QString ruta = avisos.ficheroParaGuardar(this, titulo, QDir::current().filePath(nombre), filtro);
     if (ruta.isEmpty()) return;
-    const QString error = informeClase(cuentas_->filas(), ruta);
-    if (!error.isEmpty())
-        avisos.mensaje(this, mensajeError(QStringLiteral("el informe"), ruta, error), forms::Avisos::Botones::Aceptar,
+    if (const QString error = escribir(ruta); !error.isEmpty())
+        avisos.mensaje(this, mensajeError(que, ruta, error), forms::Avisos::Botones::Aceptar,
                        forms::Avisos::Icono::Critico);
 }
 

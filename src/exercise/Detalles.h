@@ -9,6 +9,8 @@
 #include "exercise/Clase.h"
 #include "forms/Formulario.h"
 
+#include <functional>
+
 class Ejerc;
 class QTableView;
 
@@ -29,7 +31,9 @@ public:
     void borrar_Click();
 
 private:
-    int filaElegida() const; // the chosen student's row in the table, or -1
+    int filaElegida() const;
+    void guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
+                     const std::function<QString(const QString&)>& escribir); // the chosen student's row in the table, or -1
 
     Ejerc& ejercicios_;
     ejercicio::ModeloClase* cuentas_;

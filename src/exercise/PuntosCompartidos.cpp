@@ -119,7 +119,12 @@ Carga PuntosCompartidos::cargar()
     return c;
 }
 
-PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const QList<RespuestaContada>& nuevas)
+// One read-modify-write under the lock: the file is read again, this copy's
+// table merged into it, `cambio` applied, the whole file written, and then
+// `despues` done (the log), still under the lock. On success the result
+// becomes the base and this copy's table.
+PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia, const std::function<void(Fusion&)>& cambio,
+                                                          const std::function<QString()>& despues)
 {
     Guardado g;
     const Cerrojo cerrojo(ruta_);
@@ -127,46 +132,41 @@ PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const 
     Carga disco = cargarPuntos(ruta_);
     if (!(g.error = disco.error).isEmpty()) return g;
     Fusion f = fusionar(disco.tabla, base_, mia, reiniciados_);
+    cambio(f);
     if (!(g.error = formatos::escribirEntero(ruta_, escribirPuntos(f.tabla))).isEmpty()) return g;
-    QByteArray lineas;
-    for (const RespuestaContada& r : nuevas) lineas += lineaHistorial(r);
-    if (!lineas.isEmpty()) {
-        const bool nuevo = !QFileInfo::exists(rutaHistorial());
-        // The counts are saved already; a log that cannot be written is said,
-        // but the answers stay counted.
-        g.error = formatos::anadirAlFinal(rutaHistorial(), nuevo ? kCabeceraHistorial + lineas : lineas);
-        if (!g.error.isEmpty()) g.error = QStringLiteral("«historial.csv»: ") + g.error;
-    }
     base_ = f.tabla;
     mia = f.tabla;
     reiniciados_.clear();
     g.posiciones = f.posiciones;
     g.saturada = f.saturada;
+    // The counts are saved already; a log that cannot be written is said,
+    // and its lines are offered again at the next save.
+    g.error = despues();
     return g;
+}
+
+PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const QList<RespuestaContada>& nuevas)
+{
+    return actualizar(mia, [](Fusion&) {}, [this, &nuevas]() -> QString {
+        QByteArray lineas;
+        for (const RespuestaContada& r : nuevas) lineas += lineaHistorial(r);
+        if (lineas.isEmpty()) return {};
+        const bool nuevo = !QFileInfo::exists(rutaHistorial());
+        const QString error = formatos::anadirAlFinal(rutaHistorial(), nuevo ? kCabeceraHistorial + lineas : lineas);
+        return error.isEmpty() ? error : QStringLiteral("«historial.csv»: ") + error;
+    });
 }
 
 PuntosCompartidos::Guardado PuntosCompartidos::borrar(int indice, TablaAlumnos& mia)
 {
-    Guardado g;
-    const Cerrojo cerrojo(ruta_);
-    if (!(g.error = cerrojo.error()).isEmpty()) return g;
-    Carga disco = cargarPuntos(ruta_);
-    if (!(g.error = disco.error).isEmpty()) return g;
-    Fusion f = fusionar(disco.tabla, base_, mia, reiniciados_);
-    const int j = f.posiciones.value(indice, -1);
-    if (j >= 0) {
+    return actualizar(mia, [indice](Fusion& f) {
+        const int j = f.posiciones.value(indice, -1);
+        if (j < 0) return;
         f.tabla.nombres.removeAt(j);
         f.tabla.totales.removeAt(j);
         f.tabla.aciertos.removeAt(j);
         for (int& p : f.posiciones) p = p == j ? -1 : p > j ? p - 1 : p;
-    }
-    if (!(g.error = formatos::escribirEntero(ruta_, escribirPuntos(f.tabla))).isEmpty()) return g;
-    base_ = f.tabla;
-    mia = f.tabla;
-    reiniciados_.clear();
-    g.posiciones = f.posiciones;
-    g.saturada = f.saturada;
-    return g;
+    }, [] { return QString(); });
 }
 
 } // namespace ejercicio

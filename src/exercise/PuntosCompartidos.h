@@ -16,6 +16,8 @@
 #include <QSet>
 #include <QVector>
 
+#include <functional>
+
 namespace ejercicio {
 
 struct RespuestaContada {
@@ -76,6 +78,9 @@ public:
     Guardado borrar(int indice, TablaAlumnos& mia);
 
 private:
+    Guardado actualizar(TablaAlumnos& mia, const std::function<void(Fusion&)>& cambio,
+                        const std::function<QString()>& despues);
+
     QString ruta_;
     TablaAlumnos base_;
     QSet<int> reiniciados_;
