@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "linecode/CodigosLinea.h"
+
+#include <cstdlib>
+
+namespace linecode {
+
+namespace {
+
+Paso paso(char bit, int nivel1, int nivel2)
+{
+    return Paso{std::string(1, bit), nivel1, nivel2, false};
+}
+
+// AMI and its relatives: each pulse has the sign opposite to the last one,
+// except a violation, which repeats it.
+class Bipolar {
+public:
+    explicit Bipolar(int ultimo) : ultimo_(ultimo) {}
+    int alterna() { return ultimo_ = -ultimo_; }
+    int viola() const { return ultimo_; }
+    int ultimo() const { return ultimo_; }
+
+private:
+    int ultimo_;
+};
+
+// Half-bit pulses (50 % duty, as G.703 and T1.102 give them).
+Paso pulso(const std::string& simbolo, int signo, bool sustituido = false)
+{
+    return Paso{simbolo, signo, 0, sustituido};
+}
+
+std::vector<Paso> ami(const std::string& bits, int ultimo, bool marcasEnUnos)
+{
+    Bipolar linea(ultimo);
+    std::vector<Paso> r;
+    for (char b : bits) r.push_back((b == '1') == marcasEnUnos ? pulso(std::string(1, b), linea.alterna()) : paso(b, 0, 0));
+    return r;
+}
+
+// Four zeros become 000V after an odd number of marks since the last V,
+// else B00V, so that successive Vs alternate and the mean stays zero.
+std::vector<Paso> hdb3(const std::string& bits, const EstadoInicial& inicio)
+{
+    Bipolar linea(inicio.ultimoPulso);
+    int paridad = inicio.paridad & 1;
+    std::vector<Paso> r;
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        if (bits.compare(i, 4, "0000") == 0) {
+            if (paridad == 0) r.push_back(pulso("B", linea.alterna(), true));
+            else r.push_back(Paso{"0", 0, 0, true});
+            r.push_back(Paso{"0", 0, 0, true});
+            r.push_back(Paso{"0", 0, 0, true});
+            r.push_back(pulso("V", linea.viola(), true));
+            paridad = 0;
+            i += 3;
+        } else if (bits[i] == '1') {
+            r.push_back(pulso("1", linea.alterna()));
+            paridad ^= 1;
+        } else {
+            r.push_back(paso('0', 0, 0));
+        }
+    }
+    return r;
+}
+
+// Eight zeros become 000VB0VB: V repeats the last pulse's sign, B opposes it.
+std::vector<Paso> b8zs(const std::string& bits, int ultimo)
+{
+    Bipolar linea(ultimo);
+    std::vector<Paso> r;
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        if (bits.compare(i, 8, "00000000") == 0) {
+            const int p = linea.ultimo();
+            for (const auto& [s, signo] : {std::pair{"0", 0}, {"0", 0}, {"0", 0}, {"V", p}, {"B", -p}, {"0", 0}, {"V", -p},
+                                           {"B", p}})
+                r.push_back(pulso(s, signo, true));
+            linea = Bipolar(p);
+            i += 7;
+        } else {
+            r.push_back(bits[i] == '1' ? pulso("1", linea.alterna()) : paso('0', 0, 0));
+        }
+    }
+    return r;
+}
+
+std::vector<Paso> cmi(const std::string& bits, int ultimo)
+{
+    std::vector<Paso> r;
+    for (char b : bits) {
+        if (b == '1') {
+            ultimo = -ultimo;
+            r.push_back(paso('1', ultimo, ultimo));
+        } else {
+            r.push_back(paso('0', -1, 1));
+        }
+    }
+    return r;
+}
+
+std::vector<Paso> dosBUnoQ(const std::string& bits)
+{
+    std::vector<Paso> r;
+    for (std::size_t i = 0; i < bits.size(); i += 2) {
+        // An odd last bit is paired with a 0: it gets a slot of its own.
+        const bool signo = bits[i] == '1';
+        const bool uno = i + 1 < bits.size() && bits[i + 1] == '1';
+        const int nivel = (signo ? 1 : -1) * (uno ? 1 : 3);
+        const std::string simbolo = (nivel > 0 ? "+" : "-") + std::to_string(std::abs(nivel));
+        r.push_back(Paso{simbolo, nivel, nivel, false});
+        if (i + 1 < bits.size()) r.push_back(Paso{simbolo, nivel, nivel, false});
+    }
+    return r;
+}
+
+// MLT-3 walks 0, +1, 0, -1: off a pulse back to 0, off 0 the other way.
+int pasoMlt3(int nivel, int direccion)
+{
+    return nivel != 0 ? 0 : direccion;
+}
+
+} // namespace
+
+const char* nombreCodigo(Codigo c)
+{
+    switch (c) {
+    case Codigo::NrzUnipolar: return "NRZ unipolar";
+    case Codigo::NrzPolar: return "NRZ polar";
+    case Codigo::Nrzi: return "NRZI";
+    case Codigo::Rz: return "RZ";
+    case Codigo::Ami: return "AMI";
+    case Codigo::Pseudoternario: return "Pseudoternario";
+    case Codigo::Hdb3: return "HDB3";
+    case Codigo::B8zs: return "B8ZS";
+    case Codigo::Cmi: return "CMI";
+    case Codigo::Manchester: return "Manchester";
+    case Codigo::ManchesterDiferencial: return "Manchester diferencial";
+    case Codigo::DosBUnoQ: return "2B1Q";
+    case Codigo::Mlt3: return "MLT-3";
+    }
+    return "";
+}
+
+std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInicial& inicio)
+{
+    std::vector<Paso> r;
+    switch (c) {
+    case Codigo::Ami: return ami(bits, inicio.ultimoPulso, true);
+    case Codigo::Pseudoternario: return ami(bits, inicio.ultimoPulso, false);
+    case Codigo::Hdb3: return hdb3(bits, inicio);
+    case Codigo::B8zs: return b8zs(bits, inicio.ultimoPulso);
+    case Codigo::Cmi: return cmi(bits, inicio.ultimoPulso);
+    case Codigo::DosBUnoQ: return dosBUnoQ(bits);
+    default: break;
+    }
+    int nivel = inicio.nivel;
+    // MLT-3: the way the next step off 0 goes, opposite to the last pulse.
+    int direccion = nivel != 0 ? -nivel : -inicio.ultimoPulso;
+    for (char b : bits) {
+        const int d = b == '1' ? 1 : 0;
+        switch (c) {
+        case Codigo::NrzUnipolar: r.push_back(paso(b, d, d)); break;
+        case Codigo::NrzPolar: r.push_back(paso(b, d ? 1 : -1, d ? 1 : -1)); break;
+        case Codigo::Rz: r.push_back(paso(b, d, 0)); break;
+        case Codigo::Nrzi:
+            if (d) nivel = -nivel;
+            r.push_back(paso(b, nivel, nivel));
+            break;
+        case Codigo::Manchester: r.push_back(paso(b, d ? -1 : 1, d ? 1 : -1)); break;
+        case Codigo::ManchesterDiferencial: {
+            const int primera = d ? nivel : -nivel;
+            nivel = -primera;
+            r.push_back(paso(b, primera, nivel));
+            break;
+        }
+        case Codigo::Mlt3:
+            if (d) {
+                if (nivel != 0) direccion = -nivel;
+                nivel = pasoMlt3(nivel, direccion);
+            }
+            r.push_back(paso(b, nivel, nivel));
+            break;
+        default: break;
+        }
+    }
+    return r;
+}
+
+std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio)
+{
+    std::string r;
+    r.reserve(linea.size());
+    int anterior = inicio.nivel;
+    int ultimoPulso = inicio.ultimoPulso;
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+        const Paso& p = linea[i];
+        char bit = '0';
+        switch (c) {
+        case Codigo::NrzUnipolar:
+        case Codigo::NrzPolar:
+        case Codigo::Rz: bit = p.nivel1 > 0 ? '1' : '0'; break;
+        case Codigo::Nrzi:
+        case Codigo::Mlt3: bit = p.nivel1 != anterior ? '1' : '0'; break;
+        case Codigo::Ami: bit = p.nivel1 != 0 ? '1' : '0'; break;
+        case Codigo::Pseudoternario: bit = p.nivel1 == 0 ? '1' : '0'; break;
+        case Codigo::Cmi: bit = p.nivel1 == p.nivel2 ? '1' : '0'; break;
+        case Codigo::Manchester: bit = p.nivel1 < p.nivel2 ? '1' : '0'; break;
+        case Codigo::ManchesterDiferencial: bit = p.nivel1 == anterior ? '1' : '0'; break;
+        case Codigo::DosBUnoQ: {
+            // A pair's first slot carries the sign bit, its second the
+            // magnitude bit (1 for the inner levels, 0 for the outer).
+            bit = i % 2 == 0 ? (p.nivel1 > 0 ? '1' : '0') : (std::abs(p.nivel1) == 1 ? '1' : '0');
+            break;
+        }
+        case Codigo::Hdb3:
+        case Codigo::B8zs:
+            if (p.nivel1 == 0) break;
+            if (p.nivel1 != ultimoPulso) {
+                bit = '1';
+            } else if (c == Codigo::Hdb3) {
+                // A violation: it and the three slots before it were zeros.
+                for (std::size_t k = i >= 3 ? i - 3 : 0; k < r.size(); ++k) r[k] = '0';
+            } else if (i >= 3) {
+                // 000VB0VB: the first V; the pattern's eight slots are zeros.
+                for (std::size_t k = i - 3; k < r.size(); ++k) r[k] = '0';
+                const std::size_t fin = std::min(linea.size(), i + 5);
+                r.append(fin - i, '0');
+                ultimoPulso = linea[fin - 1].nivel1 != 0 ? linea[fin - 1].nivel1 : ultimoPulso;
+                i = fin - 1;
+                continue;
+            }
+            ultimoPulso = p.nivel1;
+            break;
+        }
+        r.push_back(bit);
+        anterior = c == Codigo::ManchesterDiferencial ? p.nivel2 : p.nivel1;
+    }
+    return r;
+}
+
+} // namespace linecode

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The line codes of telephone and data lines, for any bit string: each bit
+// coded as a symbol and the line's level in each half of the bit slot
+// (integers from -3 to 3), and decoded back from those levels. Plain C++.
+//
+// Conventions, as the references give them:
+// - NRZ unipolar: 1 high, 0 zero. NRZ polar: 1 +1, 0 -1.
+// - NRZI: a transition at the start of every 1.
+// - RZ (unipolar): a 1 is a pulse in the first half of its slot.
+// - AMI: marks alternate in sign, half-bit pulses (T1, ANSI T1.102).
+// - Pseudoternary: the zeros alternate in sign, the ones are zero.
+// - HDB3 (ITU-T G.703): AMI with every four zeros replaced by 000V after an
+//   odd number of marks since the last V, else B00V.
+// - B8ZS (ANSI T1.102): AMI with every eight zeros replaced by 000VB0VB.
+// - CMI (ITU-T G.703): a 1 holds a full slot, alternately high and low; a
+//   0 is low then high.
+// - Manchester (IEEE 802.3): a 1 rises at mid-bit, a 0 falls.
+// - Differential Manchester: a transition at mid-bit always, and one at the
+//   start of every 0.
+// - 2B1Q (ANSI T1.601): two bits a symbol, the first the sign, the second
+//   the magnitude: 10 +3, 11 +1, 01 -1, 00 -3.
+// - MLT-3: each 1 moves one step along 0, +1, 0, -1.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace linecode {
+
+enum class Codigo {
+    NrzUnipolar, NrzPolar, Nrzi, Rz, Ami, Pseudoternario, Hdb3, B8zs, Cmi, Manchester, ManchesterDiferencial,
+    DosBUnoQ, Mlt3
+};
+constexpr int kCodigosLinea = 13;
+constexpr std::array<Codigo, kCodigosLinea> kTodosLosCodigos = {
+    Codigo::NrzUnipolar, Codigo::NrzPolar, Codigo::Nrzi,     Codigo::Rz,         Codigo::Ami,
+    Codigo::Pseudoternario, Codigo::Hdb3, Codigo::B8zs,      Codigo::Cmi,        Codigo::Manchester,
+    Codigo::ManchesterDiferencial, Codigo::DosBUnoQ, Codigo::Mlt3};
+
+// "NRZ unipolar", "Manchester diferencial", "2B1Q", ...
+const char* nombreCodigo(Codigo c);
+
+// The line before the first bit.
+struct EstadoInicial {
+    int ultimoPulso = -1; // sign of the last pulse (AMI, pseudoternary, HDB3, B8ZS, CMI)
+    int nivel = -1;       // level before the first bit (NRZI, differential Manchester, MLT-3)
+    int paridad = 0;      // HDB3: marks since the last violation, modulo 2
+};
+
+// One bit slot of the line.
+struct Paso {
+    std::string simbolo;  // "0", "1", "B", "V", or the 2B1Q symbol ("+3", "-1", ...)
+    int nivel1;           // the level in the first half of the slot
+    int nivel2;           // and in the second
+    bool sustituido;      // part of an HDB3 or B8ZS substitution
+};
+
+// The bits ('0' and '1') as the line carries them.
+std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInicial& inicio = {});
+
+// The bits the line's levels carry, read as a receiver reads them.
+std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio = {});
+
+} // namespace linecode

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The thirteen line codes against hand-worked vectors of their references,
+// and decoding as the inverse of coding.
+
+#include "linecode/CodigosLinea.h"
+#include "linecode/Encoder.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace linecode;
+
+namespace {
+
+// "1/0 0/0 -1/0": each slot's two half-bit levels.
+QString niveles(const std::vector<Paso>& pasos)
+{
+    QStringList r;
+    for (const Paso& p : pasos) r << QStringLiteral("%1/%2").arg(p.nivel1).arg(p.nivel2);
+    return r.join(' ');
+}
+
+QString simbolos(const std::vector<Paso>& pasos)
+{
+    QString r;
+    for (const Paso& p : pasos) r += QString::fromStdString(p.simbolo) + (p.simbolo.size() > 1 ? " " : "");
+    return r.trimmed();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(linecode::Codigo)
+
+class TestCodigos : public QObject {
+    Q_OBJECT
+private slots:
+    void vectores_data();
+    void vectores();
+    void hdb3ComoLaVentanaPrincipal();
+    void decodificarDeshaceCodificar();
+};
+
+void TestCodigos::vectores_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<int>("ultimoPulso");
+    QTest::addColumn<int>("nivel");
+    QTest::addColumn<int>("paridad");
+    QTest::addColumn<QString>("simbolos");
+    QTest::addColumn<QString>("niveles");
+    const auto fila = [](const char* nombre, Codigo c, const char* bits, const char* sim, const char* niv, int ultimo = -1,
+                         int nivel = -1, int paridad = 0) {
+        QTest::newRow(nombre) << c << bits << ultimo << nivel << paridad << sim << niv;
+    };
+    fila("NRZ unipolar", Codigo::NrzUnipolar, "1010", "1010", "1/1 0/0 1/1 0/0");
+    fila("NRZ polar", Codigo::NrzPolar, "10", "10", "1/1 -1/-1");
+    fila("NRZI: a transition for each 1", Codigo::Nrzi, "1101", "1101", "1/1 -1/-1 -1/-1 1/1");
+    fila("RZ", Codigo::Rz, "10", "10", "1/0 0/0");
+    fila("AMI", Codigo::Ami, "1011", "1011", "1/0 0/0 -1/0 1/0");
+    fila("AMI, last pulse positive", Codigo::Ami, "11", "11", "-1/0 1/0", 1);
+    fila("pseudoternary", Codigo::Pseudoternario, "0100", "0100", "1/0 0/0 -1/0 1/0");
+    fila("HDB3: no mark yet, B00V", Codigo::Hdb3, "0000", "B00V", "1/0 0/0 0/0 1/0");
+    fila("HDB3: one mark, 000V", Codigo::Hdb3, "100001", "1000V1", "1/0 0/0 0/0 0/0 1/0 -1/0");
+    fila("HDB3: odd parity at the start", Codigo::Hdb3, "0000", "000V", "0/0 0/0 0/0 -1/0", -1, -1, 1);
+    fila("HDB3: a run longer than four", Codigo::Hdb3, "000000000", "B00VB00V0", "1/0 0/0 0/0 1/0 -1/0 0/0 0/0 -1/0 0/0");
+    fila("B8ZS: eight zeros", Codigo::B8zs, "00000000", "000VB0VB", "0/0 0/0 0/0 -1/0 1/0 0/0 1/0 -1/0");
+    fila("B8ZS: after a mark", Codigo::B8zs, "1000000001", "1000VB0VB1",
+         "1/0 0/0 0/0 0/0 1/0 -1/0 0/0 -1/0 1/0 -1/0");
+    fila("CMI", Codigo::Cmi, "1101", "1101", "1/1 -1/-1 -1/1 1/1");
+    fila("Manchester: 1 rises at mid-bit", Codigo::Manchester, "10", "10", "-1/1 1/-1");
+    fila("differential Manchester", Codigo::ManchesterDiferencial, "0110", "0110", "1/-1 -1/1 1/-1 1/-1");
+    fila("2B1Q", Codigo::DosBUnoQ, "10110100", "+3 +3 +1 +1 -1 -1 -3 -3",
+         "3/3 3/3 1/1 1/1 -1/-1 -1/-1 -3/-3 -3/-3");
+    fila("2B1Q, odd length", Codigo::DosBUnoQ, "011", "-1 -1 +3", "-1/-1 -1/-1 3/3");
+    fila("MLT-3 from -1", Codigo::Mlt3, "11101", "11101", "0/0 1/1 0/0 0/0 -1/-1");
+    fila("MLT-3 from 0", Codigo::Mlt3, "111", "111", "1/1 0/0 -1/-1", -1, 0);
+}
+
+void TestCodigos::vectores()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(QString, bits);
+    QFETCH(int, ultimoPulso);
+    QFETCH(int, nivel);
+    QFETCH(int, paridad);
+    QFETCH(QString, simbolos);
+    QFETCH(QString, niveles);
+    const EstadoInicial inicio{ultimoPulso, nivel, paridad};
+    const auto linea = codificar(codigo, bits.toStdString(), inicio);
+    QCOMPARE(::simbolos(linea), simbolos);
+    QCOMPARE(::niveles(linea), niveles);
+    QCOMPARE(QString::fromStdString(decodificar(codigo, linea, inicio)), bits);
+}
+
+// With the default start, HDB3 codes the main window's eight-fold word as
+// the main window does, symbols and pulses, for every number.
+void TestCodigos::hdb3ComoLaVentanaPrincipal()
+{
+    char numero[5];
+    for (int n = 0; n < 65536; n += 7) {
+        std::snprintf(numero, sizeof numero, "%04X", n);
+        const std::string bin = *binario(numero);
+        std::string ocho;
+        for (int i = 0; i < kHdb3Copies; ++i) ocho += bin;
+        const auto linea = codificar(Codigo::Hdb3, ocho);
+        const std::string ventana = simbolosHdb3(bin);
+        NivelesHdb3 pulsos(ventana);
+        for (int k = 0; k < kHdb3Symbols; ++k) {
+            const int primera = pulsos.siguiente();
+            pulsos.siguiente();
+            if (linea[size_t(k)].simbolo[0] != ventana[size_t(k)] || linea[size_t(k)].nivel1 != primera) QFAIL(numero);
+        }
+    }
+}
+
+// For every length from 1 to 4,096 bits, every code and a starting state
+// taken in turn, decoding a coded random string gives it back; the short
+// lengths try every starting state.
+void TestCodigos::decodificarDeshaceCodificar()
+{
+    QRandomGenerator azar(20261206);
+    std::vector<EstadoInicial> estados;
+    for (int ultimo : {-1, 1})
+        for (int nivel : {-1, 0, 1})
+            for (int paridad : {0, 1}) estados.push_back({ultimo, nivel, paridad});
+    for (int n = 1; n <= 4096; ++n) {
+        std::string bits(size_t(n), '0');
+        for (char& b : bits) b = azar.bounded(2) ? '1' : '0';
+        if (n % 64 == 0) bits.replace(0, 16, 16, '0'); // long runs of zeros too
+        for (Codigo c : kTodosLosCodigos) {
+            for (size_t e = 0; e < estados.size(); ++e) {
+                if (n > 64 && e != size_t(n) % estados.size()) continue;
+                const EstadoInicial& inicio = estados[e];
+                if (inicio.nivel == 0 && c != Codigo::Mlt3) continue; // the others have no zero level
+                if (decodificar(c, codificar(c, bits, inicio), inicio) != bits)
+                    QFAIL(qPrintable(QStringLiteral("%1, %2 bits, state %3").arg(nombreCodigo(c)).arg(n).arg(e)));
+            }
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestCodigos)
+#include "tst_codigos.moc"
