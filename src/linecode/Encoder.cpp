@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linecode/Encoder.h"
 
+#include "linecode/CodigosLinea.h"
+
 namespace linecode {
 
 int valorHex(int c)
@@ -26,24 +28,17 @@ std::optional<std::string> binario(const std::string& numero)
     return bits;
 }
 
+// The line-code module's HDB3, with the line at rest before the first bit,
+// over the eight copies of the word: one coder for the main window and the
+// laboratory.
 std::string simbolosHdb3(const std::string& binario)
 {
+    std::string palabras;
+    palabras.reserve(binario.size() * kHdb3Copies);
+    for (int copia = 0; copia < kHdb3Copies; ++copia) palabras += binario;
     std::string salida;
-    salida.reserve(binario.size() * kHdb3Copies);
-    int paridad = 0; // marks taken in since the last substitution, mod 2
-    for (int copia = 0; copia < kHdb3Copies; ++copia) {
-        for (char c : binario) {
-            salida.push_back(c);
-            if (c == '1') paridad ^= 1;
-            const auto n = salida.size();
-            if (n >= 4 && salida.compare(n - 4, 4, "0000") == 0) {
-                // An even count since the last V needs a B pulse so that the
-                // next V has the opposite sign to the previous one.
-                salida.replace(n - 4, 4, paridad == 0 ? "B00V" : "000V");
-                paridad = 0;
-            }
-        }
-    }
+    salida.reserve(palabras.size());
+    for (const Paso& p : codificar(Codigo::Hdb3, palabras)) salida += p.simbolo;
     return salida;
 }
 
