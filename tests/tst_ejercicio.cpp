@@ -103,9 +103,11 @@ void TestEjercicio::cleanup()
     delete dir;
 }
 
+// Ctrl+E, "Proponer ejercicio", in the main window.
 bool TestEjercicio::abrirEjercicio()
 {
-    v.hijo<QAction>("prop")->trigger();
+    entrada::activar(v.p);
+    entrada::tecla(v.p, Qt::Key_E, Qt::ControlModifier, "\x05");
     e = ventana<Ejerc>("Ejerc");
     if (e) entrada::activar(e);
     return e;
