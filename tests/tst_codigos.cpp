@@ -3,7 +3,6 @@
 // and decoding as the inverse of coding.
 
 #include "linecode/CodigosLinea.h"
-#include "linecode/Encoder.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -36,7 +35,6 @@ class TestCodigos : public QObject {
 private slots:
     void vectores_data();
     void vectores();
-    void hdb3ComoLaVentanaPrincipal();
     void decodificarDeshaceCodificar();
 };
 
@@ -91,27 +89,6 @@ void TestCodigos::vectores()
     QCOMPARE(::simbolos(linea), simbolos);
     QCOMPARE(::niveles(linea), niveles);
     QCOMPARE(QString::fromStdString(decodificar(codigo, linea, inicio)), bits);
-}
-
-// The main window's pulse walker gives HDB3 the polarity the coder gives
-// it, for every number.
-void TestCodigos::hdb3ComoLaVentanaPrincipal()
-{
-    char numero[5];
-    for (int n = 0; n < 65536; n += 7) {
-        std::snprintf(numero, sizeof numero, "%04X", n);
-        const std::string bin = *binario(numero);
-        std::string ocho;
-        for (int i = 0; i < kHdb3Copies; ++i) ocho += bin;
-        const auto linea = codificar(Codigo::Hdb3, ocho);
-        const std::string ventana = simbolosHdb3(bin);
-        NivelesHdb3 pulsos(ventana);
-        for (int k = 0; k < kHdb3Symbols; ++k) {
-            const int primera = pulsos.siguiente();
-            pulsos.siguiente();
-            if (linea[size_t(k)].nivel1 != primera) QFAIL(numero);
-        }
-    }
 }
 
 // For every length from 1 to 4,096 bits, every code and a starting state

@@ -252,7 +252,7 @@ void TestRtf::formatosNuevos()
 {
     QTextDocument d;
     leerRtf("{\\rtf1 visible{\\v oculto}.\\page {\\caps mayus}{\\up6 arriba}{\\dn6 abajo}{\\up0 normal}"
-            "{\\uld puntos}{\\ulwave onda}{\\uldb doble}\\par"
+            "{\\uld puntos}{\\ulwave onda}\\par"
             "\\pard\\li720\\fi-360\\tx1440 lista\\par\\pard\\sb2147483647\\li-99999\\tx99999999 lejos}",
             d);
     QCOMPARE(d.toPlainText().section('\n', 0, 0), QString("visible."));
@@ -263,7 +263,6 @@ void TestRtf::formatosNuevos()
     QCOMPARE(formatoDe(d, "normal").verticalAlignment(), QTextCharFormat::AlignNormal);
     QCOMPARE(formatoDe(d, "puntos").underlineStyle(), QTextCharFormat::DotLine);
     QCOMPARE(formatoDe(d, "onda").underlineStyle(), QTextCharFormat::WaveUnderline);
-    QVERIFY(formatoDe(d, "doble").fontUnderline());
     QCOMPARE(d.defaultFont().pointSizeF(), 12.0);
     // \tx1440 is an inch from the margin: 1080 twips from where the first line starts.
     const QTextBlockFormat lista = d.find("lista").block().blockFormat();
