@@ -21,8 +21,7 @@ struct Segmento {
 // plotter draws, in twips with colours.
 class RecordingCanvas : public Canvas {
 public:
-    int outerWidth() const override { return 8775; }
-    int outerHeight() const override { return 2535; }
+    RecordingCanvas() : Canvas(8775, 2535) {}
 
     std::vector<Segmento> deColor(Colour c) const
     {

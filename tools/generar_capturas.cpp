@@ -4,6 +4,7 @@
 //
 // Usage: generar_capturas <folder>
 
+#include "dibujo/ArchivoImagen.h"
 #include "exercise/Ejerc.h"
 #include "inicio/inicio.h"
 #include "mainwindow/Principal.h"
@@ -21,7 +22,7 @@ namespace {
 bool guardar(QWidget* ventana, const QString& ruta)
 {
     QCoreApplication::processEvents();
-    return ventana->grab().save(ruta);
+    return dibujo::guardarPng(ventana->grab().toImage(), ruta).isEmpty();
 }
 
 } // namespace

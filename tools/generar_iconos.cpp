@@ -4,10 +4,11 @@
 //
 // Usage: generar_iconos <folder>
 
+#include "dibujo/ArchivoImagen.h"
 #include "dibujo/Dibujos.h"
+#include "formatos/ArchivoEntero.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -21,18 +22,19 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString raiz = QString::fromLocal8Bit(argv[1]);
+    const auto fallo = [](const QString& carpeta, const QString& motivo) {
+        std::fprintf(stderr, "generar_iconos: %s: %s\n", qPrintable(carpeta), qPrintable(motivo));
+        return 1;
+    };
     for (int lado : {16, 24, 32, 48, 64, 128, 256}) {
         const QString carpeta = QStringLiteral("%1/hicolor/%2x%2/apps").arg(raiz).arg(lado);
-        if (!QDir().mkpath(carpeta) || !dibujo::dibujarIcono(lado).save(carpeta + "/tramavox.png")) {
-            std::fprintf(stderr, "generar_iconos: no se pudo escribir en %s\n", qPrintable(carpeta));
-            return 1;
-        }
+        if (!QDir().mkpath(carpeta)) return fallo(carpeta, QStringLiteral("no se pudo crear"));
+        if (const QString e = dibujo::guardarPng(dibujo::dibujarIcono(lado), carpeta + "/tramavox.png"); !e.isEmpty())
+            return fallo(carpeta, e);
     }
     const QString escalable = raiz + QStringLiteral("/hicolor/scalable/apps");
-    QFile svg(escalable + QStringLiteral("/tramavox.svg"));
-    if (!QDir().mkpath(escalable) || !svg.open(QIODevice::WriteOnly) || svg.write(dibujo::iconoSvg()) < 0) {
-        std::fprintf(stderr, "generar_iconos: no se pudo escribir en %s\n", qPrintable(escalable));
-        return 1;
-    }
+    if (!QDir().mkpath(escalable)) return fallo(escalable, QStringLiteral("no se pudo crear"));
+    if (const QString e = formatos::escribirEntero(escalable + "/tramavox.svg", dibujo::iconoSvg()); !e.isEmpty())
+        return fallo(escalable, e);
     return 0;
 }

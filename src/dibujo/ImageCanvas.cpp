@@ -11,7 +11,7 @@
 namespace dibujo {
 
 ImageCanvas::ImageCanvas(int anchoExteriorTwips, int altoExteriorTwips, linecode::Colour fondo)
-    : ancho_(anchoExteriorTwips), alto_(altoExteriorTwips), fondo_(qColor(fondo).rgb())
+    : Canvas(anchoExteriorTwips, altoExteriorTwips), fondo_(qColor(fondo).rgb())
 {
 }
 

@@ -20,9 +20,6 @@ public:
     void redimensionar(QSize interior, qreal dpr, double zoom = 1.0);
     const QImage& imagen();
 
-    int outerWidth() const override { return ancho_; }
-    int outerHeight() const override { return alto_; }
-
 protected:
     void fill() override;
     void drawSegment(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour) override;
@@ -34,8 +31,6 @@ private:
     void vertical(int x, int y1, int y2, QRgb color);
     void diagonal(linecode::Punto desde, linecode::Punto hasta, QRgb color);
 
-    int ancho_;
-    int alto_;
     QRgb fondo_;
     qreal escala_ = 1.0; // device pixels per twip
     QImage imagen_;

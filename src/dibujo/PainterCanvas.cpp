@@ -8,7 +8,7 @@
 namespace dibujo {
 
 PainterCanvas::PainterCanvas(QPainter& pintor, int anchoExterior, int altoExterior, QSizeF interior)
-    : pintor_(pintor), ancho_(anchoExterior), alto_(altoExterior), interior_(interior)
+    : Canvas(anchoExterior, altoExterior), pintor_(pintor), interior_(interior)
 {
     pintor_.setClipRect(QRectF(QPointF(0, 0), interior_));
 }

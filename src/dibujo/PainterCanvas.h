@@ -17,17 +17,12 @@ public:
     // inner area in twips, where drawing is clipped like the picture box's.
     PainterCanvas(QPainter& pintor, int anchoExterior, int altoExterior, QSizeF interior);
 
-    int outerWidth() const override { return ancho_; }
-    int outerHeight() const override { return alto_; }
-
 protected:
     void fill() override;
     void drawSegment(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour) override;
 
 private:
     QPainter& pintor_;
-    int ancho_;
-    int alto_;
     QSizeF interior_;
 };
 

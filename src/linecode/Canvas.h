@@ -19,6 +19,9 @@ struct Punto {
 
 class Canvas {
 public:
+    // The picture box's outer size in twips, border included: the plotter
+    // scales its traces to it.
+    Canvas(int outerWidth, int outerHeight) : outerWidth_(outerWidth), outerHeight_(outerHeight) {}
     virtual ~Canvas() = default;
 
     // Fills the area with its background; the pen goes to (0, 0).
@@ -28,14 +31,16 @@ public:
     // A line from the pen to a point; the pen is left there.
     void lineTo(Punto hasta, Colour colour);
 
-    virtual int outerWidth() const = 0;
-    virtual int outerHeight() const = 0;
+    int outerWidth() const { return outerWidth_; }
+    int outerHeight() const { return outerHeight_; }
 
 protected:
     virtual void fill() = 0;
     virtual void drawSegment(Punto desde, Punto hasta, Colour colour) = 0;
 
 private:
+    int outerWidth_;
+    int outerHeight_;
     Punto pen_;
 };
 

@@ -24,6 +24,20 @@ ControlDef etiquetaTraza(const QString& nombre, int top, linecode::Traza traza, 
                    QStringLiteral("Pulsa para mostrar u ocultar la señal %1").arg(QString::fromLatin1(datos.nombre)));
 }
 
+// The number frame's read-only displays: bold coloured text on black, centred.
+ControlDef visor(const QString& nombre, QRect twips, const QString& texto, Colour tinta, const QString& cara,
+                 double puntos)
+{
+    return control(nombre, Tipo::Texto, QStringLiteral("Num_persiana"), twips.x(), twips.y(), twips.width(),
+                   twips.height())
+        .conTexto(texto)
+        .conFondo(kNegro)
+        .conTinta(tinta)
+        .centrado()
+        .deSoloLectura()
+        .conFuente(cara, puntos, true);
+}
+
 } // namespace
 
 forms::FormDef principalForm()
@@ -51,37 +65,19 @@ forms::FormDef principalForm()
         control("Num_persiana", Tipo::Marco, {}, 120, 2520, 6975, kPersianaAbierta)
             .conTexto("Número")
             .enTab(3),
-        control("número", Tipo::Texto, persiana, 120, 250, 975, 405)
-            .conTexto("0000")
-            .conFondo(kNegro)
-            .conTinta(kVerde)
-            .centrado()
-            .deSoloLectura()
-            .conFuente(kArial, 14.25, true)
+        visor("número", {120, 250, 975, 405}, "0000", kVerde, kArial, 14.25)
             .enTab(4)
             .accesible("Número hexadecimal", "Escribe cifras hexadecimales en cualquier parte de la ventana; entran por la derecha"),
         control("Label1", Tipo::Etiqueta, persiana, 1200, 360, 495, 255).conTexto("Hexa.").enTab(13),
         // The binary and HDB3 boxes only show what the redraw wrote; typing in
         // them would leave a wrong text on screen until the next redraw.
-        control("binario", Tipo::Texto, persiana, 3960, 250, 2295, 315)
-            .conTexto("000000000000000")
-            .conFondo(kNegro)
-            .conTinta(kAmarillo)
-            .centrado()
-            .deSoloLectura()
-            .conFuente(kOcrB, 9.75, true)
+        visor("binario", {3960, 250, 2295, 315}, "000000000000000", kAmarillo, kOcrB, 9.75)
             .enTab(5)
             .accesible("Número en binario", "Los 16 bits del número"),
         control("Label2", Tipo::Etiqueta, persiana, 6360, 250, 495, 255).conTexto("Binario").enTab(14),
         control("Reset", Tipo::Boton, persiana, 120, 640, 1215, 255).conTexto("Reset").enTab(16)
             .accesible("Reset", "Vuelve el número a 0000"),
-        control("Text1", Tipo::Texto, persiana, 1440, 600, 4815, 285)
-            .conTexto("000000000000000")
-            .conFondo(kNegro)
-            .conTinta(kAmarillo)
-            .centrado()
-            .deSoloLectura()
-            .conFuente(kOcrB, 12, true)
+        visor("Text1", {1440, 600, 4815, 285}, "000000000000000", kAmarillo, kOcrB, 12)
             .enTab(12)
             .accesible("Cadena HDB3", "Los símbolos HDB3 de ocho copias del número, con sus sustituciones B y V"),
         control("Label3", Tipo::Etiqueta, persiana, 6360, 600, 495, 255).conTexto("HDB3").enTab(15),
