@@ -18,7 +18,6 @@ class Bipolar {
 public:
     explicit Bipolar(int ultimo) : ultimo_(ultimo) {}
     int alterna() { return ultimo_ = -ultimo_; }
-    int viola() const { return ultimo_; }
     int ultimo() const { return ultimo_; }
 
 private:
@@ -52,7 +51,7 @@ std::vector<Paso> hdb3(const std::string& bits, const EstadoInicial& inicio)
             else r.push_back(Paso{"0", 0, 0, true});
             r.push_back(Paso{"0", 0, 0, true});
             r.push_back(Paso{"0", 0, 0, true});
-            r.push_back(pulso("V", linea.viola(), true));
+            r.push_back(pulso("V", linea.ultimo(), true)); // a violation repeats the sign
             paridad = 0;
             i += 3;
         } else if (bits[i] == '1') {
