@@ -76,6 +76,13 @@ inline void teclear(QWidget* w, const QString& texto)
     for (QChar c : texto) tecla(w, teclaDe(c), Qt::NoModifier, QString(c));
 }
 
+// Types text with `foco` holding the keyboard focus, as a user would.
+inline void teclearEn(QWidget* foco, const QString& texto)
+{
+    enfocar(foco);
+    teclear(foco, texto);
+}
+
 // A click on a control, at its centre or at `en` in its own coordinates,
 // delivered to its window at window coordinates.
 inline void clic(QWidget* control, QPoint en = QPoint(-1, -1), Qt::MouseButton boton = Qt::LeftButton)
@@ -184,10 +191,5 @@ struct VentanaPrincipal {
     {
         return control<T>(p, nombre);
     }
-    // Types text with `foco` holding the keyboard focus, as a user would.
-    void teclear(const QString& foco, const QString& texto) const
-    {
-        entrada::enfocar(hijo(foco));
-        entrada::teclear(p, texto);
-    }
+    void teclear(const QString& foco, const QString& texto) const { entrada::teclearEn(hijo(foco), texto); }
 };

@@ -88,7 +88,6 @@ void TestPlotter::rejilla_data()
     QTest::addColumn<int>("brillantes");
     QTest::newRow("slider 1") << 40 << 109 << 27;
     QTest::newRow("slider 6") << 240 << 18 << 4;
-    QTest::newRow("slider 10") << 400 << 10 << 2;
 }
 
 // A line at every bit boundary but x = 0, the bright ones every fourth bit.
@@ -117,7 +116,6 @@ void TestPlotter::lineasPorTraza_data()
     QTest::addColumn<int>("medios"); // RZ, AMI and HDB3 each
     QTest::newRow("T=40") << 40 << 442 << 222 << 444;
     QTest::newRow("T=240") << 240 << 76 << 40 << 78;
-    QTest::newRow("T=400") << 400 << 46 << 24 << 48;
 }
 
 // One pen placement, then two lines a step: the counts pin down the

@@ -85,13 +85,12 @@ void TestPrincipal::cleanup()
     delete avisos;
 }
 
-// At start: 0000, the slider at 6, all traces drawn at T = 240, the focus
+// At start: 0000, all traces drawn at T = 240, the focus
 // on the drawing area, a window of fixed size; the start-up timer has
 // fired and stopped, and an exposure redraws.
 void TestPrincipal::alAbrir()
 {
     QCOMPARE(numero(), QString("0000"));
-    QCOMPARE(hijo<forms::Slider>("periodo")->value(), 6);
     QCOMPARE(v.p->semiperiodo(), 240);
     QCOMPARE(QApplication::focusWidget(), hijo("Pantalla"));
     QCOMPARE(v.p->minimumSize(), v.p->maximumSize());
@@ -109,10 +108,17 @@ void TestPrincipal::alAbrir()
     QCOMPARE(pintado.count(), 1);
 }
 
-// Captions show whole; the number frame covers the question at full
+// Labels stand beside their traces inside the strip's border, right-aligned
+// with their captions whole; the number frame covers the question at full
 // height and uncovers it cut down, hiding its own controls.
 void TestPrincipal::disposicion()
 {
+    const int borde = hijo("Picture1")->contentsRect().top();
+    for (int i = 0; i < kEtiquetas.size(); ++i) {
+        auto* l = hijo<QLabel>(kEtiquetas[i]);
+        QCOMPARE(l->y() - borde, formatos::aPixeles(100 + 500 * i));
+        QVERIFY(l->alignment() & Qt::AlignRight);
+    }
     for (QLabel* l : v.p->findChildren<QLabel*>())
         QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
 
@@ -257,7 +263,6 @@ void TestPrincipal::deslizador_data()
     QTest::addColumn<QList<int>>("teclas");
     QTest::addColumn<int>("valor");
     QTest::newRow("right") << QList<int>{Qt::Key_Right} << 7;
-    QTest::newRow("left") << QList<int>{Qt::Key_Left} << 5;
     QTest::newRow("page up from 1") << QList<int>{Qt::Key_Home, Qt::Key_PageUp} << 6;
     QTest::newRow("past the top") << QList<int>{Qt::Key_End, Qt::Key_Right} << 10;
     QTest::newRow("past the bottom") << QList<int>{Qt::Key_Home, Qt::Key_Left} << 1;
