@@ -4,6 +4,7 @@
 #include "Ayudantes.h"
 #include "exercise/Ejerc.h"
 #include "forms/Controls.h"
+#include "forms/DrawingArea.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -42,6 +43,18 @@ QStringList codigosVistos(const VentanaPrincipal& v)
     for (const char* c : {"VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"})
         if (v.hijo<QAction>(c)->isChecked()) r << c;
     return r;
+}
+
+// The bits whose slots the drawing shades, read off its pixels: a spot
+// between the clock and NRZ, clear of the edges that fall on half bits.
+quint16 bitsSombreados(const VentanaPrincipal& v)
+{
+    const QImage img = v.hijo<forms::DrawingArea>("Pantalla")->canvas().imagen();
+    quint16 bits = 0;
+    for (int bit = 0; bit < 16; ++bit) {
+        if (img.pixelColor(32 * bit + 8, 30) == QColor(0x58, 0x18, 0x30)) bits |= 0x8000 >> bit;
+    }
+    return bits;
 }
 
 } // namespace
@@ -266,8 +279,8 @@ void TestEjercicio::respuestas_data()
     QTest::newRow("nobody") << "" << true << false << "" << QColor() << QStringList{"0", "0", "0", "0"};
 }
 
-// The verdict, its colour and the counts; the answer frame goes until the
-// next exercise, which hides the number again. With nobody chosen a
+// The verdict, its colour and the counts; the answer frame and the shading
+// of misread bits stay until the next exercise, which hides the number again. With nobody chosen a
 // message asks for a student and nothing is counted.
 void TestEjercicio::respuestas()
 {
@@ -284,7 +297,8 @@ void TestEjercicio::respuestas()
         QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     }
     const QString numero = v.p->numeroActual();
-    contestar("7" + (acierta ? numero : otroNumero(numero))); // the first digit scrolls out
+    const QString dicho = acierta ? numero : otroNumero(numero);
+    contestar("7" + dicho); // the first digit scrolls out
     QCOMPARE(this->cuentas(), cuentas);
     if (alumno.isEmpty()) {
         QCOMPARE(avisos->mensajes, QStringList{"Has de introducir un alumno o elegir uno de la lista"});
@@ -298,8 +312,10 @@ void TestEjercicio::respuestas()
     QVERIFY(!de("aceptar")->isVisible()); // no second answer to the same exercise
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     QCOMPARE(Ejerc::tabla().totales[0], cuentas[0]);
+    QCOMPARE(bitsSombreados(v), quint16(numero.toUInt(nullptr, 16) ^ dicho.toUInt(nullptr, 16)));
 
     entrada::clic(de("proponer"));
+    QCOMPARE(bitsSombreados(v), quint16(0));
     QVERIFY(de("aceptar")->isVisible());
     QCOMPARE(bienmal->text(), QString());
     QCOMPARE(texto("número"), QString("0000"));
@@ -372,12 +388,13 @@ void TestEjercicio::cerrarDevuelveLaVentanaYGuarda()
 {
     QVERIFY(abrirEjercicio());
     escribirNombre("XYZ");
-    contestar(v.p->numeroActual());
+    contestar(otroNumero(v.p->numeroActual()));
     entrada::cerrar(e);
     QVERIFY(v.p->isEnabled());
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
+    QCOMPARE(bitsSombreados(v), quint16(0));
     for (const char* c : {"reloj", "VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"}) QVERIFY(v.hijo<QAction>(c)->isChecked());
-    QCOMPARE(leer(QStringLiteral("puntos.pnt")), linea("XYZ", " 1 1"));
+    QCOMPARE(leer(QStringLiteral("puntos.pnt")), linea("XYZ", " 1 0"));
 }
 
 // A save that fails keeps the results: after an answer the window goes on

@@ -31,6 +31,8 @@ public:
         return r;
     }
 
+    void fillRect(Punto, Punto, Colour) override {}
+
     int borrados = 0;
     std::vector<Segmento> segmentos;
 

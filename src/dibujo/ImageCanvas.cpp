@@ -64,6 +64,20 @@ QPoint ImageCanvas::aDispositivo(linecode::Punto p)
     return ultimoPx_;
 }
 
+void ImageCanvas::fillRect(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour)
+{
+    if (!bits_) return;
+    const QRect r = QRect(QPoint(aDispositivo(desde.x), aDispositivo(desde.y)),
+                          QPoint(aDispositivo(hasta.x) - 1, aDispositivo(hasta.y) - 1))
+                        .normalized()
+                        .intersected(QRect(0, 0, anchoPx_, altoPx_));
+    const QRgb color = qColor(colour).rgb();
+    for (int fila = r.top(); fila <= r.bottom(); ++fila) {
+        auto* p = reinterpret_cast<QRgb*>(bits_ + fila * bytesPorLinea_);
+        std::fill(p + r.left(), p + r.right() + 1, color);
+    }
+}
+
 // The plotter draws only horizontal and vertical lines, so those are written
 // straight into the scan lines; clipping to the image is the picture box's
 // own clipping to its inner area.

@@ -19,6 +19,7 @@ public:
     // that a projected trace stays as bold as the rest of the window.
     void redimensionar(QSize interior, qreal dpr, double zoom = 1.0);
     const QImage& imagen();
+    void fillRect(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour) override;
 
 protected:
     void fill() override;

@@ -18,6 +18,11 @@ void PainterCanvas::fill()
     pintor_.fillRect(QRectF(QPointF(0, 0), interior_), Qt::black);
 }
 
+void PainterCanvas::fillRect(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour)
+{
+    pintor_.fillRect(QRectF(QPointF(desde.x, desde.y), QPointF(hasta.x, hasta.y)).normalized(), qColor(colour));
+}
+
 void PainterCanvas::drawSegment(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour)
 {
     if (desde == hasta) return; // a pen placement, not a line

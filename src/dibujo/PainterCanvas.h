@@ -17,6 +17,8 @@ public:
     // inner area in twips, where drawing is clipped like the picture box's.
     PainterCanvas(QPainter& pintor, int anchoExterior, int altoExterior, QSizeF interior);
 
+    void fillRect(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour) override;
+
 protected:
     void fill() override;
     void drawSegment(linecode::Punto desde, linecode::Punto hasta, linecode::Colour colour) override;

@@ -139,6 +139,7 @@ void Ejerc::Form_Unload(int& cancelar)
     }
     if (detalles_) detalles_->close();
     solu_Click();
+    principal_.sombrearErrores(0);
     principal_.todos_Click();
     principal_.setEnabled(true);
 }
@@ -317,6 +318,9 @@ void Ejerc::aceptar_Click()
         respuestas = aciertos = errores = 0;
     }
     respuesta->setVisible(false);
+    // The drawing shows the student which bits were misread.
+    principal_.sombrearErrores(static_cast<std::uint16_t>(principal_.numeroActual().toUInt(nullptr, 16) ^
+                                                          numero->text().toUInt(nullptr, 16)));
     bool saturada = false;
     const auto sumar = [&saturada](QLineEdit* caja, int cuanto) {
         return QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(caja->text()), cuanto, &saturada));

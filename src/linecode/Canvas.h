@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing operations the plotter needs from a picture box: clear, lines
-// in twips with a pen that stays where the last line ended, and the box's
-// outer size. The window draws into an image; tests record the lines.
+// in twips with a pen that stays where the last line ended, filled
+// rectangles, and the box's outer size. The window draws into an image; tests record the lines.
 
 #include <cstdint>
 
@@ -30,6 +30,8 @@ public:
     void line(Punto desde, Punto hasta, Colour colour);
     // A line from the pen to a point; the pen is left there.
     void lineTo(Punto hasta, Colour colour);
+    // A filled rectangle between two corners; the pen does not move.
+    virtual void fillRect(Punto desde, Punto hasta, Colour colour) = 0;
 
     int outerWidth() const { return outerWidth_; }
     int outerHeight() const { return outerHeight_; }

@@ -30,6 +30,18 @@ void pintarRejilla(Canvas& canvas, int t)
     }
 }
 
+// Shaded first, so the grid and the traces stay on top; only the first
+// copy of the number, the one the student read, is marked.
+void sombrearErrores(Canvas& canvas, int t, std::uint16_t errores)
+{
+    const auto h = static_cast<float>(canvas.outerHeight());
+    for (int bit = 0; bit < 16; ++bit) {
+        if (!(errores & (0x8000u >> bit))) continue;
+        canvas.fillRect({static_cast<float>(2 * t * bit), 0}, {static_cast<float>(2 * t * (bit + 1)), h},
+                        colores::kBitErroneo);
+    }
+}
+
 // The traces run to W + 2T so that they always reach the right edge; the
 // canvas clips what lies beyond.
 int limite(const Canvas& canvas, int t)
@@ -90,6 +102,7 @@ std::optional<Dibujo> pintar(Canvas& canvas, const EstadoPantalla& estado,
     d.binario = *bin;
 
     canvas.clear();
+    sombrearErrores(canvas, t, estado.bitsErroneos);
     pintarRejilla(canvas, t);
     if (visibles[Reloj]) pintarReloj(canvas, g[Reloj], t);
     if (visibles[Nrz]) pintarNrz(canvas, g[Nrz], t, d.binario);

@@ -25,6 +25,9 @@ struct EstadoPantalla {
     std::array<Geometria, kTrazas> trazas{{
         {200, 200}, {700, 200}, {1200, 200}, {1700, 200}, {2200, 200},
     }};
+    // The bits of the number a wrong answer got wrong, as the number's own
+    // bits (0x8000 is the first slot): their slots are shaded.
+    std::uint16_t bitsErroneos = 0;
 };
 
 using Visibles = std::array<bool, kTrazas>;

@@ -30,6 +30,8 @@ namespace colores {
 constexpr Colour kRejilla = 0x00C00000;
 // Every fourth bit boundary separates two hexadecimal digits.
 constexpr Colour kRejillaDigito = 0x00FFC0C0;
+// Behind a wrongly read bit: a dark wine red that every trace stands out on.
+constexpr Colour kBitErroneo = 0x00301858;
 } // namespace colores
 
 } // namespace linecode

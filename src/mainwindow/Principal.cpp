@@ -266,6 +266,7 @@ void Principal::ejer()
         nuevo += QString::number(d, 16).toUpper();
     }
     numero->setText(nuevo);
+    estado_.bitsErroneos = 0;
     if (ejercicios_->aleatorioElegido()) ejercicios_->tipo_cod_Click(CodigoAleatorio);
     ActPant();
 }
@@ -288,6 +289,12 @@ void Principal::ponerValorPeriodo(int valor)
 void Principal::marcarTraza(Traza traza, bool marcada)
 {
     menuTraza[traza]->setChecked(marcada);
+}
+
+void Principal::sombrearErrores(std::uint16_t bits)
+{
+    estado_.bitsErroneos = bits;
+    ActPant();
 }
 
 void Principal::ponerAlturaPersiana(int twips)

@@ -71,6 +71,9 @@ public:
     void ponerValorPeriodo(int valor); // raises no scroll
     void marcarTraza(linecode::Traza traza, bool marcada);
     void ponerAlturaPersiana(int twips);
+    // Shades the slots of the bits a wrong answer got wrong (the number's
+    // bits XOR the answer's); 0 clears them. A new proposal clears them too.
+    void sombrearErrores(std::uint16_t bits);
 
     int semiperiodo() const { return estado_.semiperiodo; }
 
