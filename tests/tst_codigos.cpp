@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The thirteen line codes against hand-worked vectors of their references,
-// and decoding as the inverse of coding.
+// decoding as the inverse of coding, what a receiver finds in a line with
+// an error in it, and the shape of each code's spectrum.
 
 #include "linecode/CodigosLinea.h"
+#include "linecode/Errores.h"
+#include "linecode/Espectro.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -36,6 +39,10 @@ private slots:
     void vectores_data();
     void vectores();
     void decodificarDeshaceCodificar();
+    void errorDeLinea_data();
+    void errorDeLinea();
+    void espectro_data();
+    void espectro();
 };
 
 void TestCodigos::vectores_data()
@@ -92,8 +99,9 @@ void TestCodigos::vectores()
 }
 
 // For every length from 1 to 4,096 bits, every code and a starting state
-// taken in turn, decoding a coded random string gives it back; the short
-// lengths try every starting state.
+// taken in turn, decoding a coded random string gives it back and the
+// receiver finds no violation in it; the short lengths try every starting
+// state.
 void TestCodigos::decodificarDeshaceCodificar()
 {
     QRandomGenerator azar(20261206);
@@ -110,11 +118,84 @@ void TestCodigos::decodificarDeshaceCodificar()
                 if (n > 64 && e != size_t(n) % estados.size()) continue;
                 const EstadoInicial& inicio = estados[e];
                 if (inicio.nivel == 0 && c != Codigo::Mlt3) continue; // the others have no zero level
-                if (decodificar(c, codificar(c, bits, inicio), inicio) != bits)
+                const auto linea = codificar(c, bits, inicio);
+                if (decodificar(c, linea, inicio) != bits || !violaciones(c, linea, inicio).empty())
                     QFAIL(qPrintable(QStringLiteral("%1, %2 bits, state %3").arg(nombreCodigo(c)).arg(n).arg(e)));
             }
         }
     }
+}
+
+void TestCodigos::errorDeLinea_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<int>("bit");
+    QTest::addColumn<int>("mitad");
+    QTest::addColumn<QString>("leidos");
+    QTest::addColumn<QString>("violaciones");
+    const QString bipolar = "violación bipolar no esperada en el bit ";
+    QTest::newRow("AMI: a lost pulse") << Codigo::Ami << "1011" << 2 << 0 << "1001" << bipolar + "4";
+    QTest::newRow("HDB3: a lost mark before B00V") << Codigo::Hdb3 << "1100001" << 1 << 0 << "0000001" << bipolar + "3";
+    QTest::newRow("HDB3: a lost V") << Codigo::Hdb3 << "100001" << 4 << 0 << "100001"
+                                    << "cuatro ceros seguidos, imposibles en HDB3, en el bit 5";
+    QTest::newRow("B8ZS: a lost B") << Codigo::B8zs << "100000000" << 5 << 0 << "100000000" << bipolar + "5";
+    QTest::newRow("CMI: a 0 turned into a 1") << Codigo::Cmi << "10" << 1 << 0 << "11"
+                                              << "violación de la alternancia CMI en el bit 2";
+    QTest::newRow("Manchester: no mid-bit edge") << Codigo::Manchester << "10" << 0 << 1 << "00"
+                                                 << "falta la transición a mitad de bit en el bit 1";
+    QTest::newRow("NRZ polar cannot tell") << Codigo::NrzPolar << "10" << 0 << 0 << "00" << "";
+    QTest::newRow("2B1Q: the sign flips") << Codigo::DosBUnoQ << "10" << 0 << 0 << "00" << "";
+}
+
+// One half-bit changed on the line: the bits the receiver reads, and the
+// violations that give the error away.
+void TestCodigos::errorDeLinea()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(QString, bits);
+    QFETCH(int, bit);
+    QFETCH(int, mitad);
+    QFETCH(QString, leidos);
+    QFETCH(QString, violaciones);
+    auto linea = codificar(codigo, bits.toStdString());
+    inyectarError(codigo, linea[size_t(bit)], mitad);
+    QCOMPARE(QString::fromStdString(decodificar(codigo, linea)), leidos);
+    QStringList encontradas;
+    for (const auto& v : linecode::violaciones(codigo, linea)) encontradas << QString::fromStdString(v.texto);
+    QCOMPARE(encontradas.join("; "), violaciones);
+}
+
+void TestCodigos::espectro_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<double>("nulo"); // where the density vanishes, in bit rates
+    QTest::addColumn<double>("alto"); // where it is high
+    QTest::newRow("NRZ polar") << Codigo::NrzPolar << 1.0 << 0.0;
+    QTest::newRow("MLT-3") << Codigo::Mlt3 << 1.0 << 0.0;
+    QTest::newRow("AMI") << Codigo::Ami << 0.0 << 0.5;
+    QTest::newRow("HDB3") << Codigo::Hdb3 << 0.0 << 0.5;
+    QTest::newRow("Manchester") << Codigo::Manchester << 0.0 << 1.0;
+    QTest::newRow("CMI: a line at the bit rate") << Codigo::Cmi << 0.0 << 1.0;
+    QTest::newRow("RZ: a line at the bit rate") << Codigo::Rz << 2.0 << 1.0;
+    QTest::newRow("2B1Q: symbols at half the bit rate") << Codigo::DosBUnoQ << 0.5 << 0.0;
+}
+
+// Nulls and humps where the theory puts them, and (nearly) all the line's
+// power between 0 and twice the bit rate.
+void TestCodigos::espectro()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(double, nulo);
+    QFETCH(double, alto);
+    const auto d = densidadEspectral(codigo);
+    QCOMPARE(int(d.size()), kPuntosEspectro);
+    const auto en = [&](double f) { return d[size_t(qRound(f * (kPuntosEspectro - 1) / 2))]; };
+    QVERIFY2(en(nulo) < 0.05, qPrintable(QString::number(en(nulo))));
+    QVERIFY2(en(alto) > 0.5, qPrintable(QString::number(en(alto))));
+    double potencia = 0;
+    for (double v : d) potencia += v * 2.0 / (kPuntosEspectro - 1);
+    QVERIFY2(potencia > 0.85 && potencia < 1.05, qPrintable(QString::number(potencia)));
 }
 
 QTEST_APPLESS_MAIN(TestCodigos)

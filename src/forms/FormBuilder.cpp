@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QHeaderView>
+#include <QListWidget>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTextEdit>
 #include <QTimer>
@@ -157,6 +159,17 @@ QWidget* crearWidget(const ControlDef& c, QWidget* padre)
         // The columns share the width: nothing to scroll sideways.
         t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         return t;
+    }
+    case Tipo::Selector: {
+        auto* cb = new QComboBox(padre);
+        cb->addItems(c.texto.split(QLatin1Char('|')));
+        return cb;
+    }
+    case Tipo::Lista: return new QListWidget(padre);
+    case Tipo::Desplazable: {
+        auto* d = new QScrollArea(padre);
+        d->setBackgroundRole(QPalette::Dark);
+        return d;
     }
     case Tipo::Temporizador: break;
     }

@@ -32,6 +32,9 @@ enum class Tipo {
     BarraProgreso,
     TextoEnriquecido,
     Tabla,          // rows and columns to read, sort by any column and select whole rows
+    Selector,       // drop-down list to choose from, its items in `texto` split by '|'
+    Lista,          // list of items, each with a check box
+    Desplazable,    // scrolling frame for a picture larger than itself
 };
 
 struct Fuente {

@@ -4,6 +4,7 @@
 #include "ayuda/Acerca.h"
 #include "ayuda/Ayu.h"
 #include "exercise/Ejerc.h"
+#include "laboratorio/Laboratorio.h"
 #include "mainwindow/Principal.h"
 
 #include <QCoreApplication>
@@ -32,12 +33,14 @@ Principal* crearPrincipal()
     p->ponerEjercicios(&ejercicios);
     QObject::connect(p, &Principal::verAcerca, p, [] { acerca().mostrar(); });
     QObject::connect(p, &Principal::verAyuda, p, [] { ayu().mostrar(); });
+    QObject::connect(p, &Principal::verLaboratorio, p, [] { laboratorio().mostrar(); });
     // Closing the main window closes the others, in this order; the
     // exercise window saves the statistics as it closes.
     QObject::connect(p, &Principal::cerrando, p, [] {
         acerca().cerrar();
         Ejerc().cerrar();
         ayu().cerrar();
+        laboratorio().cerrar();
     });
     return p;
 }
@@ -85,6 +88,12 @@ forms::Referencia<Acerca>& acerca()
 forms::Referencia<Ayu>& ayu()
 {
     static forms::Referencia<Ayu> ref([] { return new Ayu(); });
+    return ref;
+}
+
+forms::Referencia<Laboratorio>& laboratorio()
+{
+    static forms::Referencia<Laboratorio> ref([] { return new Laboratorio(); });
     return ref;
 }
 

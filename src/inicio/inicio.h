@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Start-up: the program-wide references to the four windows, each created on
+// Start-up: the program-wide references to the windows, each created on
 // first use and wired to the others here, and the routine that opens the
 // program.
 
@@ -10,6 +10,7 @@ class Principal;
 class Ejerc;
 class Acerca;
 class Ayu;
+class Laboratorio;
 
 namespace inicio {
 
@@ -20,5 +21,6 @@ forms::Referencia<Principal>& principal();
 forms::Referencia<::Ejerc>& Ejerc();
 forms::Referencia<Acerca>& acerca();
 forms::Referencia<Ayu>& ayu();
+forms::Referencia<Laboratorio>& laboratorio();
 
 } // namespace inicio

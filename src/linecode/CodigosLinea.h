@@ -40,6 +40,8 @@ constexpr std::array<Codigo, kCodigosLinea> kTodosLosCodigos = {
 
 // "NRZ unipolar", "Manchester diferencial", "2B1Q", ...
 const char* nombreCodigo(Codigo c);
+// The convention the program follows for the code, in one Spanish line.
+const char* convencionCodigo(Codigo c);
 
 // The line before the first bit.
 struct EstadoInicial {

@@ -73,6 +73,7 @@ void Principal::conectar()
     forms::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
     forms::alElegir(c.get<QAction>("prop"), this, [this] { prop_Click(); });
     forms::alElegir(c.get<QAction>("acercade"), this, [this] { acercade_Click(); });
+    forms::alElegir(c.get<QAction>("laboratorio"), this, [this] { emit verLaboratorio(); });
     forms::alElegir(c.get<QAction>("ayuda"), this, [this] { ayuda_Click(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &Principal::Pantalla_MenuContextual);

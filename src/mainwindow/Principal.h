@@ -85,9 +85,10 @@ public:
 signals:
     // After every redraw that drew (not when NoPintar held it back).
     void pintado();
-    // The menu asks for the about or the help window.
+    // The menu asks for the about, the help or the laboratory window.
     void verAcerca();
     void verAyuda();
+    void verLaboratorio();
     // The window is closing: the other windows close with it.
     void cerrando();
 

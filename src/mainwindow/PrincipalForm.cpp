@@ -102,6 +102,7 @@ forms::FormDef principalForm()
         {"normal", "Tamaño normal", "ver", false, false, "Ctrl+0"},
         {"util", "Utilidades", {}, false, false, {}},
         {"prop", "Proponer ejercicio", "util", false, false, "Ctrl+E"},
+        {"laboratorio", "Laboratorio de códigos…", "util", false, false, {}},
         {"ayud", "Ayuda", {}, false, false, {}},
         {"acercade", "Acerca de ...", "ayud", false, false, {}},
         {"ayuda", "Ayuda ...", "ayud", false, false, "F1"},

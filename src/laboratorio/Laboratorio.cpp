@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "laboratorio/Laboratorio.h"
+
+#include "dibujo/Colour.h"
+#include "forms/Avisos.h"
+#include "forms/Controls.h"
+#include "forms/Zoom.h"
+#include "laboratorio/GraficoEspectro.h"
+#include "laboratorio/LaboratorioForm.h"
+#include "laboratorio/ModeloPasos.h"
+#include "linecode/Espectro.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
+
+using namespace linecode;
+
+namespace {
+
+// A string that shows HDB3's and B8ZS's substitutions from the start.
+const QString kBitsIniciales = QStringLiteral("1100001000000001000010110000000010");
+const linecode::Colour kColorRechazo = dibujo::kRojo;
+const std::array<Codigo, 2> kElegidosIniciales = {Codigo::Ami, Codigo::Hdb3};
+
+// The spectra depend only on the code: each is estimated once per run.
+const std::vector<double>& espectroDe(Codigo c)
+{
+    static std::map<Codigo, std::vector<double>> calculados;
+    auto it = calculados.find(c);
+    if (it == calculados.end()) it = calculados.emplace(c, densidadEspectral(c)).first;
+    return it->second;
+}
+
+QString listaDeBits(const std::vector<int>& posiciones)
+{
+    QStringList r;
+    for (int p : posiciones) r << QString::number(p + 1);
+    return r.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+Laboratorio::Laboratorio() : Formulario(laboratorioForm())
+{
+    const auto& c = ctl();
+    entrada = c.get<QComboBox>("entrada");
+    bits = c.get<QLineEdit>("bits");
+    pista = c.get<QLabel>("pista");
+    codigo = c.get<QListWidget>("codigo");
+    ultimoPulso = c.get<QComboBox>("ultimoPulso");
+    nivelInicial = c.get<QComboBox>("nivelInicial");
+    paridad = c.get<QComboBox>("paridad");
+    decodificado = c.get<QLineEdit>("decodificado");
+    deteccion = c.get<QLabel>("deteccion");
+    convencion = c.get<QLabel>("convencion");
+
+    auto* area = c.get<QScrollArea>("dibujo");
+    dibujo_ = new laboratorio::DibujoCodigos;
+    area->setWidget(dibujo_);
+    // The names are drawn at the view's left edge: a sideways scroll
+    // repaints them there.
+    connect(area->horizontalScrollBar(), &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
+    grafico_ = new laboratorio::GraficoEspectro(c.get<QWidget>("espectro"));
+    pasos_ = new laboratorio::ModeloPasos(this);
+    auto* tabla = c.get<QTableView>("pasos");
+    tabla->setSortingEnabled(false);
+    tabla->setModel(pasos_);
+    tabla->verticalHeader()->show();
+    tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabla->horizontalHeader()->setStretchLastSection(true);
+
+    for (Codigo k : kTodosLosCodigos) {
+        auto* item = new QListWidgetItem(QString::fromUtf8(nombreCodigo(k)), codigo);
+        const bool elegido = std::find(kElegidosIniciales.begin(), kElegidosIniciales.end(), k) != kElegidosIniciales.end();
+        item->setCheckState(elegido ? Qt::Checked : Qt::Unchecked);
+    }
+    codigo->setCurrentRow(static_cast<int>(Codigo::Hdb3));
+    bits->setText(kBitsIniciales);
+    bits_Editado(kBitsIniciales);
+    alCambiarZoom();
+    conectar();
+}
+
+void Laboratorio::conectar()
+{
+    connect(bits, &QLineEdit::textEdited, this, &Laboratorio::bits_Editado);
+    connect(entrada, qOverload<int>(&QComboBox::activated), this, &Laboratorio::entrada_Click);
+    connect(codigo, &QListWidget::itemChanged, this, &Laboratorio::actualizar);
+    connect(codigo, &QListWidget::currentRowChanged, this, &Laboratorio::actualizarFoco);
+    for (QComboBox* estado : {ultimoPulso, nivelInicial, paridad})
+        connect(estado, qOverload<int>(&QComboBox::currentIndexChanged), this, &Laboratorio::actualizar);
+    connect(dibujo_, &laboratorio::DibujoCodigos::mitadPulsada, this, &Laboratorio::dibujo_Pulsado);
+}
+
+void Laboratorio::alCambiarZoom()
+{
+    const double zoom = forms::Zoom::actual().factor();
+    dibujo_->ponerZoom(zoom);
+    auto* marco = ctl().get<QWidget>("espectro");
+    grafico_->setGeometry(static_cast<QFrame*>(marco)->contentsRect());
+    grafico_->ponerZoom(zoom);
+}
+
+// A refused character beeps, says why, and leaves the text as it was.
+void Laboratorio::bits_Editado(const QString& texto)
+{
+    const BitsLeidos leidos = leerBits(forma_, texto.toStdU32String());
+    if (!leidos.error.empty()) {
+        const int cursor = bits->cursorPosition() - (texto.size() - textoValido_.size());
+        forms::Avisos::actual().beep();
+        ponerPista(QString::fromStdString(leidos.error), true);
+        bits->setText(textoValido_);
+        bits->setCursorPosition(qBound(0, cursor, textoValido_.size()));
+        return;
+    }
+    textoValido_ = texto;
+    bits_ = leidos.bits;
+    ponerPista(bits_.empty() ? QStringLiteral("Escribe de 1 a %1 bits.").arg(kMaximoBits)
+                             : QStringLiteral("%1 bits.").arg(bits_.size()),
+               false);
+    errores_.clear();
+    actualizar();
+}
+
+// A refusal in red; the count of bits in the window's own colour.
+void Laboratorio::ponerPista(const QString& texto, bool rechazo)
+{
+    QPalette paleta = palette();
+    if (rechazo) paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorRechazo));
+    pista->setPalette(paleta);
+    pista->setText(texto);
+}
+
+// The same bits, written in the newly chosen form; a form that cannot hold
+// them is refused and the text stays.
+void Laboratorio::entrada_Click(int indice)
+{
+    const auto nueva = static_cast<FormaEntrada>(indice);
+    const auto texto = escribirBits(nueva, bits_);
+    if (!texto) {
+        forms::Avisos::actual().beep();
+        ponerPista(nueva == FormaEntrada::Hexadecimal
+                       ? QStringLiteral("Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.")
+                       : QStringLiteral("Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles."),
+                   true);
+        entrada->setCurrentIndex(static_cast<int>(forma_));
+        return;
+    }
+    forma_ = nueva;
+    textoValido_ = QString::fromStdU32String(*texto);
+    bits->setText(textoValido_);
+}
+
+void Laboratorio::dibujo_Pulsado(int indice, int bit, int mitad)
+{
+    const Codigo c = dibujo_->lineas()[std::size_t(indice)].codigo;
+    auto& errores = errores_[c];
+    const std::pair<int, int> donde{bit, mitad};
+    if (!errores.erase(donde)) errores.insert(donde);
+    codigo->setCurrentRow(static_cast<int>(c));
+    actualizar();
+}
+
+EstadoInicial Laboratorio::estadoInicial() const
+{
+    EstadoInicial e;
+    e.ultimoPulso = ultimoPulso->currentIndex() == 1 ? 1 : -1;
+    e.nivel = nivelInicial->currentIndex() == 1 ? 1 : -1;
+    e.paridad = paridad->currentIndex();
+    return e;
+}
+
+std::vector<Codigo> Laboratorio::elegidos() const
+{
+    std::vector<Codigo> r;
+    for (int i = 0; i < codigo->count(); ++i)
+        if (codigo->item(i)->checkState() == Qt::Checked) r.push_back(kTodosLosCodigos[std::size_t(i)]);
+    return r;
+}
+
+Codigo Laboratorio::enFoco() const
+{
+    return kTodosLosCodigos[std::size_t(qBound(0, codigo->currentRow(), kCodigosLinea - 1))];
+}
+
+// The code's line with the errors injected into it, and what the receiver
+// finds wrong in it.
+laboratorio::LineaDibujada Laboratorio::linea(Codigo c) const
+{
+    laboratorio::LineaDibujada l{c, codificar(c, bits_, estadoInicial()), {}, {}};
+    const auto it = errores_.find(c);
+    if (it != errores_.end()) l.errores = it->second;
+    for (const auto& [bit, mitad] : l.errores) inyectarError(c, l.pasos[std::size_t(bit)], mitad);
+    if (!l.errores.empty()) l.violaciones = violaciones(c, l.pasos, estadoInicial());
+    return l;
+}
+
+void Laboratorio::actualizar()
+{
+    std::vector<laboratorio::LineaDibujada> lineas;
+    for (Codigo c : elegidos()) lineas.push_back(linea(c));
+    dibujo_->ponerLineas(std::move(lineas), static_cast<int>(bits_.size()));
+    actualizarEspectro();
+    actualizarFoco();
+}
+
+void Laboratorio::actualizarEspectro()
+{
+    std::vector<laboratorio::Curva> curvas;
+    for (Codigo c : elegidos()) curvas.emplace_back(c, &espectroDe(c));
+    grafico_->ponerCurvas(std::move(curvas));
+}
+
+// The step table, the decoding and the verdict on errors of the code in focus.
+void Laboratorio::actualizarFoco()
+{
+    const Codigo c = enFoco();
+    laboratorio::LineaDibujada l = linea(c);
+    const std::string leidos = decodificar(c, l.pasos, estadoInicial());
+    forms::ponerTexto(decodificado, QString::fromStdString(leidos));
+    convencion->setText(QString::fromUtf8(convencionCodigo(c)));
+
+    std::vector<int> erroneos;
+    for (std::size_t i = 0; i < leidos.size() && i < bits_.size(); ++i)
+        if (leidos[i] != bits_[i]) erroneos.push_back(int(i));
+    QString veredicto;
+    if (!l.errores.empty()) {
+        veredicto = erroneos.empty() ? QStringLiteral("El error no cambia ningún bit.")
+                                     : QStringLiteral("Bits erróneos: %1.").arg(listaDeBits(erroneos));
+        if (!l.violaciones.empty())
+            veredicto += QStringLiteral(" Detectado: %1.").arg(QString::fromStdString(l.violaciones.front().texto));
+        else if (detectaErrores(c))
+            veredicto += QStringLiteral(" El receptor no ve ninguna violación.");
+        else
+            veredicto += QStringLiteral(" Este código no detecta errores de línea.");
+    }
+    deteccion->setText(veredicto);
+    pasos_->ponerPasos(c, bits_, std::move(l.pasos));
+}

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "laboratorio/ModeloPasos.h"
+
+#include "linecode/Errores.h"
+
+#include <QColor>
+
+namespace laboratorio {
+
+namespace {
+
+enum Columna { Bit, Simbolo, Nivel1, Nivel2, Motivo, kColumnas };
+
+const QColor kResaltado(255, 232, 150);
+
+} // namespace
+
+void ModeloPasos::ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos)
+{
+    beginResetModel();
+    codigo_ = codigo;
+    bits_ = bits;
+    pasos_ = std::move(pasos);
+    endResetModel();
+}
+
+int ModeloPasos::rowCount(const QModelIndex& padre) const
+{
+    return padre.isValid() ? 0 : int(pasos_.size());
+}
+
+int ModeloPasos::columnCount(const QModelIndex& padre) const
+{
+    return padre.isValid() ? 0 : kColumnas;
+}
+
+bool ModeloPasos::resaltado(int fila) const
+{
+    const auto& p = pasos_[std::size_t(fila)];
+    return p.sustituido || p.simbolo == "B" || p.simbolo == "V";
+}
+
+QVariant ModeloPasos::data(const QModelIndex& index, int rol) const
+{
+    if (!index.isValid()) return {};
+    const auto fila = std::size_t(index.row());
+    const auto& p = pasos_[fila];
+    if (rol == Qt::BackgroundRole) return resaltado(index.row()) ? QVariant(kResaltado) : QVariant();
+    if (rol == Qt::TextAlignmentRole && index.column() != Motivo) return int(Qt::AlignCenter);
+    if (rol == Qt::ToolTipRole && index.column() == Motivo) return data(index, Qt::DisplayRole);
+    if (rol != Qt::DisplayRole) return {};
+    switch (index.column()) {
+    case Bit: return QString(QLatin1Char(bits_[fila]));
+    case Simbolo: return QString::fromStdString(p.simbolo);
+    case Nivel1: return p.nivel1;
+    case Nivel2: return p.nivel2;
+    case Motivo: return QString::fromStdString(linecode::razonPaso(codigo_, pasos_, fila));
+    default: return {};
+    }
+}
+
+QVariant ModeloPasos::headerData(int seccion, Qt::Orientation orientacion, int rol) const
+{
+    if (rol != Qt::DisplayRole) return {};
+    if (orientacion == Qt::Vertical) return seccion + 1;
+    static const char* const kTitulos[kColumnas] = {"Bit", "Símbolo", "Nivel 1", "Nivel 2", "Motivo"};
+    return QString::fromUtf8(kTitulos[seccion]);
+}
+
+} // namespace laboratorio

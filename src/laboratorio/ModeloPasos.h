@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The step table of the code in focus: one row per input bit with its
+// symbol, the level in each half of the slot and, for B and V slots and
+// substituted runs (highlighted), why the code wrote them.
+
+#include "linecode/CodigosLinea.h"
+
+#include <QAbstractTableModel>
+
+namespace laboratorio {
+
+class ModeloPasos : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos);
+
+    int rowCount(const QModelIndex& padre = {}) const override;
+    int columnCount(const QModelIndex& padre = {}) const override;
+    QVariant data(const QModelIndex& index, int rol) const override;
+    QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
+
+private:
+    bool resaltado(int fila) const;
+
+    linecode::Codigo codigo_ = linecode::Codigo::Hdb3;
+    std::string bits_;
+    std::vector<linecode::Paso> pasos_;
+};
+
+} // namespace laboratorio

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "linecode/Errores.h"
+
+namespace linecode {
+
+namespace {
+
+std::string enElBit(const char* que, std::size_t i)
+{
+    return std::string(que) + " en el bit " + std::to_string(i + 1);
+}
+
+const char* const kBipolar = "violación bipolar no esperada";
+
+bool ceros(const std::vector<Paso>& linea, std::size_t desde, std::size_t hasta)
+{
+    for (std::size_t k = desde; k < hasta; ++k)
+        if (linea[k].nivel1 != 0) return false;
+    return true;
+}
+
+// AMI and pseudoternary: every pulse opposes the one before.
+void alternancia(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
+{
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+        const int n = linea[i].nivel1;
+        if (n == 0) continue;
+        if (n == ultimo) r.push_back({int(i), enElBit(kBipolar, i)});
+        ultimo = n;
+    }
+}
+
+// HDB3: a pulse may repeat the last sign only as the V of 000V or B00V,
+// successive Vs alternate, and four zeros never reach the line.
+void hdb3(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
+{
+    int ultimaV = 0;
+    int seguidos = 0;
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+        const int n = linea[i].nivel1;
+        if (n == 0) {
+            if (++seguidos == 4) r.push_back({int(i), enElBit("cuatro ceros seguidos, imposibles en HDB3,", i)});
+            continue;
+        }
+        seguidos = 0;
+        if (n == ultimo) {
+            if (i < 3 || !ceros(linea, i - 2, i)) {
+                r.push_back({int(i), enElBit(kBipolar, i)});
+            } else {
+                if (n == ultimaV) r.push_back({int(i), enElBit("violación con la polaridad de la anterior", i)});
+                ultimaV = n;
+            }
+        }
+        ultimo = n;
+    }
+}
+
+// B8ZS: a repeated sign is allowed only as 000VB0VB.
+void b8zs(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
+{
+    int seguidos = 0;
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+        const int n = linea[i].nivel1;
+        if (n == 0) {
+            if (++seguidos == 8) r.push_back({int(i), enElBit("ocho ceros seguidos, imposibles en B8ZS,", i)});
+            continue;
+        }
+        seguidos = 0;
+        const auto nivel = [&](std::size_t k) { return linea[k].nivel1; };
+        if (n == ultimo) {
+            const bool patron = i >= 3 && i + 4 < linea.size() && ceros(linea, i - 3, i) && nivel(i + 1) == -n &&
+                                nivel(i + 2) == 0 && nivel(i + 3) == -n && nivel(i + 4) == n;
+            if (!patron) {
+                r.push_back({int(i), enElBit(kBipolar, i)});
+            } else {
+                i += 4;
+            }
+        }
+        ultimo = n;
+    }
+}
+
+// CMI: a 1 holds its level a whole slot, alternately high and low; a 0 is
+// low then high. High then low never occurs.
+void cmi(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
+{
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+        const Paso& p = linea[i];
+        if (p.nivel1 == p.nivel2 && p.nivel1 != 0) {
+            if (p.nivel1 == ultimo) r.push_back({int(i), enElBit("violación de la alternancia CMI", i)});
+            ultimo = p.nivel1;
+        } else if (!(p.nivel1 < 0 && p.nivel2 > 0)) {
+            r.push_back({int(i), enElBit("símbolo CMI no válido", i)});
+        }
+    }
+}
+
+} // namespace
+
+void inyectarError(Codigo c, Paso& paso, int mitad)
+{
+    int& n = mitad == 0 ? paso.nivel1 : paso.nivel2;
+    switch (c) {
+    case Codigo::NrzUnipolar:
+    case Codigo::Rz:
+    case Codigo::Ami:
+    case Codigo::Pseudoternario:
+    case Codigo::Hdb3:
+    case Codigo::B8zs:
+    case Codigo::Mlt3: n = n != 0 ? 0 : 1; break;
+    default: n = n != 0 ? -n : 1; break;
+    }
+}
+
+bool detectaErrores(Codigo c)
+{
+    return c == Codigo::Ami || c == Codigo::Pseudoternario || c == Codigo::Hdb3 || c == Codigo::B8zs ||
+           c == Codigo::Cmi || c == Codigo::Manchester;
+}
+
+std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio)
+{
+    std::vector<Violacion> r;
+    switch (c) {
+    case Codigo::Ami:
+    case Codigo::Pseudoternario: alternancia(linea, inicio.ultimoPulso, r); break;
+    case Codigo::Hdb3: hdb3(linea, inicio.ultimoPulso, r); break;
+    case Codigo::B8zs: b8zs(linea, inicio.ultimoPulso, r); break;
+    case Codigo::Cmi: cmi(linea, inicio.ultimoPulso, r); break;
+    case Codigo::Manchester:
+        for (std::size_t i = 0; i < linea.size(); ++i)
+            if (linea[i].nivel1 == linea[i].nivel2)
+                r.push_back({int(i), enElBit("falta la transición a mitad de bit", i)});
+        break;
+    default: break;
+    }
+    return r;
+}
+
+std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i)
+{
+    if (!linea[i].sustituido) return {};
+    if (c == Codigo::B8zs) return "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
+    // Substitutions lie in whole runs of four from the first substituted slot.
+    std::size_t inicio = i;
+    while (inicio > 0 && linea[inicio - 1].sustituido) --inicio;
+    inicio += (i - inicio) / 4 * 4;
+    return linea[inicio].simbolo == "B" ? "cuatro ceros tras un número par de marcas desde la última V → B00V"
+                                        : "cuatro ceros tras un número impar de marcas desde la última V → 000V";
+}
+
+} // namespace linecode

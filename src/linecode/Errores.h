@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Line errors in the code laboratory: one injected into a half-bit of a
+// line, and the violations of its code's rules that a receiver would see.
+// Plain C++, beside the codes themselves.
+
+#include "linecode/CodigosLinea.h"
+
+#include <string>
+#include <vector>
+
+namespace linecode {
+
+// A pulse becomes zero; a zero becomes a positive pulse (a 1 on unipolar
+// lines); a polar or 2B1Q level changes its sign. `mitad` is 0 or 1.
+void inyectarError(Codigo c, Paso& paso, int mitad);
+
+// Whether the code's own rules reveal some line errors.
+bool detectaErrores(Codigo c);
+
+struct Violacion {
+    int bit;           // from 0
+    std::string texto; // "violación bipolar no esperada en el bit 13" (bits counted from 1)
+};
+
+// What the receiver finds against the code's rules, in bit order.
+std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio = {});
+
+// Why a bit slot is coded as it is, for the B and V slots and the
+// substituted runs of HDB3 and B8ZS; empty for every other slot.
+std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i);
+
+} // namespace linecode

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The code laboratory, opened from the main window and driven as a student
+// drives it: typing, choosing codes and starting states, clicking the drawing.
+
+#include "Ayudantes.h"
+#include "laboratorio/Laboratorio.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QTableView>
+
+using linecode::Codigo;
+
+class TestLaboratorio : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void entrada_data();
+    void entrada();
+    void cambiarDeForma();
+    void pasos_data();
+    void pasos();
+    void errorEnHdb3();
+
+private:
+    template <typename T = QWidget>
+    T* de(const QString& nombre) const { return control<T>(lab, nombre); }
+    void escribir(const QString& texto);
+    void elegir(const QString& combo, int veces);
+    void enfocarCodigo(Codigo c);
+    QString columna(int columna) const;
+
+    VentanaPrincipal v;
+    AvisosDePrueba* avisos = nullptr;
+    Laboratorio* lab = nullptr;
+};
+
+void TestLaboratorio::init()
+{
+    avisos = new AvisosDePrueba;
+    QVERIFY(v.abrir());
+    v.hijo<QAction>("laboratorio")->trigger();
+    lab = ventana<Laboratorio>("lab");
+    QVERIFY(lab);
+    QVERIFY(QTest::qWaitForWindowExposed(lab));
+    entrada::activar(lab);
+}
+
+void TestLaboratorio::cleanup()
+{
+    v.cerrar();
+    QVERIFY(!ventana("lab")); // closing the main window closes the laboratory
+    lab = nullptr;
+    delete avisos;
+}
+
+// Tab into the input (which selects all of it), clear it and type.
+void TestLaboratorio::escribir(const QString& texto)
+{
+    entrada::teclearEn(de("bits"), QChar(0x7f) + texto);
+}
+
+// Moves a drop-down list's choice down with the arrow key, as many times.
+void TestLaboratorio::elegir(const QString& combo, int veces)
+{
+    entrada::enfocar(de(combo));
+    for (int i = 0; i < veces; ++i) entrada::tecla(lab, Qt::Key_Down);
+}
+
+void TestLaboratorio::enfocarCodigo(Codigo c)
+{
+    auto* lista = de<QListWidget>("codigo");
+    entrada::clic(lista->viewport(), lista->visualItemRect(lista->item(int(c))).center());
+}
+
+// One column of the step table, its cells separated by blanks.
+QString TestLaboratorio::columna(int columna) const
+{
+    const auto* modelo = de<QTableView>("pasos")->model();
+    QStringList r;
+    for (int fila = 0; fila < modelo->rowCount(); ++fila) r << modelo->index(fila, columna).data().toString();
+    return r.join(' ');
+}
+
+void TestLaboratorio::entrada_data()
+{
+    QTest::addColumn<int>("forma"); // steps down from "Bits"
+    QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<QString>("queda");
+    QTest::addColumn<QString>("decodificado");
+    QTest::addColumn<QString>("pista");
+    QTest::newRow("bits, blanks ignored") << 0 << "10 1" << "10 1" << "101" << "3 bits.";
+    QTest::newRow("a letter after bits") << 0 << "101a" << "101" << "101" << "Solo se admiten los bits 0 y 1";
+    QTest::newRow("hexadecimal") << 1 << "a5" << "a5" << "10100101" << "8 bits.";
+    QTest::newRow("G is no hexadecimal digit") << 1 << "AG" << "A" << "1010" << "Solo se admiten las cifras hexadecimales";
+    QTest::newRow("text, one byte each") << 2 << "Añ" << "Añ" << "0100000111110001" << "16 bits.";
+    QTest::newRow("the euro sign has no byte") << 2 << "A€" << "A" << "01000001" << "Solo se admiten caracteres de un byte";
+}
+
+// What the student types is coded as it is typed; a wrong character beeps,
+// says why, and leaves the rest as it was.
+void TestLaboratorio::entrada()
+{
+    QFETCH(int, forma);
+    QFETCH(QString, tecleado);
+    QFETCH(QString, queda);
+    QFETCH(QString, decodificado);
+    QFETCH(QString, pista);
+    escribir(QString());
+    elegir("entrada", forma);
+    escribir(tecleado);
+    QCOMPARE(de<QLineEdit>("bits")->text(), queda);
+    QCOMPARE(de<QLineEdit>("decodificado")->text(), decodificado);
+    QVERIFY2(de<QLabel>("pista")->text().startsWith(pista), qPrintable(de<QLabel>("pista")->text()));
+    QCOMPARE(avisos->beeps, queda == tecleado ? 0 : 1);
+}
+
+// The bits stay when the form changes; a form that cannot hold them is
+// refused, and 4,096 bits are the most.
+void TestLaboratorio::cambiarDeForma()
+{
+    escribir("010000010");
+    elegir("entrada", 1);
+    QCOMPARE(avisos->beeps, 1);
+    QCOMPARE(de<QComboBox>("entrada")->currentIndex(), 0);
+    QCOMPARE(de<QLineEdit>("bits")->text(), QString("010000010"));
+
+    escribir("01000001");
+    elegir("entrada", 2);
+    QCOMPARE(de<QLineEdit>("bits")->text(), QString("A"));
+    entrada::enfocar(de("entrada"));
+    entrada::tecla(lab, Qt::Key_Up);
+    QCOMPARE(de<QLineEdit>("bits")->text(), QString("41"));
+
+    de<QLineEdit>("bits")->setText(QString(1023, 'F')); // typing 1,024 digits would take long
+    entrada::enfocar(de("bits"));
+    entrada::tecla(lab, Qt::Key_End);
+    entrada::teclear(lab, "F");
+    QCOMPARE(de<QLineEdit>("decodificado")->text().size(), 4096);
+    entrada::teclear(lab, "F");
+    QCOMPARE(de<QLineEdit>("bits")->text().size(), 1024);
+    QCOMPARE(de<QLabel>("pista")->text(), QString("Como mucho 4096 bits."));
+}
+
+void TestLaboratorio::pasos_data()
+{
+    QTest::addColumn<int>("codigo");
+    QTest::addColumn<QString>("estado"); // a starting-state list, moved one down
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QString>("simbolos");
+    QTest::addColumn<QString>("niveles1");
+    QTest::addColumn<QString>("niveles2");
+    QTest::addColumn<QString>("motivo"); // of the second row
+    const QString impar = "cuatro ceros tras un número impar de marcas desde la última V → 000V";
+    QTest::newRow("HDB3") << int(Codigo::Hdb3) << "" << "100001" << "1 0 0 0 V 1" << "1 0 0 0 1 -1"
+                          << "0 0 0 0 0 0" << impar;
+    QTest::newRow("HDB3, odd parity") << int(Codigo::Hdb3) << "paridad" << "0000" << "0 0 0 V" << "0 0 0 -1"
+                                      << "0 0 0 0" << impar;
+    QTest::newRow("B8ZS, last pulse positive") << int(Codigo::B8zs) << "ultimoPulso" << "00000000"
+                                               << "0 0 0 V B 0 V B" << "0 0 0 1 -1 0 -1 1" << "0 0 0 0 0 0 0 0"
+                                               << "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
+    QTest::newRow("2B1Q") << int(Codigo::DosBUnoQ) << "" << "1001" << "+3 +3 -1 -1" << "3 3 -1 -1" << "3 3 -1 -1" << "";
+    QTest::newRow("differential Manchester, high start") << int(Codigo::ManchesterDiferencial) << "nivelInicial" << "10"
+                                                         << "1 0" << "1 1" << "-1 -1" << "";
+}
+
+// The step table follows the code in focus and the starting state.
+void TestLaboratorio::pasos()
+{
+    QFETCH(int, codigo);
+    QFETCH(QString, estado);
+    QFETCH(QString, bits);
+    QFETCH(QString, simbolos);
+    QFETCH(QString, niveles1);
+    QFETCH(QString, niveles2);
+    QFETCH(QString, motivo);
+    escribir(bits);
+    if (!estado.isEmpty()) elegir(estado, 1);
+    enfocarCodigo(Codigo(codigo));
+    QCOMPARE(columna(0).remove(' '), bits);
+    QCOMPARE(columna(1), simbolos);
+    QCOMPARE(columna(2), niveles1);
+    QCOMPARE(columna(3), niveles2);
+    const auto* modelo = de<QTableView>("pasos")->model();
+    QCOMPARE(modelo->index(1, 4).data().toString(), motivo);
+    // B, V and the substituted runs stand out.
+    QCOMPARE(modelo->index(1, 0).data(Qt::BackgroundRole).isValid(), !motivo.isEmpty());
+    QCOMPARE(de<QLineEdit>("decodificado")->text(), bits);
+}
+
+// A pulse injected into a zero of an HDB3 line breaks the alternation: the
+// violation shows, in words and on the waveform; a second click takes the
+// error back.
+void TestLaboratorio::errorEnHdb3()
+{
+    escribir("1100001000000001000010110000000010");
+    const auto& dibujo = lab->dibujo();
+    QCOMPARE(int(dibujo.lineas().size()), 2); // AMI and HDB3, as it opens
+    auto* area = de<QScrollArea>("dibujo");
+    const QPoint bit13 = dibujo.centroDe(1, 12, 0);
+    QCOMPARE(dibujo.lineas()[1].pasos[12].nivel1, 0);
+    entrada::clic(area->viewport(), bit13);
+    QCOMPARE(de<QListWidget>("codigo")->currentRow(), int(Codigo::Hdb3));
+    // The receiver takes the pulse for the V of a substitution, so the
+    // bits come out right, but the alternation gives the error away.
+    QCOMPARE(de<QLabel>("deteccion")->text(),
+             QString("El error no cambia ningún bit. Detectado: violación bipolar no esperada en el bit 13."));
+    const QImage img = area->viewport()->grab().toImage();
+    QCOMPARE(img.pixelColor(bit13 + QPoint(0, 14)), QColor(0x58, 0x18, 0x30));
+    QCOMPARE(img.pixelColor(dibujo.centroDe(1, 10, 0) + QPoint(0, 14)), QColor(Qt::black));
+
+    entrada::clic(area->viewport(), bit13);
+    QCOMPARE(de<QLabel>("deteccion")->text(), QString());
+    QCOMPARE(de<QLineEdit>("decodificado")->text(), de<QLineEdit>("bits")->text());
+}
+
+QTEST_MAIN(TestLaboratorio)
+#include "tst_laboratorio.moc"
