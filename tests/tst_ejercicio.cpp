@@ -486,8 +486,9 @@ void TestEjercicio::vistaDeLaClase()
 
     v.hijo<QAction>("acercade")->trigger();
     v.hijo<QAction>("ayuda")->trigger();
+    v.hijo<QAction>("laboratorio")->trigger();
     QStringList sinNombre;
-    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "detalles"})
+    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "detalles", "lab"})
         for (QWidget* c : ventana(nombre)->findChildren<QWidget*>())
             if (c->property("twips").isValid() && c != static_cast<QMainWindow*>(ventana(nombre))->centralWidget() &&
                 QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The code laboratory's speed: coding and drawing 4,096 bits in all
+// thirteen codes, one spectrum, and opening the window.
+
+#include "laboratorio/DibujoCodigos.h"
+#include "laboratorio/Laboratorio.h"
+#include "linecode/Espectro.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QRandomGenerator>
+
+#include "Principal.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace linecode;
+
+// The window's drawing area at 100 %: the part of the drawing in view.
+const QSize kVista(696, 236);
+
+// From the moment the window is asked for until it is on screen. The first
+// opening in a run also estimates the spectra of the codes it opens with.
+void abrir(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto* lab = new Laboratorio;
+        lab->cargar();
+        lab->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        lab->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+
+void BM_PrimeraApertura(benchmark::State& state) { abrir(state); }
+BENCHMARK(BM_PrimeraApertura)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_AbrirLaboratorio(benchmark::State& state) { abrir(state); }
+BENCHMARK(BM_AbrirLaboratorio)->Unit(benchmark::kMillisecond);
+
+// 4,096 random bits coded in the thirteen codes, checked for violations,
+// and the view of the stacked drawing painted, scrolled to the middle.
+void BM_TrecePor4096(benchmark::State& state)
+{
+    QRandomGenerator azar(4096);
+    std::string bits(4096, '0');
+    for (char& b : bits) b = azar.bounded(2) ? '1' : '0';
+    laboratorio::DibujoCodigos dibujo;
+    QImage imagen(kVista, QImage::Format_RGB32);
+    const QPoint medio(-dibujo.centroDe(0, 2048, 0).x(), 0);
+    for (auto _ : state) {
+        std::vector<laboratorio::LineaDibujada> lineas;
+        for (Codigo c : kTodosLosCodigos) {
+            auto pasos = codificar(c, bits);
+            auto v = violaciones(c, pasos);
+            lineas.push_back({c, std::move(pasos), std::move(v), {}});
+        }
+        dibujo.ponerLineas(std::move(lineas), 4096);
+        dibujo.render(&imagen, {}, QRegion(QRect(-medio, kVista)));
+        benchmark::DoNotOptimize(imagen.constBits());
+    }
+}
+BENCHMARK(BM_TrecePor4096)->Unit(benchmark::kMillisecond);
+
+void BM_Espectro(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(densidadEspectral(Codigo::Hdb3, kBitsEspectro));
+}
+BENCHMARK(BM_Espectro)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return ejecutarBenchmarks<QApplication>(argc, argv);
+}
