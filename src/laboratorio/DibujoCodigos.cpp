@@ -8,7 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <cstdlib>
 
 using linecode::Codigo;
@@ -27,10 +27,12 @@ const QColor kFondo(Qt::black);
 const QColor kColorReloj(128, 255, 255);
 const QColor kColorError(255, 255, 255);
 
-constexpr std::array<QRgb, linecode::kCodigosLinea> kColores = {
+// In the order of linecode::Codigo; a new code cannot be left without one.
+constexpr QRgb kColores[] = {
     0xFF3030, 0xFF8080, 0xFF60FF, 0xFFFF00, 0x00FF00, 0x80FF80, 0xFF8000,
     0xFFC060, 0x40A0FF, 0xC0A0FF, 0xA0FFA0, 0xFFFFFF, 0x60FFC0,
 };
+static_assert(std::size(kColores) == linecode::kCodigosLinea);
 
 int nivelMaximo(Codigo c)
 {
