@@ -4,6 +4,7 @@
 
 #include "Ayudantes.h"
 #include "ayuda/Ayu.h"
+#include "laboratorio/DibujoCodigos.h"
 #include "mainwindow/Figura.h"
 
 #include <QAction>
@@ -49,7 +50,7 @@ void TestAyuda::cleanup()
 
 // A FIFO named "ayuda.rtf" is refused at once, with a message, and the
 // built-in help shows from its start, nothing selected, scrollable; its
-// figures are the plotter's own drawings.
+// figures are the plotter's and the laboratory's own drawings.
 void TestAyuda::copiaIncorporadaAlPrincipio()
 {
     AvisosDePrueba avisos;
@@ -70,9 +71,11 @@ void TestAyuda::copiaIncorporadaAlPrincipio()
                 const QUrl nombre(it.fragment().charFormat().toImageFormat().name());
                 figuras << t->document()->resource(QTextDocument::ImageResource, nombre).value<QImage>();
             }
-    QCOMPARE(figuras.size(), 3);
+    QCOMPARE(figuras.size(), 12); // three examples and the laboratory's nine new codes
     const linecode::Visibles todas{true, true, true, true, true};
     QCOMPARE(figuras[1].convertToFormat(QImage::Format_RGB32), figuraOndas("00A5", todas));
+    QCOMPARE(figuras[6].convertToFormat(QImage::Format_RGB32),
+             laboratorio::figuraCodigos("1011000000001101", {linecode::Codigo::B8zs}));
 }
 
 // The working folder's file is read when the window loads: showing it again

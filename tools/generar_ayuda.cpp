@@ -2,18 +2,21 @@
 // Builds the help document "ayuda.rtf" from its readable source: the text is
 // written in UTF-8 and escaped here for RTF, and every line
 //   @FIGURA <number> <traces…> [T=<half period>]@
-// becomes a PNG picture drawn by the program's own plotter, so the figures
-// always match what the program shows.
+// becomes a PNG picture drawn by the main window's plotter, and every line
+//   @CODIGOS <bits> <codes, named without blanks…>@
+// one drawn as the code laboratory draws, so the figures always match what
+// the program shows.
 //
 // Usage: generar_ayuda <source> <ayuda.rtf>
 
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cp1252.h"
+#include "laboratorio/DibujoCodigos.h"
 #include "mainwindow/Figura.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -36,16 +39,8 @@ QByteArray escaparRtf(const QString& texto)
     return r;
 }
 
-QByteArray figura(const QStringList& partes)
+QByteArray imagenRtf(const QImage& img)
 {
-    linecode::Visibles visibles{};
-    int t = 240;
-    const QStringList nombres{"CLK", "NRZ", "RZ", "AMI", "HDB3"};
-    for (const QString& p : partes.mid(1)) {
-        if (p.startsWith("T=")) t = p.mid(2).toInt();
-        else if (const int i = int(nombres.indexOf(p)); i >= 0) visibles[i] = true;
-    }
-    const QImage img = figuraOndas(partes.value(0), visibles, t);
     QByteArray png;
     QBuffer b(&png);
     b.open(QIODevice::WriteOnly);
@@ -58,12 +53,37 @@ QByteArray figura(const QStringList& partes)
            "\n" + hex + "}";
 }
 
+QByteArray figura(const QStringList& partes)
+{
+    linecode::Visibles visibles{};
+    int t = 240;
+    const QStringList nombres{"CLK", "NRZ", "RZ", "AMI", "HDB3"};
+    for (const QString& p : partes.mid(1)) {
+        if (p.startsWith("T=")) t = p.mid(2).toInt();
+        else if (const int i = int(nombres.indexOf(p)); i >= 0) visibles[i] = true;
+    }
+    return imagenRtf(figuraOndas(partes.value(0), visibles, t));
+}
+
+// A code named as the laboratory lists it, without its blanks.
+QByteArray figuraCodigos(const QStringList& partes)
+{
+    std::vector<linecode::Codigo> codigos;
+    for (const QString& p : partes.mid(1)) {
+        for (linecode::Codigo c : linecode::kTodosLosCodigos)
+            if (QString::fromUtf8(linecode::nombreCodigo(c)).remove(' ').compare(p, Qt::CaseInsensitive) == 0)
+                codigos.push_back(c);
+    }
+    if (codigos.size() != std::size_t(partes.size() - 1)) return {};
+    return imagenRtf(laboratorio::figuraCodigos(partes.value(0).toStdString(), codigos));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv); // the laboratory's figures are drawn by its widget
     if (argc != 3) {
         std::fprintf(stderr, "uso: generar_ayuda <fuente> <ayuda.rtf>\n");
         return 2;
@@ -74,13 +94,19 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString texto = QString::fromUtf8(fuente.readAll());
-    static const QRegularExpression marca(QStringLiteral("@FIGURA ([^@]+)@"));
+    static const QRegularExpression marca(QStringLiteral("@(FIGURA|CODIGOS) ([^@]+)@"));
     QByteArray salida;
     qsizetype desde = 0;
     for (auto it = marca.globalMatch(texto); it.hasNext();) {
         const auto m = it.next();
         salida += escaparRtf(texto.mid(desde, m.capturedStart() - desde));
-        salida += figura(m.captured(1).split(' ', Qt::SkipEmptyParts));
+        const QStringList partes = m.captured(2).split(' ', Qt::SkipEmptyParts);
+        const QByteArray imagen = m.captured(1) == QLatin1String("FIGURA") ? figura(partes) : figuraCodigos(partes);
+        if (imagen.isEmpty()) {
+            std::fprintf(stderr, "generar_ayuda: figura incorrecta: %s\n", qPrintable(m.captured(0)));
+            return 1;
+        }
+        salida += imagen;
         desde = m.capturedEnd();
     }
     salida += escaparRtf(texto.mid(desde));

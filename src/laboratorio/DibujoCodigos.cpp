@@ -4,6 +4,7 @@
 #include "dibujo/Colour.h"
 #include "linecode/Trazas.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,6 +45,17 @@ int nivelMaximo(Codigo c)
 QColor colorCodigo(Codigo c)
 {
     return QColor::fromRgb(kColores[static_cast<std::size_t>(c)]);
+}
+
+QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos)
+{
+    std::vector<LineaDibujada> lineas;
+    for (Codigo c : codigos) lineas.push_back({c, linecode::codificar(c, bits), {}, {}});
+    DibujoCodigos dibujo;
+    dibujo.ponerLineas(std::move(lineas), int(bits.size()));
+    QImage imagen(dibujo.size(), QImage::Format_RGB32);
+    dibujo.render(&imagen);
+    return imagen;
 }
 
 DibujoCodigos::DibujoCodigos(QWidget* parent) : QWidget(parent)

@@ -25,6 +25,10 @@ struct LineaDibujada {
 // The colour each code is drawn in, on black.
 QColor colorCodigo(linecode::Codigo c);
 
+// The clock and the codes of a bit string as the laboratory draws them at
+// 100 %: the figures of the help document.
+QImage figuraCodigos(const std::string& bits, const std::vector<linecode::Codigo>& codigos);
+
 class DibujoCodigos : public QWidget {
     Q_OBJECT
 public:
