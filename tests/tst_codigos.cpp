@@ -72,6 +72,8 @@ void TestCodigos::vectores_data()
     fila("B8ZS: eight zeros", Codigo::B8zs, "00000000", "000VB0VB", "0/0 0/0 0/0 -1/0 1/0 0/0 1/0 -1/0");
     fila("B8ZS: after a mark", Codigo::B8zs, "1000000001", "1000VB0VB1",
          "1/0 0/0 0/0 0/0 1/0 -1/0 0/0 -1/0 1/0 -1/0");
+    fila("B8ZS: a run longer than eight", Codigo::B8zs, "10000000000", "1000VB0VB00",
+         "1/0 0/0 0/0 0/0 1/0 -1/0 0/0 -1/0 1/0 0/0 0/0");
     fila("CMI", Codigo::Cmi, "1101", "1101", "1/1 -1/-1 -1/1 1/1");
     fila("Manchester: 1 rises at mid-bit", Codigo::Manchester, "10", "10", "-1/1 1/-1");
     fila("differential Manchester", Codigo::ManchesterDiferencial, "0110", "0110", "1/-1 -1/1 1/-1 1/-1");
