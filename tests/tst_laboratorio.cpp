@@ -157,8 +157,6 @@ void TestLaboratorio::pasos_data()
     QTest::addColumn<QString>("niveles2");
     QTest::addColumn<QString>("motivo"); // of the second row
     const QString impar = "cuatro ceros tras un número impar de marcas desde la última V → 000V";
-    QTest::newRow("HDB3") << int(Codigo::Hdb3) << "" << "100001" << "1 0 0 0 V 1" << "1 0 0 0 1 -1"
-                          << "0 0 0 0 0 0" << impar;
     QTest::newRow("HDB3, odd parity") << int(Codigo::Hdb3) << "paridad" << "0000" << "0 0 0 V" << "0 0 0 -1"
                                       << "0 0 0 0" << impar;
     QTest::newRow("B8ZS, last pulse positive") << int(Codigo::B8zs) << "ultimoPulso" << "00000000"

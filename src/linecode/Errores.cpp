@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linecode/Errores.h"
 
+#include <optional>
+
 namespace linecode {
 
 namespace {
@@ -30,54 +32,56 @@ void alternancia(const std::vector<Paso>& linea, int ultimo, std::vector<Violaci
     }
 }
 
-// HDB3: a pulse may repeat the last sign only as the V of 000V or B00V,
-// successive Vs alternate, and four zeros never reach the line.
-void hdb3(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
+// HDB3 and B8ZS: a pulse may repeat the last sign only where a
+// substitution puts a V, and `maximo` zeros in a row never reach the line.
+// `esV(i)` tells whether slot i is such a V, and how many slots of its
+// substitution follow it.
+template <typename EsV>
+void sustituciones(const std::vector<Paso>& linea, int ultimo, int maximo, const char* demasiados, EsV esV,
+                   std::vector<Violacion>& r)
 {
-    int ultimaV = 0;
     int seguidos = 0;
     for (std::size_t i = 0; i < linea.size(); ++i) {
         const int n = linea[i].nivel1;
         if (n == 0) {
-            if (++seguidos == 4) r.push_back({int(i), enElBit("cuatro ceros seguidos, imposibles en HDB3,", i)});
+            if (++seguidos == maximo) r.push_back({int(i), enElBit(demasiados, i)});
             continue;
         }
         seguidos = 0;
         if (n == ultimo) {
-            if (i < 3 || !ceros(linea, i - 2, i)) {
-                r.push_back({int(i), enElBit(kBipolar, i)});
-            } else {
-                if (n == ultimaV) r.push_back({int(i), enElBit("violación con la polaridad de la anterior", i)});
-                ultimaV = n;
-            }
+            if (const std::optional<std::size_t> resto = esV(i)) i += *resto;
+            else r.push_back({int(i), enElBit(kBipolar, i)});
         }
         ultimo = n;
     }
 }
 
-// B8ZS: a repeated sign is allowed only as 000VB0VB.
+// HDB3: the V of 000V or B00V follows two zeros, and successive Vs alternate.
+void hdb3(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
+{
+    int ultimaV = 0;
+    const auto esV = [&](std::size_t i) -> std::optional<std::size_t> {
+        if (i < 3 || !ceros(linea, i - 2, i)) return std::nullopt;
+        const int v = linea[i].nivel1;
+        if (v == ultimaV) r.push_back({int(i), enElBit("violación con la polaridad de la anterior", i)});
+        ultimaV = v;
+        return 0;
+    };
+    sustituciones(linea, ultimo, 4, "cuatro ceros seguidos, imposibles en HDB3,", esV, r);
+}
+
+// B8ZS: the first V of 000VB0VB; the rest of the pattern is skipped (its
+// last B has the V's sign, as the loop then takes it).
 void b8zs(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
 {
-    int seguidos = 0;
-    for (std::size_t i = 0; i < linea.size(); ++i) {
-        const int n = linea[i].nivel1;
-        if (n == 0) {
-            if (++seguidos == 8) r.push_back({int(i), enElBit("ocho ceros seguidos, imposibles en B8ZS,", i)});
-            continue;
-        }
-        seguidos = 0;
+    const auto esV = [&](std::size_t i) -> std::optional<std::size_t> {
         const auto nivel = [&](std::size_t k) { return linea[k].nivel1; };
-        if (n == ultimo) {
-            const bool patron = i >= 3 && i + 4 < linea.size() && ceros(linea, i - 3, i) && nivel(i + 1) == -n &&
-                                nivel(i + 2) == 0 && nivel(i + 3) == -n && nivel(i + 4) == n;
-            if (!patron) {
-                r.push_back({int(i), enElBit(kBipolar, i)});
-            } else {
-                i += 4;
-            }
-        }
-        ultimo = n;
-    }
+        const int v = nivel(i);
+        const bool patron = i >= 3 && i + 4 < linea.size() && ceros(linea, i - 3, i) && nivel(i + 1) == -v &&
+                            nivel(i + 2) == 0 && nivel(i + 3) == -v && nivel(i + 4) == v;
+        return patron ? std::optional<std::size_t>(4) : std::nullopt;
+    };
+    sustituciones(linea, ultimo, 8, "ocho ceros seguidos, imposibles en B8ZS,", esV, r);
 }
 
 // CMI: a 1 holds its level a whole slot, alternately high and low; a 0 is
