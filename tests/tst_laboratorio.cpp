@@ -150,21 +150,24 @@ void TestLaboratorio::cambiarDeForma()
 void TestLaboratorio::pasos_data()
 {
     QTest::addColumn<int>("codigo");
-    QTest::addColumn<QString>("estado"); // a starting-state list, moved one down
+    QTest::addColumn<QString>("estado"); // a starting-state list
+    QTest::addColumn<int>("abajo");      // moved down so many times
     QTest::addColumn<QString>("bits");
     QTest::addColumn<QString>("simbolos");
     QTest::addColumn<QString>("niveles1");
     QTest::addColumn<QString>("niveles2");
     QTest::addColumn<QString>("motivo"); // of the second row
     const QString impar = "cuatro ceros tras un número impar de marcas desde la última V → 000V";
-    QTest::newRow("HDB3, odd parity") << int(Codigo::Hdb3) << "paridad" << "0000" << "0 0 0 V" << "0 0 0 -1"
+    QTest::newRow("HDB3, odd parity") << int(Codigo::Hdb3) << "paridad" << 1 << "0000" << "0 0 0 V" << "0 0 0 -1"
                                       << "0 0 0 0" << impar;
-    QTest::newRow("B8ZS, last pulse positive") << int(Codigo::B8zs) << "ultimoPulso" << "00000000"
+    QTest::newRow("B8ZS, last pulse positive") << int(Codigo::B8zs) << "ultimoPulso" << 1 << "00000000"
                                                << "0 0 0 V B 0 V B" << "0 0 0 1 -1 0 -1 1" << "0 0 0 0 0 0 0 0"
                                                << "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
-    QTest::newRow("2B1Q") << int(Codigo::DosBUnoQ) << "" << "1001" << "+3 +3 -1 -1" << "3 3 -1 -1" << "3 3 -1 -1" << "";
-    QTest::newRow("differential Manchester, high start") << int(Codigo::ManchesterDiferencial) << "nivelInicial" << "10"
-                                                         << "1 0" << "1 1" << "-1 -1" << "";
+    QTest::newRow("2B1Q") << int(Codigo::DosBUnoQ) << "" << 0 << "1001" << "+3 +3 -1 -1" << "3 3 -1 -1" << "3 3 -1 -1" << "";
+    QTest::newRow("differential Manchester, high start") << int(Codigo::ManchesterDiferencial) << "nivelInicial" << 2
+                                                         << "10" << "1 0" << "1 1" << "-1 -1" << "";
+    QTest::newRow("MLT-3 from zero") << int(Codigo::Mlt3) << "nivelInicial" << 1 << "111" << "1 1 1" << "1 0 -1"
+                                     << "1 0 -1" << "";
 }
 
 // The step table follows the code in focus and the starting state.
@@ -172,13 +175,14 @@ void TestLaboratorio::pasos()
 {
     QFETCH(int, codigo);
     QFETCH(QString, estado);
+    QFETCH(int, abajo);
     QFETCH(QString, bits);
     QFETCH(QString, simbolos);
     QFETCH(QString, niveles1);
     QFETCH(QString, niveles2);
     QFETCH(QString, motivo);
     escribir(bits);
-    if (!estado.isEmpty()) elegir(estado, 1);
+    if (!estado.isEmpty()) elegir(estado, abajo);
     enfocarCodigo(Codigo(codigo));
     QCOMPARE(columna(0).remove(' '), bits);
     QCOMPARE(columna(1), simbolos);

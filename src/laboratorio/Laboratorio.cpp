@@ -167,11 +167,14 @@ void Laboratorio::dibujo_Pulsado(int indice, int bit, int mitad)
     actualizar();
 }
 
-EstadoInicial Laboratorio::estadoInicial() const
+// The line before the first bit, as the three lists set it. Only MLT-3 has
+// a zero level: for NRZI and differential Manchester it reads as low.
+EstadoInicial Laboratorio::estadoInicial(Codigo c) const
 {
     EstadoInicial e;
     e.ultimoPulso = ultimoPulso->currentIndex() == 1 ? 1 : -1;
-    e.nivel = nivelInicial->currentIndex() == 1 ? 1 : -1;
+    e.nivel = nivelInicial->currentIndex() - 1;
+    if (e.nivel == 0 && c != Codigo::Mlt3) e.nivel = -1;
     e.paridad = paridad->currentIndex();
     return e;
 }
@@ -193,11 +196,11 @@ Codigo Laboratorio::enFoco() const
 // finds wrong in it.
 laboratorio::LineaDibujada Laboratorio::linea(Codigo c) const
 {
-    laboratorio::LineaDibujada l{c, codificar(c, bits_, estadoInicial()), {}, {}};
+    laboratorio::LineaDibujada l{c, codificar(c, bits_, estadoInicial(c)), {}, {}};
     const auto it = errores_.find(c);
     if (it != errores_.end()) l.errores = it->second;
     for (const auto& [bit, mitad] : l.errores) inyectarError(c, l.pasos[std::size_t(bit)], mitad);
-    if (!l.errores.empty()) l.violaciones = violaciones(c, l.pasos, estadoInicial());
+    if (!l.errores.empty()) l.violaciones = violaciones(c, l.pasos, estadoInicial(c));
     return l;
 }
 
@@ -222,7 +225,7 @@ void Laboratorio::actualizarFoco()
 {
     const Codigo c = enFoco();
     laboratorio::LineaDibujada l = linea(c);
-    const std::string leidos = decodificar(c, l.pasos, estadoInicial());
+    const std::string leidos = decodificar(c, l.pasos, estadoInicial(c));
     forms::ponerTexto(decodificado, QString::fromStdString(leidos));
     convencion->setText(QString::fromUtf8(convencionCodigo(c)));
 

@@ -42,7 +42,7 @@ private:
     void actualizarFoco();
     void actualizarEspectro();
 
-    linecode::EstadoInicial estadoInicial() const;
+    linecode::EstadoInicial estadoInicial(linecode::Codigo c) const;
     std::vector<linecode::Codigo> elegidos() const;
     linecode::Codigo enFoco() const;
     laboratorio::LineaDibujada linea(linecode::Codigo c) const;

@@ -24,7 +24,7 @@ forms::FormDef laboratorioForm()
             .conTexto("Último pulso negativo|Último pulso positivo").enTab(3)
             .accesible("Último pulso", "Signo del último pulso antes del primer bit (AMI, pseudoternario, HDB3, B8ZS, CMI)"),
         control("nivelInicial", Tipo::Selector, "inicio", 120, 570, 2520, 315)
-            .conTexto("Nivel inicial bajo|Nivel inicial alto").enTab(4)
+            .conTexto("Nivel inicial bajo|Nivel inicial cero (MLT-3)|Nivel inicial alto").enTab(4)
             .accesible("Nivel inicial", "Nivel de la línea antes del primer bit (NRZI, Manchester diferencial, MLT-3)"),
         control("paridad", Tipo::Selector, "inicio", 120, 900, 2520, 315)
             .conTexto("Paridad HDB3 par|Paridad HDB3 impar").enTab(5)
