@@ -19,6 +19,9 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include <algorithm>
+#include <array>
+
 using namespace linecode;
 
 namespace {
@@ -102,8 +105,7 @@ void Laboratorio::alCambiarZoom()
 {
     const double zoom = forms::Zoom::actual().factor();
     dibujo_->ponerZoom(zoom);
-    auto* marco = ctl().get<QWidget>("espectro");
-    grafico_->setGeometry(static_cast<QFrame*>(marco)->contentsRect());
+    grafico_->setGeometry(ctl().get<QFrame>("espectro")->contentsRect());
     grafico_->ponerZoom(zoom);
 }
 
