@@ -74,6 +74,18 @@ int DibujoCodigos::medioBit() const { return px(kMedioBit); }
 int DibujoCodigos::banda() const { return px(kBanda); }
 int DibujoCodigos::margen() const { return px(kMargen); }
 
+void DibujoCodigos::mostrarFocoDe(QWidget* marco)
+{
+    marco_ = marco;
+    marco->installEventFilter(this);
+}
+
+bool DibujoCodigos::eventFilter(QObject* objeto, QEvent* e)
+{
+    if (objeto == marco_ && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) update();
+    return false;
+}
+
 void DibujoCodigos::ponerLineas(std::vector<LineaDibujada> lineas, int bits)
 {
     lineas_ = std::move(lineas);
@@ -125,6 +137,10 @@ void DibujoCodigos::paintEvent(QPaintEvent* e)
         p.setPen(colorCodigo(lineas_[i].codigo));
         p.drawText(QRect(izquierda + px(4), (i + 1) * banda(), margen(), banda()), Qt::AlignVCenter,
                    QString::fromUtf8(linecode::nombreCodigo(lineas_[i].codigo)));
+    }
+    if (marco_ && marco_->hasFocus()) {
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(visibleRegion().boundingRect().adjusted(0, 0, -1, -1));
     }
 }
 

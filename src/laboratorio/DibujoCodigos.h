@@ -34,6 +34,10 @@ class DibujoCodigos : public QWidget {
 public:
     explicit DibujoCodigos(QWidget* parent = nullptr);
 
+    // The scrolling frame that holds the drawing: while it has the keyboard
+    // focus a dotted frame shows around the view, as on the main window's
+    // drawing area.
+    void mostrarFocoDe(QWidget* marco);
     void ponerLineas(std::vector<LineaDibujada> lineas, int bits);
     void ponerZoom(double zoom);
     const std::vector<LineaDibujada>& lineas() const { return lineas_; }
@@ -45,6 +49,7 @@ signals:
     void mitadPulsada(int linea, int bit, int mitad);
 
 protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
@@ -57,6 +62,7 @@ private:
     void pintarBanda(QPainter& p, int banda, const LineaDibujada* linea, int desde, int hasta) const;
 
     std::vector<LineaDibujada> lineas_;
+    QWidget* marco_ = nullptr;
     int bits_ = 0;
     double zoom_ = 1.0;
 };

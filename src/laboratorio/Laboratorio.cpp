@@ -66,9 +66,11 @@ Laboratorio::Laboratorio() : Formulario(laboratorioForm())
     auto* area = c.get<QScrollArea>("dibujo");
     dibujo_ = new laboratorio::DibujoCodigos;
     area->setWidget(dibujo_);
-    // The names are drawn at the view's left edge: a sideways scroll
-    // repaints them there.
-    connect(area->horizontalScrollBar(), &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
+    dibujo_->mostrarFocoDe(area);
+    // The names are drawn at the view's left edge and the focus frame
+    // around the view: a scroll repaints them there.
+    for (QScrollBar* barra : {area->horizontalScrollBar(), area->verticalScrollBar()})
+        connect(barra, &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
     grafico_ = new laboratorio::GraficoEspectro(c.get<QWidget>("espectro"));
     pasos_ = new laboratorio::ModeloPasos(this);
     auto* tabla = c.get<QTableView>("pasos");
