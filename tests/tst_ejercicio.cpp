@@ -78,6 +78,7 @@ private slots:
     void cerrarDevuelveLaVentanaYGuarda();
     void guardadoFallidoConservaLosResultados();
     void vistaDeLaClase();
+    void historialIlegible();
     void dosCopiasALaVezNoPierdenNada();
     void unaCopiaMuertaTrasResponder();
 
@@ -494,6 +495,19 @@ void TestEjercicio::vistaDeLaClase()
                 QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
                 sinNombre << QString(nombre) + '/' + c->objectName();
     QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(", ")));
+}
+
+// A log that cannot be read is said, not shown as a class without answers.
+void TestEjercicio::historialIlegible()
+{
+    QVERIFY(QDir().mkdir("historial.csv"));
+    QVERIFY(abrirEjercicio());
+    entrada::clic(de("Detalles"));
+    QVERIFY(ventana("detalles"));
+    QCOMPARE(avisos->mensajes.size(), 1);
+    QVERIFY2(avisos->mensajes[0].endsWith("historial.csv»: es una carpeta, no un fichero. "
+                                          "No se muestran las respuestas por código."),
+             qPrintable(avisos->mensajes[0]));
 }
 
 // Run as a child process in the folder it is started in: choose the first

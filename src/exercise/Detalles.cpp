@@ -75,6 +75,14 @@ Detalles::Detalles(Ejerc& ejercicios)
 void Detalles::actualizar()
 {
     const auto historial = formatos::leerEntero(ejercicios_.rutaHistorial(), kMaximoHistorial);
+    // An empty per-code table would look like a class that never answered.
+    if (!historial.error.isEmpty()) {
+        forms::Avisos::actual().mensaje(
+            this,
+            QStringLiteral("No se pudo leer «%1»: %2. No se muestran las respuestas por código.")
+                .arg(QDir::toNativeSeparators(ejercicios_.rutaHistorial()), historial.error),
+            forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Aviso);
+    }
     auto filas = ejercicio::filasClase(Ejerc::tabla(), historial.contenido);
     porCodigo_->ponerFilas(filas);
     cuentas_->ponerFilas(std::move(filas));
