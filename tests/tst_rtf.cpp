@@ -144,7 +144,7 @@ void TestRtf::procesadorDeTexto()
     leerRtf(kProcesador, d);
     QCOMPARE(d.toPlainText(),
              QString("Título\n\u2022\tPrimer punto\n2.\tSegundo punto\nCampo: enlace, símbolo €.\n"
-                     "resaltado y subrayadotachado\njusto\nsigue\n"));
+                     "resaltado y subrayadotachado\njusto\nsigue")); // no empty paragraph after the last \par
     QCOMPARE(formatoDe(d, "Título").foreground().color(), QColor(0, 0, 255));
     QCOMPARE(d.findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(d.findBlockByNumber(0).blockFormat().topMargin(), 16.0); // 240 twips

@@ -140,6 +140,7 @@ private:
     QTextBlockFormat formatoBloque() const;
     void aplicarBloque();
     void nuevoParrafo();
+    void quitarParrafoFinalVacio();
     void saltoDePagina();
 
     // Tables
@@ -223,6 +224,7 @@ void Lector::leer()
                 }
     }
     vaciar();
+    quitarParrafoFinalVacio();
     cursor_.endEditBlock();
     QFont f = doc_.defaultFont();
     if (fuentePorDefecto_ >= 0 && !fuenteNombre(fuentePorDefecto_).isEmpty()) f.setFamilies({fuenteNombre(fuentePorDefecto_)});
@@ -568,6 +570,17 @@ void Lector::aplicarBloque()
     situarEnTabla();
     const QTextBlockFormat f = formatoBloque();
     if (cursor_.blockFormat() != f) cursor_.setBlockFormat(f);
+}
+
+// A final \par ends the last paragraph; it starts no empty one after it,
+// as word processors show it. After a table the document needs its block.
+void Lector::quitarParrafoFinalVacio()
+{
+    QTextCursor fin(&doc_);
+    fin.movePosition(QTextCursor::End);
+    const QTextBlock anterior = fin.block().previous();
+    if (fin.block().length() > 1 || !anterior.isValid() || QTextCursor(anterior).currentTable()) return;
+    fin.deletePreviousChar();
 }
 
 void Lector::nuevoParrafo()
