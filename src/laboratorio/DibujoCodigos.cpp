@@ -23,7 +23,8 @@ constexpr int kMedioBit = 10;
 constexpr int kBanda = 44;
 constexpr int kMargen = 150;        // the names' column
 constexpr int kAlturaPulso = 16;    // the highest level of a code (1, or 2B1Q's 3)
-constexpr int kMarcaError = 5;
+constexpr int kMarcaError = 5;      // half the injected error's triangle
+constexpr int kSangria = 4;         // the names from the view's edge
 const QColor kFondo(Qt::black);
 const QColor kColorReloj(128, 255, 255);
 const QColor kColorError(255, 255, 255);
@@ -130,12 +131,12 @@ void DibujoCodigos::paintEvent(QPaintEvent* e)
 
     // The names stay at the left edge of the view however far it scrolls.
     const int izquierda = std::max(e->rect().left(), -x());
-    p.fillRect(izquierda, 0, margen() - px(6), height(), kFondo);
+    p.fillRect(izquierda, 0, margen() - px(2 * kSangria), height(), kFondo);
     p.setPen(kColorReloj);
-    p.drawText(QRect(izquierda + px(4), 0, margen(), banda()), Qt::AlignVCenter, QStringLiteral("Reloj"));
+    p.drawText(QRect(izquierda + px(kSangria), 0, margen(), banda()), Qt::AlignVCenter, QStringLiteral("Reloj"));
     for (int i = 0; i < int(lineas_.size()); ++i) {
         p.setPen(colorCodigo(lineas_[i].codigo));
-        p.drawText(QRect(izquierda + px(4), (i + 1) * banda(), margen(), banda()), Qt::AlignVCenter,
+        p.drawText(QRect(izquierda + px(kSangria), (i + 1) * banda(), margen(), banda()), Qt::AlignVCenter,
                    QString::fromUtf8(linecode::nombreCodigo(lineas_[i].codigo)));
     }
     if (marco_ && marco_->hasFocus()) {
@@ -176,7 +177,7 @@ void DibujoCodigos::pintarBanda(QPainter& p, int indice, const LineaDibujada* li
     for (const auto& [bit, mitad] : linea->errores) {
         if (bit < desde || bit >= hasta) continue;
         const int cx = margen() + (2 * bit + mitad) * t + t / 2;
-        const int arriba = indice * banda() + px(1);
+        const int arriba = indice * banda() + 1;
         p.drawPolygon(QPolygon({QPoint(cx - px(kMarcaError), arriba), QPoint(cx + px(kMarcaError), arriba),
                                 QPoint(cx, arriba + px(kMarcaError))}));
     }

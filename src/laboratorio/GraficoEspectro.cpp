@@ -16,12 +16,27 @@ namespace {
 // The density is drawn up to this value; the discrete lines of unipolar
 // codes, CMI and RZ rise far above it and end in an arrow.
 constexpr double kTope = 2.5;
-constexpr int kMargenIzquierdo = 34; // design pixels
-constexpr int kMargenInferior = 22;
-constexpr int kMargenSuperior = 22; // the title's line
+// Design pixels, at 100 %.
+constexpr int kMargenIzquierdo = 34; // the density's figures
+constexpr int kMargenInferior = 22;  // the frequency marks
+constexpr int kMargenSuperior = 22;  // the title
 constexpr int kMargenDerecho = 10;
-constexpr int kPuntoContinua = 3;
+constexpr int kMarca = 3;            // a tick, the DC dot's radius, half an arrow head
+constexpr int kSeparacion = 4;       // between an axis and its figures
+constexpr int kAnchoRotulo = 60;     // room for one frequency mark
+constexpr int kAltoRotulo = 16;
+constexpr int kMuestraLeyenda = 16;  // the line beside a code's name
+constexpr int kMargenLeyenda = 24;
 const QColor kColorEjes(160, 160, 160);
+
+// A discrete line (power at one frequency) stands out of the plot, and the
+// Hann window spreads it over a bin either side only: two bins away the
+// density is far lower. A broad hump above the top is no line.
+bool esRaya(const std::vector<double>& d, int k)
+{
+    const auto en = [&](int i) { return i >= 0 && i < int(d.size()) ? d[std::size_t(i)] : 0.0; };
+    return en(k) > kTope && en(k) > 3 * std::max(en(k - 2), en(k + 2));
+}
 
 } // namespace
 
@@ -42,12 +57,16 @@ void GraficoEspectro::ponerZoom(double zoom)
     update();
 }
 
+int GraficoEspectro::px(int disenio) const
+{
+    return qRound(disenio * zoom_);
+}
+
 void GraficoEspectro::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    const QRect area = rect().adjusted(qRound(kMargenIzquierdo * zoom_), qRound(kMargenSuperior * zoom_),
-                                       -qRound(kMargenDerecho * zoom_), -qRound(kMargenInferior * zoom_));
+    const QRect area = rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho), -px(kMargenInferior));
     pintarEjes(p, area);
     const auto x = [&](int k) { return area.left() + area.width() * double(k) / (linecode::kPuntosEspectro - 1); };
     const auto y = [&](double v) { return area.bottom() - area.height() * std::min(v, kTope) / kTope; };
@@ -57,20 +76,22 @@ void GraficoEspectro::paintEvent(QPaintEvent*)
         pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
         p.setPen(pen);
         QPainterPath camino;
-        camino.moveTo(x(0), y((*densidad)[0]));
-        for (int k = 1; k < linecode::kPuntosEspectro; ++k) {
-            camino.lineTo(x(k), y((*densidad)[k]));
-            if ((*densidad)[k] > kTope) {
-                // A spectral line: an arrow at the top of the plot.
-                p.drawLine(QPointF(x(k) - 3 * zoom_, area.top() + 4 * zoom_), QPointF(x(k), area.top()));
-                p.drawLine(QPointF(x(k) + 3 * zoom_, area.top() + 4 * zoom_), QPointF(x(k), area.top()));
+        for (int k = 0; k < linecode::kPuntosEspectro; ++k) {
+            const QPointF punto(x(k), y((*densidad)[k]));
+            if (k == 0) camino.moveTo(punto);
+            else camino.lineTo(punto);
+            if (esRaya(*densidad, k)) {
+                // An arrow at the top of the plot.
+                const QPointF punta(x(k), area.top());
+                p.drawLine(punta + QPointF(-px(kMarca), px(2 * kMarca)), punta);
+                p.drawLine(punta + QPointF(px(kMarca), px(2 * kMarca)), punta);
             }
         }
         p.drawPath(camino);
         // The DC value, which says at a glance whether the code passes
         // through a transformer.
         p.setBrush(colorCodigo(codigo));
-        p.drawEllipse(QPointF(x(0), y((*densidad)[0])), kPuntoContinua * zoom_, kPuntoContinua * zoom_);
+        p.drawEllipse(QPointF(x(0), y((*densidad)[0])), px(kMarca), px(kMarca));
         p.setBrush(Qt::NoBrush);
     }
     pintarLeyenda(p, area);
@@ -84,14 +105,14 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& area) const
     const QStringList marcas = {QStringLiteral("0"), QStringLiteral("fb/2"), QStringLiteral("fb"),
                                 QStringLiteral("3fb/2"), QStringLiteral("2fb")};
     for (int i = 0; i < marcas.size(); ++i) {
-        const int xm = area.left() + area.width() * i / (marcas.size() - 1);
-        p.drawLine(xm, area.bottom(), xm, area.bottom() + qRound(3 * zoom_));
-        p.drawText(QRect(xm - qRound(30 * zoom_), area.bottom() + qRound(4 * zoom_), qRound(60 * zoom_), qRound(16 * zoom_)),
+        const int xm = area.left() + area.width() * i / int(marcas.size() - 1);
+        p.drawLine(xm, area.bottom(), xm, area.bottom() + px(kMarca));
+        p.drawText(QRect(xm - px(kAnchoRotulo) / 2, area.bottom() + px(kSeparacion), px(kAnchoRotulo), px(kAltoRotulo)),
                    Qt::AlignHCenter | Qt::AlignTop, marcas[i]);
     }
     for (int v = 0; v <= int(kTope); ++v) {
         const int ym = area.bottom() - qRound(area.height() * v / kTope);
-        p.drawText(QRect(0, ym - qRound(8 * zoom_), area.left() - qRound(4 * zoom_), qRound(16 * zoom_)),
+        p.drawText(QRect(0, ym - px(kAltoRotulo) / 2, area.left() - px(kSeparacion), px(kAltoRotulo)),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
     }
     p.drawText(QRect(area.left(), 0, area.width(), area.top()), Qt::AlignLeft | Qt::AlignVCenter,
@@ -101,14 +122,13 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& area) const
 void GraficoEspectro::pintarLeyenda(QPainter& p, const QRect& area) const
 {
     const int alto = p.fontMetrics().height();
-    int fila = area.top() + alto + qRound(4 * zoom_);
+    int fila = area.top() + alto + px(kSeparacion);
     for (const auto& curva : curvas_) {
         const QString nombre = QString::fromUtf8(linecode::nombreCodigo(curva.first));
-        const int ancho = p.fontMetrics().horizontalAdvance(nombre);
-        const int x = area.right() - ancho - qRound(24 * zoom_);
+        const int x = area.right() - p.fontMetrics().horizontalAdvance(nombre) - px(kMargenLeyenda);
         p.setPen(QPen(colorCodigo(curva.first), 2));
-        p.drawLine(x, fila + alto / 2, x + qRound(16 * zoom_), fila + alto / 2);
-        p.drawText(QPoint(x + qRound(20 * zoom_), fila + p.fontMetrics().ascent()), nombre);
+        p.drawLine(x, fila + alto / 2, x + px(kMuestraLeyenda), fila + alto / 2);
+        p.drawText(QPoint(x + px(kMuestraLeyenda + kSeparacion), fila + p.fontMetrics().ascent()), nombre);
         fila += alto;
     }
 }

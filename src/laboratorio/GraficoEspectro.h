@@ -25,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    int px(int disenio) const;
     void pintarEjes(QPainter& p, const QRect& area) const;
     void pintarLeyenda(QPainter& p, const QRect& area) const;
 
