@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableView>
 
 #include <algorithm>
@@ -167,7 +168,11 @@ void Laboratorio::dibujo_Pulsado(int indice, int bit, int mitad)
     auto& errores = errores_[c];
     const std::pair<int, int> donde{bit, mitad};
     if (!errores.erase(donde)) errores.insert(donde);
-    codigo->setCurrentRow(static_cast<int>(c));
+    {
+        // The code clicked comes into focus with the redraw, not before it.
+        const QSignalBlocker callado(codigo);
+        codigo->setCurrentRow(static_cast<int>(c));
+    }
     actualizar();
 }
 
@@ -200,35 +205,36 @@ Codigo Laboratorio::enFoco() const
 // finds wrong in it.
 laboratorio::LineaDibujada Laboratorio::linea(Codigo c) const
 {
-    laboratorio::LineaDibujada l{c, codificar(c, bits_, estadoInicial(c)), {}, {}};
+    const EstadoInicial inicio = estadoInicial(c);
+    laboratorio::LineaDibujada l{c, codificar(c, bits_, inicio), {}, {}};
     const auto it = errores_.find(c);
     if (it != errores_.end()) l.errores = it->second;
     for (const auto& [bit, mitad] : l.errores) inyectarError(c, l.pasos[std::size_t(bit)], mitad);
-    if (!l.errores.empty()) l.violaciones = violaciones(c, l.pasos, estadoInicial(c));
+    if (!l.errores.empty()) l.violaciones = violaciones(c, l.pasos, inicio);
     return l;
 }
 
 void Laboratorio::actualizar()
 {
     std::vector<laboratorio::LineaDibujada> lineas;
-    for (Codigo c : elegidos()) lineas.push_back(linea(c));
-    dibujo_->ponerLineas(std::move(lineas), static_cast<int>(bits_.size()));
-    actualizarEspectro();
-    actualizarFoco();
-}
-
-void Laboratorio::actualizarEspectro()
-{
     std::vector<laboratorio::Curva> curvas;
-    for (Codigo c : elegidos()) curvas.emplace_back(c, &espectroDe(c));
+    for (Codigo c : elegidos()) {
+        lineas.push_back(linea(c));
+        curvas.emplace_back(c, &espectroDe(c));
+    }
+    dibujo_->ponerLineas(std::move(lineas), static_cast<int>(bits_.size()));
     grafico_->ponerCurvas(std::move(curvas));
+    actualizarFoco();
 }
 
 // The step table, the decoding and the verdict on errors of the code in focus.
 void Laboratorio::actualizarFoco()
 {
     const Codigo c = enFoco();
-    laboratorio::LineaDibujada l = linea(c);
+    // A drawn code's line is already coded; another is coded for the table.
+    const auto& dibujadas = dibujo_->lineas();
+    const auto dibujada = std::find_if(dibujadas.begin(), dibujadas.end(), [c](const auto& l) { return l.codigo == c; });
+    laboratorio::LineaDibujada l = dibujada != dibujadas.end() ? *dibujada : linea(c);
     const std::string leidos = decodificar(c, l.pasos, estadoInicial(c));
     forms::ponerTexto(decodificado, QString::fromStdString(leidos));
     convencion->setText(QString::fromUtf8(convencionCodigo(c)));

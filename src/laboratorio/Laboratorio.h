@@ -40,7 +40,6 @@ private:
     void dibujo_Pulsado(int linea, int bit, int mitad);
     void actualizar();
     void actualizarFoco();
-    void actualizarEspectro();
 
     linecode::EstadoInicial estadoInicial(linecode::Codigo c) const;
     std::vector<linecode::Codigo> elegidos() const;
