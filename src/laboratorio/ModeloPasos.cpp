@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratorio/ModeloPasos.h"
 
-#include "linecode/Errores.h"
+#include "linecode/CodigosLinea.h"
 
 #include <QColor>
 

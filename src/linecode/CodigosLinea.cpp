@@ -263,4 +263,16 @@ std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoIn
     return r;
 }
 
+std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i)
+{
+    if (!linea[i].sustituido) return {};
+    if (c == Codigo::B8zs) return "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
+    // Substitutions lie in whole runs of four from the first substituted slot.
+    std::size_t inicio = i;
+    while (inicio > 0 && linea[inicio - 1].sustituido) --inicio;
+    inicio += (i - inicio) / 4 * 4;
+    return linea[inicio].simbolo == "B" ? "cuatro ceros tras un número par de marcas desde la última V → B00V"
+                                        : "cuatro ceros tras un número impar de marcas desde la última V → 000V";
+}
+
 } // namespace linecode

@@ -64,4 +64,8 @@ std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInici
 // The bits the line's levels carry, read as a receiver reads them.
 std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio = {});
 
+// Why a bit slot is coded as it is, for the B and V slots and the
+// substituted runs of HDB3 and B8ZS; empty for every other slot.
+std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i);
+
 } // namespace linecode

@@ -26,8 +26,4 @@ struct Violacion {
 // What the receiver finds against the code's rules, in bit order.
 std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio = {});
 
-// Why a bit slot is coded as it is, for the B and V slots and the
-// substituted runs of HDB3 and B8ZS; empty for every other slot.
-std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i);
-
 } // namespace linecode
