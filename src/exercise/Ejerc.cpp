@@ -139,7 +139,11 @@ void Ejerc::Form_Unload(int& cancelar)
     }
     if (detalles_) detalles_->close();
     solu_Click();
-    principal_.sombrearErrores(0);
+    {
+        // Drawn once, with every trace.
+        const SinPintar lote;
+        principal_.sombrearErrores(0);
+    }
     principal_.todos_Click();
     principal_.setEnabled(true);
 }
