@@ -14,6 +14,8 @@
 #include "laboratorio/DibujoCodigos.h"
 #include "mainwindow/Figura.h"
 
+#include "Herramienta.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QApplication>
@@ -78,17 +80,9 @@ QByteArray figuraCodigos(const QStringList& partes)
     return imagenRtf(laboratorio::figuraCodigos(partes.value(0).toStdString(), codigos));
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int generar(const QStringList& argumentos)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv); // the laboratory's figures are drawn by its widget
-    if (argc != 3) {
-        std::fprintf(stderr, "uso: generar_ayuda <fuente> <ayuda.rtf>\n");
-        return 2;
-    }
-    QFile fuente(QString::fromLocal8Bit(argv[1]));
+    QFile fuente(argumentos[0]);
     if (!fuente.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "generar_ayuda: %s\n", qPrintable(fuente.errorString()));
         return 1;
@@ -111,9 +105,17 @@ int main(int argc, char** argv)
     }
     salida += escaparRtf(texto.mid(desde));
 
-    if (const QString error = formatos::escribirEntero(QString::fromLocal8Bit(argv[2]), salida); !error.isEmpty()) {
+    if (const QString error = formatos::escribirEntero(argumentos[1], salida); !error.isEmpty()) {
         std::fprintf(stderr, "generar_ayuda: %s\n", qPrintable(error));
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A QApplication: the laboratory's figures are drawn by its widget.
+    return ejecutarHerramienta<QApplication>(argc, argv, "generar_ayuda <fuente> <ayuda.rtf>", 2, generar);
 }

@@ -9,6 +9,8 @@
 #include "inicio/inicio.h"
 #include "mainwindow/Principal.h"
 
+#include "Herramienta.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -25,17 +27,9 @@ bool guardar(QWidget* ventana, const QString& ruta)
     return dibujo::guardarPng(ventana->grab().toImage(), ruta).isEmpty();
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int capturar(const QStringList& argumentos)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: generar_capturas <carpeta>\n");
-        return 2;
-    }
-    const QString destino = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString destino = QDir(argumentos[0]).absolutePath();
     QTemporaryDir trabajo; // the exercise window saves its statistics here
     if (!QDir().mkpath(destino) || !QDir::setCurrent(trabajo.path())) return 1;
     inicio::Main();
@@ -47,4 +41,11 @@ int main(int argc, char** argv)
     p->close();
     if (!hecho) std::fprintf(stderr, "generar_capturas: no se pudo escribir en %s\n", qPrintable(destino));
     return hecho ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return ejecutarHerramienta<QApplication>(argc, argv, "generar_capturas <carpeta>", 1, capturar);
 }

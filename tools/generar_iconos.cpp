@@ -8,20 +8,18 @@
 #include "dibujo/Dibujos.h"
 #include "formatos/ArchivoEntero.h"
 
+#include "Herramienta.h"
+
 #include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
 
-int main(int argc, char** argv)
+namespace {
+
+int generar(const QStringList& argumentos)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: generar_iconos <carpeta>\n");
-        return 2;
-    }
-    const QString raiz = QString::fromLocal8Bit(argv[1]);
+    const QString& raiz = argumentos[0];
     const auto fallo = [](const QString& carpeta, const QString& motivo) {
         std::fprintf(stderr, "generar_iconos: %s: %s\n", qPrintable(carpeta), qPrintable(motivo));
         return 1;
@@ -37,4 +35,11 @@ int main(int argc, char** argv)
     if (const QString e = formatos::escribirEntero(escalable + "/tramavox.svg", dibujo::iconoSvg()); !e.isEmpty())
         return fallo(escalable, e);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return ejecutarHerramienta<QGuiApplication>(argc, argv, "generar_iconos <carpeta>", 1, generar);
 }
