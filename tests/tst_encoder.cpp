@@ -74,15 +74,14 @@ void TestEncoder::binario()
     if (r) QCOMPARE(QString::fromStdString(*r), bits);
 }
 
+// Where the string starts (no mark yet: even parity, B00V) and a run across
+// two copies of the word; the rules themselves are checked over every number.
 void TestEncoder::hdb3_data()
 {
     QTest::addColumn<QString>("numero");
     QTest::addColumn<QString>("inicio");
     QTest::newRow("0000") << "0000" << QString::fromStdString(repetir("B00V", 32));
-    QTest::newRow("00A5") << "00A5" << "B00VB00V10100101B00VB00V10100101";
-    QTest::newRow("mark before first run") << "1000" << "0001000VB00VB00V";
     QTest::newRow("run spans word copies") << "0001" << "B00VB00VB00V0001000VB00VB00V0001000V";
-    QTest::newRow("parity after B/V") << "8421" << "1000V1000V1000V11B00V";
 }
 
 void TestEncoder::hdb3()

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <vector>
 
 using namespace linecode;
@@ -74,8 +75,6 @@ class TestPlotter : public QObject {
 private slots:
     void rejilla_data();
     void rejilla();
-    void lineasPorTraza_data();
-    void lineasPorTraza();
     void cadaTrazaSigueSuCodigo();
     void textosEtiquetasYComienzo();
     void nadaVisibleONumeroInvalido();
@@ -110,34 +109,10 @@ void TestPlotter::rejilla()
     QCOMPARE(c.segmentos.front().desde.x, float(2 * t));
 }
 
-void TestPlotter::lineasPorTraza_data()
-{
-    QTest::addColumn<int>("t");
-    QTest::addColumn<int>("reloj");
-    QTest::addColumn<int>("nrz");
-    QTest::addColumn<int>("medios"); // RZ, AMI and HDB3 each
-    QTest::newRow("T=40") << 40 << 442 << 222 << 444;
-    QTest::newRow("T=240") << 240 << 76 << 40 << 78;
-}
-
-// One pen placement, then two lines a step: the counts pin down the
-// inclusive bounds of each walk.
-void TestPlotter::lineasPorTraza()
-{
-    QFETCH(int, t);
-    QFETCH(int, reloj);
-    QFETCH(int, nrz);
-    QFETCH(int, medios);
-    RecordingCanvas c;
-    pintar(c, conT(t), kTodas, "5A5A");
-    QCOMPARE(int(c.deColor(color(Reloj)).size()), reloj + 1);
-    QCOMPARE(int(c.deColor(color(Nrz)).size()), nrz + 1);
-    for (Traza tr : {Rz, Ami, Hdb3}) QCOMPARE(int(c.deColor(color(tr)).size()), medios + 1);
-}
-
 // Each trace draws its own code's levels at its own height, half-bit by
 // half-bit, past the 16-bit word (AMI's polarity runs on, HDB3 reads its
-// 128-symbol string).
+// 128-symbol string), and runs to the right edge, stopping within two bits
+// past it.
 void TestPlotter::cadaTrazaSigueSuCodigo()
 {
     const int t = 120;
@@ -157,6 +132,11 @@ void TestPlotter::cadaTrazaSigueSuCodigo()
             QCOMPARE(yEn(c, color(Ami), x), y(Ami, ami.siguiente()));
             QCOMPARE(yEn(c, color(Hdb3), x), y(Hdb3, niveles.siguiente()));
             if (paso % 2 == 0) QCOMPARE(yEn(c, color(Nrz), x), y(Nrz, nivelNrz(bin, paso / 2)));
+        }
+        for (int tr = Reloj; tr < kTrazas; ++tr) {
+            float fin = 0;
+            for (const auto& s : c.deColor(color(Traza(tr)))) fin = std::max(fin, s.hasta.x);
+            QVERIFY(fin >= float(c.outerWidth()) && fin <= float(c.outerWidth() + 4 * t));
         }
     }
 }

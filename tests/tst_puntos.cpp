@@ -36,11 +36,6 @@ QString resumen(const TablaAlumnos& t)
     return r.join(';');
 }
 
-TablaAlumnos tablaDe(const QByteArray& contenido)
-{
-    return leerPuntos(contenido);
-}
-
 // Runs `accion` in a child process as another user, with `grupo` among its
 // groups: the permission checks a classroom folder puts on a student, which
 // root never meets. Returns what the action returned.
@@ -108,14 +103,11 @@ void TestPuntos::lectura_data()
     QTest::addColumn<QByteArray>("contenido");
     QTest::addColumn<QString>("tabla");
     const QByteArray ana = QByteArray("Ana").leftJustified(40, ' ');
-    QTest::newRow("no line end at the end") << ana + " 2 1" << "Ana| 2| 1";
-    QTest::newRow("LF only") << ana + " 2 1\n" << "Ana| 2| 1";
     QTest::newRow("short line") << QByteArray("Ana\r\n") << "Ana| 0| 0";
     QTest::newRow("hand-edited counts") << linea("Ana", " x -3") << "Ana| 0| 0";
     QTest::newRow("one count only") << linea("Ana", " 4") << "Ana| 4| 0";
     QTest::newRow("empty line kept") << QByteArray("\r\n") + linea("Ana", " 1 1") << "| 0| 0;Ana| 1| 1";
     QTest::newRow("name of 45") << QByteArray(45, 'N') + " 1 1\r\n" << QString(40, 'N') + "| 0| 0";
-    QTest::newRow("CR only") << ana + " 2 1\r" + ana + " 3 0\r" << "Ana| 2| 1;Ana| 3| 0";
     QTest::newRow("mixed ends") << ana + " 1 1\r\n" + ana + " 2 1\n" + ana + " 3 1\r" + ana + " 4 1"
                                 << "Ana| 1| 1;Ana| 2| 1;Ana| 3| 1;Ana| 4| 1";
     QTest::newRow("beyond 64 bits: the largest") << linea("Ana", " 99999999999999999999 1") << "Ana| 9223372036854775807| 1";
@@ -148,7 +140,7 @@ void TestPuntos::archivoAusente()
     const Carga ausente = cargarPuntos(dir.filePath("puntos.pnt"));
     QVERIFY(ausente.error.isEmpty());
     QCOMPARE(ausente.tabla.num_alumnos(), 0);
-    const TablaAlumnos t = tablaDe(linea("Ana", " 0 0"));
+    const TablaAlumnos t = leerPuntos(linea("Ana", " 0 0"));
     QCOMPARE(guardarPuntos(t, dir.filePath("falta/puntos.pnt")), QString("la carpeta no existe"));
     QVERIFY(guardarPuntos(t, dir.filePath("puntos.pnt")).isEmpty());
     QCOMPARE(leer(dir.filePath("puntos.pnt")), linea("Ana", " 0 0"));
@@ -163,7 +155,7 @@ void TestPuntos::discoLlenoDejaElAnterior()
     const QString ruta = dir.filePath("puntos.pnt");
     const QByteArray antes = linea("Ana", " 5 3");
     escribir(ruta, antes);
-    const TablaAlumnos t = tablaDe(linea("Luis", " 1 1") + linea("Eva", " 2 2") + linea("Pepe", " 3 3"));
+    const TablaAlumnos t = leerPuntos(linea("Luis", " 1 1") + linea("Eva", " 2 2") + linea("Pepe", " 3 3"));
     struct rlimit limite {};
     ::getrlimit(RLIMIT_FSIZE, &limite);
     const struct rlimit pequeno {64, limite.rlim_max};
@@ -192,7 +184,7 @@ void TestPuntos::soloFicherosNormalesYDeTamanoSensato()
     QVERIFY(QDir(dir.path()).mkdir("carpeta.pnt"));
     QCOMPARE(cargarPuntos(dir.filePath("carpeta.pnt")).error, QString("es una carpeta, no un fichero"));
     QVERIFY(cargarPuntos(grande).error.startsWith("el fichero es demasiado grande"));
-    QCOMPARE(guardarPuntos(tablaDe(linea("Ana", " 1 1")), fifo), QString("no es un fichero normal"));
+    QCOMPARE(guardarPuntos(leerPuntos(linea("Ana", " 1 1")), fifo), QString("no es un fichero normal"));
     QVERIFY(QFileInfo(cero).isSymLink());
 }
 
@@ -212,7 +204,7 @@ void TestPuntos::carpetaCompartidaYCarpetaDeSoloLectura()
     escribir(QString::fromLocal8Bit(archivo), linea("Ana", " 1 1"));
     QCOMPARE(::chown(carpeta.constData(), kProfesor, kClase) | ::chmod(carpeta.constData(), 02775), 0);
     QCOMPARE(::chown(archivo.constData(), kProfesor, kClase) | ::chmod(archivo.constData(), 0664), 0);
-    const TablaAlumnos t = tablaDe(linea("Ana", " 2 1"));
+    const TablaAlumnos t = leerPuntos(linea("Ana", " 2 1"));
     QCOMPARE(comoOtroUsuario(kAlumno, kClase, [&] { return guardarPuntos(t, QString::fromLocal8Bit(archivo)); }), QString());
     struct stat datos {};
     QCOMPARE(::stat(archivo.constData(), &datos), 0);
@@ -222,7 +214,7 @@ void TestPuntos::carpetaCompartidaYCarpetaDeSoloLectura()
     QCOMPARE(leer(QString::fromLocal8Bit(archivo)), linea("Ana", " 2 1"));
 
     QCOMPARE(::chmod(carpeta.constData(), 0755) | ::chown(archivo.constData(), kAlumno, kClase), 0);
-    const TablaAlumnos mas = tablaDe(linea("Ana", " 3 2") + linea("Luis", " 1 0"));
+    const TablaAlumnos mas = leerPuntos(linea("Ana", " 3 2") + linea("Luis", " 1 0"));
     QCOMPARE(comoOtroUsuario(kAlumno, kClase, [&] { return guardarPuntos(mas, QString::fromLocal8Bit(archivo)); }), QString());
     QCOMPARE(leer(QString::fromLocal8Bit(archivo)), linea("Ana", " 3 2") + linea("Luis", " 1 0"));
     QCOMPARE(QDir(QString::fromLocal8Bit(carpeta)).entryList(QDir::Files | QDir::Hidden), QStringList{"puntos.pnt"});
@@ -255,7 +247,7 @@ void TestPuntos::fusion()
     QFETCH(QByteArray, mia);
     QFETCH(bool, reiniciado);
     QFETCH(QString, tabla);
-    const Fusion f = fusionar(tablaDe(disco), tablaDe(base), tablaDe(mia), reiniciado ? QSet<int>{0} : QSet<int>{});
+    const Fusion f = fusionar(leerPuntos(disco), leerPuntos(base), leerPuntos(mia), reiniciado ? QSet<int>{0} : QSet<int>{});
     QCOMPARE(resumen(f.tabla), tabla);
 }
 
