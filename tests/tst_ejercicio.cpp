@@ -3,6 +3,8 @@
 
 #include "Ayudantes.h"
 #include "exercise/Ejerc.h"
+#include "exercise/Numeros.h"
+#include "exercise/PuntosCompartidos.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
 
@@ -21,8 +23,15 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QClipboard>
+#include <QRandomGenerator>
+#include <QToolTip>
+#include <QMap>
 
 #include <csignal>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -81,6 +90,10 @@ private slots:
     void historialIlegible();
     void dosCopiasALaVezNoPierdenNada();
     void unaCopiaMuertaTrasResponder();
+    void nombrePegadoYNombreRechazado();
+    void historialQueNoSeEscribe();
+    void claseEnUnaCarpetaCompartida_data();
+    void claseEnUnaCarpetaCompartida();
 
 private:
     bool abrirEjercicio();
@@ -196,7 +209,8 @@ void TestEjercicio::agregarAlumno_data()
     QTest::newRow("prompt ignored") << QStringList{kPrompt} << QStringList{};
     QTest::newRow("empty name") << QStringList{""} << QStringList{QString(40, ' ')};
     QTest::newRow("45 characters") << QStringList{QString(45, 'x')} << QStringList{QString(40, 'x')};
-    QTest::newRow("leading space") << QStringList{" Eva"} << QStringList{n(" Eva")};
+    QTest::newRow("blanks at the ends") << QStringList{" Eva "} << QStringList{n("Eva")};
+    QTest::newRow("a letter the file cannot hold") << QStringList{"Łukasz"} << QStringList{n("ukasz")};
 }
 
 // Enter in the name box adds the student and shows its zero counts; the
@@ -243,11 +257,15 @@ void TestEjercicio::nombreTalComoSeEscribe()
 void TestEjercicio::alumnoDeLaLista()
 {
     const QByteArray largo = "Mar\xed" "a de las Mercedes Fern\xe1" "ndez Olmo";
-    escribir(QStringLiteral("puntos.pnt"), linea("Luis", " 12 7") + linea("Pepe", " 2 9") + linea(largo, " 1 1"));
+    escribir(QStringLiteral("puntos.pnt"), linea("Luis", " 12 7") + linea("Pepe", " 2 9") + linea(largo, " 1 0"));
     QVERIFY(abrirEjercicio());
+    // The hand-edited line is said once, and kept out of the list.
+    QCOMPARE(avisos->mensajes, QStringList{"Estas líneas de «" + dir->filePath("puntos.pnt") +
+                                           "» no son de ningún alumno y se dejan como están: línea 2: tiene más "
+                                           "aciertos (9) que respuestas (2)."});
     auto* combo = de<QComboBox>("alumno");
-    const QList<QStringList> esperado{{" 12", "5", " 7", "58.3333333333333", "58"},
-                                      {" 2", "-7", " 9", "450", "100"}}; // hand-edited: bar clamped
+    QCOMPARE(combo->count(), 2);
+    const QList<QStringList> esperado{{" 12", "5", " 7", "58.3333333333333", "58"}, {" 1", "1", " 0", "0", "0"}};
     for (int i = 0; i < esperado.size(); ++i) {
         elegirDeLaLista(i);
         QCOMPARE(combo->currentIndex(), i);
@@ -510,17 +528,21 @@ void TestEjercicio::historialIlegible()
 }
 
 // Run as a child process in the folder it is started in: choose the first
-// student of the list and answer `veces` exercises right; with `morir`, be
-// killed right after the last answer, as by a power cut.
-static int responder(int veces, bool morir)
+// student of the list, or type `nombre`, and answer `veces` exercises right;
+// with `morir`, be killed right after the last answer, as by a power cut.
+static int responder(int veces, bool morir, const QString& nombre)
 {
     VentanaPrincipal v;
     AvisosDePrueba avisos;
     if (!v.abrir()) return 1;
     v.hijo<QAction>("prop")->trigger();
     Ejerc* e = ventana<Ejerc>("Ejerc");
-    entrada::enfocar(control(e, "alumno"));
-    entrada::tecla(e, Qt::Key_Down);
+    if (nombre.isEmpty()) {
+        entrada::enfocar(control(e, "alumno"));
+        entrada::tecla(e, Qt::Key_Down);
+    } else {
+        entrada::teclearEn(control(e, "alumno"), nombre + '\r');
+    }
     for (int i = 0; i < veces; ++i) {
         entrada::teclearEn(control(e, "solu"), v.p->numeroActual());
         entrada::clic(control(e, "aceptar"));
@@ -528,6 +550,7 @@ static int responder(int veces, bool morir)
     }
     if (morir) ::raise(SIGKILL);
     entrada::cerrar(e);
+    if (!avisos.mensajes.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(avisos.mensajes.join('\n')));
     return avisos.mensajes.isEmpty() ? 0 : 2;
 }
 
@@ -570,11 +593,137 @@ void TestEjercicio::unaCopiaMuertaTrasResponder()
     QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3"));
 }
 
+// A name pasted from a spreadsheet cell brings its line end, which is
+// dropped; a letter the file cannot hold is refused as it is typed, with
+// the reason beside the box, so the file never renames a student.
+void TestEjercicio::nombrePegadoYNombreRechazado()
+{
+    QVERIFY(abrirEjercicio());
+    QApplication::clipboard()->setText("Ana García\r\n");
+    entrada::teclearEn(de("alumno"), QString(QChar(0x7f)));
+    entrada::tecla(e, Qt::Key_V, Qt::ControlModifier);
+    entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
+    contestar(v.p->numeroActual());
+    entrada::clic(de("proponer"));
+    entrada::teclearEn(de("alumno"), QChar(0x7f) + QString("Łu"));
+    QCOMPARE(avisos->beeps, 1);
+    QCOMPARE(QToolTip::text(), QString("El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo."));
+    entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
+    contestar(v.p->numeroActual());
+    QCOMPARE(leer("puntos.pnt"), linea("Ana Garc\xed" "a", " 1 1") + linea("u", " 1 1"));
+    QVERIFY(avisos->mensajes.isEmpty());
+}
+
+// When only the log cannot be written, the student is told the totals were
+// saved and the log was not; the answer reaches the log with the next save,
+// even after the window was closed in between.
+void TestEjercicio::historialQueNoSeEscribe()
+{
+    QVERIFY(QDir().mkdir("historial.csv"));
+    QVERIFY(abrirEjercicio());
+    escribirNombre("Ana");
+    contestar(v.p->numeroActual());
+    QCOMPARE(avisos->mensajes, QStringList{"Las estadísticas se guardaron en «" + dir->filePath("puntos.pnt") +
+                                           "», pero las respuestas no se pudieron anotar en «" +
+                                           dir->filePath("historial.csv") +
+                                           "»: es una carpeta, no un fichero. Se anotarán la próxima vez que se guarde."});
+    entrada::cerrar(e);
+    QVERIFY(QDir().rmdir("historial.csv"));
+    QVERIFY(abrirEjercicio());
+    elegirDeLaLista(0);
+    contestar("");
+    const QList<QByteArray> lineas = leer("historial.csv").split('\n');
+    QCOMPARE(lineas.size(), 4); // the header, two answers, and the end of the last line
+    QVERIFY(lineas[1].endsWith(",bien\r") && lineas[2].endsWith(",mal\r"));
+    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 2 1"));
+}
+
+void TestEjercicio::claseEnUnaCarpetaCompartida_data()
+{
+    QTest::addColumn<bool>("carpetaDeSoloLectura");
+    QTest::addColumn<int>("matar"); // how many copies are killed at a random moment
+    QTest::newRow("setgid group folder, copies killed") << false << 3;
+    QTest::newRow("read-only folder, writable files") << true << 0;
+}
+
+// Six students of one group, one of them with two copies open, answer at
+// once in the class's folder, each as their own user; some copies are killed
+// at random moments. Every answer saved is counted once: each student's
+// total in "puntos.pnt" equals their lines in "historial.csv".
+void TestEjercicio::claseEnUnaCarpetaCompartida()
+{
+    QFETCH(bool, carpetaDeSoloLectura);
+    QFETCH(int, matar);
+    if (::geteuid() != 0) QSKIP("students of one group need root to become them");
+    constexpr gid_t kClase = 100;
+    constexpr int kAlumnos = 6, kRespuestas = 30;
+    const QString clase = dir->filePath("clase");
+    QVERIFY(QDir().mkdir(clase));
+    const QByteArray carpeta = QFile::encodeName(clase);
+    QCOMPARE(::chmod(QFile::encodeName(dir->path()).constData(), 0755), 0);
+    QCOMPARE(::chown(carpeta.constData(), 0, kClase), 0);
+    if (carpetaDeSoloLectura) {
+        // The teacher made the files, writable by the class, in a folder the class may not add to.
+        for (const char* nombre : {"puntos.pnt", "historial.csv", ".puntos.pnt.pendiente"}) {
+            const QByteArray ruta = carpeta + '/' + nombre;
+            escribir(QString::fromLocal8Bit(ruta), {});
+            QCOMPARE(::chown(ruta.constData(), 0, kClase) | ::chmod(ruta.constData(), 0664), 0);
+        }
+    }
+    QCOMPARE(::chmod(carpeta.constData(), carpetaDeSoloLectura ? 0755 : 02775), 0);
+    std::vector<std::unique_ptr<QProcess>> copias;
+    for (int i = 0; i <= kAlumnos; ++i) {
+        const int alumno = i % kAlumnos; // the last copy is the first student's second one
+        const QString usuario = QString::number(2001 + alumno), casa = dir->filePath("casa" + QString::number(i));
+        QVERIFY(QDir().mkdir(casa));
+        QCOMPARE(::chown(QFile::encodeName(casa).constData(), uid_t(2001 + alumno), kClase) |
+                     ::chmod(QFile::encodeName(casa).constData(), 0700), 0);
+        auto p = std::make_unique<QProcess>();
+        p->setWorkingDirectory(clase);
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.insert("HOME", casa);
+        entorno.insert("XDG_RUNTIME_DIR", casa);
+        p->setProcessEnvironment(entorno);
+        p->start("setpriv", {"--reuid", usuario, "--regid", QString::number(kClase), "--clear-groups",
+                             QCoreApplication::applicationFilePath(), "--responder", QString::number(kRespuestas),
+                             "S" + QString::number(alumno + 1)});
+        copias.push_back(std::move(p));
+    }
+    QRandomGenerator azar(20261206);
+    for (int k = 0; k < matar; ++k) {
+        QTest::qWait(int(azar.bounded(100, 600)));
+        copias[size_t(azar.bounded(kAlumnos + 1))]->kill();
+    }
+    int muertas = 0;
+    for (auto& p : copias) {
+        QVERIFY(p->state() == QProcess::NotRunning || p->waitForFinished(120000));
+        if (p->exitStatus() == QProcess::CrashExit) ++muertas;
+        else QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+    }
+    QVERIFY(muertas <= matar);
+    // The next copy to open the file settles what a killed one left half done.
+    ejercicio::PuntosCompartidos final(clase + "/puntos.pnt");
+    const ejercicio::TablaAlumnos tabla = final.cargar().tabla;
+    QMap<QString, int> enHistorial;
+    const QList<QByteArray> lineas = leer(clase + "/historial.csv").split('\n');
+    for (const QByteArray& l : lineas.mid(1)) if (!l.isEmpty()) ++enHistorial[l.split(',').value(1)];
+    QMap<QString, int> enPuntos;
+    for (int i = 0; i < tabla.num_alumnos(); ++i)
+        enPuntos[ejercicio::sinRelleno(tabla.nombres[i])] += int(ejercicio::leerCuenta(tabla.totales[i]));
+    QCOMPARE(enPuntos, enHistorial);
+    int total = 0;
+    for (int n : enPuntos) total += n;
+    qInfo("%d answers counted by %d copies, %d of them killed", total, kAlumnos + 1, muertas);
+    QVERIFY2(total > (kAlumnos + 1 - matar) * kRespuestas - 1, qPrintable(QString::number(total)));
+    if (matar == 0) QCOMPARE(total, (kAlumnos + 1) * kRespuestas);
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (argc > 2 && std::strncmp(argv[1], "--responder", 11) == 0)
-        return responder(std::atoi(argv[2]), std::strcmp(argv[1], "--responder-y-morir") == 0);
+        return responder(std::atoi(argv[2]), std::strcmp(argv[1], "--responder-y-morir") == 0,
+                         argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
     TestEjercicio t;
     return QTest::qExec(&t, argc, argv);
 }

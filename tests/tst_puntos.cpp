@@ -3,8 +3,12 @@
 
 #include "Archivos.h"
 #include "exercise/ArchivoPuntos.h"
+#include "exercise/Clase.h"
+#include "exercise/Diario.h"
 #include "exercise/PuntosCompartidos.h"
 #include "formatos/ArchivoEntero.h"
+#include "formatos/Cerrojo.h"
+#include "formatos/Csv.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +18,7 @@
 #include <csignal>
 #include <functional>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -22,6 +27,8 @@
 using namespace ejercicio;
 
 namespace {
+
+const QString kEnlace = QStringLiteral("es un enlace simbólico, y por seguridad no se sigue");
 
 // The table in one line: name (its padding dropped), count texts as kept.
 QString resumen(const TablaAlumnos& t)
@@ -78,6 +85,17 @@ private slots:
     void carpetaCompartidaYCarpetaDeSoloLectura();
     void fusion_data();
     void fusion();
+    void enlacesNoSeSiguen();
+    void nombres_data();
+    void nombres();
+    void camposCsv_data();
+    void camposCsv();
+    void borrarPorNombre();
+    void cerrojoDeOtroProceso();
+    void motivosDeNoPoderGuardar_data();
+    void motivosDeNoPoderGuardar();
+    void historialQueFallaSeAnotaDespues();
+    void copiaMuertaEntreLosDosFicheros();
 };
 
 void TestPuntos::idaYVuelta_data()
@@ -89,6 +107,8 @@ void TestPuntos::idaYVuelta_data()
     QTest::newRow("counts of 10 or more") << linea("Luis", " 12 7") + linea("Eva", " 103 99");
     QTest::newRow("largest 64-bit counts") << linea("Ana", " 9223372036854775807 9223372036854775807");
     QTest::newRow("bytes Windows-1252 leaves undefined") << linea("\x81\x8d\x8f\x90\x9d", " 1 1");
+    QTest::newRow("lines of no student, where they were") << "\r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") +
+                                                                 linea("Ana", " x -3") + QByteArray(3, '\0') + "\r\n";
 }
 
 // A file written by the program reads back and saves again byte for byte.
@@ -102,22 +122,45 @@ void TestPuntos::lectura_data()
 {
     QTest::addColumn<QByteArray>("contenido");
     QTest::addColumn<QString>("tabla");
+    QTest::addColumn<QStringList>("avisos");
+    QTest::addColumn<bool>("utf8");
     const QByteArray ana = QByteArray("Ana").leftJustified(40, ' ');
-    QTest::newRow("short line") << QByteArray("Ana\r\n") << "Ana| 0| 0";
-    QTest::newRow("hand-edited counts") << linea("Ana", " x -3") << "Ana| 0| 0";
-    QTest::newRow("one count only") << linea("Ana", " 4") << "Ana| 4| 0";
-    QTest::newRow("empty line kept") << QByteArray("\r\n") + linea("Ana", " 1 1") << "| 0| 0;Ana| 1| 1";
-    QTest::newRow("name of 45") << QByteArray(45, 'N') + " 1 1\r\n" << QString(40, 'N') + "| 0| 0";
+    const QString noSonCuentas = QStringLiteral("las cuentas no son dos números enteros positivos");
+    QTest::newRow("the name alone") << QByteArray("Ana\r\n") << "Ana| 0| 0" << QStringList() << false;
+    QTest::newRow("one count only") << linea("Ana", " 4") << "Ana| 4| 0" << QStringList() << false;
+    QTest::newRow("no padding") << QByteArray("Ana 5 3\r\nLuis  Mar 12 7\r\n") << "Ana| 5| 3;Luis Mar| 12| 7"
+                                << QStringList() << false;
     QTest::newRow("mixed ends") << ana + " 1 1\r\n" + ana + " 2 1\n" + ana + " 3 1\r" + ana + " 4 1"
-                                << "Ana| 1| 1;Ana| 2| 1;Ana| 3| 1;Ana| 4| 1";
-    QTest::newRow("beyond 64 bits: the largest") << linea("Ana", " 99999999999999999999 1") << "Ana| 9223372036854775807| 1";
+                                << "Ana| 1| 1;Ana| 2| 1;Ana| 3| 1;Ana| 4| 1" << QStringList() << false;
+    QTest::newRow("beyond 64 bits: the largest") << linea("Ana", " 99999999999999999999 1")
+                                                 << "Ana| 9223372036854775807| 1" << QStringList() << false;
+    QTest::newRow("unreadable counts") << linea("Ana", " x 3") + linea("Eva", " 5 -3") << ""
+                                       << QStringList{"línea 1: " + noSonCuentas, "línea 2: " + noSonCuentas} << false;
+    QTest::newRow("blank, more right than answers")
+        << "  \r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") << "Eva| 1| 1"
+        << QStringList{"línea 1: está en blanco", "línea 2: tiene más aciertos (9) que respuestas (2)"} << false;
+    QTest::newRow("NULs, counts without a name") << QByteArray(4, '\0') + "\r\n" + QByteArray(29, ' ') + " 0 0\r\n" << ""
+                                                 << QStringList{"línea 1: tiene caracteres nulos", "línea 2: no tiene nombre"}
+                                                 << false;
+    QTest::newRow("name of 45") << QByteArray(45, 'N') + " 1 1\r\n" << ""
+                                << QStringList{"línea 1: el nombre pasa de 40 caracteres"} << false;
+    QTest::newRow("UTF-8 with its mark") << "\xEF\xBB\xBF" + QString("María 3 1\r\n").toUtf8() << "María| 3| 1"
+                                         << QStringList() << true;
+    QTest::newRow("UTF-8 without it") << linea(QString("Begoña").toUtf8(), " 2 2") << "Begoña| 2| 2" << QStringList() << true;
 }
 
+// Hand-edited files: what can be read is, and the lines that are no
+// student's are said, not turned into students.
 void TestPuntos::lectura()
 {
     QFETCH(QByteArray, contenido);
     QFETCH(QString, tabla);
-    QCOMPARE(resumen(leerPuntos(contenido)), tabla);
+    QFETCH(QStringList, avisos);
+    QFETCH(bool, utf8);
+    Lecturas l;
+    QCOMPARE(resumen(leerPuntos(contenido, &l)), tabla);
+    QCOMPARE(l.avisos, avisos);
+    QCOMPARE(l.utf8, utf8);
 }
 
 // The table grows past 101 students; a character Windows-1252 cannot hold
@@ -179,8 +222,8 @@ void TestPuntos::soloFicherosNormalesYDeTamanoSensato()
     QFile g(grande);
     QVERIFY(g.open(QIODevice::WriteOnly) && g.resize(64 * 1024 * 1024));
     g.close();
-    for (const QString& ruta : {fifo, cero})
-        QCOMPARE(cargarPuntos(ruta).error, QString("no es un fichero normal"));
+    QCOMPARE(cargarPuntos(fifo).error, QString("no es un fichero normal"));
+    QCOMPARE(cargarPuntos(cero).error, kEnlace);
     QVERIFY(QDir(dir.path()).mkdir("carpeta.pnt"));
     QCOMPARE(cargarPuntos(dir.filePath("carpeta.pnt")).error, QString("es una carpeta, no un fichero"));
     QVERIFY(cargarPuntos(grande).error.startsWith("el fichero es demasiado grande"));
@@ -249,6 +292,275 @@ void TestPuntos::fusion()
     QFETCH(QString, tabla);
     const Fusion f = fusionar(leerPuntos(disco), leerPuntos(base), leerPuntos(mia), reiniciado ? QSet<int>{0} : QSet<int>{});
     QCOMPARE(resumen(f.tabla), tabla);
+}
+
+// No save reads or writes through a link: a classmate's link to the
+// teacher's notes or to another's ~/.bashrc is refused, never followed, and
+// a dangling link makes no file at its far end.
+void TestPuntos::enlacesNoSeSiguen()
+{
+    QTemporaryDir dir;
+    const QString puntos = dir.filePath("puntos.pnt"), notas = dir.filePath("notas.txt"), bashrc = dir.filePath("bashrc");
+    escribir(notas, "notas del profesor\n");
+    escribir(bashrc, "alias ls='ls -l'\n");
+    QVERIFY(QFile::link(notas, puntos));
+    PuntosCompartidos compartidos(puntos);
+    QCOMPARE(compartidos.cargar().error, kEnlace);
+    TablaAlumnos t = leerPuntos(linea("Ana", " 1 1"));
+    const RespuestaContada respuesta{QDateTime::currentDateTime(), "$(id>~/pwned)", "AMI", "0001", "0001", true};
+    QCOMPARE(compartidos.guardar(t, {respuesta}).error, kEnlace);
+    QCOMPARE(leer(notas), QByteArray("notas del profesor\n"));
+    QVERIFY(QFileInfo(puntos).isSymLink());
+
+    QVERIFY(QFile::remove(puntos));
+    QVERIFY(QFile::link(bashrc, dir.filePath("historial.csv")));
+    const auto hecho = compartidos.guardar(t, {respuesta});
+    QVERIFY(hecho.puntosGuardados);
+    QCOMPARE(hecho.error, kEnlace);
+    QCOMPARE(leer(bashrc), QByteArray("alias ls='ls -l'\n"));
+
+    QVERIFY(QFile::link(dir.filePath("nada.pnt"), dir.filePath("colgante.pnt")));
+    QCOMPARE(guardarPuntos(t, dir.filePath("colgante.pnt")), kEnlace);
+    QCOMPARE(formatos::anadirAlFinal(dir.filePath("colgante.pnt"), "x"), kEnlace);
+    QVERIFY(!QFileInfo::exists(dir.filePath("nada.pnt")));
+    QVERIFY(QFile::link("yo.pnt", dir.filePath("yo.pnt")));
+    QCOMPARE(cargarPuntos(dir.filePath("yo.pnt")).error, kEnlace);
+}
+
+void TestPuntos::nombres_data()
+{
+    QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<QString>("limpio");
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("pasted from a cell") << "Ana García\r\n" << "Ana García" << "";
+    QTest::newRow("two cells") << "Ana\nPepe" << "AnaPepe" << "";
+    QTest::newRow("tabs, NUL, separators, blanks") << " \tEva\u2028 Ruiz\x00 " << "Eva Ruiz" << "";
+    QTest::newRow("40 characters") << QString(40, 'x') << QString(40, 'x') << "";
+    QTest::newRow("41 characters") << QString(41, 'x') << QString(41, 'x') << "El nombre no puede pasar de 40 caracteres.";
+    QTest::newRow("outside Windows-1252") << "Łukasz" << "Łukasz"
+                                          << "El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo.";
+    QTest::newRow("outside the first plane") << "Eva 😀" << "Eva 😀"
+                                             << "El nombre no puede llevar «😀»: el fichero de notas no puede guardarlo.";
+    QTest::newRow("Windows-1252 beyond Latin-1") << "€ Œuvre" << "€ Œuvre" << "";
+}
+
+// Names never hold what would break a line of the file, and are held only
+// as the file can keep them.
+void TestPuntos::nombres()
+{
+    QFETCH(QString, tecleado);
+    QFETCH(QString, limpio);
+    QFETCH(QString, motivo);
+    QCOMPARE(nombreLimpio(tecleado), limpio);
+    QCOMPARE(motivoNombreNoValido(limpio), motivo);
+}
+
+void TestPuntos::camposCsv_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("campo");
+    QTest::newRow("plain") << "Ana" << "Ana";
+    QTest::newRow("=") << "=1+1" << "'=1+1";
+    QTest::newRow("+") << "+1+1" << "'+1+1";
+    QTest::newRow("-") << "-1+1" << "'-1+1";
+    QTest::newRow("@") << "@SUM(1+1)" << "'@SUM(1+1)";
+    QTest::newRow("tab") << "\tx" << "'\tx";
+    QTest::newRow("CR") << "\r=x" << "\"'\r=x\"";
+    QTest::newRow("apostrophe first") << "'=x" << "''=x";
+    QTest::newRow("apostrophe inside") << "O'Brien" << "O'Brien";
+    QTest::newRow("separator, quotes") << "a;\"b\"" << "\"a;\"\"b\"\"\"";
+}
+
+// No student's name reaches a spreadsheet as a formula, and the log reads
+// back the name that was written.
+void TestPuntos::camposCsv()
+{
+    QFETCH(QString, texto);
+    QFETCH(QString, campo);
+    QCOMPARE(formatos::campoCsv(texto, ';'), campo);
+    if (!campo.startsWith('"')) QCOMPARE(formatos::campoCsvLeido(campo), texto);
+    TablaAlumnos t;
+    t.agregar(texto, "1", "1");
+    const auto filas = filasClase(t, lineaHistorial({QDateTime::currentDateTime(), t.nombres[0], "RZ", "1", "1", true}));
+    QCOMPARE(filas[0].bienPorCodigo[1], qint64(1));
+}
+
+// The class view deletes the student it names: with the view filled
+// before another copy removed a student, its row 1 ("S02") is S03's place
+// in the file now; a student already gone is refused, not mistaken.
+void TestPuntos::borrarPorNombre()
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("puntos.pnt");
+    escribir(ruta, linea("S01", " 1 1") + linea("S02", " 2 2") + linea("S03", " 3 3"));
+    PuntosCompartidos esta(ruta), otra(ruta);
+    TablaAlumnos mia = esta.cargar().tabla, suya = otra.cargar().tabla;
+    QVERIFY(otra.borrar(nombreDeTabla("S01"), 0, suya).error.isEmpty());
+    mia.totales[2] = "4";
+    QVERIFY(esta.guardar(mia, {}).error.isEmpty());
+    const auto hecho = esta.borrar(nombreDeTabla("S02"), 1, mia);
+    QVERIFY(hecho.error.isEmpty());
+    QCOMPARE(hecho.posiciones, (QVector<int>{-1, 0}));
+    QCOMPARE(leer(ruta), linea("S03", " 4 3"));
+    QCOMPARE(esta.borrar(nombreDeTabla("S01"), 0, mia).error,
+             QString("«S01» ya no está en el fichero: otra copia del programa lo ha borrado"));
+    QCOMPARE(leer(ruta), linea("S03", " 4 3"));
+}
+
+// A child process that holds the lock of `ruta` as `usuario` until it is
+// killed, as a copy of the program busy saving (with `reemplazar`, it has
+// put the new file in the old one's place); killed when it goes.
+class Titular {
+public:
+    Titular(const QString& ruta, uid_t usuario, bool reemplazar = false)
+    {
+        int tubo[2];
+        if (::pipe(tubo) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(tubo[0]);
+            if (usuario != ::geteuid() && ::setuid(usuario) != 0) ::_exit(1);
+            formatos::Cerrojo suyo(ruta);
+            const bool hecho = suyo.tomado() && (!reemplazar || formatos::escribirEntero(ruta, "nuevo\r\n", suyo).isEmpty());
+            if (::write(tubo[1], hecho ? "1" : "0", 1) != 1) ::_exit(1);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(tubo[1]);
+        char tomado = 0;
+        tomado_ = ::read(tubo[0], &tomado, 1) == 1 && tomado == '1';
+        ::close(tubo[0]);
+    }
+    ~Titular() { matar(); }
+    bool tomado() const { return tomado_; }
+    pid_t pid() const { return pid_; }
+    void matar()
+    {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = 0;
+    }
+
+private:
+    pid_t pid_ = 0;
+    bool tomado_ = false;
+};
+
+// A lock held by a live process, of this user or another, is never broken;
+// the message names the holder where it can be known; the moment the holder
+// dies, however it dies, the lock is free.
+void TestPuntos::cerrojoDeOtroProceso()
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("puntos.pnt");
+    escribir(ruta, linea("Ana", " 1 1"));
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755) | ::chmod(QFile::encodeName(ruta).constData(), 0666), 0);
+    for (const uid_t usuario : {::geteuid(), uid_t(65534)}) {
+        if (usuario != ::geteuid() && ::geteuid() != 0) continue;
+        Titular otro(ruta, usuario);
+        QVERIFY(otro.tomado());
+        const formatos::Cerrojo ocupado(ruta, 300);
+        QVERIFY(!ocupado.tomado());
+        // A student's copy can name only the student's own copies; root's, any.
+        const QString quien = QStringLiteral("otra copia del programa (proceso %1 del usuario «%2») lo está guardando")
+                                  .arg(otro.pid())
+                                  .arg(QString::fromLocal8Bit(::getpwuid(usuario)->pw_name));
+        QVERIFY2(ocupado.error().startsWith(quien), qPrintable(ocupado.error()));
+        otro.matar();
+        QVERIFY(formatos::Cerrojo(ruta, 0).tomado());
+    }
+    // The file a save put in the old one's place is held until the save ends.
+    Titular guardando(ruta, ::geteuid(), true);
+    QVERIFY(guardando.tomado());
+    QCOMPARE(leer(ruta), QByteArray("nuevo\r\n"));
+    QVERIFY(!formatos::Cerrojo(ruta, 100).tomado());
+    guardando.matar();
+    QVERIFY(formatos::Cerrojo(ruta, 0).tomado());
+}
+
+void TestPuntos::motivosDeNoPoderGuardar_data()
+{
+    QTest::addColumn<QString>("preparar"); // what the folder is like
+    QTest::addColumn<QString>("error");
+    QTest::newRow("folder removed") << "sin carpeta" << "la carpeta no existe";
+    QTest::newRow("a folder of the file's name") << "carpeta" << "es una carpeta, no un fichero";
+    QTest::newRow("read-only folder, no file yet") << "solo lectura" << "permiso denegado";
+    QTest::newRow("a file of another's, not writable") << "ajeno" << "permiso denegado";
+}
+
+// Each cause of a save that cannot even take the lock says its own reason,
+// not "another copy holds it".
+void TestPuntos::motivosDeNoPoderGuardar()
+{
+    QFETCH(QString, preparar);
+    QFETCH(QString, error);
+    if (::geteuid() != 0 && (preparar == "solo lectura" || preparar == "ajeno")) QSKIP("needs a student's user");
+    QTemporaryDir raiz;
+    const QString carpeta = raiz.filePath("clase"), ruta = carpeta + "/puntos.pnt";
+    if (preparar != "sin carpeta") QVERIFY(QDir().mkdir(carpeta));
+    if (preparar == "carpeta") QVERIFY(QDir().mkdir(ruta));
+    if (preparar == "ajeno") escribir(ruta, linea("Ana", " 1 1"));
+    ::chmod(QFile::encodeName(raiz.path()).constData(), 0755);
+    ::chmod(QFile::encodeName(carpeta).constData(), 0755);
+    const auto guardar = [&] {
+        PuntosCompartidos p(ruta);
+        TablaAlumnos t = leerPuntos(linea("Eva", " 1 1"));
+        return p.guardar(t, {}).error;
+    };
+    QCOMPARE(::geteuid() == 0 && preparar != "sin carpeta" && preparar != "carpeta" ? comoOtroUsuario(65534, 65534, guardar)
+                                                                                     : guardar(),
+             error);
+}
+
+// When only the log cannot be written, the totals are saved, the reason is
+// given, and the lines owed go to the log with the next save, once.
+void TestPuntos::historialQueFallaSeAnotaDespues()
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("puntos.pnt"), historial = dir.filePath("historial.csv");
+    QVERIFY(QDir().mkdir(historial));
+    PuntosCompartidos p(ruta);
+    TablaAlumnos t = p.cargar().tabla;
+    t.agregar("Ana", "1", "1");
+    const RespuestaContada r{QDateTime(QDate(2026, 12, 6), QTime(10, 0)), t.nombres[0], "AMI", "00A5", "00A5", true};
+    const auto fallida = p.guardar(t, {r});
+    QVERIFY(fallida.puntosGuardados);
+    QCOMPARE(fallida.error, QString("es una carpeta, no un fichero"));
+    QCOMPARE(leer(ruta), linea("Ana", " 1 1"));
+    QVERIFY(QDir().rmdir(historial));
+    t.totales[0] = "2";
+    const RespuestaContada otra{QDateTime(QDate(2026, 12, 6), QTime(10, 1)), t.nombres[0], "RZ", "0001", "0002", false};
+    PuntosCompartidos otraCopia(ruta); // opening the file, it pays what this copy owes
+    QCOMPARE(resumen(otraCopia.cargar().tabla), QString("Ana| 1| 1"));
+    QVERIFY(p.guardar(t, {otra}).error.isEmpty());
+    QCOMPARE(leer(historial), kCabeceraHistorial + lineaHistorial(r) + lineaHistorial(otra));
+    QCOMPARE(leer(ruta), linea("Ana", " 2 1"));
+}
+
+// A copy killed after writing the totals and before the log leaves a note;
+// the next copy to open the file writes the owed lines, once. A note whose
+// totals never reached the file owes nothing.
+void TestPuntos::copiaMuertaEntreLosDosFicheros()
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("puntos.pnt"), historial = dir.filePath("historial.csv");
+    const QByteArray antes = linea("Ana", " 1 1"), despues = linea("Ana", " 2 2");
+    const QByteArray primera = kCabeceraHistorial + "2026-12-06T10:00:00,Ana,AMI,0001,0001,bien\r\n";
+    const QByteArray segunda = "2026-12-06T10:01:00,Ana,AMI,0002,0002,bien\r\n";
+    escribir(historial, primera);
+    escribir(ruta, despues);
+    Diario diario(ruta);
+    QVERIFY(diario.anotar({primera.size(), Diario::huella(despues), segunda}));
+    escribir(historial, primera + segunda.left(10)); // killed while adding, even
+    for (int vez = 0; vez < 2; ++vez) {
+        PuntosCompartidos(ruta).cargar();
+        QCOMPARE(leer(historial), primera + segunda);
+        QVERIFY(!diario.leer());
+    }
+    QVERIFY(diario.anotar({(primera + segunda).size(), Diario::huella(antes), "no escrita\r\n"}));
+    PuntosCompartidos(ruta).cargar();
+    QCOMPARE(leer(historial), primera + segunda);
 }
 
 QTEST_APPLESS_MAIN(TestPuntos)

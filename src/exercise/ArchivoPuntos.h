@@ -15,15 +15,25 @@ namespace ejercicio {
 
 extern const QString kArchivoPuntos; // "puntos.pnt", in the working directory
 
-// Reading and writing the file's bytes. Counts are 64-bit whole numbers; one
-// too large for that reads as the largest, and `saturada` says so.
-TablaAlumnos leerPuntos(const QByteArray& contenido, bool* saturada = nullptr);
+// What reading the file's bytes found besides the students.
+struct Lecturas {
+    bool saturada = false;  // a count too large for 64 bits was read as the largest
+    bool utf8 = false;      // the file was UTF-8 (a hand edit) and is read as such
+    QStringList avisos;     // "línea 3: …" for each line kept as it was
+};
+
+// Reading and writing the file's bytes. A line "Ana 5 3" without the
+// padding reads as Ana with 5 and 3; a line no student's counts can be read
+// from (blank, negative counts, more right answers than answers) is kept as
+// it was and reported in `lecturas`.
+TablaAlumnos leerPuntos(const QByteArray& contenido, Lecturas* lecturas = nullptr);
 QByteArray escribirPuntos(const TablaAlumnos& tabla);
 
 struct Carga {
     TablaAlumnos tabla;
     QString error;          // empty when the table was read, or the file is missing
-    bool saturada = false;  // a count was too large and was cut to the largest
+    Lecturas lecturas;
+    QByteArray bytes;       // the file as read
 };
 
 // A missing file is an empty table, not an error: it is created on saving.

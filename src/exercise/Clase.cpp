@@ -2,60 +2,74 @@
 #include "exercise/Clase.h"
 
 #include "exercise/Numeros.h"
+#include "formatos/Csv.h"
 
 #include <QHash>
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ejercicio {
 
 namespace {
 
-const QStringList kCodigos{QStringLiteral("NRZ"), QStringLiteral("RZ"), QStringLiteral("AMI"), QStringLiteral("HDB3")};
+const std::array<QByteArrayView, kCodigosClase> kCodigos{"NRZ", "RZ", "AMI", "HDB3"};
 
-QString sinRelleno(QString nombre)
-{
-    while (nombre.endsWith(QLatin1Char(' '))) nombre.chop(1);
-    return nombre;
-}
+constexpr int kCamposHistorial = 6; // fecha, alumno, codigo, numero, respuesta, resultado
 
-// The fields of the log's records (RFC 4180: quoted fields may hold commas,
-// quotes doubled, and line ends).
-std::vector<QStringList> registros(const QString& texto)
+// One record of the log: its first fields, as views into the log or into
+// buffers of their own where quotes had to be undone.
+struct Registro {
+    std::array<QByteArrayView, kCamposHistorial> campos;
+    int n = 0; // fields in the record, those beyond the first six included
+};
+
+// Hands each record of the log (RFC 4180: quoted fields may hold commas,
+// doubled quotes and line ends) to `hacer`, without copying the log: a
+// class's log may hold a million answers.
+template <typename Hacer> void recorrerHistorial(const QByteArray& t, Hacer hacer)
 {
-    std::vector<QStringList> r;
-    QStringList campos;
-    QString campo;
-    bool entreComillas = false;
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (entreComillas) {
-            if (c != QLatin1Char('"')) campo += c;
-            else if (i + 1 < texto.size() && texto[i + 1] == QLatin1Char('"')) campo += texto[++i];
-            else entreComillas = false;
-        } else if (c == QLatin1Char('"')) {
-            entreComillas = true;
-        } else if (c == QLatin1Char(',')) {
-            campos << campo;
-            campo.clear();
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < texto.size() && texto[i + 1] == QLatin1Char('\n')) ++i;
-            campos << campo;
-            r.push_back(campos);
-            campos.clear();
-            campo.clear();
+    std::array<QByteArray, kCamposHistorial + 1> sinComillas;
+    Registro r;
+    const qsizetype fin = t.size();
+    const auto finDeCampo = [&](qsizetype j) {
+        while (j < fin && t[j] != ',' && t[j] != '\r' && t[j] != '\n') ++j;
+        return j;
+    };
+    qsizetype i = 0;
+    while (i < fin) {
+        QByteArrayView campo;
+        if (t[i] == '"') {
+            QByteArray& d = sinComillas[size_t(qMin(r.n, kCamposHistorial))];
+            d.resize(0);
+            for (++i; i < fin; ++i) {
+                if (t[i] != '"') d += t[i];
+                else if (i + 1 < fin && t[i + 1] == '"') d += t[++i];
+                else break;
+            }
+            const qsizetype tras = qMin(i + 1, fin);
+            const qsizetype j = finDeCampo(tras);
+            d.append(t.constData() + tras, j - tras);
+            campo = d;
+            i = j;
         } else {
-            campo += c;
+            const qsizetype j = finDeCampo(i);
+            campo = QByteArrayView(t.constData() + i, j - i);
+            i = j;
         }
+        if (r.n < kCamposHistorial) r.campos[size_t(r.n)] = campo;
+        ++r.n;
+        if (i < fin && t[i] == ',') {
+            if (++i < fin) continue;
+            ++r.n; // an empty last field
+        } else if (i < fin) {
+            if (t[i] == '\r' && i + 1 < fin && t[i + 1] == '\n') ++i;
+            ++i;
+        }
+        hacer(r);
+        r.n = 0;
     }
-    if (!campo.isEmpty() || !campos.isEmpty()) r.push_back(campos << campo);
-    return r;
-}
-
-QString campoCsv(const QString& texto)
-{
-    if (!texto.contains(QLatin1Char(';')) && !texto.contains(QLatin1Char('"'))) return texto;
-    return QLatin1Char('"') + QString(texto).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
 } // namespace
@@ -73,16 +87,17 @@ std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& h
         porNombre[f.nombre].push_back(filas.size());
         filas.push_back(f);
     }
-    // fecha, alumno, codigo, numero, respuesta, resultado; the header and
-    // hand-damaged records are passed over.
-    for (const QStringList& r : registros(QString::fromUtf8(historial))) {
-        if (r.size() < 6) continue;
-        const int codigo = int(kCodigos.indexOf(r[2]));
-        const auto alumno = porNombre.constFind(r[1]);
-        if (codigo < 0 || alumno == porNombre.constEnd()) continue;
-        const bool bien = r[5] == QLatin1String("bien");
-        for (size_t i : *alumno) (bien ? filas[i].bienPorCodigo : filas[i].malPorCodigo)[size_t(codigo)] += 1;
-    }
+    // The header and hand-damaged records are passed over.
+    recorrerHistorial(historial, [&](const Registro& r) {
+        if (r.n < kCamposHistorial) return;
+        const auto codigo = std::find(kCodigos.begin(), kCodigos.end(), r.campos[2]);
+        if (codigo == kCodigos.end()) return;
+        const auto alumno = porNombre.constFind(formatos::campoCsvLeido(QString::fromUtf8(r.campos[1])));
+        if (alumno == porNombre.constEnd()) return;
+        const bool bien = r.campos[5] == "bien";
+        const auto c = size_t(codigo - kCodigos.begin());
+        for (size_t i : *alumno) (bien ? filas[i].bienPorCodigo : filas[i].malPorCodigo)[c] += 1;
+    });
     return filas;
 }
 
@@ -95,10 +110,11 @@ QByteArray csvClase(const std::vector<FilaClase>& filas)
 {
     QStringList cabecera{QStringLiteral("Alumno"), QStringLiteral("Total"), QStringLiteral("Aciertos"),
                          QStringLiteral("Errores"), QStringLiteral("Porcentaje")};
-    for (const QString& c : kCodigos) cabecera << c + QStringLiteral(" aciertos") << c + QStringLiteral(" errores");
+    for (const QByteArrayView c : kCodigos)
+        cabecera << QString::fromLatin1(c) + QStringLiteral(" aciertos") << QString::fromLatin1(c) + QStringLiteral(" errores");
     QString csv = cabecera.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     for (const FilaClase& f : filas) {
-        QStringList campos{campoCsv(f.nombre), QString::number(f.total), QString::number(f.bien),
+        QStringList campos{formatos::campoCsv(f.nombre, QLatin1Char(';')), QString::number(f.total), QString::number(f.bien),
                            QString::number(f.mal()), textoPorcentajeClase(f.porcentaje())};
         for (int c = 0; c < kCodigosClase; ++c)
             campos << QString::number(f.bienPorCodigo[size_t(c)]) << QString::number(f.malPorCodigo[size_t(c)]);

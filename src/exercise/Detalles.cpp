@@ -137,8 +137,10 @@ void Detalles::borrar_Click()
             .arg(cuentas_->filas()[size_t(fila)].nombre),
         forms::Avisos::Botones::SiNo, forms::Avisos::Icono::Aviso);
     if (respuesta != forms::Avisos::Respuesta::Si) return;
-    if (const QString error = ejercicios_.borrarAlumno(fila); !error.isEmpty())
-        avisos.mensaje(this, mensajeError(QStringLiteral("las estadísticas"), ejercicios_.rutaPuntos(), error),
+    if (const QString error = ejercicios_.borrarAlumno(cuentas_->filas()[size_t(fila)].nombre, fila); !error.isEmpty())
+        avisos.mensaje(this, QStringLiteral("No se pudo borrar a «%1» de «%2»: %3.")
+                                 .arg(cuentas_->filas()[size_t(fila)].nombre,
+                                      QDir::toNativeSeparators(ejercicios_.rutaPuntos()), error),
                        forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
     actualizar();
 }

@@ -4,6 +4,7 @@
 #include "exercise/ArchivoPuntos.h"
 #include "exercise/Detalles.h"
 #include "exercise/Numeros.h"
+#include "exercise/ValidadorNombre.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
 #include "exercise/EjercForm.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include <limits>
 #include <QDir>
@@ -79,6 +81,13 @@ void Ejerc::conectar()
     for (int i = 0; i < kCodigos; ++i)
         connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
     connect(alumno, &QComboBox::activated, this, &Ejerc::alumno_Click);
+    // A name the file cannot hold is refused as it is typed, with the reason beside the box.
+    auto* validador = new ejercicio::ValidadorNombre(alumno);
+    alumno->setValidator(validador);
+    connect(alumno->lineEdit(), &QLineEdit::inputRejected, this, [this, validador] {
+        forms::Avisos::actual().beep();
+        QToolTip::showText(alumno->mapToGlobal(QPoint(0, alumno->height())), validador->motivo(), alumno);
+    });
     // The box itself takes the keys (its edit field only gets them forwarded).
     alumno->installEventFilter(this);
 }
@@ -118,8 +127,8 @@ void Ejerc::Form_Load()
             QStringLiteral("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
                 .arg(QDir::toNativeSeparators(puntos_.ruta()), carga.error),
             forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
-    } else if (carga.saturada) {
-        avisarSaturada();
+    } else {
+        avisarLecturas(carga.lecturas);
     }
     tabla() = std::move(carga.tabla);
     alumno->addItems(tabla().nombres);
@@ -163,11 +172,12 @@ void Ejerc::Detalles_Click()
     detalles_->activateWindow();
 }
 
-QString Ejerc::borrarAlumno(int indice)
+QString Ejerc::borrarAlumno(const QString& nombre, int pista)
 {
-    const auto hecho = puntos_.borrar(indice, tabla());
+    const int elegido = alumno->currentIndex();
+    const auto hecho = puntos_.borrar(ejercicio::nombreDeTabla(nombre), pista, tabla());
     if (!hecho.error.isEmpty()) return hecho.error;
-    const bool eraElegido = alumno->currentIndex() == indice;
+    const bool eraElegido = elegido >= 0 && hecho.posiciones.value(elegido, -1) < 0;
     trasGuardar(hecho.posiciones, false);
     if (eraElegido) {
         alumno->setEditText(kPrompt);
@@ -189,12 +199,20 @@ bool Ejerc::guardar(Momento momento)
                                      : QStringList{"Reintentar", "Guardar una copia…", "Seguir"};
     for (;;) {
         const auto hecho = puntos_.guardar(tabla(), pendientes_);
-        if (hecho.error.isEmpty()) {
+        auto& avisos = forms::Avisos::actual();
+        if (hecho.puntosGuardados) {
+            // The log's lines are owed now, and the next save writes them.
             pendientes_.clear();
             trasGuardar(hecho.posiciones, hecho.saturada);
+            if (!hecho.error.isEmpty())
+                avisos.mensaje(this,
+                               QStringLiteral("Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron "
+                                              "anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
+                                   .arg(QDir::toNativeSeparators(puntos_.ruta()),
+                                        QDir::toNativeSeparators(puntos_.rutaHistorial()), hecho.error),
+                               forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Aviso);
             return true;
         }
-        auto& avisos = forms::Avisos::actual();
         const int eleccion = avisos.elegir(
             this, QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
                       .arg(QDir::toNativeSeparators(puntos_.ruta()), hecho.error),
@@ -241,6 +259,27 @@ void Ejerc::trasGuardar(const QVector<int>& posiciones, bool saturada)
     alumno->lineEdit()->setCursorPosition(0);
     if (ahora < 0) alumno->setEditText(texto);
     else alumno_Validate();
+}
+
+// What loading found in a hand-edited file, said once as the window opens.
+void Ejerc::avisarLecturas(const ejercicio::Lecturas& lecturas)
+{
+    if (lecturas.saturada) avisarSaturada();
+    const QString archivo = QDir::toNativeSeparators(puntos_.ruta());
+    QStringList partes;
+    if (lecturas.utf8)
+        partes << QStringLiteral("«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo "
+                                 "escribe el programa.").arg(archivo);
+    if (!lecturas.avisos.isEmpty()) {
+        constexpr int kMaximoLineas = 10;
+        QStringList lineas = lecturas.avisos.mid(0, kMaximoLineas);
+        if (lecturas.avisos.size() > kMaximoLineas) lineas << QStringLiteral("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
+        partes << QStringLiteral("Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.")
+                      .arg(archivo, lineas.join(QStringLiteral("; ")));
+    }
+    if (!partes.isEmpty())
+        forms::Avisos::actual().mensaje(this, partes.join(QLatin1Char('\n')), forms::Avisos::Botones::Aceptar,
+                                        forms::Avisos::Icono::Aviso);
 }
 
 void Ejerc::avisarSaturada()
@@ -414,8 +453,12 @@ void Ejerc::alumno_Validate()
 {
     const int i = alumno->currentIndex();
     if (i < 0) {
-        const QString texto = alumno->currentText();
+        const QString texto = ejercicio::nombreLimpio(alumno->currentText());
         if (texto == kPrompt) return;
+        if (const QString motivo = ejercicio::motivoNombreNoValido(texto); !motivo.isEmpty()) {
+            forms::Avisos::actual().mensaje(this, motivo, forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Aviso);
+            return;
+        }
         const int n = tabla().agregar(texto);
         alumno->addItem(tabla().nombres[n]);
         seleccionarAlumno(n);

@@ -43,7 +43,8 @@ public:
     // student, under the lock, with the name list following.
     const QString& rutaPuntos() const { return puntos_.ruta(); }
     QString rutaHistorial() const { return puntos_.rutaHistorial(); }
-    QString borrarAlumno(int indice);
+    // `nombre` as the view shows it; `pista` its row when the view was filled.
+    QString borrarAlumno(const QString& nombre, int pista);
 
 protected:
     void Form_Load() override;
@@ -73,6 +74,7 @@ private:
     bool guardar(Momento momento);
     void trasGuardar(const QVector<int>& posiciones, bool saturada);
     void avisarSaturada();
+    void avisarLecturas(const ejercicio::Lecturas& lecturas);
     void mostrarPorcentaje();
     void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
     void conectar();

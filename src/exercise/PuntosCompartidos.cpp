@@ -4,46 +4,34 @@
 #include "exercise/Numeros.h"
 #include "formatos/ArchivoEntero.h"
 
+#include "exercise/Diario.h"
+#include "formatos/Cerrojo.h"
+#include "formatos/Csv.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRegularExpression>
+#include <QHash>
+
+#include <sys/stat.h>
 
 namespace ejercicio {
 
 namespace {
 
-constexpr int kEsperaCerrojoMs = 5000;
-
-// The lock beside the file, taken for one read-modify-write. A folder where
-// no lock file can be made (read-only) is one no other copy can change
-// either, so the work goes on without it.
-class Cerrojo {
-public:
-    explicit Cerrojo(const QString& ruta) : cerrojo_(ruta + QStringLiteral(".lock"))
-    {
-        cerrojo_.setStaleLockTime(30000); // a dead owner's lock is taken over
-        if (cerrojo_.tryLock(kEsperaCerrojoMs) || cerrojo_.error() == QLockFile::PermissionError) return;
-        error_ = QStringLiteral("otra copia del programa lo tiene ocupado; inténtelo de nuevo");
-    }
-    const QString& error() const { return error_; }
-
-private:
-    QLockFile cerrojo_;
-    QString error_;
-};
-
-QString campoCsv(const QString& texto)
+// Lines the log owes where no note could be kept (a folder that takes no
+// new file), for the next save of this run.
+QByteArray& sinAnotar(const QString& rutaHistorial)
 {
-    static const QRegularExpression especial(QStringLiteral("[\",\r\n]"));
-    if (!texto.contains(especial)) return texto;
-    return QLatin1Char('"') + QString(texto).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    static QHash<QString, QByteArray> lineas;
+    return lineas[rutaHistorial];
 }
 
-QString sinRelleno(QString nombre)
+// The length of the log, 0 while it is no file yet (it then gets its header).
+qint64 largoDe(const QString& ruta)
 {
-    while (nombre.endsWith(QLatin1Char(' '))) nombre.chop(1);
-    return nombre;
+    struct stat datos {};
+    return ::lstat(QFile::encodeName(ruta).constData(), &datos) == 0 && S_ISREG(datos.st_mode) ? qint64(datos.st_size) : 0;
 }
 
 // The entry of `disco` for a student of `base`: same position and name,
@@ -65,7 +53,7 @@ QByteArray lineaHistorial(const RespuestaContada& r)
     const QStringList campos{r.cuando.toString(Qt::ISODate), sinRelleno(r.alumno), r.codigo, r.numero, r.respuesta,
                              r.correcta ? QStringLiteral("bien") : QStringLiteral("mal")};
     QStringList escritos;
-    for (const QString& c : campos) escritos << campoCsv(c);
+    for (const QString& c : campos) escritos << formatos::campoCsv(c, QLatin1Char(','));
     return escritos.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
@@ -111,62 +99,101 @@ QString PuntosCompartidos::rutaHistorial() const
     return QFileInfo(ruta_).absolutePath() + QStringLiteral("/historial.csv");
 }
 
+// What an earlier save left owing to the log (it died, or the log could
+// not be written, after the totals were saved) is paid; a note whose totals
+// never reached the file owes nothing. Returns the lines still owed.
+QByteArray PuntosCompartidos::pagarDeudas(Diario& diario, const QByteArray& huellaDisco) const
+{
+    const auto deuda = diario.leer();
+    if (!deuda) return {};
+    if (deuda->huellaPuntos == huellaDisco && !Diario::pagar(rutaHistorial(), *deuda).isEmpty()) return deuda->lineas;
+    diario.saldar();
+    return {};
+}
+
 Carga PuntosCompartidos::cargar()
 {
+    // Read under the lock where it can be had, so that no save is seen half
+    // written, and what a killed copy left half done is settled. A user who
+    // may not write the file reads it as it is.
+    const formatos::Cerrojo cerrojo(ruta_, formatos::Cerrojo::kEsperaMs, false);
     Carga c = cargarPuntos(ruta_);
+    if (Diario diario(ruta_); cerrojo.tomado() && c.error.isEmpty() && diario.leer())
+        pagarDeudas(diario, Diario::huella(c.bytes));
     base_ = c.tabla;
     reiniciados_.clear();
     return c;
 }
 
-// One read-modify-write under the lock: the file is read again, this copy's
-// table merged into it, `cambio` applied, the whole file written, and then
-// `despues` done (the log), still under the lock. On success the result
-// becomes the base and this copy's table.
-PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia, const std::function<void(Fusion&)>& cambio,
-                                                          const std::function<QString()>& despues)
+// One read-modify-write under the lock: what an earlier save left owing is
+// paid, the file is read again, this copy's table merged into it, `cambio`
+// applied, the whole file written, and then the log, still under the lock.
+// On success the result becomes the base and this copy's table.
+PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
+                                                          const std::function<QString(Fusion&)>& cambio,
+                                                          const QList<RespuestaContada>& nuevas)
 {
     Guardado g;
-    const Cerrojo cerrojo(ruta_);
+    formatos::Cerrojo cerrojo(ruta_);
     if (!(g.error = cerrojo.error()).isEmpty()) return g;
     Carga disco = cargarPuntos(ruta_);
     if (!(g.error = disco.error).isEmpty()) return g;
+    const QByteArray huellaDisco = Diario::huella(disco.bytes);
+    Diario diario(ruta_);
+    QByteArray debidas = pagarDeudas(diario, huellaDisco) + sinAnotar(rutaHistorial());
+    if (!huellaIntentada_.isEmpty() && huellaIntentada_ == huellaDisco) base_ = intentada_;
+    huellaIntentada_.clear();
+
     Fusion f = fusionar(disco.tabla, base_, mia, reiniciados_);
-    cambio(f);
-    if (!(g.error = formatos::escribirEntero(ruta_, escribirPuntos(f.tabla))).isEmpty()) return g;
+    if (!(g.error = cambio(f)).isEmpty()) return g;
+    const QByteArray puntos = escribirPuntos(f.tabla);
+    QByteArray lineas = debidas;
+    for (const RespuestaContada& r : nuevas) lineas += lineaHistorial(r);
+    const qint64 largo = largoDe(rutaHistorial());
+    // A log that is no file yet starts with its header (lines owed already have it).
+    if (largo == 0 && debidas.isEmpty() && !lineas.isEmpty()) lineas.prepend(kCabeceraHistorial);
+    const bool anotada = !lineas.isEmpty() && diario.anotar({largo, Diario::huella(puntos), lineas});
+    if (!(g.error = formatos::escribirEntero(ruta_, puntos, cerrojo)).isEmpty()) {
+        // Nothing of this save is owed; what was owed before still is.
+        if (anotada) debidas.isEmpty() ? diario.saldar() : void(diario.anotar({largo, huellaDisco, debidas}));
+        intentada_ = f.tabla;
+        huellaIntentada_ = Diario::huella(puntos);
+        return g;
+    }
+    g.puntosGuardados = true;
     base_ = f.tabla;
     mia = f.tabla;
     reiniciados_.clear();
     g.posiciones = f.posiciones;
     g.saturada = f.saturada;
-    // The counts are saved already; a log that cannot be written is said,
-    // and its lines are offered again at the next save.
-    g.error = despues();
+    sinAnotar(rutaHistorial()).clear();
+    if (lineas.isEmpty()) return g;
+    if (const QString error = formatos::anadirAlFinal(rutaHistorial(), lineas); !error.isEmpty()) {
+        // The note keeps the lines for the next save of any copy; without one, this copy keeps them.
+        if (!anotada) sinAnotar(rutaHistorial()) = lineas;
+        g.error = error;
+        return g;
+    }
+    if (anotada) diario.saldar();
     return g;
 }
 
 PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const QList<RespuestaContada>& nuevas)
 {
-    return actualizar(mia, [](Fusion&) {}, [this, &nuevas]() -> QString {
-        QByteArray lineas;
-        for (const RespuestaContada& r : nuevas) lineas += lineaHistorial(r);
-        if (lineas.isEmpty()) return {};
-        const bool nuevo = !QFileInfo::exists(rutaHistorial());
-        const QString error = formatos::anadirAlFinal(rutaHistorial(), nuevo ? kCabeceraHistorial + lineas : lineas);
-        return error.isEmpty() ? error : QStringLiteral("«historial.csv»: ") + error;
-    });
+    return actualizar(mia, [](Fusion&) { return QString(); }, nuevas);
 }
 
-PuntosCompartidos::Guardado PuntosCompartidos::borrar(int indice, TablaAlumnos& mia)
+PuntosCompartidos::Guardado PuntosCompartidos::borrar(const QString& nombre, int pista, TablaAlumnos& mia)
 {
-    return actualizar(mia, [indice](Fusion& f) {
-        const int j = f.posiciones.value(indice, -1);
-        if (j < 0) return;
-        f.tabla.nombres.removeAt(j);
-        f.tabla.totales.removeAt(j);
-        f.tabla.aciertos.removeAt(j);
+    return actualizar(mia, [&nombre, pista](Fusion& f) {
+        int j = pista >= 0 && pista < f.tabla.num_alumnos() && f.tabla.nombres[pista] == nombre ? pista : -1;
+        if (j < 0) j = int(f.tabla.nombres.indexOf(nombre));
+        if (j < 0)
+            return QStringLiteral("«%1» ya no está en el fichero: otra copia del programa lo ha borrado").arg(sinRelleno(nombre));
+        f.tabla.quitar(j);
         for (int& p : f.posiciones) p = p == j ? -1 : p > j ? p - 1 : p;
-    }, [] { return QString(); });
+        return QString();
+    }, {});
 }
 
 } // namespace ejercicio

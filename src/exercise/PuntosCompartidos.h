@@ -2,12 +2,14 @@
 #pragma once
 // "puntos.pnt" as several copies of the program share it: two students at
 // two desks on one network folder, or two windows on one desk. Every change
-// is a read-modify-write under a lock beside the file ("puntos.pnt.lock",
-// recovered when its owner died): the file is read again, this copy's new
-// answers are added to what the others wrote meanwhile, and the whole file
-// is written. Each counted answer also goes to the answer log
-// "historial.csv" beside it, under the same lock, so "puntos.pnt" keeps the
-// format older copies of the program read.
+// is a read-modify-write under the file's lock (formatos::Cerrojo): the file
+// is read again, this copy's new answers are added to what the others wrote
+// meanwhile, and the whole file is written. No copy writes without the lock:
+// where it cannot be taken the save fails and says why. Each counted answer
+// also goes to the answer log "historial.csv" beside it, under the same lock
+// and with a note (Diario) that makes the two writes one, so "puntos.pnt"
+// keeps the format older copies of the program read and its totals always
+// equal the log's answers.
 
 #include "exercise/ArchivoPuntos.h"
 
@@ -19,6 +21,8 @@
 #include <functional>
 
 namespace ejercicio {
+
+class Diario;
 
 struct RespuestaContada {
     QDateTime cuando;
@@ -64,26 +68,36 @@ public:
     void reiniciar(int indice) { reiniciados_.insert(indice); }
 
     struct Guardado {
-        QString error;           // empty on success
-        QVector<int> posiciones; // as in Fusion
+        QString error;                  // empty on success
+        bool puntosGuardados = false;   // the totals were saved (only the log may have failed)
+        QVector<int> posiciones;        // as in Fusion
         bool saturada = false;
     };
     // Merges `mia` into the file and appends `nuevas` to the answer log. On
     // success `mia` becomes the merged table, the others' answers included.
+    // Log lines that could not be written are kept and written by the next
+    // save of any copy.
     Guardado guardar(TablaAlumnos& mia, const QList<RespuestaContada>& nuevas);
 
-    // Removes the student at `indice` (found by position and name, as in a
-    // merge) from the file and from `mia`; the other entries' new places
-    // come back as a save's do.
-    Guardado borrar(int indice, TablaAlumnos& mia);
+    // Removes the student called `nombre` (padding included) from the file
+    // and from `mia`: the one at `pista` in the file as it is now if that
+    // one has the name, else the first of that name. Refused, with the
+    // reason, when no student of that name is left.
+    Guardado borrar(const QString& nombre, int pista, TablaAlumnos& mia);
 
 private:
-    Guardado actualizar(TablaAlumnos& mia, const std::function<void(Fusion&)>& cambio,
-                        const std::function<QString()>& despues);
+    QByteArray pagarDeudas(Diario& diario, const QByteArray& huellaDisco) const;
+    Guardado actualizar(TablaAlumnos& mia, const std::function<QString(Fusion&)>& cambio,
+                        const QList<RespuestaContada>& nuevas);
 
     QString ruta_;
     TablaAlumnos base_;
     QSet<int> reiniciados_;
+    // A failed save whose totals may still have reached the disk: if the
+    // file holds them, they are the base of the next merge, so that no
+    // answer is counted twice.
+    TablaAlumnos intentada_;
+    QByteArray huellaIntentada_;
 };
 
 } // namespace ejercicio

@@ -5,6 +5,8 @@
 // given (" 5" from the file, "0" after a reset, "6" after an answer); every
 // calculation reads them as numbers. The table grows as students are added.
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,19 +14,45 @@ namespace ejercicio {
 
 constexpr int kAnchoNombre = 40;
 
+// A line of the file that is no student's (blank, or counts a hand edit
+// left unreadable): kept as it was, where it was, so no save loses it.
+struct LineaIntacta {
+    int antesDe = 0;  // the index of the student it stands before
+    QByteArray bytes; // without its line end
+};
+
 struct TablaAlumnos {
     QStringList nombres;  // each exactly 40 characters
     QStringList totales;  // count of answers
     QStringList aciertos; // count of right answers
+    QList<LineaIntacta> intactas;
 
     int num_alumnos() const { return int(nombres.size()); }
 
     // Adds a student with no answers yet; returns its index.
     int agregar(const QString& nombre, const QString& total = QStringLiteral(" 0"),
                 const QString& bien = QStringLiteral(" 0"));
+    // Removes the student at `indice`; the lines kept stay where they stood.
+    void quitar(int indice);
 };
 
 // A name cut to 40 characters or filled up with spaces to 40.
 QString nombreDeTabla(const QString& nombre);
+
+// A character no name may hold: a control character, or a line or
+// paragraph separator.
+bool esDeControl(QChar c);
+
+// A typed or pasted name as it may be kept: no control characters (a line
+// end pasted from a spreadsheet cell would split the file's line) and no
+// blanks at its ends.
+QString nombreLimpio(const QString& nombre);
+
+// Why a clean name cannot be kept, in Spanish, or an empty text: the file
+// holds 40 characters of Windows-1252 per name.
+QString motivoNombreNoValido(const QString& nombre);
+
+// A name without the spaces that fill it up to 40.
+QString sinRelleno(QString nombre);
 
 } // namespace ejercicio
