@@ -35,12 +35,42 @@ QByteArray veinteMilImagenes()
     return "{\\rtf1 " + ("{\\pict\\pngblip " + png.toHex() + "}").repeated(20000) + "}";
 }
 
-void leerYMaquetar(benchmark::State& state, const QByteArray& rtf)
+QByteArray png(int lado)
+{
+    QImage imagen(lado, lado, QImage::Format_RGB32);
+    imagen.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer b(&bytes);
+    b.open(QIODevice::WriteOnly);
+    imagen.save(&b, "PNG");
+    return bytes;
+}
+
+// Help files any student can drop in a shared start folder, meant to hang
+// the help window or eat the memory.
+QByteArray hostil(int caso)
+{
+    switch (caso) {
+    case 0: return "{\\rtf1\\fs2000 " + QByteArray("letras enormes ").repeated(2000) + "}";
+    case 1: return "{\\rtf1\\fs600 " + QByteArray("texto grande ").repeated(460 * 1024 / 13) + "}";
+    case 2: return "{\\rtf1 " + QByteArray("\\pard\\sb5760\\sa5760 p\\par ").repeated(10000) + "}";
+    case 3: {
+        QByteArray fila = "\\trowd";
+        for (int c = 1; c <= 50; ++c) fila += "\\cellx" + QByteArray::number(c * 200);
+        fila += QByteArray("\\intbl x\\cell").repeated(50) + "\\row ";
+        return "{\\rtf1 " + fila.repeated(200) + "\\pard fin}";
+    }
+    case 4: return "{\\rtf1 " + ("{\\pict\\pngblip\\picwgoal300\\pichgoal300 " + png(5000).toHex() + "}").repeated(40) + "}";
+    default: return "{\\rtf1 " + QByteArray("palabra ").repeated(30 * 1024 * 1024 / 8) + "}";
+    }
+}
+
+void leerYMaquetar(benchmark::State& state, const QByteArray& rtf, double zoom = 1)
 {
     for (auto _ : state) {
         QTextDocument d;
-        formatos::leerRtf(rtf, d);
-        d.setTextWidth(770);
+        formatos::leerRtf(rtf, d, zoom);
+        d.setTextWidth(770 * zoom);
         benchmark::DoNotOptimize(d.size());
         state.counters["caracteres"] = double(d.characterCount()); // 20,001 with the pictures
     }
@@ -57,6 +87,16 @@ void BM_VeinteMilImagenes(benchmark::State& state)
     leerYMaquetar(state, veinteMilImagenes());
 }
 BENCHMARK(BM_VeinteMilImagenes)->Unit(benchmark::kMillisecond);
+
+// Each hostile help file, at 100 % and at 300 % (the zoom is remembered).
+void BM_AyudaHostil(benchmark::State& state)
+{
+    static const QStringList kCasos{"letra de 1000 puntos", "460 KB a 300 puntos", "10 000 parrafos espaciados",
+                                    "10 000 celdas", "40 imagenes de 5000 x 5000", "30 MB en un parrafo"};
+    state.SetLabel(kCasos[int(state.range(0))].toStdString());
+    leerYMaquetar(state, hostil(int(state.range(0))), double(state.range(1)));
+}
+BENCHMARK(BM_AyudaHostil)->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 3}})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -3,6 +3,8 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLocale>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -87,6 +89,8 @@ private slots:
     void procesadoresReales_data();
     void procesadoresReales();
     void formatosNuevos();
+    void documentosHostiles_data();
+    void documentosHostiles();
 };
 
 void TestRtf::texto_data()
@@ -260,13 +264,75 @@ void TestRtf::formatosNuevos()
     const QTextBlockFormat lista = d.find("lista").block().blockFormat();
     QCOMPARE(lista.tabPositions().value(0).position, 72.0);
     const QTextBlockFormat lejos = d.find("lejos").block().blockFormat();
-    QCOMPARE(lejos.topMargin(), 384.0); // 4 inches
+    QCOMPARE(lejos.topMargin(), 96.0); // 1 inch
     QCOMPARE(lejos.leftMargin(), 0.0);
     QVERIFY(lejos.tabPositions().value(0).position <= 31680 / 15.0);
 
     QTextDocument texto;
     leerRtf("Primera línea\nSegunda\r\n", texto);
     QCOMPARE(texto.toPlainText(), QString("Primera línea\nSegunda\n"));
+}
+
+void TestRtf::documentosHostiles_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QString>("limite"); // what the note after the cut names; empty: no cut
+    QImage foto(3000, 3000, QImage::Format_RGB32);
+    foto.fill(Qt::darkCyan);
+    QByteArray png;
+    QBuffer b(&png);
+    b.open(QIODevice::WriteOnly);
+    foto.save(&b, "PNG");
+    const QByteArray sello = "{\\pict\\pngblip\\picwgoal1500\\pichgoal1500 " + png.toHex() + "}";
+    QByteArray tabla = "\\trowd\\cellx100\\cellx200" + QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(1001);
+    QByteArray tablas = ("\\trowd\\cellx100\\cellx200" + QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(900) +
+                         "\\pard\\par ").repeated(3);
+    const QLocale l;
+    for (const double zoom : {1.0, 3.0}) {
+        const QByteArray z = zoom == 1 ? " at 100 %" : " at 300 %";
+        QTest::newRow("1000-point letters" + z) << QByteArray("{\\rtf1\\fs2000 grande\\par\\sb2147483647 p}") << zoom << "";
+        QTest::newRow("300,001 characters" + z) << "{\\rtf1 " + QByteArray(300001, 'a') + "}" << zoom
+                                               << "más de " + l.toString(300000) + " caracteres";
+        QTest::newRow("20,001 paragraphs" + z) << "{\\rtf1 " + QByteArray("p\\par ").repeated(20001) + "}" << zoom
+                                              << "más de " + l.toString(20000) + " párrafos";
+        QTest::newRow("a table of 2,002 cells" + z) << "{\\rtf1 " + tabla + "\\pard fin}" << zoom
+                                                   << "una tabla de más de " + l.toString(2000) + " celdas";
+        QTest::newRow("5,400 cells in three tables" + z) << "{\\rtf1 " + tablas + "fin}" << zoom
+                                                        << "más de " + l.toString(5000) + " celdas de tabla";
+        QTest::newRow("big pictures drawn small" + z) << "{\\rtf1 " + sello.repeated(6) + "}" << zoom
+                                                     << "imágenes de más de 48 megapíxeles en total";
+    }
+}
+
+// A help file any student can drop in the start folder is read up to what
+// the window can show, at any zoom: letters and spacing no page holds are
+// cut to what one does, pictures are kept no larger than they are shown,
+// and past a bound the document ends with a note that says why.
+void TestRtf::documentosHostiles()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(double, zoom);
+    QFETCH(QString, limite);
+    QTextDocument d;
+    leerRtf(rtf, d, zoom);
+    const QString nota = "[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede mostrar (" +
+                         limite + ").]";
+    QCOMPARE(d.lastBlock().text() == nota, !limite.isEmpty());
+    QVERIFY(d.characterCount() < 300000 + nota.size() + 10);
+    int imagenes = 0;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        QVERIFY(b.blockFormat().topMargin() <= 96 * zoom);
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            QVERIFY(f.fontPointSize() <= 72 * zoom);
+            if (!f.isImageFormat()) continue;
+            ++imagenes;
+            const QImage img = d.resource(QTextDocument::ImageResource, QUrl(f.toImageFormat().name())).value<QImage>();
+            QVERIFY(img.width() <= 2 * 100 * zoom);
+        }
+    }
+    if (rtf.contains("pict")) QCOMPARE(imagenes, 5);
 }
 
 QTEST_MAIN(TestRtf)

@@ -6,7 +6,9 @@
 
 #include <QColor>
 #include <QHash>
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QSet>
 #include <QTextCursor>
 #include <QStringDecoder>
@@ -15,6 +17,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <limits>
 #include <optional>
@@ -28,9 +31,19 @@ constexpr int kProfundidadMaxima = 256; // deeper groups share their parent's st
 // Sizes a page can hold, in twips: larger ones (a spacing of 2147483647
 // twips on every paragraph) would only make the layout run for ever.
 constexpr int kSangriaMaxima = 31680;  // 22 inches
-constexpr int kEspacioMaximo = 5760;   // 4 inches
+constexpr int kEspacioMaximo = 1440;   // 1 inch
 constexpr int kTabuladoresMaximos = 64;
 constexpr int kCeldasMaximas = 64;
+constexpr int kMediosPuntosMaximos = 144; // \fs: 72 points, a title on a poster
+// What one help window can show. A document that goes beyond is shown up
+// to there, with a note, so that no file dropped in the start folder hangs
+// the window or eats the memory, at any zoom.
+constexpr qint64 kCaracteresMaximos = 300000;   // some 150 pages
+constexpr int kParrafosMaximos = 20000;
+constexpr int kCeldasPorTabla = 2000;
+constexpr int kCeldasPorDocumento = 5000;
+constexpr qint64 kPixelesPorImagen = 4000000;      // a picture is kept at most this large
+constexpr qint64 kPixelesPorDocumento = 48000000;   // pictures as stored in the file: decoding them takes the time
 constexpr double kPuntosPorDefecto = 12; // RTF's size of text with no \fs
 constexpr int kLetrasMaximas = 32;      // a control word is at most this long
 constexpr qint64 kParametroMaximo = std::numeric_limits<int>::max();
@@ -177,6 +190,16 @@ private:
     Imagen imagen_;
     int imagenes_ = 0;
 
+    // What the document has taken so far, against the bounds above; the
+    // bound reached first, once reached.
+    qint64 caracteres_ = 0;
+    int parrafos_ = 0;
+    int celdas_ = 0, celdasTabla_ = 0;
+    qint64 pixeles_ = 0;
+    QString cortado_;
+    bool dentro(bool cabe, const QString& limite);
+    void notaDeCorte();
+
     QTextTable* tabla_ = nullptr;
     QList<int> bordesTabla_; // the columns' right edges, from the table's first row
     DefinicionFila fila_;
@@ -193,7 +216,7 @@ void Lector::leer()
     // One edit: the document is laid out once, at the end, not at every
     // insertion (thousands of pictures in one paragraph took minutes).
     cursor_.beginEditBlock();
-    while (pos_ < in_.size()) {
+    while (pos_ < in_.size() && cortado_.isEmpty()) {
         const char c = in_[pos_++];
         switch (c) {
         case '{': abrirGrupo(); break;
@@ -224,7 +247,8 @@ void Lector::leer()
                 }
     }
     vaciar();
-    quitarParrafoFinalVacio();
+    if (cortado_.isEmpty()) quitarParrafoFinalVacio();
+    else notaDeCorte();
     cursor_.endEditBlock();
     QFont f = doc_.defaultFont();
     if (fuentePorDefecto_ >= 0 && !fuenteNombre(fuentePorDefecto_).isEmpty()) f.setFamilies({fuenteNombre(fuentePorDefecto_)});
@@ -474,7 +498,7 @@ bool Lector::formatoCaracter(const QByteArray& w, bool tieneParametro, int p)
     } else if (w == "strike") {
         f.setFontStrikeOut(activo);
     } else if (w == "fs") {
-        if (p > 0) f.setFontPointSize(std::min(p, 2000) / 2.0 * escala_);
+        if (p > 0) f.setFontPointSize(std::min(p, kMediosPuntosMaximos) / 2.0 * escala_);
     } else if (w == "f") {
         st_.fuente = p;
         const QString nombre = fuenteNombre(p);
@@ -541,8 +565,37 @@ void Lector::vaciar()
 
 void Lector::texto(const QString& s)
 {
+    const qint64 caben = kCaracteresMaximos - caracteres_;
+    caracteres_ += s.size();
     aplicarBloque();
-    cursor_.insertText(s, st_.caracter);
+    cursor_.insertText(caben < s.size() ? s.left(qsizetype(std::max<qint64>(0, caben))) : s, st_.caracter);
+    dentro(caracteres_ <= kCaracteresMaximos, QStringLiteral("más de %L1 caracteres").arg(kCaracteresMaximos));
+}
+
+// Whether the document is still within a bound; the first bound it passes
+// ends the reading there.
+bool Lector::dentro(bool cabe, const QString& limite)
+{
+    if (!cortado_.isEmpty()) return false;
+    if (!cabe) cortado_ = limite;
+    return cabe;
+}
+
+// The reader stopped at a bound: a note after what is shown says why.
+void Lector::notaDeCorte()
+{
+    if (tabla_) {
+        cursor_ = tabla_->lastCursorPosition();
+        cursor_.movePosition(QTextCursor::NextBlock);
+        tabla_ = nullptr;
+    }
+    QTextCharFormat letra;
+    letra.setFontItalic(true);
+    letra.setFontPointSize(kPuntosPorDefecto * escala_);
+    letra.setForeground(QColor(160, 0, 0));
+    cursor_.insertBlock(QTextBlockFormat(), letra);
+    cursor_.insertText(QStringLiteral("[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede "
+                                      "mostrar (%1).]").arg(cortado_), letra);
 }
 
 // The paragraph's format, its tab stops moved from RTF's origin (the
@@ -586,6 +639,7 @@ void Lector::quitarParrafoFinalVacio()
 void Lector::nuevoParrafo()
 {
     vaciar();
+    if (!dentro(++parrafos_ <= kParrafosMaximos, QStringLiteral("más de %L1 párrafos").arg(kParrafosMaximos))) return;
     aplicarBloque();
     cursor_.insertBlock(formatoBloque(), st_.caracter);
 }
@@ -627,6 +681,9 @@ bool Lector::palabraDeTabla(const QByteArray& w, int p)
         vaciar();
         situarEnTabla();
         if (!tabla_) return true; // a cell mark outside any table ends nothing
+        if (!dentro(++celdasTabla_ <= kCeldasPorTabla, QStringLiteral("una tabla de más de %L1 celdas").arg(kCeldasPorTabla)) ||
+            !dentro(++celdas_ <= kCeldasPorDocumento, QStringLiteral("más de %L1 celdas de tabla").arg(kCeldasPorDocumento)))
+            return true;
         // A paragraph mark just before the end of the cell leaves no empty
         // paragraph in it.
         if (cursor_.block().length() == 1 && cursor_.position() > tabla_->cellAt(cursor_).firstPosition())
@@ -672,6 +729,7 @@ void Lector::situarEnTabla()
         formato.setCellPadding(3 * escala_);
         formato.setCellSpacing(0);
         tabla_ = cursor_.insertTable(1, std::max(1, int(anchos.size())), formato);
+        celdasTabla_ = 0;
         bordesTabla_ = fila_.bordesDerechos;
         filaTabla_ = celdaTabla_ = 0;
         filaTerminada_ = false;
@@ -735,18 +793,36 @@ void Lector::terminarFila()
 void Lector::insertarImagen(const Imagen& img)
 {
     if (img.formato.isEmpty() || st_.destino != Destino::Texto || st_.oculto) return;
-    const QImage imagen = QImage::fromData(QByteArray::fromHex(img.hex), img.formato.constData());
+    // A picture is decoded no larger than it is shown (and than a bound):
+    // forty photographs of 25 megapixels shown as stamps took 4 GB.
+    QByteArray datos = QByteArray::fromHex(img.hex);
+    QBuffer fuente(&datos);
+    QImageReader lector(&fuente, img.formato);
+    const QSize propio = lector.size();
+    if (!propio.isValid()) return;
+    const auto medida = [this](int meta, int escala, int propia) {
+        const double px = meta > 0 ? meta / double(kTwipsPorPixel) * qBound(1, escala, 1000) / 100.0 : propia;
+        return std::clamp(px * escala_, 1.0, 4000.0);
+    };
+    const QSizeF mostrado(medida(img.anchoMeta, img.escalaX, propio.width()), medida(img.altoMeta, img.escalaY, propio.height()));
+    QSize decodificado = propio;
+    if (qint64(propio.width()) * propio.height() > kPixelesPorImagen || propio.width() > 2 * mostrado.width())
+        decodificado = propio.scaled(std::max(1, qRound(std::min(mostrado.width() * 2, std::sqrt(double(kPixelesPorImagen))))),
+                                     std::max(1, qRound(std::min(mostrado.height() * 2, std::sqrt(double(kPixelesPorImagen))))),
+                                     Qt::KeepAspectRatio);
+    pixeles_ += qint64(propio.width()) * propio.height();
+    if (!dentro(pixeles_ <= kPixelesPorDocumento,
+                QStringLiteral("imágenes de más de %L1 megapíxeles en total").arg(kPixelesPorDocumento / 1000000)))
+        return;
+    if (decodificado != propio) lector.setScaledSize(decodificado);
+    const QImage imagen = lector.read();
     if (imagen.isNull()) return;
     const QUrl nombre(QStringLiteral("rtfimg://%1").arg(++imagenes_));
     doc_.addResource(QTextDocument::ImageResource, nombre, imagen);
     QTextImageFormat f;
     f.setName(nombre.toString());
-    const auto medida = [this](int meta, int escala, int propia) {
-        const double px = meta > 0 ? meta / double(kTwipsPorPixel) * qBound(1, escala, 1000) / 100.0 : propia;
-        return std::clamp(px * escala_, 1.0, 4000.0);
-    };
-    f.setWidth(medida(img.anchoMeta, img.escalaX, imagen.width()));
-    f.setHeight(medida(img.altoMeta, img.escalaY, imagen.height()));
+    f.setWidth(mostrado.width());
+    f.setHeight(mostrado.height());
     aplicarBloque();
     cursor_.insertImage(f);
 }
