@@ -141,8 +141,6 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
     const QByteArray huellaDisco = Diario::huella(disco.bytes);
     Diario diario(ruta_);
     QByteArray debidas = pagarDeudas(diario, huellaDisco) + sinAnotar(rutaHistorial());
-    if (!huellaIntentada_.isEmpty() && huellaIntentada_ == huellaDisco) base_ = intentada_;
-    huellaIntentada_.clear();
 
     Fusion f = fusionar(disco.tabla, base_, mia, reiniciados_);
     if (!(g.error = cambio(f)).isEmpty()) return g;
@@ -156,8 +154,6 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
     if (!(g.error = formatos::escribirEntero(ruta_, puntos, cerrojo)).isEmpty()) {
         // Nothing of this save is owed; what was owed before still is.
         if (anotada) debidas.isEmpty() ? diario.saldar() : void(diario.anotar({largo, huellaDisco, debidas}));
-        intentada_ = f.tabla;
-        huellaIntentada_ = Diario::huella(puntos);
         return g;
     }
     g.puntosGuardados = true;

@@ -93,11 +93,6 @@ private:
     QString ruta_;
     TablaAlumnos base_;
     QSet<int> reiniciados_;
-    // A failed save whose totals may still have reached the disk: if the
-    // file holds them, they are the base of the next merge, so that no
-    // answer is counted twice.
-    TablaAlumnos intentada_;
-    QByteArray huellaIntentada_;
 };
 
 } // namespace ejercicio
