@@ -621,7 +621,7 @@ void TestEjercicio::claseEnUnaCarpetaCompartida_data()
     QTest::addColumn<bool>("carpetaDeSoloLectura");
     QTest::addColumn<int>("matar"); // how many copies are killed at a random moment
     QTest::newRow("setgid group folder, copies killed") << false << 3;
-    QTest::newRow("read-only folder, writable files") << true << 0;
+    QTest::newRow("read-only folder, writable files, copies killed") << true << 3;
 }
 
 // Six students of one group, one of them with two copies open, answer at
@@ -693,7 +693,6 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
     for (int n : enPuntos) total += n;
     qInfo("%d answers counted by %d copies, %d of them killed", total, kAlumnos + 1, muertas);
     QVERIFY2(total > (kAlumnos + 1 - matar) * kRespuestas - 1, qPrintable(QString::number(total)));
-    if (matar == 0) QCOMPARE(total, (kAlumnos + 1) * kRespuestas);
 }
 
 int main(int argc, char** argv)

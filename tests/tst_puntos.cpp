@@ -535,7 +535,8 @@ void TestPuntos::motivosDeNoPoderGuardar()
 
 // A copy killed after writing the totals and before the log leaves a note;
 // the next copy to open the file writes the owed lines, once. A note whose
-// totals never reached the file owes nothing.
+// totals never reached the file owes nothing; totals left half written are
+// put back as they were.
 void TestPuntos::copiaMuertaEntreLosDosFicheros()
 {
     QTemporaryDir dir;
@@ -546,15 +547,28 @@ void TestPuntos::copiaMuertaEntreLosDosFicheros()
     escribir(historial, primera);
     escribir(ruta, despues);
     Diario diario(ruta);
-    QVERIFY(diario.anotar({primera.size(), Diario::huella(despues), segunda}));
+    QVERIFY(diario.anotar({primera.size(), Diario::huella(despues), segunda, antes, despues}));
     escribir(historial, primera + segunda.left(10)); // killed while adding, even
     for (int vez = 0; vez < 2; ++vez) {
         PuntosCompartidos(ruta).cargar();
         QCOMPARE(leer(historial), primera + segunda);
         QVERIFY(!diario.leer());
     }
-    QVERIFY(diario.anotar({(primera + segunda).size(), Diario::huella(antes), "no escrita\r\n"}));
+    const QByteArray eva = despues + linea("Eva", " 1 1");
+    QVERIFY(diario.anotar({(primera + segunda).size(), Diario::huella(eva), "no escrita\r\n", despues, eva}));
     PuntosCompartidos(ruta).cargar();
+    QCOMPARE(leer(historial), primera + segunda);
+    QCOMPARE(leer(ruta), despues);
+    // Killed while writing the totals in place: the old bytes come back;
+    // a hand edit made after the kill stays.
+    const auto tras = [&](const QByteArray& ahora) {
+        diario.anotar({(primera + segunda).size(), Diario::huella(eva), "no escrita\r\n", despues, eva});
+        escribir(ruta, ahora);
+        PuntosCompartidos(ruta).cargar();
+        return leer(ruta);
+    };
+    QCOMPARE(tras(eva.left(50)), despues);
+    QCOMPARE(tras(linea("Ana", " 3 3")), linea("Ana", " 3 3"));
     QCOMPARE(leer(historial), primera + segunda);
 }
 

@@ -48,22 +48,27 @@ QByteArray Diario::huella(const QByteArray& bytes)
 }
 
 // "tramavox pendiente 1", the log's length, the totals' fingerprint, the
-// lines' length and fingerprint, one a line; then the lines.
+// lengths of the lines, the old totals and the new, the fingerprint of the
+// three, one a line; then the lines, the old totals and the new. A note cut short by a kill
+// fails its fingerprint and owes nothing: the save had not begun.
 std::optional<Diario::Deuda> Diario::leer() const
 {
     const formatos::Lectura nota = formatos::leerEntero(ruta_, kMaximo);
     if (!nota.contenido.startsWith(kCabecera)) return std::nullopt;
     QList<QByteArray> campos;
     qsizetype desde = kCabecera.size();
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         const qsizetype fin = nota.contenido.indexOf('\n', desde);
         if (fin < 0) return std::nullopt;
         campos << nota.contenido.mid(desde, fin - desde);
         desde = fin + 1;
     }
-    Deuda d{campos[0].toLongLong(), campos[1], nota.contenido.mid(desde)};
-    if (d.lineas.size() != campos[2].toLongLong() || huella(d.lineas) != campos[3]) return std::nullopt;
-    return d;
+    const QByteArray resto = nota.contenido.mid(desde);
+    const auto lineas = qsizetype(campos[2].toLongLong()), anterior = qsizetype(campos[3].toLongLong());
+    if (lineas < 0 || anterior < 0 || lineas + anterior + campos[4].toLongLong() != resto.size() || huella(resto) != campos[5])
+        return std::nullopt;
+    return Deuda{campos[0].toLongLong(), campos[1], resto.left(lineas), resto.mid(lineas, anterior),
+                 resto.mid(lineas + anterior)};
 }
 
 bool Diario::anotar(const Deuda& d)
@@ -71,7 +76,9 @@ bool Diario::anotar(const Deuda& d)
     formatos::Descriptor f(formatos::abrir(ruta_, O_RDWR, true));
     if (f.fd() < 0) return false;
     const QByteArray nota = kCabecera + QByteArray::number(d.largoHistorial) + '\n' + d.huellaPuntos + '\n' +
-                            QByteArray::number(d.lineas.size()) + '\n' + huella(d.lineas) + '\n' + d.lineas;
+                            QByteArray::number(d.lineas.size()) + '\n' + QByteArray::number(d.anterior.size()) + '\n' +
+                            QByteArray::number(d.nuevo.size()) + '\n' + huella(d.lineas + d.anterior + d.nuevo) + '\n' +
+                            d.lineas + d.anterior + d.nuevo;
     return formatos::escribirTodo(f.fd(), nota, 0) == 0 && ::ftruncate(f.fd(), off_t(nota.size())) == 0 &&
            ::fsync(f.fd()) == 0;
 }
@@ -80,6 +87,15 @@ void Diario::saldar()
 {
     formatos::Descriptor f(formatos::abrir(ruta_, O_WRONLY));
     if (f.fd() >= 0 && ::ftruncate(f.fd(), 0) == 0) ::fsync(f.fd());
+}
+
+QString Diario::deshacer(const QString& rutaPuntos, const QByteArray& ahora, const Deuda& d)
+{
+    qsizetype hasta = 0; // where the new bytes stop
+    while (hasta < ahora.size() && hasta < d.nuevo.size() && ahora[hasta] == d.nuevo[hasta]) ++hasta;
+    const bool aMedias = ahora.mid(hasta) == d.anterior.mid(hasta);
+    if (!aMedias || ahora == d.anterior || ahora == d.nuevo) return {};
+    return formatos::escribirEntero(rutaPuntos, d.anterior);
 }
 
 QString Diario::pagar(const QString& rutaHistorial, const Deuda& d)

@@ -101,12 +101,22 @@ QString PuntosCompartidos::rutaHistorial() const
 
 // What an earlier save left owing to the log (it died, or the log could
 // not be written, after the totals were saved) is paid; a note whose totals
-// never reached the file owes nothing. Returns the lines still owed.
-QByteArray PuntosCompartidos::pagarDeudas(Diario& diario, const QByteArray& huellaDisco) const
+// never reached the file owes nothing, and totals a kill left half written
+// get their old bytes back (`disco` is read again then). Returns the lines
+// still owed.
+QByteArray PuntosCompartidos::pagarDeudas(Diario& diario, Carga& disco) const
 {
     const auto deuda = diario.leer();
     if (!deuda) return {};
-    if (deuda->huellaPuntos == huellaDisco && !Diario::pagar(rutaHistorial(), *deuda).isEmpty()) return deuda->lineas;
+    if (Diario::huella(disco.bytes) != deuda->huellaPuntos) {
+        // Killed before the totals were saved, or while they were written in place.
+        if (Diario::deshacer(ruta_, disco.bytes, *deuda).isEmpty()) {
+            if (disco.bytes != deuda->anterior) disco = cargarPuntos(ruta_);
+            diario.saldar();
+        }
+        return {};
+    }
+    if (!Diario::pagar(rutaHistorial(), *deuda).isEmpty()) return deuda->lineas;
     diario.saldar();
     return {};
 }
@@ -118,8 +128,7 @@ Carga PuntosCompartidos::cargar()
     // may not write the file reads it as it is.
     const formatos::Cerrojo cerrojo(ruta_, formatos::Cerrojo::kEsperaMs, false);
     Carga c = cargarPuntos(ruta_);
-    if (Diario diario(ruta_); cerrojo.tomado() && c.error.isEmpty() && diario.leer())
-        pagarDeudas(diario, Diario::huella(c.bytes));
+    if (Diario diario(ruta_); cerrojo.tomado() && c.error.isEmpty() && diario.leer()) pagarDeudas(diario, c);
     base_ = c.tabla;
     reiniciados_.clear();
     return c;
@@ -138,9 +147,9 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
     if (!(g.error = cerrojo.error()).isEmpty()) return g;
     Carga disco = cargarPuntos(ruta_);
     if (!(g.error = disco.error).isEmpty()) return g;
-    const QByteArray huellaDisco = Diario::huella(disco.bytes);
     Diario diario(ruta_);
-    QByteArray debidas = pagarDeudas(diario, huellaDisco) + sinAnotar(rutaHistorial());
+    QByteArray debidas = pagarDeudas(diario, disco) + sinAnotar(rutaHistorial());
+    if (!(g.error = disco.error).isEmpty()) return g;
 
     Fusion f = fusionar(disco.tabla, base_, mia, reiniciados_);
     if (!(g.error = cambio(f)).isEmpty()) return g;
@@ -150,10 +159,15 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
     const qint64 largo = largoDe(rutaHistorial());
     // A log that is no file yet starts with its header (lines owed already have it).
     if (largo == 0 && debidas.isEmpty() && !lineas.isEmpty()) lineas.prepend(kCabeceraHistorial);
-    const bool anotada = !lineas.isEmpty() && diario.anotar({largo, Diario::huella(puntos), lineas});
+    // A file written in place can be left half written by a kill: the note then keeps both versions.
+    const bool enSuSitio = formatos::seEscribeEnSuSitio(ruta_);
+    const bool anotada = (enSuSitio || !lineas.isEmpty()) &&
+                         diario.anotar({largo, Diario::huella(puntos), lineas, enSuSitio ? disco.bytes : QByteArray(),
+                                        enSuSitio ? puntos : QByteArray()});
     if (!(g.error = formatos::escribirEntero(ruta_, puntos, cerrojo)).isEmpty()) {
         // Nothing of this save is owed; what was owed before still is.
-        if (anotada) debidas.isEmpty() ? diario.saldar() : void(diario.anotar({largo, huellaDisco, debidas}));
+        if (anotada)
+            debidas.isEmpty() ? diario.saldar() : void(diario.anotar({largo, Diario::huella(disco.bytes), debidas, disco.bytes, disco.bytes}));
         return g;
     }
     g.puntosGuardados = true;
@@ -163,7 +177,10 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
     g.posiciones = f.posiciones;
     g.saturada = f.saturada;
     sinAnotar(rutaHistorial()).clear();
-    if (lineas.isEmpty()) return g;
+    if (lineas.isEmpty()) {
+        if (anotada) diario.saldar();
+        return g;
+    }
     if (const QString error = formatos::anadirAlFinal(rutaHistorial(), lineas); !error.isEmpty()) {
         // The note keeps the lines for the next save of any copy; without one, this copy keeps them.
         if (!anotada) sinAnotar(rutaHistorial()) = lineas;

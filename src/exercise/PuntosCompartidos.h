@@ -86,7 +86,7 @@ public:
     Guardado borrar(const QString& nombre, int pista, TablaAlumnos& mia);
 
 private:
-    QByteArray pagarDeudas(Diario& diario, const QByteArray& huellaDisco) const;
+    QByteArray pagarDeudas(Diario& diario, Carga& disco) const;
     Guardado actualizar(TablaAlumnos& mia, const std::function<QString(Fusion&)>& cambio,
                         const QList<RespuestaContada>& nuevas);
 

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,6 +80,14 @@ QString enSuSitio(const QString& ruta, const QByteArray& contenido, qint64 taman
     // failure reported now would have the caller count its answers again.
     f.cerrar();
     return {};
+}
+
+// Whether this process belongs to group `grupo`, as fchown asks of a file's owner.
+bool enGrupo(gid_t grupo)
+{
+    const int n = ::getgroups(0, nullptr);
+    std::vector<gid_t> grupos(size_t(std::max(n, 0)));
+    return n > 0 && ::getgroups(n, grupos.data()) == n && std::find(grupos.begin(), grupos.end(), grupo) != grupos.end();
 }
 
 } // namespace
@@ -152,6 +162,14 @@ QString escribirEntero(const QString& ruta, const QByteArray& contenido, Cerrojo
     const QString error = escribir(ruta, contenido, &nuevo);
     if (nuevo.fd() >= 0) cerrojo.retener(std::move(nuevo));
     return error;
+}
+
+bool seEscribeEnSuSitio(const QString& ruta)
+{
+    struct stat datos {};
+    if (::lstat(nativo(ruta).constData(), &datos) != 0) return false; // a new file is made whole
+    const bool suyo = ::geteuid() == 0 || (datos.st_uid == ::geteuid() && (datos.st_gid == ::getegid() || enGrupo(datos.st_gid)));
+    return !suyo || ::access(nativo(QFileInfo(ruta).absolutePath()).constData(), W_OK | X_OK) != 0;
 }
 
 QString anadirAlFinal(const QString& ruta, const QByteArray& bytes)

@@ -45,6 +45,11 @@ QString escribirEntero(const QString& ruta, const QByteArray& contenido, Cerrojo
 // `escribir` produces the content into a device and says whether it could.
 QString escribirEntero(const QString& ruta, const std::function<bool(QIODevice&)>& escribir);
 
+// Whether escribirEntero would write `ruta` in place rather than put a new
+// file in its place (a folder this user may not add to, or a file of
+// another user's): in place, a kill can leave it half written. In doubt, yes.
+bool seEscribeEnSuSitio(const QString& ruta);
+
 // Adds bytes at the end of a file (made if missing), whole or not at all: a
 // failure cuts the file back to its old length. For logs, where rewriting
 // the whole file at every line would grow with the log.
