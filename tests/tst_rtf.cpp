@@ -44,9 +44,9 @@ void leerFixture(const QString& nombre, QTextDocument& d)
     leerRtf(f.readAll(), d);
 }
 
-QByteArray hexDePng(const QColor& color)
+QByteArray hexDePng(const QColor& color, QSize tamano = QSize(4, 3))
 {
-    QImage img(4, 3, QImage::Format_RGB32);
+    QImage img(tamano, QImage::Format_RGB32);
     img.fill(color);
     QByteArray bytes;
     QBuffer b(&bytes);
@@ -278,13 +278,7 @@ void TestRtf::documentosHostiles_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QString>("limite"); // what the note after the cut names; empty: no cut
-    QImage foto(3000, 3000, QImage::Format_RGB32);
-    foto.fill(Qt::darkCyan);
-    QByteArray png;
-    QBuffer b(&png);
-    b.open(QIODevice::WriteOnly);
-    foto.save(&b, "PNG");
-    const QByteArray sello = "{\\pict\\pngblip\\picwgoal1500\\pichgoal1500 " + png.toHex() + "}";
+    const QByteArray sello = "{\\pict\\pngblip\\picwgoal1500\\pichgoal1500 " + hexDePng(Qt::darkCyan, {3000, 3000}) + "}";
     QByteArray tabla = "\\trowd\\cellx100\\cellx200" + QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(1001);
     QByteArray tablas = ("\\trowd\\cellx100\\cellx200" + QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(900) +
                          "\\pard\\par ").repeated(3);
