@@ -649,6 +649,11 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
         }
     }
     QCOMPARE(::chmod(carpeta.constData(), carpetaDeSoloLectura ? 0755 : 02775), 0);
+    // The program as the students run it, from where any user may (the build
+    // folder may lie in one only its owner can enter).
+    const QString programa = dir->filePath("tramavox-prueba");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), programa));
+    QCOMPARE(::chmod(QFile::encodeName(programa).constData(), 0755), 0);
     std::vector<std::unique_ptr<QProcess>> copias;
     for (int i = 0; i <= kAlumnos; ++i) {
         const int alumno = i % kAlumnos; // the last copy is the first student's second one
@@ -663,7 +668,7 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
         entorno.insert("XDG_RUNTIME_DIR", casa);
         p->setProcessEnvironment(entorno);
         p->start("setpriv", {"--reuid", usuario, "--regid", QString::number(kClase), "--clear-groups",
-                             QCoreApplication::applicationFilePath(), "--responder", QString::number(kRespuestas),
+                             programa, "--responder", QString::number(kRespuestas),
                              "S" + QString::number(alumno + 1)});
         copias.push_back(std::move(p));
     }
