@@ -89,6 +89,8 @@ private slots:
     void procesadoresReales_data();
     void procesadoresReales();
     void formatosNuevos();
+    void tablas_data();
+    void tablas();
     void documentosHostiles_data();
     void documentosHostiles();
 };
@@ -271,6 +273,50 @@ void TestRtf::formatosNuevos()
     QTextDocument texto;
     leerRtf("Primera línea\nSegunda\r\n", texto);
     QCOMPARE(texto.toPlainText(), QString("Primera línea\nSegunda\n"));
+}
+
+void TestRtf::tablas_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("celdas"); // rows apart by "/", cells by ","; "*n" spans n columns, "^n" n rows
+    QTest::newRow("a later row with more cells") << QByteArray("\\trowd\\cellx3000\\intbl Titulo\\cell\\row\\trowd\\cellx1000"
+                                                               "\\cellx2000\\cellx3000\\intbl b\\cell\\intbl c\\cell\\intbl d\\cell\\row")
+                                                 << "Titulo*3/b,c,d";
+    QTest::newRow("\\clmrg") << QByteArray("\\trowd\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl a\\cell\\intbl\\cell"
+                                            "\\intbl c\\cell\\row")
+                              << "a*2,c";
+    QTest::newRow("\\clvmrg") << QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl a\\cell\\intbl b\\cell\\row\\trowd"
+                                             "\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell\\intbl d\\cell\\row")
+                               << "a^2,b/d";
+    QTest::newRow("a cell without its \\cellx") << QByteArray("\\trowd\\cellx1000\\intbl a\\cell\\intbl b\\cell\\row") << "a,b";
+}
+
+// Each row's cells come from its own \cellx edges; merged cells span what
+// they cover.
+void TestRtf::tablas()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, celdas);
+    QTextDocument d;
+    leerRtf("{\\rtf1 " + rtf + "\\pard fin}", d);
+    QTextTable* tabla = QTextCursor(&d).currentTable();
+    if (!tabla) tabla = d.rootFrame()->childFrames().isEmpty() ? nullptr : qobject_cast<QTextTable*>(d.rootFrame()->childFrames()[0]);
+    QVERIFY(tabla);
+    QStringList filas;
+    for (int r = 0; r < tabla->rows(); ++r) {
+        QStringList fila;
+        for (int c = 0; c < tabla->columns(); ++c) {
+            const QTextTableCell celda = tabla->cellAt(r, c);
+            if (celda.row() != r || celda.column() != c) continue;
+            QTextCursor texto(&d);
+            texto.setPosition(celda.firstPosition());
+            texto.setPosition(celda.lastPosition(), QTextCursor::KeepAnchor);
+            fila << texto.selectedText() + (celda.columnSpan() > 1 ? "*" + QString::number(celda.columnSpan()) : "") +
+                        (celda.rowSpan() > 1 ? "^" + QString::number(celda.rowSpan()) : "");
+        }
+        filas << fila.join(',');
+    }
+    QCOMPARE(filas.join('/'), celdas);
 }
 
 void TestRtf::documentosHostiles_data()

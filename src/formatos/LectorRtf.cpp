@@ -34,6 +34,7 @@ constexpr int kSangriaMaxima = 31680;  // 22 inches
 constexpr int kEspacioMaximo = 1440;   // 1 inch
 constexpr int kTabuladoresMaximos = 64;
 constexpr int kCeldasMaximas = 64;
+constexpr int kHolguraBordes = 20; // twips: writers round the edges of a row differently
 constexpr int kMediosPuntosMaximos = 144; // \fs: 72 points, a title on a poster
 // What one help window can show. A document that goes beyond is shown up
 // to there, with a note, so that no file dropped in the start folder hangs
@@ -159,6 +160,8 @@ private:
     // Tables
     bool palabraDeTabla(const QByteArray& w, int p);
     void situarEnTabla();
+    void partirColumnas();
+    QList<QTextLength> anchosDe(const QList<int>& bordes) const;
     void terminarFila();
     std::pair<int, int> columnasDe(int celda) const;
 
@@ -702,6 +705,18 @@ bool Lector::palabraDeTabla(const QByteArray& w, int p)
     return true;
 }
 
+// The columns' widths from their right edges.
+QList<QTextLength> Lector::anchosDe(const QList<int>& bordes) const
+{
+    QList<QTextLength> anchos;
+    int izquierda = 0;
+    for (const int borde : bordes) {
+        anchos << QTextLength(QTextLength::FixedLength, std::max(1.0, (borde - izquierda) / double(kTwipsPorPixel) * escala_));
+        izquierda = std::max(izquierda, borde);
+    }
+    return anchos;
+}
+
 // Puts the cursor where the next text goes: in the current cell of the
 // table (made, or grown by a row or a column, as needed), or after the table
 // once a paragraph outside it comes.
@@ -716,12 +731,7 @@ void Lector::situarEnTabla()
     }
     if (!tabla_) {
         QTextTableFormat formato;
-        QList<QTextLength> anchos;
-        int izquierda = 0;
-        for (int borde : fila_.bordesDerechos) {
-            anchos << QTextLength(QTextLength::FixedLength, std::max(1.0, (borde - izquierda) / double(kTwipsPorPixel) * escala_));
-            izquierda = std::max(izquierda, borde);
-        }
+        const QList<QTextLength> anchos = anchosDe(fila_.bordesDerechos);
         formato.setColumnWidthConstraints(anchos);
         formato.setBorder(fila_.conBordes ? 1 : 0);
         formato.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -735,6 +745,7 @@ void Lector::situarEnTabla()
         filaTerminada_ = false;
         inicioUnionVertical_.clear();
     } else if (filaTerminada_) {
+        partirColumnas();
         tabla_->appendRows(1);
         ++filaTabla_;
         celdaTabla_ = 0;
@@ -747,18 +758,47 @@ void Lector::situarEnTabla()
         cursor_ = celda.firstCursorPosition();
 }
 
+// A row with a cell edge where the table has none (a title merged across
+// three columns above a row of three cells) splits the table's column
+// there; the cells of the rows before it then span both halves.
+void Lector::partirColumnas()
+{
+    for (const int borde : fila_.bordesDerechos) {
+        qsizetype j = 0;
+        while (j < bordesTabla_.size() && bordesTabla_[j] < borde - kHolguraBordes) ++j;
+        if (j < bordesTabla_.size() && bordesTabla_[j] <= borde + kHolguraBordes) continue; // an edge it has
+        if (j == bordesTabla_.size()) {
+            tabla_->appendColumns(1);
+            bordesTabla_ << borde;
+            continue;
+        }
+        // The column ending at bordesTabla_[j] now ends at `borde`; a new one
+        // after it takes the rest, and the cells already there span both.
+        tabla_->insertColumns(int(j) + 1, 1);
+        bordesTabla_.insert(j, borde);
+        if (inicioUnionVertical_.size() > j) inicioUnionVertical_.insert(j + 1, inicioUnionVertical_[j]);
+        for (int r = 0; r < tabla_->rows(); ++r) {
+            const QTextTableCell celda = tabla_->cellAt(r, int(j));
+            if (celda.row() != r || celda.column() + celda.columnSpan() > j + 1) continue; // already across both
+            tabla_->mergeCells(r, celda.column(), celda.rowSpan(), int(j) + 2 - celda.column());
+        }
+    }
+    QTextTableFormat formato = tabla_->format();
+    formato.setColumnWidthConstraints(anchosDe(bordesTabla_));
+    tabla_->setFormat(formato);
+}
+
 // The first column and the number of columns a cell of this row takes: a
 // cell as wide as several of the table's columns (the way LibreOffice and
 // Word write a merged cell) spans them.
 std::pair<int, int> Lector::columnasDe(int celda) const
 {
     if (celda >= fila_.bordesDerechos.size() || bordesTabla_.isEmpty()) return {celda, 1};
-    constexpr int kHolgura = 20; // twips: writers round the edges of a row differently
     const int izquierda = celda == 0 ? 0 : fila_.bordesDerechos[celda - 1];
     int desde = 0;
-    while (desde < bordesTabla_.size() && bordesTabla_[desde] <= izquierda + kHolgura) ++desde;
+    while (desde < bordesTabla_.size() && bordesTabla_[desde] <= izquierda + kHolguraBordes) ++desde;
     int hasta = desde;
-    while (hasta < bordesTabla_.size() && bordesTabla_[hasta] <= fila_.bordesDerechos[celda] + kHolgura) ++hasta;
+    while (hasta < bordesTabla_.size() && bordesTabla_[hasta] <= fila_.bordesDerechos[celda] + kHolguraBordes) ++hasta;
     return {desde, std::max(1, hasta - desde)};
 }
 
