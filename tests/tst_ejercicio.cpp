@@ -331,6 +331,8 @@ void TestEjercicio::respuestas()
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     QCOMPARE(Ejerc::tabla().totales[0], cuentas[0]);
     QCOMPARE(bitsSombreados(v), quint16(numero.toUInt(nullptr, 16) ^ dicho.toUInt(nullptr, 16)));
+    // Only counted answers reach the log.
+    QCOMPARE(leer("historial.csv").count('\n'), mira ? 0 : 2);
 
     entrada::clic(de("proponer"));
     QCOMPARE(bitsSombreados(v), quint16(0));
@@ -487,7 +489,9 @@ void TestEjercicio::vistaDeLaClase()
     QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Alumno;Total;Aciertos;Errores;Porcentaje;NRZ aciertos;NRZ errores;"));
     QVERIFY(csv.contains("\r\nAna;5;3;2;60,0;0;0;0;0;0;0;1;1\r\n"));
     QCOMPARE(csv.count("\r\n"), 153);
-    QVERIFY(leer(dir->filePath("clase.pdf")).startsWith("%PDF"));
+    const QByteArray pdf = leer(dir->filePath("clase.pdf"));
+    QVERIFY(pdf.startsWith("%PDF"));
+    QCOMPARE(pdf.count("/Type /Page\n"), 3); // 152 students, some 54 to a page
 
     // The duplicate "Ana" at the end, entered by mistake, goes: in file order
     // it is the last row.

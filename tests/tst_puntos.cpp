@@ -170,10 +170,12 @@ void TestPuntos::lectura()
 // is written as "?".
 void TestPuntos::tablaSinLimiteYFueraDe1252()
 {
+    QTemporaryDir dir;
     QByteArray contenido;
-    for (int i = 0; i < 150; ++i) contenido += linea("Alumno " + QByteArray::number(i), " 1 1");
-    TablaAlumnos t = leerPuntos(contenido);
-    QCOMPARE(t.num_alumnos(), 150);
+    for (int i = 0; i < 1000; ++i) contenido += linea("Alumno " + QByteArray::number(i), " 1 1");
+    escribir(dir.filePath("puntos.pnt"), contenido);
+    TablaAlumnos t = cargarPuntos(dir.filePath("puntos.pnt")).tabla;
+    QCOMPARE(t.num_alumnos(), 1000);
     t.agregar(QString::fromUtf8("Zoë Ωmega €"));
     QCOMPARE(escribirPuntos(t), contenido + linea("Zo\xeb ?mega \x80", " 0 0"));
 }
@@ -208,6 +210,11 @@ void TestPuntos::discoLlenoDejaElAnterior()
     const QString error = guardarPuntos(t, ruta);
     ::setrlimit(RLIMIT_FSIZE, &limite);
     QCOMPARE(error, QString("el fichero sería demasiado grande"));
+    QCOMPARE(leer(ruta), antes);
+    ::setrlimit(RLIMIT_FSIZE, &pequeno);
+    const QString alAnadir = formatos::anadirAlFinal(ruta, QByteArray(100, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    QCOMPARE(alAnadir, QString("el fichero sería demasiado grande"));
     QCOMPARE(leer(ruta), antes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"puntos.pnt"});
 }
@@ -279,6 +286,8 @@ void TestPuntos::fusion_data()
     QTest::newRow("removed elsewhere, no new answers") << ana + luis << luis << ana + linea("Luis", " 2 1") << false
                                                        << "Luis|2|1";
     QTest::newRow("removed elsewhere, new answers") << ana << QByteArray() << linea("Ana", " 6 3") << false << "Ana|1|0";
+    QTest::newRow("reset here, removed elsewhere") << ana + luis << luis << linea("Ana", "0 0") + luis << true
+                                                   << "Luis| 1| 0";
     QTest::newRow("the largest count holds") << ana << linea("Ana", " 9223372036854775806 0") << linea("Ana", " 8 3")
                                              << false << "Ana|9223372036854775807|0";
 }
@@ -370,6 +379,7 @@ void TestPuntos::camposCsv_data()
     QTest::newRow("apostrophe first") << "'=x" << "''=x";
     QTest::newRow("apostrophe inside") << "O'Brien" << "O'Brien";
     QTest::newRow("separator, quotes") << "a;\"b\"" << "\"a;\"\"b\"\"\"";
+    QTest::newRow("quotes and the log's separator") << "Ana \"la\", B" << "\"Ana \"\"la\"\", B\"";
 }
 
 // No student's name reaches a spreadsheet as a formula, and the log reads
@@ -381,9 +391,13 @@ void TestPuntos::camposCsv()
     QCOMPARE(formatos::campoCsv(texto, ';'), campo);
     if (!campo.startsWith('"')) QCOMPARE(formatos::campoCsvLeido(campo), texto);
     TablaAlumnos t;
-    t.agregar(texto, "1", "1");
-    const auto filas = filasClase(t, lineaHistorial({QDateTime::currentDateTime(), t.nombres[0], "RZ", "1", "1", true}));
-    QCOMPARE(filas[0].bienPorCodigo[1], qint64(1));
+    t.agregar(texto, "3", "2");
+    const auto respuesta = [&](const char* codigo, bool bien) {
+        return lineaHistorial({QDateTime::currentDateTime(), t.nombres[0], codigo, "1", "1", bien});
+    };
+    const auto filas = filasClase(t, kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) + respuesta("AMI", false));
+    QCOMPARE(filas[0].bienPorCodigo, (std::array<qint64, kCodigosClase>{0, 2, 0, 0}));
+    QCOMPARE(filas[0].malPorCodigo, (std::array<qint64, kCodigosClase>{0, 0, 1, 0}));
 }
 
 // The class view deletes the student it names: with the view filled

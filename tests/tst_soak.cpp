@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kPasos = 10000;
+constexpr int kPasos = 1500; // a few seconds: longer walks found nothing the other tests miss
 const QStringList kMenus{"reloj", "VisuNrz", "VisuRz", "VisuAmi", "VisuHdb", "todos", "ocultar"};
 const QString kTeclas = QStringLiteral("0123456789abcdefABCDEFgG -/:@`é\r\b");
 const QRegularExpression kCuatroCifras(QStringLiteral("^[0-9A-F]{4}$"));
@@ -67,7 +67,7 @@ void TestSoak::accionesAlAzar()
     }
     if (ejerc()) entrada::cerrar(ejerc());
     comprobarArchivo();
-    QVERIFY2(respuestas > 200, "the walk should answer a good number of exercises");
+    QVERIFY2(respuestas > 30, "the walk should answer a good number of exercises");
     v.cerrar();
 }
 
