@@ -4,6 +4,7 @@
 // an error in it, and the shape of each code's spectrum.
 
 #include "linecode/CodigosLinea.h"
+#include "linecode/EntradaBits.h"
 #include "linecode/Errores.h"
 #include "linecode/Espectro.h"
 
@@ -41,6 +42,9 @@ private slots:
     void decodificarDeshaceCodificar();
     void errorDeLinea_data();
     void errorDeLinea();
+    void loQueDetectaCadaCodigo();
+    void otraForma_data();
+    void otraForma();
     void espectro_data();
     void espectro();
 };
@@ -146,6 +150,9 @@ void TestCodigos::errorDeLinea_data()
                                                  << "falta la transición a mitad de bit en el bit 1";
     QTest::newRow("NRZ polar cannot tell") << Codigo::NrzPolar << "10" << 0 << 0 << "00" << "";
     QTest::newRow("2B1Q: the sign flips") << Codigo::DosBUnoQ << "10" << 0 << 0 << "00" << "";
+    QTest::newRow("HDB3: a mark after a V") << Codigo::Hdb3 << "0000000" << 6 << 0 << "0000000"
+                                            << "violación con la polaridad de la anterior en el bit 7";
+    QTest::newRow("MLT-3: a lost pulse") << Codigo::Mlt3 << "11" << 1 << 0 << "10" << "";
 }
 
 // One half-bit changed on the line: the bits the receiver reads, and the
@@ -164,6 +171,44 @@ void TestCodigos::errorDeLinea()
     QStringList encontradas;
     for (const auto& v : linecode::violaciones(codigo, linea)) encontradas << QString::fromStdString(v.texto);
     QCOMPARE(encontradas.join("; "), violaciones);
+}
+
+// Which codes reveal line errors, and why each slot of a run of eight
+// zeros is what it is: the second run follows the first V.
+void TestCodigos::loQueDetectaCadaCodigo()
+{
+    QStringList detectan;
+    for (Codigo c : kTodosLosCodigos)
+        if (detectaErrores(c)) detectan << nombreCodigo(c);
+    QCOMPARE(detectan.join(", "), QString("AMI, Pseudoternario, HDB3, B8ZS, CMI, Manchester"));
+    const auto linea = codificar(Codigo::Hdb3, "100000000");
+    QStringList razones;
+    for (size_t i = 0; i < linea.size(); ++i) razones << QString::fromStdString(razonPaso(Codigo::Hdb3, linea, i)).section(' ', -1);
+    QCOMPARE(razones.join(' '), QString(" 000V 000V 000V 000V B00V B00V B00V B00V"));
+}
+
+void TestCodigos::otraForma_data()
+{
+    QTest::addColumn<int>("forma");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QString>("escrito"); // "-": that form cannot hold them
+    QString cifras;
+    for (int d = 0; d < 16; ++d) cifras += QString::number(d, 2).rightJustified(4, '0');
+    QTest::newRow("every hexadecimal digit") << int(FormaEntrada::Hexadecimal) << cifras << "0123456789ABCDEF";
+    QTest::newRow("text: ~") << int(FormaEntrada::Texto) << "01111110" << "~";
+    QTest::newRow("text: no-break space") << int(FormaEntrada::Texto) << "10100000" << "\u00A0";
+    QTest::newRow("text: DEL") << int(FormaEntrada::Texto) << "01111111" << "-";
+    QTest::newRow("text: a C1 control") << int(FormaEntrada::Texto) << "10011111" << "-";
+}
+
+// Bits written back as hexadecimal or text, when that form can hold them.
+void TestCodigos::otraForma()
+{
+    QFETCH(int, forma);
+    QFETCH(QString, bits);
+    QFETCH(QString, escrito);
+    const auto texto = escribirBits(FormaEntrada(forma), bits.toStdString());
+    QCOMPARE(texto ? QString::fromStdU32String(*texto) : QString("-"), escrito);
 }
 
 void TestCodigos::espectro_data()
