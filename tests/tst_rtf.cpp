@@ -247,8 +247,8 @@ void TestRtf::procesadoresReales()
 void TestRtf::formatosNuevos()
 {
     QTextDocument d;
-    leerRtf("{\\rtf1 visible.\\page {\\caps mayus}{\\up6 arriba}{\\dn6 abajo}{\\up0 normal}"
-            "{\\uld puntos}{\\ulwave onda}\\par"
+    leerRtf("{\\rtf1 visible.\\page {\\caps mayus}{\\up6 arriba}{\\dn6 abajo}{\\up0 normal}{\\up sube}{\\dn baja}"
+            "{\\uld puntos}{\\ulwave onda}{\\v {\\pict\\pngblip " + hexDePng(Qt::red) + "}}\\par"
             "\\pard\\li720\\fi-360\\tx1440 lista\\par\\pard\\sb2147483647\\li-99999\\tx99999999 lejos}",
             d);
     QTextDocument oculto;
@@ -259,6 +259,9 @@ void TestRtf::formatosNuevos()
     QCOMPARE(formatoDe(d, "arriba").verticalAlignment(), QTextCharFormat::AlignSuperScript);
     QCOMPARE(formatoDe(d, "abajo").verticalAlignment(), QTextCharFormat::AlignSubScript);
     QCOMPARE(formatoDe(d, "normal").verticalAlignment(), QTextCharFormat::AlignNormal);
+    QCOMPARE(formatoDe(d, "sube").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    QCOMPARE(formatoDe(d, "baja").verticalAlignment(), QTextCharFormat::AlignSubScript);
+    QVERIFY(!d.toPlainText().contains(QChar::ObjectReplacementCharacter)); // the hidden picture
     QCOMPARE(formatoDe(d, "puntos").underlineStyle(), QTextCharFormat::DotLine);
     QCOMPARE(formatoDe(d, "onda").underlineStyle(), QTextCharFormat::WaveUnderline);
     QCOMPARE(d.defaultFont().pointSizeF(), 12.0);
