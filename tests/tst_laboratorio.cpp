@@ -26,6 +26,7 @@ private slots:
     void pasos_data();
     void pasos();
     void errorEnHdb3();
+    void nivelesDibujados();
 
 private:
     template <typename T = QWidget>
@@ -118,6 +119,7 @@ void TestLaboratorio::entrada()
     QCOMPARE(de<QLineEdit>("decodificado")->text(), decodificado);
     QVERIFY2(de<QLabel>("pista")->text().startsWith(pista), qPrintable(de<QLabel>("pista")->text()));
     QCOMPARE(avisos->beeps, queda == tecleado ? 0 : 1);
+    QCOMPARE(de<QLineEdit>("bits")->cursorPosition(), queda.size()); // a refused key moves nothing
 }
 
 // The bits stay when the form changes; a form that cannot hold them is
@@ -189,6 +191,7 @@ void TestLaboratorio::pasos()
     QCOMPARE(columna(2), niveles1);
     QCOMPARE(columna(3), niveles2);
     const auto* modelo = de<QTableView>("pasos")->model();
+    QCOMPARE(modelo->headerData(0, Qt::Vertical).toString(), QString("1")); // bits are counted from 1
     QCOMPARE(modelo->index(1, 4).data().toString(), motivo);
     // B, V and the substituted runs stand out.
     QCOMPARE(modelo->index(1, 0).data(Qt::BackgroundRole).isValid(), !motivo.isEmpty());
@@ -219,6 +222,22 @@ void TestLaboratorio::errorEnHdb3()
     entrada::clic(area->viewport(), bit13);
     QCOMPARE(de<QLabel>("deteccion")->text(), QString());
     QCOMPARE(de<QLineEdit>("decodificado")->text(), de<QLineEdit>("bits")->text());
+}
+
+// A positive pulse is drawn above its band's middle, a negative one below.
+void TestLaboratorio::nivelesDibujados()
+{
+    escribir("11");
+    const auto& dibujo = lab->dibujo();
+    const QImage img = de<QScrollArea>("dibujo")->viewport()->grab().toImage();
+    const int banda = dibujo.centroDe(1, 0, 0).y() - dibujo.centroDe(0, 0, 0).y();
+    const auto alturaDelTrazo = [&](int bit) { // from the middle of AMI's band, up
+        const QPoint centro = dibujo.centroDe(0, bit, 0);
+        for (int dy = -banda / 2; dy < banda / 2; ++dy)
+            if (img.pixelColor(centro + QPoint(0, dy)) == laboratorio::colorCodigo(Codigo::Ami)) return -dy;
+        return 0;
+    };
+    QVERIFY2(alturaDelTrazo(0) > 0 && alturaDelTrazo(1) < 0, qPrintable(QString::number(alturaDelTrazo(0))));
 }
 
 QTEST_MAIN(TestLaboratorio)
