@@ -15,10 +15,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
+
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -60,6 +64,7 @@ private slots:
     void guardarYCopiarImagen();
     void textosDeQtEnCastellano();
     void zoom();
+    void zoomGuardado();
     void acercaDeYCierre();
 
 private:
@@ -178,6 +183,8 @@ void TestPrincipal::teclasRechazadas_data()
     QTest::newRow("Super+a") << int(Qt::Key_A) << int(Qt::MetaModifier) << "a" << 0;
     QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << 0;
     QTest::newRow("Right arrow") << int(Qt::Key_Right) << 0 << "" << 0;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << "\t" << 0;
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "\t" << 0;
 }
 
 // The neighbours of the accepted ranges and other characters beep once;
@@ -354,6 +361,21 @@ void TestPrincipal::zoom()
     QCOMPARE(avisos->beeps, 0);
 }
 
+// The zoom a teacher left is the zoom the next start opens with, up to the
+// largest step.
+void TestPrincipal::zoomGuardado()
+{
+    QSettings ajustes("Tramavox", "Tramavox");
+    for (const double guardado : {3.0, 1.0}) {
+        ajustes.setValue("ventanas/zoom", guardado);
+        ajustes.sync();
+        QProcess otroArranque;
+        otroArranque.start(QCoreApplication::applicationFilePath(), {"--zoom"});
+        QVERIFY(otroArranque.waitForFinished(30000));
+        QCOMPARE(otroArranque.readAllStandardOutput().trimmed().toDouble(), guardado);
+    }
+}
+
 // The about window shows its text whole; "Aceptar" hides it and redraws,
 // and it comes back where it was; its close button redraws too.
 // Closing the main window closes it and the help window.
@@ -387,5 +409,16 @@ void TestPrincipal::acercaDeYCierre()
     for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }
 
-QTEST_MAIN(TestPrincipal)
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--zoom") == 0) {
+        // A fresh start: the zoom it reads from the settings.
+        QStandardPaths::setTestModeEnabled(true);
+        std::printf("%g\n", forms::Zoom::actual().factor());
+        return 0;
+    }
+    TestPrincipal t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "tst_principal.moc"
