@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -366,6 +367,8 @@ void TestPrincipal::zoom()
 void TestPrincipal::zoomGuardado()
 {
     QSettings ajustes("Tramavox", "Tramavox");
+    // Whatever happens here, the next start opens at 100 %.
+    const auto alFinal = qScopeGuard([&] { ajustes.setValue("ventanas/zoom", 1.0); });
     for (const double guardado : {3.0, 1.0}) {
         ajustes.setValue("ventanas/zoom", guardado);
         ajustes.sync();
