@@ -15,10 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QProcess>
 #include <QThread>
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 #include <functional>
 #include <grp.h>
@@ -99,6 +102,7 @@ private slots:
     void motivosDeNoPoderGuardar_data();
     void motivosDeNoPoderGuardar();
     void copiaMuertaEntreLosDosFicheros();
+    void discoQueNoGuarda();
 };
 
 void TestPuntos::idaYVuelta_data()
@@ -586,5 +590,37 @@ void TestPuntos::copiaMuertaEntreLosDosFicheros()
     QCOMPARE(leer(historial), primera + segunda);
 }
 
-QTEST_APPLESS_MAIN(TestPuntos)
+// A disk that takes the bytes but cannot keep them (fsync fails): the save
+// and the log's line are reported as failed, and both files stay as they
+// were. Run in a child whose fsync always fails.
+void TestPuntos::discoQueNoGuarda()
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("puntos.pnt"), historial = dir.filePath("historial.csv");
+    escribir(ruta, linea("Ana", " 1 1"));
+    escribir(historial, kCabeceraHistorial);
+    QProcess hijo;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("LD_PRELOAD", TRAMAVOX_FALLAR_FSYNC);
+    entorno.insert("ASAN_OPTIONS", entorno.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    hijo.setProcessEnvironment(entorno);
+    hijo.start(QCoreApplication::applicationFilePath(), {"--guardar", ruta, historial});
+    QVERIFY(hijo.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(hijo.readAllStandardOutput()),
+             QString("error de lectura o escritura en el disco\nerror de lectura o escritura en el disco\n"));
+    QCOMPARE(leer(ruta), linea("Ana", " 1 1"));
+    QCOMPARE(leer(historial), kCabeceraHistorial);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "--guardar") == 0) {
+        std::printf("%s\n%s\n", qPrintable(guardarPuntos(leerPuntos(linea("Ana", " 2 2")), QString::fromLocal8Bit(argv[2]))),
+                    qPrintable(formatos::anadirAlFinal(QString::fromLocal8Bit(argv[3]), "una linea\r\n")));
+        return 0;
+    }
+    TestPuntos t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "tst_puntos.moc"
