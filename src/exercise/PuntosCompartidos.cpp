@@ -149,7 +149,7 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
     if (!(g.error = disco.error).isEmpty()) return g;
     Diario diario(ruta_);
     QByteArray debidas = pagarDeudas(diario, disco) + sinAnotar(rutaHistorial());
-    if (!(g.error = disco.error).isEmpty()) return g;
+    if (!(g.error = disco.error).isEmpty()) return g; // read again after its old bytes came back
 
     Fusion f = fusionar(disco.tabla, base_, mia, reiniciados_);
     if (!(g.error = cambio(f)).isEmpty()) return g;
