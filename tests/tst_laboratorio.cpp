@@ -3,6 +3,7 @@
 // drives it: typing, choosing codes and starting states, clicking the drawing.
 
 #include "Ayudantes.h"
+#include "forms/Zoom.h"
 #include "laboratorio/Laboratorio.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QTableView>
 
@@ -224,20 +226,28 @@ void TestLaboratorio::errorEnHdb3()
     QCOMPARE(de<QLineEdit>("decodificado")->text(), de<QLineEdit>("bits")->text());
 }
 
-// A positive pulse is drawn above its band's middle, a negative one below.
+// A positive pulse is drawn above its band's middle, a negative one below;
+// at 200 % the trace is two pixels thick, for the projector.
 void TestLaboratorio::nivelesDibujados()
 {
     escribir("11");
     const auto& dibujo = lab->dibujo();
-    const QImage img = de<QScrollArea>("dibujo")->viewport()->grab().toImage();
-    const int banda = dibujo.centroDe(1, 0, 0).y() - dibujo.centroDe(0, 0, 0).y();
-    const auto alturaDelTrazo = [&](int bit) { // from the middle of AMI's band, up
-        const QPoint centro = dibujo.centroDe(0, bit, 0);
-        for (int dy = -banda / 2; dy < banda / 2; ++dy)
-            if (img.pixelColor(centro + QPoint(0, dy)) == laboratorio::colorCodigo(Codigo::Ami)) return -dy;
-        return 0;
-    };
-    QVERIFY2(alturaDelTrazo(0) > 0 && alturaDelTrazo(1) < 0, qPrintable(QString::number(alturaDelTrazo(0))));
+    const auto alFinal = qScopeGuard([] { forms::Zoom::actual().normal(); }); // the zoom is remembered
+    for (const int grosor : {1, 2}) {
+        const QImage img = de<QScrollArea>("dibujo")->viewport()->grab().toImage();
+        const int banda = dibujo.centroDe(1, 0, 0).y() - dibujo.centroDe(0, 0, 0).y();
+        const auto trazo = [&](int bit) { // AMI's rows in the first half of the bit, up from the band's middle
+            QList<int> filas;
+            const QPoint centro = dibujo.centroDe(0, bit, 0);
+            for (int dy = -banda / 2; dy < banda / 2; ++dy)
+                if (img.pixelColor(centro + QPoint(0, dy)) == laboratorio::colorCodigo(Codigo::Ami)) filas << -dy;
+            return filas;
+        };
+        QVERIFY(!trazo(0).isEmpty() && !trazo(1).isEmpty());
+        QVERIFY(trazo(0).last() > 0 && trazo(1).first() < 0);
+        QCOMPARE(trazo(0).size(), grosor);
+        for (int paso = 0; paso < 3; ++paso) forms::Zoom::actual().ampliar(); // 200 %
+    }
 }
 
 QTEST_MAIN(TestLaboratorio)
