@@ -4,6 +4,7 @@
 
 #include "Ayudantes.h"
 #include "forms/Zoom.h"
+#include "laboratorio/GraficoEspectro.h"
 #include "laboratorio/Laboratorio.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ private slots:
     void pasos();
     void errorEnHdb3();
     void nivelesDibujados();
+    void graficoDelEspectro();
 
 private:
     template <typename T = QWidget>
@@ -248,6 +250,27 @@ void TestLaboratorio::nivelesDibujados()
         QCOMPARE(trazo(0).size(), grosor);
         for (int paso = 0; paso < 3; ++paso) forms::Zoom::actual().ampliar(); // 200 %
     }
+}
+
+// The spectrum's curves stay inside the plot (2B1Q peaks at 4, above the
+// top of 2.5), and the density's figures run up to the plot's "2".
+void TestLaboratorio::graficoDelEspectro()
+{
+    enfocarCodigo(Codigo::DosBUnoQ);
+    entrada::tecla(lab, Qt::Key_Space, Qt::NoModifier, " ");
+    auto* grafico = de("espectro")->findChild<laboratorio::GraficoEspectro*>();
+    QVERIFY(grafico);
+    const QImage img = grafico->grab().toImage();
+    const QRect area = grafico->rect().adjusted(34, 22, -10, -22); // the plot inside its margins at 100 %
+    const QColor fondo = img.pixelColor(0, 0), curva = laboratorio::colorCodigo(Codigo::DosBUnoQ);
+    int encima = 0, enElDos = 0;
+    for (int y = 0; y < area.top() - 3; ++y)
+        for (int x = area.left(); x <= area.right(); ++x) encima += img.pixelColor(x, y) == curva;
+    const int yDos = area.bottom() - qRound(area.height() * 2 / 2.5);
+    for (int y = yDos - 6; y <= yDos + 6; ++y)
+        for (int x = 0; x < area.left() - 4; ++x) enElDos += img.pixelColor(x, y) != fondo;
+    QCOMPARE(encima, 0);
+    QVERIFY(enElDos > 0);
 }
 
 QTEST_MAIN(TestLaboratorio)
