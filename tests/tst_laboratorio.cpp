@@ -172,6 +172,8 @@ void TestLaboratorio::pasos_data()
     QTest::newRow("2B1Q") << int(Codigo::DosBUnoQ) << "" << 0 << "1001" << "+3 +3 -1 -1" << "3 3 -1 -1" << "3 3 -1 -1" << "";
     QTest::newRow("differential Manchester, high start") << int(Codigo::ManchesterDiferencial) << "nivelInicial" << 2
                                                          << "10" << "1 0" << "1 1" << "-1 -1" << "";
+    QTest::newRow("NRZI of 0 from zero reads as low") << int(Codigo::Nrzi) << "nivelInicial" << 1 << "0" << "0" << "-1"
+                                                      << "-1" << "";
     QTest::newRow("MLT-3 from zero") << int(Codigo::Mlt3) << "nivelInicial" << 1 << "111" << "1 1 1" << "1 0 -1"
                                      << "1 0 -1" << "";
 }
