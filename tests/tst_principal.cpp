@@ -4,6 +4,7 @@
 #include "Ayudantes.h"
 #include "ayuda/Acerca.h"
 #include "ayuda/Ayu.h"
+#include "forms/Avisos.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
 #include "forms/Zoom.h"
@@ -21,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -66,6 +68,8 @@ private slots:
     void textosDeQtEnCastellano();
     void zoom();
     void zoomGuardado();
+    void preguntaQueBorraEmpiezaEnNo_data();
+    void preguntaQueBorraEmpiezaEnNo();
     void acercaDeYCierre();
 
 private:
@@ -377,6 +381,32 @@ void TestPrincipal::zoomGuardado()
         QVERIFY(otroArranque.waitForFinished(30000));
         QCOMPARE(otroArranque.readAllStandardOutput().trimmed().toDouble(), guardado);
     }
+}
+
+void TestPrincipal::preguntaQueBorraEmpiezaEnNo_data()
+{
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << "\r";
+    QTest::newRow("Space") << int(Qt::Key_Space) << " ";
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << "\x1b";
+}
+
+// Reset and deleting a student ask yes or no: a key pressed on the question
+// as it opens never erases anything. Qt's own box, not the tests' stand-in.
+void TestPrincipal::preguntaQueBorraEmpiezaEnNo()
+{
+    QFETCH(int, tecla);
+    QFETCH(QString, texto);
+    forms::Avisos deQt;
+    QTimer::singleShot(0, [&] {
+        QWidget* pregunta = QApplication::activeModalWidget();
+        QVERIFY(pregunta);
+        entrada::tecla(pregunta, Qt::Key(tecla), Qt::NoModifier, texto);
+    });
+    QCOMPARE(deQt.mensaje(v.p, "¿Borrar a «Ana» y sus estadísticas?", forms::Avisos::Botones::SiNo,
+                          forms::Avisos::Icono::Aviso),
+             forms::Avisos::Respuesta::No);
 }
 
 // The about window shows its text whole; "Aceptar" hides it and redraws,

@@ -30,7 +30,11 @@ Avisos::Respuesta Avisos::mensaje(QWidget* padre, const QString& texto, Botones 
     }
     if (botones == Botones::SiNo) {
         QPushButton* si = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        // Every yes-or-no question here would erase something: Enter or
+        // Space on a box just opened, or Esc, answers No.
+        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == si ? Respuesta::Si : Respuesta::No;
     }

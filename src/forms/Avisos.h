@@ -19,7 +19,7 @@ public:
 
     virtual ~Avisos() = default;
     virtual void beep();
-    // Modal; captioned "Tramavox".
+    // Modal; captioned "Tramavox". A yes-or-no question starts on "No".
     virtual Respuesta mensaje(QWidget* padre, const QString& texto, Botones botones, Icono icono);
 
     // Modal, critical icon: the text and one button per choice; returns the
