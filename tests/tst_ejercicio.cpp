@@ -515,6 +515,9 @@ void TestEjercicio::vistaDeLaClase()
                 QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
                 sinNombre << QString(nombre) + '/' + c->objectName();
     QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(", ")));
+    entrada::activar(d);
+    entrada::tecla(d, Qt::Key_Escape, Qt::NoModifier, "\x1b"); // Esc closes the view, as its close button does
+    QVERIFY(!ventana("detalles"));
 }
 
 // A log that cannot be read is said, not shown as a class without answers.

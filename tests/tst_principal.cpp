@@ -68,6 +68,8 @@ private slots:
     void textosDeQtEnCastellano();
     void zoom();
     void zoomGuardado();
+    void escCierra_data();
+    void escCierra();
     void preguntaQueBorraEmpiezaEnNo_data();
     void preguntaQueBorraEmpiezaEnNo();
     void acercaDeYCierre();
@@ -381,6 +383,28 @@ void TestPrincipal::zoomGuardado()
         QVERIFY(otroArranque.waitForFinished(30000));
         QCOMPARE(otroArranque.readAllStandardOutput().trimmed().toDouble(), guardado);
     }
+}
+
+void TestPrincipal::escCierra_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("ventana");
+    QTest::newRow("Acerca de") << "acercade" << "acerca";
+    QTest::newRow("help") << "ayuda" << "ayu";
+    QTest::newRow("laboratory") << "laboratorio" << "lab";
+}
+
+// Esc closes the windows one only looks at, as their close button does.
+void TestPrincipal::escCierra()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, ventana);
+    hijo<QAction>(menu)->trigger();
+    QWidget* w = ::ventana(ventana);
+    QVERIFY(w);
+    entrada::activar(w);
+    entrada::tecla(w, Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    QVERIFY(!::ventana(ventana));
 }
 
 void TestPrincipal::preguntaQueBorraEmpiezaEnNo_data()

@@ -21,6 +21,7 @@ const QString kAcercaTexto = QStringLiteral(
 forms::FormDef acercaForm()
 {
     FormDef f = formulario("acerca", "Acerca de Tramavox", 6465, 3330);
+    f.cierraConEsc = true;
     const QString frame1 = QStringLiteral("Frame1");
     f.controles = {
         control("Frame1", Tipo::Marco, {}, 120, 0, 3495, 3255).enTab(0)

@@ -119,6 +119,7 @@ struct FormDef {
     int ancho = 0;  // client area, twips
     int alto = 0;
     bool vistaPreviaTeclas = false;
+    bool cierraConEsc = false; // a window to look at and close, as its close button does
     std::vector<ControlDef> controles;
     std::vector<MenuDef> menus;
 };

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QShortcut>
 #include <QMenuBar>
 
 namespace forms {
@@ -29,6 +30,10 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (def.vistaPreviaTeclas)
         vistaPrevia_ = new KeyPreview(this, [this](int codigo) { Form_KeyPress(codigo); });
+    if (def.cierraConEsc) {
+        auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(esc, &QShortcut::activated, this, &QWidget::close);
+    }
     connect(&Zoom::actual(), &Zoom::cambiado, this, &Formulario::aplicarZoom);
     for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
 }
