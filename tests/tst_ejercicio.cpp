@@ -93,6 +93,7 @@ private slots:
     void historialQueNoSeEscribe();
     void claseEnUnaCarpetaCompartida_data();
     void claseEnUnaCarpetaCompartida();
+    void unaHoraDeClaseAlAzar();
 
 private:
     bool abrirEjercicio();
@@ -154,6 +155,7 @@ void TestEjercicio::elegirDeLaLista(int indice)
     entrada::clic(combo, QPoint(combo->width() - 5, combo->height() / 2));
     QAbstractItemView* vista = combo->view();
     QVERIFY(QTest::qWaitFor([vista] { return vista->isVisible(); }));
+    vista->scrollTo(combo->model()->index(indice, 0)); // as the wheel would, in a long list
     entrada::clic(vista->viewport(), vista->visualRect(combo->model()->index(indice, 0)).center());
 }
 
@@ -647,13 +649,14 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
     const QByteArray carpeta = QFile::encodeName(clase);
     QCOMPARE(::chmod(QFile::encodeName(dir->path()).constData(), 0755), 0);
     QCOMPARE(::chown(carpeta.constData(), 0, kClase), 0);
-    if (carpetaDeSoloLectura) {
-        // The teacher made the files, writable by the class, in a folder the class may not add to.
-        for (const char* nombre : {"puntos.pnt", "historial.csv", ".puntos.pnt.pendiente"}) {
-            const QByteArray ruta = carpeta + '/' + nombre;
-            escribir(QString::fromLocal8Bit(ruta), {});
-            QCOMPARE(::chown(ruta.constData(), 0, kClase) | ::chmod(ruta.constData(), 0664), 0);
-        }
+    // The teacher made the files, writable by the class: in a folder the class
+    // may not add to, all of them; in the group's folder, only "puntos.pnt".
+    constexpr uid_t kProfesor = 2000;
+    for (const char* nombre : {"puntos.pnt", "historial.csv", ".puntos.pnt.pendiente"}) {
+        const QByteArray ruta = carpeta + '/' + nombre;
+        if (!carpetaDeSoloLectura && std::strcmp(nombre, "puntos.pnt") != 0) continue;
+        escribir(QString::fromLocal8Bit(ruta), {});
+        QCOMPARE(::chown(ruta.constData(), kProfesor, kClase) | ::chmod(ruta.constData(), 0664), 0);
     }
     QCOMPARE(::chmod(carpeta.constData(), carpetaDeSoloLectura ? 0755 : 02775), 0);
     // The program as the students run it, from where any user may (the build
@@ -705,6 +708,96 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
     for (int n : enPuntos) total += n;
     qInfo("%d answers counted by %d copies, %d of them killed", total, kAlumnos + 1, muertas);
     QVERIFY2(total > (kAlumnos + 1 - matar) * kRespuestas - 1, qPrintable(QString::number(total)));
+    // The teacher's file is still the teacher's, and what the students made
+    // the whole group may write.
+    struct stat puntos {}, historial {};
+    QCOMPARE(::stat(carpeta + "/puntos.pnt", &puntos) | ::stat(carpeta + "/historial.csv", &historial), 0);
+    QCOMPARE((QList<uint>{puntos.st_uid, puntos.st_gid, puntos.st_mode & 07777u}), (QList<uint>{kProfesor, kClase, 0664}));
+    QCOMPARE((QList<uint>{historial.st_gid, historial.st_mode & 0060u}), (QList<uint>{kClase, 0060}));
+}
+
+// A class hour of random steps, with a fixed seed: proposals, solutions
+// peeked at, answers right and wrong, students chosen and added, resets,
+// the window closed and opened again. However they interleave, the main
+// window waits while the exercise runs, and after each closing the file
+// holds exactly the answers counted for each student.
+void TestEjercicio::unaHoraDeClaseAlAzar()
+{
+    struct Cuenta { int total = 0, bien = 0; };
+    std::vector<Cuenta> modelo; // one per student, in the file's order
+    int elegido = -1, contadas = 0;
+    bool vista = false; // the solution was shown: the answer counts nothing
+    QRandomGenerator azar(20261206);
+    const auto comprobarArchivo = [&] {
+        const QList<QByteArray> lineas = leer("puntos.pnt").split('\n');
+        QCOMPARE(int(lineas.size()) - 1, int(modelo.size()));
+        for (int i = 0; i < int(modelo.size()); ++i)
+            QCOMPARE(lineas[i].mid(40).simplified(), QByteArray::number(modelo[size_t(i)].total) + ' ' +
+                                                         QByteArray::number(modelo[size_t(i)].bien));
+    };
+    for (int paso = 0; paso < 1500 && !QTest::currentTestFailed(); ++paso) {
+        if (!e) {
+            QVERIFY(abrirEjercicio());
+            elegido = -1;
+            vista = false;
+        }
+        const int accion = int(azar.bounded(9));
+        switch (accion) {
+        case 0: entrada::clic(de("proponer")); vista = false; break;
+        case 1: entrada::clic(de("solu")); vista = true; break;
+        case 2: entrada::clic(de("tipo_cod", azar.bounded(5)), QPoint(5, 5)); break;
+        case 3:
+        case 4: {
+            if (!de("aceptar")->isVisible()) break; // answered: waits for the next exercise
+            const QString numero = v.p->numeroActual();
+            const bool acierta = azar.bounded(2);
+            contestar(acierta ? numero : otroNumero(numero));
+            if (elegido < 0) {
+                QCOMPARE(avisos->mensajes.takeLast(), QString("Has de introducir un alumno o elegir uno de la lista"));
+                break;
+            }
+            if (!vista) {
+                ++modelo[size_t(elegido)].total;
+                modelo[size_t(elegido)].bien += acierta;
+                ++contadas;
+            }
+            vista = true;
+            break;
+        }
+        case 5:
+            if (!modelo.empty() && azar.bounded(4) != 0) {
+                elegido = azar.bounded(int(modelo.size()));
+                elegirDeLaLista(elegido);
+            } else {
+                escribirNombre("Alumno " + QString::number(modelo.size()));
+                modelo.push_back({});
+                elegido = int(modelo.size()) - 1;
+            }
+            break;
+        case 6: {
+            const bool si = azar.bounded(2);
+            avisos->respuestas = {si ? forms::Avisos::Respuesta::Si : forms::Avisos::Respuesta::No};
+            entrada::clic(de("Reset"));
+            if (si && elegido >= 0) modelo[size_t(elegido)] = {};
+            break;
+        }
+        case 7:
+            entrada::enfocar(de("periodo"));
+            entrada::tecla(e, azar.bounded(2) ? Qt::Key_Left : Qt::Key_Right);
+            break;
+        case 8:
+            if (azar.bounded(3) != 0) break;
+            entrada::cerrar(e);
+            e = nullptr;
+            comprobarArchivo();
+            break;
+        }
+        QVERIFY2(v.p->isEnabled() == !e, qPrintable(QString::number(paso)));
+        if (e) QVERIFY2(de<QComboBox>("alumno")->currentIndex() == elegido, qPrintable(QString::number(paso)));
+    }
+    if (e) entrada::cerrar(e);
+    comprobarArchivo();
+    QVERIFY2(contadas > 30, "the walk should count a good number of answers");
 }
 
 int main(int argc, char** argv)

@@ -89,7 +89,6 @@ private slots:
     void archivoAusente();
     void discoLlenoDejaElAnterior();
     void soloFicherosNormalesYDeTamanoSensato();
-    void carpetaCompartidaYCarpetaDeSoloLectura();
     void fusion_data();
     void fusion();
     void enlacesNoSeSiguen();
@@ -241,38 +240,6 @@ void TestPuntos::soloFicherosNormalesYDeTamanoSensato()
     QVERIFY(cargarPuntos(grande).error.startsWith("el fichero es demasiado grande"));
     QCOMPARE(guardarPuntos(leerPuntos(linea("Ana", " 1 1")), fifo), QString("no es un fichero normal"));
     QVERIFY(QFileInfo(cero).isSymLink());
-}
-
-// In a folder a class shares (owner and group kept, setgid folder) a
-// student's save keeps the file's owner, group and mode; in a folder the
-// student may not write, a file the student may write is saved in place.
-void TestPuntos::carpetaCompartidaYCarpetaDeSoloLectura()
-{
-    if (::geteuid() != 0) QSKIP("switching to a student's user needs root");
-    constexpr uid_t kProfesor = 65534, kAlumno = 65533;
-    constexpr gid_t kClase = 100;
-    QTemporaryDir raiz;
-    QVERIFY(QFile::setPermissions(raiz.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                   QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
-    const QByteArray carpeta = QFile::encodeName(raiz.filePath("clase")), archivo = carpeta + "/puntos.pnt";
-    QVERIFY(QDir().mkdir(raiz.filePath("clase")));
-    escribir(QString::fromLocal8Bit(archivo), linea("Ana", " 1 1"));
-    QCOMPARE(::chown(carpeta.constData(), kProfesor, kClase) | ::chmod(carpeta.constData(), 02775), 0);
-    QCOMPARE(::chown(archivo.constData(), kProfesor, kClase) | ::chmod(archivo.constData(), 0664), 0);
-    const TablaAlumnos t = leerPuntos(linea("Ana", " 2 1"));
-    QCOMPARE(comoOtroUsuario(kAlumno, kClase, [&] { return guardarPuntos(t, QString::fromLocal8Bit(archivo)); }), QString());
-    struct stat datos {};
-    QCOMPARE(::stat(archivo.constData(), &datos), 0);
-    QCOMPARE(datos.st_uid, kProfesor);
-    QCOMPARE(datos.st_gid, kClase);
-    QCOMPARE(datos.st_mode & 07777, mode_t(0664));
-    QCOMPARE(leer(QString::fromLocal8Bit(archivo)), linea("Ana", " 2 1"));
-
-    QCOMPARE(::chmod(carpeta.constData(), 0755) | ::chown(archivo.constData(), kAlumno, kClase), 0);
-    const TablaAlumnos mas = leerPuntos(linea("Ana", " 3 2") + linea("Luis", " 1 0"));
-    QCOMPARE(comoOtroUsuario(kAlumno, kClase, [&] { return guardarPuntos(mas, QString::fromLocal8Bit(archivo)); }), QString());
-    QCOMPARE(leer(QString::fromLocal8Bit(archivo)), linea("Ana", " 3 2") + linea("Luis", " 1 0"));
-    QCOMPARE(QDir(QString::fromLocal8Bit(carpeta)).entryList(QDir::Files | QDir::Hidden), QStringList{"puntos.pnt"});
 }
 
 void TestPuntos::fusion_data()
