@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -168,8 +169,10 @@ struct VentanaPrincipal {
 
     bool abrir()
     {
-        // Settings (the zoom) in a place of the tests' own, never the user's.
+        // Settings (the zoom) in a place of the tests' own, never the user's;
+        // the exercises always the same set, so that a failure can be replayed.
         QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox")).setValue("ejercicios/semilla", 20261206);
         inicio::Main();
         p = ventana<Principal>("principal");
         if (!p || !QTest::qWaitForWindowExposed(p)) return false;

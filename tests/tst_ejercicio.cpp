@@ -178,6 +178,11 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     QVERIFY(v.hijo<QAction>("reloj")->isChecked());
     QCOMPARE(codigosVistos(v).size(), 1);
     QVERIFY(de("respuesta")->geometry().contains(de("bienmal")->geometry()));
+    // The hidden number is in no box, so no screen reader can read it out.
+    for (const char* caja : {"número", "binario", "Text1"}) {
+        QVERIFY2(v.hijo<QLineEdit>(caja)->text().isEmpty(), caja);
+        QVERIFY2(QAccessible::queryAccessibleInterface(v.hijo(caja))->text(QAccessible::Value).isEmpty(), caja);
+    }
 
     const QString numero = v.p->numeroActual();
     QSignalSpy pintado(v.p, &Principal::pintado);
@@ -331,6 +336,7 @@ void TestEjercicio::respuestas()
     QCOMPARE(de<QProgressBar>("estadis")->value(), cuentas[3].toInt());
     QVERIFY(!de("aceptar")->isVisible()); // no second answer to the same exercise
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
+    QCOMPARE(v.hijo<QLineEdit>("número")->text(), numero);
     QCOMPARE(Ejerc::tabla().totales[0], cuentas[0]);
     QCOMPARE(bitsSombreados(v), quint16(numero.toUInt(nullptr, 16) ^ dicho.toUInt(nullptr, 16)));
     // Only counted answers reach the log.
@@ -342,6 +348,7 @@ void TestEjercicio::respuestas()
     QCOMPARE(bienmal->text(), QString());
     QCOMPARE(texto("número"), QString("0000"));
     QCOMPARE(alturaPersiana(), formatos::aPixeles(250));
+    QCOMPARE(v.hijo<QLineEdit>("Text1")->text(), QString());
 }
 
 // The percentage has the user's decimal comma and shows from its first digit.

@@ -67,7 +67,7 @@ private slots:
     void guardarYCopiarImagen();
     void textosDeQtEnCastellano();
     void zoom();
-    void zoomGuardado();
+    void loQueGuardaElArranque();
     void escCierra_data();
     void escCierra();
     void preguntaQueBorraEmpiezaEnNo_data();
@@ -254,7 +254,7 @@ void TestPrincipal::dobleClicEnEtiquetaAlternaUnaVez()
 }
 
 // "Ocultar todos" sets, it does not toggle; each of the two redraws once.
-// While HDB3 is hidden its text keeps the last number's symbols.
+// The HDB3 text is the number's, whether or not its trace is shown.
 void TestPrincipal::ocultarYVerTodos()
 {
     hijo<QAction>("VisuRz")->trigger();
@@ -266,7 +266,7 @@ void TestPrincipal::ocultarYVerTodos()
             QCOMPARE(colorDe(hijo<QLabel>(kEtiquetas[i])), ver ? kColores[i] : kGris);
         }
         if (!ver) v.teclear("Pantalla", "FFFF");
-        QCOMPARE(hijo<QLineEdit>("Text1")->text(), ver ? QString(128, '1') : QString("B00V").repeated(32));
+        QCOMPARE(hijo<QLineEdit>("Text1")->text(), QString(128, '1'));
     }
     QCOMPARE(pintado.count(), 6);
     QVERIFY(!NoPintar);
@@ -368,21 +368,38 @@ void TestPrincipal::zoom()
     QCOMPARE(avisos->beeps, 0);
 }
 
+// What a fresh start of the program reads from its settings: the zoom it
+// opens with and the first three exercises it proposes.
+QStringList otroArranque(QSettings& ajustes, const QString& clave, const QVariant& valor)
+{
+    if (valor.isValid()) ajustes.setValue(clave, valor);
+    else ajustes.remove(clave);
+    ajustes.sync();
+    QTemporaryDir carpeta;
+    QProcess arranque;
+    arranque.setWorkingDirectory(carpeta.path());
+    arranque.start(QCoreApplication::applicationFilePath(), {"--arranque"});
+    return arranque.waitForFinished(30000) ? QString::fromLatin1(arranque.readAllStandardOutput()).split(' ') : QStringList();
+}
+
 // The zoom a teacher left is the zoom the next start opens with, up to the
-// largest step.
-void TestPrincipal::zoomGuardado()
+// largest step. Each start proposes its own exercises, unless the teacher
+// fixed the seed: then every start proposes the same ones.
+void TestPrincipal::loQueGuardaElArranque()
 {
     QSettings ajustes("Tramavox", "Tramavox");
-    // Whatever happens here, the next start opens at 100 %.
-    const auto alFinal = qScopeGuard([&] { ajustes.setValue("ventanas/zoom", 1.0); });
-    for (const double guardado : {3.0, 1.0}) {
-        ajustes.setValue("ventanas/zoom", guardado);
-        ajustes.sync();
-        QProcess otroArranque;
-        otroArranque.start(QCoreApplication::applicationFilePath(), {"--zoom"});
-        QVERIFY(otroArranque.waitForFinished(30000));
-        QCOMPARE(otroArranque.readAllStandardOutput().trimmed().toDouble(), guardado);
-    }
+    // Whatever happens here, the next start opens at 100 % with the tests' seed.
+    const auto alFinal = qScopeGuard([&] {
+        ajustes.setValue("ventanas/zoom", 1.0);
+        ajustes.setValue("ejercicios/semilla", 20261206);
+    });
+    for (const double guardado : {3.0, 1.0}) QCOMPARE(otroArranque(ajustes, "ventanas/zoom", guardado).value(0).toDouble(), guardado);
+    const QStringList alAzar = otroArranque(ajustes, "ejercicios/semilla", {}).mid(1);
+    QCOMPARE(alAzar.size(), 3);
+    QVERIFY(otroArranque(ajustes, "ejercicios/semilla", {}).mid(1) != alAzar);
+    const QStringList fijos = otroArranque(ajustes, "ejercicios/semilla", 1234).mid(1);
+    QCOMPARE(otroArranque(ajustes, "ejercicios/semilla", 1234).mid(1), fijos);
+    QVERIFY(otroArranque(ajustes, "ejercicios/semilla", 99).mid(1) != fijos);
 }
 
 void TestPrincipal::escCierra_data()
@@ -469,10 +486,15 @@ void TestPrincipal::acercaDeYCierre()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc > 1 && std::strcmp(argv[1], "--zoom") == 0) {
-        // A fresh start: the zoom it reads from the settings.
+    if (argc > 1 && std::strcmp(argv[1], "--arranque") == 0) {
         QStandardPaths::setTestModeEnabled(true);
-        std::printf("%g\n", forms::Zoom::actual().factor());
+        inicio::Main();
+        auto* p = ventana<Principal>("principal");
+        std::printf("%g", forms::Zoom::actual().factor());
+        for (int i = 0; i < 3; ++i) {
+            p->ejer();
+            std::printf(" %s", qPrintable(p->numeroActual()));
+        }
         return 0;
     }
     TestPrincipal t;

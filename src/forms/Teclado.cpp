@@ -8,7 +8,7 @@
 
 namespace forms {
 
-bool teclearDigito(QLineEdit* caja, int codigo)
+bool teclearDigito(QString& numero, int codigo)
 {
     const int valor = linecode::valorHex(codigo);
     if (valor < 0) {
@@ -16,7 +16,15 @@ bool teclearDigito(QLineEdit* caja, int codigo)
         return false;
     }
     // Small letters go in as capitals: the number never holds a small letter.
-    caja->setText(caja->text().right(3) + QChar(QLatin1Char("0123456789ABCDEF"[valor])));
+    numero = numero.right(3) + QChar(QLatin1Char("0123456789ABCDEF"[valor]));
+    return true;
+}
+
+bool teclearDigito(QLineEdit* caja, int codigo)
+{
+    QString numero = caja->text();
+    if (!teclearDigito(numero, codigo)) return false;
+    caja->setText(numero);
     return true;
 }
 

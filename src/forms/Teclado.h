@@ -5,6 +5,7 @@
 // letters become capitals, and any other character only beeps.
 
 class QLineEdit;
+class QString;
 
 namespace forms {
 
@@ -12,6 +13,7 @@ namespace forms {
 constexpr int kTeclaEnter = 13;
 
 // Returns whether the character was a hexadecimal digit (and so taken).
+bool teclearDigito(QString& numero, int codigo);
 bool teclearDigito(QLineEdit* caja, int codigo);
 
 } // namespace forms

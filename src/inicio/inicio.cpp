@@ -5,11 +5,15 @@
 #include "ayuda/Ayu.h"
 #include "exercise/Ejerc.h"
 #include "laboratorio/Laboratorio.h"
+#include "mainwindow/Aleatorio.h"
 #include "mainwindow/Principal.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRandomGenerator>
+#include <QSettings>
 #include <QTranslator>
 
 namespace inicio {
@@ -65,6 +69,20 @@ void traducirQt()
     else delete traductor;
 }
 
+// Every start proposes its own exercises, so that a class cannot pass the
+// answers from desk to desk. A teacher who wants every desk to get the same
+// set on purpose writes a whole number as "semilla" in the "ejercicios"
+// group of the configuration file.
+void sembrarAzar()
+{
+    bool fija = false;
+    const qulonglong semilla = QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox"))
+                                   .value(QStringLiteral("ejercicios/semilla"))
+                                   .toULongLong(&fija);
+    Randomize(fija ? semilla
+                   : QRandomGenerator::system()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()));
+}
+
 } // namespace
 
 forms::Referencia<Principal>& principal()
@@ -100,6 +118,7 @@ forms::Referencia<Laboratorio>& laboratorio()
 void Main()
 {
     traducirQt();
+    sembrarAzar();
     principal().mostrar();
 }
 

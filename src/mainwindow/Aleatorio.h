@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's one pseudo-random source: values uniform in [0, 1), always
-// from the same starting state, so two runs that make the same choices get
-// the same exercises. Shared by the digits of a proposal and the random code.
+// The program's one pseudo-random source: values uniform in [0, 1). Shared
+// by the digits of a proposal and the random code. Start-up seeds it, from
+// the clock or from the teacher's fixed seed.
 
+#include <cstdint>
 
 float Rnd();
 
+// Where the sequence starts: the same seed gives the same exercises.
+void Randomize(std::uint64_t semilla);

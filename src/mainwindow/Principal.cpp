@@ -9,6 +9,7 @@
 #include "forms/Teclado.h"
 #include "forms/Zoom.h"
 #include "mainwindow/Aleatorio.h"
+#include "linecode/Encoder.h"
 #include "mainwindow/PrincipalForm.h"
 
 #include <QAction>
@@ -88,7 +89,7 @@ void Principal::Form_Load()
 {
     estado_ = EstadoPantalla{};
     periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
-    numero->setText(kNumeroInicial);
+    numero_ = kNumeroInicial;
     NoPintar = false;
     // The design has the timer running from load: one more redraw shortly
     // after start, once the window has settled on screen.
@@ -129,11 +130,10 @@ Visibles Principal::visibles() const
 void Principal::ActPant()
 {
     if (NoPintar) return;
-    const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero->text().toStdString());
+    const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero_.toStdString());
     if (!dibujo) return;
 
-    forms::ponerTexto(binario, QString::fromStdString(dibujo->binario));
-    if (dibujo->hdb3) forms::ponerTexto(Text1, QString::fromStdString(*dibujo->hdb3));
+    mostrarNumero(dibujo->binario);
     for (int i = 0; i < kTrazas; ++i) {
         if (dibujo->etiquetas[i]) forms::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
     }
@@ -141,14 +141,23 @@ void Principal::ActPant()
     emit pintado();
 }
 
+// The number, its bits and its HDB3 symbols (whether or not that trace is
+// shown), or nothing at all while the number is hidden.
+void Principal::mostrarNumero(const std::string& bits)
+{
+    forms::ponerTexto(numero, numeroOculto_ ? QString() : numero_);
+    forms::ponerTexto(binario, numeroOculto_ ? QString() : QString::fromStdString(bits));
+    forms::ponerTexto(Text1, numeroOculto_ ? QString() : QString::fromStdString(simbolosHdb3(bits)));
+}
+
 void Principal::Form_KeyPress(int codigo)
 {
-    if (forms::teclearDigito(numero, codigo)) ActPant();
+    if (forms::teclearDigito(numero_, codigo)) ActPant();
 }
 
 void Principal::Reset_Click()
 {
-    numero->setText(kNumeroInicial);
+    numero_ = kNumeroInicial;
     ActPant();
 }
 
@@ -225,7 +234,7 @@ void Principal::guardarImagen()
 
     QString error;
     if (QFileInfo(ruta).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        const QString numeroActual = numero->text();
+        const QString numeroActual = numero_;
         const Visibles v = visibles();
         const auto dibujar = [&](Canvas& canvas) { pintar(canvas, estado_, v, numeroActual.toStdString()); };
         auto& lienzo = Pantalla->canvas();
@@ -266,7 +275,7 @@ void Principal::ejer()
         const int d = static_cast<int>(Rnd() * 16);
         nuevo += QString::number(d, 16).toUpper();
     }
-    numero->setText(nuevo);
+    numero_ = nuevo;
     estado_.bitsErroneos = 0;
     if (ejercicios_->aleatorioElegido()) ejercicios_->tipo_cod_Click(CodigoAleatorio);
     ActPant();
@@ -274,7 +283,7 @@ void Principal::ejer()
 
 QString Principal::numeroActual() const
 {
-    return numero->text();
+    return numero_;
 }
 
 int Principal::valorPeriodo() const
@@ -301,4 +310,6 @@ void Principal::sombrearErrores(std::uint16_t bits)
 void Principal::ponerAlturaPersiana(int twips)
 {
     forms::ponerAlto(Num_persiana, twips);
+    numeroOculto_ = twips < kPersianaAbierta;
+    if (const auto bits = linecode::binario(numero_.toStdString())) mostrarNumero(*bits);
 }

@@ -108,10 +108,15 @@ private:
     void acercade_Click();
     void ayuda_Click();
     void conectar();
+    void mostrarNumero(const std::string& bits);
     linecode::Visibles visibles() const;
     void Pantalla_MenuContextual(const QPoint& donde);
 
     linecode::EstadoPantalla estado_;
+    // The number drawn. While an exercise hides it, it lives only here: the
+    // boxes that show it stay empty, so no screen reader can read it out.
+    QString numero_;
+    bool numeroOculto_ = false;
     VentanaEjercicios* ejercicios_ = nullptr;
 
     forms::DrawingArea* Pantalla;
