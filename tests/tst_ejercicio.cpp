@@ -7,6 +7,7 @@
 #include "exercise/PuntosCompartidos.h"
 #include "forms/Controls.h"
 #include "forms/DrawingArea.h"
+#include "forms/Zoom.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -94,6 +95,7 @@ private slots:
     void claseEnUnaCarpetaCompartida_data();
     void claseEnUnaCarpetaCompartida();
     void unaHoraDeClaseAlAzar();
+    void soloConElTeclado();
 
 private:
     bool abrirEjercicio();
@@ -123,6 +125,7 @@ void TestEjercicio::init()
 
 void TestEjercicio::cleanup()
 {
+    forms::Zoom::actual().normal();
     v.cerrar();
     e = nullptr;
     delete avisos;
@@ -805,6 +808,40 @@ void TestEjercicio::unaHoraDeClaseAlAzar()
     if (e) entrada::cerrar(e);
     comprobarArchivo();
     QVERIFY2(contadas > 30, "the walk should count a good number of answers");
+}
+
+// A student with only a keyboard: the name first (the letters never reach
+// the answer), then answers given with Enter and the next exercise asked for
+// with Enter. Tab never stops on a box that is only read. The zoom and the
+// help answer from this window while the main window is disabled.
+void TestEjercicio::soloConElTeclado()
+{
+    QVERIFY(abrirEjercicio());
+    QCOMPARE(QApplication::focusWidget(), de("alumno"));
+    entrada::teclear(e, "Eva1\r");
+    QCOMPARE(Ejerc::tabla().nombres, QStringList{QString("Eva1").leftJustified(40)});
+    QCOMPARE(texto("número"), QString("0000"));
+    for (bool acierta : {true, false}) {
+        const QString n = v.p->numeroActual();
+        entrada::teclear(e, (acierta ? n : otroNumero(n)) + '\r');
+        QCOMPARE(QApplication::focusWidget(), de("proponer"));
+        entrada::teclear(e, "\r");
+        QVERIFY(de("aceptar")->isVisible());
+    }
+    QCOMPARE(cuentas(), (QStringList{"2", "1", "1", "50"}));
+    QSet<QString> paradas;
+    for (int i = 0; i < 30; ++i) {
+        entrada::tecla(e, Qt::Key_Tab, Qt::NoModifier, "\t");
+        paradas << QApplication::focusWidget()->objectName();
+    }
+    QVERIFY(paradas.contains("alumno") && paradas.contains("aceptar"));
+    for (const char* leido : {"total", "bien", "mal", "tciento", "NoVer"}) QVERIFY2(!paradas.contains(leido), leido);
+    entrada::tecla(e, Qt::Key_Plus, Qt::ControlModifier, "+");
+    QCOMPARE(forms::Zoom::actual().factor(), 1.25);
+    entrada::tecla(e, Qt::Key_0, Qt::ControlModifier, "0");
+    QCOMPARE(forms::Zoom::actual().factor(), 1.0);
+    entrada::tecla(e, Qt::Key_F1);
+    QVERIFY(ventana("ayu"));
 }
 
 int main(int argc, char** argv)

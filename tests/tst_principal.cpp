@@ -458,6 +458,8 @@ void TestPrincipal::acercaDeYCierre()
     hijo<QAction>("acercade")->trigger();
     auto* a = ventana<Acerca>("acerca");
     QVERIFY(a);
+    entrada::activar(a);
+    QCOMPARE(QApplication::focusWidget(), control(a, "Command1"));
     auto* texto = control<QTextEdit>(a, "Text1");
     QVERIFY(texto->toPlainText().startsWith("Progama de ejercicio de los códigos \n"));
     QVERIFY(texto->document()->size().height() <= texto->contentsRect().height());

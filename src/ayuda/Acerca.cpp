@@ -44,7 +44,12 @@ Acerca::Acerca() : Formulario(acercaForm())
     texto->setPalette(p);
     alCambiarZoom();
     move(kAcercaX, kAcercaY);
-    connect(ctl().get<QPushButton>("Command1"), &QPushButton::clicked, this, &Acerca::Command1_Click);
+    auto* aceptar = ctl().get<QPushButton>("Command1");
+    connect(aceptar, &QPushButton::clicked, this, &Acerca::Command1_Click);
+    // The window is read and closed: the keyboard starts on "Aceptar", where
+    // Enter or Space closes it.
+    aceptar->setAutoDefault(true);
+    aceptar->setFocus(Qt::OtherFocusReason);
 }
 
 // The picture, drawn at the zoom, in a box sized to it plus its border; the

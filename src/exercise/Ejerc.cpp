@@ -62,6 +62,9 @@ Ejerc::Ejerc(Principal& principal)
     alumno = c.get<QComboBox>("alumno");
     bienmal = c.get<QLabel>("bienmal");
     respuesta = c.get<QGroupBox>("respuesta");
+    proponer = c.get<QPushButton>("proponer");
+    // Enter presses the focused button, as in a dialog, once the answer is given.
+    for (auto* boton : findChildren<QPushButton*>()) boton->setAutoDefault(true);
     periodo = c.get<forms::Slider>("periodo");
     for (int i = 0; i < kCodigos; ++i) tipo_cod[i] = c.get<QRadioButton>("tipo_cod", i);
     // The focus target lies beneath the statistics frame it overlaps.
@@ -72,7 +75,7 @@ Ejerc::Ejerc(Principal& principal)
 void Ejerc::conectar()
 {
     const auto& c = ctl();
-    connect(c.get<QPushButton>("proponer"), &QPushButton::clicked, this, &Ejerc::proponer_Click);
+    connect(proponer, &QPushButton::clicked, this, &Ejerc::proponer_Click);
     connect(c.get<QPushButton>("solu"), &QPushButton::clicked, this, &Ejerc::solu_Click);
     connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &Ejerc::aceptar_Click);
     connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &Ejerc::Reset_Click);
@@ -136,6 +139,10 @@ void Ejerc::Form_Load()
     // the first one it was given.
     alumno->setCurrentIndex(-1);
     alumno->setEditText(kPrompt);
+    // Nobody is chosen yet: the keyboard starts on the name, over the prompt,
+    // and what is typed there never reaches the answer.
+    alumno->lineEdit()->selectAll();
+    alumno->setFocus(Qt::OtherFocusReason);
 }
 
 void Ejerc::Form_Unload(int& cancelar)
@@ -322,10 +329,18 @@ void Ejerc::proponer_Click()
     principal_.ejer();
 }
 
-void Ejerc::Form_KeyPress(int codigo)
+bool Ejerc::Form_KeyPress(int codigo)
 {
+    // Enter gives the typed answer, as "Aceptar" does; once it is given,
+    // Enter goes to the focused button ("Proponer", the next exercise).
+    if (codigo == forms::kTeclaEnter) {
+        if (!respuesta->isVisible()) return false;
+        aceptar_Click();
+        return true;
+    }
     // The answer takes digits as the main window's number does; nothing is drawn.
     forms::teclearDigito(numero, codigo);
+    return false;
 }
 
 void Ejerc::solu_Click()
@@ -340,6 +355,7 @@ void Ejerc::aceptar_Click()
     if (indiceAlumno < 0) {
         forms::Avisos::actual().mensaje(this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
                                         forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
+        alumno->setFocus(Qt::OtherFocusReason);
         return;
     }
     int respuestas = 1, aciertos = 0, errores = 0;
@@ -361,6 +377,8 @@ void Ejerc::aceptar_Click()
         respuestas = aciertos = errores = 0;
     }
     respuesta->setVisible(false);
+    // The keyboard goes on where the drill does: to the next exercise.
+    proponer->setFocus(Qt::OtherFocusReason);
     // The drawing shows the student which bits were misread.
     principal_.sombrearErrores(static_cast<std::uint16_t>(principal_.numeroActual().toUInt(nullptr, 16) ^
                                                           numero->text().toUInt(nullptr, 16)));

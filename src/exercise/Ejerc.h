@@ -17,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QRadioButton;
 class QGroupBox;
 class Detalles;
@@ -49,7 +50,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancelar) override;
-    void Form_KeyPress(int codigo) override;
+    bool Form_KeyPress(int codigo) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,6 +98,7 @@ private:
     QComboBox* alumno;
     QLabel* bienmal;
     QGroupBox* respuesta;
+    QPushButton* proponer;
     forms::Slider* periodo;
     std::array<QRadioButton*, 5> tipo_cod{};
 };

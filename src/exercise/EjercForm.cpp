@@ -19,6 +19,7 @@ ControlDef cuenta(const QString& nombre, int l, int t, int w, int tab, const QSt
         .conTexto("0")
         .aLaDerecha()
         .deSoloLectura()
+        .sinTabulador()
         .enTab(tab)
         .accesible(accesible, QStringLiteral("Estadística del alumno elegido"));
 }
@@ -87,7 +88,7 @@ forms::FormDef ejercForm()
             .enTab(12)
             .accesible("Periodo de bit", "Ancho de un bit en el dibujo de la ventana principal"),
         // Only a place for the focus to go once a student is chosen.
-        control("NoVer", Tipo::Texto, {}, 2040, 360, 150, 285).conTexto("Text1").enTab(28)
+        control("NoVer", Tipo::Texto, {}, 2040, 360, 150, 285).conTexto("Text1").enTab(28).sinTabulador()
             .accesible("Teclado de la respuesta", "Tras elegir alumno, las cifras tecleadas van a la respuesta"),
         control("bienmal", Tipo::Etiqueta, {}, 4920, 0, 975, 975)
             .conTexto("La respuesta es incorrecta")

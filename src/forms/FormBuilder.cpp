@@ -293,6 +293,7 @@ QWidget* FormBuilder::crear(const ControlDef& c, QWidget* padre, Controles& hech
     w->setProperty(kTwips, c.twips);
     colocar(w);
     if (qobject_cast<PictureBox*>(w)) w->setFocusPolicy(Qt::StrongFocus);
+    if (!c.tabulable) w->setFocusPolicy(Qt::ClickFocus);
     // Labels lie on their container's surface, beneath every other control.
     if (qobject_cast<QLabel*>(w)) w->lower();
     hechos.poner(clave, w);
@@ -312,7 +313,7 @@ void FormBuilder::construirMenus(const FormDef& def, QMenuBar* barra, Controles&
         QAction* item = hechos.get<QMenu>(m.menu)->addAction(m.texto);
         item->setObjectName(m.nombre);
         item->setCheckable(m.marcable);
-        if (!m.atajo.isEmpty()) item->setShortcut(QKeySequence(m.atajo));
+        if (!m.atajo.isEmpty()) item->setShortcuts(QKeySequence::listFromString(m.atajo));
         item->setChecked(m.marcado);
         hechos.poner(m.nombre, item);
     }
@@ -329,7 +330,7 @@ void FormBuilder::ordenarTabulacion(const FormDef& def, Controles& hechos)
     QWidget* anterior = nullptr;
     for (const ControlDef* c : orden) {
         auto* w = hechos.get<QWidget>(c->nombre, c->indice);
-        if (w->focusPolicy() == Qt::NoFocus) continue; // labels and frames
+        if (!(w->focusPolicy() & Qt::TabFocus)) continue; // labels, frames, boxes only read
         if (anterior) QWidget::setTabOrder(anterior, w);
         else hechos.primerFoco = w;
         anterior = w;

@@ -67,6 +67,7 @@ struct ControlDef {
     Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter;
     bool ajustar = false;     // word wrap
     bool soloLectura = false;
+    bool tabulable = true;    // Tab stops on it (a click still gives it the focus)
     bool marcado = false;     // option button selected at load
     std::optional<Fuente> fuente;
     Deslizamiento deslizador;
@@ -84,6 +85,7 @@ struct ControlDef {
     ControlDef& aLaDerecha() { return alineado(Qt::AlignRight); }
     ControlDef& ajustado() { ajustar = true; return *this; }
     ControlDef& deSoloLectura() { soloLectura = true; return *this; }
+    ControlDef& sinTabulador() { tabulable = false; return *this; }
     ControlDef& seleccionado() { marcado = true; return *this; }
     ControlDef& conFuente(const QString& cara, double puntos, bool negrita)
     {

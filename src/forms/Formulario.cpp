@@ -29,13 +29,45 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
     // Fixed single border: the window keeps the size of its design.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (def.vistaPreviaTeclas)
-        vistaPrevia_ = new KeyPreview(this, [this](int codigo) { Form_KeyPress(codigo); });
+        vistaPrevia_ = new KeyPreview(this, [this](int codigo) { return Form_KeyPress(codigo); });
     if (def.cierraConEsc) {
         auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         connect(esc, &QShortcut::activated, this, &QWidget::close);
     }
+    // The main window has these keys in its menu.
+    if (def.menus.empty()) teclasDelPrograma();
     connect(&Zoom::actual(), &Zoom::cambiado, this, &Formulario::aplicarZoom);
     for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
+}
+
+namespace {
+std::function<void()>& accionAyuda()
+{
+    static std::function<void()> accion;
+    return accion;
+}
+} // namespace
+
+void Formulario::ponerAyuda(std::function<void()> mostrarAyuda)
+{
+    accionAyuda() = std::move(mostrarAyuda);
+}
+
+// The zoom and the help work from every window, also while an exercise
+// keeps the main window and its menu disabled.
+void Formulario::teclasDelPrograma()
+{
+    const auto alPulsar = [this](const QString& teclas, const std::function<void()>& accion) {
+        for (const QKeySequence& k : QKeySequence::listFromString(teclas))
+            connect(new QShortcut(k, this), &QShortcut::activated, this, accion);
+    };
+    Zoom& zoom = Zoom::actual();
+    alPulsar(kTeclasAmpliar, [&zoom] { zoom.ampliar(); });
+    alPulsar(kTeclasReducir, [&zoom] { zoom.reducir(); });
+    alPulsar(kTeclasNormal, [&zoom] { zoom.normal(); });
+    alPulsar(kTeclasAyuda, [] {
+        if (accionAyuda()) accionAyuda()();
+    });
 }
 
 void Formulario::aplicarZoom()

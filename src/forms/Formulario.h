@@ -22,6 +22,8 @@ public:
     explicit Formulario(const FormDef& def, QWidget* parent = nullptr);
 
     bool descargado() const { return descargado_; }
+    // What F1 does in every window (start-up says: show the help).
+    static void ponerAyuda(std::function<void()> mostrarAyuda);
     // Runs the load handler; the holder calls it once, right after building.
     void cargar() { Form_Load(); }
 
@@ -29,8 +31,9 @@ protected:
     virtual void Form_Load() {}
     // Set cancelar to non-zero to keep the window open.
     virtual void Form_Unload(int& cancelar) { (void)cancelar; }
-    // The window's key handler, when its design previews keys.
-    virtual void Form_KeyPress(int codigo) { (void)codigo; }
+    // The window's key handler, when its design previews keys; returns
+    // whether the window took the key away from the focused control.
+    virtual bool Form_KeyPress(int codigo) { (void)codigo; return false; }
     // After the zoom changed and the controls were placed again: what the
     // builder does not know of (pictures, documents) follows here.
     virtual void alCambiarZoom() {}
@@ -42,6 +45,7 @@ protected:
 
 private:
     void aplicarZoom();
+    void teclasDelPrograma();
 
     Controles controles_;
     KeyPreview* vistaPrevia_ = nullptr;

@@ -51,8 +51,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 
     const QString texto = caracterDe(*static_cast<QKeyEvent*>(event));
     if (texto.isEmpty()) return false;
-    handler_(static_cast<qint16>(texto.at(0).unicode()));
-    return false;
+    return handler_(static_cast<qint16>(texto.at(0).unicode()));
 }
 
 } // namespace forms

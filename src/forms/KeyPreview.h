@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key preview: each typed character reaches the window's key handler before
-// the control that has the focus, and then goes on to that control. Tab and
-// Shift+Tab stay focus navigation and are not previewed.
+// the control that has the focus, and then goes on to that control unless
+// the handler took it. Tab and Shift+Tab stay focus navigation and are not
+// previewed.
 
 #include <QObject>
 #include <QPointer>
@@ -15,7 +16,8 @@ namespace forms {
 class KeyPreview : public QObject {
     Q_OBJECT
 public:
-    using Handler = std::function<void(int codigo)>;
+    // Returns whether the window took the key, which then goes no further.
+    using Handler = std::function<bool(int codigo)>;
 
     KeyPreview(QWidget* ventana, Handler handler);
     ~KeyPreview() override;

@@ -5,12 +5,20 @@
 // 100 % everything is as designed.
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 
 namespace forms {
 
 constexpr std::array<double, 6> kPasosZoom = {1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+
+// The keys of the zoom and of the help, the same in every window ("; "
+// between keys that do the same).
+inline const QString kTeclasAmpliar = QStringLiteral("Ctrl++; Ctrl+=");
+inline const QString kTeclasReducir = QStringLiteral("Ctrl+-");
+inline const QString kTeclasNormal = QStringLiteral("Ctrl+0");
+inline const QString kTeclasAyuda = QStringLiteral("F1");
 
 class Zoom : public QObject {
     Q_OBJECT

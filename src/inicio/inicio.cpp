@@ -119,6 +119,7 @@ void Main()
 {
     traducirQt();
     sembrarAzar();
+    forms::Formulario::ponerAyuda([] { ayu().mostrar(); });
     principal().mostrar();
 }
 

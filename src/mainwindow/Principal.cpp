@@ -150,9 +150,10 @@ void Principal::mostrarNumero(const std::string& bits)
     forms::ponerTexto(Text1, numeroOculto_ ? QString() : QString::fromStdString(simbolosHdb3(bits)));
 }
 
-void Principal::Form_KeyPress(int codigo)
+bool Principal::Form_KeyPress(int codigo)
 {
     if (forms::teclearDigito(numero_, codigo)) ActPant();
+    return false;
 }
 
 void Principal::Reset_Click()

@@ -95,7 +95,7 @@ signals:
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancelar) override;
-    void Form_KeyPress(int codigo) override;
+    bool Form_KeyPress(int codigo) override;
     void alCambiarZoom() override;
 
 private:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/PrincipalForm.h"
 
+#include "forms/Zoom.h"
+
 #include "dibujo/Colour.h"
 
 using namespace forms;
@@ -97,15 +99,15 @@ forms::FormDef principalForm()
         {"VisuHdb", "HBD3 RZ", "ver", true, true, {}},
         {"todos", "Ver todos", "ver", false, false, {}},
         {"ocultar", "Ocultar todos", "ver", false, false, {}},
-        {"ampliar", "Ampliar", "ver", false, false, "Ctrl++"},
-        {"reducir", "Reducir", "ver", false, false, "Ctrl+-"},
-        {"normal", "Tamaño normal", "ver", false, false, "Ctrl+0"},
+        {"ampliar", "Ampliar", "ver", false, false, forms::kTeclasAmpliar},
+        {"reducir", "Reducir", "ver", false, false, forms::kTeclasReducir},
+        {"normal", "Tamaño normal", "ver", false, false, forms::kTeclasNormal},
         {"util", "Utilidades", {}, false, false, {}},
         {"prop", "Proponer ejercicio", "util", false, false, "Ctrl+E"},
         {"laboratorio", "Laboratorio de códigos…", "util", false, false, {}},
         {"ayud", "Ayuda", {}, false, false, {}},
         {"acercade", "Acerca de ...", "ayud", false, false, {}},
-        {"ayuda", "Ayuda ...", "ayud", false, false, "F1"},
+        {"ayuda", "Ayuda ...", "ayud", false, false, forms::kTeclasAyuda},
     };
     return f;
 }
