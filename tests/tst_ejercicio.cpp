@@ -77,7 +77,8 @@ private slots:
     void abrirConElPrincipalDeshabilitado();
     void agregarAlumno_data();
     void agregarAlumno();
-    void nombreTalComoSeEscribe();
+    void nombresParecidos_data();
+    void nombresParecidos();
     void alumnoDeLaLista();
     void respuestas_data();
     void respuestas();
@@ -247,18 +248,39 @@ void TestEjercicio::agregarAlumno()
     QCOMPARE(texto("número"), QString("00A1"));
 }
 
-// The box adds what was typed, letter for letter: no completion from the
-// list, no case folding.
-void TestEjercicio::nombreTalComoSeEscribe()
+void TestEjercicio::nombresParecidos_data()
 {
-    escribir(QStringLiteral("puntos.pnt"), linea("Ana", " 1 1") + linea("pedro G\xf3mez", " 2 1"));
+    QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<int>("fin");          // the key that ends the name
+    QTest::addColumn<bool>("esElMismo");   // the answer to the question
+    QTest::addColumn<QString>("pregunta"); // the name it asks about; empty: none
+    QTest::addColumn<QString>("elegido");
+    QTest::newRow("other case and accents, the same") << "maría perez" << int(Qt::Key_Return) << true << "María Pérez" << "María Pérez";
+    QTest::newRow("other case, another student") << "MARIA PEREZ" << int(Qt::Key_Return) << false << "María Pérez" << "MARIA PEREZ";
+    QTest::newRow("letter for letter, the same") << "pedro Gómez" << int(Qt::Key_Return) << true << "pedro Gómez" << "pedro Gómez";
+    QTest::newRow("the start of a name, no completion") << "Marí" << int(Qt::Key_Tab) << true << "" << "Marí";
+}
+
+// A name that differs from a student's only in case or accents asks whether
+// it is that student before adding another; other names are added letter
+// for letter, never completed from the list.
+void TestEjercicio::nombresParecidos()
+{
+    QFETCH(QString, tecleado);
+    QFETCH(int, fin);
+    QFETCH(bool, esElMismo);
+    QFETCH(QString, pregunta);
+    QFETCH(QString, elegido);
+    escribir(QStringLiteral("puntos.pnt"), linea("Mar\xed" "a P\xe9rez", " 1 1") + linea("pedro G\xf3mez", " 2 1"));
     QVERIFY(abrirEjercicio());
-    escribirNombre("An", Qt::Key_Tab);
-    escribirNombre("pedro");
-    escribirNombre("ana");
-    QCOMPARE(Ejerc::tabla().nombres.mid(2), (QStringList{QString("An").leftJustified(40),
-                                                         QString("pedro").leftJustified(40),
-                                                         QString("ana").leftJustified(40)}));
+    avisos->respuestas = {esElMismo ? forms::Avisos::Respuesta::Si : forms::Avisos::Respuesta::No};
+    escribirNombre(tecleado, Qt::Key(fin));
+    QCOMPARE(avisos->mensajes.join('|'), pregunta.isEmpty() ? QString()
+                                                             : "Ya hay un alumno «" + pregunta + "». ¿Eres tú?\n"
+                                                               "Responde No solo si eres otro alumno con un nombre parecido.");
+    auto* combo = de<QComboBox>("alumno");
+    QCOMPARE(ejercicio::sinRelleno(combo->currentText()), elegido);
+    QCOMPARE(combo->count(), esElMismo && !pregunta.isEmpty() ? 2 : 3);
 }
 
 // A student chosen from the list shows the counts of the file, the name
@@ -559,7 +581,10 @@ static int responder(int veces, bool morir, const QString& nombre)
         entrada::enfocar(control(e, "alumno"));
         entrada::tecla(e, Qt::Key_Down);
     } else {
+        // A second copy of the same student is asked whether it is them: yes.
+        avisos.respuestas = {forms::Avisos::Respuesta::Si};
         entrada::teclearEn(control(e, "alumno"), nombre + '\r');
+        avisos.mensajes.removeIf([](const QString& m) { return m.startsWith("Ya hay un alumno"); });
     }
     for (int i = 0; i < veces; ++i) {
         entrada::teclearEn(control(e, "solu"), v.p->numeroActual());

@@ -467,6 +467,18 @@ void Ejerc::seleccionarAlumno(int indice)
     alumno_Click();
 }
 
+// A name typed again with other capitals or accents is most likely the same
+// student: asked before a second entry splits their results.
+bool Ejerc::esElMismo(int indice)
+{
+    return forms::Avisos::actual().mensaje(
+               this,
+               QStringLiteral("Ya hay un alumno «%1». ¿Eres tú?\n"
+                              "Responde No solo si eres otro alumno con un nombre parecido.")
+                   .arg(ejercicio::sinRelleno(tabla().nombres[indice])),
+               forms::Avisos::Botones::SiNo, forms::Avisos::Icono::Ninguno) == forms::Avisos::Respuesta::Si;
+}
+
 void Ejerc::alumno_Validate()
 {
     const int i = alumno->currentIndex();
@@ -475,6 +487,10 @@ void Ejerc::alumno_Validate()
         if (texto == kPrompt) return;
         if (const QString motivo = ejercicio::motivoNombreNoValido(texto); !motivo.isEmpty()) {
             forms::Avisos::actual().mensaje(this, motivo, forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Aviso);
+            return;
+        }
+        if (const int ya = tabla().parecido(texto); ya >= 0 && esElMismo(ya)) {
+            seleccionarAlumno(ya);
             return;
         }
         const int n = tabla().agregar(texto);

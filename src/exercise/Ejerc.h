@@ -66,6 +66,7 @@ private:
     void alumno_LostFocus();
     void alumno_KeyDown(int tecla);
     void alumno_Validate();
+    bool esElMismo(int indice);
 
     void seleccionarAlumno(int indice);
 

@@ -61,4 +61,23 @@ void TablaAlumnos::quitar(int indice)
         if (l.antesDe > indice) --l.antesDe;
 }
 
+namespace {
+// A name as a person reads it aloud: no case, no accents, no padding.
+QString sinMatices(const QString& nombre)
+{
+    QString r;
+    for (QChar c : sinRelleno(nombre).normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing) r += c;
+    return r.toCaseFolded();
+}
+} // namespace
+
+int TablaAlumnos::parecido(const QString& nombre) const
+{
+    const QString buscado = sinMatices(nombre);
+    for (int i = 0; i < num_alumnos(); ++i)
+        if (sinMatices(nombres[i]) == buscado) return i;
+    return -1;
+}
+
 } // namespace ejercicio

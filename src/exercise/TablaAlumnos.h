@@ -34,6 +34,9 @@ struct TablaAlumnos {
                 const QString& bien = QStringLiteral(" 0"));
     // Removes the student at `indice`; the lines kept stay where they stood.
     void quitar(int indice);
+    // The first student whose name differs from `nombre` at most in case
+    // and accents ("María Pérez" for "maria perez"), or -1.
+    int parecido(const QString& nombre) const;
 };
 
 // A name cut to 40 characters or filled up with spaces to 40.
