@@ -97,6 +97,8 @@ private slots:
     void claseEnUnaCarpetaCompartida();
     void unaHoraDeClaseAlAzar();
     void soloConElTeclado();
+    void cabeEnLaPantalla_data();
+    void cabeEnLaPantalla();
 
 private:
     bool abrirEjercicio();
@@ -545,7 +547,7 @@ void TestEjercicio::vistaDeLaClase()
     QStringList sinNombre;
     for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "detalles", "lab"})
         for (QWidget* c : ventana(nombre)->findChildren<QWidget*>())
-            if (c->property("twips").isValid() && c != static_cast<QMainWindow*>(ventana(nombre))->centralWidget() &&
+            if (c->property("twips").isValid() && !c->objectName().endsWith("_cliente") &&
                 QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
                 sinNombre << QString(nombre) + '/' + c->objectName();
     QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(", ")));
@@ -867,6 +869,39 @@ void TestEjercicio::soloConElTeclado()
     QCOMPARE(forms::Zoom::actual().factor(), 1.0);
     entrada::tecla(e, Qt::Key_F1);
     QVERIFY(ventana("ayu"));
+}
+
+void TestEjercicio::cabeEnLaPantalla_data()
+{
+    QTest::addColumn<int>("pulsaciones"); // of Ctrl++
+    QTest::addColumn<int>("porcentaje");
+    QTest::newRow("100 %") << 0 << 100;
+    QTest::newRow("150 %") << 2 << 150;
+    QTest::newRow("200 %") << 3 << 200;
+    QTest::newRow("300 % asked, 200 % fits") << 5 << 200;
+}
+
+// On the projector's screen every window is wholly visible at every zoom,
+// the zoom stopping where the main window would not fit (and the menu
+// saying so); the exercise window leaves every trace of the drawing in sight.
+void TestEjercicio::cabeEnLaPantalla()
+{
+    QFETCH(int, pulsaciones);
+    QFETCH(int, porcentaje);
+    escribir("historial.csv", {});
+    for (int i = 0; i < pulsaciones; ++i) entrada::tecla(v.p, Qt::Key_Plus, Qt::ControlModifier, "+");
+    QCOMPARE(v.hijo<QAction>("zoomActual")->text(), QString("Ampliación: %1 %").arg(porcentaje));
+    QCOMPARE(v.hijo<QAction>("ampliar")->isEnabled(), porcentaje < 200);
+    for (const char* menu : {"acercade", "ayuda", "laboratorio"}) v.hijo<QAction>(menu)->trigger();
+    QVERIFY(abrirEjercicio());
+    entrada::clic(de("Detalles"));
+    const QRect libre = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "lab", "detalles"}) {
+        const QRect r = ventana(nombre)->frameGeometry();
+        QVERIFY2(libre.contains(r), qPrintable(QString("%1: %2,%3 %4×%5").arg(nombre).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+    }
+    QWidget* pantalla = v.hijo("Pantalla");
+    QVERIFY(!e->frameGeometry().intersects(QRect(pantalla->mapToGlobal(QPoint()), pantalla->size())));
 }
 
 int main(int argc, char** argv)

@@ -369,8 +369,9 @@ void TestPrincipal::zoom()
 }
 
 // What a fresh start of the program reads from its settings: the zoom it
-// opens with and the first three exercises it proposes.
-QStringList otroArranque(QSettings& ajustes, const QString& clave, const QVariant& valor)
+// opens with and the first three exercises it proposes. It starts on the
+// projector's screen, or on a teacher's larger one.
+QStringList otroArranque(QSettings& ajustes, const QString& clave, const QVariant& valor, bool monitor = false)
 {
     if (valor.isValid()) ajustes.setValue(clave, valor);
     else ajustes.remove(clave);
@@ -378,13 +379,17 @@ QStringList otroArranque(QSettings& ajustes, const QString& clave, const QVarian
     QTemporaryDir carpeta;
     QProcess arranque;
     arranque.setWorkingDirectory(carpeta.path());
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    if (monitor) entorno.insert("QT_QPA_PLATFORM", entorno.value("QT_QPA_PLATFORM").replace("proyector", "monitor"));
+    arranque.setProcessEnvironment(entorno);
     arranque.start(QCoreApplication::applicationFilePath(), {"--arranque"});
     return arranque.waitForFinished(30000) ? QString::fromLatin1(arranque.readAllStandardOutput()).split(' ') : QStringList();
 }
 
-// The zoom a teacher left is the zoom the next start opens with, up to the
-// largest step. Each start proposes its own exercises, unless the teacher
-// fixed the seed: then every start proposes the same ones.
+// The zoom a teacher left is the zoom the next start opens with, as far as
+// the screen holds the main window: 300 % on a large monitor, 200 % on the
+// projector. Each start proposes its own exercises, unless the teacher fixed
+// the seed: then every start proposes the same ones.
 void TestPrincipal::loQueGuardaElArranque()
 {
     QSettings ajustes("Tramavox", "Tramavox");
@@ -393,7 +398,9 @@ void TestPrincipal::loQueGuardaElArranque()
         ajustes.setValue("ventanas/zoom", 1.0);
         ajustes.setValue("ejercicios/semilla", 20261206);
     });
-    for (const double guardado : {3.0, 1.0}) QCOMPARE(otroArranque(ajustes, "ventanas/zoom", guardado).value(0).toDouble(), guardado);
+    QCOMPARE(otroArranque(ajustes, "ventanas/zoom", 3.0, true).value(0), QString("3"));
+    QCOMPARE(otroArranque(ajustes, "ventanas/zoom", 3.0).value(0), QString("2"));
+    QCOMPARE(otroArranque(ajustes, "ventanas/zoom", 1.0, true).value(0), QString("1"));
     const QStringList alAzar = otroArranque(ajustes, "ejercicios/semilla", {}).mid(1);
     QCOMPARE(alAzar.size(), 3);
     QVERIFY(otroArranque(ajustes, "ejercicios/semilla", {}).mid(1) != alAzar);

@@ -8,6 +8,7 @@ forms::FormDef ayuForm()
 {
     FormDef f = formulario("ayu", "Ayuda", 11880, 5655);
     f.cierraConEsc = true;
+    f.redimensionable = true;
     // Until the load handler reads the help, the box holds a placeholder.
     f.controles = {
         control("ayutext", Tipo::TextoEnriquecido, {}, 120, 120, 11655, 5415).conTexto("RichTextBox1").enTab(0)

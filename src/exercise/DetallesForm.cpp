@@ -7,6 +7,7 @@ forms::FormDef detallesForm()
 {
     FormDef f = formulario("detalles", "Detalles de la clase", 9600, 6600);
     f.cierraConEsc = true;
+    f.redimensionable = true;
     f.controles = {
         control("tabla", Tipo::Tabla, {}, 120, 120, 9360, 3480).enTab(0)
             .accesible("Estadísticas de la clase", "Total, aciertos, errores y porcentaje de cada alumno; pulsa una cabecera para ordenar"),

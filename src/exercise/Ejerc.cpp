@@ -9,6 +9,7 @@
 #include "forms/Controls.h"
 #include "exercise/EjercForm.h"
 #include "forms/KeyPreview.h"
+#include "forms/Zoom.h"
 #include "mainwindow/PrincipalForm.h"
 #include "forms/Teclado.h"
 #include "mainwindow/Aleatorio.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolTip>
 
 #include <limits>
@@ -143,6 +145,51 @@ void Ejerc::Form_Load()
     // and what is typed there never reaches the answer.
     alumno->lineEdit()->selectAll();
     alumno->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+int solape(const QRect& a, const QRect& b)
+{
+    const QRect comun = a.intersected(b);
+    return comun.width() * comun.height();
+}
+} // namespace
+
+// Beside or below the main window when the screen has room for it; else
+// below the drawing, over the main window's lower part; else where it
+// covers least of the drawing. The student must see every trace.
+void Ejerc::colocarAlMostrar()
+{
+    const QRect libre = forms::zonaLibre(this);
+    const QSize tamano = size().grownBy(forms::margenesDeMarco(this));
+    const QRect ventana = principal_.geometry().marginsAdded(forms::margenesDeMarco(&principal_));
+    const QWidget* pantalla = principal_.findChild<QWidget*>(QStringLiteral("Pantalla"));
+    const QRect dibujo(pantalla->mapToGlobal(QPoint(0, 0)), pantalla->size());
+    const QPoint candidatos[] = {
+        {ventana.left(), ventana.bottom() + 1},           {ventana.right() + 1, ventana.top()},
+        {ventana.left(), dibujo.bottom() + 1},            {ventana.left() - tamano.width(), ventana.top()},
+        {ventana.left(), ventana.top() - tamano.height()}, {libre.right() + 1 - tamano.width(), libre.bottom() + 1 - tamano.height()},
+    };
+    QRect sinTapar, menosTapa;
+    for (const QPoint& p : candidatos) {
+        // Moved onto the screen where it would stick out.
+        const QRect r(QPoint(qBound(libre.left(), p.x(), libre.right() + 1 - tamano.width()),
+                             qBound(libre.top(), p.y(), libre.bottom() + 1 - tamano.height())),
+                      tamano);
+        if (r.topLeft() == p && !r.intersects(ventana)) {
+            move(p);
+            return;
+        }
+        if (sinTapar.isNull() && !r.intersects(dibujo)) sinTapar = r;
+        if (menosTapa.isNull() || solape(r, dibujo) < solape(menosTapa, dibujo)) menosTapa = r;
+    }
+    move((sinTapar.isNull() ? menosTapa : sinTapar).topLeft());
+}
+
+void Ejerc::alCambiarZoom()
+{
+    // Once the main window has taken its new size too.
+    QTimer::singleShot(0, this, [this] { colocarAlMostrar(); });
 }
 
 void Ejerc::Form_Unload(int& cancelar)

@@ -49,6 +49,8 @@ public:
 
 protected:
     void Form_Load() override;
+    void colocarAlMostrar() override;
+    void alCambiarZoom() override;
     void Form_Unload(int& cancelar) override;
     bool Form_KeyPress(int codigo) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

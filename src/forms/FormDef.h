@@ -122,6 +122,9 @@ struct FormDef {
     int alto = 0;
     bool vistaPreviaTeclas = false;
     bool cierraConEsc = false; // a window to look at and close, as its close button does
+    // The user may make it smaller than its design, down to what the screen
+    // holds; its content then scrolls. Otherwise it keeps its design, scaled.
+    bool redimensionable = false;
     std::vector<ControlDef> controles;
     std::vector<MenuDef> menus;
 };

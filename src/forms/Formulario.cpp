@@ -8,7 +8,9 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QMenuBar>
 
 namespace forms {
@@ -20,14 +22,25 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
     setAttribute(Qt::WA_DeleteOnClose);
     static const QIcon icono = dibujo::iconoPrograma();
     setWindowIcon(icono);
-    auto* cliente = new QWidget(this);
-    cliente->setObjectName(def.nombre + QStringLiteral("_cliente"));
-    setCentralWidget(cliente);
-    controles_ = FormBuilder::construir(def, cliente, def.menus.empty() ? nullptr : menuBar());
-    setFont(cliente->font());
+    cliente_ = new QWidget(this);
+    cliente_->setObjectName(def.nombre + QStringLiteral("_cliente"));
+    controles_ = FormBuilder::construir(def, cliente_, def.menus.empty() ? nullptr : menuBar());
+    setFont(cliente_->font());
     if (controles_.primerFoco) controles_.primerFoco->setFocus();
-    // Fixed single border: the window keeps the size of its design.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (def.redimensionable) {
+        // The design inside a view that scrolls when the window is smaller.
+        auto* vista = new QScrollArea(this);
+        vista->setObjectName(def.nombre + QStringLiteral("_vista"));
+        vista->setFrameShape(QFrame::NoFrame);
+        vista->setWidget(cliente_);
+        setCentralWidget(vista);
+    } else {
+        // Fixed single border: the window keeps the size of its design.
+        setCentralWidget(cliente_);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
+        Zoom::actual().vigilar(this);
+    }
     if (def.vistaPreviaTeclas)
         vistaPrevia_ = new KeyPreview(this, [this](int codigo) { return Form_KeyPress(codigo); });
     if (def.cierraConEsc) {
@@ -72,11 +85,45 @@ void Formulario::teclasDelPrograma()
 
 void Formulario::aplicarZoom()
 {
-    FormBuilder::escalar(centralWidget());
-    setFont(centralWidget()->font());
+    FormBuilder::escalar(cliente_);
+    setFont(cliente_->font());
     for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
     alCambiarZoom();
-    adjustSize();
+    if (!redimensionable()) adjustSize();
+    encajarEnPantalla();
+}
+
+bool Formulario::redimensionable() const
+{
+    return centralWidget() != cliente_;
+}
+
+// The window no larger than its design, nor than the free part of its
+// screen, and wholly on it, title bar included.
+void Formulario::encajarEnPantalla()
+{
+    const QRect libre = zonaLibre(this);
+    const QMargins marco = margenesDeMarco(this);
+    if (redimensionable()) {
+        const QSize diseno = cliente_->size(); // these windows have no menu bar
+        setMaximumSize(diseno);
+        resize(diseno.boundedTo(libre.size().shrunkBy(marco)));
+    }
+    const QRect exterior = geometry().marginsAdded(marco);
+    const int x = qBound(libre.left(), exterior.left(), qMax(libre.left(), libre.right() + 1 - exterior.width()));
+    const int y = qBound(libre.top(), exterior.top(), qMax(libre.top(), libre.bottom() + 1 - exterior.height()));
+    if (QPoint(x, y) != exterior.topLeft()) move(x, y);
+}
+
+void Formulario::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous()) colocarAlMostrar();
+}
+
+void Formulario::colocarAlMostrar()
+{
+    encajarEnPantalla();
 }
 
 void Formulario::closeEvent(QCloseEvent* e)

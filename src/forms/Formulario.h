@@ -39,6 +39,12 @@ protected:
     virtual void alCambiarZoom() {}
 
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    // Where the window goes as it shows: by default where it was (or where
+    // the window manager put it), moved onto the screen.
+    virtual void colocarAlMostrar();
+    void encajarEnPantalla();
+    bool redimensionable() const;
 
     const Controles& ctl() const { return controles_; }
     KeyPreview* vistaPrevia() const { return vistaPrevia_; }
@@ -47,6 +53,7 @@ private:
     void aplicarZoom();
     void teclasDelPrograma();
 
+    QWidget* cliente_ = nullptr; // the design's area, the controls' parent
     Controles controles_;
     KeyPreview* vistaPrevia_ = nullptr;
     bool descargado_ = false;

@@ -2,12 +2,20 @@
 #pragma once
 // The zoom of every window, for a classroom projector: one factor for the
 // whole program, in steps from 100 % to 300 %, remembered between runs. At
-// 100 % everything is as designed.
+// 100 % everything is as designed. The windows that keep their designed
+// layout are watched: the zoom never grows past the step at which one of
+// them would not fit, frame and title bar included, on its screen.
 
 #include <QObject>
+#include <QMargins>
+#include <QPointer>
+#include <QRect>
 #include <QString>
 
 #include <array>
+#include <vector>
+
+class QWidget;
 
 namespace forms {
 
@@ -25,22 +33,37 @@ class Zoom : public QObject {
 public:
     static Zoom& actual();
 
-    double factor() const { return kPasosZoom[paso_]; }
-    void ampliar() { ponerPaso(paso_ + 1); }
-    void reducir() { ponerPaso(paso_ - 1); }
-    void normal() { ponerPaso(0); }
+    double factor() const { return kPasosZoom[size_t(paso_)]; }
+    int porcentaje() const { return qRound(factor() * 100); }
+    void ampliar() { ponerPaso(paso_ + 1, true); }
+    void reducir() { ponerPaso(paso_ - 1, true); }
+    void normal() { ponerPaso(0, true); }
+    bool puedeAmpliar() const { return paso_ < pasoMaximo(); }
 
     // Pixels at this zoom for a length in twips.
     int aPixeles(int twips) const;
+
+    // A window of fixed layout, built at the current zoom, whose size limits
+    // it from now on; a zoom its screen cannot hold comes down at once.
+    void vigilar(QWidget* ventana);
 
 signals:
     void cambiado();
 
 private:
     Zoom();
-    void ponerPaso(int paso);
+    void ponerPaso(int paso, bool guardar);
+    int pasoMaximo() const;
 
     int paso_ = 0;
+    std::vector<QPointer<QWidget>> fijas_;
 };
+
+// What the window manager adds around a window: its real frame once shown,
+// a common title bar and border before.
+QMargins margenesDeMarco(const QWidget* ventana);
+
+// The part of its screen a window may use (task bars left out).
+QRect zonaLibre(const QWidget* ventana);
 
 } // namespace forms

@@ -9,6 +9,7 @@ forms::FormDef laboratorioForm()
 {
     FormDef f = formulario("lab", "Laboratorio de códigos", 13620, 9720);
     f.cierraConEsc = true;
+    f.redimensionable = true;
     f.controles = {
         control("Label1", Tipo::Etiqueta, {}, 120, 150, 900, 285).conTexto("Entrada:"),
         control("entrada", Tipo::Selector, {}, 1080, 120, 1800, 315).conTexto("Bits|Hexadecimal|Texto").enTab(0)

@@ -83,6 +83,21 @@ void Principal::conectar()
     forms::alElegir(c.get<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
     forms::alElegir(c.get<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
     forms::alElegir(c.get<QAction>("normal"), this, [&zoom] { zoom.normal(); });
+    connect(&zoom, &forms::Zoom::cambiado, this, &Principal::mostrarZoom);
+    mostrarZoom();
+}
+
+// The zoom as a percentage, and Ampliar greyed out where the next step
+// would not fit the screen.
+void Principal::mostrarZoom()
+{
+    const auto& c = ctl();
+    const auto& zoom = forms::Zoom::actual();
+    c.get<QAction>("ampliar")->setEnabled(zoom.puedeAmpliar());
+    c.get<QAction>("reducir")->setEnabled(zoom.factor() > forms::kPasosZoom.front());
+    auto* actual = c.get<QAction>("zoomActual");
+    actual->setEnabled(false);
+    actual->setText(QStringLiteral("Ampliación: %1 %").arg(zoom.porcentaje()));
 }
 
 void Principal::Form_Load()

@@ -108,6 +108,7 @@ private:
     void acercade_Click();
     void ayuda_Click();
     void conectar();
+    void mostrarZoom();
     void mostrarNumero(const std::string& bits);
     linecode::Visibles visibles() const;
     void Pantalla_MenuContextual(const QPoint& donde);

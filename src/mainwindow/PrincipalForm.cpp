@@ -102,6 +102,8 @@ forms::FormDef principalForm()
         {"ampliar", "Ampliar", "ver", false, false, forms::kTeclasAmpliar},
         {"reducir", "Reducir", "ver", false, false, forms::kTeclasReducir},
         {"normal", "Tamaño normal", "ver", false, false, forms::kTeclasNormal},
+        // Only says how large the windows are now; it does nothing.
+        {"zoomActual", "Ampliación: 100 %", "ver", false, false, {}},
         {"util", "Utilidades", {}, false, false, {}},
         {"prop", "Proponer ejercicio", "util", false, false, "Ctrl+E"},
         {"laboratorio", "Laboratorio de códigos…", "util", false, false, {}},
