@@ -27,6 +27,8 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
     controles_ = FormBuilder::construir(def, cliente_, def.menus.empty() ? nullptr : menuBar());
     setFont(cliente_->font());
     if (controles_.primerFoco) controles_.primerFoco->setFocus();
+    // Connected first: the window may bring the zoom down as it is watched.
+    connect(&Zoom::actual(), &Zoom::cambiado, this, &Formulario::aplicarZoom);
     if (def.redimensionable) {
         // The design inside a view that scrolls when the window is smaller.
         auto* vista = new QScrollArea(this);
@@ -49,7 +51,6 @@ Formulario::Formulario(const FormDef& def, QWidget* parent) : QMainWindow(parent
     }
     // The main window has these keys in its menu.
     if (def.menus.empty()) teclasDelPrograma();
-    connect(&Zoom::actual(), &Zoom::cambiado, this, &Formulario::aplicarZoom);
     for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
 }
 
