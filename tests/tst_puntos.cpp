@@ -5,6 +5,7 @@
 #include "exercise/ArchivoPuntos.h"
 #include "exercise/Clase.h"
 #include "exercise/Diario.h"
+#include "exercise/InformeClase.h"
 #include "exercise/PuntosCompartidos.h"
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cerrojo.h"
@@ -102,6 +103,7 @@ private slots:
     void motivosDeNoPoderGuardar();
     void copiaMuertaEntreLosDosFicheros();
     void discoQueNoGuarda();
+    void informeDeLaClase();
 };
 
 void TestPuntos::idaYVuelta_data()
@@ -577,6 +579,55 @@ void TestPuntos::discoQueNoGuarda()
              QString("error de lectura o escritura en el disco\nerror de lectura o escritura en el disco\n"));
     QCOMPARE(leer(ruta), linea("Ana", " 1 1"));
     QCOMPARE(leer(historial), kCabeceraHistorial);
+}
+
+// What the report draws, page by page.
+struct HojaGrabada : HojaInforme {
+    struct Texto {
+        QRectF donde;
+        Qt::Alignment alineacion;
+        QString texto;
+    };
+    std::vector<std::vector<Texto>> paginas{1};
+    void texto(const QRectF& donde, Qt::Alignment a, const QString& t, int, bool) override { paginas.back().push_back({donde, a, t}); }
+    void barra(const QRectF& donde) override { paginas.back().push_back({donde, Qt::AlignLeft, "barra"}); }
+    void nuevaPagina() override { paginas.emplace_back(); }
+};
+
+// The report of a class of 100: every page within 15 mm margins and
+// numbered "Página k de N", numbers aligned on the right, the students in
+// the order given, and the per-code table after the counts.
+void TestPuntos::informeDeLaClase()
+{
+    DatosInforme datos{{}, {}, "2026-12-06", QDate(2026, 12, 6)};
+    for (int i = 0; i < 100; ++i) {
+        FilaClase f{"S" + QString::number(99 - i), 10, i % 11, {}, {}};
+        f.bienPorCodigo[2] = 7;
+        datos.cuentas.push_back(f);
+    }
+    datos.porCodigo = datos.cuentas;
+    HojaGrabada hoja;
+    dibujarInforme(hoja, datos);
+    const QRectF dentro(kMargenInforme, kMargenInforme, kAnchoA4 - 2 * kMargenInforme, kAltoA4 - 2 * kMargenInforme);
+    const int n = int(hoja.paginas.size());
+    QCOMPARE(n, 6); // 46 students a page, twice
+    QStringList nombres;
+    for (int k = 0; k < n; ++k) {
+        int pies = 0;
+        for (const auto& t : hoja.paginas[size_t(k)]) {
+            QVERIFY2(dentro.contains(t.donde), qPrintable(t.texto));
+            bool numero = false;
+            t.texto.toInt(&numero);
+            if (numero) QVERIFY2(t.alineacion & Qt::AlignRight, qPrintable(t.texto));
+            if (t.texto.startsWith("S")) nombres << t.texto;
+            pies += t.texto == QStringLiteral("Página %1 de %2").arg(k + 1).arg(n);
+        }
+        QCOMPARE(pies, 1);
+    }
+    QCOMPARE(nombres.size(), 200);
+    QCOMPARE(nombres.mid(0, 3), (QStringList{"S99", "S98", "S97"}));
+    QCOMPARE(nombres.mid(100, 2), (QStringList{"S99", "S98"}));
+    QCOMPARE(hoja.paginas[3][1].texto, QString("domingo, 6 de diciembre de 2026 · Respuestas por código desde el 2026-12-06"));
 }
 
 int main(int argc, char** argv)

@@ -74,8 +74,9 @@ template <typename Hacer> void recorrerHistorial(const QByteArray& t, Hacer hace
 
 } // namespace
 
-std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial)
+std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial, QString* desde)
 {
+    QByteArray primera;
     std::vector<FilaClase> filas;
     filas.reserve(size_t(tabla.num_alumnos()));
     QHash<QString, std::vector<size_t>> porNombre;
@@ -97,7 +98,11 @@ std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& h
         const bool bien = r.campos[5] == "bien";
         const auto c = size_t(codigo - kCodigos.begin());
         for (size_t i : *alumno) (bien ? filas[i].bienPorCodigo : filas[i].malPorCodigo)[c] += 1;
+        // ISO dates sort as text; copies of the program may append out of order.
+        const QByteArrayView dia = r.campos[0].first(qMin<qsizetype>(10, r.campos[0].size()));
+        if (primera.isEmpty() || dia < primera) primera = dia.toByteArray();
     });
+    if (desde) *desde = QString::fromLatin1(primera);
     return filas;
 }
 

@@ -29,7 +29,9 @@ struct FilaClase {
 
 // One row per student of the table, in its order. The log's answers count
 // for the student of the same name (students who share a name share them).
-std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial);
+// `desde` gets the day of the earliest answer counted ("2026-12-06"), empty
+// when there is none.
+std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial, QString* desde = nullptr);
 
 // The rows as CSV for LibreOffice Calc and Excel with Spanish settings:
 // UTF-8 with its byte order mark, ";" between fields, decimal comma, CR LF.

@@ -3,15 +3,17 @@
 
 #include "exercise/DetallesForm.h"
 #include "exercise/Ejerc.h"
+#include "exercise/InformeClase.h"
 #include "exercise/ModeloClase.h"
 #include "formatos/ArchivoEntero.h"
 #include "forms/Avisos.h"
 
+#include <QCollator>
 #include <QDate>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
@@ -35,13 +37,41 @@ public:
         const double porcentaje = qBound(0.0, index.data(ModeloClase::kRolValor).toDouble(), 100.0);
         QRect barra = opcion.rect.adjusted(2, 3, -2, -3);
         barra.setWidth(qRound(barra.width() * porcentaje / 100));
-        p->fillRect(barra, kColorBarra);
+        // On the selected row, in the colour of its text, not lost in its highlight.
+        const bool elegida = opcion.state & QStyle::State_Selected;
+        p->fillRect(barra, elegida ? opcion.palette.color(QPalette::HighlightedText) : kColorBarra);
     }
 };
 
+// Names in Spanish order (Álvaro, Ana, Íñigo, Óscar, Zoe), numbers by value.
+class OrdenClase : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override
+    {
+        if (a.column() != 0) return QSortFilterProxyModel::lessThan(a, b);
+        return orden_.compare(a.data(ModeloClase::kRolValor).toString(), b.data(ModeloClase::kRolValor).toString()) < 0;
+    }
+
+private:
+    QCollator orden_{QLocale(QLocale::Spanish, QLocale::Spain)};
+};
+
+// The rows in the order the view shows them.
+std::vector<ejercicio::FilaClase> filasEnPantalla(const QTableView* vista)
+{
+    const auto* orden = static_cast<const QSortFilterProxyModel*>(vista->model());
+    const auto& filas = static_cast<const ModeloClase*>(orden->sourceModel())->filas();
+    std::vector<ejercicio::FilaClase> r;
+    for (int i = 0; i < orden->rowCount(); ++i) r.push_back(filas[size_t(orden->mapToSource(orden->index(i, 0)).row())]);
+    return r;
+}
+
 QTableView* tablaPara(QTableView* vista, ModeloClase* modelo)
 {
-    auto* orden = new QSortFilterProxyModel(vista);
+    auto* orden = new OrdenClase(vista);
     orden->setSortRole(ModeloClase::kRolValor);
     orden->setSourceModel(modelo);
     vista->setModel(orden);
@@ -65,7 +95,7 @@ Detalles::Detalles(Ejerc& ejercicios)
     const auto& c = ctl();
     tabla = tablaPara(c.get<QTableView>("tabla"), cuentas_);
     tabla->setItemDelegateForColumn(ModeloClase::kColumnaBarra, new DelegadoBarra(tabla));
-    tablaPara(c.get<QTableView>("codigos"), porCodigo_);
+    codigos = tablaPara(c.get<QTableView>("codigos"), porCodigo_);
     connect(c.get<QPushButton>("exportar"), &QPushButton::clicked, this, &Detalles::exportar_Click);
     connect(c.get<QPushButton>("imprimir"), &QPushButton::clicked, this, &Detalles::imprimir_Click);
     connect(c.get<QPushButton>("borrar"), &QPushButton::clicked, this, &Detalles::borrar_Click);
@@ -83,7 +113,12 @@ void Detalles::actualizar()
                 .arg(QDir::toNativeSeparators(ejercicios_.rutaHistorial()), historial.error),
             forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Aviso);
     }
-    auto filas = ejercicio::filasClase(Ejerc::tabla(), historial.contenido);
+    auto filas = ejercicio::filasClase(Ejerc::tabla(), historial.contenido, &desde_);
+    // Older students may have answered before the log was kept.
+    ctl().get<QLabel>("desde")->setText(desde_.isEmpty()
+                                            ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
+                                            : QStringLiteral("Respuestas por código desde el %1, la primera anotada en el "
+                                                             "historial:").arg(desde_));
     porCodigo_->ponerFilas(filas);
     cuentas_->ponerFilas(std::move(filas));
 }
@@ -99,7 +134,7 @@ void Detalles::exportar_Click()
 {
     guardarComo(QStringLiteral("Exportar la clase"), QStringLiteral("clase.csv"),
                 QStringLiteral("Hoja de cálculo CSV (*.csv)"), QStringLiteral("la tabla"), [this](const QString& ruta) {
-                    return formatos::escribirEntero(ruta, ejercicio::csvClase(cuentas_->filas()));
+                    return formatos::escribirEntero(ruta, ejercicio::csvClase(filasEnPantalla(tabla)));
                 });
 }
 
@@ -107,7 +142,10 @@ void Detalles::imprimir_Click()
 {
     guardarComo(QStringLiteral("Informe de la clase"), QStringLiteral("clase.pdf"),
                 QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"),
-                [this](const QString& ruta) { return informeClase(cuentas_->filas(), ruta); });
+                [this](const QString& ruta) {
+                    return ejercicio::informeClase({filasEnPantalla(tabla), filasEnPantalla(codigos), desde_, QDate::currentDate()},
+                                                   ruta);
+                });
 }
 
 // Asks where, writes there, and says why if it could not.
@@ -143,47 +181,4 @@ void Detalles::borrar_Click()
                                       QDir::toNativeSeparators(ejercicios_.rutaPuntos()), error),
                        forms::Avisos::Botones::Aceptar, forms::Avisos::Icono::Critico);
     actualizar();
-}
-
-QString informeClase(const std::vector<ejercicio::FilaClase>& filas, const QString& ruta)
-{
-    return formatos::escribirEntero(ruta, [&filas](QIODevice& destino) {
-        QPdfWriter pdf(&destino);
-        pdf.setTitle(QStringLiteral("Estadísticas de la clase"));
-        pdf.setCreator(QStringLiteral("Tramavox"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setResolution(72); // one unit a point
-        QPainter p;
-        if (!p.begin(&pdf)) return false;
-        const int ancho = pdf.width(), alto = pdf.height(), fila = 14;
-        const int columnas[] = {0, 220, 270, 330, 390, 430}; // name, total, right, wrong, %, bar
-        const auto cabecera = [&](int y) {
-            QFont f = p.font();
-            f.setPointSize(16);
-            f.setBold(true);
-            p.setFont(f);
-            p.drawText(0, y + 18, QStringLiteral("Estadísticas de la clase"));
-            f.setPointSize(9);
-            f.setBold(false);
-            p.setFont(f);
-            p.drawText(0, y + 36, QLocale(QLocale::Spanish).toString(QDate::currentDate(), QLocale::LongFormat));
-            const QStringList titulos{"Alumno", "Total", "Aciertos", "Errores", "%"};
-            for (int i = 0; i < titulos.size(); ++i) p.drawText(columnas[i], y + 60, titulos[i]);
-            return y + 60 + fila;
-        };
-        int y = cabecera(0);
-        for (const ejercicio::FilaClase& f : filas) {
-            if (y + fila > alto) {
-                pdf.newPage();
-                y = cabecera(0);
-            }
-            const QStringList textos{f.nombre, QString::number(f.total), QString::number(f.bien),
-                                     QString::number(f.mal()), ejercicio::textoPorcentajeClase(f.porcentaje())};
-            for (int i = 0; i < textos.size(); ++i) p.drawText(columnas[i], y, textos[i]);
-            const double porcentaje = qBound(0.0, f.porcentaje(), 100.0);
-            p.fillRect(QRectF(columnas[5], y - 9, (ancho - columnas[5]) * porcentaje / 100, 9), kColorBarra);
-            y += fila;
-        }
-        return p.end();
-    });
 }

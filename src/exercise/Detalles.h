@@ -39,8 +39,6 @@ private:
     ejercicio::ModeloClase* cuentas_;
     ejercicio::ModeloClase* porCodigo_;
     QTableView* tabla;
+    QTableView* codigos;
+    QString desde_; // the day of the first answer in the log
 };
-
-// The PDF report of the class: title, date, and each student's counts with
-// a bar for the percentage. Returns an empty text or the reason it failed.
-QString informeClase(const std::vector<ejercicio::FilaClase>& filas, const QString& ruta);

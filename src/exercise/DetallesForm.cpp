@@ -9,8 +9,9 @@ forms::FormDef detallesForm()
     f.cierraConEsc = true;
     f.redimensionable = true;
     f.controles = {
-        control("tabla", Tipo::Tabla, {}, 120, 120, 9360, 3480).enTab(0)
+        control("tabla", Tipo::Tabla, {}, 120, 120, 9360, 3240).enTab(0)
             .accesible("Estadísticas de la clase", "Total, aciertos, errores y porcentaje de cada alumno; pulsa una cabecera para ordenar"),
+        control("desde", Tipo::Etiqueta, {}, 120, 3420, 9360, 255).enTab(5),
         control("codigos", Tipo::Tabla, {}, 120, 3720, 9360, 2160).enTab(1)
             .accesible("Respuestas por código", "Aciertos y errores de cada alumno en NRZ, RZ, AMI y HDB3"),
         control("exportar", Tipo::Boton, {}, 120, 6000, 1935, 375).conTexto("Exportar CSV…").enTab(2)

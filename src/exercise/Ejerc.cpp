@@ -136,7 +136,7 @@ void Ejerc::Form_Load()
         avisarLecturas(carga.lecturas);
     }
     tabla() = std::move(carga.tabla);
-    alumno->addItems(tabla().nombres);
+    alumno->addItems(tabla().nombresVisibles());
     // The box shows its prompt with no student chosen: Qt would have chosen
     // the first one it was given.
     alumno->setCurrentIndex(-1);
@@ -299,7 +299,7 @@ void Ejerc::trasGuardar(const QVector<int>& posiciones, bool saturada)
     const int elegido = alumno->currentIndex();
     QStringList items;
     for (int i = 0; i < alumno->count(); ++i) items << alumno->itemText(i);
-    if (items == tabla().nombres) {
+    if (items == tabla().nombresVisibles()) {
         if (elegido >= 0 && ejercicio::leerCuenta(tabla().totales[elegido]) != ejercicio::leerCuenta(total->text()))
             alumno_Validate();
         return;
@@ -307,7 +307,7 @@ void Ejerc::trasGuardar(const QVector<int>& posiciones, bool saturada)
     const QSignalBlocker bloqueo(alumno);
     const QString texto = alumno->currentText();
     alumno->clear();
-    alumno->addItems(tabla().nombres);
+    alumno->addItems(tabla().nombresVisibles());
     const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
     alumno->setCurrentIndex(ahora);
     alumno->lineEdit()->setCursorPosition(0);
@@ -541,7 +541,7 @@ void Ejerc::alumno_Validate()
             return;
         }
         const int n = tabla().agregar(texto);
-        alumno->addItem(tabla().nombres[n]);
+        alumno->addItem(ejercicio::sinRelleno(tabla().nombres[n]));
         seleccionarAlumno(n);
         ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
         estadis->setValue(0);

@@ -48,7 +48,10 @@ QString textoPorcentaje(double valor)
 {
     QLocale local;
     local.setNumberOptions(QLocale::OmitGroupSeparator);
-    return local.toString(valor, 'g', 15);
+    QString r = local.toString(valor, 'f', 2);
+    while (r.endsWith(QLatin1Char('0'))) r.chop(1);
+    if (r.endsWith(local.decimalPoint())) r.chop(local.decimalPoint().size());
+    return r;
 }
 
 double porcentaje(double bien, double total)

@@ -20,8 +20,9 @@ qint64 leerCuenta(const QString& texto, bool* saturada = nullptr);
 // a + b, stopping at the largest or smallest count instead of wrapping round.
 qint64 sumarCuenta(qint64 a, qint64 b, bool* saturada = nullptr);
 
-// Up to 15 significant digits, trailing zeros dropped, no thousands
-// separator, the user's decimal separator: 2 of 3 gives 66.6666666666667.
+// Two decimals at the most, trailing zeros dropped, no thousands separator,
+// the user's decimal separator: 2 of 3 gives 66.67 (66,67 in Spanish), short
+// enough for its box to show it whole.
 QString textoPorcentaje(double valor);
 
 // The percentage of right answers, or 0 with no answers.

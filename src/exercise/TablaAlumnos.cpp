@@ -72,6 +72,13 @@ QString sinMatices(const QString& nombre)
 }
 } // namespace
 
+QStringList TablaAlumnos::nombresVisibles() const
+{
+    QStringList r;
+    for (const QString& n : nombres) r << sinRelleno(n);
+    return r;
+}
+
 int TablaAlumnos::parecido(const QString& nombre) const
 {
     const QString buscado = sinMatices(nombre);

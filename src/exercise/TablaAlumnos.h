@@ -28,6 +28,8 @@ struct TablaAlumnos {
     QList<LineaIntacta> intactas;
 
     int num_alumnos() const { return int(nombres.size()); }
+    // The names as people read them, without the spaces that fill them up.
+    QStringList nombresVisibles() const;
 
     // Adds a student with no answers yet; returns its index.
     int agregar(const QString& nombre, const QString& total = QStringLiteral(" 0"),
