@@ -12,7 +12,6 @@
 #include "inicio/inicio.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>

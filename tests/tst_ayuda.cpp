@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTextFragment>
 
 #include <sys/stat.h>
 

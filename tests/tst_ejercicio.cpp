@@ -13,10 +13,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScopeGuard>
 #include <QScrollArea>
 #include <QTableView>
 

@@ -2,14 +2,12 @@
 #include "formatos/LectorRtf.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
 #include <QTextFrame>
 #include <QTextTable>
 #include <QFile>
