@@ -119,6 +119,11 @@ void TestPrincipal::alAbrir()
     QCOMPARE(pintado.count(), 0);
     hijo("Pantalla")->repaint();
     QCOMPARE(pintado.count(), 1);
+    // The focus shows on the drawing's border, never over its traces.
+    auto* pantalla = hijo("Pantalla");
+    const QImage visto = pantalla->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(visto.copy(pantalla->contentsRect()), img.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(visto.pixelColor(0, 0), pantalla->palette().color(QPalette::Highlight));
 }
 
 // Labels stand beside their traces inside the strip's border, right-aligned
@@ -139,7 +144,8 @@ void TestPrincipal::disposicion()
     auto* marco = hijo<QGroupBox>("Num_persiana");
     const QPoint centro = pregunta->geometry().center();
     QVERIFY(pregunta->parentWidget()->childAt(centro) != pregunta);
-    forms::ponerAlto(marco, 250);
+    QVERIFY(!pregunta->isVisible()); // nor read out by a screen reader
+    v.p->ponerAlturaPersiana(250);
     QCOMPARE(pregunta->parentWidget()->childAt(centro), pregunta);
     for (const char* oculto : {"número", "binario", "Text1", "Reset", "Label1", "Label2", "Label3"})
         QVERIFY2(hijo(oculto)->y() >= marco->height(), oculto);

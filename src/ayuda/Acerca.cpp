@@ -37,6 +37,8 @@ Acerca::Acerca() : Formulario(acercaForm())
 {
     auto* imagen = new QLabel(ctl().get<forms::PictureBox>("Picture1"));
     imagen->setObjectName(QStringLiteral("imagenAcerca"));
+    imagen->setAccessibleName(QStringLiteral("Dibujo de Tramavox"));
+    imagen->setAccessibleDescription(QStringLiteral("Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa"));
     // The text box's background is the colour of an active window border.
     auto* texto = ctl().get<QTextEdit>("Text1");
     QPalette p = texto->palette();

@@ -122,6 +122,8 @@ void Ejerc::Form_Load()
 {
     periodo->setValue(principal_.valorPeriodo());
     vista_solucion = false;
+    bienmal->clear();
+    bienmal->hide();
 
     auto carga = puntos_.cargar();
     if (!carga.error.isEmpty()) {
@@ -370,6 +372,7 @@ bool Ejerc::aleatorioElegido() const
 void Ejerc::proponer_Click()
 {
     bienmal->setText(QString());
+    bienmal->hide(); // under the answer frame, and not read out by a screen reader either
     numero->setText(kRespuestaInicial);
     vista_solucion = false;
     respuesta->setVisible(true);
@@ -424,6 +427,7 @@ void Ejerc::aceptar_Click()
         respuestas = aciertos = errores = 0;
     }
     respuesta->setVisible(false);
+    bienmal->show();
     // The keyboard goes on where the drill does: to the next exercise.
     proponer->setFocus(Qt::OtherFocusReason);
     // The drawing shows the student which bits were misread.

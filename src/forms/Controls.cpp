@@ -24,10 +24,13 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 void PictureBox::paintEvent(QPaintEvent* e)
 {
     QFrame::paintEvent(e);
-    if (!hasFocus()) return;
+    const int borde = frameWidth();
+    if (!hasFocus() || borde == 0) return;
+    // The border itself takes the focus colour: the picture inside stays whole.
     QPainter p(this);
-    p.setPen(QPen(Qt::white, 1, Qt::DotLine));
-    p.drawRect(contentsRect().adjusted(0, 0, -1, -1));
+    QRegion marco(rect());
+    p.setClipRegion(marco.subtracted(contentsRect()));
+    p.fillRect(rect(), palette().color(QPalette::Highlight));
 }
 
 void PictureBox::focusInEvent(QFocusEvent* e)

@@ -23,7 +23,7 @@ public:
     QPoint origen() const { return contentsRect().topLeft(); }
 
 protected:
-    // With the keyboard focus a dotted frame shows inside the border.
+    // With the keyboard focus the border shows in the focus colour.
     void paintEvent(QPaintEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;

@@ -49,6 +49,8 @@ Principal::Principal() : Formulario(principalForm())
     Text1 = c.get<QLineEdit>("Text1");
     periodo = c.get<forms::Slider>("periodo");
     Num_persiana = c.get<QGroupBox>("Num_persiana");
+    pregunta = c.get<QLabel>("Label4");
+    pregunta->hide();
     Timer1 = c.get<QTimer>("Timer1");
     menuTraza = {c.get<QAction>("reloj"), c.get<QAction>("VisuNrz"), c.get<QAction>("VisuRz"),
                  c.get<QAction>("VisuAmi"), c.get<QAction>("VisuHdb")};
@@ -327,5 +329,6 @@ void Principal::ponerAlturaPersiana(int twips)
 {
     forms::ponerAlto(Num_persiana, twips);
     numeroOculto_ = twips < kPersianaAbierta;
+    pregunta->setVisible(numeroOculto_);
     if (const auto bits = linecode::binario(numero_.toStdString())) mostrarNumero(*bits);
 }

@@ -126,6 +126,7 @@ private:
     QLineEdit* Text1;
     forms::Slider* periodo;
     QGroupBox* Num_persiana;
+    QLabel* pregunta; // the exercise's question, read only while the number is hidden
     QTimer* Timer1;
     std::array<QAction*, linecode::kTrazas> menuTraza{};
     std::array<QLabel*, linecode::kTrazas> etiquetaTraza{};
