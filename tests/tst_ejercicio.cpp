@@ -564,13 +564,22 @@ void TestEjercicio::vistaDeLaClase()
     v.hijo<QAction>("acercade")->trigger();
     v.hijo<QAction>("ayuda")->trigger();
     v.hijo<QAction>("laboratorio")->trigger();
+    // Every control has a name, a drop-down list its label's, not its value;
+    // the drawings are pictures.
     QStringList sinNombre;
     for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "detalles", "lab"})
-        for (QWidget* c : ventana(nombre)->findChildren<QWidget*>())
-            if (c->property("twips").isValid() && c->isVisible() && !c->objectName().endsWith("_cliente") &&
-                QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
+        for (QWidget* c : ventana(nombre)->findChildren<QWidget*>()) {
+            if (!c->property("twips").isValid() || !c->isVisible() || c->objectName().endsWith("_cliente")) continue;
+            const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            const auto* lista = qobject_cast<QComboBox*>(c);
+            if (a->text(QAccessible::Name).trimmed().isEmpty() || (lista && a->text(QAccessible::Name) != c->accessibleName()))
                 sinNombre << QString(nombre) + '/' + c->objectName();
+        }
     QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(", ")));
+    QWidget* lab = ventana("lab");
+    for (QWidget* dibujo : {v.hijo("Pantalla"), control(lab, "dibujo")->findChild<QWidget*>("dibujoCodigos"),
+                            control(lab, "espectro")->findChild<QWidget*>("graficoEspectro")})
+        QCOMPARE(QAccessible::queryAccessibleInterface(dibujo)->role(), QAccessible::Graphic);
     entrada::activar(d);
     entrada::tecla(d, Qt::Key_Escape, Qt::NoModifier, "\x1b"); // Esc closes the view, as its close button does
     QVERIFY(!ventana("detalles"));

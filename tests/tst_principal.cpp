@@ -274,6 +274,8 @@ void TestPrincipal::ocultarYVerTodos()
         }
         if (!ver) v.teclear("Pantalla", "FFFF");
         QCOMPARE(hijo<QLineEdit>("Text1")->text(), QString(128, '1'));
+        QCOMPARE(hijo("Pantalla")->accessibleDescription(),
+                 QString("Forma de onda de 16 bits: ") + (ver ? "reloj, NRZ, RZ, AMI y HDB3" : "ninguna señal a la vista"));
     }
     QCOMPARE(pintado.count(), 6);
     QVERIFY(!NoPintar);

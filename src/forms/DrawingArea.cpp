@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/DrawingArea.h"
 
+#include "forms/Accesibilidad.h"
 #include "forms/Zoom.h"
 
 #include <QPainter>

@@ -4,6 +4,9 @@
 #include "ayuda/Acerca.h"
 #include "ayuda/Ayu.h"
 #include "exercise/Ejerc.h"
+#include "forms/Accesibilidad.h"
+#include "laboratorio/DibujoCodigos.h"
+#include "laboratorio/GraficoEspectro.h"
 #include "laboratorio/Laboratorio.h"
 #include "mainwindow/Aleatorio.h"
 #include "mainwindow/Principal.h"
@@ -118,6 +121,9 @@ forms::Referencia<Laboratorio>& laboratorio()
 void Main()
 {
     traducirQt();
+    forms::instalarAccesibilidad();
+    forms::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);
+    forms::sonDibujos(laboratorio::GraficoEspectro::staticMetaObject);
     sembrarAzar();
     forms::Formulario::ponerAyuda([] { ayu().mostrar(); });
     principal().mostrar();

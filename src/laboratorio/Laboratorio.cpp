@@ -2,6 +2,7 @@
 #include "laboratorio/Laboratorio.h"
 
 #include "dibujo/Colour.h"
+#include "forms/Accesibilidad.h"
 #include "forms/Avisos.h"
 #include "forms/Controls.h"
 #include "forms/Zoom.h"
@@ -73,6 +74,15 @@ Laboratorio::Laboratorio() : Formulario(laboratorioForm())
     for (QScrollBar* barra : {area->horizontalScrollBar(), area->verticalScrollBar()})
         connect(barra, &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
     grafico_ = new laboratorio::GraficoEspectro(c.get<QWidget>("espectro"));
+    // The pictures themselves, named as the boxes that hold them.
+    const auto comoSuCaja = [](QWidget* dibujo, const char* nombre, const QWidget* caja) {
+        dibujo->setObjectName(QLatin1String(nombre));
+        dibujo->setAccessibleName(caja->accessibleName());
+        dibujo->setAccessibleDescription(caja->accessibleDescription());
+    };
+    comoSuCaja(dibujo_, "dibujoCodigos", c.get<QWidget>("dibujo"));
+    comoSuCaja(grafico_, "graficoEspectro", c.get<QWidget>("espectro"));
+
     pasos_ = new laboratorio::ModeloPasos(this);
     auto* tabla = c.get<QTableView>("pasos");
     tabla->setSortingEnabled(false);
