@@ -5,6 +5,7 @@
 #include "ayuda/Ayu.h"
 #include "exercise/Ejerc.h"
 #include "forms/Accesibilidad.h"
+#include "forms/AspectoZoom.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/GraficoEspectro.h"
 #include "laboratorio/Laboratorio.h"
@@ -122,6 +123,7 @@ void Main()
 {
     traducirQt();
     forms::instalarAccesibilidad();
+    forms::seguirZoomEnQt();
     forms::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);
     forms::sonDibujos(laboratorio::GraficoEspectro::staticMetaObject);
     sembrarAzar();
