@@ -11,6 +11,7 @@
 
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cp1252.h"
+#include "formatos/Enumeracion.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "mainwindow/Figura.h"
 
@@ -55,6 +56,12 @@ QByteArray imagenRtf(const QImage& img)
            "\n" + hex + "}";
 }
 
+// A figure's caption under it, its text alternative for every reader.
+QByteArray pie(const QString& texto)
+{
+    return "\\line{\\i\\fs18 " + escaparRtf(texto) + "}";
+}
+
 QByteArray figura(const QStringList& partes)
 {
     linecode::Visibles visibles{};
@@ -64,7 +71,8 @@ QByteArray figura(const QStringList& partes)
         if (p.startsWith("T=")) t = p.mid(2).toInt();
         else if (const int i = int(nombres.indexOf(p)); i >= 0) visibles[i] = true;
     }
-    return imagenRtf(figuraOndas(partes.value(0), visibles, t));
+    return imagenRtf(figuraOndas(partes.value(0), visibles, t)) +
+           pie(descripcionOndas(visibles) + QStringLiteral(", del número ") + partes.value(0) + '.');
 }
 
 // A code named as the laboratory lists it, without its blanks.
@@ -77,7 +85,10 @@ QByteArray figuraCodigos(const QStringList& partes)
                 codigos.push_back(c);
     }
     if (codigos.size() != std::size_t(partes.size() - 1)) return {};
-    return imagenRtf(laboratorio::figuraCodigos(partes.value(0).toStdString(), codigos));
+    QStringList nombres;
+    for (linecode::Codigo c : codigos) nombres << QString::fromUtf8(linecode::nombreCodigo(c));
+    return imagenRtf(laboratorio::figuraCodigos(partes.value(0).toStdString(), codigos)) +
+           pie(QStringLiteral("Señal %1 de los bits %2.").arg(formatos::enumerar(nombres), partes.value(0)));
 }
 
 int generar(const QStringList& argumentos)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/Figura.h"
 
+#include "formatos/Enumeracion.h"
+
 #include "dibujo/Colour.h"
 #include "dibujo/ImageCanvas.h"
 #include "formatos/Twips.h"
@@ -50,3 +52,12 @@ QImage figuraOndas(const QString& numero, const linecode::Visibles& visibles, in
     return figura;
 }
 
+QString descripcionOndas(const linecode::Visibles& visibles)
+{
+    static const char* const kNombres[linecode::kTrazas] = {"reloj", "NRZ", "RZ", "AMI", "HDB3"};
+    QStringList vistas;
+    for (int i = 0; i < linecode::kTrazas; ++i)
+        if (visibles[size_t(i)]) vistas << QString::fromLatin1(kNombres[i]);
+    return QStringLiteral("Forma de onda de 16 bits: %1")
+        .arg(vistas.isEmpty() ? QStringLiteral("ninguna señal a la vista") : formatos::enumerar(vistas));
+}

@@ -13,3 +13,7 @@ QSize interiorPantalla();
 
 QImage figuraOndas(const QString& numero, const linecode::Visibles& visibles, int semiperiodo = 240);
 
+// What such a picture shows, in words (never the number): "Forma de onda
+// de 16 bits: reloj y AMI". For screen readers and the help's captions.
+QString descripcionOndas(const linecode::Visibles& visibles);
+

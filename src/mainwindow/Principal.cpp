@@ -10,6 +10,7 @@
 #include "forms/Zoom.h"
 #include "mainwindow/Aleatorio.h"
 #include "linecode/Encoder.h"
+#include "mainwindow/Figura.h"
 #include "mainwindow/PrincipalForm.h"
 
 #include <QAction>
@@ -36,19 +37,6 @@ void colorear(QLabel* etiqueta, linecode::Colour colour)
     QPalette p = etiqueta->palette();
     p.setColor(QPalette::WindowText, dibujo::qColor(colour));
     etiqueta->setPalette(p);
-}
-
-// What the drawing shows, for a screen reader: the traces, never the number.
-QString descripcionDibujo(const Visibles& v)
-{
-    static const char* const kNombres[kTrazas] = {"reloj", "NRZ", "RZ", "AMI", "HDB3"};
-    QStringList vistas;
-    for (int i = 0; i < kTrazas; ++i)
-        if (v[i]) vistas << QString::fromLatin1(kNombres[i]);
-    const QString lista = vistas.size() < 2 ? vistas.join(QString())
-                                            : vistas.mid(0, vistas.size() - 1).join(QStringLiteral(", ")) +
-                                                  QStringLiteral(" y ") + vistas.last();
-    return QStringLiteral("Forma de onda de 16 bits: %1").arg(vistas.isEmpty() ? QStringLiteral("ninguna señal a la vista") : lista);
 }
 
 } // namespace
@@ -164,7 +152,7 @@ void Principal::ActPant()
     if (!dibujo) return;
 
     mostrarNumero(dibujo->binario);
-    Pantalla->setAccessibleDescription(descripcionDibujo(visibles()));
+    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
     for (int i = 0; i < kTrazas; ++i) {
         if (dibujo->etiquetas[i]) forms::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
     }
