@@ -87,7 +87,6 @@ private slots:
     void lectura_data();
     void lectura();
     void tablaSinLimiteYFueraDe1252();
-    void archivoAusente();
     void discoLlenoDejaElAnterior();
     void soloFicherosNormalesYDeTamanoSensato();
     void fusion_data();
@@ -183,18 +182,6 @@ void TestPuntos::tablaSinLimiteYFueraDe1252()
     QCOMPARE(t.num_alumnos(), 1000);
     t.agregar(QString::fromUtf8("Zoë Ωmega €"));
     QCOMPARE(escribirPuntos(t), contenido + linea("Zo\xeb ?mega \x80", " 0 0"));
-}
-
-// A missing file is an empty table, created whole by the first save.
-void TestPuntos::archivoAusente()
-{
-    QTemporaryDir dir;
-    const Carga ausente = cargarPuntos(dir.filePath("puntos.pnt"));
-    QVERIFY(ausente.error.isEmpty());
-    QCOMPARE(ausente.tabla.num_alumnos(), 0);
-    const TablaAlumnos t = leerPuntos(linea("Ana", " 0 0"));
-    QVERIFY(guardarPuntos(t, dir.filePath("puntos.pnt")).isEmpty());
-    QCOMPARE(leer(dir.filePath("puntos.pnt")), linea("Ana", " 0 0"));
 }
 
 // A write that fails part-way (the disk fills up; here the process's file
