@@ -6,6 +6,7 @@
 
 #include "dibujo/ArchivoImagen.h"
 #include "exercise/Ejerc.h"
+#include "forms/Avisos.h"
 #include "inicio/inicio.h"
 #include "mainwindow/Principal.h"
 
@@ -14,12 +15,43 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
+
+// A message box would wait for a click that no build gives: what the program
+// would say goes to the error output, and the pictures are not made.
+class AvisosSinVentanas : public forms::Avisos {
+public:
+    AvisosSinVentanas() { instalar(this); }
+    ~AvisosSinVentanas() override { instalar(nullptr); }
+    void beep() override {}
+    Respuesta mensaje(QWidget*, const QString& texto, Botones b, Icono) override
+    {
+        decir(texto);
+        return b == Botones::SiNo ? Respuesta::No : Respuesta::Aceptar;
+    }
+    int elegir(QWidget*, const QString& texto, const QStringList& botones) override
+    {
+        decir(texto);
+        return int(botones.size()) - 1;
+    }
+    QString ficheroParaGuardar(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    bool callado() const { return callado_; }
+
+private:
+    void decir(const QString& texto)
+    {
+        std::fprintf(stderr, "generar_capturas: %s\n", qPrintable(texto));
+        callado_ = false;
+    }
+    bool callado_ = true;
+};
 
 bool guardar(QWidget* ventana, const QString& ruta)
 {
@@ -32,6 +64,13 @@ int capturar(const QStringList& argumentos)
     const QString destino = QDir(argumentos[0]).absolutePath();
     QTemporaryDir trabajo; // the exercise window saves its statistics here
     if (!QDir().mkpath(destino) || !QDir::setCurrent(trabajo.path())) return 1;
+    // The same pictures at every build, whatever the builder's own settings:
+    // a fresh install's zoom and a fixed set of exercises.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings ajustes(QStringLiteral("Tramavox"), QStringLiteral("Tramavox"));
+    ajustes.setValue(QStringLiteral("ventanas/zoom"), 1.0);
+    ajustes.setValue(QStringLiteral("ejercicios/semilla"), 1);
+    AvisosSinVentanas avisos;
     inicio::Main();
     Principal* p = inicio::principal().cargar();
     bool hecho = guardar(p, destino + QStringLiteral("/principal.png"));
@@ -40,7 +79,7 @@ int capturar(const QStringList& argumentos)
     hecho = hecho && guardar(p, destino + QStringLiteral("/ejercicio-principal.png"));
     p->close();
     if (!hecho) std::fprintf(stderr, "generar_capturas: no se pudo escribir en %s\n", qPrintable(destino));
-    return hecho ? 0 : 1;
+    return hecho && avisos.callado() ? 0 : 1;
 }
 
 } // namespace
