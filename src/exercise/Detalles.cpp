@@ -23,7 +23,6 @@ using ejercicio::ModeloClase;
 
 namespace {
 
-const QColor kColorBarra(40, 110, 200);
 constexpr qint64 kMaximoHistorial = 256 * 1024 * 1024;
 
 // The percentage column of the counts drawn as a bar, so that the chart
@@ -39,7 +38,7 @@ public:
         barra.setWidth(qRound(barra.width() * porcentaje / 100));
         // On the selected row, in the colour of its text, not lost in its highlight.
         const bool elegida = opcion.state & QStyle::State_Selected;
-        p->fillRect(barra, elegida ? opcion.palette.color(QPalette::HighlightedText) : kColorBarra);
+        p->fillRect(barra, elegida ? opcion.palette.color(QPalette::HighlightedText) : ejercicio::kColorBarra);
     }
 };
 

@@ -122,8 +122,7 @@ void Ejerc::Form_Load()
 {
     periodo->setValue(principal_.valorPeriodo());
     vista_solucion = false;
-    bienmal->clear();
-    bienmal->hide();
+    ocultarVeredicto();
 
     auto carga = puntos_.cargar();
     if (!carga.error.isEmpty()) {
@@ -369,10 +368,17 @@ bool Ejerc::aleatorioElegido() const
     return tipo_cod[CodigoAleatorio]->isChecked();
 }
 
+// Until the next answer the verdict lies under the answer frame: hidden,
+// so that no screen reader reads it out either.
+void Ejerc::ocultarVeredicto()
+{
+    bienmal->clear();
+    bienmal->hide();
+}
+
 void Ejerc::proponer_Click()
 {
-    bienmal->setText(QString());
-    bienmal->hide(); // under the answer frame, and not read out by a screen reader either
+    ocultarVeredicto();
     numero->setText(kRespuestaInicial);
     vista_solucion = false;
     respuesta->setVisible(true);

@@ -69,6 +69,7 @@ private:
     void alumno_KeyDown(int tecla);
     void alumno_Validate();
     bool esElMismo(int indice);
+    void ocultarVeredicto();
 
     void seleccionarAlumno(int indice);
 

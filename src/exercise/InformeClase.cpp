@@ -11,7 +11,6 @@ namespace ejercicio {
 
 namespace {
 
-const QColor kColorBarra(40, 110, 200);
 constexpr double kFila = 14, kCabecera = 80, kPie = 24;
 constexpr double kAnchoNombre = 190; // the rest of the line is shared by the numbers
 constexpr int kLetra = 9;

@@ -6,6 +6,7 @@
 
 #include "exercise/Clase.h"
 
+#include <QColor>
 #include <QDate>
 #include <QRectF>
 #include <QString>
@@ -28,6 +29,9 @@ struct DatosInforme {
     QString desde;                    // the day of the first answer in the log
     QDate fecha;                      // the day of the report
 };
+
+// The colour of a student's percentage bar, on screen and on paper.
+inline const QColor kColorBarra(40, 110, 200);
 
 constexpr double kAnchoA4 = 595.28, kAltoA4 = 841.89; // points
 constexpr double kMargenInforme = 15 / 25.4 * 72;    // 15 mm in points

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace forms {
 
 namespace {
@@ -50,6 +52,8 @@ int Zoom::aPixeles(int twips) const
 
 void Zoom::vigilar(QWidget* ventana)
 {
+    // Windows closed since are gone from the list.
+    fijas_.erase(std::remove(fijas_.begin(), fijas_.end(), nullptr), fijas_.end());
     fijas_.emplace_back(ventana);
     // The saved zoom stays as the teacher left it, for a larger screen.
     if (paso_ > pasoMaximo()) ponerPaso(pasoMaximo(), false);

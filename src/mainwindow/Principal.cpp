@@ -107,7 +107,8 @@ void Principal::Form_Load()
 {
     estado_ = EstadoPantalla{};
     periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
-    numero_ = kNumeroInicial;
+    ponerNumero(kNumeroInicial);
+    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
     NoPintar = false;
     // The design has the timer running from load: one more redraw shortly
     // after start, once the window has settled on screen.
@@ -151,8 +152,6 @@ void Principal::ActPant()
     const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero_.toStdString());
     if (!dibujo) return;
 
-    mostrarNumero(dibujo->binario);
-    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
     for (int i = 0; i < kTrazas; ++i) {
         if (dibujo->etiquetas[i]) forms::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
     }
@@ -160,24 +159,37 @@ void Principal::ActPant()
     emit pintado();
 }
 
-// The number, its bits and its HDB3 symbols (whether or not that trace is
-// shown), or nothing at all while the number is hidden.
-void Principal::mostrarNumero(const std::string& bits)
+// The number drawn from now on (not drawn yet); its boxes follow at once.
+void Principal::ponerNumero(const QString& nuevo)
 {
-    forms::ponerTexto(numero, numeroOculto_ ? QString() : numero_);
-    forms::ponerTexto(binario, numeroOculto_ ? QString() : QString::fromStdString(bits));
-    forms::ponerTexto(Text1, numeroOculto_ ? QString() : QString::fromStdString(simbolosHdb3(bits)));
+    numero_ = nuevo;
+    mostrarNumero();
+}
+
+// The number, its bits and its HDB3 symbols (whether or not that trace is
+// shown), or nothing at all while the number is hidden. Only when the number
+// or its frame changes: never on the redraw's path.
+void Principal::mostrarNumero()
+{
+    const auto bits = linecode::binario(numero_.toStdString());
+    const bool ver = !numeroOculto_ && bits;
+    forms::ponerTexto(numero, ver ? numero_ : QString());
+    forms::ponerTexto(binario, ver ? QString::fromStdString(*bits) : QString());
+    forms::ponerTexto(Text1, ver ? QString::fromStdString(simbolosHdb3(*bits)) : QString());
 }
 
 bool Principal::Form_KeyPress(int codigo)
 {
-    if (forms::teclearDigito(numero_, codigo)) ActPant();
+    QString nuevo = numero_;
+    if (!forms::teclearDigito(nuevo, codigo)) return false;
+    ponerNumero(nuevo);
+    ActPant();
     return false;
 }
 
 void Principal::Reset_Click()
 {
-    numero_ = kNumeroInicial;
+    ponerNumero(kNumeroInicial);
     ActPant();
 }
 
@@ -186,6 +198,7 @@ void Principal::alternar(Traza traza)
     QAction* item = menuTraza[traza];
     item->setChecked(!item->isChecked());
     colorear(etiquetaTraza[traza], item->isChecked() ? kDatosTrazas[traza].etiqueta : kEtiquetaOculta);
+    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
     ActPant();
 }
 
@@ -295,7 +308,7 @@ void Principal::ejer()
         const int d = static_cast<int>(Rnd() * 16);
         nuevo += QString::number(d, 16).toUpper();
     }
-    numero_ = nuevo;
+    ponerNumero(nuevo);
     estado_.bitsErroneos = 0;
     if (ejercicios_->aleatorioElegido()) ejercicios_->tipo_cod_Click(CodigoAleatorio);
     ActPant();
@@ -332,5 +345,5 @@ void Principal::ponerAlturaPersiana(int twips)
     forms::ponerAlto(Num_persiana, twips);
     numeroOculto_ = twips < kPersianaAbierta;
     pregunta->setVisible(numeroOculto_);
-    if (const auto bits = linecode::binario(numero_.toStdString())) mostrarNumero(*bits);
+    mostrarNumero();
 }

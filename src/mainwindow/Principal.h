@@ -109,7 +109,8 @@ private:
     void ayuda_Click();
     void conectar();
     void mostrarZoom();
-    void mostrarNumero(const std::string& bits);
+    void ponerNumero(const QString& nuevo);
+    void mostrarNumero();
     linecode::Visibles visibles() const;
     void Pantalla_MenuContextual(const QPoint& donde);
 
