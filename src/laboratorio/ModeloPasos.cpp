@@ -37,7 +37,7 @@ int ModeloPasos::columnCount(const QModelIndex& padre) const
 bool ModeloPasos::resaltado(int fila) const
 {
     const auto& p = pasos_[std::size_t(fila)];
-    return p.sustituido || p.simbolo == "B" || p.simbolo == "V";
+    return p.sustituido || p.marca == 'B' || p.marca == 'V';
 }
 
 QVariant ModeloPasos::data(const QModelIndex& index, int rol) const
@@ -51,7 +51,7 @@ QVariant ModeloPasos::data(const QModelIndex& index, int rol) const
     if (rol != Qt::DisplayRole) return {};
     switch (index.column()) {
     case Bit: return QString(QLatin1Char(bits_[fila]));
-    case Simbolo: return QString::fromStdString(p.simbolo);
+    case Simbolo: return QString::fromStdString(linecode::simboloPaso(codigo_, p));
     case Nivel1: return p.nivel1;
     case Nivel2: return p.nivel2;
     case Motivo: return QString::fromStdString(linecode::razonPaso(codigo_, pasos_, fila));

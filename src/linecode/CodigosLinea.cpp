@@ -2,6 +2,7 @@
 #include "linecode/CodigosLinea.h"
 
 #include <cstdlib>
+#include <stdexcept>
 
 namespace linecode {
 
@@ -9,7 +10,7 @@ namespace {
 
 Paso paso(char bit, int nivel1, int nivel2)
 {
-    return Paso{std::string(1, bit), nivel1, nivel2, false};
+    return Paso{bit, nivel1, nivel2, false};
 }
 
 // AMI and its relatives: each pulse has the sign opposite to the last one,
@@ -25,16 +26,30 @@ private:
 };
 
 // Half-bit pulses (50 % duty, as G.703 and T1.102 give them).
-Paso pulso(const std::string& simbolo, int signo, bool sustituido = false)
+Paso pulso(char marca, int signo, bool sustituido = false)
 {
-    return Paso{simbolo, signo, 0, sustituido};
+    return Paso{marca, signo, 0, sustituido};
 }
 
-std::vector<Paso> ami(const std::string& bits, int ultimo, bool marcasEnUnos)
+std::vector<Paso> ami(const std::string& bits, int ultimo)
 {
     Bipolar linea(ultimo);
     std::vector<Paso> r;
-    for (char b : bits) r.push_back((b == '1') == marcasEnUnos ? pulso(std::string(1, b), linea.alterna()) : paso(b, 0, 0));
+    r.reserve(bits.size());
+    for (char b : bits) r.push_back(b == '1' ? pulso(b, linea.alterna()) : paso(b, 0, 0));
+    return r;
+}
+
+// The marks are the zeros, and they fill their slot, as on the ISDN bus.
+std::vector<Paso> pseudoternario(const std::string& bits, int ultimo)
+{
+    Bipolar linea(ultimo);
+    std::vector<Paso> r;
+    r.reserve(bits.size());
+    for (char b : bits) {
+        const int signo = b == '0' ? linea.alterna() : 0;
+        r.push_back(paso(b, signo, signo));
+    }
     return r;
 }
 
@@ -45,17 +60,18 @@ std::vector<Paso> hdb3(const std::string& bits, const EstadoInicial& inicio)
     Bipolar linea(inicio.ultimoPulso);
     int paridad = inicio.paridad & 1;
     std::vector<Paso> r;
+    r.reserve(bits.size());
     for (std::size_t i = 0; i < bits.size(); ++i) {
         if (bits.compare(i, 4, "0000") == 0) {
-            if (paridad == 0) r.push_back(pulso("B", linea.alterna(), true));
-            else r.push_back(Paso{"0", 0, 0, true});
-            r.push_back(Paso{"0", 0, 0, true});
-            r.push_back(Paso{"0", 0, 0, true});
-            r.push_back(pulso("V", linea.ultimo(), true)); // a violation repeats the sign
+            if (paridad == 0) r.push_back(pulso('B', linea.alterna(), true));
+            else r.push_back(Paso{'0', 0, 0, true});
+            r.push_back(Paso{'0', 0, 0, true});
+            r.push_back(Paso{'0', 0, 0, true});
+            r.push_back(pulso('V', linea.ultimo(), true)); // a violation repeats the sign
             paridad = 0;
             i += 3;
         } else if (bits[i] == '1') {
-            r.push_back(pulso("1", linea.alterna()));
+            r.push_back(pulso('1', linea.alterna()));
             paridad ^= 1;
         } else {
             r.push_back(paso('0', 0, 0));
@@ -69,16 +85,17 @@ std::vector<Paso> b8zs(const std::string& bits, int ultimo)
 {
     Bipolar linea(ultimo);
     std::vector<Paso> r;
+    r.reserve(bits.size());
     for (std::size_t i = 0; i < bits.size(); ++i) {
         if (bits.compare(i, 8, "00000000") == 0) {
             const int p = linea.ultimo();
-            for (const auto& [s, signo] : {std::pair{"0", 0}, {"0", 0}, {"0", 0}, {"V", p}, {"B", -p}, {"0", 0}, {"V", -p},
-                                           {"B", p}})
+            for (const auto& [s, signo] : {std::pair{'0', 0}, {'0', 0}, {'0', 0}, {'V', p}, {'B', -p}, {'0', 0}, {'V', -p},
+                                           {'B', p}})
                 r.push_back(pulso(s, signo, true));
             linea = Bipolar(p);
             i += 7;
         } else {
-            r.push_back(bits[i] == '1' ? pulso("1", linea.alterna()) : paso('0', 0, 0));
+            r.push_back(bits[i] == '1' ? pulso('1', linea.alterna()) : paso('0', 0, 0));
         }
     }
     return r;
@@ -87,6 +104,7 @@ std::vector<Paso> b8zs(const std::string& bits, int ultimo)
 std::vector<Paso> cmi(const std::string& bits, int ultimo)
 {
     std::vector<Paso> r;
+    r.reserve(bits.size());
     for (char b : bits) {
         if (b == '1') {
             ultimo = -ultimo;
@@ -101,16 +119,45 @@ std::vector<Paso> cmi(const std::string& bits, int ultimo)
 std::vector<Paso> dosBUnoQ(const std::string& bits)
 {
     std::vector<Paso> r;
+    r.reserve(bits.size());
     for (std::size_t i = 0; i < bits.size(); i += 2) {
         // An odd last bit is paired with a 0: it gets a slot of its own.
         const bool signo = bits[i] == '1';
         const bool uno = i + 1 < bits.size() && bits[i + 1] == '1';
         const int nivel = (signo ? 1 : -1) * (uno ? 1 : 3);
-        const std::string simbolo = (nivel > 0 ? "+" : "-") + std::to_string(std::abs(nivel));
-        r.push_back(Paso{simbolo, nivel, nivel, false});
-        if (i + 1 < bits.size()) r.push_back(Paso{simbolo, nivel, nivel, false});
+        r.push_back(Paso{bits[i], nivel, nivel, false});
+        if (i + 1 < bits.size()) r.push_back(Paso{bits[i + 1], nivel, nivel, false});
     }
     return r;
+}
+
+bool usaUltimoPulso(Codigo c, const EstadoInicial& inicio)
+{
+    switch (c) {
+    case Codigo::Ami:
+    case Codigo::Pseudoternario:
+    case Codigo::Hdb3:
+    case Codigo::B8zs:
+    case Codigo::Cmi: return true;
+    case Codigo::Mlt3: return inicio.nivel == 0;
+    default: return false;
+    }
+}
+
+// A line cannot start from a state its code never has: a flat line that
+// decodes wrongly is worse than a refusal.
+void comprobarInicio(Codigo c, const EstadoInicial& inicio)
+{
+    const bool signo = inicio.ultimoPulso == 1 || inicio.ultimoPulso == -1;
+    const bool nivel = inicio.nivel == 1 || inicio.nivel == -1 || (c == Codigo::Mlt3 && inicio.nivel == 0);
+    const bool usaNivel = c == Codigo::Nrzi || c == Codigo::ManchesterDiferencial || c == Codigo::Mlt3;
+    if ((usaUltimoPulso(c, inicio) && !signo) || (usaNivel && !nivel))
+        throw std::invalid_argument(std::string("estado inicial imposible para ") + nombreCodigo(c));
+}
+
+void comprobarBits(const std::string& bits)
+{
+    if (bits.find_first_not_of("01") != std::string::npos) throw std::invalid_argument("solo se codifican ceros y unos");
 }
 
 // MLT-3 walks 0, +1, 0, -1: off a pulse back to 0, off 0 the other way.
@@ -149,18 +196,20 @@ const char* convencionCodigo(Codigo c)
     case Codigo::Nrzi: return "NRZI: cada 1 cambia el nivel al empezar el bit; un 0 lo mantiene.";
     case Codigo::Rz: return "RZ unipolar: un 1 es un pulso en la primera mitad del bit; un 0, nivel cero.";
     case Codigo::Ami: return "AMI (ANSI T1.102): cada 1 es un pulso de medio bit de signo contrario al anterior; un 0, cero.";
-    case Codigo::Pseudoternario: return "Pseudoternario: cada 0 es un pulso de signo contrario al anterior; un 1, cero.";
+    case Codigo::Pseudoternario:
+        return "Pseudoternario (UIT-T I.430): cada 0 es un pulso de bit entero, de signo contrario al anterior; un 1, cero.";
     case Codigo::Hdb3:
         return "HDB3 (UIT-T G.703): AMI en que cuatro ceros son 000V tras un número impar de marcas desde la última V, "
                "o B00V tras un número par.";
     case Codigo::B8zs: return "B8ZS (ANSI T1.102): AMI en que ocho ceros son 000VB0VB.";
     case Codigo::Cmi: return "CMI (UIT-T G.703): un 1 ocupa el bit entero, alto y bajo por turnos; un 0 es bajo y luego alto.";
-    case Codigo::Manchester: return "Manchester (IEEE 802.3): un 1 sube a mitad de bit; un 0 baja.";
+    case Codigo::Manchester:
+        return "Manchester (IEEE 802.3): un 1 sube a mitad de bit; un 0 baja (al revés que el convenio de G. E. Thomas).";
     case Codigo::ManchesterDiferencial:
         return "Manchester diferencial: siempre hay transición a mitad de bit, y además al empezar cada 0.";
     case Codigo::DosBUnoQ:
         return "2B1Q (ANSI T1.601): dos bits por símbolo, el primero el signo y el segundo la magnitud: "
-               "10 +3, 11 +1, 01 −1, 00 −3.";
+               "10 +3, 11 +1, 01 −1, 00 −3; un último bit sin pareja va con un 0.";
     case Codigo::Mlt3: return "MLT-3: cada 1 avanza un paso por 0, +1, 0, −1; un 0 mantiene el nivel.";
     }
     return "";
@@ -168,10 +217,12 @@ const char* convencionCodigo(Codigo c)
 
 std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInicial& inicio)
 {
+    comprobarInicio(c, inicio);
+    comprobarBits(bits);
     std::vector<Paso> r;
     switch (c) {
-    case Codigo::Ami: return ami(bits, inicio.ultimoPulso, true);
-    case Codigo::Pseudoternario: return ami(bits, inicio.ultimoPulso, false);
+    case Codigo::Ami: return ami(bits, inicio.ultimoPulso);
+    case Codigo::Pseudoternario: return pseudoternario(bits, inicio.ultimoPulso);
     case Codigo::Hdb3: return hdb3(bits, inicio);
     case Codigo::B8zs: return b8zs(bits, inicio.ultimoPulso);
     case Codigo::Cmi: return cmi(bits, inicio.ultimoPulso);
@@ -181,6 +232,7 @@ std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInici
     int nivel = inicio.nivel;
     // MLT-3: the way the next step off 0 goes, opposite to the last pulse.
     int direccion = nivel != 0 ? -nivel : -inicio.ultimoPulso;
+    r.reserve(bits.size());
     for (char b : bits) {
         const int d = b == '1' ? 1 : 0;
         switch (c) {
@@ -211,8 +263,17 @@ std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInici
     return r;
 }
 
+bool esSustitucionB8zs(const std::vector<Paso>& linea, std::size_t i, int ultimo)
+{
+    if (i < 3 || i + 4 >= linea.size()) return false;
+    const auto nivel = [&](std::size_t k) { return linea[k].nivel1; };
+    return nivel(i - 3) == 0 && nivel(i - 2) == 0 && nivel(i - 1) == 0 && nivel(i) == ultimo && nivel(i + 1) == -ultimo &&
+           nivel(i + 2) == 0 && nivel(i + 3) == -ultimo && nivel(i + 4) == ultimo;
+}
+
 std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio)
 {
+    comprobarInicio(c, inicio);
     std::string r;
     r.reserve(linea.size());
     int anterior = inicio.nivel;
@@ -238,22 +299,26 @@ std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoIn
             break;
         }
         case Codigo::Hdb3:
-        case Codigo::B8zs:
             if (p.nivel1 == 0) break;
-            if (p.nivel1 != ultimoPulso) {
-                bit = '1';
-            } else if (c == Codigo::Hdb3) {
+            if (p.nivel1 == ultimoPulso) {
                 // A violation: it and the three slots before it were zeros.
                 for (std::size_t k = i >= 3 ? i - 3 : 0; k < r.size(); ++k) r[k] = '0';
-            } else if (i >= 3) {
-                // 000VB0VB: the first V; the pattern's eight slots are zeros.
+            } else {
+                bit = '1';
+            }
+            ultimoPulso = p.nivel1;
+            break;
+        case Codigo::B8zs:
+            if (p.nivel1 == 0) break;
+            if (p.nivel1 == ultimoPulso && esSustitucionB8zs(linea, i, ultimoPulso)) {
+                // 000VB0VB: the pattern's eight slots are zeros, and its
+                // last B has the sign the next mark opposes.
                 for (std::size_t k = i - 3; k < r.size(); ++k) r[k] = '0';
-                const std::size_t fin = std::min(linea.size(), i + 5);
-                r.append(fin - i, '0');
-                ultimoPulso = linea[fin - 1].nivel1 != 0 ? linea[fin - 1].nivel1 : ultimoPulso;
-                i = fin - 1;
+                r.append(5, '0');
+                i += 4;
                 continue;
             }
+            bit = '1';
             ultimoPulso = p.nivel1;
             break;
         }
@@ -261,6 +326,12 @@ std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoIn
         anterior = c == Codigo::ManchesterDiferencial ? p.nivel2 : p.nivel1;
     }
     return r;
+}
+
+std::string simboloPaso(Codigo c, const Paso& paso)
+{
+    if (c != Codigo::DosBUnoQ) return std::string(1, paso.marca);
+    return (paso.nivel1 > 0 ? "+" : "-") + std::to_string(std::abs(paso.nivel1));
 }
 
 std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i)
@@ -271,7 +342,7 @@ std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i)
     std::size_t inicio = i;
     while (inicio > 0 && linea[inicio - 1].sustituido) --inicio;
     inicio += (i - inicio) / 4 * 4;
-    return linea[inicio].simbolo == "B" ? "cuatro ceros tras un número par de marcas desde la última V → B00V"
+    return linea[inicio].marca == 'B' ? "cuatro ceros tras un número par de marcas desde la última V → B00V"
                                         : "cuatro ceros tras un número impar de marcas desde la última V → 000V";
 }
 

@@ -38,7 +38,7 @@ std::string simbolosHdb3(const std::string& binario)
     for (int copia = 0; copia < kHdb3Copies; ++copia) palabras += binario;
     std::string salida;
     salida.reserve(palabras.size());
-    for (const Paso& p : codificar(Codigo::Hdb3, palabras)) salida += p.simbolo;
+    for (const Paso& p : codificar(Codigo::Hdb3, palabras)) salida += p.marca;
     return salida;
 }
 

@@ -56,18 +56,28 @@ void sustituciones(const std::vector<Paso>& linea, int ultimo, int maximo, const
     }
 }
 
-// HDB3: the V of 000V or B00V follows two zeros, and successive Vs alternate.
-void hdb3(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
+// HDB3: the V of 000V or B00V follows two zeros, and successive Vs
+// alternate. The first V follows an odd number of pulses since the last V
+// before the line, as the starting parity counts them: the coder writes
+// 000V after an odd number of marks, and B00V, whose B is one more, after
+// an even number.
+void hdb3(const std::vector<Paso>& linea, const EstadoInicial& inicio, std::vector<Violacion>& r)
 {
     int ultimaV = 0;
+    int pulsos = inicio.paridad & 1; // since the last V, modulo 2, until the first V
     const auto esV = [&](std::size_t i) -> std::optional<std::size_t> {
         if (i < 3 || !ceros(linea, i - 2, i)) return std::nullopt;
         const int v = linea[i].nivel1;
-        if (v == ultimaV) r.push_back({int(i), enElBit("violación con la polaridad de la anterior", i)});
+        if (ultimaV == 0) {
+            for (std::size_t k = 0; k < i; ++k) pulsos += linea[k].nivel1 != 0;
+            if (pulsos % 2 == 0) r.push_back({int(i), enElBit("violación que no cuadra con la paridad inicial", i)});
+        } else if (v == ultimaV) {
+            r.push_back({int(i), enElBit("violación con la polaridad de la anterior", i)});
+        }
         ultimaV = v;
         return 0;
     };
-    sustituciones(linea, ultimo, 4, "cuatro ceros seguidos, imposibles en HDB3,", esV, r);
+    sustituciones(linea, inicio.ultimoPulso, 4, "cuatro ceros seguidos, imposibles en HDB3,", esV, r);
 }
 
 // B8ZS: the first V of 000VB0VB; the rest of the pattern is skipped (its
@@ -75,11 +85,7 @@ void hdb3(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
 void b8zs(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
 {
     const auto esV = [&](std::size_t i) -> std::optional<std::size_t> {
-        const auto nivel = [&](std::size_t k) { return linea[k].nivel1; };
-        const int v = nivel(i);
-        const bool patron = i >= 3 && i + 4 < linea.size() && ceros(linea, i - 3, i) && nivel(i + 1) == -v &&
-                            nivel(i + 2) == 0 && nivel(i + 3) == -v && nivel(i + 4) == v;
-        return patron ? std::optional<std::size_t>(4) : std::nullopt;
+        return esSustitucionB8zs(linea, i, linea[i].nivel1) ? std::optional<std::size_t>(4) : std::nullopt;
     };
     sustituciones(linea, ultimo, 8, "ocho ceros seguidos, imposibles en B8ZS,", esV, r);
 }
@@ -119,7 +125,7 @@ void inyectarError(Codigo c, Paso& paso, int mitad)
 bool detectaErrores(Codigo c)
 {
     return c == Codigo::Ami || c == Codigo::Pseudoternario || c == Codigo::Hdb3 || c == Codigo::B8zs ||
-           c == Codigo::Cmi || c == Codigo::Manchester;
+           c == Codigo::Cmi || c == Codigo::Manchester || c == Codigo::ManchesterDiferencial;
 }
 
 std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio)
@@ -128,10 +134,11 @@ std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, con
     switch (c) {
     case Codigo::Ami:
     case Codigo::Pseudoternario: alternancia(linea, inicio.ultimoPulso, r); break;
-    case Codigo::Hdb3: hdb3(linea, inicio.ultimoPulso, r); break;
+    case Codigo::Hdb3: hdb3(linea, inicio, r); break;
     case Codigo::B8zs: b8zs(linea, inicio.ultimoPulso, r); break;
     case Codigo::Cmi: cmi(linea, inicio.ultimoPulso, r); break;
     case Codigo::Manchester:
+    case Codigo::ManchesterDiferencial: // (IEEE 802.5 marks its J and K symbols so)
         for (std::size_t i = 0; i < linea.size(); ++i)
             if (linea[i].nivel1 == linea[i].nivel2)
                 r.push_back({int(i), enElBit("falta la transición a mitad de bit", i)});

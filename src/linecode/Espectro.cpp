@@ -4,7 +4,9 @@
 #include <fftw3.h>
 
 #include <cmath>
+#include <complex>
 #include <random>
+#include <stdexcept>
 
 namespace linecode {
 
@@ -29,10 +31,62 @@ std::vector<double> muestras(Codigo c, int bits, unsigned semilla)
     return r;
 }
 
+double sinc(double x)
+{
+    return x == 0 ? 1.0 : std::sin(M_PI * x) / (M_PI * x);
+}
+
+double cuadrado(double x)
+{
+    return x * x;
+}
+
+// MLT-3's levels walk a cycle of four states: level k bits apart correlate
+// as half the real part of ((1 + j) / 2)^|k|. This is that sequence's
+// transform at w radians per bit.
+double correlacionMlt3(double w)
+{
+    const std::complex<double> z(0.5, 0.5);
+    const std::complex<double> adelante = z * std::polar(1.0, w), atras = z * std::polar(1.0, -w);
+    return 0.5 + 0.5 * std::real(adelante / (1.0 - adelante) + atras / (1.0 - atras));
+}
+
 } // namespace
+
+std::optional<double> densidadTeorica(Codigo c, double f)
+{
+    const double x = f;
+    switch (c) {
+    case Codigo::NrzUnipolar: return cuadrado(sinc(x));
+    case Codigo::NrzPolar:
+    case Codigo::Nrzi: return 2 * cuadrado(sinc(x));
+    case Codigo::Rz: return 0.5 * cuadrado(sinc(x / 2));
+    case Codigo::Ami: return 2 * cuadrado(sinc(x / 2) * std::sin(M_PI * x));
+    case Codigo::Pseudoternario: return 4 * cuadrado(sinc(x) * std::sin(M_PI * x));
+    case Codigo::Manchester:
+    case Codigo::ManchesterDiferencial: return 2 * cuadrado(sinc(x / 2) * std::sin(M_PI * x / 2));
+    case Codigo::Cmi:
+        // A 0's fixed half-bit pair and the alternating ones, whose signs
+        // correlate only between neighbours.
+        return 0.5 * cuadrado(sinc(x / 2)) *
+               (cuadrado(std::sin(M_PI * x / 2)) + 4 * cuadrado(std::cos(M_PI * x / 2) * std::sin(M_PI * x)));
+    case Codigo::DosBUnoQ: return 4 * cuadrado(sinc(2 * x));
+    case Codigo::Mlt3: return 4 * cuadrado(sinc(x)) * correlacionMlt3(2 * M_PI * x);
+    case Codigo::Hdb3:
+    case Codigo::B8zs: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool tieneRayas(Codigo c)
+{
+    return c == Codigo::NrzUnipolar || c == Codigo::Rz || c == Codigo::Cmi;
+}
 
 std::vector<double> densidadEspectral(Codigo c, int bits, unsigned semilla)
 {
+    // Fewer bits than one segment would average nothing: 0 / 0.
+    if (bits < kSegmento / kMuestrasPorBit) throw std::invalid_argument("hacen falta al menos 128 bits");
     const std::vector<double> x = muestras(c, bits, semilla);
     std::vector<double> ventana(kSegmento);
     double energiaVentana = 0;
@@ -59,11 +113,18 @@ std::vector<double> densidadEspectral(Codigo c, int bits, unsigned semilla)
     for (double v : x) potencia += v * v;
     potencia /= static_cast<double>(x.size());
 
-    // Density per unit of bit rate, one-sided (twice the two-sided value
-    // away from DC), divided by the line's mean power.
+    // Density per unit of bit rate, one-sided (twice the two-sided value,
+    // at 0 Hz as well, so that the curve meets its first point), divided
+    // by the line's mean power.
+    // The line holds each sample's level until the next: its density is
+    // the samples' times the hold's sinc squared, which takes out the
+    // images of higher frequencies that sampling folds back.
     std::vector<double> r(kPuntosEspectro);
-    const double escala = 1.0 / (segmentos * energiaVentana * kMuestrasPorBit * (potencia > 0 ? potencia : 1));
-    for (int k = 0; k < kPuntosEspectro; ++k) r[k] = suma[k] * escala * (k == 0 ? 1 : 2);
+    const double escala = 2.0 / (segmentos * energiaVentana * kMuestrasPorBit * (potencia > 0 ? potencia : 1));
+    for (int k = 0; k < kPuntosEspectro; ++k) {
+        const double f = 2.0 * k / (kPuntosEspectro - 1);
+        r[k] = suma[k] * escala * cuadrado(sinc(f / kMuestrasPorBit));
+    }
     return r;
 }
 
