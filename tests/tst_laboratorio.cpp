@@ -253,25 +253,37 @@ void TestLaboratorio::nivelesDibujados()
     }
 }
 
-// The spectrum's curves stay inside the plot (2B1Q peaks at 4, above the
-// top of 2.5), and the density's figures run up to the plot's "2".
+// The linear scale fits the highest chosen curve (MLT-3 peaks at 5.85)
+// with no plateau at its top, its figures are drawn (the "2" among them),
+// and the decibel scale, chosen with the keyboard, fits it too.
 void TestLaboratorio::graficoDelEspectro()
 {
-    enfocarCodigo(Codigo::DosBUnoQ);
-    entrada::tecla(lab, Qt::Key_Space, Qt::NoModifier, " ");
+    for (Codigo c : {Codigo::DosBUnoQ, Codigo::Mlt3}) {
+        enfocarCodigo(c);
+        entrada::tecla(lab, Qt::Key_Space, Qt::NoModifier, " ");
+    }
     auto* grafico = de("espectro")->findChild<laboratorio::GraficoEspectro*>();
     QVERIFY(grafico);
+    QCOMPARE(grafico->tope(), 7.0);
     const QImage img = grafico->grab().toImage();
-    const QRect area = grafico->rect().adjusted(34, 22, -10, -22); // the plot inside its margins at 100 %
-    const QColor fondo = img.pixelColor(0, 0), curva = laboratorio::colorCodigo(Codigo::DosBUnoQ);
-    int encima = 0, enElDos = 0;
-    for (int y = 0; y < area.top() - 3; ++y)
-        for (int x = area.left(); x <= area.right(); ++x) encima += img.pixelColor(x, y) == curva;
-    const int yDos = area.bottom() - qRound(area.height() * 2 / 2.5);
-    for (int y = yDos - 6; y <= yDos + 6; ++y)
-        for (int x = 0; x < area.left() - 4; ++x) enElDos += img.pixelColor(x, y) != fondo;
-    QCOMPARE(encima, 0);
+    const QRect area = grafico->area();
+    const QColor fondo = img.pixelColor(0, 0), mlt3 = laboratorio::colorCodigo(Codigo::Mlt3);
+    int cima = area.bottom(), enLaCima = 0, enElDos = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left() + 2; x < area.right(); ++x)
+            if (img.pixelColor(x, y) == mlt3) {
+                cima = std::min(cima, y);
+                enLaCima += y <= area.top() + 1;
+            }
+    QCOMPARE(enLaCima, 0);
+    QVERIFY2(cima < area.top() + area.height() / 5, qPrintable(QString::number(cima - area.top())));
+    const int yDos = area.bottom() - qRound(area.height() * 2 / grafico->tope());
+    for (int y = yDos - 4; y <= yDos + 4; ++y)
+        for (int x = area.left() - 25; x < area.left() - 5; ++x) enElDos += img.pixelColor(x, y) != fondo;
     QVERIFY(enElDos > 0);
+
+    elegir("escala", 1);
+    QCOMPARE(grafico->tope(), 10.0); // 10 log 5.85 = 7.7 dB
 }
 
 QTEST_MAIN(TestLaboratorio)

@@ -4,38 +4,98 @@
 #include "laboratorio/DibujoCodigos.h"
 #include "linecode/Espectro.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+
+using linecode::Codigo;
+using linecode::kPuntosEspectro;
 
 namespace laboratorio {
 
 namespace {
 
-// The density is drawn up to this value; the discrete lines of unipolar
-// codes, CMI and RZ rise far above it and end in an arrow.
-constexpr double kTope = 2.5;
 // Design pixels, at 100 %.
-constexpr int kMargenIzquierdo = 34; // the density's figures
-constexpr int kMargenInferior = 22;  // the frequency marks
-constexpr int kMargenSuperior = 22;  // the title
+constexpr int kMargenIzquierdo = 46; // the density's figures and title
+constexpr int kMargenInferior = 30;  // the frequency's figures and title
+constexpr int kMargenSuperior = 18;  // the note on how the plot was made
 constexpr int kMargenDerecho = 10;
-constexpr int kMarca = 3;            // a tick, the DC dot's radius, half an arrow head
+constexpr int kMarca = 3;            // a tick, half a marker, half an arrow head
 constexpr int kSeparacion = 4;       // between an axis and its figures
-constexpr int kAnchoRotulo = 60;     // room for one frequency mark
-constexpr int kAltoRotulo = 16;
-constexpr int kMuestraLeyenda = 16;  // the line beside a code's name
-constexpr int kMargenLeyenda = 24;
+constexpr int kAnchoRotulo = 40;     // room for one frequency figure
+constexpr int kAltoRotulo = 14;
+constexpr int kMuestraLeyenda = 22;  // the line beside a code's name
 const QColor kColorEjes(160, 160, 160);
 
-// A discrete line (power at one frequency) stands out of the plot, and the
-// Hann window spreads it over a bin either side only: two bins away the
-// density is far lower. A broad hump above the top is no line.
-bool esRaya(const std::vector<double>& d, int k)
+// Points a bin apart: one mark every so many, staggered from code to code
+// so that curves lying on each other still show each one's marks.
+constexpr int kCadaMarca = 16;
+constexpr int kPuntosPorFb = (kPuntosEspectro - 1) / 2;
+// Decibels shown below the top of the scale.
+constexpr double kRangoDb = 50.0;
+// Headroom above the highest curve on the linear scale.
+constexpr double kHolgura = 1.03;
+
+// Within two bins of a multiple of the bit rate, where the Hann window
+// spreads a discrete line of the codes that have them.
+bool cercaDeRaya(Codigo c, int k)
 {
-    const auto en = [&](int i) { return i >= 0 && i < int(d.size()) ? d[std::size_t(i)] : 0.0; };
-    return en(k) > kTope && en(k) > 3 * std::max(en(k - 2), en(k + 2));
+    const int resto = k % kPuntosPorFb;
+    return linecode::tieneRayas(c) && (resto <= 2 || resto >= kPuntosPorFb - 2);
+}
+
+double frecuencia(int k)
+{
+    return 2.0 * k / (kPuntosEspectro - 1);
+}
+
+// The smallest round figure at or above v: halves up to 2.5, then units.
+double redondearArriba(double v)
+{
+    return v <= 2.5 ? std::ceil(v * 2) / 2 : std::ceil(v);
+}
+
+enum class Forma { Circulo, Cuadrado, TrianguloArriba, TrianguloAbajo, Rombo, Cruz, Aspa };
+constexpr int kFormas = 7;
+
+// Seven shapes, filled for the first seven codes and hollow after.
+void pintarMarca(QPainter& p, QPointF c, int orden, double r)
+{
+    const auto forma = static_cast<Forma>(orden % kFormas);
+    p.setBrush(orden < kFormas ? p.pen().color() : QColor(Qt::black));
+    switch (forma) {
+    case Forma::Circulo: p.drawEllipse(c, r, r); break;
+    case Forma::Cuadrado: p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); break;
+    case Forma::TrianguloArriba: p.drawPolygon(QPolygonF({c + QPointF(-r, r), c + QPointF(r, r), c + QPointF(0, -r)})); break;
+    case Forma::TrianguloAbajo: p.drawPolygon(QPolygonF({c + QPointF(-r, -r), c + QPointF(r, -r), c + QPointF(0, r)})); break;
+    case Forma::Rombo:
+        p.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)}));
+        break;
+    case Forma::Cruz:
+        p.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
+        p.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
+        break;
+    case Forma::Aspa:
+        p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
+        p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
+        break;
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
+QString enEspanol(double v)
+{
+    return QLocale(QLocale::Spanish).toString(v, 'g', 3);
+}
+
+// "65 536", with a space that does not break, as Spanish groups figures.
+QString cifrasAgrupadas(int n)
+{
+    return QString::number(n / 1000) + QChar(0x00A0) + QString::number(n % 1000).rightJustified(3, QLatin1Char('0'));
 }
 
 } // namespace
@@ -48,6 +108,14 @@ GraficoEspectro::GraficoEspectro(QWidget* parent) : QWidget(parent)
 void GraficoEspectro::ponerCurvas(std::vector<Curva> curvas)
 {
     curvas_ = std::move(curvas);
+    ajustarEscala();
+    update();
+}
+
+void GraficoEspectro::ponerEscala(EscalaEspectro escala)
+{
+    escala_ = escala;
+    ajustarEscala();
     update();
 }
 
@@ -62,74 +130,175 @@ int GraficoEspectro::px(int disenio) const
     return qRound(disenio * zoom_);
 }
 
+QRect GraficoEspectro::area() const
+{
+    return rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho) - anchoLeyenda(),
+                           -px(kMargenInferior));
+}
+
+// Linear: the top fits the highest estimate or closed form, discrete lines
+// aside (they are arrows). Decibels: the top fits everything, lines
+// included, and the scale shows kRangoDb below it.
+void GraficoEspectro::ajustarEscala()
+{
+    double maximo = 0;
+    for (const auto& [codigo, densidad] : curvas_)
+        for (int k = 0; k < kPuntosEspectro; ++k) {
+            const double teoria = linecode::densidadTeorica(codigo, frecuencia(k)).value_or(0.0);
+            const double estimada = (*densidad)[std::size_t(k)];
+            maximo = std::max({maximo, teoria, escala_ == EscalaEspectro::Lineal && cercaDeRaya(codigo, k) ? 0.0 : estimada});
+        }
+    if (escala_ == EscalaEspectro::Lineal) {
+        tope_ = redondearArriba(std::max(maximo, 0.5) * kHolgura);
+        suelo_ = 0;
+    } else {
+        tope_ = std::ceil(10 * std::log10(std::max(maximo, 1e-3)) / 10) * 10;
+        suelo_ = tope_ - kRangoDb;
+    }
+}
+
+// A density as the scale shows it; below the decibel floor it rests there.
+double GraficoEspectro::valor(double densidad) const
+{
+    if (escala_ == EscalaEspectro::Lineal) return densidad;
+    return densidad > 0 ? std::max(suelo_, 10 * std::log10(densidad)) : suelo_;
+}
+
+double GraficoEspectro::y(double densidad) const
+{
+    const QRect a = area();
+    const double v = std::min(valor(densidad), tope_);
+    return a.bottom() - a.height() * (v - suelo_) / (tope_ - suelo_);
+}
+
 void GraficoEspectro::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    const QRect area = rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho), -px(kMargenInferior));
-    pintarEjes(p, area);
-    const auto x = [&](int k) { return area.left() + area.width() * double(k) / (linecode::kPuntosEspectro - 1); };
-    const auto y = [&](double v) { return area.bottom() - area.height() * std::min(v, kTope) / kTope; };
+    const QRect a = area();
+    pintarEjes(p, a);
     p.setRenderHint(QPainter::Antialiasing);
-    for (const auto& [codigo, densidad] : curvas_) {
-        QPen pen(colorCodigo(codigo));
-        pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
-        p.setPen(pen);
-        QPainterPath camino;
-        for (int k = 0; k < linecode::kPuntosEspectro; ++k) {
-            const QPointF punto(x(k), y((*densidad)[k]));
-            if (k == 0) camino.moveTo(punto);
-            else camino.lineTo(punto);
-            if (esRaya(*densidad, k)) {
-                // An arrow at the top of the plot.
-                const QPointF punta(x(k), area.top());
-                p.drawLine(punta + QPointF(-px(kMarca), px(2 * kMarca)), punta);
-                p.drawLine(punta + QPointF(px(kMarca), px(2 * kMarca)), punta);
-            }
-        }
-        p.drawPath(camino);
-        // The DC value, which says at a glance whether the code passes
-        // through a transformer.
-        p.setBrush(colorCodigo(codigo));
-        p.drawEllipse(QPointF(x(0), y((*densidad)[0])), px(kMarca), px(kMarca));
-        p.setBrush(Qt::NoBrush);
-    }
-    pintarLeyenda(p, area);
+    p.save();
+    p.setClipRect(a.adjusted(-px(kMarca), -px(kMarca), px(kMarca), px(kMarca)));
+    for (const Curva& curva : curvas_) pintarCurva(p, a, curva);
+    p.restore();
+    pintarRayas(p, a);
+    pintarLeyenda(p, a);
 }
 
-void GraficoEspectro::pintarEjes(QPainter& p, const QRect& area) const
+void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
 {
     p.setPen(kColorEjes);
-    p.drawLine(area.bottomLeft(), area.bottomRight());
-    p.drawLine(area.bottomLeft(), area.topLeft());
-    const QStringList marcas = {QStringLiteral("0"), QStringLiteral("fb/2"), QStringLiteral("fb"),
-                                QStringLiteral("3fb/2"), QStringLiteral("2fb")};
-    for (int i = 0; i < marcas.size(); ++i) {
-        const int xm = area.left() + area.width() * i / int(marcas.size() - 1);
-        p.drawLine(xm, area.bottom(), xm, area.bottom() + px(kMarca));
-        p.drawText(QRect(xm - px(kAnchoRotulo) / 2, area.bottom() + px(kSeparacion), px(kAnchoRotulo), px(kAltoRotulo)),
-                   Qt::AlignHCenter | Qt::AlignTop, marcas[i]);
+    p.drawLine(a.bottomLeft(), a.bottomRight());
+    p.drawLine(a.bottomLeft(), a.topLeft());
+    for (int medio = 0; medio <= 4; ++medio) {
+        const int xm = a.left() + a.width() * medio / 4;
+        p.drawLine(xm, a.bottom(), xm, a.bottom() + px(kMarca));
+        p.drawText(QRect(xm - px(kAnchoRotulo) / 2, a.bottom() + px(kSeparacion), px(kAnchoRotulo), px(kAltoRotulo)),
+                   Qt::AlignHCenter | Qt::AlignTop, enEspanol(medio / 2.0));
     }
-    for (int v = 0; v <= int(kTope); ++v) {
-        const int ym = area.bottom() - qRound(area.height() * v / kTope);
-        p.drawText(QRect(0, ym - px(kAltoRotulo) / 2, area.left() - px(kSeparacion), px(kAltoRotulo)),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
+    p.drawText(QRect(a.left(), a.bottom() + px(kSeparacion + kAltoRotulo), a.width(), px(kAltoRotulo)),
+               Qt::AlignRight | Qt::AlignTop, QStringLiteral("f / fb"));
+
+    const bool lineal = escala_ == EscalaEspectro::Lineal;
+    const double paso = lineal ? (tope_ <= 3 ? 0.5 : 1.0) : 10.0;
+    for (double v = suelo_; v <= tope_ + 1e-9; v += paso) {
+        const int ym = a.bottom() - qRound(a.height() * (v - suelo_) / (tope_ - suelo_));
+        p.drawLine(a.left() - px(kMarca), ym, a.left(), ym);
+        p.drawText(QRect(0, ym - px(kAltoRotulo) / 2, a.left() - px(kSeparacion), px(kAltoRotulo)),
+                   Qt::AlignRight | Qt::AlignVCenter, enEspanol(v));
     }
-    p.drawText(QRect(area.left(), 0, area.width(), area.top()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Densidad espectral de potencia (potencia media 1)"));
+    // The density's title runs up the left edge.
+    p.save();
+    p.translate(0, a.center().y());
+    p.rotate(-90);
+    p.drawText(QRect(-a.height() / 2 - px(kMargenSuperior), 0, a.height() + px(kMargenSuperior), px(kAltoRotulo)),
+               Qt::AlignCenter,
+               lineal ? QStringLiteral("densidad espectral (potencia media 1)") : QStringLiteral("dB (potencia media 1)"));
+    p.restore();
+    p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Estimada con %1 bits al azar; a trazos, la fórmula teórica.")
+                   .arg(cifrasAgrupadas(linecode::kBitsEspectro)));
 }
 
-void GraficoEspectro::pintarLeyenda(QPainter& p, const QRect& area) const
+// The estimate, solid, with the code's marks (one at 0 Hz, which tells at
+// a glance whether the code passes a transformer); the closed form dashed.
+void GraficoEspectro::pintarCurva(QPainter& p, const QRect& a, const Curva& curva) const
 {
-    const int alto = p.fontMetrics().height();
-    int fila = area.top() + alto + px(kSeparacion);
-    for (const auto& curva : curvas_) {
-        const QString nombre = QString::fromUtf8(linecode::nombreCodigo(curva.first));
-        const int x = area.right() - p.fontMetrics().horizontalAdvance(nombre) - px(kMargenLeyenda);
-        p.setPen(QPen(colorCodigo(curva.first), 2));
-        p.drawLine(x, fila + alto / 2, x + px(kMuestraLeyenda), fila + alto / 2);
-        p.drawText(QPoint(x + px(kMuestraLeyenda + kSeparacion), fila + p.fontMetrics().ascent()), nombre);
-        fila += alto;
+    const auto& [codigo, densidad] = curva;
+    const int marca = static_cast<int>(codigo); // a code keeps its marks whatever else is chosen
+    const auto x = [&](int k) { return a.left() + a.width() * double(k) / (kPuntosEspectro - 1); };
+    QPen pen(colorCodigo(codigo));
+    pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
+    p.setPen(pen);
+    QPainterPath estimada, teorica;
+    const bool hayTeoria = linecode::densidadTeorica(codigo, 0).has_value();
+    for (int k = 0; k < kPuntosEspectro; ++k) {
+        const QPointF punto(x(k), y((*densidad)[std::size_t(k)]));
+        k == 0 ? estimada.moveTo(punto) : estimada.lineTo(punto);
+        if (hayTeoria) {
+            const QPointF t(x(k), y(*linecode::densidadTeorica(codigo, frecuencia(k))));
+            k == 0 ? teorica.moveTo(t) : teorica.lineTo(t);
+        }
+    }
+    p.drawPath(estimada);
+    for (int k = 0; k < kPuntosEspectro; k += k == 0 ? 1 + (marca * 5) % kCadaMarca : kCadaMarca)
+        pintarMarca(p, QPointF(x(k), y((*densidad)[std::size_t(k)])), marca, px(kMarca));
+    pen.setStyle(Qt::DashLine);
+    pen.setWidthF(zoom_ >= 2.0 ? 1.5 : 1.0);
+    p.setPen(pen);
+    p.drawPath(teorica);
+}
+
+// On the linear scale a discrete line rises far above the top: an arrow
+// there says so. Codes with a line at the same frequency stand side by side.
+void GraficoEspectro::pintarRayas(QPainter& p, const QRect& a) const
+{
+    if (escala_ != EscalaEspectro::Lineal) return;
+    std::map<int, std::vector<Codigo>> porFrecuencia;
+    for (const auto& [codigo, densidad] : curvas_)
+        for (int k = 0; k < kPuntosEspectro; k += kPuntosPorFb)
+            if (cercaDeRaya(codigo, k) && (*densidad)[std::size_t(k)] > tope_) porFrecuencia[k].push_back(codigo);
+    for (const auto& [k, codigos] : porFrecuencia)
+        for (std::size_t j = 0; j < codigos.size(); ++j) {
+            const double desplazamiento = (double(j) - (codigos.size() - 1) / 2.0) * 3 * px(kMarca);
+            const QPointF punta(a.left() + a.width() * double(k) / (kPuntosEspectro - 1) + desplazamiento, a.top());
+            QPen pen(colorCodigo(codigos[j]));
+            pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
+            p.setPen(pen);
+            p.drawLine(punta + QPointF(0, px(4 * kMarca)), punta);
+            p.drawLine(punta + QPointF(-px(kMarca), px(2 * kMarca)), punta);
+            p.drawLine(punta + QPointF(px(kMarca), px(2 * kMarca)), punta);
+        }
+}
+
+// Beside the plot, one row per code, so that no curve lies under it.
+int GraficoEspectro::anchoLeyenda() const
+{
+    int ancho = 0;
+    for (const auto& curva : curvas_) ancho = std::max(ancho, fontMetrics().horizontalAdvance(nombreEnLeyenda(curva.first)));
+    return curvas_.empty() ? 0 : px(kMuestraLeyenda + 2 * kSeparacion) + ancho;
+}
+
+QString GraficoEspectro::nombreEnLeyenda(Codigo c)
+{
+    const QString nombre = QString::fromUtf8(linecode::nombreCodigo(c));
+    return linecode::densidadTeorica(c, 0) ? nombre : nombre + QStringLiteral(" (solo estimada)");
+}
+
+void GraficoEspectro::pintarLeyenda(QPainter& p, const QRect& a) const
+{
+    const QFontMetrics fm = p.fontMetrics();
+    const int x = a.right() + px(2 * kSeparacion);
+    for (int i = 0; i < int(curvas_.size()); ++i) {
+        const Codigo c = curvas_[std::size_t(i)].first;
+        const int fila = a.top() + i * fm.height();
+        QPen pen(colorCodigo(c));
+        pen.setWidthF(1.5);
+        p.setPen(pen);
+        p.drawLine(x, fila + fm.height() / 2, x + px(kMuestraLeyenda), fila + fm.height() / 2);
+        pintarMarca(p, QPointF(x + px(kMuestraLeyenda) / 2.0, fila + fm.height() / 2.0), static_cast<int>(c), px(kMarca));
+        p.drawText(QPoint(x + px(kMuestraLeyenda + kSeparacion), fila + fm.ascent()), nombreEnLeyenda(c));
     }
 }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The spectra of the chosen codes in one plot, from 0 to twice the bit
-// rate, with a legend and each code's value at DC marked.
+// The power densities of the chosen codes in one plot, from 0 to twice the
+// bit rate: each code's estimate as a solid line with its own marks, its
+// closed form (where one exists) dashed beside it, discrete lines as
+// arrows, on a linear scale that fits the highest curve or in decibels.
 
 #include "linecode/CodigosLinea.h"
 
@@ -14,22 +16,40 @@ namespace laboratorio {
 
 using Curva = std::pair<linecode::Codigo, const std::vector<double>*>;
 
+enum class EscalaEspectro { Lineal, Decibelios };
+
 class GraficoEspectro : public QWidget {
     Q_OBJECT
 public:
     explicit GraficoEspectro(QWidget* parent = nullptr);
     void ponerCurvas(std::vector<Curva> curvas);
+    void ponerEscala(EscalaEspectro escala);
     void ponerZoom(double zoom);
+
+    // Where the plot lies in the widget, and the value at its top edge
+    // (decibels on that scale).
+    QRect area() const;
+    double tope() const { return tope_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
     int px(int disenio) const;
+    void ajustarEscala();
+    double valor(double densidad) const;
+    double y(double densidad) const;
     void pintarEjes(QPainter& p, const QRect& area) const;
+    void pintarCurva(QPainter& p, const QRect& area, const Curva& curva) const;
+    void pintarRayas(QPainter& p, const QRect& area) const;
     void pintarLeyenda(QPainter& p, const QRect& area) const;
+    int anchoLeyenda() const;
+    static QString nombreEnLeyenda(linecode::Codigo c);
 
     std::vector<Curva> curvas_;
+    EscalaEspectro escala_ = EscalaEspectro::Lineal;
+    double tope_ = 1.0;
+    double suelo_ = 0.0;
     double zoom_ = 1.0;
 };
 

@@ -61,6 +61,7 @@ Laboratorio::Laboratorio() : Formulario(laboratorioForm())
     ultimoPulso = c.get<QComboBox>("ultimoPulso");
     nivelInicial = c.get<QComboBox>("nivelInicial");
     paridad = c.get<QComboBox>("paridad");
+    escala = c.get<QComboBox>("escala");
     decodificado = c.get<QLineEdit>("decodificado");
     deteccion = c.get<QLabel>("deteccion");
     convencion = c.get<QLabel>("convencion");
@@ -109,6 +110,8 @@ void Laboratorio::conectar()
     connect(entrada, qOverload<int>(&QComboBox::activated), this, &Laboratorio::entrada_Click);
     connect(codigo, &QListWidget::itemChanged, this, &Laboratorio::actualizar);
     connect(codigo, &QListWidget::currentRowChanged, this, &Laboratorio::actualizarFoco);
+    connect(escala, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int i) { grafico_->ponerEscala(static_cast<laboratorio::EscalaEspectro>(i)); });
     for (QComboBox* estado : {ultimoPulso, nivelInicial, paridad})
         connect(estado, qOverload<int>(&QComboBox::currentIndexChanged), this, &Laboratorio::actualizar);
     connect(dibujo_, &laboratorio::DibujoCodigos::mitadPulsada, this, &Laboratorio::dibujo_Pulsado);

@@ -58,6 +58,7 @@ private:
     QComboBox* ultimoPulso;
     QComboBox* nivelInicial;
     QComboBox* paridad;
+    QComboBox* escala;
     QLineEdit* decodificado;
     QLabel* deteccion;
     QLabel* convencion;

@@ -7,7 +7,7 @@ using namespace forms;
 
 forms::FormDef laboratorioForm()
 {
-    FormDef f = formulario("lab", "Laboratorio de códigos", 13620, 9720);
+    FormDef f = formulario("lab", "Laboratorio de códigos", 13620, 10080);
     f.cierraConEsc = true;
     f.redimensionable = true;
     f.controles = {
@@ -40,9 +40,11 @@ forms::FormDef laboratorioForm()
             .accesible("Errores", "Los bits que un error de línea ha cambiado y la violación que lo delata"),
         control("convencion", Tipo::Etiqueta, {}, 3000, 5130, 10500, 555).ajustado()
             .accesible("Convenio", "Cómo codifica el código elegido"),
-        control("pasos", Tipo::Tabla, {}, 120, 5820, 6600, 3780).enTab(8)
+        control("pasos", Tipo::Tabla, {}, 120, 5820, 5400, 4140).enTab(8)
             .accesible("Pasos", "Cada bit del código elegido: símbolo, nivel en cada mitad y motivo"),
-        control("espectro", Tipo::Imagen, {}, 6840, 5820, 6660, 3780).enTab(9)
+        control("escala", Tipo::Selector, {}, 5640, 5820, 2400, 315).conTexto("Escala lineal|Escala en dB").enTab(9)
+            .accesible("Escala del espectro", "Lineal, ajustada a la curva más alta, o en decibelios"),
+        control("espectro", Tipo::Imagen, {}, 5640, 6180, 7860, 3780).enTab(10)
             .accesible("Espectro", "Densidad espectral de potencia de los códigos elegidos, de 0 a dos veces la velocidad binaria"),
     };
     return f;
