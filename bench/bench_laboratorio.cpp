@@ -60,7 +60,7 @@ void BM_TrecePor4096(benchmark::State& state)
             auto v = violaciones(c, pasos);
             lineas.push_back({c, std::move(pasos), std::move(v), {}});
         }
-        dibujo.ponerLineas(std::move(lineas), 4096);
+        dibujo.ponerLineas(std::move(lineas), bits);
         dibujo.render(&imagen, {}, QRegion(QRect(-medio, kVista)));
         benchmark::DoNotOptimize(imagen.constBits());
     }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 
 using linecode::Codigo;
@@ -29,6 +30,7 @@ private slots:
     void pasos();
     void errorEnHdb3();
     void nivelesDibujados();
+    void relojALaVista();
     void graficoDelEspectro();
 
 private:
@@ -230,11 +232,14 @@ void TestLaboratorio::errorEnHdb3()
 }
 
 // A positive pulse is drawn above its band's middle, a negative one below;
-// at 200 % the trace is two pixels thick, for the projector.
+// at 200 % the trace is two pixels thick, for the projector. Two bits
+// stretch to fill the view, so far.
 void TestLaboratorio::nivelesDibujados()
 {
     escribir("11");
     const auto& dibujo = lab->dibujo();
+    QCOMPARE(dibujo.size(), de<QScrollArea>("dibujo")->viewport()->size());
+    QCOMPARE(dibujo.centroDe(0, 1, 0).x() - dibujo.centroDe(0, 0, 0).x(), 60); // the widest half-bit, 30 pixels
     const auto alFinal = qScopeGuard([] { forms::Zoom::actual().normal(); }); // the zoom is remembered
     for (const int grosor : {1, 2}) {
         const QImage img = de<QScrollArea>("dibujo")->viewport()->grab().toImage();
@@ -251,6 +256,45 @@ void TestLaboratorio::nivelesDibujados()
         QCOMPARE(trazo(0).size(), grosor);
         for (int paso = 0; paso < 3; ++paso) forms::Zoom::actual().ampliar(); // 200 %
     }
+}
+
+// With every code chosen the view scrolls down, and the bits and the clock
+// stay at its top: a click there injects nothing into the line beneath.
+// The V of a substitution is lettered beside its pulse.
+void TestLaboratorio::relojALaVista()
+{
+    escribir("10000");
+    const auto& dibujo = lab->dibujo();
+    const QPoint v = dibujo.centroDe(1, 4, 1); // HDB3's 000V, the V's second half
+    const auto letrasEn = [&](const QImage& img, QPoint mitad) {
+        int r = 0;
+        for (int y = mitad.y() - 14; y < mitad.y(); ++y)
+            for (int x = mitad.x() - 3; x <= mitad.x() + 3; ++x) r += img.pixelColor(x, y) != QColor(Qt::black);
+        return r;
+    };
+    auto* area = de<QScrollArea>("dibujo");
+    QImage img = area->viewport()->grab().toImage();
+    QVERIFY(letrasEn(img, v) > 0);
+    QCOMPARE(letrasEn(img, dibujo.centroDe(1, 0, 1)), 0); // a mark's second half is empty
+
+    for (Codigo c : linecode::kTodosLosCodigos)
+        if (c != Codigo::Ami && c != Codigo::Hdb3) {
+            enfocarCodigo(c);
+            entrada::tecla(lab, Qt::Key_Space, Qt::NoModifier, " ");
+        }
+    const int reloj = dibujo.centroDe(-1, 0, 0).y(), banda = dibujo.centroDe(0, 0, 0).y() - reloj;
+    const QRect cabecera(0, 0, area->viewport()->width(), reloj + banda / 2); // the bits and the clock
+    entrada::enfocar(area);
+    img = area->viewport()->grab().toImage();
+    for (int i = 0; i < 5; ++i) entrada::tecla(lab, Qt::Key_PageDown);
+    QCOMPARE(area->verticalScrollBar()->value(), area->verticalScrollBar()->maximum());
+    QVERIFY(area->verticalScrollBar()->value() > cabecera.height());
+    const QImage abajo = area->viewport()->grab().toImage();
+    QCOMPARE(abajo.copy(cabecera), img.copy(cabecera));
+    QVERIFY(abajo != img);
+
+    entrada::clic(area->viewport(), dibujo.centroDe(-1, 2, 0));
+    QCOMPARE(de<QLabel>("deteccion")->text(), QString());
 }
 
 // The linear scale fits the highest chosen curve (MLT-3 peaks at 5.85)

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The laboratory's drawing: the clock and each chosen code stacked one
-// above the other, as wide as the bit string needs (it lives in a scrolling
-// frame). Slots where the receiver finds a violation are shaded, injected
-// errors are marked, and a click on a half-bit is reported to the window.
+// The laboratory's drawing: the bits, the clock and each chosen code
+// stacked one above the other, as wide as the bit string needs (it lives in
+// a scrolling frame, which it fills). Each band has its level scale, the B
+// and V of substitutions are lettered, slots where the receiver finds a
+// violation are shaded, injected errors are marked, and a click on a
+// half-bit is reported to the window. The bits and the clock stay in view
+// when the frame scrolls down, and the names when it scrolls across.
 
 #include "linecode/Errores.h"
 
 #include <QWidget>
 
+class QScrollArea;
+
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -34,11 +40,11 @@ class DibujoCodigos : public QWidget {
 public:
     explicit DibujoCodigos(QWidget* parent = nullptr);
 
-    // The scrolling frame that holds the drawing: while it has the keyboard
-    // focus a dotted frame shows around the view, as on the main window's
-    // drawing area.
-    void mostrarFocoDe(QWidget* marco);
-    void ponerLineas(std::vector<LineaDibujada> lineas, int bits);
+    // The scrolling frame that holds the drawing: the drawing grows to fill
+    // its view, and while the frame has the keyboard focus a dotted frame
+    // shows around the view, as on the main window's drawing area.
+    void mostrarEn(QScrollArea* marco);
+    void ponerLineas(std::vector<LineaDibujada> lineas, const std::string& bits);
     void ponerZoom(double zoom);
     const std::vector<LineaDibujada>& lineas() const { return lineas_; }
 
@@ -55,16 +61,24 @@ protected:
 
 private:
     int px(int disenio) const;
-    int medioBit() const;
-    int banda() const;
-    int margen() const;
+    int cabecera() const;
+    int arribaDeBanda(int banda) const;
     void ajustarTamano();
-    void pintarBanda(QPainter& p, int banda, const LineaDibujada* linea, int desde, int hasta) const;
+    void pintarBanda(QPainter& p, int arriba, const LineaDibujada* linea, int desde, int hasta) const;
+    void pintarCabecera(QPainter& p, int arriba, int desde, int hasta) const;
+    void pintarNombres(QPainter& p, int izquierda, int arribaCabecera) const;
+    void pintarEscala(QPainter& p, int izquierda, int centro, linecode::Codigo c) const;
+    void pintarLetras(QPainter& p, int indice, const LineaDibujada& linea, int desde, int hasta) const;
 
     std::vector<LineaDibujada> lineas_;
-    QWidget* marco_ = nullptr;
-    int bits_ = 0;
+    QScrollArea* marco_ = nullptr;
+    std::string bits_;
     double zoom_ = 1.0;
+    // Recomputed by ajustarTamano(): the geometry at this zoom and view.
+    int medioBit_ = 0;
+    int banda_ = 0;
+    int alturaPulso_ = 0;
+    int margen_ = 0;
 };
 
 } // namespace laboratorio

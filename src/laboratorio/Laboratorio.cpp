@@ -69,7 +69,7 @@ Laboratorio::Laboratorio() : Formulario(laboratorioForm())
     auto* area = c.get<QScrollArea>("dibujo");
     dibujo_ = new laboratorio::DibujoCodigos;
     area->setWidget(dibujo_);
-    dibujo_->mostrarFocoDe(area);
+    dibujo_->mostrarEn(area);
     // The names are drawn at the view's left edge and the focus frame
     // around the view: a scroll repaints them there.
     for (QScrollBar* barra : {area->horizontalScrollBar(), area->verticalScrollBar()})
@@ -235,7 +235,7 @@ void Laboratorio::actualizar()
         lineas.push_back(linea(c));
         curvas.emplace_back(c, &espectroDe(c));
     }
-    dibujo_->ponerLineas(std::move(lineas), static_cast<int>(bits_.size()));
+    dibujo_->ponerLineas(std::move(lineas), bits_);
     grafico_->ponerCurvas(std::move(curvas));
     actualizarFoco();
 }
