@@ -248,7 +248,7 @@ void TestCodigos::errorDeLinea()
     inyectarError(codigo, linea[size_t(bit)], mitad);
     QCOMPARE(QString::fromStdString(decodificar(codigo, linea)), leidos);
     QStringList encontradas;
-    for (const auto& v : linecode::violaciones(codigo, linea)) encontradas << QString::fromStdString(v.texto);
+    for (const auto& v : linecode::violaciones(codigo, linea)) encontradas << QString::fromStdString(v.texto());
     QCOMPARE(encontradas.join("; "), violaciones);
 }
 

@@ -122,6 +122,7 @@ void TestLaboratorio::entrada()
     escribir(tecleado);
     QCOMPARE(de<QLineEdit>("bits")->text(), queda);
     QCOMPARE(de<QLineEdit>("decodificado")->text(), decodificado);
+    QCOMPARE(de<QLineEdit>("leido")->text(), forma == 0 ? QString() : forma == 1 ? queda.toUpper() : queda);
     QVERIFY2(de<QLabel>("pista")->text().startsWith(pista), qPrintable(de<QLabel>("pista")->text()));
     QCOMPARE(avisos->beeps, queda == tecleado ? 0 : 1);
     QCOMPARE(de<QLineEdit>("bits")->cursorPosition(), queda.size()); // a refused key moves nothing
@@ -219,9 +220,17 @@ void TestLaboratorio::errorEnHdb3()
     entrada::clic(area->viewport(), bit13);
     QCOMPARE(de<QListWidget>("codigo")->currentRow(), int(Codigo::Hdb3));
     // The receiver takes the pulse for the V of a substitution, so the
-    // bits come out right, but the alternation gives the error away.
+    // bits come out right, but the alternation gives the error away, and
+    // every violation that follows from it is listed and marked in the
+    // step table.
     QCOMPARE(de<QLabel>("deteccion")->text(),
-             QString("El error no cambia ningún bit. Detectado: violación bipolar no esperada en el bit 13."));
+             QString("El error no cambia ningún bit. Detectado: violación bipolar no esperada en el bit 13; "
+                     "violación bipolar no esperada en el bit 15; violación con la polaridad de la anterior en el bit 20."));
+    const auto* pasos = de<QTableView>("pasos")->model();
+    QVERIFY(pasos->index(12, 4).data().toString().startsWith("error de línea en la primera mitad; violación bipolar no esperada; "));
+    QCOMPARE(pasos->index(14, 0).data(Qt::BackgroundRole), pasos->index(12, 0).data(Qt::BackgroundRole));
+    QVERIFY(pasos->index(13, 0).data(Qt::BackgroundRole) != pasos->index(12, 0).data(Qt::BackgroundRole));
+    QVERIFY(pasos->index(19, 4).data().toString().startsWith("violación con la polaridad de la anterior; "));
     const QImage img = area->viewport()->grab().toImage();
     QCOMPARE(img.pixelColor(bit13 + QPoint(0, 14)), QColor(0x58, 0x18, 0x30));
     QCOMPARE(img.pixelColor(dibujo.centroDe(1, 10, 0) + QPoint(0, 14)), QColor(Qt::black));

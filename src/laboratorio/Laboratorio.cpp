@@ -42,6 +42,19 @@ const std::vector<double>& espectroDe(Codigo c)
     return it->second;
 }
 
+// By slot, the errors injected there and the violations found there.
+std::map<int, QString> avisosPorFila(const laboratorio::LineaDibujada& l)
+{
+    std::map<int, QStringList> avisos;
+    for (const auto& [bit, mitad] : l.errores)
+        avisos[bit] << (mitad == 0 ? QStringLiteral("error de línea en la primera mitad")
+                                   : QStringLiteral("error de línea en la segunda mitad"));
+    for (const Violacion& v : l.violaciones) avisos[v.bit] << QString::fromStdString(v.que);
+    std::map<int, QString> r;
+    for (const auto& [fila, textos] : avisos) r[fila] = textos.join(QStringLiteral("; "));
+    return r;
+}
+
 QString listaDeBits(const std::vector<int>& posiciones)
 {
     QStringList r;
@@ -63,6 +76,7 @@ Laboratorio::Laboratorio() : Formulario(laboratorioForm())
     paridad = c.get<QComboBox>("paridad");
     escala = c.get<QComboBox>("escala");
     decodificado = c.get<QLineEdit>("decodificado");
+    leido = c.get<QLineEdit>("leido");
     deteccion = c.get<QLabel>("deteccion");
     convencion = c.get<QLabel>("convencion");
 
@@ -175,6 +189,22 @@ void Laboratorio::entrada_Click(int indice)
     bits->setText(textoValido_);
 }
 
+// What the receiver read, as the input was written: hexadecimal digits, or
+// text with U+FFFD for a byte that is no visible character. Bits need no
+// second form.
+QString Laboratorio::enLaFormaDeLaEntrada(const std::string& leidos) const
+{
+    if (forma_ == FormaEntrada::Bits) return {};
+    if (forma_ == FormaEntrada::Hexadecimal)
+        return QString::fromStdU32String(escribirBits(forma_, leidos).value_or(std::u32string()));
+    QString r;
+    for (std::size_t i = 0; i + 8 <= leidos.size(); i += 8) {
+        const auto caracter = escribirBits(forma_, leidos.substr(i, 8));
+        r += caracter ? QString::fromStdU32String(*caracter) : QString(QChar(0xFFFD));
+    }
+    return r;
+}
+
 void Laboratorio::dibujo_Pulsado(int indice, int bit, int mitad)
 {
     const Codigo c = dibujo_->lineas()[std::size_t(indice)].codigo;
@@ -252,6 +282,8 @@ void Laboratorio::actualizarFoco()
     forms::ponerTexto(decodificado, QString::fromStdString(leidos));
     convencion->setText(QString::fromUtf8(convencionCodigo(c)));
 
+    forms::ponerTexto(leido, enLaFormaDeLaEntrada(leidos));
+
     std::vector<int> erroneos;
     for (std::size_t i = 0; i < leidos.size() && i < bits_.size(); ++i)
         if (leidos[i] != bits_[i]) erroneos.push_back(int(i));
@@ -259,13 +291,16 @@ void Laboratorio::actualizarFoco()
     if (!l.errores.empty()) {
         veredicto = erroneos.empty() ? QStringLiteral("El error no cambia ningún bit.")
                                      : QStringLiteral("Bits erróneos: %1.").arg(listaDeBits(erroneos));
-        if (!l.violaciones.empty())
-            veredicto += QStringLiteral(" Detectado: %1.").arg(QString::fromStdString(l.violaciones.front().texto));
+        QStringList detectadas;
+        for (const Violacion& v : l.violaciones) detectadas << QString::fromStdString(v.texto());
+        if (!detectadas.isEmpty())
+            veredicto += QStringLiteral(" Detectado: %1.").arg(detectadas.join(QStringLiteral("; ")));
         else if (detectaErrores(c))
             veredicto += QStringLiteral(" El receptor no ve ninguna violación.");
         else
             veredicto += QStringLiteral(" Este código no detecta errores de línea.");
     }
     deteccion->setText(veredicto);
-    pasos_->ponerPasos(c, bits_, std::move(l.pasos));
+    deteccion->setToolTip(veredicto);
+    pasos_->ponerPasos(c, bits_, std::move(l.pasos), avisosPorFila(l));
 }

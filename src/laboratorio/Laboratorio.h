@@ -40,6 +40,7 @@ private:
     void dibujo_Pulsado(int linea, int bit, int mitad);
     void actualizar();
     void actualizarFoco();
+    QString enLaFormaDeLaEntrada(const std::string& leidos) const;
 
     linecode::EstadoInicial estadoInicial(linecode::Codigo c) const;
     std::vector<linecode::Codigo> elegidos() const;
@@ -60,6 +61,7 @@ private:
     QComboBox* paridad;
     QComboBox* escala;
     QLineEdit* decodificado;
+    QLineEdit* leido;
     QLabel* deteccion;
     QLabel* convencion;
     laboratorio::DibujoCodigos* dibujo_;

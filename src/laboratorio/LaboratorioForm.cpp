@@ -34,17 +34,19 @@ forms::FormDef laboratorioForm()
         control("dibujo", Tipo::Desplazable, {}, 3000, 840, 10500, 3600).enTab(6)
             .accesible("Señales de línea", "El reloj y cada código elegido; pulsa medio bit para meter un error de línea"),
         control("Label3", Tipo::Etiqueta, {}, 3000, 4530, 1260, 285).conTexto("Decodificado:"),
-        control("decodificado", Tipo::Texto, {}, 4320, 4500, 9180, 315).deSoloLectura().enTab(7)
+        control("decodificado", Tipo::Texto, {}, 4320, 4500, 6000, 315).deSoloLectura().enTab(7)
             .accesible("Decodificado", "Los bits que el receptor lee en la línea del código elegido"),
-        control("deteccion", Tipo::Etiqueta, {}, 3000, 4860, 10500, 255).conTinta(dibujo::kRojo)
-            .accesible("Errores", "Los bits que un error de línea ha cambiado y la violación que lo delata"),
-        control("convencion", Tipo::Etiqueta, {}, 3000, 5130, 10500, 555).ajustado()
+        control("leido", Tipo::Texto, {}, 10440, 4500, 3060, 315).deSoloLectura().enTab(8)
+            .accesible("Decodificado como la entrada", "Lo que el receptor lee, en hexadecimal o como texto si así se escribió la entrada"),
+        control("deteccion", Tipo::Etiqueta, {}, 3000, 4860, 10500, 510).conTinta(dibujo::kRojo).ajustado()
+            .accesible("Errores", "Los bits que un error de línea ha cambiado y cada violación que lo delata"),
+        control("convencion", Tipo::Etiqueta, {}, 3000, 5370, 10500, 435).ajustado()
             .accesible("Convenio", "Cómo codifica el código elegido"),
-        control("pasos", Tipo::Tabla, {}, 120, 5820, 5400, 4140).enTab(8)
+        control("pasos", Tipo::Tabla, {}, 120, 5820, 5400, 4140).enTab(9)
             .accesible("Pasos", "Cada bit del código elegido: símbolo, nivel en cada mitad y motivo"),
-        control("escala", Tipo::Selector, {}, 5640, 5820, 2400, 315).conTexto("Escala lineal|Escala en dB").enTab(9)
+        control("escala", Tipo::Selector, {}, 5640, 5820, 2400, 315).conTexto("Escala lineal|Escala en dB").enTab(10)
             .accesible("Escala del espectro", "Lineal, ajustada a la curva más alta, o en decibelios"),
-        control("espectro", Tipo::Imagen, {}, 5640, 6180, 7860, 3780).enTab(10)
+        control("espectro", Tipo::Imagen, {}, 5640, 6180, 7860, 3780).enTab(11)
             .accesible("Espectro", "Densidad espectral de potencia de los códigos elegidos, de 0 a dos veces la velocidad binaria"),
     };
     return f;

@@ -12,15 +12,18 @@ namespace {
 enum Columna { Bit, Simbolo, Nivel1, Nivel2, Motivo, kColumnas };
 
 const QColor kResaltado(255, 232, 150);
+const QColor kErroneo(255, 190, 190);
 
 } // namespace
 
-void ModeloPasos::ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos)
+void ModeloPasos::ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos,
+                             std::map<int, QString> avisos)
 {
     beginResetModel();
     codigo_ = codigo;
     bits_ = bits;
     pasos_ = std::move(pasos);
+    avisos_ = std::move(avisos);
     endResetModel();
 }
 
@@ -45,7 +48,11 @@ QVariant ModeloPasos::data(const QModelIndex& index, int rol) const
     if (!index.isValid()) return {};
     const auto fila = std::size_t(index.row());
     const auto& p = pasos_[fila];
-    if (rol == Qt::BackgroundRole) return resaltado(index.row()) ? QVariant(kResaltado) : QVariant();
+    const auto aviso = avisos_.find(index.row());
+    if (rol == Qt::BackgroundRole) {
+        if (aviso != avisos_.end()) return kErroneo;
+        return resaltado(index.row()) ? QVariant(kResaltado) : QVariant();
+    }
     if (rol == Qt::TextAlignmentRole && index.column() != Motivo) return int(Qt::AlignCenter);
     if (rol == Qt::ToolTipRole && index.column() == Motivo) return data(index, Qt::DisplayRole);
     if (rol != Qt::DisplayRole) return {};
@@ -54,7 +61,11 @@ QVariant ModeloPasos::data(const QModelIndex& index, int rol) const
     case Simbolo: return QString::fromStdString(linecode::simboloPaso(codigo_, p));
     case Nivel1: return p.nivel1;
     case Nivel2: return p.nivel2;
-    case Motivo: return QString::fromStdString(linecode::razonPaso(codigo_, pasos_, fila));
+    case Motivo: {
+        const QString razon = QString::fromStdString(linecode::razonPaso(codigo_, pasos_, fila));
+        if (aviso == avisos_.end()) return razon;
+        return razon.isEmpty() ? aviso->second : aviso->second + QStringLiteral("; ") + razon;
+    }
     default: return {};
     }
 }

@@ -2,11 +2,15 @@
 #pragma once
 // The step table of the code in focus: one row per input bit with its
 // symbol, the level in each half of the slot and, for B and V slots and
-// substituted runs (highlighted), why the code wrote them.
+// substituted runs (highlighted), why the code wrote them. Rows where an
+// error was injected or the receiver finds a violation stand out in
+// another colour and say so.
 
 #include "linecode/CodigosLinea.h"
 
 #include <QAbstractTableModel>
+
+#include <map>
 
 namespace laboratorio {
 
@@ -15,7 +19,10 @@ class ModeloPasos : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos);
+    // `avisos`: by row, what went wrong there ("error de línea en la
+    // primera mitad", "violación bipolar no esperada").
+    void ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos,
+                    std::map<int, QString> avisos = {});
 
     int rowCount(const QModelIndex& padre = {}) const override;
     int columnCount(const QModelIndex& padre = {}) const override;
@@ -28,6 +35,7 @@ private:
     linecode::Codigo codigo_ = linecode::Codigo::Hdb3;
     std::string bits_;
     std::vector<linecode::Paso> pasos_;
+    std::map<int, QString> avisos_;
 };
 
 } // namespace laboratorio

@@ -7,11 +7,6 @@ namespace linecode {
 
 namespace {
 
-std::string enElBit(const char* que, std::size_t i)
-{
-    return std::string(que) + " en el bit " + std::to_string(i + 1);
-}
-
 const char* const kBipolar = "violación bipolar no esperada";
 
 bool ceros(const std::vector<Paso>& linea, std::size_t desde, std::size_t hasta)
@@ -27,7 +22,7 @@ void alternancia(const std::vector<Paso>& linea, int ultimo, std::vector<Violaci
     for (std::size_t i = 0; i < linea.size(); ++i) {
         const int n = linea[i].nivel1;
         if (n == 0) continue;
-        if (n == ultimo) r.push_back({int(i), enElBit(kBipolar, i)});
+        if (n == ultimo) r.push_back({int(i), kBipolar});
         ultimo = n;
     }
 }
@@ -44,13 +39,13 @@ void sustituciones(const std::vector<Paso>& linea, int ultimo, int maximo, const
     for (std::size_t i = 0; i < linea.size(); ++i) {
         const int n = linea[i].nivel1;
         if (n == 0) {
-            if (++seguidos == maximo) r.push_back({int(i), enElBit(demasiados, i)});
+            if (++seguidos == maximo) r.push_back({int(i), demasiados});
             continue;
         }
         seguidos = 0;
         if (n == ultimo) {
             if (const std::optional<std::size_t> resto = esV(i)) i += *resto;
-            else r.push_back({int(i), enElBit(kBipolar, i)});
+            else r.push_back({int(i), kBipolar});
         }
         ultimo = n;
     }
@@ -70,9 +65,9 @@ void hdb3(const std::vector<Paso>& linea, const EstadoInicial& inicio, std::vect
         const int v = linea[i].nivel1;
         if (ultimaV == 0) {
             for (std::size_t k = 0; k < i; ++k) pulsos += linea[k].nivel1 != 0;
-            if (pulsos % 2 == 0) r.push_back({int(i), enElBit("violación que no cuadra con la paridad inicial", i)});
+            if (pulsos % 2 == 0) r.push_back({int(i), "violación que no cuadra con la paridad inicial"});
         } else if (v == ultimaV) {
-            r.push_back({int(i), enElBit("violación con la polaridad de la anterior", i)});
+            r.push_back({int(i), "violación con la polaridad de la anterior"});
         }
         ultimaV = v;
         return 0;
@@ -97,10 +92,10 @@ void cmi(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
     for (std::size_t i = 0; i < linea.size(); ++i) {
         const Paso& p = linea[i];
         if (p.nivel1 == p.nivel2 && p.nivel1 != 0) {
-            if (p.nivel1 == ultimo) r.push_back({int(i), enElBit("violación de la alternancia CMI", i)});
+            if (p.nivel1 == ultimo) r.push_back({int(i), "violación de la alternancia CMI"});
             ultimo = p.nivel1;
         } else if (!(p.nivel1 < 0 && p.nivel2 > 0)) {
-            r.push_back({int(i), enElBit("símbolo CMI no válido", i)});
+            r.push_back({int(i), "símbolo CMI no válido"});
         }
     }
 }
@@ -141,7 +136,7 @@ std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, con
     case Codigo::ManchesterDiferencial: // (IEEE 802.5 marks its J and K symbols so)
         for (std::size_t i = 0; i < linea.size(); ++i)
             if (linea[i].nivel1 == linea[i].nivel2)
-                r.push_back({int(i), enElBit("falta la transición a mitad de bit", i)});
+                r.push_back({int(i), "falta la transición a mitad de bit"});
         break;
     default: break;
     }

@@ -19,8 +19,10 @@ void inyectarError(Codigo c, Paso& paso, int mitad);
 bool detectaErrores(Codigo c);
 
 struct Violacion {
-    int bit;           // from 0
-    std::string texto; // "violación bipolar no esperada en el bit 13" (bits counted from 1)
+    int bit;         // from 0
+    std::string que; // "violación bipolar no esperada"
+    // "violación bipolar no esperada en el bit 13" (bits counted from 1)
+    std::string texto() const { return que + " en el bit " + std::to_string(bit + 1); }
 };
 
 // What the receiver finds against the code's rules, in bit order.
