@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRandomGenerator>
 
 #include "Principal.h"
@@ -43,13 +46,57 @@ BENCHMARK(BM_PrimeraApertura)->Iterations(1)->Unit(benchmark::kMillisecond);
 void BM_AbrirLaboratorio(benchmark::State& state) { abrir(state); }
 BENCHMARK(BM_AbrirLaboratorio)->Unit(benchmark::kMillisecond);
 
+std::string bitsAlAzar(int n)
+{
+    QRandomGenerator azar(4096);
+    std::string bits(std::size_t(n), '0');
+    for (char& b : bits) b = azar.bounded(2) ? '1' : '0';
+    return bits;
+}
+
+// 4,096 random bits coded in the thirteen codes, nothing more.
+void BM_Codificar13(benchmark::State& state)
+{
+    const std::string bits = bitsAlAzar(4096);
+    for (auto _ : state)
+        for (Codigo c : kTodosLosCodigos) benchmark::DoNotOptimize(codificar(c, bits));
+}
+BENCHMARK(BM_Codificar13)->Unit(benchmark::kMicrosecond);
+
+// One key typed at the end of a 4,095-bit input with all thirteen codes
+// chosen, as the keyboard delivers it, until the window has repainted: a
+// 1 and a backspace by turns.
+void BM_TeclaEn4096(benchmark::State& state)
+{
+    auto* lab = new Laboratorio;
+    lab->cargar();
+    lab->show();
+    auto* lista = lab->findChild<QListWidget*>(QStringLiteral("codigo"));
+    for (int i = 0; i < lista->count(); ++i) lista->item(i)->setCheckState(Qt::Checked);
+    auto* bits = lab->findChild<QLineEdit*>(QStringLiteral("bits"));
+    QApplication::setActiveWindow(lab);
+    bits->setFocus();
+    bits->setText(QString::fromStdString(bitsAlAzar(4095)));
+    bits->end(false);
+    QCoreApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        const bool borrar = i++ % 2 == 1;
+        QKeyEvent pulsa(QEvent::KeyPress, borrar ? Qt::Key_Backspace : Qt::Key_1, Qt::NoModifier,
+                        borrar ? QString() : QStringLiteral("1"));
+        QApplication::sendEvent(bits, &pulsa);
+        QCoreApplication::processEvents();
+    }
+    lab->close();
+    delete lab;
+}
+BENCHMARK(BM_TeclaEn4096)->Unit(benchmark::kMillisecond);
+
 // 4,096 random bits coded in the thirteen codes, checked for violations,
 // and the view of the stacked drawing painted, scrolled to the middle.
 void BM_TrecePor4096(benchmark::State& state)
 {
-    QRandomGenerator azar(4096);
-    std::string bits(4096, '0');
-    for (char& b : bits) b = azar.bounded(2) ? '1' : '0';
+    const std::string bits = bitsAlAzar(4096);
     laboratorio::DibujoCodigos dibujo;
     QImage imagen(kVista, QImage::Format_RGB32);
     const QPoint medio(-dibujo.centroDe(0, 2048, 0).x(), 0);

@@ -107,6 +107,7 @@ GraficoEspectro::GraficoEspectro(QWidget* parent) : QWidget(parent)
 
 void GraficoEspectro::ponerCurvas(std::vector<Curva> curvas)
 {
+    if (curvas == curvas_) return; // a new bit string leaves the densities as they were
     curvas_ = std::move(curvas);
     ajustarEscala();
     update();
@@ -164,9 +165,8 @@ double GraficoEspectro::valor(double densidad) const
     return densidad > 0 ? std::max(suelo_, 10 * std::log10(densidad)) : suelo_;
 }
 
-double GraficoEspectro::y(double densidad) const
+double GraficoEspectro::y(double densidad, const QRect& a) const
 {
-    const QRect a = area();
     const double v = std::min(valor(densidad), tope_);
     return a.bottom() - a.height() * (v - suelo_) / (tope_ - suelo_);
 }
@@ -234,16 +234,16 @@ void GraficoEspectro::pintarCurva(QPainter& p, const QRect& a, const Curva& curv
     QPainterPath estimada, teorica;
     const bool hayTeoria = linecode::densidadTeorica(codigo, 0).has_value();
     for (int k = 0; k < kPuntosEspectro; ++k) {
-        const QPointF punto(x(k), y((*densidad)[std::size_t(k)]));
+        const QPointF punto(x(k), y((*densidad)[std::size_t(k)], a));
         k == 0 ? estimada.moveTo(punto) : estimada.lineTo(punto);
         if (hayTeoria) {
-            const QPointF t(x(k), y(*linecode::densidadTeorica(codigo, frecuencia(k))));
+            const QPointF t(x(k), y(*linecode::densidadTeorica(codigo, frecuencia(k)), a));
             k == 0 ? teorica.moveTo(t) : teorica.lineTo(t);
         }
     }
     p.drawPath(estimada);
     for (int k = 0; k < kPuntosEspectro; k += k == 0 ? 1 + (marca * 5) % kCadaMarca : kCadaMarca)
-        pintarMarca(p, QPointF(x(k), y((*densidad)[std::size_t(k)])), marca, px(kMarca));
+        pintarMarca(p, QPointF(x(k), y((*densidad)[std::size_t(k)], a)), marca, px(kMarca));
     pen.setStyle(Qt::DashLine);
     pen.setWidthF(zoom_ >= 2.0 ? 1.5 : 1.0);
     p.setPen(pen);

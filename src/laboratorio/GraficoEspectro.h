@@ -38,7 +38,7 @@ private:
     int px(int disenio) const;
     void ajustarEscala();
     double valor(double densidad) const;
-    double y(double densidad) const;
+    double y(double densidad, const QRect& area) const;
     void pintarEjes(QPainter& p, const QRect& area) const;
     void pintarCurva(QPainter& p, const QRect& area, const Curva& curva) const;
     void pintarRayas(QPainter& p, const QRect& area) const;

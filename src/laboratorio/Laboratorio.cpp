@@ -32,6 +32,7 @@ namespace {
 const QString kBitsIniciales = QStringLiteral("1100001000000001000010110000000010");
 const linecode::Colour kColorRechazo = dibujo::kRojo;
 const std::array<Codigo, 2> kElegidosIniciales = {Codigo::Ami, Codigo::Hdb3};
+constexpr int kRellenoFila = 6; // pixels above and below a row's text
 
 // The spectra depend only on the code: each is estimated once per run.
 const std::vector<double>& espectroDe(Codigo c)
@@ -103,8 +104,12 @@ Laboratorio::Laboratorio() : Formulario(laboratorioForm())
     tabla->setSortingEnabled(false);
     tabla->setModel(pasos_);
     tabla->verticalHeader()->show();
-    tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The narrow columns are as wide as their titles (a bit, a symbol or a
+    // level is never wider) and the reason takes the rest: measuring 4,096
+    // rows' texts at every key would cost many frames.
+    tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tabla->horizontalHeader()->setStretchLastSection(true);
+    tabla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     for (Codigo k : kTodosLosCodigos) {
         auto* item = new QListWidgetItem(QString::fromUtf8(nombreCodigo(k)), codigo);
@@ -133,6 +138,11 @@ void Laboratorio::conectar()
 
 void Laboratorio::alCambiarZoom()
 {
+    auto* tabla = ctl().get<QTableView>("pasos");
+    QHeaderView* cabecera = tabla->horizontalHeader();
+    for (int columna = 0; columna + 1 < pasos_->columnCount(); ++columna)
+        cabecera->resizeSection(columna, cabecera->sectionSizeHint(columna));
+    tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + kRellenoFila);
     const double zoom = forms::Zoom::actual().factor();
     dibujo_->ponerZoom(zoom);
     grafico_->setGeometry(ctl().get<QFrame>("espectro")->contentsRect());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linecode/CodigosLinea.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -8,9 +9,30 @@ namespace linecode {
 
 namespace {
 
-Paso paso(char bit, int nivel1, int nivel2)
+Paso paso(char bit, int nivel1, int nivel2, bool sustituido = false)
 {
-    return Paso{bit, nivel1, nivel2, false};
+    return Paso{bit, static_cast<std::int8_t>(nivel1), static_cast<std::int8_t>(nivel2), sustituido};
+}
+
+// Half-bit pulses (50 % duty, as G.703 and T1.102 give them).
+Paso pulso(char marca, int signo, bool sustituido = false)
+{
+    return paso(marca, signo, 0, sustituido);
+}
+
+// One slot per bit, each from its bit and the state `slot` keeps. The
+// loop reads and writes through plain pointers, and each coder keeps its
+// state inside its own closure (captured by value): a slot's characters may
+// alias anything, so state the compiler cannot see whole would be stored
+// and reloaded at every slot.
+template <typename Slot>
+std::vector<Paso> cadaBit(const std::string& bits, Slot slot)
+{
+    std::vector<Paso> r(bits.size());
+    const char* b = bits.data();
+    Paso* salida = r.data();
+    for (std::size_t i = 0, n = bits.size(); i < n; ++i) salida[i] = slot(b[i]);
+    return r;
 }
 
 // AMI and its relatives: each pulse has the sign opposite to the last one,
@@ -25,32 +47,28 @@ private:
     int ultimo_;
 };
 
-// Half-bit pulses (50 % duty, as G.703 and T1.102 give them).
-Paso pulso(char marca, int signo, bool sustituido = false)
-{
-    return Paso{marca, signo, 0, sustituido};
-}
-
 std::vector<Paso> ami(const std::string& bits, int ultimo)
 {
-    Bipolar linea(ultimo);
-    std::vector<Paso> r;
-    r.reserve(bits.size());
-    for (char b : bits) r.push_back(b == '1' ? pulso(b, linea.alterna()) : paso(b, 0, 0));
-    return r;
+    return cadaBit(bits, [linea = Bipolar(ultimo)](char b) mutable {
+        return b == '1' ? pulso(b, linea.alterna()) : paso(b, 0, 0);
+    });
 }
 
 // The marks are the zeros, and they fill their slot, as on the ISDN bus.
 std::vector<Paso> pseudoternario(const std::string& bits, int ultimo)
 {
-    Bipolar linea(ultimo);
-    std::vector<Paso> r;
-    r.reserve(bits.size());
-    for (char b : bits) {
+    return cadaBit(bits, [linea = Bipolar(ultimo)](char b) mutable {
         const int signo = b == '0' ? linea.alterna() : 0;
-        r.push_back(paso(b, signo, signo));
-    }
-    return r;
+        return paso(b, signo, signo);
+    });
+}
+
+bool cerosDesde(const char* b, std::size_t i, std::size_t n, std::size_t cuantos)
+{
+    if (i + cuantos > n) return false;
+    for (std::size_t k = i; k < i + cuantos; ++k)
+        if (b[k] != '0') return false;
+    return true;
 }
 
 // Four zeros become 000V after an odd number of marks since the last V,
@@ -59,22 +77,21 @@ std::vector<Paso> hdb3(const std::string& bits, const EstadoInicial& inicio)
 {
     Bipolar linea(inicio.ultimoPulso);
     int paridad = inicio.paridad & 1;
-    std::vector<Paso> r;
-    r.reserve(bits.size());
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        if (bits.compare(i, 4, "0000") == 0) {
-            if (paridad == 0) r.push_back(pulso('B', linea.alterna(), true));
-            else r.push_back(Paso{'0', 0, 0, true});
-            r.push_back(Paso{'0', 0, 0, true});
-            r.push_back(Paso{'0', 0, 0, true});
-            r.push_back(pulso('V', linea.ultimo(), true)); // a violation repeats the sign
+    std::vector<Paso> r(bits.size());
+    const char* b = bits.data();
+    Paso* salida = r.data();
+    for (std::size_t i = 0, n = bits.size(); i < n; ++i) {
+        if (b[i] == '0' && cerosDesde(b, i, n, 4)) {
+            salida[i] = paridad == 0 ? pulso('B', linea.alterna(), true) : paso('0', 0, 0, true);
+            salida[i + 1] = salida[i + 2] = paso('0', 0, 0, true);
+            salida[i + 3] = pulso('V', linea.ultimo(), true); // a violation repeats the sign
             paridad = 0;
             i += 3;
-        } else if (bits[i] == '1') {
-            r.push_back(pulso('1', linea.alterna()));
+        } else if (b[i] == '1') {
+            salida[i] = pulso('1', linea.alterna());
             paridad ^= 1;
         } else {
-            r.push_back(paso('0', 0, 0));
+            salida[i] = paso('0', 0, 0);
         }
     }
     return r;
@@ -84,18 +101,18 @@ std::vector<Paso> hdb3(const std::string& bits, const EstadoInicial& inicio)
 std::vector<Paso> b8zs(const std::string& bits, int ultimo)
 {
     Bipolar linea(ultimo);
-    std::vector<Paso> r;
-    r.reserve(bits.size());
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        if (bits.compare(i, 8, "00000000") == 0) {
+    std::vector<Paso> r(bits.size());
+    const char* b = bits.data();
+    Paso* salida = r.data();
+    for (std::size_t i = 0, n = bits.size(); i < n; ++i) {
+        if (b[i] == '0' && cerosDesde(b, i, n, 8)) {
             const int p = linea.ultimo();
-            for (const auto& [s, signo] : {std::pair{'0', 0}, {'0', 0}, {'0', 0}, {'V', p}, {'B', -p}, {'0', 0}, {'V', -p},
-                                           {'B', p}})
-                r.push_back(pulso(s, signo, true));
-            linea = Bipolar(p);
+            const Paso patron[8] = {pulso('0', 0, true),  pulso('0', 0, true), pulso('0', 0, true),  pulso('V', p, true),
+                                    pulso('B', -p, true), pulso('0', 0, true), pulso('V', -p, true), pulso('B', p, true)};
+            std::copy(patron, patron + 8, salida + i);
             i += 7;
         } else {
-            r.push_back(bits[i] == '1' ? pulso('1', linea.alterna()) : paso('0', 0, 0));
+            salida[i] = b[i] == '1' ? pulso('1', linea.alterna()) : paso('0', 0, 0);
         }
     }
     return r;
@@ -103,32 +120,41 @@ std::vector<Paso> b8zs(const std::string& bits, int ultimo)
 
 std::vector<Paso> cmi(const std::string& bits, int ultimo)
 {
-    std::vector<Paso> r;
-    r.reserve(bits.size());
-    for (char b : bits) {
-        if (b == '1') {
-            ultimo = -ultimo;
-            r.push_back(paso('1', ultimo, ultimo));
-        } else {
-            r.push_back(paso('0', -1, 1));
-        }
-    }
-    return r;
+    return cadaBit(bits, [ultimo](char b) mutable {
+        if (b == '0') return paso('0', -1, 1);
+        ultimo = -ultimo;
+        return paso('1', ultimo, ultimo);
+    });
 }
 
 std::vector<Paso> dosBUnoQ(const std::string& bits)
 {
-    std::vector<Paso> r;
-    r.reserve(bits.size());
-    for (std::size_t i = 0; i < bits.size(); i += 2) {
+    std::vector<Paso> r(bits.size());
+    const char* b = bits.data();
+    Paso* salida = r.data();
+    const std::size_t n = bits.size();
+    for (std::size_t i = 0; i < n; i += 2) {
         // An odd last bit is paired with a 0: it gets a slot of its own.
-        const bool signo = bits[i] == '1';
-        const bool uno = i + 1 < bits.size() && bits[i + 1] == '1';
-        const int nivel = (signo ? 1 : -1) * (uno ? 1 : 3);
-        r.push_back(Paso{bits[i], nivel, nivel, false});
-        if (i + 1 < bits.size()) r.push_back(Paso{bits[i + 1], nivel, nivel, false});
+        const bool uno = i + 1 < n && b[i + 1] == '1';
+        const int nivel = (b[i] == '1' ? 1 : -1) * (uno ? 1 : 3);
+        salida[i] = paso(b[i], nivel, nivel);
+        if (i + 1 < n) salida[i + 1] = paso(b[i + 1], nivel, nivel);
     }
     return r;
+}
+
+// MLT-3 walks 0, +1, 0, -1: off a pulse back to 0, off 0 the way opposite
+// to the last pulse.
+std::vector<Paso> mlt3(const std::string& bits, const EstadoInicial& inicio)
+{
+    return cadaBit(bits, [nivel = inicio.nivel, direccion = inicio.nivel != 0 ? -inicio.nivel : -inicio.ultimoPulso](
+                             char b) mutable {
+        if (b == '1') {
+            if (nivel != 0) direccion = -nivel;
+            nivel = nivel != 0 ? 0 : direccion;
+        }
+        return paso(b, nivel, nivel);
+    });
 }
 
 bool usaUltimoPulso(Codigo c, const EstadoInicial& inicio)
@@ -157,13 +183,11 @@ void comprobarInicio(Codigo c, const EstadoInicial& inicio)
 
 void comprobarBits(const std::string& bits)
 {
-    if (bits.find_first_not_of("01") != std::string::npos) throw std::invalid_argument("solo se codifican ceros y unos");
-}
-
-// MLT-3 walks 0, +1, 0, -1: off a pulse back to 0, off 0 the other way.
-int pasoMlt3(int nivel, int direccion)
-{
-    return nivel != 0 ? 0 : direccion;
+    // '0' and '1' differ only in the lowest bit: one mask checks both, and
+    // the loop runs many characters a step.
+    unsigned otros = 0;
+    for (char b : bits) otros |= (static_cast<unsigned char>(b) & 0xFEu) ^ 0x30u;
+    if (otros != 0) throw std::invalid_argument("solo se codifican ceros y unos");
 }
 
 } // namespace
@@ -219,48 +243,31 @@ std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInici
 {
     comprobarInicio(c, inicio);
     comprobarBits(bits);
-    std::vector<Paso> r;
     switch (c) {
+    case Codigo::NrzUnipolar: return cadaBit(bits, [](char b) { return paso(b, b - '0', b - '0'); });
+    case Codigo::NrzPolar: return cadaBit(bits, [](char b) { return paso(b, b == '1' ? 1 : -1, b == '1' ? 1 : -1); });
+    case Codigo::Nrzi:
+        return cadaBit(bits, [nivel = inicio.nivel](char b) mutable {
+            if (b == '1') nivel = -nivel;
+            return paso(b, nivel, nivel);
+        });
+    case Codigo::Rz: return cadaBit(bits, [](char b) { return paso(b, b - '0', 0); });
     case Codigo::Ami: return ami(bits, inicio.ultimoPulso);
     case Codigo::Pseudoternario: return pseudoternario(bits, inicio.ultimoPulso);
     case Codigo::Hdb3: return hdb3(bits, inicio);
     case Codigo::B8zs: return b8zs(bits, inicio.ultimoPulso);
     case Codigo::Cmi: return cmi(bits, inicio.ultimoPulso);
-    case Codigo::DosBUnoQ: return dosBUnoQ(bits);
-    default: break;
-    }
-    int nivel = inicio.nivel;
-    // MLT-3: the way the next step off 0 goes, opposite to the last pulse.
-    int direccion = nivel != 0 ? -nivel : -inicio.ultimoPulso;
-    r.reserve(bits.size());
-    for (char b : bits) {
-        const int d = b == '1' ? 1 : 0;
-        switch (c) {
-        case Codigo::NrzUnipolar: r.push_back(paso(b, d, d)); break;
-        case Codigo::NrzPolar: r.push_back(paso(b, d ? 1 : -1, d ? 1 : -1)); break;
-        case Codigo::Rz: r.push_back(paso(b, d, 0)); break;
-        case Codigo::Nrzi:
-            if (d) nivel = -nivel;
-            r.push_back(paso(b, nivel, nivel));
-            break;
-        case Codigo::Manchester: r.push_back(paso(b, d ? -1 : 1, d ? 1 : -1)); break;
-        case Codigo::ManchesterDiferencial: {
-            const int primera = d ? nivel : -nivel;
+    case Codigo::Manchester: return cadaBit(bits, [](char b) { return paso(b, b == '1' ? -1 : 1, b == '1' ? 1 : -1); });
+    case Codigo::ManchesterDiferencial:
+        return cadaBit(bits, [nivel = inicio.nivel](char b) mutable {
+            const int primera = b == '1' ? nivel : -nivel;
             nivel = -primera;
-            r.push_back(paso(b, primera, nivel));
-            break;
-        }
-        case Codigo::Mlt3:
-            if (d) {
-                if (nivel != 0) direccion = -nivel;
-                nivel = pasoMlt3(nivel, direccion);
-            }
-            r.push_back(paso(b, nivel, nivel));
-            break;
-        default: break;
-        }
+            return paso(b, primera, nivel);
+        });
+    case Codigo::DosBUnoQ: return dosBUnoQ(bits);
+    case Codigo::Mlt3: return mlt3(bits, inicio);
     }
-    return r;
+    return {};
 }
 
 bool esSustitucionB8zs(const std::vector<Paso>& linea, std::size_t i, int ultimo)

@@ -26,6 +26,7 @@
 // - MLT-3: each 1 moves one step along 0, +1, 0, -1.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,10 +56,10 @@ struct EstadoInicial {
 
 // One bit slot of the line.
 struct Paso {
-    char marca;           // '0', '1', or the 'B' and 'V' of a substitution
-    int nivel1;           // the level in the first half of the slot
-    int nivel2;           // and in the second
-    bool sustituido;      // part of an HDB3 or B8ZS substitution
+    char marca;          // '0', '1', or the 'B' and 'V' of a substitution
+    std::int8_t nivel1;  // the level in the first half of the slot
+    std::int8_t nivel2;  // and in the second
+    bool sustituido;     // part of an HDB3 or B8ZS substitution
 };
 
 // The bits ('0' and '1') as the line carries them. A starting state the

@@ -104,7 +104,7 @@ void cmi(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
 
 void inyectarError(Codigo c, Paso& paso, int mitad)
 {
-    int& n = mitad == 0 ? paso.nivel1 : paso.nivel2;
+    std::int8_t& n = mitad == 0 ? paso.nivel1 : paso.nivel2;
     switch (c) {
     case Codigo::NrzUnipolar:
     case Codigo::Rz:
