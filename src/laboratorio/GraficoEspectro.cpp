@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 
 using linecode::Codigo;
@@ -59,15 +60,36 @@ double redondearArriba(double v)
     return v <= 2.5 ? std::ceil(v * 2) / 2 : std::ceil(v);
 }
 
-enum class Forma { Circulo, Cuadrado, TrianguloArriba, TrianguloAbajo, Rombo, Cruz, Aspa };
-constexpr int kFormas = 7;
+enum class Forma { Circulo, Cuadrado, TrianguloArriba, TrianguloAbajo, Rombo, Cruz, Aspa, Asterisco };
 
-// Seven shapes, filled for the first seven codes and hollow after.
-void pintarMarca(QPainter& p, QPointF c, int orden, double r)
+struct Marca {
+    Forma forma;
+    bool llena;
+};
+
+// One per code, in the order of linecode::Codigo: no two alike.
+constexpr Marca kMarcas[] = {
+    {Forma::Circulo, true},         {Forma::Cuadrado, true},        {Forma::TrianguloArriba, true},
+    {Forma::TrianguloAbajo, true},  {Forma::Rombo, true},           {Forma::Cruz, false},
+    {Forma::Aspa, false},           {Forma::Circulo, false},        {Forma::Cuadrado, false},
+    {Forma::TrianguloArriba, false}, {Forma::TrianguloAbajo, false}, {Forma::Rombo, false},
+    {Forma::Asterisco, false},
+};
+static_assert(std::size(kMarcas) == linecode::kCodigosLinea);
+
+void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
 {
-    const auto forma = static_cast<Forma>(orden % kFormas);
-    p.setBrush(orden < kFormas ? p.pen().color() : QColor(Qt::black));
-    switch (forma) {
+    const Marca marca = kMarcas[static_cast<std::size_t>(codigo)];
+    p.setBrush(marca.llena ? p.pen().color() : QColor(Qt::black));
+    const auto cruz = [&] {
+        p.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
+        p.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
+    };
+    const auto aspa = [&] {
+        p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
+        p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
+    };
+    switch (marca.forma) {
     case Forma::Circulo: p.drawEllipse(c, r, r); break;
     case Forma::Cuadrado: p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); break;
     case Forma::TrianguloArriba: p.drawPolygon(QPolygonF({c + QPointF(-r, r), c + QPointF(r, r), c + QPointF(0, -r)})); break;
@@ -75,13 +97,11 @@ void pintarMarca(QPainter& p, QPointF c, int orden, double r)
     case Forma::Rombo:
         p.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)}));
         break;
-    case Forma::Cruz:
-        p.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
-        p.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
-        break;
-    case Forma::Aspa:
-        p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
-        p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
+    case Forma::Cruz: cruz(); break;
+    case Forma::Aspa: aspa(); break;
+    case Forma::Asterisco:
+        cruz();
+        aspa();
         break;
     }
     p.setBrush(Qt::NoBrush);
@@ -226,7 +246,7 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
 void GraficoEspectro::pintarCurva(QPainter& p, const QRect& a, const Curva& curva) const
 {
     const auto& [codigo, densidad] = curva;
-    const int marca = static_cast<int>(codigo); // a code keeps its marks whatever else is chosen
+    const int escalon = static_cast<int>(codigo); // a code keeps its marks' places whatever else is chosen
     const auto x = [&](int k) { return a.left() + a.width() * double(k) / (kPuntosEspectro - 1); };
     QPen pen(colorCodigo(codigo));
     pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
@@ -242,8 +262,8 @@ void GraficoEspectro::pintarCurva(QPainter& p, const QRect& a, const Curva& curv
         }
     }
     p.drawPath(estimada);
-    for (int k = 0; k < kPuntosEspectro; k += k == 0 ? 1 + (marca * 5) % kCadaMarca : kCadaMarca)
-        pintarMarca(p, QPointF(x(k), y((*densidad)[std::size_t(k)], a)), marca, px(kMarca));
+    for (int k = 0; k < kPuntosEspectro; k += k == 0 ? 1 + (escalon * 5) % kCadaMarca : kCadaMarca)
+        pintarMarca(p, QPointF(x(k), y((*densidad)[std::size_t(k)], a)), codigo, px(kMarca));
     pen.setStyle(Qt::DashLine);
     pen.setWidthF(zoom_ >= 2.0 ? 1.5 : 1.0);
     p.setPen(pen);
@@ -297,7 +317,7 @@ void GraficoEspectro::pintarLeyenda(QPainter& p, const QRect& a) const
         pen.setWidthF(1.5);
         p.setPen(pen);
         p.drawLine(x, fila + fm.height() / 2, x + px(kMuestraLeyenda), fila + fm.height() / 2);
-        pintarMarca(p, QPointF(x + px(kMuestraLeyenda) / 2.0, fila + fm.height() / 2.0), static_cast<int>(c), px(kMarca));
+        pintarMarca(p, QPointF(x + px(kMuestraLeyenda) / 2.0, fila + fm.height() / 2.0), c, px(kMarca));
         p.drawText(QPoint(x + px(kMuestraLeyenda + kSeparacion), fila + fm.ascent()), nombreEnLeyenda(c));
     }
 }
