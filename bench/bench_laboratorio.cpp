@@ -3,8 +3,8 @@
 // thirteen codes, one spectrum, and opening the window.
 
 #include "laboratorio/DibujoCodigos.h"
-#include "laboratorio/Laboratorio.h"
-#include "linecode/Espectro.h"
+#include "laboratorio/VentanaLaboratorio.h"
+#include "codigos/Espectro.h"
 
 #include <QApplication>
 #include <QImage>
@@ -19,7 +19,7 @@
 
 namespace {
 
-using namespace linecode;
+using namespace codigos;
 
 // The window's drawing area at 100 %: the part of the drawing in view.
 const QSize kVista(696, 236);
@@ -29,7 +29,7 @@ const QSize kVista(696, 236);
 void abrir(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto* lab = new Laboratorio;
+        auto* lab = new VentanaLaboratorio;
         lab->cargar();
         lab->show();
         QCoreApplication::processEvents();
@@ -68,7 +68,7 @@ BENCHMARK(BM_Codificar13)->Unit(benchmark::kMicrosecond);
 // 1 and a backspace by turns.
 void BM_TeclaEn4096(benchmark::State& state)
 {
-    auto* lab = new Laboratorio;
+    auto* lab = new VentanaLaboratorio;
     lab->cargar();
     lab->show();
     auto* lista = lab->findChild<QListWidget*>(QStringLiteral("codigo"));

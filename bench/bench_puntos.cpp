@@ -4,11 +4,11 @@
 // each with 10,000 students, the view with a log of 10,000 and of a
 // million answers. Run with QT_QPA_PLATFORM=offscreen.
 
-#include "exercise/Detalles.h"
-#include "exercise/Ejerc.h"
-#include "exercise/PuntosCompartidos.h"
+#include "ejercicio/VistaClase.h"
+#include "ejercicio/VentanaEjercicios.h"
+#include "ejercicio/PuntosCompartidos.h"
 #include "inicio/inicio.h"
-#include "mainwindow/Principal.h"
+#include "principal/VentanaPrincipal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,13 +95,13 @@ void BM_AbrirVistaDeLaClase(benchmark::State& state)
     escribir("puntos.pnt", clase());
     escribir("historial.csv", historial(int(state.range(0))));
     inicio::Main();
-    Principal* p = inicio::principal().cargar();
+    VentanaPrincipal* p = inicio::principal().cargar();
     p->findChild<QAction*>("prop")->trigger();
-    Ejerc* e = inicio::Ejerc().cargar();
+    VentanaEjercicios* e = inicio::VentanaEjercicios().cargar();
     double pico = 0;
     for (auto _ : state) {
         reiniciarPicoDeMemoria();
-        auto* d = new Detalles(*e);
+        auto* d = new VistaClase(*e);
         d->cargar();
         d->show();
         QCoreApplication::processEvents();

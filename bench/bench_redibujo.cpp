@@ -2,10 +2,10 @@
 // The cost of one full redraw of the drawing area, against the floor of
 // clearing the same image. Run with QT_QPA_PLATFORM=offscreen.
 
-#include "forms/DrawingArea.h"
-#include "dibujo/ImageCanvas.h"
-#include "linecode/Plotter.h"
-#include "mainwindow/Principal.h"
+#include "formularios/AreaDibujo.h"
+#include "dibujo/LienzoImagen.h"
+#include "codigos/Trazador.h"
+#include "principal/VentanaPrincipal.h"
 #include "inicio/inicio.h"
 
 #include <QApplication>
@@ -19,12 +19,12 @@
 
 namespace {
 
-constexpr linecode::Visibles kTodas{true, true, true, true, true};
+constexpr codigos::Visibles kTodas{true, true, true, true, true};
 
 // The window's inner drawing area: 8775 x 2535 twips less a 2-pixel border.
-dibujo::ImageCanvas canvasDeVentana()
+dibujo::LienzoImagen canvasDeVentana()
 {
-    dibujo::ImageCanvas c(8775, 2535, 0);
+    dibujo::LienzoImagen c(8775, 2535, 0);
     c.redimensionar(QSize(581, 165), 1.0);
     return c;
 }
@@ -42,10 +42,10 @@ BENCHMARK(BM_Borrado);
 void BM_Pintar(benchmark::State& state)
 {
     auto canvas = canvasDeVentana();
-    linecode::EstadoPantalla estado;
+    codigos::EstadoPantalla estado;
     estado.semiperiodo = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        auto d = linecode::pintar(canvas, estado, kTodas, "8421");
+        auto d = codigos::pintar(canvas, estado, kTodas, "8421");
         benchmark::DoNotOptimize(d);
     }
 }
@@ -54,9 +54,9 @@ BENCHMARK(BM_Pintar)->Arg(40)->Arg(240);
 void BM_SoloRejilla(benchmark::State& state)
 {
     auto canvas = canvasDeVentana();
-    linecode::EstadoPantalla estado;
+    codigos::EstadoPantalla estado;
     estado.semiperiodo = 40;
-    for (auto _ : state) benchmark::DoNotOptimize(linecode::pintar(canvas, estado, {}, "8421"));
+    for (auto _ : state) benchmark::DoNotOptimize(codigos::pintar(canvas, estado, {}, "8421"));
 }
 BENCHMARK(BM_SoloRejilla);
 
@@ -65,7 +65,7 @@ BENCHMARK(BM_SoloRejilla);
 void BM_ActPant(benchmark::State& state)
 {
     inicio::Main();
-    Principal* p = inicio::principal().cargar();
+    VentanaPrincipal* p = inicio::principal().cargar();
     p->findChild<QLineEdit*>("número")->setText("8421");
     p->findChild<QSlider*>("periodo")->setValue(static_cast<int>(state.range(0)) / 40);
     p->periodo_Scroll();
@@ -79,7 +79,7 @@ BENCHMARK(BM_ActPant)->Arg(40)->Arg(240);
 void BM_Tecla(benchmark::State& state)
 {
     inicio::Main();
-    Principal* p = inicio::principal().cargar();
+    VentanaPrincipal* p = inicio::principal().cargar();
     QWidget* area = p->findChild<QWidget*>("Pantalla");
     area->setFocus();
     QApplication::setActiveWindow(p);

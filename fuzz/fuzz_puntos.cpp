@@ -3,7 +3,7 @@
 // must read back to itself: saving twice gives the same bytes. (Windows-1252
 // bytes that happen to be valid UTF-8 are read as a hand edit in UTF-8.)
 
-#include "exercise/ArchivoPuntos.h"
+#include "ejercicio/ArchivoPuntos.h"
 
 #include <cstdint>
 

@@ -6,9 +6,9 @@
 
 #include "Archivos.h"
 #include "formatos/Twips.h"
-#include "forms/Avisos.h"
+#include "formularios/Avisos.h"
 
-#include "mainwindow/Principal.h"
+#include "principal/VentanaPrincipal.h"
 #include "inicio/inicio.h"
 
 #include <QApplication>
@@ -106,7 +106,7 @@ inline void cerrar(QWidget* w)
 
 } // namespace entrada
 
-class AvisosDePrueba : public forms::Avisos {
+class AvisosDePrueba : public formularios::Avisos {
 public:
     AvisosDePrueba() { instalar(this); }
     ~AvisosDePrueba() override { instalar(nullptr); }
@@ -163,8 +163,8 @@ T* control(const QWidget* ventana, const QString& nombre, int indice = -1)
 }
 
 // The main window opened as the program opens it.
-struct VentanaPrincipal {
-    Principal* p = nullptr;
+struct Programa {
+    VentanaPrincipal* p = nullptr;
 
     bool abrir()
     {
@@ -173,7 +173,7 @@ struct VentanaPrincipal {
         QStandardPaths::setTestModeEnabled(true);
         QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox")).setValue("ejercicios/semilla", 20261206);
         inicio::Main();
-        p = ventana<Principal>("principal");
+        p = ventana<VentanaPrincipal>("principal");
         if (!p || !QTest::qWaitForWindowExposed(p)) return false;
         // Let the start-up redraw happen now rather than in the middle of a
         // test, and without waiting its 200 ms: the same redraw, sooner.

@@ -3,9 +3,9 @@
 // copy built into the program, shown from its start.
 
 #include "Ayudantes.h"
-#include "ayuda/Ayu.h"
+#include "ayuda/VentanaAyuda.h"
 #include "laboratorio/DibujoCodigos.h"
-#include "mainwindow/Figura.h"
+#include "principal/Figura.h"
 
 #include <QAction>
 #include <QScrollBar>
@@ -30,7 +30,7 @@ private:
         return control<QTextEdit>(ventana("ayu"), "ayutext");
     }
 
-    VentanaPrincipal v;
+    Programa v;
     QTemporaryDir* dir = nullptr;
 };
 
@@ -77,10 +77,10 @@ void TestAyuda::copiaIncorporadaAlPrincipio()
     QCOMPARE(pies[6], QString("Señal B8ZS de los bits 1011000000001101."));
     QVERIFY(!pies.contains(QString()));
     QCOMPARE(figuras.size(), 12); // three examples and the laboratory's nine new codes
-    const linecode::Visibles todas{true, true, true, true, true};
+    const codigos::Visibles todas{true, true, true, true, true};
     QCOMPARE(figuras[1].convertToFormat(QImage::Format_RGB32), figuraOndas("00A5", todas));
     QCOMPARE(figuras[6].convertToFormat(QImage::Format_RGB32),
-             laboratorio::figuraCodigos("1011000000001101", {linecode::Codigo::B8zs}));
+             laboratorio::figuraCodigos("1011000000001101", {codigos::Codigo::B8zs}));
 }
 
 // The working folder's file is read when the window loads: showing it again

@@ -4,18 +4,18 @@
 // an error in it, the shape of each code's spectrum, and the main window's
 // own coder of the 16-bit word.
 
-#include "linecode/CodigosLinea.h"
-#include "linecode/Encoder.h"
-#include "linecode/EntradaBits.h"
-#include "linecode/Errores.h"
-#include "linecode/Espectro.h"
+#include "codigos/CodigosLinea.h"
+#include "codigos/Codificador.h"
+#include "codigos/EntradaBits.h"
+#include "codigos/Errores.h"
+#include "codigos/Espectro.h"
 
 #include <QRandomGenerator>
 
 #include <cmath>
 #include <QTest>
 
-using namespace linecode;
+using namespace codigos;
 
 namespace {
 
@@ -91,7 +91,7 @@ QString texto(const std::vector<int>& v)
 
 } // namespace
 
-Q_DECLARE_METATYPE(linecode::Codigo)
+Q_DECLARE_METATYPE(codigos::Codigo)
 
 class TestCodigos : public QObject {
     Q_OBJECT
@@ -248,7 +248,7 @@ void TestCodigos::errorDeLinea()
     inyectarError(codigo, linea[size_t(bit)], mitad);
     QCOMPARE(QString::fromStdString(decodificar(codigo, linea)), leidos);
     QStringList encontradas;
-    for (const auto& v : linecode::violaciones(codigo, linea)) encontradas << QString::fromStdString(v.texto());
+    for (const auto& v : codigos::violaciones(codigo, linea)) encontradas << QString::fromStdString(v.texto());
     QCOMPARE(encontradas.join("; "), violaciones);
 }
 
@@ -419,7 +419,7 @@ void TestCodigos::binario()
 {
     QFETCH(QString, numero);
     QFETCH(QString, bits);
-    const auto r = linecode::binario(numero.toStdString());
+    const auto r = codigos::binario(numero.toStdString());
     QCOMPARE(r.has_value(), !bits.isEmpty());
     if (r) QCOMPARE(QString::fromStdString(*r), bits);
 }
@@ -438,7 +438,7 @@ void TestCodigos::hdb3()
 {
     QFETCH(QString, numero);
     QFETCH(QString, inicio);
-    const auto s = simbolosHdb3(*linecode::binario(numero.toStdString()));
+    const auto s = simbolosHdb3(*codigos::binario(numero.toStdString()));
     QCOMPARE(int(s.size()), kHdb3Symbols);
     QCOMPARE(QString::fromStdString(s).left(inicio.size()), inicio);
 }
@@ -451,7 +451,7 @@ void TestCodigos::hdb3CumpleSusReglasParaTodoNumero()
     char numero[5];
     for (int n = 0; n < 65536; ++n) {
         std::snprintf(numero, sizeof numero, "%04X", n);
-        const std::string bin = *linecode::binario(numero);
+        const std::string bin = *codigos::binario(numero);
         const std::string s = simbolosHdb3(bin);
         std::string deshecho = s;
         for (char& c : deshecho) if (c == 'B' || c == 'V') c = '0';
@@ -471,13 +471,13 @@ void TestCodigos::hdb3CumpleSusReglasParaTodoNumero()
 // AMI's polarity runs on from one copy of the word into the next.
 void TestCodigos::amiSigueEnLaPalabraSiguiente()
 {
-    QCOMPARE(texto(primerasMitades(NivelesAmi(*linecode::binario("8001")), 19)),
+    QCOMPARE(texto(primerasMitades(NivelesAmi(*codigos::binario("8001")), 19)),
              QString("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1 1 0 0"));
 }
 
 void TestCodigos::hdb3MasAllaDeLaCadenaEsCero()
 {
-    const std::string s = simbolosHdb3(*linecode::binario("FFFF"));
+    const std::string s = simbolosHdb3(*codigos::binario("FFFF"));
     NivelesHdb3 walker(s);
     const auto niveles = primerasMitades(walker, kHdb3Symbols + 4);
     QCOMPARE(niveles[kHdb3Symbols - 1], -1);

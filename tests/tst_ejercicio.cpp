@@ -2,12 +2,12 @@
 // The exercise window, driven as a student and a teacher drive it.
 
 #include "Ayudantes.h"
-#include "exercise/Ejerc.h"
-#include "exercise/Numeros.h"
-#include "exercise/PuntosCompartidos.h"
-#include "forms/Controls.h"
-#include "forms/DrawingArea.h"
-#include "forms/Zoom.h"
+#include "ejercicio/VentanaEjercicios.h"
+#include "ejercicio/Numeros.h"
+#include "ejercicio/PuntosCompartidos.h"
+#include "formularios/Controles.h"
+#include "formularios/AreaDibujo.h"
+#include "formularios/Zoom.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -47,7 +47,7 @@ QString otroNumero(const QString& n)
 }
 
 // The code traces the main window shows.
-QStringList codigosVistos(const VentanaPrincipal& v)
+QStringList codigosVistos(const Programa& v)
 {
     QStringList r;
     for (const char* c : {"VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"})
@@ -57,9 +57,9 @@ QStringList codigosVistos(const VentanaPrincipal& v)
 
 // The bits whose slots the drawing shades, read off its pixels: a spot
 // between the clock and NRZ, clear of the edges that fall on half bits.
-quint16 bitsSombreados(const VentanaPrincipal& v)
+quint16 bitsSombreados(const Programa& v)
 {
-    const QImage img = v.hijo<forms::DrawingArea>("Pantalla")->canvas().imagen();
+    const QImage img = v.hijo<formularios::AreaDibujo>("Pantalla")->canvas().imagen();
     quint16 bits = 0;
     for (int bit = 0; bit < 16; ++bit) {
         if (img.pixelColor(32 * bit + 8, 30) == QColor(0x58, 0x18, 0x30)) bits |= 0x8000 >> bit;
@@ -109,10 +109,10 @@ private:
     QStringList cuentas() const { return {texto("total"), texto("mal"), texto("bien"), texto("tciento")}; }
     int alturaPersiana() const { return v.hijo("Num_persiana")->height(); }
 
-    VentanaPrincipal v;
+    Programa v;
     AvisosDePrueba* avisos = nullptr;
     QTemporaryDir* dir = nullptr;
-    Ejerc* e = nullptr;
+    VentanaEjercicios* e = nullptr;
 };
 
 void TestEjercicio::init()
@@ -126,7 +126,7 @@ void TestEjercicio::init()
 
 void TestEjercicio::cleanup()
 {
-    forms::Zoom::actual().normal();
+    formularios::Zoom::actual().normal();
     v.cerrar();
     e = nullptr;
     delete avisos;
@@ -138,7 +138,7 @@ bool TestEjercicio::abrirEjercicio()
 {
     entrada::activar(v.p);
     entrada::tecla(v.p, Qt::Key_E, Qt::ControlModifier, "\x05");
-    e = ventana<Ejerc>("Ejerc");
+    e = ventana<VentanaEjercicios>("Ejerc");
     if (e) entrada::activar(e);
     return e;
 }
@@ -191,7 +191,7 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     }
 
     const QString numero = v.p->numeroActual();
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     entrada::activar(v.p);
     entrada::teclear(v.p, "1234");
     entrada::clic(v.hijo("etinrz"));
@@ -203,13 +203,13 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     QCOMPARE(v.p->numeroActual(), numero);
     QCOMPARE(pintado.count(), 0);
     QCOMPARE(avisos->beeps, 0);
-    QVERIFY(inicio::principal().cargado() && inicio::Ejerc().cargado());
+    QVERIFY(inicio::principal().cargado() && inicio::VentanaEjercicios().cargado());
 
     entrada::enfocar(de("periodo"));
     entrada::tecla(e, Qt::Key_End);
     QCOMPARE(v.p->semiperiodo(), 400);
     v.p->close(); // the program's own close, as when the session ends, still goes through
-    QVERIFY(!inicio::Ejerc().cargado() && !inicio::principal().cargado());
+    QVERIFY(!inicio::VentanaEjercicios().cargado() && !inicio::principal().cargado());
 }
 
 void TestEjercicio::agregarAlumno_data()
@@ -233,7 +233,7 @@ void TestEjercicio::agregarAlumno()
     QFETCH(QStringList, lista);
     QVERIFY(abrirEjercicio());
     for (const QString& t : tecleados) escribirNombre(t);
-    QCOMPARE(Ejerc::tabla().nombres, lista);
+    QCOMPARE(VentanaEjercicios::tabla().nombres, lista);
     auto* combo = de<QComboBox>("alumno");
     QCOMPARE(combo->count(), lista.size());
     QCOMPARE(texto("número"), QString("0000"));
@@ -274,7 +274,7 @@ void TestEjercicio::nombresParecidos()
     QFETCH(QString, elegido);
     escribir(QStringLiteral("puntos.pnt"), linea("Mar\xed" "a P\xe9rez", " 1 1") + linea("pedro G\xf3mez", " 2 1"));
     QVERIFY(abrirEjercicio());
-    avisos->respuestas = {esElMismo ? forms::Avisos::Respuesta::Si : forms::Avisos::Respuesta::No};
+    avisos->respuestas = {esElMismo ? formularios::Avisos::Respuesta::Si : formularios::Avisos::Respuesta::No};
     escribirNombre(tecleado, Qt::Key(fin));
     QCOMPARE(avisos->mensajes.join('|'), pregunta.isEmpty() ? QString()
                                                              : "Ya hay un alumno «" + pregunta + "». ¿Eres tú?\n"
@@ -365,7 +365,7 @@ void TestEjercicio::respuestas()
     QVERIFY(!de("aceptar")->isVisible()); // no second answer to the same exercise
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     QCOMPARE(v.hijo<QLineEdit>("número")->text(), numero);
-    QCOMPARE(Ejerc::tabla().totales[0], cuentas[0]);
+    QCOMPARE(VentanaEjercicios::tabla().totales[0], cuentas[0]);
     QCOMPARE(bitsSombreados(v), quint16(numero.toUInt(nullptr, 16) ^ dicho.toUInt(nullptr, 16)));
     // Only counted answers reach the log.
     QCOMPARE(leer("historial.csv").count('\n'), mira ? 0 : 2);
@@ -406,10 +406,10 @@ void TestEjercicio::reset()
     escribir(QStringLiteral("puntos.pnt"), linea("Ana", " 5 3"));
     QVERIFY(abrirEjercicio());
     elegirDeLaLista(0);
-    avisos->respuestas = {forms::Avisos::Respuesta::Si};
+    avisos->respuestas = {formularios::Avisos::Respuesta::Si};
     entrada::clic(de("Reset"));
     QCOMPARE(avisos->mensajes, QStringList{"Esta acción borrará tus estadísticas. ¿Deseas continuar?"});
-    QCOMPARE(avisos->ultimosBotones, forms::Avisos::Botones::SiNo);
+    QCOMPARE(avisos->ultimosBotones, formularios::Avisos::Botones::SiNo);
     QCOMPARE(texto("total"), QString("0"));
     QCOMPARE(leer("puntos.pnt"), linea("Ana", " 0 0"));
 }
@@ -462,7 +462,7 @@ void TestEjercicio::guardadoFallidoConservaLosResultados()
     QCOMPARE(avisos->opciones, (QStringList{"Reintentar", "Guardar una copia…", "Seguir"}));
 
     entrada::cerrar(e); // "Cancelar", the cautious choice
-    QVERIFY(inicio::Ejerc().cargado());
+    QVERIFY(inicio::VentanaEjercicios().cargado());
     QVERIFY(!v.p->isEnabled());
     v.p->close(); // the main window does not close over it either
     QVERIFY(inicio::principal().cargado());
@@ -470,7 +470,7 @@ void TestEjercicio::guardadoFallidoConservaLosResultados()
     avisos->elecciones = {1};
     avisos->ficheros = {dir->filePath("copia.pnt")};
     entrada::cerrar(e);
-    QVERIFY(!inicio::Ejerc().cargado());
+    QVERIFY(!inicio::VentanaEjercicios().cargado());
     QCOMPARE(leer(dir->filePath("copia.pnt")), linea("Ana", " 1 1"));
 }
 
@@ -543,7 +543,7 @@ void TestEjercicio::vistaDeLaClase()
     entrada::clic(cabecera->viewport(), QPoint(cabecera->sectionViewportPosition(1) + 5, 5)); // "Total", up
     tabla->selectRow(0);
     QCOMPARE((QStringList{celda(0, 0), celda(0, 1)}), (QStringList{"Ana", "0"}));
-    avisos->respuestas = {forms::Avisos::Respuesta::Si};
+    avisos->respuestas = {formularios::Avisos::Respuesta::Si};
     entrada::clic(control(d, "borrar"));
     QCOMPARE(tabla->model()->rowCount(), 155);
     QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3") + clase);
@@ -579,17 +579,17 @@ void TestEjercicio::vistaDeLaClase()
 // with `morir`, be killed right after the last answer, as by a power cut.
 static int responder(int veces, bool morir, const QString& nombre)
 {
-    VentanaPrincipal v;
+    Programa v;
     AvisosDePrueba avisos;
     if (!v.abrir()) return 1;
     v.hijo<QAction>("prop")->trigger();
-    Ejerc* e = ventana<Ejerc>("Ejerc");
+    VentanaEjercicios* e = ventana<VentanaEjercicios>("Ejerc");
     if (nombre.isEmpty()) {
         entrada::enfocar(control(e, "alumno"));
         entrada::tecla(e, Qt::Key_Down);
     } else {
         // A second copy of the same student is asked whether it is them: yes.
-        avisos.respuestas = {forms::Avisos::Respuesta::Si};
+        avisos.respuestas = {formularios::Avisos::Respuesta::Si};
         entrada::teclearEn(control(e, "alumno"), nombre + '\r');
         avisos.mensajes.removeIf([](const QString& m) { return m.startsWith("Ya hay un alumno"); });
     }
@@ -822,7 +822,7 @@ void TestEjercicio::unaHoraDeClaseAlAzar()
             break;
         case 6: {
             const bool si = azar.bounded(2);
-            avisos->respuestas = {si ? forms::Avisos::Respuesta::Si : forms::Avisos::Respuesta::No};
+            avisos->respuestas = {si ? formularios::Avisos::Respuesta::Si : formularios::Avisos::Respuesta::No};
             entrada::clic(de("Reset"));
             if (si && elegido >= 0) modelo[size_t(elegido)] = {};
             break;
@@ -855,7 +855,7 @@ void TestEjercicio::soloConElTeclado()
     QVERIFY(abrirEjercicio());
     QCOMPARE(QApplication::focusWidget(), de("alumno"));
     entrada::teclear(e, "Eva1\r");
-    QCOMPARE(Ejerc::tabla().nombres, QStringList{QString("Eva1").leftJustified(40)});
+    QCOMPARE(VentanaEjercicios::tabla().nombres, QStringList{QString("Eva1").leftJustified(40)});
     QCOMPARE(texto("número"), QString("0000"));
     for (bool acierta : {true, false}) {
         const QString n = v.p->numeroActual();
@@ -873,9 +873,9 @@ void TestEjercicio::soloConElTeclado()
     QVERIFY(paradas.contains("alumno") && paradas.contains("aceptar"));
     for (const char* leido : {"total", "bien", "mal", "tciento", "NoVer"}) QVERIFY2(!paradas.contains(leido), leido);
     entrada::tecla(e, Qt::Key_Plus, Qt::ControlModifier, "+");
-    QCOMPARE(forms::Zoom::actual().factor(), 1.25);
+    QCOMPARE(formularios::Zoom::actual().factor(), 1.25);
     entrada::tecla(e, Qt::Key_0, Qt::ControlModifier, "0");
-    QCOMPARE(forms::Zoom::actual().factor(), 1.0);
+    QCOMPARE(formularios::Zoom::actual().factor(), 1.0);
     entrada::tecla(e, Qt::Key_F1);
     QVERIFY(ventana("ayu"));
 }

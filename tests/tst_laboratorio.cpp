@@ -3,9 +3,9 @@
 // drives it: typing, choosing codes and starting states, clicking the drawing.
 
 #include "Ayudantes.h"
-#include "forms/Zoom.h"
+#include "formularios/Zoom.h"
 #include "laboratorio/GraficoEspectro.h"
-#include "laboratorio/Laboratorio.h"
+#include "laboratorio/VentanaLaboratorio.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,7 +16,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
-using linecode::Codigo;
+using codigos::Codigo;
 
 class TestLaboratorio : public QObject {
     Q_OBJECT
@@ -41,9 +41,9 @@ private:
     void enfocarCodigo(Codigo c);
     QString columna(int columna) const;
 
-    VentanaPrincipal v;
+    Programa v;
     AvisosDePrueba* avisos = nullptr;
-    Laboratorio* lab = nullptr;
+    VentanaLaboratorio* lab = nullptr;
 };
 
 void TestLaboratorio::init()
@@ -51,7 +51,7 @@ void TestLaboratorio::init()
     avisos = new AvisosDePrueba;
     QVERIFY(v.abrir());
     v.hijo<QAction>("laboratorio")->trigger();
-    lab = ventana<Laboratorio>("lab");
+    lab = ventana<VentanaLaboratorio>("lab");
     QVERIFY(lab);
     QVERIFY(QTest::qWaitForWindowExposed(lab));
     entrada::activar(lab);
@@ -249,7 +249,7 @@ void TestLaboratorio::nivelesDibujados()
     const auto& dibujo = lab->dibujo();
     QCOMPARE(dibujo.size(), de<QScrollArea>("dibujo")->viewport()->size());
     QCOMPARE(dibujo.centroDe(0, 1, 0).x() - dibujo.centroDe(0, 0, 0).x(), 60); // the widest half-bit, 30 pixels
-    const auto alFinal = qScopeGuard([] { forms::Zoom::actual().normal(); }); // the zoom is remembered
+    const auto alFinal = qScopeGuard([] { formularios::Zoom::actual().normal(); }); // the zoom is remembered
     for (const int grosor : {1, 2}) {
         const QImage img = de<QScrollArea>("dibujo")->viewport()->grab().toImage();
         const int banda = dibujo.centroDe(1, 0, 0).y() - dibujo.centroDe(0, 0, 0).y();
@@ -263,7 +263,7 @@ void TestLaboratorio::nivelesDibujados()
         QVERIFY(!trazo(0).isEmpty() && !trazo(1).isEmpty());
         QVERIFY(trazo(0).last() > 0 && trazo(1).first() < 0);
         QCOMPARE(trazo(0).size(), grosor);
-        for (int paso = 0; paso < 3; ++paso) forms::Zoom::actual().ampliar(); // 200 %
+        for (int paso = 0; paso < 3; ++paso) formularios::Zoom::actual().ampliar(); // 200 %
     }
 }
 
@@ -286,7 +286,7 @@ void TestLaboratorio::relojALaVista()
     QVERIFY(letrasEn(img, v) > 0);
     QCOMPARE(letrasEn(img, dibujo.centroDe(1, 0, 1)), 0); // a mark's second half is empty
 
-    for (Codigo c : linecode::kTodosLosCodigos)
+    for (Codigo c : codigos::kTodosLosCodigos)
         if (c != Codigo::Ami && c != Codigo::Hdb3) {
             enfocarCodigo(c);
             entrada::tecla(lab, Qt::Key_Space, Qt::NoModifier, " ");

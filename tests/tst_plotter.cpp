@@ -1,30 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dibujo/ImageCanvas.h"
-#include "linecode/Encoder.h"
-#include "linecode/Plotter.h"
+#include "dibujo/LienzoImagen.h"
+#include "codigos/Codificador.h"
+#include "codigos/Trazador.h"
 
 #include <QTest>
 
 #include <algorithm>
 #include <vector>
 
-using namespace linecode;
+using namespace codigos;
 
 namespace {
 
 struct Segmento {
     Punto desde;
     Punto hasta;
-    Colour colour;
+    Color colour;
 };
 
 // A canvas the size of the window's drawing area that records what the
 // plotter draws, in twips with colours.
-class RecordingCanvas : public Canvas {
+class RecordingCanvas : public Lienzo {
 public:
-    RecordingCanvas() : Canvas(8775, 2535) {}
+    RecordingCanvas() : Lienzo(8775, 2535) {}
 
-    std::vector<Segmento> deColor(Colour c) const
+    std::vector<Segmento> deColor(Color c) const
     {
         std::vector<Segmento> r;
         for (const auto& s : segmentos)
@@ -32,7 +32,7 @@ public:
         return r;
     }
 
-    void fillRect(Punto, Punto, Colour) override {}
+    void fillRect(Punto, Punto, Color) override {}
 
     int borrados = 0;
     std::vector<Segmento> segmentos;
@@ -43,7 +43,7 @@ protected:
         ++borrados;
         segmentos.clear();
     }
-    void drawSegment(Punto a, Punto b, Colour c) override { segmentos.push_back({a, b, c}); }
+    void drawSegment(Punto a, Punto b, Color c) override { segmentos.push_back({a, b, c}); }
 };
 
 constexpr Visibles kTodas{true, true, true, true, true};
@@ -55,13 +55,13 @@ EstadoPantalla conT(int t)
     return e;
 }
 
-Colour color(Traza t)
+Color color(Traza t)
 {
     return kDatosTrazas[t].trazo;
 }
 
 // The y of the horizontal piece that starts at x, in a trace's colour.
-float yEn(const RecordingCanvas& c, Colour colour, float x)
+float yEn(const RecordingCanvas& c, Color colour, float x)
 {
     for (const auto& s : c.deColor(colour))
         if (s.desde.x == x && s.hasta.x > x && s.desde.y == s.hasta.y) return s.desde.y;
@@ -187,7 +187,7 @@ void TestPlotter::imagenNitidaSegunDpr_data()
 void TestPlotter::imagenNitidaSegunDpr()
 {
     QFETCH(qreal, dpr);
-    dibujo::ImageCanvas canvas(8775, 2535, 0);
+    dibujo::LienzoImagen canvas(8775, 2535, 0);
     canvas.redimensionar(QSize(581, 165), dpr);
     pintar(canvas, conT(240), Visibles{}, "0000");
     const QImage& img = canvas.imagen();

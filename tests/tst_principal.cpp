@@ -2,12 +2,12 @@
 // The main window and the about window, driven as a user drives them.
 
 #include "Ayudantes.h"
-#include "ayuda/Acerca.h"
-#include "ayuda/Ayu.h"
-#include "forms/Avisos.h"
-#include "forms/Controls.h"
-#include "forms/DrawingArea.h"
-#include "forms/Zoom.h"
+#include "ayuda/VentanaAcerca.h"
+#include "ayuda/VentanaAyuda.h"
+#include "formularios/Avisos.h"
+#include "formularios/Controles.h"
+#include "formularios/AreaDibujo.h"
+#include "formularios/Zoom.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -79,9 +79,9 @@ private:
     template <typename T = QWidget>
     T* hijo(const QString& nombre) const { return v.hijo<T>(nombre); }
     QString numero() const { return hijo<QLineEdit>("número")->text(); }
-    QImage imagen() const { return hijo<forms::DrawingArea>("Pantalla")->canvas().imagen(); }
+    QImage imagen() const { return hijo<formularios::AreaDibujo>("Pantalla")->canvas().imagen(); }
 
-    VentanaPrincipal v;
+    Programa v;
     AvisosDePrueba* avisos = nullptr;
 };
 
@@ -93,7 +93,7 @@ void TestPrincipal::init()
 
 void TestPrincipal::cleanup()
 {
-    forms::Zoom::actual().normal();
+    formularios::Zoom::actual().normal();
     v.cerrar();
     delete avisos;
 }
@@ -114,7 +114,7 @@ void TestPrincipal::alAbrir()
     const QImage img = imagen(); // the first grid line one bit in, the clock's top
     QCOMPARE(img.pixelColor(32, 100), QColor(0, 0, 192));
     QCOMPARE(img.pixelColor(5, 0), QColor(128, 255, 255));
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     QTest::qWait(300);
     QCOMPARE(pintado.count(), 0);
     hijo("Pantalla")->repaint();
@@ -170,7 +170,7 @@ void TestPrincipal::teclas()
     QFETCH(QString, foco);
     QFETCH(QString, tecleado);
     QFETCH(QString, numero);
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     v.teclear(foco, tecleado);
     QCOMPARE(this->numero(), numero);
     QCOMPARE(pintado.count(), tecleado.size());
@@ -211,7 +211,7 @@ void TestPrincipal::teclasRechazadas()
     QFETCH(int, beeps);
     v.teclear("Pantalla", "5a");
     const QImage antes = imagen();
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     entrada::tecla(v.p, Qt::Key(tecla), Qt::KeyboardModifiers(modificadores), texto);
     QCOMPARE(avisos->beeps, beeps);
     QCOMPARE(numero(), QString("005A"));
@@ -240,7 +240,7 @@ void TestPrincipal::menuYEtiquetaCoinciden()
     QFETCH(int, fila);
     auto* item = hijo<QAction>(kMenus[traza]);
     auto* etiqueta = hijo<QLabel>(kEtiquetas[traza]);
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     const QPoint muestra(20, fila); // between grid lines
     for (bool visible : {false, true}) {
         if (porEtiqueta) entrada::clic(etiqueta);
@@ -254,7 +254,7 @@ void TestPrincipal::menuYEtiquetaCoinciden()
 
 void TestPrincipal::dobleClicEnEtiquetaAlternaUnaVez()
 {
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     entrada::dobleClic(hijo("etiami"));
     QVERIFY(!hijo<QAction>("VisuAmi")->isChecked());
     QCOMPARE(pintado.count(), 1);
@@ -265,7 +265,7 @@ void TestPrincipal::dobleClicEnEtiquetaAlternaUnaVez()
 void TestPrincipal::ocultarYVerTodos()
 {
     hijo<QAction>("VisuRz")->trigger();
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     for (bool ver : {false, true}) {
         hijo<QAction>(ver ? "todos" : "ocultar")->trigger();
         for (int i = 0; i < 5; ++i) {
@@ -297,9 +297,9 @@ void TestPrincipal::deslizador()
 {
     QFETCH(QList<int>, teclas);
     QFETCH(int, valor);
-    auto* s = hijo<forms::Slider>("periodo");
+    auto* s = hijo<formularios::Deslizador>("periodo");
     entrada::enfocar(s);
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     for (int t : teclas) entrada::tecla(v.p, Qt::Key(t));
     QCOMPARE(s->value(), valor);
     QCOMPARE(v.p->semiperiodo(), valor * 40);
@@ -456,15 +456,15 @@ void TestPrincipal::preguntaQueBorraEmpiezaEnNo()
 {
     QFETCH(int, tecla);
     QFETCH(QString, texto);
-    forms::Avisos deQt;
+    formularios::Avisos deQt;
     QTimer::singleShot(0, [&] {
         QWidget* pregunta = QApplication::activeModalWidget();
         QVERIFY(pregunta);
         entrada::tecla(pregunta, Qt::Key(tecla), Qt::NoModifier, texto);
     });
-    QCOMPARE(deQt.mensaje(v.p, "¿Borrar a «Ana» y sus estadísticas?", forms::Avisos::Botones::SiNo,
-                          forms::Avisos::Icono::Aviso),
-             forms::Avisos::Respuesta::No);
+    QCOMPARE(deQt.mensaje(v.p, "¿Borrar a «Ana» y sus estadísticas?", formularios::Avisos::Botones::SiNo,
+                          formularios::Avisos::Icono::Aviso),
+             formularios::Avisos::Respuesta::No);
 }
 
 // The about window shows its text whole; "Aceptar" hides it and redraws,
@@ -473,7 +473,7 @@ void TestPrincipal::preguntaQueBorraEmpiezaEnNo()
 void TestPrincipal::acercaDeYCierre()
 {
     hijo<QAction>("acercade")->trigger();
-    auto* a = ventana<Acerca>("acerca");
+    auto* a = ventana<VentanaAcerca>("acerca");
     QVERIFY(a);
     entrada::activar(a);
     QCOMPARE(QApplication::focusWidget(), control(a, "Command1"));
@@ -481,12 +481,12 @@ void TestPrincipal::acercaDeYCierre()
     QVERIFY(texto->toPlainText().startsWith("Progama de ejercicio de los códigos \n"));
     QVERIFY(texto->document()->size().height() <= texto->contentsRect().height());
     a->move(300, 200);
-    QSignalSpy pintado(v.p, &Principal::pintado);
+    QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     entrada::clic(control(a, "Command1"));
     QVERIFY(!a->isVisible());
     QCOMPARE(pintado.count(), 1);
     hijo<QAction>("acercade")->trigger();
-    QCOMPARE(ventana<Acerca>("acerca"), a);
+    QCOMPARE(ventana<VentanaAcerca>("acerca"), a);
     QCOMPARE(a->pos(), QPoint(300, 200));
     entrada::cerrar(a);
     QCOMPARE(pintado.count(), 2);
@@ -508,9 +508,9 @@ int main(int argc, char** argv)
     if (argc > 1 && std::strcmp(argv[1], "--arranque") == 0) {
         QStandardPaths::setTestModeEnabled(true);
         inicio::Main();
-        auto* p = ventana<Principal>("principal");
+        auto* p = ventana<VentanaPrincipal>("principal");
         const bool cabe = p->screen()->availableGeometry().contains(p->frameGeometry());
-        std::printf("%g %d", forms::Zoom::actual().factor(), int(cabe));
+        std::printf("%g %d", formularios::Zoom::actual().factor(), int(cabe));
         for (int i = 0; i < 3; ++i) {
             p->ejer();
             std::printf(" %s", qPrintable(p->numeroActual()));

@@ -2,11 +2,11 @@
 // The statistics file "puntos.pnt": its bytes, read and written.
 
 #include "Archivos.h"
-#include "exercise/ArchivoPuntos.h"
-#include "exercise/Clase.h"
-#include "exercise/Diario.h"
-#include "exercise/InformeClase.h"
-#include "exercise/PuntosCompartidos.h"
+#include "ejercicio/ArchivoPuntos.h"
+#include "ejercicio/Clase.h"
+#include "ejercicio/Diario.h"
+#include "ejercicio/InformeClase.h"
+#include "ejercicio/PuntosCompartidos.h"
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cerrojo.h"
 #include "formatos/Csv.h"

@@ -13,7 +13,7 @@
 #include "formatos/Cp1252.h"
 #include "formatos/Enumeracion.h"
 #include "laboratorio/DibujoCodigos.h"
-#include "mainwindow/Figura.h"
+#include "principal/Figura.h"
 
 #include "Herramienta.h"
 
@@ -64,7 +64,7 @@ QByteArray pie(const QString& texto)
 
 QByteArray figura(const QStringList& partes)
 {
-    linecode::Visibles visibles{};
+    codigos::Visibles visibles{};
     int t = 240;
     const QStringList nombres{"CLK", "NRZ", "RZ", "AMI", "HDB3"};
     for (const QString& p : partes.mid(1)) {
@@ -78,15 +78,15 @@ QByteArray figura(const QStringList& partes)
 // A code named as the laboratory lists it, without its blanks.
 QByteArray figuraCodigos(const QStringList& partes)
 {
-    std::vector<linecode::Codigo> codigos;
+    std::vector<codigos::Codigo> codigos;
     for (const QString& p : partes.mid(1)) {
-        for (linecode::Codigo c : linecode::kTodosLosCodigos)
-            if (QString::fromUtf8(linecode::nombreCodigo(c)).remove(' ').compare(p, Qt::CaseInsensitive) == 0)
+        for (codigos::Codigo c : codigos::kTodosLosCodigos)
+            if (QString::fromUtf8(codigos::nombreCodigo(c)).remove(' ').compare(p, Qt::CaseInsensitive) == 0)
                 codigos.push_back(c);
     }
     if (codigos.size() != std::size_t(partes.size() - 1)) return {};
     QStringList nombres;
-    for (linecode::Codigo c : codigos) nombres << QString::fromUtf8(linecode::nombreCodigo(c));
+    for (codigos::Codigo c : codigos) nombres << QString::fromUtf8(codigos::nombreCodigo(c));
     return imagenRtf(laboratorio::figuraCodigos(partes.value(0).toStdString(), codigos)) +
            pie(QStringLiteral("Señal %1 de los bits %2.").arg(formatos::enumerar(nombres), partes.value(0)));
 }

@@ -5,10 +5,10 @@
 // Usage: generar_capturas <folder>
 
 #include "dibujo/ArchivoImagen.h"
-#include "exercise/Ejerc.h"
-#include "forms/Avisos.h"
+#include "ejercicio/VentanaEjercicios.h"
+#include "formularios/Avisos.h"
 #include "inicio/inicio.h"
-#include "mainwindow/Principal.h"
+#include "principal/VentanaPrincipal.h"
 
 #include "Herramienta.h"
 
@@ -26,7 +26,7 @@ namespace {
 
 // A message box would wait for a click that no build gives: what the program
 // would say goes to the error output, and the pictures are not made.
-class AvisosSinVentanas : public forms::Avisos {
+class AvisosSinVentanas : public formularios::Avisos {
 public:
     AvisosSinVentanas() { instalar(this); }
     ~AvisosSinVentanas() override { instalar(nullptr); }
@@ -72,10 +72,10 @@ int capturar(const QStringList& argumentos)
     ajustes.setValue(QStringLiteral("ejercicios/semilla"), 1);
     AvisosSinVentanas avisos;
     inicio::Main();
-    Principal* p = inicio::principal().cargar();
+    VentanaPrincipal* p = inicio::principal().cargar();
     bool hecho = guardar(p, destino + QStringLiteral("/principal.png"));
     p->findChild<QAction*>(QStringLiteral("prop"))->trigger();
-    hecho = hecho && guardar(inicio::Ejerc().cargar(), destino + QStringLiteral("/ejercicio.png"));
+    hecho = hecho && guardar(inicio::VentanaEjercicios().cargar(), destino + QStringLiteral("/ejercicio.png"));
     hecho = hecho && guardar(p, destino + QStringLiteral("/ejercicio-principal.png"));
     p->close();
     if (!hecho) std::fprintf(stderr, "generar_capturas: no se pudo escribir en %s\n", qPrintable(destino));

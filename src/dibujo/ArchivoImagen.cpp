@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dibujo/ArchivoImagen.h"
 
-#include "dibujo/PainterCanvas.h"
+#include "dibujo/LienzoPintor.h"
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Twips.h"
 
@@ -15,7 +15,7 @@ QString guardarPng(const QImage& imagen, const QString& ruta)
     return formatos::escribirEntero(ruta, [&imagen](QIODevice& f) { return imagen.save(&f, "PNG"); });
 }
 
-QString guardarSvg(const std::function<void(linecode::Canvas&)>& dibujar, QSize exteriorTwips,
+QString guardarSvg(const std::function<void(codigos::Lienzo&)>& dibujar, QSize exteriorTwips,
                    QSize interiorPixeles, const QString& ruta)
 {
     return formatos::escribirEntero(ruta, [&](QIODevice& f) {
@@ -27,7 +27,7 @@ QString guardarSvg(const std::function<void(linecode::Canvas&)>& dibujar, QSize 
         svg.setTitle(QStringLiteral("Tramavox"));
         QPainter pintor;
         if (!pintor.begin(&svg)) return false;
-        PainterCanvas canvas(pintor, exteriorTwips.width(), exteriorTwips.height(), interiorTwips);
+        LienzoPintor canvas(pintor, exteriorTwips.width(), exteriorTwips.height(), interiorTwips);
         dibujar(canvas);
         return pintor.end();
     });

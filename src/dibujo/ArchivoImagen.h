@@ -5,7 +5,7 @@
 // an empty text on success, or the reason it failed; the file is written
 // whole or not at all.
 
-#include "linecode/Canvas.h"
+#include "codigos/Lienzo.h"
 
 #include <QImage>
 #include <QString>
@@ -18,7 +18,7 @@ QString guardarPng(const QImage& imagen, const QString& ruta);
 
 // `dibujar` redraws the picture on the canvas it is given; the outer size is
 // in twips and the inner area in pixels, as on screen.
-QString guardarSvg(const std::function<void(linecode::Canvas&)>& dibujar, QSize exteriorTwips,
+QString guardarSvg(const std::function<void(codigos::Lienzo&)>& dibujar, QSize exteriorTwips,
                    QSize interiorPixeles, const QString& ruta);
 
 } // namespace dibujo

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "inicio/inicio.h"
 
-#include "ayuda/Acerca.h"
-#include "ayuda/Ayu.h"
-#include "exercise/Ejerc.h"
-#include "forms/Accesibilidad.h"
-#include "forms/AspectoZoom.h"
+#include "ayuda/VentanaAcerca.h"
+#include "ayuda/VentanaAyuda.h"
+#include "ejercicio/VentanaEjercicios.h"
+#include "formularios/Accesibilidad.h"
+#include "formularios/AspectoZoom.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/GraficoEspectro.h"
-#include "laboratorio/Laboratorio.h"
-#include "mainwindow/Aleatorio.h"
-#include "mainwindow/Principal.h"
+#include "laboratorio/VentanaLaboratorio.h"
+#include "principal/Aleatorio.h"
+#include "principal/VentanaPrincipal.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,37 +26,37 @@ namespace {
 
 // The exercise window as the main window knows it: through the reference,
 // so that it is loaded when first shown and loaded afresh after a close.
-class EjerciciosDeInicio : public VentanaEjercicios {
+class EjerciciosDeInicio : public EnlaceEjercicios {
 public:
-    void mostrar() override { Ejerc().mostrar(); }
-    bool abierta() override { return Ejerc().cargado(); }
-    bool aleatorioElegido() override { return Ejerc()->aleatorioElegido(); }
-    void tipo_cod_Click(int index) override { Ejerc()->tipo_cod_Click(index); }
+    void mostrar() override { VentanaEjercicios().mostrar(); }
+    bool abierta() override { return VentanaEjercicios().cargado(); }
+    bool aleatorioElegido() override { return VentanaEjercicios()->aleatorioElegido(); }
+    void tipo_cod_Click(int index) override { VentanaEjercicios()->tipo_cod_Click(index); }
 };
 
-Principal* crearPrincipal()
+VentanaPrincipal* crearPrincipal()
 {
     static EjerciciosDeInicio ejercicios;
-    auto* p = new Principal();
+    auto* p = new VentanaPrincipal();
     p->ponerEjercicios(&ejercicios);
-    QObject::connect(p, &Principal::verAcerca, p, [] { acerca().mostrar(); });
-    QObject::connect(p, &Principal::verAyuda, p, [] { ayu().mostrar(); });
-    QObject::connect(p, &Principal::verLaboratorio, p, [] { laboratorio().mostrar(); });
+    QObject::connect(p, &VentanaPrincipal::verAcerca, p, [] { acerca().mostrar(); });
+    QObject::connect(p, &VentanaPrincipal::verAyuda, p, [] { ayu().mostrar(); });
+    QObject::connect(p, &VentanaPrincipal::verLaboratorio, p, [] { laboratorio().mostrar(); });
     // Closing the main window closes the others, in this order; the
     // exercise window saves the statistics as it closes.
-    QObject::connect(p, &Principal::cerrando, p, [] {
+    QObject::connect(p, &VentanaPrincipal::cerrando, p, [] {
         acerca().cerrar();
-        Ejerc().cerrar();
+        VentanaEjercicios().cerrar();
         ayu().cerrar();
         laboratorio().cerrar();
     });
     return p;
 }
 
-Acerca* crearAcerca()
+VentanaAcerca* crearAcerca()
 {
-    auto* a = new Acerca();
-    QObject::connect(a, &Acerca::redibujar, a, [] { principal()->ActPant(); });
+    auto* a = new VentanaAcerca();
+    QObject::connect(a, &VentanaAcerca::redibujar, a, [] { principal()->ActPant(); });
     return a;
 }
 
@@ -89,45 +89,45 @@ void sembrarAzar()
 
 } // namespace
 
-forms::Referencia<Principal>& principal()
+formularios::Referencia<VentanaPrincipal>& principal()
 {
-    static forms::Referencia<Principal> ref(crearPrincipal);
+    static formularios::Referencia<VentanaPrincipal> ref(crearPrincipal);
     return ref;
 }
 
-forms::Referencia<::Ejerc>& Ejerc()
+formularios::Referencia<::VentanaEjercicios>& VentanaEjercicios()
 {
-    static forms::Referencia<::Ejerc> ref([] { return new ::Ejerc(*principal().cargar()); });
+    static formularios::Referencia<::VentanaEjercicios> ref([] { return new ::VentanaEjercicios(*principal().cargar()); });
     return ref;
 }
 
-forms::Referencia<Acerca>& acerca()
+formularios::Referencia<VentanaAcerca>& acerca()
 {
-    static forms::Referencia<Acerca> ref(crearAcerca);
+    static formularios::Referencia<VentanaAcerca> ref(crearAcerca);
     return ref;
 }
 
-forms::Referencia<Ayu>& ayu()
+formularios::Referencia<VentanaAyuda>& ayu()
 {
-    static forms::Referencia<Ayu> ref([] { return new Ayu(); });
+    static formularios::Referencia<VentanaAyuda> ref([] { return new VentanaAyuda(); });
     return ref;
 }
 
-forms::Referencia<Laboratorio>& laboratorio()
+formularios::Referencia<VentanaLaboratorio>& laboratorio()
 {
-    static forms::Referencia<Laboratorio> ref([] { return new Laboratorio(); });
+    static formularios::Referencia<VentanaLaboratorio> ref([] { return new VentanaLaboratorio(); });
     return ref;
 }
 
 void Main()
 {
     traducirQt();
-    forms::instalarAccesibilidad();
-    forms::seguirZoomEnQt();
-    forms::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);
-    forms::sonDibujos(laboratorio::GraficoEspectro::staticMetaObject);
+    formularios::instalarAccesibilidad();
+    formularios::seguirZoomEnQt();
+    formularios::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);
+    formularios::sonDibujos(laboratorio::GraficoEspectro::staticMetaObject);
     sembrarAzar();
-    forms::Formulario::ponerAyuda([] { ayu().mostrar(); });
+    formularios::Formulario::ponerAyuda([] { ayu().mostrar(); });
     principal().mostrar();
 }
 

@@ -4,23 +4,23 @@
 // first use and wired to the others here, and the routine that opens the
 // program.
 
-#include "forms/Formulario.h"
+#include "formularios/Formulario.h"
 
-class Principal;
-class Ejerc;
-class Acerca;
-class Ayu;
-class Laboratorio;
+class VentanaPrincipal;
+class VentanaEjercicios;
+class VentanaAcerca;
+class VentanaAyuda;
+class VentanaLaboratorio;
 
 namespace inicio {
 
 // Creates and shows the main window.
 void Main();
 
-forms::Referencia<Principal>& principal();
-forms::Referencia<::Ejerc>& Ejerc();
-forms::Referencia<Acerca>& acerca();
-forms::Referencia<Ayu>& ayu();
-forms::Referencia<Laboratorio>& laboratorio();
+formularios::Referencia<VentanaPrincipal>& principal();
+formularios::Referencia<::VentanaEjercicios>& VentanaEjercicios();
+formularios::Referencia<VentanaAcerca>& acerca();
+formularios::Referencia<VentanaAyuda>& ayu();
+formularios::Referencia<VentanaLaboratorio>& laboratorio();
 
 } // namespace inicio

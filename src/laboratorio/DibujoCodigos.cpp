@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratorio/DibujoCodigos.h"
 
-#include "dibujo/Colour.h"
-#include "linecode/Trazas.h"
+#include "dibujo/Color.h"
+#include "codigos/Trazas.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -13,7 +13,7 @@
 #include <iterator>
 #include <cstdlib>
 
-using linecode::Codigo;
+using codigos::Codigo;
 
 namespace laboratorio {
 
@@ -36,12 +36,12 @@ const QColor kColorBits(220, 220, 220);
 const QColor kColorEscala(170, 170, 170);
 const QColor kColorError(255, 255, 255);
 
-// In the order of linecode::Codigo; a new code cannot be left without one.
+// In the order of codigos::Codigo; a new code cannot be left without one.
 constexpr QRgb kColores[] = {
     0xFF3030, 0xFF8080, 0xFF60FF, 0xFFFF00, 0x00FF00, 0x80FF80, 0xFF8000,
     0xFFC060, 0x40A0FF, 0xC0A0FF, 0xA0FFA0, 0xFFFFFF, 0x60FFC0,
 };
-static_assert(std::size(kColores) == linecode::kCodigosLinea);
+static_assert(std::size(kColores) == codigos::kCodigosLinea);
 
 int nivelMaximo(Codigo c)
 {
@@ -83,7 +83,7 @@ QColor colorCodigo(Codigo c)
 QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos)
 {
     std::vector<LineaDibujada> lineas;
-    for (Codigo c : codigos) lineas.push_back({c, linecode::codificar(c, bits), {}, {}});
+    for (Codigo c : codigos) lineas.push_back({c, codigos::codificar(c, bits), {}, {}});
     DibujoCodigos dibujo;
     dibujo.ponerLineas(std::move(lineas), bits);
     QImage imagen(dibujo.size(), QImage::Format_RGB32);
@@ -152,7 +152,7 @@ void DibujoCodigos::ajustarTamano()
     const QFontMetrics fm(font());
     int nombres = fm.horizontalAdvance(QStringLiteral("Reloj"));
     for (const auto& l : lineas_)
-        nombres = std::max(nombres, fm.horizontalAdvance(QString::fromUtf8(linecode::nombreCodigo(l.codigo))));
+        nombres = std::max(nombres, fm.horizontalAdvance(QString::fromUtf8(codigos::nombreCodigo(l.codigo))));
     const int escala = QFontMetrics(letraPequena(font())).horizontalAdvance(textoNivel(-3, true));
     margen_ = px(kSangria) + nombres + px(kSeparacion) + escala + px(kSeparacion);
 
@@ -186,7 +186,7 @@ void DibujoCodigos::paintEvent(QPaintEvent* e)
     const int hasta = std::min(int(bits_.size()), (e->rect().right() - margen_) / (2 * t) + 2);
     for (int b = desde; b < hasta; ++b) {
         const int x = margen_ + 2 * t * b;
-        p.setPen(dibujo::qColor(b % 4 == 0 ? linecode::colores::kRejillaDigito : linecode::colores::kRejilla));
+        p.setPen(dibujo::qColor(b % 4 == 0 ? codigos::colores::kRejillaDigito : codigos::colores::kRejilla));
         p.drawLine(x, 0, x, height());
     }
     for (int i = 0; i < int(lineas_.size()); ++i) {
@@ -211,7 +211,7 @@ void DibujoCodigos::pintarCabecera(QPainter& p, int arriba, int desde, int hasta
     p.setPen(kColorBits);
     for (int b = desde; b < hasta; ++b) {
         const int x = margen_ + 2 * t * b;
-        p.setPen(dibujo::qColor(b % 4 == 0 ? linecode::colores::kRejillaDigito : linecode::colores::kRejilla));
+        p.setPen(dibujo::qColor(b % 4 == 0 ? codigos::colores::kRejillaDigito : codigos::colores::kRejilla));
         p.drawLine(x, arriba, x, arriba + cabecera());
         p.setPen(kColorBits);
         p.drawText(QRect(x, arriba, 2 * t, px(kFilaBits)), Qt::AlignCenter, QString(QLatin1Char(bits_[std::size_t(b)])));
@@ -227,7 +227,7 @@ void DibujoCodigos::pintarNombres(QPainter& p, int izquierda, int arribaCabecera
         const Codigo c = lineas_[std::size_t(i)].codigo;
         p.setPen(colorCodigo(c));
         p.drawText(QRect(izquierda + px(kSangria), arribaDeBanda(i + 1), margen_, banda_), Qt::AlignVCenter,
-                   QString::fromUtf8(linecode::nombreCodigo(c)));
+                   QString::fromUtf8(codigos::nombreCodigo(c)));
         pintarEscala(p, izquierda, arribaDeBanda(i + 1) + banda_ / 2, c);
     }
     p.fillRect(izquierda, arribaCabecera, ancho, cabecera(), kFondo);
@@ -265,7 +265,7 @@ void DibujoCodigos::pintarLetras(QPainter& p, int indice, const LineaDibujada& l
     p.setPen(colorCodigo(linea.codigo));
     const int centro = arribaDeBanda(indice) + banda_ / 2;
     for (int b = desde; b < hasta; ++b) {
-        const linecode::Paso& paso = linea.pasos[std::size_t(b)];
+        const codigos::Paso& paso = linea.pasos[std::size_t(b)];
         if (paso.marca != 'B' && paso.marca != 'V') continue;
         const int x = margen_ + 2 * medioBit_ * b + medioBit_;
         const QRect mitad = paso.nivel1 >= 0 ? QRect(x, centro - alturaPulso_, medioBit_, alturaPulso_)
@@ -282,7 +282,7 @@ void DibujoCodigos::pintarBanda(QPainter& p, int arriba, const LineaDibujada* li
     const int maximo = linea ? nivelMaximo(linea->codigo) : 1;
     const auto y = [&](int nivel) { return centro - alturaPulso_ * nivel / maximo; };
     if (linea) {
-        const QColor sombra = dibujo::qColor(linecode::colores::kBitErroneo);
+        const QColor sombra = dibujo::qColor(codigos::colores::kBitErroneo);
         for (const auto& v : linea->violaciones)
             if (v.bit >= desde && v.bit < hasta) p.fillRect(margen_ + 2 * t * v.bit, arriba, 2 * t, banda_, sombra);
     }

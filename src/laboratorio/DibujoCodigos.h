@@ -8,7 +8,7 @@
 // half-bit is reported to the window. The bits and the clock stay in view
 // when the frame scrolls down, and the names when it scrolls across.
 
-#include "linecode/Errores.h"
+#include "codigos/Errores.h"
 
 #include <QWidget>
 
@@ -22,18 +22,18 @@ class QScrollArea;
 namespace laboratorio {
 
 struct LineaDibujada {
-    linecode::Codigo codigo;
-    std::vector<linecode::Paso> pasos;
-    std::vector<linecode::Violacion> violaciones;
+    codigos::Codigo codigo;
+    std::vector<codigos::Paso> pasos;
+    std::vector<codigos::Violacion> violaciones;
     std::set<std::pair<int, int>> errores; // injected errors: (bit, half)
 };
 
 // The colour each code is drawn in, on black.
-QColor colorCodigo(linecode::Codigo c);
+QColor colorCodigo(codigos::Codigo c);
 
 // The clock and the codes of a bit string as the laboratory draws them at
 // 100 %: the figures of the help document.
-QImage figuraCodigos(const std::string& bits, const std::vector<linecode::Codigo>& codigos);
+QImage figuraCodigos(const std::string& bits, const std::vector<codigos::Codigo>& codigos);
 
 class DibujoCodigos : public QWidget {
     Q_OBJECT
@@ -67,7 +67,7 @@ private:
     void pintarBanda(QPainter& p, int arriba, const LineaDibujada* linea, int desde, int hasta) const;
     void pintarCabecera(QPainter& p, int arriba, int desde, int hasta) const;
     void pintarNombres(QPainter& p, int izquierda, int arribaCabecera) const;
-    void pintarEscala(QPainter& p, int izquierda, int centro, linecode::Codigo c) const;
+    void pintarEscala(QPainter& p, int izquierda, int centro, codigos::Codigo c) const;
     void pintarLetras(QPainter& p, int indice, const LineaDibujada& linea, int desde, int hasta) const;
 
     std::vector<LineaDibujada> lineas_;

@@ -2,7 +2,7 @@
 #include "laboratorio/GraficoEspectro.h"
 
 #include "laboratorio/DibujoCodigos.h"
-#include "linecode/Espectro.h"
+#include "codigos/Espectro.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -13,8 +13,8 @@
 #include <iterator>
 #include <map>
 
-using linecode::Codigo;
-using linecode::kPuntosEspectro;
+using codigos::Codigo;
+using codigos::kPuntosEspectro;
 
 namespace laboratorio {
 
@@ -46,7 +46,7 @@ constexpr double kHolgura = 1.03;
 bool cercaDeRaya(Codigo c, int k)
 {
     const int resto = k % kPuntosPorFb;
-    return linecode::tieneRayas(c) && (resto <= 2 || resto >= kPuntosPorFb - 2);
+    return codigos::tieneRayas(c) && (resto <= 2 || resto >= kPuntosPorFb - 2);
 }
 
 double frecuencia(int k)
@@ -67,7 +67,7 @@ struct Marca {
     bool llena;
 };
 
-// One per code, in the order of linecode::Codigo: no two alike.
+// One per code, in the order of codigos::Codigo: no two alike.
 constexpr Marca kMarcas[] = {
     {Forma::Circulo, true},         {Forma::Cuadrado, true},        {Forma::TrianguloArriba, true},
     {Forma::TrianguloAbajo, true},  {Forma::Rombo, true},           {Forma::Cruz, false},
@@ -75,7 +75,7 @@ constexpr Marca kMarcas[] = {
     {Forma::TrianguloArriba, false}, {Forma::TrianguloAbajo, false}, {Forma::Rombo, false},
     {Forma::Asterisco, false},
 };
-static_assert(std::size(kMarcas) == linecode::kCodigosLinea);
+static_assert(std::size(kMarcas) == codigos::kCodigosLinea);
 
 void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
 {
@@ -165,7 +165,7 @@ void GraficoEspectro::ajustarEscala()
     double maximo = 0;
     for (const auto& [codigo, densidad] : curvas_)
         for (int k = 0; k < kPuntosEspectro; ++k) {
-            const double teoria = linecode::densidadTeorica(codigo, frecuencia(k)).value_or(0.0);
+            const double teoria = codigos::densidadTeorica(codigo, frecuencia(k)).value_or(0.0);
             const double estimada = (*densidad)[std::size_t(k)];
             maximo = std::max({maximo, teoria, escala_ == EscalaEspectro::Lineal && cercaDeRaya(codigo, k) ? 0.0 : estimada});
         }
@@ -238,7 +238,7 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
     p.restore();
     p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Estimada con %1 bits al azar; a trazos, la fórmula teórica.")
-                   .arg(cifrasAgrupadas(linecode::kBitsEspectro)));
+                   .arg(cifrasAgrupadas(codigos::kBitsEspectro)));
 }
 
 // The estimate, solid, with the code's marks (one at 0 Hz, which tells at
@@ -252,12 +252,12 @@ void GraficoEspectro::pintarCurva(QPainter& p, const QRect& a, const Curva& curv
     pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
     p.setPen(pen);
     QPainterPath estimada, teorica;
-    const bool hayTeoria = linecode::densidadTeorica(codigo, 0).has_value();
+    const bool hayTeoria = codigos::densidadTeorica(codigo, 0).has_value();
     for (int k = 0; k < kPuntosEspectro; ++k) {
         const QPointF punto(x(k), y((*densidad)[std::size_t(k)], a));
         k == 0 ? estimada.moveTo(punto) : estimada.lineTo(punto);
         if (hayTeoria) {
-            const QPointF t(x(k), y(*linecode::densidadTeorica(codigo, frecuencia(k)), a));
+            const QPointF t(x(k), y(*codigos::densidadTeorica(codigo, frecuencia(k)), a));
             k == 0 ? teorica.moveTo(t) : teorica.lineTo(t);
         }
     }
@@ -302,8 +302,8 @@ int GraficoEspectro::anchoLeyenda() const
 
 QString GraficoEspectro::nombreEnLeyenda(Codigo c)
 {
-    const QString nombre = QString::fromUtf8(linecode::nombreCodigo(c));
-    return linecode::densidadTeorica(c, 0) ? nombre : nombre + QStringLiteral(" (solo estimada)");
+    const QString nombre = QString::fromUtf8(codigos::nombreCodigo(c));
+    return codigos::densidadTeorica(c, 0) ? nombre : nombre + QStringLiteral(" (solo estimada)");
 }
 
 void GraficoEspectro::pintarLeyenda(QPainter& p, const QRect& a) const

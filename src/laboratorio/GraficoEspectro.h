@@ -5,7 +5,7 @@
 // closed form (where one exists) dashed beside it, discrete lines as
 // arrows, on a linear scale that fits the highest curve or in decibels.
 
-#include "linecode/CodigosLinea.h"
+#include "codigos/CodigosLinea.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@
 
 namespace laboratorio {
 
-using Curva = std::pair<linecode::Codigo, const std::vector<double>*>;
+using Curva = std::pair<codigos::Codigo, const std::vector<double>*>;
 
 enum class EscalaEspectro { Lineal, Decibelios };
 
@@ -44,7 +44,7 @@ private:
     void pintarRayas(QPainter& p, const QRect& area) const;
     void pintarLeyenda(QPainter& p, const QRect& area) const;
     int anchoLeyenda() const;
-    static QString nombreEnLeyenda(linecode::Codigo c);
+    static QString nombreEnLeyenda(codigos::Codigo c);
 
     std::vector<Curva> curvas_;
     EscalaEspectro escala_ = EscalaEspectro::Lineal;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratorio/ModeloPasos.h"
 
-#include "linecode/CodigosLinea.h"
+#include "codigos/CodigosLinea.h"
 
 #include <QColor>
 
@@ -16,7 +16,7 @@ const QColor kErroneo(255, 190, 190);
 
 } // namespace
 
-void ModeloPasos::ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos,
+void ModeloPasos::ponerPasos(codigos::Codigo codigo, const std::string& bits, std::vector<codigos::Paso> pasos,
                              std::map<int, QString> avisos)
 {
     beginResetModel();
@@ -58,11 +58,11 @@ QVariant ModeloPasos::data(const QModelIndex& index, int rol) const
     if (rol != Qt::DisplayRole) return {};
     switch (index.column()) {
     case Bit: return QString(QLatin1Char(bits_[fila]));
-    case Simbolo: return QString::fromStdString(linecode::simboloPaso(codigo_, p));
+    case Simbolo: return QString::fromStdString(codigos::simboloPaso(codigo_, p));
     case Nivel1: return p.nivel1;
     case Nivel2: return p.nivel2;
     case Motivo: {
-        const QString razon = QString::fromStdString(linecode::razonPaso(codigo_, pasos_, fila));
+        const QString razon = QString::fromStdString(codigos::razonPaso(codigo_, pasos_, fila));
         if (aviso == avisos_.end()) return razon;
         return razon.isEmpty() ? aviso->second : aviso->second + QStringLiteral("; ") + razon;
     }

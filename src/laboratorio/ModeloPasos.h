@@ -6,7 +6,7 @@
 // error was injected or the receiver finds a violation stand out in
 // another colour and say so.
 
-#include "linecode/CodigosLinea.h"
+#include "codigos/CodigosLinea.h"
 
 #include <QAbstractTableModel>
 
@@ -21,7 +21,7 @@ public:
 
     // `avisos`: by row, what went wrong there ("error de línea en la
     // primera mitad", "violación bipolar no esperada").
-    void ponerPasos(linecode::Codigo codigo, const std::string& bits, std::vector<linecode::Paso> pasos,
+    void ponerPasos(codigos::Codigo codigo, const std::string& bits, std::vector<codigos::Paso> pasos,
                     std::map<int, QString> avisos = {});
 
     int rowCount(const QModelIndex& padre = {}) const override;
@@ -32,9 +32,9 @@ public:
 private:
     bool resaltado(int fila) const;
 
-    linecode::Codigo codigo_ = linecode::Codigo::Hdb3;
+    codigos::Codigo codigo_ = codigos::Codigo::Hdb3;
     std::string bits_;
-    std::vector<linecode::Paso> pasos_;
+    std::vector<codigos::Paso> pasos_;
     std::map<int, QString> avisos_;
 };
 

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ayuda/DisenoAcerca.h"
+
+#include "dibujo/Color.h"
+
+
+using namespace formularios;
+using namespace dibujo;
+
+namespace {
+const QString kAcercaTexto = QStringLiteral(
+    "Progama de ejercicio de los códigos \r\n"
+    "de datos serie usados en telefonía desarrollado para el módulo \r\n"
+    "de inciación profesional \"Sistemas \r\n"
+    "de Telefonía\", perteneciente al \r\n"
+    "ciclo formativo de grado superior \r\n"
+    "\"Sistemas de Telecomunicación e \r\n"
+    "Informáticos\".\r\n");
+} // namespace
+
+formularios::DefinicionVentana disenoAcerca()
+{
+    DefinicionVentana f = formulario("acerca", "Acerca de Tramavox", 6465, 3330);
+    f.cierraConEsc = true;
+    const QString frame1 = QStringLiteral("Frame1");
+    f.controles = {
+        control("Frame1", Tipo::Marco, {}, 120, 0, 3495, 3255).enTab(0)
+            .accesible("Acerca de Tramavox", "Imagen y ciclo formativo del programa"),
+        control("Picture1", Tipo::Imagen, frame1, 240, 240, 3060, 1800).enTab(1)
+            .accesible("Imagen del aula", "Alumnos en los bancos de un laboratorio de telefonía"),
+        control("Label2", Tipo::Etiqueta, frame1, 120, 2040, 3255, 1095)
+            .conTexto("    Ciclo Formativo de Grado Superior   Sistemas de Telecomunicación e Informáticos.")
+            .conTinta(kVerdeOscuro)
+            .centrado()
+            .ajustado()
+            .conFuente("Arial", 12, true)
+            .enTab(2),
+        control("Text1", Tipo::TextoMultilinea, {}, 3720, 120, 2655, 1695)
+            .conTexto(kAcercaTexto)
+            .centrado()
+            .deSoloLectura()
+            .enTab(3)
+            .accesible("Descripción del programa", "Para qué y para quién se hizo el programa"),
+        control("Label1", Tipo::Etiqueta, {}, 3960, 2400, 1935, 495)
+            .conTexto("Programa y dibujos: equipo Tramavox")
+            .centrado()
+            .ajustado()
+            .enTab(4),
+        control("Command1", Tipo::Boton, {}, 5280, 3000, 1095, 255).conTexto("Aceptar").enTab(5)
+            .accesible("Aceptar", "Cierra esta ventana"),
+        control("Label3", Tipo::Etiqueta, {}, 3960, 1920, 2055, 255)
+            .conTexto("Sistemas de Telefonía")
+            .conTinta(kAzul)
+            .conFuente("Arial", 9.75, true)
+            .enTab(6),
+    };
+    return f;
+}
+

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "formularios/DefinicionVentana.h"
+
+
+// The help window "ayu" as designed.
+formularios::DefinicionVentana disenoAyuda();
+

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The about window "acerca": the picture, the course and "Aceptar".
+
+#include "formularios/Formulario.h"
+
+class VentanaAcerca : public formularios::Formulario {
+    Q_OBJECT
+public:
+    VentanaAcerca();
+
+    // Hides the window (it stays loaded) and asks for the main window's
+    // waveforms to be redrawn, as it may have covered them.
+    void Command1_Click();
+
+signals:
+    void redibujar();
+
+protected:
+    void Form_Unload(int& cancelar) override;
+    void alCambiarZoom() override;
+};

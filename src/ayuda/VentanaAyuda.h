@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The help window "ayu": shows "ayuda.rtf" from the working directory, so a
+// teacher can replace it, or the copy built into the program when there is
+// none to read.
+
+#include "formularios/Formulario.h"
+
+class QTextEdit;
+
+class VentanaAyuda : public formularios::Formulario {
+    Q_OBJECT
+public:
+    VentanaAyuda();
+
+    // The help as the program was built with it.
+    static const QString kAyudaIncorporada;
+
+protected:
+    void Form_Load() override;
+    void alCambiarZoom() override;
+
+private:
+    void mostrar();
+
+    QTextEdit* ayutext;
+    QByteArray rtf_; // the document read at load
+};

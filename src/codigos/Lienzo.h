@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The drawing operations the plotter needs from a picture box: clear, lines
+// in twips with a pen that stays where the last line ended, filled
+// rectangles, and the box's outer size. The window draws into an image; tests record the lines.
+
+#include <cstdint>
+
+namespace codigos {
+
+// A colour as the program writes it: &H00BBGGRR (red in the low byte).
+using Color = std::uint32_t;
+
+struct Punto {
+    float x = 0;
+    float y = 0;
+    friend bool operator==(Punto a, Punto b) { return a.x == b.x && a.y == b.y; }
+};
+
+class Lienzo {
+public:
+    // The picture box's outer size in twips, border included: the plotter
+    // scales its traces to it.
+    Lienzo(int outerWidth, int outerHeight) : outerWidth_(outerWidth), outerHeight_(outerHeight) {}
+    virtual ~Lienzo() = default;
+
+    // Fills the area with its background; the pen goes to (0, 0).
+    void clear();
+    // A line between two points; the pen is left at the end point.
+    void line(Punto desde, Punto hasta, Color colour);
+    // A line from the pen to a point; the pen is left there.
+    void lineTo(Punto hasta, Color colour);
+    // A filled rectangle between two corners; the pen does not move.
+    virtual void fillRect(Punto desde, Punto hasta, Color colour) = 0;
+
+    int outerWidth() const { return outerWidth_; }
+    int outerHeight() const { return outerHeight_; }
+
+protected:
+    virtual void fill() = 0;
+    virtual void drawSegment(Punto desde, Punto hasta, Color colour) = 0;
+
+private:
+    int outerWidth_;
+    int outerHeight_;
+    Punto pen_;
+};
+
+} // namespace codigos

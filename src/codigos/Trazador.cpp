@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "codigos/Trazador.h"
+
+#include "codigos/Codificador.h"
+
+namespace codigos {
+
+namespace {
+
+float fy(const Geometria& g, int nivel)
+{
+    return static_cast<float>(g.base - nivel * g.amp);
+}
+
+// The label sits halfway up the trace's high level.
+int topeEtiqueta(const Geometria& g)
+{
+    return g.base - g.amp / 2;
+}
+
+void pintarRejilla(Lienzo& canvas, int t)
+{
+    const int w = canvas.outerWidth();
+    const auto h = static_cast<float>(canvas.outerHeight());
+    for (int x = 2 * t; x <= w; x += 2 * t) {
+        const int frontera = x / (2 * t);
+        const Color c = frontera % 4 == 0 ? colores::kRejillaDigito : colores::kRejilla;
+        const auto fx = static_cast<float>(x);
+        canvas.line({fx, 0}, {fx, h}, c);
+    }
+}
+
+// Shaded first, so the grid and the traces stay on top; only the first
+// copy of the number, the one the student read, is marked.
+void sombrearErrores(Lienzo& canvas, int t, std::uint16_t errores)
+{
+    const auto h = static_cast<float>(canvas.outerHeight());
+    for (int bit = 0; bit < 16; ++bit) {
+        if (!(errores & (0x8000u >> bit))) continue;
+        canvas.fillRect({static_cast<float>(2 * t * bit), 0}, {static_cast<float>(2 * t * (bit + 1)), h},
+                        colores::kBitErroneo);
+    }
+}
+
+// The traces run to W + 2T so that they always reach the right edge; the
+// canvas clips what lies beyond.
+int limite(const Lienzo& canvas, int t)
+{
+    return canvas.outerWidth() + 2 * t;
+}
+
+void pintarReloj(Lienzo& canvas, const Geometria& g, int t)
+{
+    const Punto inicio{0, fy(g, 1)};
+    canvas.line(inicio, inicio, kDatosTrazas[Reloj].trazo);
+    int c = 1;
+    for (int x = t; x <= limite(canvas, t); x += t) {
+        const auto fx = static_cast<float>(x);
+        canvas.lineTo({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
+        c = (c + 1) & 1;
+        canvas.lineTo({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
+    }
+}
+
+void pintarNrz(Lienzo& canvas, const Geometria& g, int t, const std::string& bin)
+{
+    const Punto inicio{0, fy(g, digitoBit(bin, 0))};
+    canvas.line(inicio, inicio, kDatosTrazas[Nrz].trazo);
+    for (int x = 0; x <= limite(canvas, t); x += 2 * t) {
+        const float y = fy(g, nivelNrz(bin, x / (2 * t)));
+        canvas.lineTo({static_cast<float>(x), y}, kDatosTrazas[Nrz].trazo);
+        canvas.lineTo({static_cast<float>(x + 2 * t), y}, kDatosTrazas[Nrz].trazo);
+    }
+}
+
+// RZ, AMI and HDB3 are drawn in half-bit steps; nivel(j) gives step j's level
+// and is called once per step, in order.
+template <typename Nivel>
+void pintarMedios(Lienzo& canvas, const Geometria& g, int t, float yInicial,
+                  Color colour, Nivel nivel)
+{
+    const Punto inicio{0, yInicial};
+    canvas.line(inicio, inicio, colour);
+    for (int x = 0, paso = 0; x <= limite(canvas, t); x += t, ++paso) {
+        const float y = fy(g, nivel(paso));
+        canvas.lineTo({static_cast<float>(x), y}, colour);
+        canvas.lineTo({static_cast<float>(x + t), y}, colour);
+    }
+}
+
+} // namespace
+
+std::optional<Dibujo> pintar(Lienzo& canvas, const EstadoPantalla& estado,
+                             const Visibles& visibles, const std::string& numero)
+{
+    auto bin = binario(numero);
+    if (!bin) return std::nullopt;
+
+    const int t = estado.semiperiodo;
+    const auto& g = estado.trazas;
+    Dibujo d;
+    d.binario = *bin;
+
+    canvas.clear();
+    sombrearErrores(canvas, t, estado.bitsErroneos);
+    pintarRejilla(canvas, t);
+    if (visibles[Reloj]) pintarReloj(canvas, g[Reloj], t);
+    if (visibles[Nrz]) pintarNrz(canvas, g[Nrz], t, d.binario);
+    const int d0 = digitoBit(d.binario, 0);
+    if (visibles[Rz]) {
+        pintarMedios(canvas, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo,
+                     [&](int paso) { return nivelRz(d.binario, paso); });
+    }
+    if (visibles[Ami]) {
+        NivelesAmi ami(d.binario);
+        pintarMedios(canvas, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo,
+                     [&](int) { return ami.siguiente(); });
+    }
+    if (visibles[Hdb3]) {
+        d.hdb3 = simbolosHdb3(d.binario);
+        NivelesHdb3 hdb3(*d.hdb3);
+        // This pen starts on the baseline whatever the first symbol, so a
+        // leading pulse shows its rising edge at x = 0.
+        pintarMedios(canvas, g[Hdb3], t, fy(g[Hdb3], 0), kDatosTrazas[Hdb3].trazo,
+                     [&](int) { return hdb3.siguiente(); });
+    }
+    for (int i = 0; i < kTrazas; ++i) {
+        if (visibles[i]) d.etiquetas[i] = topeEtiqueta(g[i]);
+    }
+    return d;
+}
+
+} // namespace codigos

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A canvas over any QPainter, drawing in twips: used to save the picture as
+// vectors (SVG), so lines stay sharp however the file is scaled or printed.
+
+#include "codigos/Lienzo.h"
+
+#include <QSizeF>
+
+class QPainter;
+
+namespace dibujo {
+
+class LienzoPintor : public codigos::Lienzo {
+public:
+    // The painter's coordinates must already be twips; `interior` is the
+    // inner area in twips, where drawing is clipped like the picture box's.
+    LienzoPintor(QPainter& pintor, int anchoExterior, int altoExterior, QSizeF interior);
+
+    void fillRect(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour) override;
+
+protected:
+    void fill() override;
+    void drawSegment(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour) override;
+
+private:
+    QPainter& pintor_;
+    QSizeF interior_;
+};
+
+} // namespace dibujo

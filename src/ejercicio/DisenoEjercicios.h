@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "formularios/DefinicionVentana.h"
+#include "principal/EnlaceEjercicios.h"
+
+
+// The exercise window "Ejerc" as designed, in the state it loads in.
+formularios::DefinicionVentana disenoEjercicios();
+
+

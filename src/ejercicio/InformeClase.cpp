@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ejercicio/InformeClase.h"
+
+#include "formatos/ArchivoEntero.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace ejercicio {
+
+namespace {
+
+constexpr double kFila = 14, kCabecera = 80, kPie = 24;
+constexpr double kAnchoNombre = 190; // the rest of the line is shared by the numbers
+constexpr int kLetra = 9;
+
+// One table of the report: its caption, column titles, and each row's cells
+// (the name, then numbers that align on the right).
+struct Tabla {
+    QString titulo;
+    QStringList columnas;
+    std::vector<QStringList> filas;
+    std::vector<double> barras; // the percentage bars, when the table has them
+};
+
+class Paginador {
+public:
+    Paginador(HojaInforme& hoja, const DatosInforme& datos, int paginas)
+        : hoja_(hoja), fecha_(QLocale(QLocale::Spanish, QLocale::Spain).toString(datos.fecha, QLocale::LongFormat)),
+          paginas_(paginas)
+    {
+    }
+
+    void tabla(const Tabla& t)
+    {
+        for (size_t i = 0; i < t.filas.size() || i == 0; ++i) {
+            if (i % size_t(filasPorPagina()) == 0) empezarPagina(t);
+            if (i < t.filas.size()) fila(t, i);
+        }
+    }
+
+    static int filasPorPagina() { return int((kAltoA4 - 2 * kMargenInforme - kCabecera - kPie) / kFila); }
+
+private:
+    void empezarPagina(const Tabla& t)
+    {
+        if (pagina_ > 0) hoja_.nuevaPagina();
+        ++pagina_;
+        const double x = kMargenInforme, ancho = kAnchoA4 - 2 * kMargenInforme;
+        hoja_.texto(QRectF(x, kMargenInforme, ancho, 22), Qt::AlignLeft, QStringLiteral("Estadísticas de la clase"), 16, true);
+        hoja_.texto(QRectF(x, kMargenInforme + 24, ancho, kFila), Qt::AlignLeft, fecha_ + QStringLiteral(" · ") + t.titulo,
+                    kLetra, false);
+        y_ = kMargenInforme + kCabecera - kFila;
+        celdas(t, t.columnas, true);
+        y_ += kFila;
+        const QString pie = QStringLiteral("Página %1 de %2").arg(pagina_).arg(paginas_);
+        hoja_.texto(QRectF(x, kAltoA4 - kMargenInforme - kFila, ancho, kFila), Qt::AlignHCenter, pie, kLetra, false);
+    }
+
+    void fila(const Tabla& t, size_t i)
+    {
+        celdas(t, t.filas[i], false);
+        if (!t.barras.empty() && t.barras[i] > 0) {
+            const QRectF zona = columna(t, int(t.columnas.size()) - 1);
+            hoja_.barra(QRectF(zona.x(), y_ + 3, zona.width() * qMin(t.barras[i], 100.0) / 100, kFila - 6));
+        }
+        y_ += kFila;
+    }
+
+    void celdas(const Tabla& t, const QStringList& textos, bool negrita)
+    {
+        for (int c = 0; c < textos.size(); ++c)
+            hoja_.texto(columna(t, c), c == 0 ? Qt::AlignLeft : Qt::AlignRight, textos[c], kLetra, negrita);
+    }
+
+    QRectF columna(const Tabla& t, int c) const
+    {
+        const double resto = (kAnchoA4 - 2 * kMargenInforme - kAnchoNombre) / double(t.columnas.size() - 1);
+        const double x = c == 0 ? kMargenInforme : kMargenInforme + kAnchoNombre + (c - 1) * resto;
+        // A little room between a number and the next column.
+        return QRectF(x, y_, (c == 0 ? kAnchoNombre : resto) - 6, kFila);
+    }
+
+    HojaInforme& hoja_;
+    QString fecha_;
+    int paginas_;
+    int pagina_ = 0;
+    double y_ = 0;
+};
+
+Tabla tablaCuentas(const std::vector<FilaClase>& filas)
+{
+    Tabla t{QStringLiteral("Respuestas de cada alumno"),
+            {QStringLiteral("Alumno"), QStringLiteral("Total"), QStringLiteral("Aciertos"), QStringLiteral("Errores"),
+             QStringLiteral("%"), QStringLiteral("Gráfico")},
+            {},
+            {}};
+    for (const FilaClase& f : filas) {
+        t.filas.push_back({f.nombre, QString::number(f.total), QString::number(f.bien), QString::number(f.mal()),
+                           textoPorcentajeClase(f.porcentaje())});
+        t.barras.push_back(f.porcentaje());
+    }
+    return t;
+}
+
+Tabla tablaPorCodigo(const std::vector<FilaClase>& filas, const QString& desde)
+{
+    Tabla t{desde.isEmpty() ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada")
+                            : QStringLiteral("Respuestas por código desde el %1").arg(desde),
+            {QStringLiteral("Alumno")},
+            {},
+            {}};
+    for (const char* c : {"NRZ", "RZ", "AMI", "HDB3"})
+        t.columnas << QStringLiteral("%1 bien").arg(QLatin1String(c)) << QStringLiteral("%1 mal").arg(QLatin1String(c));
+    for (const FilaClase& f : filas) {
+        QStringList fila{f.nombre};
+        for (int c = 0; c < kCodigosClase; ++c)
+            fila << QString::number(f.bienPorCodigo[size_t(c)]) << QString::number(f.malPorCodigo[size_t(c)]);
+        t.filas.push_back(fila);
+    }
+    return t;
+}
+
+int paginasDe(const Tabla& t)
+{
+    return qMax(1, int((t.filas.size() + size_t(Paginador::filasPorPagina()) - 1) / size_t(Paginador::filasPorPagina())));
+}
+
+// The hand that draws on a PDF page.
+class HojaPdf : public HojaInforme {
+public:
+    explicit HojaPdf(QPdfWriter& pdf) : pdf_(pdf) {}
+    QPainter& pintor() { return p_; }
+
+    void texto(const QRectF& donde, Qt::Alignment alineacion, const QString& texto, int puntos, bool negrita) override
+    {
+        QFont f = p_.font();
+        f.setPointSize(puntos);
+        f.setBold(negrita);
+        p_.setFont(f);
+        p_.drawText(donde, int(alineacion | Qt::AlignVCenter), texto);
+    }
+    void barra(const QRectF& donde) override { p_.fillRect(donde, kColorBarra); }
+    void nuevaPagina() override { pdf_.newPage(); }
+
+private:
+    QPdfWriter& pdf_;
+    QPainter p_;
+};
+
+} // namespace
+
+void dibujarInforme(HojaInforme& hoja, const DatosInforme& datos)
+{
+    const Tabla cuentas = tablaCuentas(datos.cuentas), porCodigo = tablaPorCodigo(datos.porCodigo, datos.desde);
+    Paginador paginas(hoja, datos, paginasDe(cuentas) + paginasDe(porCodigo));
+    paginas.tabla(cuentas);
+    paginas.tabla(porCodigo);
+}
+
+QString informeClase(const DatosInforme& datos, const QString& ruta)
+{
+    return formatos::escribirEntero(ruta, [&datos](QIODevice& destino) {
+        QPdfWriter pdf(&destino);
+        pdf.setTitle(QStringLiteral("Estadísticas de la clase"));
+        pdf.setCreator(QStringLiteral("Tramavox"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF()); // the report keeps its own margins
+        pdf.setResolution(72);           // one unit a point
+        HojaPdf hoja(pdf);
+        if (!hoja.pintor().begin(&pdf)) return false;
+        dibujarInforme(hoja, datos);
+        return hoja.pintor().end();
+    });
+}
+
+} // namespace ejercicio

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The teacher's printed report of the class: each student's counts with a
+// bar for the percentage, then the answers per code, in the order the
+// class view shows them, on A4 pages with 15 mm margins and their numbers.
+
+#include "ejercicio/Clase.h"
+
+#include <QColor>
+#include <QDate>
+#include <QRectF>
+#include <QString>
+
+namespace ejercicio {
+
+// Where the report is drawn, in points from the page's corner: a PDF, or a
+// recorder in the tests.
+class HojaInforme {
+public:
+    virtual ~HojaInforme() = default;
+    virtual void texto(const QRectF& donde, Qt::Alignment alineacion, const QString& texto, int puntos, bool negrita) = 0;
+    virtual void barra(const QRectF& donde) = 0;
+    virtual void nuevaPagina() = 0;
+};
+
+struct DatosInforme {
+    std::vector<FilaClase> cuentas;   // in the order of the counts table
+    std::vector<FilaClase> porCodigo; // in the order of the per-code table
+    QString desde;                    // the day of the first answer in the log
+    QDate fecha;                      // the day of the report
+};
+
+// The colour of a student's percentage bar, on screen and on paper.
+inline const QColor kColorBarra(40, 110, 200);
+
+constexpr double kAnchoA4 = 595.28, kAltoA4 = 841.89; // points
+constexpr double kMargenInforme = 15 / 25.4 * 72;    // 15 mm in points
+
+void dibujarInforme(HojaInforme& hoja, const DatosInforme& datos);
+
+// The report as a PDF file, written whole or not at all. Returns an empty
+// text or the reason it failed.
+QString informeClase(const DatosInforme& datos, const QString& ruta);
+
+} // namespace ejercicio

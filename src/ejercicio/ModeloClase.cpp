@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ejercicio/ModeloClase.h"
+
+namespace ejercicio {
+
+namespace {
+
+const QStringList kCabecerasCuentas{QStringLiteral("Alumno"),  QStringLiteral("Total"),
+                                    QStringLiteral("Aciertos"), QStringLiteral("Errores"),
+                                    QStringLiteral("%"),        QStringLiteral("Gráfico")};
+
+QStringList cabecerasPorCodigo()
+{
+    QStringList r{QStringLiteral("Alumno")};
+    for (const char* c : {"NRZ", "RZ", "AMI", "HDB3"})
+        r << QStringLiteral("%1 bien").arg(QLatin1String(c)) << QStringLiteral("%1 mal").arg(QLatin1String(c));
+    return r;
+}
+
+} // namespace
+
+ModeloClase::ModeloClase(Vista vista, QObject* parent) : QAbstractTableModel(parent), vista_(vista) {}
+
+void ModeloClase::ponerFilas(std::vector<FilaClase> filas)
+{
+    beginResetModel();
+    filas_ = std::move(filas);
+    endResetModel();
+}
+
+int ModeloClase::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(filas_.size());
+}
+
+int ModeloClase::columnCount(const QModelIndex& parent) const
+{
+    if (parent.isValid()) return 0;
+    return vista_ == Vista::Cuentas ? int(kCabecerasCuentas.size()) : 1 + 2 * kCodigosClase;
+}
+
+QVariant ModeloClase::valor(const FilaClase& f, int columna) const
+{
+    if (columna == 0) return f.nombre;
+    if (vista_ == Vista::PorCodigo) {
+        const auto codigo = size_t((columna - 1) / 2);
+        return (columna - 1) % 2 == 0 ? f.bienPorCodigo[codigo] : f.malPorCodigo[codigo];
+    }
+    switch (columna) {
+    case 1: return f.total;
+    case 2: return f.bien;
+    case 3: return f.mal();
+    default: return f.porcentaje(); // the percentage and its bar
+    }
+}
+
+QVariant ModeloClase::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || size_t(index.row()) >= filas_.size()) return {};
+    const FilaClase& f = filas_[size_t(index.row())];
+    const int columna = index.column();
+    const bool barra = vista_ == Vista::Cuentas && columna == kColumnaBarra;
+    switch (role) {
+    case kRolValor: return valor(f, columna);
+    case Qt::DisplayRole:
+        if (barra) return {};
+        if (vista_ == Vista::Cuentas && columna == 4) return textoPorcentajeClase(f.porcentaje());
+        return valor(f, columna).toString();
+    case Qt::TextAlignmentRole:
+        return columna == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+    default: return {};
+    }
+}
+
+QVariant ModeloClase::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return (vista_ == Vista::Cuentas ? kCabecerasCuentas : cabecerasPorCodigo()).value(section);
+}
+
+} // namespace ejercicio

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The class's rows for the teacher's tables: either each student's counts
+// and percentage (with a column the view draws as a bar), or the right and
+// wrong answers per code. Sorting by a column sorts by its number.
+
+#include "ejercicio/Clase.h"
+
+#include <QAbstractTableModel>
+
+namespace ejercicio {
+
+class ModeloClase : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum class Vista { Cuentas, PorCodigo };
+    // The column of the percentage bar in the counts view.
+    static constexpr int kColumnaBarra = 5;
+    // The role that gives a cell's value as a number (for sorting and bars).
+    static constexpr int kRolValor = Qt::UserRole;
+
+    explicit ModeloClase(Vista vista, QObject* parent = nullptr);
+
+    void ponerFilas(std::vector<FilaClase> filas);
+    const std::vector<FilaClase>& filas() const { return filas_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QVariant valor(const FilaClase& f, int columna) const;
+
+    Vista vista_;
+    std::vector<FilaClase> filas_;
+};
+
+} // namespace ejercicio

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ejercicio/ValidadorNombre.h"
+
+#include "ejercicio/TablaAlumnos.h"
+
+namespace ejercicio {
+
+QValidator::State ValidadorNombre::validate(QString& texto, int& posicion) const
+{
+    QString limpio;
+    for (int i = 0; i < texto.size(); ++i) {
+        if (esDeControl(texto[i])) {
+            if (i < posicion) --posicion;
+            continue;
+        }
+        limpio += texto[i];
+    }
+    texto = limpio;
+    // Blanks may be typed at the ends; they are trimmed when the name is kept.
+    motivo_ = motivoNombreNoValido(nombreLimpio(texto));
+    return motivo_.isEmpty() ? Acceptable : Invalid;
+}
+
+} // namespace ejercicio

@@ -1,0 +1,566 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ejercicio/VentanaEjercicios.h"
+
+#include "ejercicio/ArchivoPuntos.h"
+#include "ejercicio/VistaClase.h"
+#include "ejercicio/Numeros.h"
+#include "ejercicio/ValidadorNombre.h"
+#include "formularios/Avisos.h"
+#include "formularios/Controles.h"
+#include "ejercicio/DisenoEjercicios.h"
+#include "formularios/TeclasPrevias.h"
+#include "formularios/Zoom.h"
+#include "principal/DisenoPrincipal.h"
+#include "formularios/Teclado.h"
+#include "principal/Aleatorio.h"
+#include "principal/VentanaPrincipal.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolTip>
+
+#include <limits>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+using ejercicio::leerNumero;
+using ejercicio::RespuestaContada;
+
+namespace {
+
+const QString kPrompt = QStringLiteral("Introduce tu nombre");
+const QString kRespuestaInicial = QStringLiteral("0000");
+constexpr codigos::Color kColorCorrecta = dibujo::kAzul;
+constexpr codigos::Color kColorIncorrecta = dibujo::kRojo;
+
+} // namespace
+
+ejercicio::TablaAlumnos& VentanaEjercicios::tabla()
+{
+    static ejercicio::TablaAlumnos t;
+    return t;
+}
+
+VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
+    : Formulario(disenoEjercicios()), principal_(principal), puntos_(ejercicio::kArchivoPuntos)
+{
+    const auto& c = ctl();
+    numero = c.get<QLineEdit>("número");
+    total = c.get<QLineEdit>("total");
+    bien = c.get<QLineEdit>("bien");
+    mal = c.get<QLineEdit>("mal");
+    tciento = c.get<QLineEdit>("tciento");
+    NoVer = c.get<QLineEdit>("NoVer");
+    estadis = c.get<QProgressBar>("estadis");
+    alumno = c.get<QComboBox>("alumno");
+    bienmal = c.get<QLabel>("bienmal");
+    respuesta = c.get<QGroupBox>("respuesta");
+    proponer = c.get<QPushButton>("proponer");
+    // Enter presses the focused button, as in a dialog, once the answer is given.
+    for (auto* boton : findChildren<QPushButton*>()) boton->setAutoDefault(true);
+    periodo = c.get<formularios::Deslizador>("periodo");
+    for (int i = 0; i < kCodigos; ++i) tipo_cod[i] = c.get<QRadioButton>("tipo_cod", i);
+    // The focus target lies beneath the statistics frame it overlaps.
+    NoVer->lower();
+    conectar();
+}
+
+void VentanaEjercicios::conectar()
+{
+    const auto& c = ctl();
+    connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponer_Click);
+    connect(c.get<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::solu_Click);
+    connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptar_Click);
+    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::Reset_Click);
+    connect(c.get<QPushButton>("Detalles"), &QPushButton::clicked, this, &VentanaEjercicios::Detalles_Click);
+    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaEjercicios::periodo_Scroll);
+    for (int i = 0; i < kCodigos; ++i)
+        connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
+    connect(alumno, &QComboBox::activated, this, &VentanaEjercicios::alumno_Click);
+    // A name the file cannot hold is refused as it is typed, with the reason beside the box.
+    auto* validador = new ejercicio::ValidadorNombre(alumno);
+    alumno->setValidator(validador);
+    connect(alumno->lineEdit(), &QLineEdit::inputRejected, this, [this, validador] {
+        formularios::Avisos::actual().beep();
+        QToolTip::showText(alumno->mapToGlobal(QPoint(0, alumno->height())), validador->motivo(), alumno);
+    });
+    // The box itself takes the keys (its edit field only gets them forwarded).
+    alumno->installEventFilter(this);
+}
+
+bool VentanaEjercicios::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != alumno) return Formulario::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(event)->key();
+        if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) return false;
+        alumno_KeyDown(formularios::kTeclaEnter);
+        return true; // handled: the box has nothing more to do with it
+    }
+    if (event->type() == QEvent::FocusIn) {
+        alumno_GotFocus();
+    } else if (event->type() == QEvent::FocusOut) {
+        // The name is checked when the focus moves on inside the window, not
+        // when the window merely loses activation or the list drops down.
+        const auto razon = static_cast<QFocusEvent*>(event)->reason();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) alumno_Validate();
+        alumno_LostFocus();
+    }
+    return false;
+}
+
+void VentanaEjercicios::Form_Load()
+{
+    periodo->setValue(principal_.valorPeriodo());
+    vista_solucion = false;
+    ocultarVeredicto();
+
+    auto carga = puntos_.cargar();
+    if (!carga.error.isEmpty()) {
+        // Saving over a file that could not be read would lose its students.
+        puedeGuardar_ = false;
+        formularios::Avisos::actual().mensaje(
+            this,
+            QStringLiteral("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
+                .arg(QDir::toNativeSeparators(puntos_.ruta()), carga.error),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+    } else {
+        avisarLecturas(carga.lecturas);
+    }
+    tabla() = std::move(carga.tabla);
+    alumno->addItems(tabla().nombresVisibles());
+    // The box shows its prompt with no student chosen: Qt would have chosen
+    // the first one it was given.
+    alumno->setCurrentIndex(-1);
+    alumno->setEditText(kPrompt);
+    // Nobody is chosen yet: the keyboard starts on the name, over the prompt,
+    // and what is typed there never reaches the answer.
+    alumno->lineEdit()->selectAll();
+    alumno->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+int solape(const QRect& a, const QRect& b)
+{
+    const QRect comun = a.intersected(b);
+    return comun.width() * comun.height();
+}
+} // namespace
+
+// Beside or below the main window when the screen has room for it; else
+// below the drawing, over the main window's lower part; else where it
+// covers least of the drawing. The student must see every trace.
+void VentanaEjercicios::colocarAlMostrar()
+{
+    const QRect libre = formularios::zonaLibre(this);
+    const QSize tamano = size().grownBy(formularios::margenesDeMarco(this));
+    const QRect ventana = principal_.geometry().marginsAdded(formularios::margenesDeMarco(&principal_));
+    const QWidget* pantalla = principal_.findChild<QWidget*>(QStringLiteral("Pantalla"));
+    const QRect dibujo(pantalla->mapToGlobal(QPoint(0, 0)), pantalla->size());
+    const QPoint candidatos[] = {
+        {ventana.left(), ventana.bottom() + 1},           {ventana.right() + 1, ventana.top()},
+        {ventana.left(), dibujo.bottom() + 1},            {ventana.left() - tamano.width(), ventana.top()},
+        {ventana.left(), ventana.top() - tamano.height()}, {libre.right() + 1 - tamano.width(), libre.bottom() + 1 - tamano.height()},
+    };
+    QRect sinTapar, menosTapa;
+    for (const QPoint& p : candidatos) {
+        // Moved onto the screen where it would stick out.
+        const QRect r(QPoint(qBound(libre.left(), p.x(), libre.right() + 1 - tamano.width()),
+                             qBound(libre.top(), p.y(), libre.bottom() + 1 - tamano.height())),
+                      tamano);
+        if (r.topLeft() == p && !r.intersects(ventana)) {
+            move(p);
+            return;
+        }
+        if (sinTapar.isNull() && !r.intersects(dibujo)) sinTapar = r;
+        if (menosTapa.isNull() || solape(r, dibujo) < solape(menosTapa, dibujo)) menosTapa = r;
+    }
+    move((sinTapar.isNull() ? menosTapa : sinTapar).topLeft());
+}
+
+void VentanaEjercicios::alCambiarZoom()
+{
+    // Once the main window has taken its new size too.
+    QTimer::singleShot(0, this, [this] { colocarAlMostrar(); });
+}
+
+void VentanaEjercicios::Form_Unload(int& cancelar)
+{
+    // The window does not close over results that could not be saved
+    // unless the user chooses so.
+    if (!guardar(Momento::AlCerrar)) {
+        cancelar = 1;
+        return;
+    }
+    if (detalles_) detalles_->close();
+    solu_Click();
+    {
+        // Drawn once, with every trace.
+        const SinPintar lote;
+        principal_.sombrearErrores(0);
+    }
+    principal_.todos_Click();
+    principal_.setEnabled(true);
+}
+
+// The teacher's class view, with what every copy of the program saved.
+void VentanaEjercicios::Detalles_Click()
+{
+    guardar(Momento::TrasResponder);
+    if (!detalles_) {
+        detalles_ = new VistaClase(*this);
+        detalles_->cargar();
+    } else {
+        detalles_->actualizar();
+    }
+    detalles_->show();
+    detalles_->raise();
+    detalles_->activateWindow();
+}
+
+QString VentanaEjercicios::borrarAlumno(const QString& nombre, int pista)
+{
+    const int elegido = alumno->currentIndex();
+    const auto hecho = puntos_.borrar(ejercicio::nombreDeTabla(nombre), pista, tabla());
+    if (!hecho.error.isEmpty()) return hecho.error;
+    const bool eraElegido = elegido >= 0 && hecho.posiciones.value(elegido, -1) < 0;
+    trasGuardar(hecho.posiciones, false);
+    if (eraElegido) {
+        alumno->setEditText(kPrompt);
+        ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        mostrarPorcentaje();
+    }
+    return {};
+}
+
+// Saves the table merged with the file, and the answers counted since the
+// last save to the log. A failure offers to try again or to save a copy
+// elsewhere; what was not saved stays for the next save. Returns whether
+// the window may go on (closing, after a save or the user's choice).
+bool VentanaEjercicios::guardar(Momento momento)
+{
+    if (!puedeGuardar_) return true;
+    const QStringList opciones = momento == Momento::AlCerrar
+                                     ? QStringList{"Reintentar", "Guardar una copia…", "Cerrar sin guardar", "Cancelar"}
+                                     : QStringList{"Reintentar", "Guardar una copia…", "Seguir"};
+    for (;;) {
+        const auto hecho = puntos_.guardar(tabla(), pendientes_);
+        auto& avisos = formularios::Avisos::actual();
+        if (hecho.puntosGuardados) {
+            // The log's lines are owed now, and the next save writes them.
+            pendientes_.clear();
+            trasGuardar(hecho.posiciones, hecho.saturada);
+            if (!hecho.error.isEmpty())
+                avisos.mensaje(this,
+                               QStringLiteral("Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron "
+                                              "anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
+                                   .arg(QDir::toNativeSeparators(puntos_.ruta()),
+                                        QDir::toNativeSeparators(puntos_.rutaHistorial()), hecho.error),
+                               formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+            return true;
+        }
+        const int eleccion = avisos.elegir(
+            this, QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
+                      .arg(QDir::toNativeSeparators(puntos_.ruta()), hecho.error),
+            opciones);
+        if (eleccion == 0) continue;
+        if (eleccion == 1) {
+            const QString copia = avisos.ficheroParaGuardar(this, QStringLiteral("Guardar una copia de las estadísticas"),
+                                                            QDir::homePath() + QStringLiteral("/puntos.pnt"),
+                                                            QStringLiteral("Estadísticas (*.pnt)"));
+            if (copia.isEmpty()) continue;
+            const QString error = ejercicio::guardarPuntos(tabla(), copia);
+            if (!error.isEmpty()) {
+                avisos.mensaje(this, QStringLiteral("No se pudo guardar la copia en «%1»: %2.")
+                                         .arg(QDir::toNativeSeparators(copia), error),
+                               formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+                continue;
+            }
+            return momento == Momento::AlCerrar;
+        }
+        return momento == Momento::AlCerrar && eleccion == 2;
+    }
+}
+
+// After a save the table holds the other copies' answers and students too:
+// the list follows it, and the chosen student's boxes show the merged counts
+// when another copy answered for them.
+void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool saturada)
+{
+    if (saturada) avisarSaturada();
+    const int elegido = alumno->currentIndex();
+    QStringList items;
+    for (int i = 0; i < alumno->count(); ++i) items << alumno->itemText(i);
+    if (items == tabla().nombresVisibles()) {
+        if (elegido >= 0 && ejercicio::leerCuenta(tabla().totales[elegido]) != ejercicio::leerCuenta(total->text()))
+            alumno_Validate();
+        return;
+    }
+    const QSignalBlocker bloqueo(alumno);
+    const QString texto = alumno->currentText();
+    alumno->clear();
+    alumno->addItems(tabla().nombresVisibles());
+    const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
+    alumno->setCurrentIndex(ahora);
+    alumno->lineEdit()->setCursorPosition(0);
+    if (ahora < 0) alumno->setEditText(texto);
+    else alumno_Validate();
+}
+
+// What loading found in a hand-edited file, said once as the window opens.
+void VentanaEjercicios::avisarLecturas(const ejercicio::Lecturas& lecturas)
+{
+    if (lecturas.saturada) avisarSaturada();
+    const QString archivo = QDir::toNativeSeparators(puntos_.ruta());
+    QStringList partes;
+    if (lecturas.utf8)
+        partes << QStringLiteral("«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo "
+                                 "escribe el programa.").arg(archivo);
+    if (!lecturas.avisos.isEmpty()) {
+        constexpr int kMaximoLineas = 10;
+        QStringList lineas = lecturas.avisos.mid(0, kMaximoLineas);
+        if (lecturas.avisos.size() > kMaximoLineas) lineas << QStringLiteral("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
+        partes << QStringLiteral("Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.")
+                      .arg(archivo, lineas.join(QStringLiteral("; ")));
+    }
+    if (!partes.isEmpty())
+        formularios::Avisos::actual().mensaje(this, partes.join(QLatin1Char('\n')), formularios::Avisos::Botones::Aceptar,
+                                        formularios::Avisos::Icono::Aviso);
+}
+
+void VentanaEjercicios::avisarSaturada()
+{
+    formularios::Avisos::actual().mensaje(
+        this,
+        QStringLiteral("Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.")
+            .arg(QDir::toNativeSeparators(puntos_.ruta()))
+            .arg(std::numeric_limits<qint64>::max()),
+        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+}
+
+void VentanaEjercicios::tipo_cod_Click(int index)
+{
+    principal_.tos(false, true);
+    {
+        const SinPintar lote;
+        int eleccion = index;
+        if (eleccion == CodigoAleatorio) eleccion = static_cast<int>(Rnd() * 4.0f);
+        // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
+        const auto traza = static_cast<codigos::Traza>(codigos::Nrz + eleccion);
+        codigoMostrado_ = QString::fromLatin1(codigos::kDatosTrazas[traza].nombre);
+        principal_.marcarTraza(traza, false);
+        principal_.alternar(traza);
+    }
+    principal_.ActPant();
+}
+
+bool VentanaEjercicios::aleatorioElegido() const
+{
+    return tipo_cod[CodigoAleatorio]->isChecked();
+}
+
+// Until the next answer the verdict lies under the answer frame: hidden,
+// so that no screen reader reads it out either.
+void VentanaEjercicios::ocultarVeredicto()
+{
+    bienmal->clear();
+    bienmal->hide();
+}
+
+void VentanaEjercicios::proponer_Click()
+{
+    ocultarVeredicto();
+    numero->setText(kRespuestaInicial);
+    vista_solucion = false;
+    respuesta->setVisible(true);
+    principal_.ejer();
+}
+
+bool VentanaEjercicios::Form_KeyPress(int codigo)
+{
+    // Enter gives the typed answer, as "Aceptar" does; once it is given,
+    // Enter goes to the focused button ("Proponer", the next exercise).
+    if (codigo == formularios::kTeclaEnter) {
+        if (!respuesta->isVisible()) return false;
+        aceptar_Click();
+        return true;
+    }
+    // The answer takes digits as the main window's number does; nothing is drawn.
+    formularios::teclearDigito(numero, codigo);
+    return false;
+}
+
+void VentanaEjercicios::solu_Click()
+{
+    principal_.ponerAlturaPersiana(kPersianaAbierta);
+    vista_solucion = true;
+}
+
+void VentanaEjercicios::aceptar_Click()
+{
+    const int indiceAlumno = alumno->currentIndex();
+    if (indiceAlumno < 0) {
+        formularios::Avisos::actual().mensaje(this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
+                                        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+        alumno->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    int respuestas = 1, aciertos = 0, errores = 0;
+    QPalette paleta = bienmal->palette();
+    const bool correcta = principal_.numeroActual() == numero->text();
+    if (correcta) {
+        bienmal->setText(QStringLiteral("La respuesta es correcta"));
+        paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorCorrecta));
+        aciertos = 1;
+    } else {
+        bienmal->setText(QStringLiteral("La respuesta es incorrecta"));
+        paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorIncorrecta));
+        errores = 1;
+    }
+    bienmal->setPalette(paleta);
+    if (vista_solucion) {
+        // Cheating keeps the colour of the verdict it would have had.
+        bienmal->setText(QStringLiteral("Trampa, trampa, miraste la solución"));
+        respuestas = aciertos = errores = 0;
+    }
+    respuesta->setVisible(false);
+    bienmal->show();
+    // The keyboard goes on where the drill does: to the next exercise.
+    proponer->setFocus(Qt::OtherFocusReason);
+    // The drawing shows the student which bits were misread.
+    principal_.sombrearErrores(static_cast<std::uint16_t>(principal_.numeroActual().toUInt(nullptr, 16) ^
+                                                          numero->text().toUInt(nullptr, 16)));
+    bool saturada = false;
+    const auto sumar = [&saturada](QLineEdit* caja, int cuanto) {
+        return QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(caja->text()), cuanto, &saturada));
+    };
+    ponerCuentas(sumar(total, respuestas), sumar(bien, aciertos), sumar(mal, errores));
+    mostrarPorcentaje();
+    tabla().totales[indiceAlumno] = total->text();
+    tabla().aciertos[indiceAlumno] = bien->text();
+    solu_Click();
+    if (saturada) avisarSaturada();
+    // Saved at once, so that a crash or a power cut loses no answer.
+    if (respuestas > 0) {
+        pendientes_ << ejercicio::RespuestaContada{QDateTime::currentDateTime(), tabla().nombres[indiceAlumno],
+                                                   codigoMostrado_, principal_.numeroActual(), numero->text(), correcta};
+        guardar(Momento::TrasResponder);
+    }
+}
+
+void VentanaEjercicios::ponerCuentas(const QString& t, const QString& b, const QString& m)
+{
+    formularios::ponerTexto(total, t);
+    formularios::ponerTexto(bien, b);
+    formularios::ponerTexto(mal, m);
+}
+
+void VentanaEjercicios::mostrarPorcentaje()
+{
+    const auto t = double(ejercicio::leerCuenta(total->text()));
+    formularios::ponerTexto(tciento, t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
+                           : QStringLiteral("0"));
+    // A hand-edited file can claim more right answers than answers.
+    estadis->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
+}
+
+void VentanaEjercicios::periodo_Scroll()
+{
+    principal_.ponerValorPeriodo(periodo->value());
+    principal_.periodo_Scroll();
+}
+
+void VentanaEjercicios::Reset_Click()
+{
+    const auto r = formularios::Avisos::actual().mensaje(
+        this, QStringLiteral("Esta acción borrará tus estadísticas. ¿Deseas continuar?"),
+        formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno);
+    if (r != formularios::Avisos::Respuesta::Si) return;
+    ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+    formularios::ponerTexto(tciento, QStringLiteral("0"));
+    estadis->setValue(0);
+    if (const int indiceAlumno = alumno->currentIndex(); indiceAlumno >= 0) {
+        tabla().totales[indiceAlumno] = total->text();
+        tabla().aciertos[indiceAlumno] = bien->text();
+        puntos_.reiniciar(indiceAlumno);
+        guardar(Momento::TrasResponder);
+    }
+}
+
+void VentanaEjercicios::alumno_Click()
+{
+    NoVer->setFocus();
+    alumno_Validate();
+}
+
+void VentanaEjercicios::alumno_GotFocus()
+{
+    vistaPrevia()->setEnabled(false);
+}
+
+void VentanaEjercicios::alumno_LostFocus()
+{
+    vistaPrevia()->setEnabled(true);
+}
+
+void VentanaEjercicios::alumno_KeyDown(int tecla)
+{
+    if (tecla == formularios::kTeclaEnter) alumno_Validate();
+}
+
+void VentanaEjercicios::seleccionarAlumno(int indice)
+{
+    // Selecting from the program raises the click at once.
+    alumno->setCurrentIndex(indice);
+    alumno_Click();
+}
+
+// A name typed again with other capitals or accents is most likely the same
+// student: asked before a second entry splits their results.
+bool VentanaEjercicios::esElMismo(int indice)
+{
+    return formularios::Avisos::actual().mensaje(
+               this,
+               QStringLiteral("Ya hay un alumno «%1». ¿Eres tú?\n"
+                              "Responde No solo si eres otro alumno con un nombre parecido.")
+                   .arg(ejercicio::sinRelleno(tabla().nombres[indice])),
+               formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno) == formularios::Avisos::Respuesta::Si;
+}
+
+void VentanaEjercicios::alumno_Validate()
+{
+    const int i = alumno->currentIndex();
+    if (i < 0) {
+        const QString texto = ejercicio::nombreLimpio(alumno->currentText());
+        if (texto == kPrompt) return;
+        if (const QString motivo = ejercicio::motivoNombreNoValido(texto); !motivo.isEmpty()) {
+            formularios::Avisos::actual().mensaje(this, motivo, formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+            return;
+        }
+        if (const int ya = tabla().parecido(texto); ya >= 0 && esElMismo(ya)) {
+            seleccionarAlumno(ya);
+            return;
+        }
+        const int n = tabla().agregar(texto);
+        alumno->addItem(ejercicio::sinRelleno(tabla().nombres[n]));
+        seleccionarAlumno(n);
+        ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        estadis->setValue(0);
+        formularios::ponerTexto(tciento, QStringLiteral("0"));
+        return;
+    }
+    formularios::ponerTexto(total, tabla().totales[i]);
+    formularios::ponerTexto(mal, QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(total->text()),
+                                                        -ejercicio::leerCuenta(tabla().aciertos[i]))));
+    formularios::ponerTexto(bien, tabla().aciertos[i]);
+    mostrarPorcentaje();
+}

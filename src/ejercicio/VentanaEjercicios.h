@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The exercise window "Ejerc": the code to practise, the answer, the
+// solution, the verdict, and the chosen student's statistics. It never draws:
+// the main window shows the hidden number's waveform.
+
+#include "ejercicio/PuntosCompartidos.h"
+#include "ejercicio/TablaAlumnos.h"
+#include "formularios/Formulario.h"
+#include "principal/EnlaceEjercicios.h"
+
+#include <QPointer>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QGroupBox;
+class VistaClase;
+class VentanaPrincipal;
+
+namespace formularios {
+class Deslizador;
+}
+
+class VentanaEjercicios : public formularios::Formulario {
+    Q_OBJECT
+public:
+    // The exercise window works the main window through its public routines.
+    explicit VentanaEjercicios(VentanaPrincipal& principal);
+
+    // The code choice; index 4 draws one of the four codes at random.
+    void tipo_cod_Click(int index);
+    bool aleatorioElegido() const;
+
+    // The student table while the window is open (kept for the whole run).
+    static ejercicio::TablaAlumnos& tabla();
+
+    // For the class view: where the files are, and the deletion of a
+    // student, under the lock, with the name list following.
+    const QString& rutaPuntos() const { return puntos_.ruta(); }
+    QString rutaHistorial() const { return puntos_.rutaHistorial(); }
+    // `nombre` as the view shows it; `pista` its row when the view was filled.
+    QString borrarAlumno(const QString& nombre, int pista);
+
+protected:
+    void Form_Load() override;
+    void colocarAlMostrar() override;
+    void alCambiarZoom() override;
+    void Form_Unload(int& cancelar) override;
+    bool Form_KeyPress(int codigo) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void proponer_Click();
+    void solu_Click();
+    void aceptar_Click();
+    void periodo_Scroll();
+    void Reset_Click();
+    void Detalles_Click();
+
+    void alumno_Click();
+    void alumno_GotFocus();
+    void alumno_LostFocus();
+    void alumno_KeyDown(int tecla);
+    void alumno_Validate();
+    bool esElMismo(int indice);
+    void ocultarVeredicto();
+
+    void seleccionarAlumno(int indice);
+
+    // After a counted answer or a reset the window goes on whatever the
+    // save's fate; on closing, a failed save may keep it open.
+    enum class Momento { TrasResponder, AlCerrar };
+    bool guardar(Momento momento);
+    void trasGuardar(const QVector<int>& posiciones, bool saturada);
+    void avisarSaturada();
+    void avisarLecturas(const ejercicio::Lecturas& lecturas);
+    void mostrarPorcentaje();
+    void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
+    void conectar();
+
+    VentanaPrincipal& principal_;
+    ejercicio::PuntosCompartidos puntos_;
+    QList<ejercicio::RespuestaContada> pendientes_; // counted, not yet in the log
+    QString codigoMostrado_;                         // the code of the trace shown
+    QPointer<VistaClase> detalles_;
+    bool puedeGuardar_ = true;
+    bool vista_solucion = false;
+
+    QLineEdit* numero;
+    QLineEdit* total;
+    QLineEdit* bien;
+    QLineEdit* mal;
+    QLineEdit* tciento;
+    QLineEdit* NoVer;
+    QProgressBar* estadis;
+    QComboBox* alumno;
+    QLabel* bienmal;
+    QGroupBox* respuesta;
+    QPushButton* proponer;
+    formularios::Deslizador* periodo;
+    std::array<QRadioButton*, 5> tipo_cod{};
+};

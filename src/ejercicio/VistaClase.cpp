@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ejercicio/VistaClase.h"
+
+#include "ejercicio/DisenoVistaClase.h"
+#include "ejercicio/VentanaEjercicios.h"
+#include "ejercicio/InformeClase.h"
+#include "ejercicio/ModeloClase.h"
+#include "formatos/ArchivoEntero.h"
+#include "formularios/Avisos.h"
+
+#include <QCollator>
+#include <QDate>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+using ejercicio::ModeloClase;
+
+namespace {
+
+constexpr qint64 kMaximoHistorial = 256 * 1024 * 1024;
+
+// The percentage column of the counts drawn as a bar, so that the chart
+// sorts and scrolls with the table.
+class DelegadoBarra : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opcion, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(p, opcion, index);
+        const double porcentaje = qBound(0.0, index.data(ModeloClase::kRolValor).toDouble(), 100.0);
+        QRect barra = opcion.rect.adjusted(2, 3, -2, -3);
+        barra.setWidth(qRound(barra.width() * porcentaje / 100));
+        // On the selected row, in the colour of its text, not lost in its highlight.
+        const bool elegida = opcion.state & QStyle::State_Selected;
+        p->fillRect(barra, elegida ? opcion.palette.color(QPalette::HighlightedText) : ejercicio::kColorBarra);
+    }
+};
+
+// Names in Spanish order (Álvaro, Ana, Íñigo, Óscar, Zoe), numbers by value.
+class OrdenClase : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override
+    {
+        if (a.column() != 0) return QSortFilterProxyModel::lessThan(a, b);
+        return orden_.compare(a.data(ModeloClase::kRolValor).toString(), b.data(ModeloClase::kRolValor).toString()) < 0;
+    }
+
+private:
+    QCollator orden_{QLocale(QLocale::Spanish, QLocale::Spain)};
+};
+
+// The rows in the order the view shows them.
+std::vector<ejercicio::FilaClase> filasEnPantalla(const QTableView* vista)
+{
+    const auto* orden = static_cast<const QSortFilterProxyModel*>(vista->model());
+    const auto& filas = static_cast<const ModeloClase*>(orden->sourceModel())->filas();
+    std::vector<ejercicio::FilaClase> r;
+    for (int i = 0; i < orden->rowCount(); ++i) r.push_back(filas[size_t(orden->mapToSource(orden->index(i, 0)).row())]);
+    return r;
+}
+
+QTableView* tablaPara(QTableView* vista, ModeloClase* modelo)
+{
+    auto* orden = new OrdenClase(vista);
+    orden->setSortRole(ModeloClase::kRolValor);
+    orden->setSourceModel(modelo);
+    vista->setModel(orden);
+    vista->sortByColumn(0, Qt::AscendingOrder);
+    // The names as wide as they need; the numbers share the rest.
+    vista->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    return vista;
+}
+
+QString mensajeError(const QString& que, const QString& ruta, const QString& error)
+{
+    return QStringLiteral("No se pudo guardar %1 en «%2»: %3.").arg(que, QDir::toNativeSeparators(ruta), error);
+}
+
+} // namespace
+
+VistaClase::VistaClase(VentanaEjercicios& ejercicios)
+    : Formulario(disenoVistaClase()), ejercicios_(ejercicios), cuentas_(new ModeloClase(ModeloClase::Vista::Cuentas, this)),
+      porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this))
+{
+    const auto& c = ctl();
+    tabla = tablaPara(c.get<QTableView>("tabla"), cuentas_);
+    tabla->setItemDelegateForColumn(ModeloClase::kColumnaBarra, new DelegadoBarra(tabla));
+    codigos = tablaPara(c.get<QTableView>("codigos"), porCodigo_);
+    connect(c.get<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportar_Click);
+    connect(c.get<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimir_Click);
+    connect(c.get<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrar_Click);
+    actualizar();
+}
+
+void VistaClase::actualizar()
+{
+    const auto historial = formatos::leerEntero(ejercicios_.rutaHistorial(), kMaximoHistorial);
+    // An empty per-code table would look like a class that never answered.
+    if (!historial.error.isEmpty()) {
+        formularios::Avisos::actual().mensaje(
+            this,
+            QStringLiteral("No se pudo leer «%1»: %2. No se muestran las respuestas por código.")
+                .arg(QDir::toNativeSeparators(ejercicios_.rutaHistorial()), historial.error),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+    }
+    auto filas = ejercicio::filasClase(VentanaEjercicios::tabla(), historial.contenido, &desde_);
+    // Older students may have answered before the log was kept.
+    ctl().get<QLabel>("desde")->setText(desde_.isEmpty()
+                                            ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
+                                            : QStringLiteral("Respuestas por código desde el %1, la primera anotada en el "
+                                                             "historial:").arg(desde_));
+    porCodigo_->ponerFilas(filas);
+    cuentas_->ponerFilas(std::move(filas));
+}
+
+int VistaClase::filaElegida() const
+{
+    const QModelIndexList elegidas = tabla->selectionModel()->selectedRows();
+    if (elegidas.isEmpty()) return -1;
+    return static_cast<const QSortFilterProxyModel*>(tabla->model())->mapToSource(elegidas.first()).row();
+}
+
+void VistaClase::exportar_Click()
+{
+    guardarComo(QStringLiteral("Exportar la clase"), QStringLiteral("clase.csv"),
+                QStringLiteral("Hoja de cálculo CSV (*.csv)"), QStringLiteral("la tabla"), [this](const QString& ruta) {
+                    return formatos::escribirEntero(ruta, ejercicio::csvClase(filasEnPantalla(tabla)));
+                });
+}
+
+void VistaClase::imprimir_Click()
+{
+    guardarComo(QStringLiteral("Informe de la clase"), QStringLiteral("clase.pdf"),
+                QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"),
+                [this](const QString& ruta) {
+                    return ejercicio::informeClase({filasEnPantalla(tabla), filasEnPantalla(codigos), desde_, QDate::currentDate()},
+                                                   ruta);
+                });
+}
+
+// Asks where, writes there, and says why if it could not.
+void VistaClase::guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
+                           const std::function<QString(const QString&)>& escribir)
+{
+    auto& avisos = formularios::Avisos::actual();
+    const QString ruta = avisos.ficheroParaGuardar(this, titulo, QDir::current().filePath(nombre), filtro);
+    if (ruta.isEmpty()) return;
+    if (const QString error = escribir(ruta); !error.isEmpty())
+        avisos.mensaje(this, mensajeError(que, ruta, error), formularios::Avisos::Botones::Aceptar,
+                       formularios::Avisos::Icono::Critico);
+}
+
+void VistaClase::borrar_Click()
+{
+    auto& avisos = formularios::Avisos::actual();
+    const int fila = filaElegida();
+    if (fila < 0) {
+        avisos.mensaje(this, QStringLiteral("Elige en la tabla el alumno que quieres borrar."),
+                       formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+        return;
+    }
+    const auto respuesta = avisos.mensaje(
+        this,
+        QStringLiteral("¿Borrar a «%1» y sus estadísticas? Sus respuestas quedan en el historial.")
+            .arg(cuentas_->filas()[size_t(fila)].nombre),
+        formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Aviso);
+    if (respuesta != formularios::Avisos::Respuesta::Si) return;
+    if (const QString error = ejercicios_.borrarAlumno(cuentas_->filas()[size_t(fila)].nombre, fila); !error.isEmpty())
+        avisos.mensaje(this, QStringLiteral("No se pudo borrar a «%1» de «%2»: %3.")
+                                 .arg(cuentas_->filas()[size_t(fila)].nombre,
+                                      QDir::toNativeSeparators(ejercicios_.rutaPuntos()), error),
+                       formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+    actualizar();
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The teacher's view of the class, opened by the exercise window's
+// "Detalles": every student of "puntos.pnt" with counts and percentage
+// (sortable, a bar for each percentage), the right and wrong answers per
+// code from "historial.csv", the class as CSV or as a PDF report, and the
+// deletion of a student entered by mistake.
+
+#include "ejercicio/Clase.h"
+#include "formularios/Formulario.h"
+
+#include <functional>
+
+class VentanaEjercicios;
+class QTableView;
+
+namespace ejercicio {
+class ModeloClase;
+}
+
+class VistaClase : public formularios::Formulario {
+    Q_OBJECT
+public:
+    explicit VistaClase(VentanaEjercicios& ejercicios);
+
+    // Reads the class again: the table as last saved, the log as it is.
+    void actualizar();
+
+    void exportar_Click();
+    void imprimir_Click();
+    void borrar_Click();
+
+private:
+    int filaElegida() const;
+    void guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
+                     const std::function<QString(const QString&)>& escribir); // the chosen student's row in the table, or -1
+
+    VentanaEjercicios& ejercicios_;
+    ejercicio::ModeloClase* cuentas_;
+    ejercicio::ModeloClase* porCodigo_;
+    QTableView* tabla;
+    QTableView* codigos;
+    QString desde_; // the day of the first answer in the log
+};

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formularios/AreaDibujo.h"
+
+#include "formularios/Accesibilidad.h"
+#include "formularios/Zoom.h"
+
+#include <QPainter>
+
+namespace formularios {
+
+AreaDibujo::AreaDibujo(int anchoTwips, int altoTwips, QWidget* parent)
+    : CuadroImagen(parent), canvas_(anchoTwips, altoTwips, 0)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+dibujo::LienzoImagen& AreaDibujo::canvas()
+{
+    // Keep the image the size of the inner area at the screen's pixel ratio.
+    canvas_.redimensionar(contentsRect().size(), devicePixelRatioF(), Zoom::actual().factor());
+    return canvas_;
+}
+
+void AreaDibujo::presentar()
+{
+    fresco_ = true;
+    if (!pintando_) update(contentsRect());
+}
+
+void AreaDibujo::paintEvent(QPaintEvent* e)
+{
+    if (!fresco_ && redibujar_) {
+        pintando_ = true;
+        redibujar_();
+        pintando_ = false;
+    }
+    fresco_ = false;
+    {
+        QPainter p(this);
+        p.drawImage(contentsRect().topLeft(), canvas().imagen());
+    }
+    CuadroImagen::paintEvent(e);
+}
+
+void AreaDibujo::focusInEvent(QFocusEvent* e)
+{
+    fresco_ = true;
+    CuadroImagen::focusInEvent(e);
+}
+
+void AreaDibujo::focusOutEvent(QFocusEvent* e)
+{
+    fresco_ = true;
+    CuadroImagen::focusOutEvent(e);
+}
+
+} // namespace formularios

@@ -1,0 +1,370 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formularios/ConstructorVentanas.h"
+
+#include "formularios/Controles.h"
+#include "formularios/AreaDibujo.h"
+#include "dibujo/Color.h"
+#include "formularios/Zoom.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QTableView>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace formularios {
+
+namespace {
+
+// What a control keeps of its design, so that a zoom can place it again:
+// its geometry in twips of its container, its font's size in pixels at 100 %.
+const char* const kTwips = "twips";
+const char* const kPixelesDiseno = "pixelesDiseno";
+
+double zoom()
+{
+    return Zoom::actual().factor();
+}
+
+int aPixeles(int twips)
+{
+    return Zoom::actual().aPixeles(twips);
+}
+
+constexpr double kPuntosAPixeles = 96.0 / 72.0; // the designs assume 96 dpi
+
+QString caraDisponible(const QString& cara)
+{
+    // Metric-compatible or nearest faces that Debian packages.
+    if (cara == QLatin1String("Arial") || cara == QLatin1String("MS Sans Serif"))
+        return QStringLiteral("Liberation Sans");
+    if (cara == QLatin1String("OCR-B 10 BT")) return QStringLiteral("Liberation Mono");
+    return cara;
+}
+
+void pintarColores(QWidget* w, const DefinicionControl& c, QPalette::ColorRole rolFondo,
+                   QPalette::ColorRole rolTinta)
+{
+    QPalette p = w->palette();
+    if (c.fondo) {
+        p.setColor(rolFondo, dibujo::qColor(*c.fondo));
+        if (rolFondo == QPalette::Window) w->setAutoFillBackground(true);
+    }
+    if (c.tinta) p.setColor(rolTinta, dibujo::qColor(*c.tinta));
+    w->setPalette(p);
+}
+
+QWidget* crearTexto(const DefinicionControl& c, QWidget* padre)
+{
+    if (c.tipo == Tipo::Texto) {
+        auto* e = new QLineEdit(c.texto, padre);
+        e->setAlignment(c.alineacion);
+        e->setReadOnly(c.soloLectura);
+        e->setCursorPosition(0);
+        pintarColores(e, c, QPalette::Base, QPalette::Text);
+        return e;
+    }
+    auto* e = new QTextEdit(padre);
+    e->setReadOnly(c.soloLectura || c.tipo == Tipo::TextoEnriquecido);
+    pintarColores(e, c, QPalette::Base, QPalette::Text);
+    if (c.tipo == Tipo::TextoMultilinea) {
+        e->setAcceptRichText(false);
+        e->setPlainText(c.texto);
+        e->selectAll();
+        e->setAlignment(c.alineacion);
+        e->setTextCursor(QTextCursor(e->document()));
+    } else {
+        e->setPlainText(c.texto);
+    }
+    return e;
+}
+
+QWidget* crearEtiqueta(const DefinicionControl& c, QWidget* padre)
+{
+    QLabel* l = c.tipo == Tipo::EtiquetaPulsable ? new EtiquetaPulsable(padre) : new QLabel(padre);
+    l->setText(c.texto);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(c.ajustar ? ((c.alineacion & Qt::AlignHorizontal_Mask) | Qt::AlignTop)
+                              : c.alineacion);
+    l->setWordWrap(c.ajustar);
+    pintarColores(l, c, QPalette::Window, QPalette::WindowText);
+    return l;
+}
+
+QWidget* crearDeslizador(const DefinicionControl& c, QWidget* padre)
+{
+    auto* s = new Deslizador(padre);
+    s->setRange(c.deslizador.minimo, c.deslizador.maximo);
+    s->setSingleStep(c.deslizador.pasoPequeno);
+    s->setPageStep(c.deslizador.pasoGrande);
+    s->setTickInterval(1);
+    s->setValue(c.deslizador.valor);
+    return s;
+}
+
+QWidget* crearWidget(const DefinicionControl& c, QWidget* padre)
+{
+    switch (c.tipo) {
+    case Tipo::Marco: {
+        auto* g = new QGroupBox(c.texto, padre);
+        g->setAutoFillBackground(true); // it covers the labels beneath it
+        return g;
+    }
+    case Tipo::Imagen: return new CuadroImagen(padre);
+    case Tipo::AreaDibujo: return new AreaDibujo(c.twips.width(), c.twips.height(), padre);
+    case Tipo::Etiqueta:
+    case Tipo::EtiquetaPulsable: return crearEtiqueta(c, padre);
+    case Tipo::Texto:
+    case Tipo::TextoMultilinea:
+    case Tipo::TextoEnriquecido: return crearTexto(c, padre);
+    case Tipo::Boton: return new QPushButton(c.texto, padre);
+    case Tipo::Deslizador: return crearDeslizador(c, padre);
+    case Tipo::Combo: {
+        auto* cb = new Desplegable(padre);
+        cb->setEditText(c.texto);
+        return cb;
+    }
+    case Tipo::Opcion: {
+        auto* r = new QRadioButton(c.texto, padre);
+        r->setChecked(c.marcado);
+        return r;
+    }
+    case Tipo::BarraProgreso: {
+        auto* b = new QProgressBar(padre);
+        b->setRange(0, 100);
+        b->setValue(0);
+        b->setTextVisible(false);
+        return b;
+    }
+    case Tipo::Tabla: {
+        auto* t = new QTableView(padre);
+        t->setSortingEnabled(true);
+        t->setSelectionBehavior(QAbstractItemView::SelectRows);
+        t->setSelectionMode(QAbstractItemView::SingleSelection);
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        t->verticalHeader()->hide();
+        // The columns share the width: nothing to scroll sideways.
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        return t;
+    }
+    case Tipo::Selector: {
+        auto* cb = new QComboBox(padre);
+        cb->addItems(c.texto.split(QLatin1Char('|')));
+        return cb;
+    }
+    case Tipo::Lista: return new QListWidget(padre);
+    case Tipo::Desplazable: {
+        auto* d = new QScrollArea(padre);
+        d->setBackgroundRole(QPalette::Dark);
+        return d;
+    }
+    case Tipo::Temporizador: break;
+    }
+    return nullptr;
+}
+
+QPoint origenDe(const QWidget* control)
+{
+    auto* caja = qobject_cast<const CuadroImagen*>(control->parentWidget());
+    return caja ? caja->origen() : QPoint();
+}
+
+// The available faces are a little wider than the designs' own: a one-line
+// caption that would not fit grows its label, away from its aligned edge and
+// never past its container, so that every caption stays whole.
+void ensancharParaTexto(QLabel* l)
+{
+    if (l->wordWrap()) return;
+    int falta = l->fontMetrics().horizontalAdvance(l->text()) + 1 - l->width();
+    if (falta <= 0) return;
+    const auto* caja = qobject_cast<const CuadroImagen*>(l->parentWidget());
+    const QRect dentro = caja ? caja->contentsRect() : l->parentWidget()->rect();
+    QRect g = l->geometry();
+    const bool derecha = (l->alignment() & Qt::AlignRight) != 0;
+    auto crecer = [&](bool haciaIzquierda) {
+        const int antes = g.width();
+        if (haciaIzquierda) g.setLeft(std::max(dentro.left(), g.left() - falta));
+        else g.setRight(std::min(dentro.right(), g.right() + falta));
+        falta -= g.width() - antes;
+    };
+    crecer(derecha);
+    if (falta > 0) crecer(!derecha);
+    l->setGeometry(g);
+}
+
+void ponerFuente(QWidget* w, const Fuente& f)
+{
+    w->setProperty(kPixelesDiseno, f.puntos * kPuntosAPixeles);
+    w->setFont(qFont(f));
+}
+
+void escalarFuente(QWidget* w)
+{
+    const QVariant pixeles = w->property(kPixelesDiseno);
+    if (!pixeles.isValid()) return;
+    QFont f = w->font();
+    f.setPixelSize(qRound(pixeles.toDouble() * zoom()));
+    w->setFont(f);
+}
+
+// A control at its design geometry for the current zoom; a picture box's
+// border grows with it, a table's rows with its letters.
+void colocar(QWidget* w)
+{
+    if (auto* caja = qobject_cast<CuadroImagen*>(w)) caja->setLineWidth(qMax(1, qRound(kBordeImagen * zoom())));
+    const QRect t = w->property(kTwips).toRect();
+    const QPoint origen = origenDe(w);
+    w->setGeometry(origen.x() + aPixeles(t.x()), origen.y() + aPixeles(t.y()), aPixeles(t.width()), aPixeles(t.height()));
+    if (auto* l = qobject_cast<QLabel*>(w)) ensancharParaTexto(l);
+    if (auto* tabla = qobject_cast<QTableView*>(w))
+        tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + 6);
+}
+
+} // namespace
+
+QFont qFont(const Fuente& f)
+{
+    QFont q(caraDisponible(f.cara));
+    q.setStyleHint(f.cara == QLatin1String("OCR-B 10 BT") ? QFont::Monospace : QFont::SansSerif);
+    q.setPixelSize(qRound(f.puntos * kPuntosAPixeles * zoom()));
+    q.setBold(f.negrita);
+    return q;
+}
+
+void ConstructorVentanas::escalar(QWidget* cliente)
+{
+    escalarFuente(cliente);
+    const QRect area = cliente->property(kTwips).toRect();
+    cliente->setFixedSize(aPixeles(area.width()), aPixeles(area.height()));
+    // Containers come before what they hold, so each child is placed
+    // inside its container's new border.
+    for (QWidget* w : cliente->findChildren<QWidget*>()) {
+        escalarFuente(w);
+        if (w->property(kTwips).isValid()) colocar(w);
+    }
+}
+
+Controles ConstructorVentanas::construir(const DefinicionVentana& def, QWidget* cliente, QMenuBar* barra)
+{
+    Controles hechos;
+    cliente->setProperty(kTwips, QRect(0, 0, def.ancho, def.alto));
+    cliente->setFixedSize(aPixeles(def.ancho), aPixeles(def.alto));
+    ponerFuente(cliente, fuenteVentana());
+    for (const DefinicionControl& c : def.controles) {
+        QWidget* padre = c.contenedor.isEmpty() ? cliente : hechos.get<QWidget>(c.contenedor);
+        crear(c, padre, hechos);
+    }
+    if (barra) construirMenus(def, barra, hechos);
+    ordenarTabulacion(def, hechos);
+    return hechos;
+}
+
+QWidget* ConstructorVentanas::crear(const DefinicionControl& c, QWidget* padre, Controles& hechos)
+{
+    const QString clave = claveControl(c.nombre, c.indice);
+    if (c.tipo == Tipo::Temporizador) {
+        auto* t = new QTimer(padre);
+        t->setObjectName(c.nombre);
+        t->setInterval(c.intervalo);
+        hechos.poner(clave, t);
+        return nullptr;
+    }
+    QWidget* w = crearWidget(c, padre);
+    w->setObjectName(c.nombre);
+    if (c.indice >= 0) w->setProperty("index", c.indice);
+    if (c.fuente) ponerFuente(w, *c.fuente);
+    // Without a name of its own, a control is read by its caption, as it
+    // shows at the time (a verdict, a count).
+    if (!c.nombreAccesible.isEmpty()) w->setAccessibleName(c.nombreAccesible);
+    w->setAccessibleDescription(c.descripcion);
+    w->setProperty(kTwips, c.twips);
+    colocar(w);
+    if (qobject_cast<CuadroImagen*>(w)) w->setFocusPolicy(Qt::StrongFocus);
+    if (!c.tabulable) w->setFocusPolicy(Qt::ClickFocus);
+    // Labels lie on their container's surface, beneath every other control.
+    if (qobject_cast<QLabel*>(w)) w->lower();
+    hechos.poner(clave, w);
+    return w;
+}
+
+void ConstructorVentanas::construirMenus(const DefinicionVentana& def, QMenuBar* barra, Controles& hechos)
+{
+    for (const DefinicionMenu& m : def.menus) {
+        if (m.menu.isEmpty()) {
+            QMenu* menu = barra->addMenu(m.texto);
+            menu->setObjectName(m.nombre);
+            menu->menuAction()->setObjectName(m.nombre);
+            hechos.poner(m.nombre, menu);
+            continue;
+        }
+        QAction* item = hechos.get<QMenu>(m.menu)->addAction(m.texto);
+        item->setObjectName(m.nombre);
+        item->setCheckable(m.marcable);
+        if (!m.atajo.isEmpty()) item->setShortcuts(QKeySequence::listFromString(m.atajo));
+        item->setChecked(m.marcado);
+        hechos.poner(m.nombre, item);
+    }
+}
+
+void ConstructorVentanas::ordenarTabulacion(const DefinicionVentana& def, Controles& hechos)
+{
+    std::vector<const DefinicionControl*> orden;
+    for (const DefinicionControl& c : def.controles) {
+        if (c.tab >= 0 && c.tipo != Tipo::Temporizador) orden.push_back(&c);
+    }
+    std::stable_sort(orden.begin(), orden.end(),
+                     [](const DefinicionControl* a, const DefinicionControl* b) { return a->tab < b->tab; });
+    QWidget* anterior = nullptr;
+    for (const DefinicionControl* c : orden) {
+        auto* w = hechos.get<QWidget>(c->nombre, c->indice);
+        if (!(w->focusPolicy() & Qt::TabFocus)) continue; // labels, frames, boxes only read
+        if (anterior) QWidget::setTabOrder(anterior, w);
+        else hechos.primerFoco = w;
+        anterior = w;
+    }
+}
+
+void ponerTexto(QLineEdit* caja, const QString& texto)
+{
+    caja->setText(texto);
+    caja->setCursorPosition(0);
+}
+
+void ponerTop(QWidget* control, int twips)
+{
+    QRect t = control->property(kTwips).toRect();
+    t.moveTop(twips);
+    control->setProperty(kTwips, t);
+    colocar(control);
+}
+
+void ponerAlto(QWidget* control, int twips)
+{
+    QRect t = control->property(kTwips).toRect();
+    t.setHeight(twips);
+    control->setProperty(kTwips, t);
+    colocar(control);
+}
+
+void alElegir(QAction* item, QObject* contexto, std::function<void()> handler)
+{
+    QObject::connect(item, &QAction::triggered, contexto, [item, handler](bool marcado) {
+        if (item->isCheckable()) item->setChecked(!marcado);
+        handler();
+    });
+}
+
+} // namespace formularios

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formularios/DefinicionVentana.h"
+
+#include <QtMath>
+
+namespace formularios {
+
+Fuente fuenteVentana()
+{
+    return Fuente{QStringLiteral("MS Sans Serif"), 8.25, false};
+}
+
+DefinicionControl control(const QString& nombre, Tipo tipo, const QString& contenedor,
+                   int l, int t, int w, int h)
+{
+    DefinicionControl c;
+    c.nombre = nombre;
+    c.tipo = tipo;
+    c.contenedor = contenedor;
+    c.twips = QRect(l, t, w, h);
+    return c;
+}
+
+DefinicionVentana formulario(const QString& nombre, const QString& titulo, int ancho, int alto,
+                   bool vistaPreviaTeclas)
+{
+    DefinicionVentana f;
+    f.nombre = nombre;
+    f.titulo = titulo;
+    f.ancho = ancho;
+    f.alto = alto;
+    f.vistaPreviaTeclas = vistaPreviaTeclas;
+    return f;
+}
+
+QString claveControl(const QString& nombre, int indice)
+{
+    return indice < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(indice);
+}
+
+} // namespace formularios

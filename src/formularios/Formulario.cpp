@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formularios/Formulario.h"
+
+#include "dibujo/Dibujos.h"
+#include "formularios/TeclasPrevias.h"
+#include "formularios/Zoom.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QMenuBar>
+
+namespace formularios {
+
+Formulario::Formulario(const DefinicionVentana& def, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(def.nombre);
+    setWindowTitle(def.titulo);
+    setAttribute(Qt::WA_DeleteOnClose);
+    static const QIcon icono = dibujo::iconoPrograma();
+    setWindowIcon(icono);
+    cliente_ = new QWidget(this);
+    cliente_->setObjectName(def.nombre + QStringLiteral("_cliente"));
+    controles_ = ConstructorVentanas::construir(def, cliente_, def.menus.empty() ? nullptr : menuBar());
+    setFont(cliente_->font());
+    if (controles_.primerFoco) controles_.primerFoco->setFocus();
+    // Connected first: the window may bring the zoom down as it is watched.
+    connect(&Zoom::actual(), &Zoom::cambiado, this, &Formulario::aplicarZoom);
+    if (def.redimensionable) {
+        // The design inside a view that scrolls when the window is smaller.
+        auto* vista = new QScrollArea(this);
+        vista->setObjectName(def.nombre + QStringLiteral("_vista"));
+        vista->setFrameShape(QFrame::NoFrame);
+        vista->setWidget(cliente_);
+        setCentralWidget(vista);
+    } else {
+        // Fixed single border: the window keeps the size of its design.
+        setCentralWidget(cliente_);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
+        Zoom::actual().vigilar(this);
+    }
+    if (def.vistaPreviaTeclas)
+        vistaPrevia_ = new TeclasPrevias(this, [this](int codigo) { return Form_KeyPress(codigo); });
+    if (def.cierraConEsc) {
+        auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(esc, &QShortcut::activated, this, &QWidget::close);
+    }
+    // The main window has these keys in its menu.
+    if (def.menus.empty()) teclasDelPrograma();
+    for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
+}
+
+namespace {
+std::function<void()>& accionAyuda()
+{
+    static std::function<void()> accion;
+    return accion;
+}
+} // namespace
+
+void Formulario::ponerAyuda(std::function<void()> mostrarAyuda)
+{
+    accionAyuda() = std::move(mostrarAyuda);
+}
+
+// The zoom and the help work from every window, also while an exercise
+// keeps the main window and its menu disabled.
+void Formulario::teclasDelPrograma()
+{
+    const auto alPulsar = [this](const QString& teclas, const std::function<void()>& accion) {
+        for (const QKeySequence& k : QKeySequence::listFromString(teclas))
+            connect(new QShortcut(k, this), &QShortcut::activated, this, accion);
+    };
+    Zoom& zoom = Zoom::actual();
+    alPulsar(kTeclasAmpliar, [&zoom] { zoom.ampliar(); });
+    alPulsar(kTeclasReducir, [&zoom] { zoom.reducir(); });
+    alPulsar(kTeclasNormal, [&zoom] { zoom.normal(); });
+    alPulsar(kTeclasAyuda, [] {
+        if (accionAyuda()) accionAyuda()();
+    });
+}
+
+void Formulario::aplicarZoom()
+{
+    ConstructorVentanas::escalar(cliente_);
+    setFont(cliente_->font());
+    for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
+    alCambiarZoom();
+    if (!redimensionable()) adjustSize();
+    encajarEnPantalla();
+}
+
+bool Formulario::redimensionable() const
+{
+    return centralWidget() != cliente_;
+}
+
+// The window no larger than its design, nor than the free part of its
+// screen, and wholly on it, title bar included.
+void Formulario::encajarEnPantalla()
+{
+    const QRect libre = zonaLibre(this);
+    const QMargins marco = margenesDeMarco(this);
+    if (redimensionable()) {
+        const QSize diseno = cliente_->size(); // these windows have no menu bar
+        setMaximumSize(diseno);
+        resize(diseno.boundedTo(libre.size().shrunkBy(marco)));
+    }
+    const QRect exterior = geometry().marginsAdded(marco);
+    const int x = qBound(libre.left(), exterior.left(), qMax(libre.left(), libre.right() + 1 - exterior.width()));
+    const int y = qBound(libre.top(), exterior.top(), qMax(libre.top(), libre.bottom() + 1 - exterior.height()));
+    if (QPoint(x, y) != exterior.topLeft()) move(x, y);
+}
+
+void Formulario::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous()) colocarAlMostrar();
+}
+
+void Formulario::colocarAlMostrar()
+{
+    encajarEnPantalla();
+}
+
+void Formulario::closeEvent(QCloseEvent* e)
+{
+    // A disabled window takes no input, its title bar's close button
+    // included; the program itself can still close it.
+    if (e->spontaneous() && !isEnabled()) {
+        e->ignore();
+        return;
+    }
+    int cancelar = 0;
+    Form_Unload(cancelar);
+    if (cancelar != 0) {
+        e->ignore();
+        return;
+    }
+    descargado_ = true;
+    e->accept();
+}
+
+} // namespace formularios

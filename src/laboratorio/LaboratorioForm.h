@@ -1,7 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#pragma once
-// The design of the code laboratory window "lab".
-
-#include "forms/FormDef.h"
-
-forms::FormDef laboratorioForm();

@@ -1,0 +1,316 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "laboratorio/VentanaLaboratorio.h"
+
+#include "dibujo/Color.h"
+#include "formularios/Accesibilidad.h"
+#include "formularios/Avisos.h"
+#include "formularios/Controles.h"
+#include "formularios/Zoom.h"
+#include "laboratorio/GraficoEspectro.h"
+#include "laboratorio/DisenoLaboratorio.h"
+#include "laboratorio/ModeloPasos.h"
+#include "codigos/Espectro.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableView>
+
+#include <algorithm>
+#include <array>
+
+using namespace codigos;
+
+namespace {
+
+// A string that shows HDB3's and B8ZS's substitutions from the start.
+const QString kBitsIniciales = QStringLiteral("1100001000000001000010110000000010");
+const codigos::Color kColorRechazo = dibujo::kRojo;
+const std::array<Codigo, 2> kElegidosIniciales = {Codigo::Ami, Codigo::Hdb3};
+constexpr int kRellenoFila = 6; // pixels above and below a row's text
+
+// The spectra depend only on the code: each is estimated once per run.
+const std::vector<double>& espectroDe(Codigo c)
+{
+    static std::map<Codigo, std::vector<double>> calculados;
+    auto it = calculados.find(c);
+    if (it == calculados.end()) it = calculados.emplace(c, densidadEspectral(c)).first;
+    return it->second;
+}
+
+// By slot, the errors injected there and the violations found there.
+std::map<int, QString> avisosPorFila(const laboratorio::LineaDibujada& l)
+{
+    std::map<int, QStringList> avisos;
+    for (const auto& [bit, mitad] : l.errores)
+        avisos[bit] << (mitad == 0 ? QStringLiteral("error de línea en la primera mitad")
+                                   : QStringLiteral("error de línea en la segunda mitad"));
+    for (const Violacion& v : l.violaciones) avisos[v.bit] << QString::fromStdString(v.que);
+    std::map<int, QString> r;
+    for (const auto& [fila, textos] : avisos) r[fila] = textos.join(QStringLiteral("; "));
+    return r;
+}
+
+QString listaDeBits(const std::vector<int>& posiciones)
+{
+    QStringList r;
+    for (int p : posiciones) r << QString::number(p + 1);
+    return r.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
+{
+    const auto& c = ctl();
+    entrada = c.get<QComboBox>("entrada");
+    bits = c.get<QLineEdit>("bits");
+    pista = c.get<QLabel>("pista");
+    codigo = c.get<QListWidget>("codigo");
+    ultimoPulso = c.get<QComboBox>("ultimoPulso");
+    nivelInicial = c.get<QComboBox>("nivelInicial");
+    paridad = c.get<QComboBox>("paridad");
+    escala = c.get<QComboBox>("escala");
+    decodificado = c.get<QLineEdit>("decodificado");
+    leido = c.get<QLineEdit>("leido");
+    deteccion = c.get<QLabel>("deteccion");
+    convencion = c.get<QLabel>("convencion");
+
+    auto* area = c.get<QScrollArea>("dibujo");
+    dibujo_ = new laboratorio::DibujoCodigos;
+    area->setWidget(dibujo_);
+    dibujo_->mostrarEn(area);
+    // The names are drawn at the view's left edge and the focus frame
+    // around the view: a scroll repaints them there.
+    for (QScrollBar* barra : {area->horizontalScrollBar(), area->verticalScrollBar()})
+        connect(barra, &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
+    grafico_ = new laboratorio::GraficoEspectro(c.get<QWidget>("espectro"));
+    // The pictures themselves, named as the boxes that hold them.
+    const auto comoSuCaja = [](QWidget* dibujo, const char* nombre, const QWidget* caja) {
+        dibujo->setObjectName(QLatin1String(nombre));
+        dibujo->setAccessibleName(caja->accessibleName());
+        dibujo->setAccessibleDescription(caja->accessibleDescription());
+    };
+    comoSuCaja(dibujo_, "dibujoCodigos", c.get<QWidget>("dibujo"));
+    comoSuCaja(grafico_, "graficoEspectro", c.get<QWidget>("espectro"));
+
+    pasos_ = new laboratorio::ModeloPasos(this);
+    auto* tabla = c.get<QTableView>("pasos");
+    tabla->setSortingEnabled(false);
+    tabla->setModel(pasos_);
+    tabla->verticalHeader()->show();
+    // The narrow columns are as wide as their titles (a bit, a symbol or a
+    // level is never wider) and the reason takes the rest: measuring 4,096
+    // rows' texts at every key would cost many frames.
+    tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tabla->horizontalHeader()->setStretchLastSection(true);
+    tabla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    for (Codigo k : kTodosLosCodigos) {
+        auto* item = new QListWidgetItem(QString::fromUtf8(nombreCodigo(k)), codigo);
+        const bool elegido = std::find(kElegidosIniciales.begin(), kElegidosIniciales.end(), k) != kElegidosIniciales.end();
+        item->setCheckState(elegido ? Qt::Checked : Qt::Unchecked);
+    }
+    codigo->setCurrentRow(static_cast<int>(Codigo::Hdb3));
+    bits->setText(kBitsIniciales);
+    bits_Editado(kBitsIniciales);
+    alCambiarZoom();
+    conectar();
+}
+
+void VentanaLaboratorio::conectar()
+{
+    connect(bits, &QLineEdit::textEdited, this, &VentanaLaboratorio::bits_Editado);
+    connect(entrada, qOverload<int>(&QComboBox::activated), this, &VentanaLaboratorio::entrada_Click);
+    connect(codigo, &QListWidget::itemChanged, this, &VentanaLaboratorio::actualizar);
+    connect(codigo, &QListWidget::currentRowChanged, this, &VentanaLaboratorio::actualizarFoco);
+    connect(escala, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int i) { grafico_->ponerEscala(static_cast<laboratorio::EscalaEspectro>(i)); });
+    for (QComboBox* estado : {ultimoPulso, nivelInicial, paridad})
+        connect(estado, qOverload<int>(&QComboBox::currentIndexChanged), this, &VentanaLaboratorio::actualizar);
+    connect(dibujo_, &laboratorio::DibujoCodigos::mitadPulsada, this, &VentanaLaboratorio::dibujo_Pulsado);
+}
+
+void VentanaLaboratorio::alCambiarZoom()
+{
+    auto* tabla = ctl().get<QTableView>("pasos");
+    QHeaderView* cabecera = tabla->horizontalHeader();
+    for (int columna = 0; columna + 1 < pasos_->columnCount(); ++columna)
+        cabecera->resizeSection(columna, cabecera->sectionSizeHint(columna));
+    tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + kRellenoFila);
+    const double zoom = formularios::Zoom::actual().factor();
+    dibujo_->ponerZoom(zoom);
+    grafico_->setGeometry(ctl().get<QFrame>("espectro")->contentsRect());
+    grafico_->ponerZoom(zoom);
+}
+
+// A refused character beeps, says why, and leaves the text as it was.
+void VentanaLaboratorio::bits_Editado(const QString& texto)
+{
+    const BitsLeidos leidos = leerBits(forma_, texto.toStdU32String());
+    if (!leidos.error.empty()) {
+        const int cursor = bits->cursorPosition() - (texto.size() - textoValido_.size());
+        formularios::Avisos::actual().beep();
+        ponerPista(QString::fromStdString(leidos.error), true);
+        bits->setText(textoValido_);
+        bits->setCursorPosition(qBound(0, cursor, textoValido_.size()));
+        return;
+    }
+    textoValido_ = texto;
+    bits_ = leidos.bits;
+    ponerPista(bits_.empty() ? QStringLiteral("Escribe de 1 a %1 bits.").arg(kMaximoBits)
+                             : QStringLiteral("%1 bits.").arg(bits_.size()),
+               false);
+    errores_.clear();
+    actualizar();
+}
+
+// A refusal in red; the count of bits in the window's own colour.
+void VentanaLaboratorio::ponerPista(const QString& texto, bool rechazo)
+{
+    QPalette paleta = palette();
+    if (rechazo) paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorRechazo));
+    pista->setPalette(paleta);
+    pista->setText(texto);
+}
+
+// The same bits, written in the newly chosen form; a form that cannot hold
+// them is refused and the text stays.
+void VentanaLaboratorio::entrada_Click(int indice)
+{
+    const auto nueva = static_cast<FormaEntrada>(indice);
+    const auto texto = escribirBits(nueva, bits_);
+    if (!texto) {
+        formularios::Avisos::actual().beep();
+        ponerPista(nueva == FormaEntrada::Hexadecimal
+                       ? QStringLiteral("Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.")
+                       : QStringLiteral("Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles."),
+                   true);
+        entrada->setCurrentIndex(static_cast<int>(forma_));
+        return;
+    }
+    forma_ = nueva;
+    textoValido_ = QString::fromStdU32String(*texto);
+    bits->setText(textoValido_);
+}
+
+// What the receiver read, as the input was written: hexadecimal digits, or
+// text with U+FFFD for a byte that is no visible character. Bits need no
+// second form.
+QString VentanaLaboratorio::enLaFormaDeLaEntrada(const std::string& leidos) const
+{
+    if (forma_ == FormaEntrada::Bits) return {};
+    if (forma_ == FormaEntrada::Hexadecimal)
+        return QString::fromStdU32String(escribirBits(forma_, leidos).value_or(std::u32string()));
+    QString r;
+    for (std::size_t i = 0; i + 8 <= leidos.size(); i += 8) {
+        const auto caracter = escribirBits(forma_, leidos.substr(i, 8));
+        r += caracter ? QString::fromStdU32String(*caracter) : QString(QChar(0xFFFD));
+    }
+    return r;
+}
+
+void VentanaLaboratorio::dibujo_Pulsado(int indice, int bit, int mitad)
+{
+    const Codigo c = dibujo_->lineas()[std::size_t(indice)].codigo;
+    auto& errores = errores_[c];
+    const std::pair<int, int> donde{bit, mitad};
+    if (!errores.erase(donde)) errores.insert(donde);
+    {
+        // The code clicked comes into focus with the redraw, not before it.
+        const QSignalBlocker callado(codigo);
+        codigo->setCurrentRow(static_cast<int>(c));
+    }
+    actualizar();
+}
+
+// The line before the first bit, as the three lists set it. Only MLT-3 has
+// a zero level: for NRZI and differential Manchester it reads as low.
+EstadoInicial VentanaLaboratorio::estadoInicial(Codigo c) const
+{
+    EstadoInicial e;
+    e.ultimoPulso = ultimoPulso->currentIndex() == 1 ? 1 : -1;
+    e.nivel = nivelInicial->currentIndex() - 1;
+    if (e.nivel == 0 && c != Codigo::Mlt3) e.nivel = -1;
+    e.paridad = paridad->currentIndex();
+    return e;
+}
+
+std::vector<Codigo> VentanaLaboratorio::elegidos() const
+{
+    std::vector<Codigo> r;
+    for (int i = 0; i < codigo->count(); ++i)
+        if (codigo->item(i)->checkState() == Qt::Checked) r.push_back(kTodosLosCodigos[std::size_t(i)]);
+    return r;
+}
+
+Codigo VentanaLaboratorio::enFoco() const
+{
+    return kTodosLosCodigos[std::size_t(qBound(0, codigo->currentRow(), kCodigosLinea - 1))];
+}
+
+// The code's line with the errors injected into it, and what the receiver
+// finds wrong in it.
+laboratorio::LineaDibujada VentanaLaboratorio::linea(Codigo c) const
+{
+    const EstadoInicial inicio = estadoInicial(c);
+    laboratorio::LineaDibujada l{c, codificar(c, bits_, inicio), {}, {}};
+    const auto it = errores_.find(c);
+    if (it != errores_.end()) l.errores = it->second;
+    for (const auto& [bit, mitad] : l.errores) inyectarError(c, l.pasos[std::size_t(bit)], mitad);
+    if (!l.errores.empty()) l.violaciones = violaciones(c, l.pasos, inicio);
+    return l;
+}
+
+void VentanaLaboratorio::actualizar()
+{
+    std::vector<laboratorio::LineaDibujada> lineas;
+    std::vector<laboratorio::Curva> curvas;
+    for (Codigo c : elegidos()) {
+        lineas.push_back(linea(c));
+        curvas.emplace_back(c, &espectroDe(c));
+    }
+    dibujo_->ponerLineas(std::move(lineas), bits_);
+    grafico_->ponerCurvas(std::move(curvas));
+    actualizarFoco();
+}
+
+// The step table, the decoding and the verdict on errors of the code in focus.
+void VentanaLaboratorio::actualizarFoco()
+{
+    const Codigo c = enFoco();
+    // A drawn code's line is already coded; another is coded for the table.
+    const auto& dibujadas = dibujo_->lineas();
+    const auto dibujada = std::find_if(dibujadas.begin(), dibujadas.end(), [c](const auto& l) { return l.codigo == c; });
+    laboratorio::LineaDibujada l = dibujada != dibujadas.end() ? *dibujada : linea(c);
+    const std::string leidos = decodificar(c, l.pasos, estadoInicial(c));
+    formularios::ponerTexto(decodificado, QString::fromStdString(leidos));
+    convencion->setText(QString::fromUtf8(convencionCodigo(c)));
+
+    formularios::ponerTexto(leido, enLaFormaDeLaEntrada(leidos));
+
+    std::vector<int> erroneos;
+    for (std::size_t i = 0; i < leidos.size() && i < bits_.size(); ++i)
+        if (leidos[i] != bits_[i]) erroneos.push_back(int(i));
+    QString veredicto;
+    if (!l.errores.empty()) {
+        veredicto = erroneos.empty() ? QStringLiteral("El error no cambia ningún bit.")
+                                     : QStringLiteral("Bits erróneos: %1.").arg(listaDeBits(erroneos));
+        QStringList detectadas;
+        for (const Violacion& v : l.violaciones) detectadas << QString::fromStdString(v.texto());
+        if (!detectadas.isEmpty())
+            veredicto += QStringLiteral(" Detectado: %1.").arg(detectadas.join(QStringLiteral("; ")));
+        else if (detectaErrores(c))
+            veredicto += QStringLiteral(" El receptor no ve ninguna violación.");
+        else
+            veredicto += QStringLiteral(" Este código no detecta errores de línea.");
+    }
+    deteccion->setText(veredicto);
+    deteccion->setToolTip(veredicto);
+    pasos_->ponerPasos(c, bits_, std::move(l.pasos), avisosPorFila(l));
+}

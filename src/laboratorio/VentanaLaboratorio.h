@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The code laboratory "lab": any bit string coded in the line codes of
+// telephone and data lines, stacked like the main window's traces, with the
+// chosen starting state, the step table and the decoding of the code in
+// focus, line errors injected by a click on the drawing, and the spectra.
+
+#include "formularios/Formulario.h"
+#include "laboratorio/DibujoCodigos.h"
+#include "codigos/EntradaBits.h"
+
+#include <map>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+namespace laboratorio {
+class GraficoEspectro;
+class ModeloPasos;
+} // namespace laboratorio
+
+class VentanaLaboratorio : public formularios::Formulario {
+    Q_OBJECT
+public:
+    VentanaLaboratorio();
+
+    const laboratorio::DibujoCodigos& dibujo() const { return *dibujo_; }
+
+protected:
+    void alCambiarZoom() override;
+
+private:
+    void conectar();
+    void bits_Editado(const QString& texto);
+    void entrada_Click(int indice);
+    void ponerPista(const QString& texto, bool rechazo);
+    void dibujo_Pulsado(int linea, int bit, int mitad);
+    void actualizar();
+    void actualizarFoco();
+    QString enLaFormaDeLaEntrada(const std::string& leidos) const;
+
+    codigos::EstadoInicial estadoInicial(codigos::Codigo c) const;
+    std::vector<codigos::Codigo> elegidos() const;
+    codigos::Codigo enFoco() const;
+    laboratorio::LineaDibujada linea(codigos::Codigo c) const;
+
+    std::string bits_;
+    QString textoValido_;
+    codigos::FormaEntrada forma_ = codigos::FormaEntrada::Bits;
+    std::map<codigos::Codigo, std::set<std::pair<int, int>>> errores_;
+
+    QComboBox* entrada;
+    QLineEdit* bits;
+    QLabel* pista;
+    QListWidget* codigo;
+    QComboBox* ultimoPulso;
+    QComboBox* nivelInicial;
+    QComboBox* paridad;
+    QComboBox* escala;
+    QLineEdit* decodificado;
+    QLineEdit* leido;
+    QLabel* deteccion;
+    QLabel* convencion;
+    laboratorio::DibujoCodigos* dibujo_;
+    laboratorio::GraficoEspectro* grafico_;
+    laboratorio::ModeloPasos* pasos_;
+};

@@ -1,0 +1,349 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "principal/VentanaPrincipal.h"
+
+#include "dibujo/ArchivoImagen.h"
+#include "dibujo/Color.h"
+#include "formularios/Avisos.h"
+#include "formularios/Controles.h"
+#include "formularios/AreaDibujo.h"
+#include "formularios/Teclado.h"
+#include "formularios/Zoom.h"
+#include "principal/Aleatorio.h"
+#include "codigos/Codificador.h"
+#include "principal/Figura.h"
+#include "principal/DisenoPrincipal.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace codigos;
+
+namespace {
+
+constexpr int kTwipsPorPasoDeslizador = 40;
+const QString kNumeroInicial = QStringLiteral("0000");
+
+void colorear(QLabel* etiqueta, codigos::Color colour)
+{
+    QPalette p = etiqueta->palette();
+    p.setColor(QPalette::WindowText, dibujo::qColor(colour));
+    etiqueta->setPalette(p);
+}
+
+} // namespace
+
+VentanaPrincipal::VentanaPrincipal() : Formulario(disenoPrincipal())
+{
+    const auto& c = ctl();
+    Pantalla = c.get<formularios::AreaDibujo>("Pantalla");
+    numero = c.get<QLineEdit>("número");
+    binario = c.get<QLineEdit>("binario");
+    Text1 = c.get<QLineEdit>("Text1");
+    periodo = c.get<formularios::Deslizador>("periodo");
+    Num_persiana = c.get<QGroupBox>("Num_persiana");
+    pregunta = c.get<QLabel>("Label4");
+    pregunta->hide();
+    Timer1 = c.get<QTimer>("Timer1");
+    menuTraza = {c.get<QAction>("reloj"), c.get<QAction>("VisuNrz"), c.get<QAction>("VisuRz"),
+                 c.get<QAction>("VisuAmi"), c.get<QAction>("VisuHdb")};
+    etiquetaTraza = {c.get<QLabel>("eticlk"), c.get<QLabel>("etinrz"), c.get<QLabel>("etirz"),
+                     c.get<QLabel>("etiami"), c.get<QLabel>("etihdb")};
+    conectar();
+}
+
+void VentanaPrincipal::conectar()
+{
+    const auto& c = ctl();
+    Pantalla->alExponer([this] { Form_Paint(); });
+    connect(Timer1, &QTimer::timeout, this, &VentanaPrincipal::Timer1_Timer);
+    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaPrincipal::Reset_Click);
+    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaPrincipal::periodo_Scroll);
+
+    for (int i = 0; i < kTrazas; ++i) {
+        const auto alternarTraza = [this, i] { alternar(static_cast<Traza>(i)); };
+        formularios::alElegir(menuTraza[i], this, alternarTraza);
+        // Clicking a trace's label is choosing its menu item.
+        connect(static_cast<formularios::EtiquetaPulsable*>(etiquetaTraza[i]), &formularios::EtiquetaPulsable::clicked, this, alternarTraza);
+    }
+    formularios::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
+    formularios::alElegir(c.get<QAction>("prop"), this, [this] { prop_Click(); });
+    formularios::alElegir(c.get<QAction>("acercade"), this, [this] { acercade_Click(); });
+    formularios::alElegir(c.get<QAction>("laboratorio"), this, [this] { emit verLaboratorio(); });
+    formularios::alElegir(c.get<QAction>("ayuda"), this, [this] { ayuda_Click(); });
+    Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Pantalla, &QWidget::customContextMenuRequested, this, &VentanaPrincipal::Pantalla_MenuContextual);
+    formularios::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
+    auto& zoom = formularios::Zoom::actual();
+    formularios::alElegir(c.get<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
+    formularios::alElegir(c.get<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
+    formularios::alElegir(c.get<QAction>("normal"), this, [&zoom] { zoom.normal(); });
+    connect(&zoom, &formularios::Zoom::cambiado, this, &VentanaPrincipal::mostrarZoom);
+    mostrarZoom();
+}
+
+// The zoom as a percentage, and Ampliar greyed out where the next step
+// would not fit the screen.
+void VentanaPrincipal::mostrarZoom()
+{
+    const auto& c = ctl();
+    const auto& zoom = formularios::Zoom::actual();
+    c.get<QAction>("ampliar")->setEnabled(zoom.puedeAmpliar());
+    c.get<QAction>("reducir")->setEnabled(zoom.factor() > formularios::kPasosZoom.front());
+    auto* actual = c.get<QAction>("zoomActual");
+    actual->setEnabled(false);
+    actual->setText(QStringLiteral("Ampliación: %1 %").arg(zoom.porcentaje()));
+}
+
+void VentanaPrincipal::Form_Load()
+{
+    estado_ = EstadoPantalla{};
+    periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
+    ponerNumero(kNumeroInicial);
+    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
+    NoPintar = false;
+    // The design has the timer running from load: one more redraw shortly
+    // after start, once the window has settled on screen.
+    Timer1->start();
+}
+
+void VentanaPrincipal::alCambiarZoom()
+{
+    ActPant();
+}
+
+void VentanaPrincipal::Form_Paint()
+{
+    ActPant();
+}
+
+void VentanaPrincipal::Timer1_Timer()
+{
+    ActPant();
+    Timer1->stop();
+}
+
+void VentanaPrincipal::Form_Unload(int& cancelar)
+{
+    emit cerrando();
+    // Refused only when the user chose to keep the exercise window open
+    // over results it could not save.
+    if (ejercicios_ && ejercicios_->abierta()) cancelar = 1;
+}
+
+Visibles VentanaPrincipal::visibles() const
+{
+    Visibles v{};
+    for (int i = 0; i < kTrazas; ++i) v[i] = menuTraza[i]->isChecked();
+    return v;
+}
+
+void VentanaPrincipal::ActPant()
+{
+    if (NoPintar) return;
+    const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero_.toStdString());
+    if (!dibujo) return;
+
+    for (int i = 0; i < kTrazas; ++i) {
+        if (dibujo->etiquetas[i]) formularios::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
+    }
+    Pantalla->presentar();
+    emit pintado();
+}
+
+// The number drawn from now on (not drawn yet); its boxes follow at once.
+void VentanaPrincipal::ponerNumero(const QString& nuevo)
+{
+    numero_ = nuevo;
+    mostrarNumero();
+}
+
+// The number, its bits and its HDB3 symbols (whether or not that trace is
+// shown), or nothing at all while the number is hidden. Only when the number
+// or its frame changes: never on the redraw's path.
+void VentanaPrincipal::mostrarNumero()
+{
+    const auto bits = codigos::binario(numero_.toStdString());
+    const bool ver = !numeroOculto_ && bits;
+    formularios::ponerTexto(numero, ver ? numero_ : QString());
+    formularios::ponerTexto(binario, ver ? QString::fromStdString(*bits) : QString());
+    formularios::ponerTexto(Text1, ver ? QString::fromStdString(simbolosHdb3(*bits)) : QString());
+}
+
+bool VentanaPrincipal::Form_KeyPress(int codigo)
+{
+    QString nuevo = numero_;
+    if (!formularios::teclearDigito(nuevo, codigo)) return false;
+    ponerNumero(nuevo);
+    ActPant();
+    return false;
+}
+
+void VentanaPrincipal::Reset_Click()
+{
+    ponerNumero(kNumeroInicial);
+    ActPant();
+}
+
+void VentanaPrincipal::alternar(Traza traza)
+{
+    QAction* item = menuTraza[traza];
+    item->setChecked(!item->isChecked());
+    colorear(etiquetaTraza[traza], item->isChecked() ? kDatosTrazas[traza].etiqueta : kEtiquetaOculta);
+    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
+    ActPant();
+}
+
+void VentanaPrincipal::reloj_Click() { alternar(Reloj); }
+void VentanaPrincipal::VisuNrz_Click() { alternar(Nrz); }
+void VentanaPrincipal::VisuRz_Click() { alternar(Rz); }
+void VentanaPrincipal::VisuAmi_Click() { alternar(Ami); }
+void VentanaPrincipal::VisuHdb_Click() { alternar(Hdb3); }
+
+void VentanaPrincipal::tos(bool ver_cod, bool ver_clk)
+{
+    // Set each mark to the opposite and toggle it back, so that the labels
+    // get their colours from the toggles; the toggles' redraws are held back.
+    {
+        const SinPintar lote;
+        menuTraza[Reloj]->setChecked(!ver_clk);
+        reloj_Click();
+        for (int i = Nrz; i <= Hdb3; ++i) {
+            menuTraza[i]->setChecked(!ver_cod);
+            alternar(static_cast<Traza>(i));
+        }
+    }
+    ActPant();
+}
+
+void VentanaPrincipal::todos_Click()
+{
+    tos(true, true);
+}
+
+void VentanaPrincipal::ocultar_Click()
+{
+    tos(false, false);
+}
+
+void VentanaPrincipal::periodo_Scroll()
+{
+    estado_.semiperiodo = periodo->value() * kTwipsPorPasoDeslizador;
+    ActPant();
+}
+
+void VentanaPrincipal::Pantalla_MenuContextual(const QPoint& donde)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("menuImagen"));
+    connect(menu.addAction(QStringLiteral("Copiar imagen")), &QAction::triggered, this, &VentanaPrincipal::copiarImagen);
+    connect(menu.addAction(QStringLiteral("Guardar imagen…")), &QAction::triggered, this, &VentanaPrincipal::guardarImagen);
+    menu.exec(Pantalla->mapToGlobal(donde));
+}
+
+void VentanaPrincipal::copiarImagen()
+{
+    QGuiApplication::clipboard()->setImage(Pantalla->canvas().imagen());
+}
+
+void VentanaPrincipal::guardarImagen()
+{
+    // Only the last folder is remembered, and only while the program runs.
+    static QString carpeta = QDir::currentPath();
+    auto& avisos = formularios::Avisos::actual();
+    const QString ruta = avisos.ficheroParaGuardar(
+        this, QStringLiteral("Guardar imagen"), carpeta,
+        QStringLiteral("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)"));
+    if (ruta.isEmpty()) return;
+    carpeta = QFileInfo(ruta).absolutePath();
+
+    QString error;
+    if (QFileInfo(ruta).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        const QString numeroActual = numero_;
+        const Visibles v = visibles();
+        const auto dibujar = [&](Lienzo& canvas) { pintar(canvas, estado_, v, numeroActual.toStdString()); };
+        auto& lienzo = Pantalla->canvas();
+        error = dibujo::guardarSvg(dibujar, QSize(lienzo.outerWidth(), lienzo.outerHeight()),
+                                  Pantalla->contentsRect().size(), ruta);
+    } else {
+        error = dibujo::guardarPng(Pantalla->canvas().imagen(), ruta);
+    }
+    if (!error.isEmpty()) {
+        avisos.mensaje(this, QStringLiteral("No se pudo guardar la imagen en «%1»: %2.")
+                                 .arg(QDir::toNativeSeparators(ruta), error),
+                       formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+    }
+}
+
+void VentanaPrincipal::acercade_Click()
+{
+    emit verAcerca();
+}
+
+void VentanaPrincipal::ayuda_Click()
+{
+    emit verAyuda();
+}
+
+void VentanaPrincipal::prop_Click()
+{
+    setEnabled(false);
+    ejer();
+}
+
+void VentanaPrincipal::ejer()
+{
+    ejercicios_->mostrar();
+    ponerAlturaPersiana(kPersianaCerrada);
+    QString nuevo;
+    for (int i = 0; i < 4; ++i) {
+        const int d = static_cast<int>(Rnd() * 16);
+        nuevo += QString::number(d, 16).toUpper();
+    }
+    ponerNumero(nuevo);
+    estado_.bitsErroneos = 0;
+    if (ejercicios_->aleatorioElegido()) ejercicios_->tipo_cod_Click(CodigoAleatorio);
+    ActPant();
+}
+
+QString VentanaPrincipal::numeroActual() const
+{
+    return numero_;
+}
+
+int VentanaPrincipal::valorPeriodo() const
+{
+    return periodo->value();
+}
+
+void VentanaPrincipal::ponerValorPeriodo(int valor)
+{
+    periodo->setValue(valor);
+}
+
+void VentanaPrincipal::marcarTraza(Traza traza, bool marcada)
+{
+    menuTraza[traza]->setChecked(marcada);
+}
+
+void VentanaPrincipal::sombrearErrores(std::uint16_t bits)
+{
+    estado_.bitsErroneos = bits;
+    ActPant();
+}
+
+void VentanaPrincipal::ponerAlturaPersiana(int twips)
+{
+    formularios::ponerAlto(Num_persiana, twips);
+    numeroOculto_ = twips < kPersianaAbierta;
+    pregunta->setVisible(numeroOculto_);
+    mostrarNumero();
+}
