@@ -29,7 +29,7 @@ const QSize kVista(696, 236);
 void abrir(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto* lab = new VentanaLaboratorio;
+        auto* lab = new laboratorio::VentanaLaboratorio;
         lab->cargar();
         lab->show();
         QCoreApplication::processEvents();
@@ -68,7 +68,7 @@ BENCHMARK(BM_Codificar13)->Unit(benchmark::kMicrosecond);
 // 1 and a backspace by turns.
 void BM_TeclaEn4096(benchmark::State& state)
 {
-    auto* lab = new VentanaLaboratorio;
+    auto* lab = new laboratorio::VentanaLaboratorio;
     lab->cargar();
     lab->show();
     auto* lista = lab->findChild<QListWidget*>(QStringLiteral("codigo"));

@@ -95,13 +95,13 @@ void BM_AbrirVistaDeLaClase(benchmark::State& state)
     escribir("puntos.pnt", clase());
     escribir("historial.csv", historial(int(state.range(0))));
     inicio::Main();
-    VentanaPrincipal* p = inicio::principal().cargar();
+    principal::VentanaPrincipal* p = inicio::principal().cargar();
     p->findChild<QAction*>("prop")->trigger();
-    VentanaEjercicios* e = inicio::VentanaEjercicios().cargar();
+    ejercicio::VentanaEjercicios* e = inicio::ejercicios().cargar();
     double pico = 0;
     for (auto _ : state) {
         reiniciarPicoDeMemoria();
-        auto* d = new VistaClase(*e);
+        auto* d = new ejercicio::VistaClase(*e);
         d->cargar();
         d->show();
         QCoreApplication::processEvents();

@@ -65,7 +65,7 @@ BENCHMARK(BM_SoloRejilla);
 void BM_ActPant(benchmark::State& state)
 {
     inicio::Main();
-    VentanaPrincipal* p = inicio::principal().cargar();
+    principal::VentanaPrincipal* p = inicio::principal().cargar();
     p->findChild<QLineEdit*>("número")->setText("8421");
     p->findChild<QSlider*>("periodo")->setValue(static_cast<int>(state.range(0)) / 40);
     p->periodo_Scroll();
@@ -79,7 +79,7 @@ BENCHMARK(BM_ActPant)->Arg(40)->Arg(240);
 void BM_Tecla(benchmark::State& state)
 {
     inicio::Main();
-    VentanaPrincipal* p = inicio::principal().cargar();
+    principal::VentanaPrincipal* p = inicio::principal().cargar();
     QWidget* area = p->findChild<QWidget*>("Pantalla");
     area->setFocus();
     QApplication::setActiveWindow(p);

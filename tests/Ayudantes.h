@@ -23,6 +23,9 @@
 
 #include <deque>
 
+// The tests name the windows as the program's users know them.
+using principal::VentanaPrincipal;
+
 // Keys and clicks go to a top-level window, never into a child widget: Qt
 // then routes them to the focus widget or the widget under the pointer,
 // through every event filter and internal forwarding on the way, exactly as

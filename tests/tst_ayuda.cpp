@@ -78,7 +78,7 @@ void TestAyuda::copiaIncorporadaAlPrincipio()
     QVERIFY(!pies.contains(QString()));
     QCOMPARE(figuras.size(), 12); // three examples and the laboratory's nine new codes
     const codigos::Visibles todas{true, true, true, true, true};
-    QCOMPARE(figuras[1].convertToFormat(QImage::Format_RGB32), figuraOndas("00A5", todas));
+    QCOMPARE(figuras[1].convertToFormat(QImage::Format_RGB32), principal::figuraOndas("00A5", todas));
     QCOMPARE(figuras[6].convertToFormat(QImage::Format_RGB32),
              laboratorio::figuraCodigos("1011000000001101", {codigos::Codigo::B8zs}));
 }

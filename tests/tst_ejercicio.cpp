@@ -37,6 +37,8 @@
 #include <memory>
 #include <set>
 
+using ejercicio::VentanaEjercicios;
+
 namespace {
 
 const QString kPrompt = "Introduce tu nombre";
@@ -203,13 +205,13 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     QCOMPARE(v.p->numeroActual(), numero);
     QCOMPARE(pintado.count(), 0);
     QCOMPARE(avisos->beeps, 0);
-    QVERIFY(inicio::principal().cargado() && inicio::VentanaEjercicios().cargado());
+    QVERIFY(inicio::principal().cargado() && inicio::ejercicios().cargado());
 
     entrada::enfocar(de("periodo"));
     entrada::tecla(e, Qt::Key_End);
     QCOMPARE(v.p->semiperiodo(), 400);
     v.p->close(); // the program's own close, as when the session ends, still goes through
-    QVERIFY(!inicio::VentanaEjercicios().cargado() && !inicio::principal().cargado());
+    QVERIFY(!inicio::ejercicios().cargado() && !inicio::principal().cargado());
 }
 
 void TestEjercicio::agregarAlumno_data()
@@ -462,7 +464,7 @@ void TestEjercicio::guardadoFallidoConservaLosResultados()
     QCOMPARE(avisos->opciones, (QStringList{"Reintentar", "Guardar una copia…", "Seguir"}));
 
     entrada::cerrar(e); // "Cancelar", the cautious choice
-    QVERIFY(inicio::VentanaEjercicios().cargado());
+    QVERIFY(inicio::ejercicios().cargado());
     QVERIFY(!v.p->isEnabled());
     v.p->close(); // the main window does not close over it either
     QVERIFY(inicio::principal().cargado());
@@ -470,7 +472,7 @@ void TestEjercicio::guardadoFallidoConservaLosResultados()
     avisos->elecciones = {1};
     avisos->ficheros = {dir->filePath("copia.pnt")};
     entrada::cerrar(e);
-    QVERIFY(!inicio::VentanaEjercicios().cargado());
+    QVERIFY(!inicio::ejercicios().cargado());
     QCOMPARE(leer(dir->filePath("copia.pnt")), linea("Ana", " 1 1"));
 }
 

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QTableView>
 
+using laboratorio::VentanaLaboratorio;
+
 using codigos::Codigo;
 
 class TestLaboratorio : public QObject {

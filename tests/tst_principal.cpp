@@ -28,6 +28,9 @@
 #include <cstdio>
 #include <cstring>
 
+using ayuda::VentanaAcerca;
+using principal::NoPintar;
+
 namespace {
 
 const QStringList kEtiquetas{"eticlk", "etinrz", "etirz", "etiami", "etihdb"};
@@ -498,7 +501,7 @@ void TestPrincipal::acercaDeYCierre()
     entrada::tecla(v.p, Qt::Key_F1); // "Ayuda ..."
     QVERIFY(ventana("ayu"));
     entrada::cerrar(v.p);
-    QVERIFY(!inicio::principal().cargado() && !inicio::acerca().cargado() && !inicio::ayu().cargado());
+    QVERIFY(!inicio::principal().cargado() && !inicio::acerca().cargado() && !inicio::ayuda().cargado());
     for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }
 

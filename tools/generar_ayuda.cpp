@@ -71,8 +71,8 @@ QByteArray figura(const QStringList& partes)
         if (p.startsWith("T=")) t = p.mid(2).toInt();
         else if (const int i = int(nombres.indexOf(p)); i >= 0) visibles[i] = true;
     }
-    return imagenRtf(figuraOndas(partes.value(0), visibles, t)) +
-           pie(descripcionOndas(visibles) + QStringLiteral(", del número ") + partes.value(0) + '.');
+    return imagenRtf(principal::figuraOndas(partes.value(0), visibles, t)) +
+           pie(principal::descripcionOndas(visibles) + QStringLiteral(", del número ") + partes.value(0) + '.');
 }
 
 // A code named as the laboratory lists it, without its blanks.

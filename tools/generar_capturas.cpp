@@ -72,10 +72,10 @@ int capturar(const QStringList& argumentos)
     ajustes.setValue(QStringLiteral("ejercicios/semilla"), 1);
     AvisosSinVentanas avisos;
     inicio::Main();
-    VentanaPrincipal* p = inicio::principal().cargar();
+    principal::VentanaPrincipal* p = inicio::principal().cargar();
     bool hecho = guardar(p, destino + QStringLiteral("/principal.png"));
     p->findChild<QAction*>(QStringLiteral("prop"))->trigger();
-    hecho = hecho && guardar(inicio::VentanaEjercicios().cargar(), destino + QStringLiteral("/ejercicio.png"));
+    hecho = hecho && guardar(inicio::ejercicios().cargar(), destino + QStringLiteral("/ejercicio.png"));
     hecho = hecho && guardar(p, destino + QStringLiteral("/ejercicio-principal.png"));
     p->close();
     if (!hecho) std::fprintf(stderr, "generar_capturas: no se pudo escribir en %s\n", qPrintable(destino));

@@ -3,9 +3,10 @@
 
 #include "dibujo/Color.h"
 
-
 using namespace formularios;
 using namespace dibujo;
+
+namespace ayuda {
 
 namespace {
 const QString kAcercaTexto = QStringLiteral(
@@ -57,3 +58,4 @@ formularios::DefinicionVentana disenoAcerca()
     return f;
 }
 
+} // namespace ayuda

@@ -2,6 +2,7 @@
 #pragma once
 #include "formularios/DefinicionVentana.h"
 
+namespace ayuda {
 
 // The about window "acerca" as designed.
 formularios::DefinicionVentana disenoAcerca();
@@ -10,3 +11,4 @@ formularios::DefinicionVentana disenoAcerca();
 constexpr int kAcercaX = 265;
 constexpr int kAcercaY = 240;
 
+} // namespace ayuda

@@ -3,6 +3,7 @@
 
 using namespace formularios;
 
+namespace ayuda {
 
 formularios::DefinicionVentana disenoAyuda()
 {
@@ -17,3 +18,4 @@ formularios::DefinicionVentana disenoAyuda()
     return f;
 }
 
+} // namespace ayuda

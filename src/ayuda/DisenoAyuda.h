@@ -2,7 +2,9 @@
 #pragma once
 #include "formularios/DefinicionVentana.h"
 
+namespace ayuda {
 
 // The help window "ayu" as designed.
 formularios::DefinicionVentana disenoAyuda();
 
+} // namespace ayuda

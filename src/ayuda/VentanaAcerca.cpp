@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+namespace ayuda {
+
 namespace {
 
 // The about text wraps in its narrow box as it always did; the window font
@@ -78,3 +80,5 @@ void VentanaAcerca::Form_Unload(int& cancelar)
     cancelar = 0;
     Command1_Click();
 }
+
+} // namespace ayuda

@@ -4,6 +4,8 @@
 
 #include "formularios/Formulario.h"
 
+namespace ayuda {
+
 class VentanaAcerca : public formularios::Formulario {
     Q_OBJECT
 public:
@@ -20,3 +22,5 @@ protected:
     void Form_Unload(int& cancelar) override;
     void alCambiarZoom() override;
 };
+
+} // namespace ayuda

@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
+namespace ayuda {
+
 const QString VentanaAyuda::kAyudaIncorporada = QStringLiteral(":/ayuda.rtf");
 
 namespace {
@@ -76,3 +78,5 @@ void VentanaAyuda::mostrar()
     ayutext->setTextCursor(inicio);
     ayutext->verticalScrollBar()->setValue(0);
 }
+
+} // namespace ayuda

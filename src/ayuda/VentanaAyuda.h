@@ -8,6 +8,8 @@
 
 class QTextEdit;
 
+namespace ayuda {
+
 class VentanaAyuda : public formularios::Formulario {
     Q_OBJECT
 public:
@@ -26,3 +28,5 @@ private:
     QTextEdit* ayutext;
     QByteArray rtf_; // the document read at load
 };
+
+} // namespace ayuda

@@ -3,9 +3,12 @@
 
 #include "dibujo/Color.h"
 
-
 using namespace formularios;
 using namespace dibujo;
+
+namespace ejercicio {
+
+using namespace principal;
 
 namespace {
 const QString kEstad = QStringLiteral("estad");
@@ -101,3 +104,4 @@ formularios::DefinicionVentana disenoEjercicios()
     return f;
 }
 
+} // namespace ejercicio

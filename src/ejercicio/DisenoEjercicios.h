@@ -3,8 +3,9 @@
 #include "formularios/DefinicionVentana.h"
 #include "principal/EnlaceEjercicios.h"
 
+namespace ejercicio {
 
 // The exercise window "Ejerc" as designed, in the state it loads in.
 formularios::DefinicionVentana disenoEjercicios();
 
-
+} // namespace ejercicio

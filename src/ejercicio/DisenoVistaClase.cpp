@@ -3,6 +3,8 @@
 
 using namespace formularios;
 
+namespace ejercicio {
+
 formularios::DefinicionVentana disenoVistaClase()
 {
     DefinicionVentana f = formulario("detalles", "Detalles de la clase", 9600, 6600);
@@ -23,3 +25,5 @@ formularios::DefinicionVentana disenoVistaClase()
     };
     return f;
 }
+
+} // namespace ejercicio

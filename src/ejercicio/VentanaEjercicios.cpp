@@ -35,6 +35,10 @@
 using ejercicio::leerNumero;
 using ejercicio::RespuestaContada;
 
+namespace ejercicio {
+
+using namespace principal;
+
 namespace {
 
 const QString kPrompt = QStringLiteral("Introduce tu nombre");
@@ -564,3 +568,5 @@ void VentanaEjercicios::alumno_Validate()
     formularios::ponerTexto(bien, tabla().aciertos[i]);
     mostrarPorcentaje();
 }
+
+} // namespace ejercicio

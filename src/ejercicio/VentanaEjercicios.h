@@ -20,18 +20,23 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QGroupBox;
-class VistaClase;
-class VentanaPrincipal;
 
 namespace formularios {
 class Deslizador;
 }
+namespace principal {
+class VentanaPrincipal;
+}
+
+namespace ejercicio {
+
+class VistaClase;
 
 class VentanaEjercicios : public formularios::Formulario {
     Q_OBJECT
 public:
     // The exercise window works the main window through its public routines.
-    explicit VentanaEjercicios(VentanaPrincipal& principal);
+    explicit VentanaEjercicios(principal::VentanaPrincipal& principal);
 
     // The code choice; index 4 draws one of the four codes at random.
     void tipo_cod_Click(int index);
@@ -84,7 +89,7 @@ private:
     void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
     void conectar();
 
-    VentanaPrincipal& principal_;
+    principal::VentanaPrincipal& principal_;
     ejercicio::PuntosCompartidos puntos_;
     QList<ejercicio::RespuestaContada> pendientes_; // counted, not yet in the log
     QString codigoMostrado_;                         // the code of the trace shown
@@ -106,3 +111,5 @@ private:
     formularios::Deslizador* periodo;
     std::array<QRadioButton*, 5> tipo_cod{};
 };
+
+} // namespace ejercicio

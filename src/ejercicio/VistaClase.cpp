@@ -21,6 +21,8 @@
 
 using ejercicio::ModeloClase;
 
+namespace ejercicio {
+
 namespace {
 
 constexpr qint64 kMaximoHistorial = 256 * 1024 * 1024;
@@ -181,3 +183,5 @@ void VistaClase::borrar_Click()
                        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
     actualizar();
 }
+
+} // namespace ejercicio

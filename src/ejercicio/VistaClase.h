@@ -11,12 +11,12 @@
 
 #include <functional>
 
-class VentanaEjercicios;
 class QTableView;
 
 namespace ejercicio {
+
 class ModeloClase;
-}
+class VentanaEjercicios;
 
 class VistaClase : public formularios::Formulario {
     Q_OBJECT
@@ -42,3 +42,5 @@ private:
     QTableView* codigos;
     QString desde_; // the day of the first answer in the log
 };
+
+} // namespace ejercicio

@@ -22,32 +22,38 @@
 
 namespace inicio {
 
+using ayuda::VentanaAcerca;
+using ayuda::VentanaAyuda;
+using ejercicio::VentanaEjercicios;
+using laboratorio::VentanaLaboratorio;
+using principal::VentanaPrincipal;
+
 namespace {
 
 // The exercise window as the main window knows it: through the reference,
 // so that it is loaded when first shown and loaded afresh after a close.
-class EjerciciosDeInicio : public EnlaceEjercicios {
+class EjerciciosDeInicio : public principal::EnlaceEjercicios {
 public:
-    void mostrar() override { VentanaEjercicios().mostrar(); }
-    bool abierta() override { return VentanaEjercicios().cargado(); }
-    bool aleatorioElegido() override { return VentanaEjercicios()->aleatorioElegido(); }
-    void tipo_cod_Click(int index) override { VentanaEjercicios()->tipo_cod_Click(index); }
+    void mostrar() override { ejercicios().mostrar(); }
+    bool abierta() override { return ejercicios().cargado(); }
+    bool aleatorioElegido() override { return ejercicios()->aleatorioElegido(); }
+    void tipo_cod_Click(int index) override { ejercicios()->tipo_cod_Click(index); }
 };
 
 VentanaPrincipal* crearPrincipal()
 {
-    static EjerciciosDeInicio ejercicios;
+    static EjerciciosDeInicio enlace;
     auto* p = new VentanaPrincipal();
-    p->ponerEjercicios(&ejercicios);
+    p->ponerEjercicios(&enlace);
     QObject::connect(p, &VentanaPrincipal::verAcerca, p, [] { acerca().mostrar(); });
-    QObject::connect(p, &VentanaPrincipal::verAyuda, p, [] { ayu().mostrar(); });
+    QObject::connect(p, &VentanaPrincipal::verAyuda, p, [] { ayuda().mostrar(); });
     QObject::connect(p, &VentanaPrincipal::verLaboratorio, p, [] { laboratorio().mostrar(); });
     // Closing the main window closes the others, in this order; the
     // exercise window saves the statistics as it closes.
     QObject::connect(p, &VentanaPrincipal::cerrando, p, [] {
         acerca().cerrar();
-        VentanaEjercicios().cerrar();
-        ayu().cerrar();
+        ejercicios().cerrar();
+        ayuda().cerrar();
         laboratorio().cerrar();
     });
     return p;
@@ -83,7 +89,7 @@ void sembrarAzar()
     const qulonglong semilla = QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox"))
                                    .value(QStringLiteral("ejercicios/semilla"))
                                    .toULongLong(&fija);
-    Randomize(fija ? semilla
+    principal::Randomize(fija ? semilla
                    : QRandomGenerator::system()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()));
 }
 
@@ -95,9 +101,9 @@ formularios::Referencia<VentanaPrincipal>& principal()
     return ref;
 }
 
-formularios::Referencia<::VentanaEjercicios>& VentanaEjercicios()
+formularios::Referencia<VentanaEjercicios>& ejercicios()
 {
-    static formularios::Referencia<::VentanaEjercicios> ref([] { return new ::VentanaEjercicios(*principal().cargar()); });
+    static formularios::Referencia<VentanaEjercicios> ref([] { return new VentanaEjercicios(*principal().cargar()); });
     return ref;
 }
 
@@ -107,7 +113,7 @@ formularios::Referencia<VentanaAcerca>& acerca()
     return ref;
 }
 
-formularios::Referencia<VentanaAyuda>& ayu()
+formularios::Referencia<VentanaAyuda>& ayuda()
 {
     static formularios::Referencia<VentanaAyuda> ref([] { return new VentanaAyuda(); });
     return ref;
@@ -127,7 +133,7 @@ void Main()
     formularios::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);
     formularios::sonDibujos(laboratorio::GraficoEspectro::staticMetaObject);
     sembrarAzar();
-    formularios::Formulario::ponerAyuda([] { ayu().mostrar(); });
+    formularios::Formulario::ponerAyuda([] { ayuda().mostrar(); });
     principal().mostrar();
 }
 

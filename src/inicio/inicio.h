@@ -6,21 +6,29 @@
 
 #include "formularios/Formulario.h"
 
+namespace principal {
 class VentanaPrincipal;
+}
+namespace ejercicio {
 class VentanaEjercicios;
+}
+namespace ayuda {
 class VentanaAcerca;
 class VentanaAyuda;
+}
+namespace laboratorio {
 class VentanaLaboratorio;
+}
 
 namespace inicio {
 
 // Creates and shows the main window.
 void Main();
 
-formularios::Referencia<VentanaPrincipal>& principal();
-formularios::Referencia<::VentanaEjercicios>& VentanaEjercicios();
-formularios::Referencia<VentanaAcerca>& acerca();
-formularios::Referencia<VentanaAyuda>& ayu();
-formularios::Referencia<VentanaLaboratorio>& laboratorio();
+formularios::Referencia<principal::VentanaPrincipal>& principal();
+formularios::Referencia<ejercicio::VentanaEjercicios>& ejercicios();
+formularios::Referencia<ayuda::VentanaAcerca>& acerca();
+formularios::Referencia<ayuda::VentanaAyuda>& ayuda();
+formularios::Referencia<laboratorio::VentanaLaboratorio>& laboratorio();
 
 } // namespace inicio

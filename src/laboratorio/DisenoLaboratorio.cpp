@@ -5,6 +5,8 @@
 
 using namespace formularios;
 
+namespace laboratorio {
+
 formularios::DefinicionVentana disenoLaboratorio()
 {
     DefinicionVentana f = formulario("lab", "Laboratorio de códigos", 13620, 10080);
@@ -51,3 +53,5 @@ formularios::DefinicionVentana disenoLaboratorio()
     };
     return f;
 }
+
+} // namespace laboratorio

@@ -4,4 +4,8 @@
 
 #include "formularios/DefinicionVentana.h"
 
+namespace laboratorio {
+
 formularios::DefinicionVentana disenoLaboratorio();
+
+} // namespace laboratorio

@@ -26,6 +26,8 @@
 
 using namespace codigos;
 
+namespace laboratorio {
+
 namespace {
 
 // A string that shows HDB3's and B8ZS's substitutions from the start.
@@ -314,3 +316,5 @@ void VentanaLaboratorio::actualizarFoco()
     deteccion->setToolTip(veredicto);
     pasos_->ponerPasos(c, bits_, std::move(l.pasos), avisosPorFila(l));
 }
+
+} // namespace laboratorio

@@ -22,6 +22,8 @@ class GraficoEspectro;
 class ModeloPasos;
 } // namespace laboratorio
 
+namespace laboratorio {
+
 class VentanaLaboratorio : public formularios::Formulario {
     Q_OBJECT
 public:
@@ -68,3 +70,5 @@ private:
     laboratorio::GraficoEspectro* grafico_;
     laboratorio::ModeloPasos* pasos_;
 };
+
+} // namespace laboratorio

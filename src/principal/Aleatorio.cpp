@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "principal/Aleatorio.h"
 
+namespace principal {
+
 namespace {
 std::uint64_t estado = 0x5452414D41564F58ull;
 } // namespace
@@ -17,3 +19,5 @@ void Randomize(std::uint64_t semilla)
 {
     estado = semilla;
 }
+
+} // namespace principal

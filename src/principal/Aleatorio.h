@@ -6,7 +6,11 @@
 
 #include <cstdint>
 
+namespace principal {
+
 float Rnd();
 
 // Where the sequence starts: the same seed gives the same exercises.
 void Randomize(std::uint64_t semilla);
+
+} // namespace principal

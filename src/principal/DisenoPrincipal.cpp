@@ -8,6 +8,8 @@
 using namespace formularios;
 using namespace dibujo;
 
+namespace principal {
+
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
@@ -114,3 +116,4 @@ formularios::DefinicionVentana disenoPrincipal()
     return f;
 }
 
+} // namespace principal

@@ -4,6 +4,7 @@
 #include "dibujo/Color.h"
 #include "codigos/Trazas.h"
 
+namespace principal {
 
 // The main window "principal" as designed, before any code runs.
 formularios::DefinicionVentana disenoPrincipal();
@@ -20,3 +21,4 @@ constexpr codigos::Color kEtiquetaOculta = dibujo::kGris;
 constexpr int kPersianaAbierta = 975;
 constexpr int kPersianaCerrada = 250;
 
+} // namespace principal

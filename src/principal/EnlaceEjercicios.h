@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+namespace principal {
 // What the main window needs of the exercise window. The exercise window is
 // built on top of the main window and works it through its public routines;
 // the main window knows it only through this, wired up in start-up.
@@ -18,3 +20,5 @@ public:
     virtual bool aleatorioElegido() = 0;
     virtual void tipo_cod_Click(int index) = 0;
 };
+
+} // namespace principal

@@ -12,6 +12,8 @@
 #include <QFont>
 #include <QPainter>
 
+namespace principal {
+
 namespace {
 // The figure's own strip for the trace names, left of the drawing.
 constexpr int kAnchoEtiquetas = 44;
@@ -61,3 +63,5 @@ QString descripcionOndas(const codigos::Visibles& visibles)
     return QStringLiteral("Forma de onda de 16 bits: %1")
         .arg(vistas.isEmpty() ? QStringLiteral("ninguna señal a la vista") : formatos::enumerar(vistas));
 }
+
+} // namespace principal

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+namespace principal {
+
 // The main window's drawing area inside its border, in pixels.
 QSize interiorPantalla();
 
@@ -17,3 +19,4 @@ QImage figuraOndas(const QString& numero, const codigos::Visibles& visibles, int
 // de 16 bits: reloj y AMI". For screen readers and the help's captions.
 QString descripcionOndas(const codigos::Visibles& visibles);
 
+} // namespace principal

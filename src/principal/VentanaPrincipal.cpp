@@ -27,6 +27,8 @@
 
 using namespace codigos;
 
+namespace principal {
+
 namespace {
 
 constexpr int kTwipsPorPasoDeslizador = 40;
@@ -347,3 +349,5 @@ void VentanaPrincipal::ponerAlturaPersiana(int twips)
     pregunta->setVisible(numeroOculto_);
     mostrarNumero();
 }
+
+} // namespace principal

@@ -20,6 +20,8 @@ class AreaDibujo;
 class Deslizador;
 } // namespace formularios
 
+namespace principal {
+
 // Program-wide: while true, ActPant draws nothing. Set around batches of
 // trace switches so that a batch ends in a single redraw.
 inline bool NoPintar = false;
@@ -132,3 +134,5 @@ private:
     std::array<QAction*, codigos::kTrazas> menuTraza{};
     std::array<QLabel*, codigos::kTrazas> etiquetaTraza{};
 };
+
+} // namespace principal
