@@ -60,7 +60,7 @@ void BM_SoloRejilla(benchmark::State& state)
 }
 BENCHMARK(BM_SoloRejilla);
 
-// The window's own ActPant: the plotter plus the binary and HDB3 texts and
+// The window's own actualizarPantalla: the plotter plus the binary and HDB3 texts and
 // the labels.
 void BM_ActPant(benchmark::State& state)
 {
@@ -68,8 +68,8 @@ void BM_ActPant(benchmark::State& state)
     principal::VentanaPrincipal* p = inicio::principal().cargar();
     p->findChild<QLineEdit*>("número")->setText("8421");
     p->findChild<QSlider*>("periodo")->setValue(static_cast<int>(state.range(0)) / 40);
-    p->periodo_Scroll();
-    for (auto _ : state) p->ActPant();
+    p->leerPeriodo();
+    for (auto _ : state) p->actualizarPantalla();
     p->close();
 }
 BENCHMARK(BM_ActPant)->Arg(40)->Arg(240);

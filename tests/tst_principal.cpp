@@ -111,7 +111,7 @@ void TestPrincipal::alAbrir()
     QCOMPARE(QApplication::focusWidget(), hijo("Pantalla"));
     QCOMPARE(v.p->minimumSize(), v.p->maximumSize());
     // Redrawn again with the same number, the texts still show their start.
-    v.p->ActPant();
+    v.p->actualizarPantalla();
     QCOMPARE(hijo<QLineEdit>("Text1")->cursorPosition(), 0);
     QCOMPARE(hijo<QLineEdit>("binario")->cursorPosition(), 0);
     const QImage img = imagen(); // the first grid line one bit in, the clock's top
@@ -515,7 +515,7 @@ int main(int argc, char** argv)
         const bool cabe = p->screen()->availableGeometry().contains(p->frameGeometry());
         std::printf("%g %d", formularios::Zoom::actual().factor(), int(cabe));
         for (int i = 0; i < 3; ++i) {
-            p->ejer();
+            p->proponerEjercicio();
             std::printf(" %s", qPrintable(p->numeroActual()));
         }
         return 0;

@@ -49,7 +49,7 @@ VentanaAcerca::VentanaAcerca() : Formulario(disenoAcerca())
     alCambiarZoom();
     move(kAcercaX, kAcercaY);
     auto* aceptar = ctl().get<QPushButton>("Command1");
-    connect(aceptar, &QPushButton::clicked, this, &VentanaAcerca::Command1_Click);
+    connect(aceptar, &QPushButton::clicked, this, &VentanaAcerca::aceptar);
     // The window is read and closed: the keyboard starts on "Aceptar", where
     // Enter or Space closes it.
     aceptar->setAutoDefault(true);
@@ -69,16 +69,16 @@ void VentanaAcerca::alCambiarZoom()
     ajustarLetra(ctl().get<QTextEdit>("Text1"));
 }
 
-void VentanaAcerca::Command1_Click()
+void VentanaAcerca::aceptar()
 {
     hide();
     emit redibujar();
 }
 
-void VentanaAcerca::Form_Unload(int& cancelar)
+bool VentanaAcerca::alCerrar()
 {
-    cancelar = 0;
-    Command1_Click();
+    aceptar();
+    return true;
 }
 
 } // namespace ayuda

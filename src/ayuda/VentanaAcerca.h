@@ -13,13 +13,13 @@ public:
 
     // Hides the window (it stays loaded) and asks for the main window's
     // waveforms to be redrawn, as it may have covered them.
-    void Command1_Click();
+    void aceptar();
 
 signals:
     void redibujar();
 
 protected:
-    void Form_Unload(int& cancelar) override;
+    bool alCerrar() override;
     void alCambiarZoom() override;
 };
 

@@ -38,7 +38,7 @@ VentanaAyuda::VentanaAyuda() : Formulario(disenoAyuda())
     ayutext->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void VentanaAyuda::Form_Load()
+void VentanaAyuda::alCargar()
 {
     // The working directory's copy first, so a teacher can replace it; then
     // the installed one; then the one built into the program. A file there

@@ -19,7 +19,7 @@ public:
     static const QString kAyudaIncorporada;
 
 protected:
-    void Form_Load() override;
+    void alCargar() override;
     void alCambiarZoom() override;
 
 private:

@@ -64,7 +64,7 @@ VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
     mal = c.get<QLineEdit>("mal");
     tciento = c.get<QLineEdit>("tciento");
     NoVer = c.get<QLineEdit>("NoVer");
-    estadis = c.get<QProgressBar>("estadis");
+    barraEstadisticas = c.get<QProgressBar>("estadis");
     alumno = c.get<QComboBox>("alumno");
     bienmal = c.get<QLabel>("bienmal");
     respuesta = c.get<QGroupBox>("respuesta");
@@ -72,7 +72,7 @@ VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
     // Enter presses the focused button, as in a dialog, once the answer is given.
     for (auto* boton : findChildren<QPushButton*>()) boton->setAutoDefault(true);
     periodo = c.get<formularios::Deslizador>("periodo");
-    for (int i = 0; i < kCodigos; ++i) tipo_cod[i] = c.get<QRadioButton>("tipo_cod", i);
+    for (int i = 0; i < kCodigos; ++i) botonesCodigo[i] = c.get<QRadioButton>("tipo_cod", i);
     // The focus target lies beneath the statistics frame it overlaps.
     NoVer->lower();
     conectar();
@@ -81,15 +81,15 @@ VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
 void VentanaEjercicios::conectar()
 {
     const auto& c = ctl();
-    connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponer_Click);
-    connect(c.get<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::solu_Click);
-    connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptar_Click);
-    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::Reset_Click);
-    connect(c.get<QPushButton>("Detalles"), &QPushButton::clicked, this, &VentanaEjercicios::Detalles_Click);
-    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaEjercicios::periodo_Scroll);
+    connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponerOtro);
+    connect(c.get<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::mostrarSolucion);
+    connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
+    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);
+    connect(c.get<QPushButton>("Detalles"), &QPushButton::clicked, this, &VentanaEjercicios::abrirVistaClase);
+    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaEjercicios::cambiarPeriodo);
     for (int i = 0; i < kCodigos; ++i)
-        connect(tipo_cod[i], &QRadioButton::clicked, this, [this, i] { tipo_cod_Click(i); });
-    connect(alumno, &QComboBox::activated, this, &VentanaEjercicios::alumno_Click);
+        connect(botonesCodigo[i], &QRadioButton::clicked, this, [this, i] { elegirCodigo(i); });
+    connect(alumno, &QComboBox::activated, this, &VentanaEjercicios::elegirAlumno);
     // A name the file cannot hold is refused as it is typed, with the reason beside the box.
     auto* validador = new ejercicio::ValidadorNombre(alumno);
     alumno->setValidator(validador);
@@ -107,22 +107,22 @@ bool VentanaEjercicios::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(event)->key();
         if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) return false;
-        alumno_KeyDown(formularios::kTeclaEnter);
+        teclaEnAlumno(formularios::kTeclaEnter);
         return true; // handled: the box has nothing more to do with it
     }
     if (event->type() == QEvent::FocusIn) {
-        alumno_GotFocus();
+        alEntrarEnAlumno();
     } else if (event->type() == QEvent::FocusOut) {
         // The name is checked when the focus moves on inside the window, not
         // when the window merely loses activation or the list drops down.
         const auto razon = static_cast<QFocusEvent*>(event)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) alumno_Validate();
-        alumno_LostFocus();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) validarAlumno();
+        alSalirDeAlumno();
     }
     return false;
 }
 
-void VentanaEjercicios::Form_Load()
+void VentanaEjercicios::alCargar()
 {
     periodo->setValue(principal_.valorPeriodo());
     vista_solucion = false;
@@ -197,27 +197,25 @@ void VentanaEjercicios::alCambiarZoom()
     QTimer::singleShot(0, this, [this] { colocarAlMostrar(); });
 }
 
-void VentanaEjercicios::Form_Unload(int& cancelar)
+bool VentanaEjercicios::alCerrar()
 {
     // The window does not close over results that could not be saved
     // unless the user chooses so.
-    if (!guardar(Momento::AlCerrar)) {
-        cancelar = 1;
-        return;
-    }
+    if (!guardar(Momento::AlCerrar)) return false;
     if (detalles_) detalles_->close();
-    solu_Click();
+    mostrarSolucion();
     {
         // Drawn once, with every trace.
         const SinPintar lote;
         principal_.sombrearErrores(0);
     }
-    principal_.todos_Click();
+    principal_.verTodas();
     principal_.setEnabled(true);
+    return true;
 }
 
 // The teacher's class view, with what every copy of the program saved.
-void VentanaEjercicios::Detalles_Click()
+void VentanaEjercicios::abrirVistaClase()
 {
     guardar(Momento::TrasResponder);
     if (!detalles_) {
@@ -306,7 +304,7 @@ void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool saturad
     for (int i = 0; i < alumno->count(); ++i) items << alumno->itemText(i);
     if (items == tabla().nombresVisibles()) {
         if (elegido >= 0 && ejercicio::leerCuenta(tabla().totales[elegido]) != ejercicio::leerCuenta(total->text()))
-            alumno_Validate();
+            validarAlumno();
         return;
     }
     const QSignalBlocker bloqueo(alumno);
@@ -317,7 +315,7 @@ void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool saturad
     alumno->setCurrentIndex(ahora);
     alumno->lineEdit()->setCursorPosition(0);
     if (ahora < 0) alumno->setEditText(texto);
-    else alumno_Validate();
+    else validarAlumno();
 }
 
 // What loading found in a hand-edited file, said once as the window opens.
@@ -351,25 +349,25 @@ void VentanaEjercicios::avisarSaturada()
         formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
 }
 
-void VentanaEjercicios::tipo_cod_Click(int index)
+void VentanaEjercicios::elegirCodigo(int index)
 {
-    principal_.tos(false, true);
+    principal_.mostrarTrazas(false, true);
     {
         const SinPintar lote;
         int eleccion = index;
-        if (eleccion == CodigoAleatorio) eleccion = static_cast<int>(Rnd() * 4.0f);
+        if (eleccion == CodigoAleatorio) eleccion = static_cast<int>(alAzar() * 4.0f);
         // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
         const auto traza = static_cast<codigos::Traza>(codigos::Nrz + eleccion);
         codigoMostrado_ = QString::fromLatin1(codigos::kDatosTrazas[traza].nombre);
         principal_.marcarTraza(traza, false);
         principal_.alternar(traza);
     }
-    principal_.ActPant();
+    principal_.actualizarPantalla();
 }
 
 bool VentanaEjercicios::aleatorioElegido() const
 {
-    return tipo_cod[CodigoAleatorio]->isChecked();
+    return botonesCodigo[CodigoAleatorio]->isChecked();
 }
 
 // Until the next answer the verdict lies under the answer frame: hidden,
@@ -380,22 +378,22 @@ void VentanaEjercicios::ocultarVeredicto()
     bienmal->hide();
 }
 
-void VentanaEjercicios::proponer_Click()
+void VentanaEjercicios::proponerOtro()
 {
     ocultarVeredicto();
     numero->setText(kRespuestaInicial);
     vista_solucion = false;
     respuesta->setVisible(true);
-    principal_.ejer();
+    principal_.proponerEjercicio();
 }
 
-bool VentanaEjercicios::Form_KeyPress(int codigo)
+bool VentanaEjercicios::alPulsarTecla(int codigo)
 {
     // Enter gives the typed answer, as "Aceptar" does; once it is given,
     // Enter goes to the focused button ("Proponer", the next exercise).
     if (codigo == formularios::kTeclaEnter) {
         if (!respuesta->isVisible()) return false;
-        aceptar_Click();
+        aceptarRespuesta();
         return true;
     }
     // The answer takes digits as the main window's number does; nothing is drawn.
@@ -403,13 +401,13 @@ bool VentanaEjercicios::Form_KeyPress(int codigo)
     return false;
 }
 
-void VentanaEjercicios::solu_Click()
+void VentanaEjercicios::mostrarSolucion()
 {
     principal_.ponerAlturaPersiana(kPersianaAbierta);
     vista_solucion = true;
 }
 
-void VentanaEjercicios::aceptar_Click()
+void VentanaEjercicios::aceptarRespuesta()
 {
     const int indiceAlumno = alumno->currentIndex();
     if (indiceAlumno < 0) {
@@ -451,7 +449,7 @@ void VentanaEjercicios::aceptar_Click()
     mostrarPorcentaje();
     tabla().totales[indiceAlumno] = total->text();
     tabla().aciertos[indiceAlumno] = bien->text();
-    solu_Click();
+    mostrarSolucion();
     if (saturada) avisarSaturada();
     // Saved at once, so that a crash or a power cut loses no answer.
     if (respuestas > 0) {
@@ -474,16 +472,16 @@ void VentanaEjercicios::mostrarPorcentaje()
     formularios::ponerTexto(tciento, t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
                            : QStringLiteral("0"));
     // A hand-edited file can claim more right answers than answers.
-    estadis->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
+    barraEstadisticas->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
 }
 
-void VentanaEjercicios::periodo_Scroll()
+void VentanaEjercicios::cambiarPeriodo()
 {
     principal_.ponerValorPeriodo(periodo->value());
-    principal_.periodo_Scroll();
+    principal_.leerPeriodo();
 }
 
-void VentanaEjercicios::Reset_Click()
+void VentanaEjercicios::borrarEstadisticas()
 {
     const auto r = formularios::Avisos::actual().mensaje(
         this, QStringLiteral("Esta acción borrará tus estadísticas. ¿Deseas continuar?"),
@@ -491,7 +489,7 @@ void VentanaEjercicios::Reset_Click()
     if (r != formularios::Avisos::Respuesta::Si) return;
     ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
     formularios::ponerTexto(tciento, QStringLiteral("0"));
-    estadis->setValue(0);
+    barraEstadisticas->setValue(0);
     if (const int indiceAlumno = alumno->currentIndex(); indiceAlumno >= 0) {
         tabla().totales[indiceAlumno] = total->text();
         tabla().aciertos[indiceAlumno] = bien->text();
@@ -500,32 +498,32 @@ void VentanaEjercicios::Reset_Click()
     }
 }
 
-void VentanaEjercicios::alumno_Click()
+void VentanaEjercicios::elegirAlumno()
 {
     NoVer->setFocus();
-    alumno_Validate();
+    validarAlumno();
 }
 
-void VentanaEjercicios::alumno_GotFocus()
+void VentanaEjercicios::alEntrarEnAlumno()
 {
     vistaPrevia()->setEnabled(false);
 }
 
-void VentanaEjercicios::alumno_LostFocus()
+void VentanaEjercicios::alSalirDeAlumno()
 {
     vistaPrevia()->setEnabled(true);
 }
 
-void VentanaEjercicios::alumno_KeyDown(int tecla)
+void VentanaEjercicios::teclaEnAlumno(int tecla)
 {
-    if (tecla == formularios::kTeclaEnter) alumno_Validate();
+    if (tecla == formularios::kTeclaEnter) validarAlumno();
 }
 
 void VentanaEjercicios::seleccionarAlumno(int indice)
 {
     // Selecting from the program raises the click at once.
     alumno->setCurrentIndex(indice);
-    alumno_Click();
+    elegirAlumno();
 }
 
 // A name typed again with other capitals or accents is most likely the same
@@ -540,7 +538,7 @@ bool VentanaEjercicios::esElMismo(int indice)
                formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno) == formularios::Avisos::Respuesta::Si;
 }
 
-void VentanaEjercicios::alumno_Validate()
+void VentanaEjercicios::validarAlumno()
 {
     const int i = alumno->currentIndex();
     if (i < 0) {
@@ -558,7 +556,7 @@ void VentanaEjercicios::alumno_Validate()
         alumno->addItem(ejercicio::sinRelleno(tabla().nombres[n]));
         seleccionarAlumno(n);
         ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-        estadis->setValue(0);
+        barraEstadisticas->setValue(0);
         formularios::ponerTexto(tciento, QStringLiteral("0"));
         return;
     }

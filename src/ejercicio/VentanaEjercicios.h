@@ -39,7 +39,7 @@ public:
     explicit VentanaEjercicios(principal::VentanaPrincipal& principal);
 
     // The code choice; index 4 draws one of the four codes at random.
-    void tipo_cod_Click(int index);
+    void elegirCodigo(int index);
     bool aleatorioElegido() const;
 
     // The student table while the window is open (kept for the whole run).
@@ -53,26 +53,26 @@ public:
     QString borrarAlumno(const QString& nombre, int pista);
 
 protected:
-    void Form_Load() override;
+    void alCargar() override;
     void colocarAlMostrar() override;
     void alCambiarZoom() override;
-    void Form_Unload(int& cancelar) override;
-    bool Form_KeyPress(int codigo) override;
+    bool alCerrar() override;
+    bool alPulsarTecla(int codigo) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void proponer_Click();
-    void solu_Click();
-    void aceptar_Click();
-    void periodo_Scroll();
-    void Reset_Click();
-    void Detalles_Click();
+    void proponerOtro();
+    void mostrarSolucion();
+    void aceptarRespuesta();
+    void cambiarPeriodo();
+    void borrarEstadisticas();
+    void abrirVistaClase();
 
-    void alumno_Click();
-    void alumno_GotFocus();
-    void alumno_LostFocus();
-    void alumno_KeyDown(int tecla);
-    void alumno_Validate();
+    void elegirAlumno();
+    void alEntrarEnAlumno();
+    void alSalirDeAlumno();
+    void teclaEnAlumno(int tecla);
+    void validarAlumno();
     bool esElMismo(int indice);
     void ocultarVeredicto();
 
@@ -103,13 +103,13 @@ private:
     QLineEdit* mal;
     QLineEdit* tciento;
     QLineEdit* NoVer;
-    QProgressBar* estadis;
+    QProgressBar* barraEstadisticas;
     QComboBox* alumno;
     QLabel* bienmal;
     QGroupBox* respuesta;
     QPushButton* proponer;
     formularios::Deslizador* periodo;
-    std::array<QRadioButton*, 5> tipo_cod{};
+    std::array<QRadioButton*, 5> botonesCodigo{};
 };
 
 } // namespace ejercicio

@@ -97,9 +97,9 @@ VistaClase::VistaClase(VentanaEjercicios& ejercicios)
     tabla = tablaPara(c.get<QTableView>("tabla"), cuentas_);
     tabla->setItemDelegateForColumn(ModeloClase::kColumnaBarra, new DelegadoBarra(tabla));
     codigos = tablaPara(c.get<QTableView>("codigos"), porCodigo_);
-    connect(c.get<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportar_Click);
-    connect(c.get<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimir_Click);
-    connect(c.get<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrar_Click);
+    connect(c.get<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportarCsv);
+    connect(c.get<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimirInforme);
+    connect(c.get<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrarAlumno);
     actualizar();
 }
 
@@ -131,7 +131,7 @@ int VistaClase::filaElegida() const
     return static_cast<const QSortFilterProxyModel*>(tabla->model())->mapToSource(elegidas.first()).row();
 }
 
-void VistaClase::exportar_Click()
+void VistaClase::exportarCsv()
 {
     guardarComo(QStringLiteral("Exportar la clase"), QStringLiteral("clase.csv"),
                 QStringLiteral("Hoja de cálculo CSV (*.csv)"), QStringLiteral("la tabla"), [this](const QString& ruta) {
@@ -139,7 +139,7 @@ void VistaClase::exportar_Click()
                 });
 }
 
-void VistaClase::imprimir_Click()
+void VistaClase::imprimirInforme()
 {
     guardarComo(QStringLiteral("Informe de la clase"), QStringLiteral("clase.pdf"),
                 QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"),
@@ -161,7 +161,7 @@ void VistaClase::guardarComo(const QString& titulo, const QString& nombre, const
                        formularios::Avisos::Icono::Critico);
 }
 
-void VistaClase::borrar_Click()
+void VistaClase::borrarAlumno()
 {
     auto& avisos = formularios::Avisos::actual();
     const int fila = filaElegida();

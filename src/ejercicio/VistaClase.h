@@ -26,9 +26,9 @@ public:
     // Reads the class again: the table as last saved, the log as it is.
     void actualizar();
 
-    void exportar_Click();
-    void imprimir_Click();
-    void borrar_Click();
+    void exportarCsv();
+    void imprimirInforme();
+    void borrarAlumno();
 
 private:
     int filaElegida() const;

@@ -24,6 +24,7 @@ dibujo::LienzoImagen& AreaDibujo::canvas()
 void AreaDibujo::presentar()
 {
     fresco_ = true;
+    dibujada_ = true;
     if (!pintando_) update(contentsRect());
 }
 
@@ -42,15 +43,17 @@ void AreaDibujo::paintEvent(QPaintEvent* e)
     CuadroImagen::paintEvent(e);
 }
 
+// Before its first drawing there is nothing to keep: the focus that comes
+// with the window's first showing must not hold that drawing back.
 void AreaDibujo::focusInEvent(QFocusEvent* e)
 {
-    fresco_ = true;
+    fresco_ = dibujada_;
     CuadroImagen::focusInEvent(e);
 }
 
 void AreaDibujo::focusOutEvent(QFocusEvent* e)
 {
-    fresco_ = true;
+    fresco_ = dibujada_;
     CuadroImagen::focusOutEvent(e);
 }
 

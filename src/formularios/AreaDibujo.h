@@ -32,6 +32,7 @@ private:
     dibujo::LienzoImagen canvas_;
     std::function<void()> redibujar_;
     bool fresco_ = false;
+    bool dibujada_ = false; // presented at least once
     bool pintando_ = false;
 };
 

@@ -21,7 +21,6 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -171,7 +170,6 @@ QWidget* crearWidget(const DefinicionControl& c, QWidget* padre)
         d->setBackgroundRole(QPalette::Dark);
         return d;
     }
-    case Tipo::Temporizador: break;
     }
     return nullptr;
 }
@@ -275,13 +273,6 @@ Controles ConstructorVentanas::construir(const DefinicionVentana& def, QWidget* 
 QWidget* ConstructorVentanas::crear(const DefinicionControl& c, QWidget* padre, Controles& hechos)
 {
     const QString clave = claveControl(c.nombre, c.indice);
-    if (c.tipo == Tipo::Temporizador) {
-        auto* t = new QTimer(padre);
-        t->setObjectName(c.nombre);
-        t->setInterval(c.intervalo);
-        hechos.poner(clave, t);
-        return nullptr;
-    }
     QWidget* w = crearWidget(c, padre);
     w->setObjectName(c.nombre);
     if (c.indice >= 0) w->setProperty("index", c.indice);
@@ -323,7 +314,7 @@ void ConstructorVentanas::ordenarTabulacion(const DefinicionVentana& def, Contro
 {
     std::vector<const DefinicionControl*> orden;
     for (const DefinicionControl& c : def.controles) {
-        if (c.tab >= 0 && c.tipo != Tipo::Temporizador) orden.push_back(&c);
+        if (c.tab >= 0) orden.push_back(&c);
     }
     std::stable_sort(orden.begin(), orden.end(),
                      [](const DefinicionControl* a, const DefinicionControl* b) { return a->tab < b->tab; });

@@ -26,7 +26,6 @@ enum class Tipo {
     TextoMultilinea,
     Boton,
     Deslizador,
-    Temporizador,
     Combo,
     Opcion,
     BarraProgreso,
@@ -71,7 +70,6 @@ struct DefinicionControl {
     bool marcado = false;     // option button selected at load
     std::optional<Fuente> fuente;
     Deslizamiento deslizador;
-    int intervalo = 0;        // timer, in ms
     QString nombreAccesible;  // what a screen reader calls it (its caption when empty)
     QString descripcion;      // what it shows or does
 
@@ -94,7 +92,6 @@ struct DefinicionControl {
     }
     DefinicionControl& conIndice(int i) { indice = i; return *this; }
     DefinicionControl& conDeslizador(Deslizamiento d) { deslizador = d; return *this; }
-    DefinicionControl& conIntervalo(int ms) { intervalo = ms; return *this; }
     DefinicionControl& accesible(const QString& nombre, const QString& que)
     {
         nombreAccesible = nombre;

@@ -44,7 +44,7 @@ Formulario::Formulario(const DefinicionVentana& def, QWidget* parent) : QMainWin
         Zoom::actual().vigilar(this);
     }
     if (def.vistaPreviaTeclas)
-        vistaPrevia_ = new TeclasPrevias(this, [this](int codigo) { return Form_KeyPress(codigo); });
+        vistaPrevia_ = new TeclasPrevias(this, [this](int codigo) { return alPulsarTecla(codigo); });
     if (def.cierraConEsc) {
         auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         connect(esc, &QShortcut::activated, this, &QWidget::close);
@@ -135,9 +135,7 @@ void Formulario::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    int cancelar = 0;
-    Form_Unload(cancelar);
-    if (cancelar != 0) {
+    if (!alCerrar()) {
         e->ignore();
         return;
     }

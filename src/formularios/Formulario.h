@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common ground of the program's windows: built from their definition,
-// loaded (Form_Load) once built, unloaded (Form_Unload, which may cancel)
+// loaded (alCargar) once built, asked whether it may close (alCerrar)
 // when closed, after which the window is destroyed and the next show builds
 // it afresh from its design state.
 
@@ -25,15 +25,15 @@ public:
     // What F1 does in every window (start-up says: show the help).
     static void ponerAyuda(std::function<void()> mostrarAyuda);
     // Runs the load handler; the holder calls it once, right after building.
-    void cargar() { Form_Load(); }
+    void cargar() { alCargar(); }
 
 protected:
-    virtual void Form_Load() {}
-    // Set cancelar to non-zero to keep the window open.
-    virtual void Form_Unload(int& cancelar) { (void)cancelar; }
+    virtual void alCargar() {}
+    // As the window closes: false keeps it open.
+    virtual bool alCerrar() { return true; }
     // The window's key handler, when its design previews keys; returns
     // whether the window took the key away from the focused control.
-    virtual bool Form_KeyPress(int codigo) { (void)codigo; return false; }
+    virtual bool alPulsarTecla(int codigo) { (void)codigo; return false; }
     // After the zoom changed and the controls were placed again: what the
     // builder does not know of (pictures, documents) follows here.
     virtual void alCambiarZoom() {}

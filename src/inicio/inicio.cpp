@@ -37,7 +37,7 @@ public:
     void mostrar() override { ejercicios().mostrar(); }
     bool abierta() override { return ejercicios().cargado(); }
     bool aleatorioElegido() override { return ejercicios()->aleatorioElegido(); }
-    void tipo_cod_Click(int index) override { ejercicios()->tipo_cod_Click(index); }
+    void elegirCodigo(int index) override { ejercicios()->elegirCodigo(index); }
 };
 
 VentanaPrincipal* crearPrincipal()
@@ -62,7 +62,7 @@ VentanaPrincipal* crearPrincipal()
 VentanaAcerca* crearAcerca()
 {
     auto* a = new VentanaAcerca();
-    QObject::connect(a, &VentanaAcerca::redibujar, a, [] { principal()->ActPant(); });
+    QObject::connect(a, &VentanaAcerca::redibujar, a, [] { principal()->actualizarPantalla(); });
     return a;
 }
 
@@ -89,7 +89,7 @@ void sembrarAzar()
     const qulonglong semilla = QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox"))
                                    .value(QStringLiteral("ejercicios/semilla"))
                                    .toULongLong(&fija);
-    principal::Randomize(fija ? semilla
+    principal::sembrarAleatorio(fija ? semilla
                    : QRandomGenerator::system()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()));
 }
 

@@ -120,22 +120,22 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     }
     codigo->setCurrentRow(static_cast<int>(Codigo::Hdb3));
     bits->setText(kBitsIniciales);
-    bits_Editado(kBitsIniciales);
+    leerEntrada(kBitsIniciales);
     alCambiarZoom();
     conectar();
 }
 
 void VentanaLaboratorio::conectar()
 {
-    connect(bits, &QLineEdit::textEdited, this, &VentanaLaboratorio::bits_Editado);
-    connect(entrada, qOverload<int>(&QComboBox::activated), this, &VentanaLaboratorio::entrada_Click);
+    connect(bits, &QLineEdit::textEdited, this, &VentanaLaboratorio::leerEntrada);
+    connect(entrada, qOverload<int>(&QComboBox::activated), this, &VentanaLaboratorio::cambiarFormaEntrada);
     connect(codigo, &QListWidget::itemChanged, this, &VentanaLaboratorio::actualizar);
     connect(codigo, &QListWidget::currentRowChanged, this, &VentanaLaboratorio::actualizarFoco);
     connect(escala, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int i) { grafico_->ponerEscala(static_cast<laboratorio::EscalaEspectro>(i)); });
     for (QComboBox* estado : {ultimoPulso, nivelInicial, paridad})
         connect(estado, qOverload<int>(&QComboBox::currentIndexChanged), this, &VentanaLaboratorio::actualizar);
-    connect(dibujo_, &laboratorio::DibujoCodigos::mitadPulsada, this, &VentanaLaboratorio::dibujo_Pulsado);
+    connect(dibujo_, &laboratorio::DibujoCodigos::mitadPulsada, this, &VentanaLaboratorio::alternarError);
 }
 
 void VentanaLaboratorio::alCambiarZoom()
@@ -152,7 +152,7 @@ void VentanaLaboratorio::alCambiarZoom()
 }
 
 // A refused character beeps, says why, and leaves the text as it was.
-void VentanaLaboratorio::bits_Editado(const QString& texto)
+void VentanaLaboratorio::leerEntrada(const QString& texto)
 {
     const BitsLeidos leidos = leerBits(forma_, texto.toStdU32String());
     if (!leidos.error.empty()) {
@@ -183,7 +183,7 @@ void VentanaLaboratorio::ponerPista(const QString& texto, bool rechazo)
 
 // The same bits, written in the newly chosen form; a form that cannot hold
 // them is refused and the text stays.
-void VentanaLaboratorio::entrada_Click(int indice)
+void VentanaLaboratorio::cambiarFormaEntrada(int indice)
 {
     const auto nueva = static_cast<FormaEntrada>(indice);
     const auto texto = escribirBits(nueva, bits_);
@@ -217,7 +217,7 @@ QString VentanaLaboratorio::enLaFormaDeLaEntrada(const std::string& leidos) cons
     return r;
 }
 
-void VentanaLaboratorio::dibujo_Pulsado(int indice, int bit, int mitad)
+void VentanaLaboratorio::alternarError(int indice, int bit, int mitad)
 {
     const Codigo c = dibujo_->lineas()[std::size_t(indice)].codigo;
     auto& errores = errores_[c];

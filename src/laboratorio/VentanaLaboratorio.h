@@ -36,10 +36,10 @@ protected:
 
 private:
     void conectar();
-    void bits_Editado(const QString& texto);
-    void entrada_Click(int indice);
+    void leerEntrada(const QString& texto);
+    void cambiarFormaEntrada(int indice);
     void ponerPista(const QString& texto, bool rechazo);
-    void dibujo_Pulsado(int linea, int bit, int mitad);
+    void alternarError(int linea, int bit, int mitad);
     void actualizar();
     void actualizarFoco();
     QString enLaFormaDeLaEntrada(const std::string& leidos) const;

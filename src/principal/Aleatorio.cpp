@@ -7,7 +7,7 @@ namespace {
 std::uint64_t estado = 0x5452414D41564F58ull;
 } // namespace
 
-float Rnd()
+float alAzar()
 {
     // A 64-bit linear congruential generator (Knuth's MMIX constants); its
     // top 24 bits are exact in a float, which keeps every value below 1.
@@ -15,7 +15,7 @@ float Rnd()
     return static_cast<float>(estado >> 40) / 16777216.0f;
 }
 
-void Randomize(std::uint64_t semilla)
+void sembrarAleatorio(std::uint64_t semilla)
 {
     estado = semilla;
 }

@@ -8,9 +8,9 @@
 
 namespace principal {
 
-float Rnd();
+float alAzar();
 
 // Where the sequence starts: the same seed gives the same exercises.
-void Randomize(std::uint64_t semilla);
+void sembrarAleatorio(std::uint64_t semilla);
 
 } // namespace principal

@@ -51,7 +51,6 @@ formularios::DefinicionVentana disenoPrincipal()
     const QString frame2 = QStringLiteral("Frame2");
     const QString persiana = QStringLiteral("Num_persiana");
     f.controles = {
-        control("Timer1", Tipo::Temporizador, {}, 0, 0, 0, 0).conIntervalo(200),
         control("Pantalla", Tipo::AreaDibujo, {}, 720, 0, kAnchoPantalla, kAltoPantalla).conFondo(kNegro).enTab(0)
             .accesible("Dibujo de las señales", "El reloj y las formas de onda NRZ, RZ, AMI y HDB3 del número; cada casilla de la rejilla es un bit"),
         control("Picture1", Tipo::Imagen, {}, 120, 0, 615, kAltoPantalla).conFondo(kNegro).enTab(1)

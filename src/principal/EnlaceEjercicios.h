@@ -18,7 +18,7 @@ public:
     // Still open: its closing was refused to keep unsaved results.
     virtual bool abierta() = 0;
     virtual bool aleatorioElegido() = 0;
-    virtual void tipo_cod_Click(int index) = 0;
+    virtual void elegirCodigo(int index) = 0;
 };
 
 } // namespace principal

@@ -23,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace codigos;
 
@@ -54,7 +53,6 @@ VentanaPrincipal::VentanaPrincipal() : Formulario(disenoPrincipal())
     Num_persiana = c.get<QGroupBox>("Num_persiana");
     pregunta = c.get<QLabel>("Label4");
     pregunta->hide();
-    Timer1 = c.get<QTimer>("Timer1");
     menuTraza = {c.get<QAction>("reloj"), c.get<QAction>("VisuNrz"), c.get<QAction>("VisuRz"),
                  c.get<QAction>("VisuAmi"), c.get<QAction>("VisuHdb")};
     etiquetaTraza = {c.get<QLabel>("eticlk"), c.get<QLabel>("etinrz"), c.get<QLabel>("etirz"),
@@ -65,10 +63,9 @@ VentanaPrincipal::VentanaPrincipal() : Formulario(disenoPrincipal())
 void VentanaPrincipal::conectar()
 {
     const auto& c = ctl();
-    Pantalla->alExponer([this] { Form_Paint(); });
-    connect(Timer1, &QTimer::timeout, this, &VentanaPrincipal::Timer1_Timer);
-    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaPrincipal::Reset_Click);
-    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaPrincipal::periodo_Scroll);
+    Pantalla->alExponer([this] { alExponerse(); });
+    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaPrincipal::numeroACero);
+    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaPrincipal::leerPeriodo);
 
     for (int i = 0; i < kTrazas; ++i) {
         const auto alternarTraza = [this, i] { alternar(static_cast<Traza>(i)); };
@@ -76,14 +73,14 @@ void VentanaPrincipal::conectar()
         // Clicking a trace's label is choosing its menu item.
         connect(static_cast<formularios::EtiquetaPulsable*>(etiquetaTraza[i]), &formularios::EtiquetaPulsable::clicked, this, alternarTraza);
     }
-    formularios::alElegir(c.get<QAction>("todos"), this, [this] { todos_Click(); });
-    formularios::alElegir(c.get<QAction>("prop"), this, [this] { prop_Click(); });
-    formularios::alElegir(c.get<QAction>("acercade"), this, [this] { acercade_Click(); });
+    formularios::alElegir(c.get<QAction>("todos"), this, [this] { verTodas(); });
+    formularios::alElegir(c.get<QAction>("prop"), this, [this] { abrirEjercicios(); });
+    formularios::alElegir(c.get<QAction>("acercade"), this, [this] { pedirAcerca(); });
     formularios::alElegir(c.get<QAction>("laboratorio"), this, [this] { emit verLaboratorio(); });
-    formularios::alElegir(c.get<QAction>("ayuda"), this, [this] { ayuda_Click(); });
+    formularios::alElegir(c.get<QAction>("ayuda"), this, [this] { pedirAyuda(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Pantalla, &QWidget::customContextMenuRequested, this, &VentanaPrincipal::Pantalla_MenuContextual);
-    formularios::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultar_Click(); });
+    connect(Pantalla, &QWidget::customContextMenuRequested, this, &VentanaPrincipal::menuDePantalla);
+    formularios::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultarTodas(); });
     auto& zoom = formularios::Zoom::actual();
     formularios::alElegir(c.get<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
     formularios::alElegir(c.get<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
@@ -105,40 +102,31 @@ void VentanaPrincipal::mostrarZoom()
     actual->setText(QStringLiteral("Ampliación: %1 %").arg(zoom.porcentaje()));
 }
 
-void VentanaPrincipal::Form_Load()
+void VentanaPrincipal::alCargar()
 {
     estado_ = EstadoPantalla{};
     periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
     ponerNumero(kNumeroInicial);
     Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
     NoPintar = false;
-    // The design has the timer running from load: one more redraw shortly
-    // after start, once the window has settled on screen.
-    Timer1->start();
 }
 
 void VentanaPrincipal::alCambiarZoom()
 {
-    ActPant();
+    actualizarPantalla();
 }
 
-void VentanaPrincipal::Form_Paint()
+void VentanaPrincipal::alExponerse()
 {
-    ActPant();
+    actualizarPantalla();
 }
 
-void VentanaPrincipal::Timer1_Timer()
-{
-    ActPant();
-    Timer1->stop();
-}
-
-void VentanaPrincipal::Form_Unload(int& cancelar)
+bool VentanaPrincipal::alCerrar()
 {
     emit cerrando();
     // Refused only when the user chose to keep the exercise window open
     // over results it could not save.
-    if (ejercicios_ && ejercicios_->abierta()) cancelar = 1;
+    return !(ejercicios_ && ejercicios_->abierta());
 }
 
 Visibles VentanaPrincipal::visibles() const
@@ -148,7 +136,7 @@ Visibles VentanaPrincipal::visibles() const
     return v;
 }
 
-void VentanaPrincipal::ActPant()
+void VentanaPrincipal::actualizarPantalla()
 {
     if (NoPintar) return;
     const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero_.toStdString());
@@ -180,19 +168,19 @@ void VentanaPrincipal::mostrarNumero()
     formularios::ponerTexto(Text1, ver ? QString::fromStdString(simbolosHdb3(*bits)) : QString());
 }
 
-bool VentanaPrincipal::Form_KeyPress(int codigo)
+bool VentanaPrincipal::alPulsarTecla(int codigo)
 {
     QString nuevo = numero_;
     if (!formularios::teclearDigito(nuevo, codigo)) return false;
     ponerNumero(nuevo);
-    ActPant();
+    actualizarPantalla();
     return false;
 }
 
-void VentanaPrincipal::Reset_Click()
+void VentanaPrincipal::numeroACero()
 {
     ponerNumero(kNumeroInicial);
-    ActPant();
+    actualizarPantalla();
 }
 
 void VentanaPrincipal::alternar(Traza traza)
@@ -201,48 +189,44 @@ void VentanaPrincipal::alternar(Traza traza)
     item->setChecked(!item->isChecked());
     colorear(etiquetaTraza[traza], item->isChecked() ? kDatosTrazas[traza].etiqueta : kEtiquetaOculta);
     Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
-    ActPant();
+    actualizarPantalla();
 }
 
-void VentanaPrincipal::reloj_Click() { alternar(Reloj); }
-void VentanaPrincipal::VisuNrz_Click() { alternar(Nrz); }
-void VentanaPrincipal::VisuRz_Click() { alternar(Rz); }
-void VentanaPrincipal::VisuAmi_Click() { alternar(Ami); }
-void VentanaPrincipal::VisuHdb_Click() { alternar(Hdb3); }
+void VentanaPrincipal::alternarReloj() { alternar(Reloj); }
 
-void VentanaPrincipal::tos(bool ver_cod, bool ver_clk)
+void VentanaPrincipal::mostrarTrazas(bool verCodigos, bool verReloj)
 {
     // Set each mark to the opposite and toggle it back, so that the labels
     // get their colours from the toggles; the toggles' redraws are held back.
     {
         const SinPintar lote;
-        menuTraza[Reloj]->setChecked(!ver_clk);
-        reloj_Click();
+        menuTraza[Reloj]->setChecked(!verReloj);
+        alternarReloj();
         for (int i = Nrz; i <= Hdb3; ++i) {
-            menuTraza[i]->setChecked(!ver_cod);
+            menuTraza[i]->setChecked(!verCodigos);
             alternar(static_cast<Traza>(i));
         }
     }
-    ActPant();
+    actualizarPantalla();
 }
 
-void VentanaPrincipal::todos_Click()
+void VentanaPrincipal::verTodas()
 {
-    tos(true, true);
+    mostrarTrazas(true, true);
 }
 
-void VentanaPrincipal::ocultar_Click()
+void VentanaPrincipal::ocultarTodas()
 {
-    tos(false, false);
+    mostrarTrazas(false, false);
 }
 
-void VentanaPrincipal::periodo_Scroll()
+void VentanaPrincipal::leerPeriodo()
 {
     estado_.semiperiodo = periodo->value() * kTwipsPorPasoDeslizador;
-    ActPant();
+    actualizarPantalla();
 }
 
-void VentanaPrincipal::Pantalla_MenuContextual(const QPoint& donde)
+void VentanaPrincipal::menuDePantalla(const QPoint& donde)
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("menuImagen"));
@@ -285,35 +269,35 @@ void VentanaPrincipal::guardarImagen()
     }
 }
 
-void VentanaPrincipal::acercade_Click()
+void VentanaPrincipal::pedirAcerca()
 {
     emit verAcerca();
 }
 
-void VentanaPrincipal::ayuda_Click()
+void VentanaPrincipal::pedirAyuda()
 {
     emit verAyuda();
 }
 
-void VentanaPrincipal::prop_Click()
+void VentanaPrincipal::abrirEjercicios()
 {
     setEnabled(false);
-    ejer();
+    proponerEjercicio();
 }
 
-void VentanaPrincipal::ejer()
+void VentanaPrincipal::proponerEjercicio()
 {
     ejercicios_->mostrar();
     ponerAlturaPersiana(kPersianaCerrada);
     QString nuevo;
     for (int i = 0; i < 4; ++i) {
-        const int d = static_cast<int>(Rnd() * 16);
+        const int d = static_cast<int>(alAzar() * 16);
         nuevo += QString::number(d, 16).toUpper();
     }
     ponerNumero(nuevo);
     estado_.bitsErroneos = 0;
-    if (ejercicios_->aleatorioElegido()) ejercicios_->tipo_cod_Click(CodigoAleatorio);
-    ActPant();
+    if (ejercicios_->aleatorioElegido()) ejercicios_->elegirCodigo(CodigoAleatorio);
+    actualizarPantalla();
 }
 
 QString VentanaPrincipal::numeroActual() const
@@ -339,7 +323,7 @@ void VentanaPrincipal::marcarTraza(Traza traza, bool marcada)
 void VentanaPrincipal::sombrearErrores(std::uint16_t bits)
 {
     estado_.bitsErroneos = bits;
-    ActPant();
+    actualizarPantalla();
 }
 
 void VentanaPrincipal::ponerAlturaPersiana(int twips)

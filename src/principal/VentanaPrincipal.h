@@ -13,7 +13,6 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace formularios {
 class AreaDibujo;
@@ -22,11 +21,11 @@ class Deslizador;
 
 namespace principal {
 
-// Program-wide: while true, ActPant draws nothing. Set around batches of
+// Program-wide: while true, actualizarPantalla draws nothing. Set around batches of
 // trace switches so that a batch ends in a single redraw.
 inline bool NoPintar = false;
 
-// Holds ActPant's drawing back for a batch of changes, and gives the flag
+// Holds actualizarPantalla's drawing back for a batch of changes, and gives the flag
 // back as it was however the batch ends.
 class SinPintar {
 public:
@@ -45,25 +44,21 @@ public:
     VentanaPrincipal();
 
     // Redraws the whole drawing area from the state; the one place that draws.
-    void ActPant();
+    void actualizarPantalla();
 
     // Trace switches (the exercise window uses them too).
-    void tos(bool ver_cod, bool ver_clk);
-    void todos_Click();
-    void VisuNrz_Click();
-    void VisuRz_Click();
-    void VisuAmi_Click();
-    void VisuHdb_Click();
+    void mostrarTrazas(bool verCodigos, bool verReloj);
+    void verTodas();
 
     // Reads the slider and redraws at its bit period.
-    void periodo_Scroll();
+    void leerPeriodo();
 
     // Shows or hides one trace: its check mark, its label's colour, and a
     // redraw. What each trace's menu item and label do.
     void alternar(codigos::Traza traza);
 
     // Proposes one exercise: a random number, hidden, its waveform drawn.
-    void ejer();
+    void proponerEjercicio();
     // The exercise window, as start-up wires it in.
     void ponerEjercicios(EnlaceEjercicios* ejercicios) { ejercicios_ = ejercicios; }
 
@@ -95,26 +90,25 @@ signals:
     void cerrando();
 
 protected:
-    void Form_Load() override;
-    void Form_Unload(int& cancelar) override;
-    bool Form_KeyPress(int codigo) override;
+    void alCargar() override;
+    bool alCerrar() override;
+    bool alPulsarTecla(int codigo) override;
     void alCambiarZoom() override;
 
 private:
-    void Form_Paint();
-    void Timer1_Timer();
-    void Reset_Click();
-    void reloj_Click();
-    void ocultar_Click();
-    void prop_Click();
-    void acercade_Click();
-    void ayuda_Click();
+    void alExponerse();
+    void numeroACero();
+    void alternarReloj();
+    void ocultarTodas();
+    void abrirEjercicios();
+    void pedirAcerca();
+    void pedirAyuda();
     void conectar();
     void mostrarZoom();
     void ponerNumero(const QString& nuevo);
     void mostrarNumero();
     codigos::Visibles visibles() const;
-    void Pantalla_MenuContextual(const QPoint& donde);
+    void menuDePantalla(const QPoint& donde);
 
     codigos::EstadoPantalla estado_;
     // The number drawn. While an exercise hides it, it lives only here: the
@@ -130,7 +124,6 @@ private:
     formularios::Deslizador* periodo;
     QGroupBox* Num_persiana;
     QLabel* pregunta; // the exercise's question, read only while the number is hidden
-    QTimer* Timer1;
     std::array<QAction*, codigos::kTrazas> menuTraza{};
     std::array<QLabel*, codigos::kTrazas> etiquetaTraza{};
 };
