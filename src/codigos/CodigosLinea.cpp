@@ -204,53 +204,6 @@ void comprobarBits(const std::string& bits)
 
 } // namespace
 
-const char* nombreCodigo(Codigo c)
-{
-    switch (c) {
-    case Codigo::NrzUnipolar: return "NRZ unipolar";
-    case Codigo::NrzPolar: return "NRZ polar";
-    case Codigo::Nrzi: return "NRZI";
-    case Codigo::Rz: return "RZ";
-    case Codigo::Ami: return "AMI";
-    case Codigo::Pseudoternario: return "Pseudoternario";
-    case Codigo::Hdb3: return "HDB3";
-    case Codigo::B8zs: return "B8ZS";
-    case Codigo::Cmi: return "CMI";
-    case Codigo::Manchester: return "Manchester";
-    case Codigo::ManchesterDiferencial: return "Manchester diferencial";
-    case Codigo::DosBUnoQ: return "2B1Q";
-    case Codigo::Mlt3: return "MLT-3";
-    }
-    return "";
-}
-
-const char* convencionCodigo(Codigo c)
-{
-    switch (c) {
-    case Codigo::NrzUnipolar: return "NRZ unipolar: un 1 es nivel alto todo el bit; un 0, nivel cero.";
-    case Codigo::NrzPolar: return "NRZ polar: un 1 es +1 todo el bit; un 0, −1.";
-    case Codigo::Nrzi: return "NRZI: cada 1 cambia el nivel al empezar el bit; un 0 lo mantiene.";
-    case Codigo::Rz: return "RZ unipolar: un 1 es un pulso en la primera mitad del bit; un 0, nivel cero.";
-    case Codigo::Ami: return "AMI (ANSI T1.102): cada 1 es un pulso de medio bit de signo contrario al anterior; un 0, cero.";
-    case Codigo::Pseudoternario:
-        return "Pseudoternario (UIT-T I.430): cada 0 es un pulso de bit entero, de signo contrario al anterior; un 1, cero.";
-    case Codigo::Hdb3:
-        return "HDB3 (UIT-T G.703): AMI en que cuatro ceros son 000V tras un número impar de marcas desde la última V, "
-               "o B00V tras un número par.";
-    case Codigo::B8zs: return "B8ZS (ANSI T1.102): AMI en que ocho ceros son 000VB0VB.";
-    case Codigo::Cmi: return "CMI (UIT-T G.703): un 1 ocupa el bit entero, alto y bajo por turnos; un 0 es bajo y luego alto.";
-    case Codigo::Manchester:
-        return "Manchester (IEEE 802.3): un 1 sube a mitad de bit; un 0 baja (al revés que el convenio de G. E. Thomas).";
-    case Codigo::ManchesterDiferencial:
-        return "Manchester diferencial: siempre hay transición a mitad de bit, y además al empezar cada 0.";
-    case Codigo::DosBUnoQ:
-        return "2B1Q (ANSI T1.601): dos bits por símbolo, el primero el signo y el segundo la magnitud: "
-               "10 +3, 11 +1, 01 −1, 00 −3; un último bit sin pareja va con un 0.";
-    case Codigo::Mlt3: return "MLT-3: cada 1 avanza un paso por 0, +1, 0, −1; un 0 mantiene el nivel.";
-    }
-    return "";
-}
-
 std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInicial& inicio)
 {
     comprobarInicio(c, inicio);

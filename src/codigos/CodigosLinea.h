@@ -42,7 +42,8 @@ constexpr std::array<Codigo, kCodigosLinea> kTodosLosCodigos = {
     Codigo::Pseudoternario, Codigo::Hdb3, Codigo::B8zs,      Codigo::Cmi,        Codigo::Manchester,
     Codigo::ManchesterDiferencial, Codigo::DosBUnoQ, Codigo::Mlt3};
 
-// "NRZ unipolar", "Manchester diferencial", "2B1Q", ...
+// "NRZ unipolar", "Manchester diferencial", "2B1Q", ... (from the codes'
+// table, DatosCodigo.h, with every other fact about a code)
 const char* nombreCodigo(Codigo c);
 // The convention the program follows for the code, in one Spanish line.
 const char* convencionCodigo(Codigo c);

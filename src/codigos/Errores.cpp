@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codigos/Errores.h"
 
+#include "codigos/DatosCodigo.h"
+
 #include <optional>
 
 namespace codigos {
@@ -119,8 +121,7 @@ void inyectarError(Codigo c, Paso& paso, int mitad)
 
 bool detectaErrores(Codigo c)
 {
-    return c == Codigo::Ami || c == Codigo::Pseudoternario || c == Codigo::Hdb3 || c == Codigo::B8zs ||
-           c == Codigo::Cmi || c == Codigo::Manchester || c == Codigo::ManchesterDiferencial;
+    return datosCodigo(c).detectaErrores;
 }
 
 std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio)

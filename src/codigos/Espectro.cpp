@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codigos/Espectro.h"
 
+#include "codigos/DatosCodigo.h"
+
 #include <fftw3.h>
 
 #include <cmath>
@@ -80,7 +82,7 @@ std::optional<double> densidadTeorica(Codigo c, double f)
 
 bool tieneRayas(Codigo c)
 {
-    return c == Codigo::NrzUnipolar || c == Codigo::Rz || c == Codigo::Cmi;
+    return datosCodigo(c).rayas;
 }
 
 std::vector<double> densidadEspectral(Codigo c, int bits, unsigned semilla)

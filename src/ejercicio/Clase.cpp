@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/Clase.h"
 
+#include "codigos/Trazas.h"
 #include "ejercicio/Numeros.h"
 #include "formatos/Csv.h"
 
@@ -14,7 +15,11 @@ namespace ejercicio {
 
 namespace {
 
-const std::array<QByteArrayView, kCodigosClase> kCodigos{"NRZ", "RZ", "AMI", "HDB3"};
+// The drill's codes are the main window's traces after the clock, named as
+// the log names them.
+const std::array<QByteArrayView, kCodigosClase> kCodigos{
+    codigos::kDatosTrazas[codigos::Nrz].nombre, codigos::kDatosTrazas[codigos::Rz].nombre,
+    codigos::kDatosTrazas[codigos::Ami].nombre, codigos::kDatosTrazas[codigos::Hdb3].nombre};
 
 constexpr int kCamposHistorial = 6; // fecha, alumno, codigo, numero, respuesta, resultado
 

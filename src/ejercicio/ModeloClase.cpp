@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/ModeloClase.h"
 
+#include "codigos/Trazas.h"
+
 namespace ejercicio {
 
 namespace {
@@ -12,8 +14,10 @@ const QStringList kCabecerasCuentas{QStringLiteral("Alumno"),  QStringLiteral("T
 QStringList cabecerasPorCodigo()
 {
     QStringList r{QStringLiteral("Alumno")};
-    for (const char* c : {"NRZ", "RZ", "AMI", "HDB3"})
-        r << QStringLiteral("%1 bien").arg(QLatin1String(c)) << QStringLiteral("%1 mal").arg(QLatin1String(c));
+    for (int traza = codigos::Nrz; traza <= codigos::Hdb3; ++traza) {
+        const auto nombre = QLatin1String(codigos::kDatosTrazas[std::size_t(traza)].nombre);
+        r << QStringLiteral("%1 bien").arg(nombre) << QStringLiteral("%1 mal").arg(nombre);
+    }
     return r;
 }
 

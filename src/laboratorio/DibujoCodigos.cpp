@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratorio/DibujoCodigos.h"
 
+#include "codigos/DatosCodigo.h"
 #include "dibujo/Color.h"
 #include "codigos/Trazas.h"
 
@@ -10,7 +11,6 @@
 #include <QScrollArea>
 
 #include <algorithm>
-#include <iterator>
 #include <cstdlib>
 
 using codigos::Codigo;
@@ -36,29 +36,6 @@ const QColor kColorBits(220, 220, 220);
 const QColor kColorEscala(170, 170, 170);
 const QColor kColorError(255, 255, 255);
 
-// In the order of codigos::Codigo; a new code cannot be left without one.
-constexpr QRgb kColores[] = {
-    0xFF3030, 0xFF8080, 0xFF60FF, 0xFFFF00, 0x00FF00, 0x80FF80, 0xFF8000,
-    0xFFC060, 0x40A0FF, 0xC0A0FF, 0xA0FFA0, 0xFFFFFF, 0x60FFC0,
-};
-static_assert(std::size(kColores) == codigos::kCodigosLinea);
-
-int nivelMaximo(Codigo c)
-{
-    return c == Codigo::DosBUnoQ ? 3 : 1;
-}
-
-// The levels a code's scale names, top to bottom.
-std::vector<int> nivelesDe(Codigo c)
-{
-    switch (c) {
-    case Codigo::DosBUnoQ: return {3, 1, -1, -3};
-    case Codigo::NrzUnipolar:
-    case Codigo::Rz: return {1, 0};
-    default: return {1, 0, -1};
-    }
-}
-
 QString textoNivel(int nivel, bool conCifra)
 {
     if (nivel == 0) return QStringLiteral("0");
@@ -77,7 +54,7 @@ QFont letraPequena(QFont f)
 
 QColor colorCodigo(Codigo c)
 {
-    return QColor::fromRgb(kColores[static_cast<std::size_t>(c)]);
+    return QColor::fromRgb(codigos::datosCodigo(c).color);
 }
 
 QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos)
@@ -247,8 +224,10 @@ void DibujoCodigos::pintarEscala(QPainter& p, int izquierda, int centro, Codigo 
     p.setPen(kColorEscala);
     const int alto = p.fontMetrics().height();
     const int derecha = izquierda + margen_ - px(kSeparacion);
-    for (int nivel : nivelesDe(c)) {
-        const int yNivel = centro - alturaPulso_ * nivel / nivelMaximo(c);
+    const codigos::DatosCodigo& datos = codigos::datosCodigo(c);
+    for (int i = 0; i < datos.cuantosNiveles; ++i) {
+        const int nivel = datos.niveles[std::size_t(i)];
+        const int yNivel = centro - alturaPulso_ * nivel / codigos::nivelMaximo(c);
         p.drawText(QRect(izquierda, yNivel - alto / 2, derecha - izquierda - px(2), alto), Qt::AlignRight | Qt::AlignVCenter,
                    textoNivel(nivel, c == Codigo::DosBUnoQ));
         p.drawLine(derecha - px(2), yNivel, derecha, yNivel);
@@ -279,7 +258,7 @@ void DibujoCodigos::pintarBanda(QPainter& p, int arriba, const LineaDibujada* li
 {
     const int t = medioBit_;
     const int centro = arriba + banda_ / 2;
-    const int maximo = linea ? nivelMaximo(linea->codigo) : 1;
+    const int maximo = linea ? codigos::nivelMaximo(linea->codigo) : 1;
     const auto y = [&](int nivel) { return centro - alturaPulso_ * nivel / maximo; };
     if (linea) {
         const QColor sombra = dibujo::qColor(codigos::colores::kBitErroneo);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratorio/GraficoEspectro.h"
 
+#include "codigos/DatosCodigo.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "codigos/Espectro.h"
 
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <map>
 
 using codigos::Codigo;
@@ -60,27 +60,10 @@ double redondearArriba(double v)
     return v <= 2.5 ? std::ceil(v * 2) / 2 : std::ceil(v);
 }
 
-enum class Forma { Circulo, Cuadrado, TrianguloArriba, TrianguloAbajo, Rombo, Cruz, Aspa, Asterisco };
-
-struct Marca {
-    Forma forma;
-    bool llena;
-};
-
-// One per code, in the order of codigos::Codigo: no two alike.
-constexpr Marca kMarcas[] = {
-    {Forma::Circulo, true},         {Forma::Cuadrado, true},        {Forma::TrianguloArriba, true},
-    {Forma::TrianguloAbajo, true},  {Forma::Rombo, true},           {Forma::Cruz, false},
-    {Forma::Aspa, false},           {Forma::Circulo, false},        {Forma::Cuadrado, false},
-    {Forma::TrianguloArriba, false}, {Forma::TrianguloAbajo, false}, {Forma::Rombo, false},
-    {Forma::Asterisco, false},
-};
-static_assert(std::size(kMarcas) == codigos::kCodigosLinea);
-
 void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
 {
-    const Marca marca = kMarcas[static_cast<std::size_t>(codigo)];
-    p.setBrush(marca.llena ? p.pen().color() : QColor(Qt::black));
+    const codigos::DatosCodigo& datos = codigos::datosCodigo(codigo);
+    p.setBrush(datos.marcaLlena ? p.pen().color() : QColor(Qt::black));
     const auto cruz = [&] {
         p.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
         p.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
@@ -89,17 +72,17 @@ void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
         p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
         p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
     };
-    switch (marca.forma) {
-    case Forma::Circulo: p.drawEllipse(c, r, r); break;
-    case Forma::Cuadrado: p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); break;
-    case Forma::TrianguloArriba: p.drawPolygon(QPolygonF({c + QPointF(-r, r), c + QPointF(r, r), c + QPointF(0, -r)})); break;
-    case Forma::TrianguloAbajo: p.drawPolygon(QPolygonF({c + QPointF(-r, -r), c + QPointF(r, -r), c + QPointF(0, r)})); break;
-    case Forma::Rombo:
+    switch (datos.marca) {
+    case codigos::FormaMarca::Circulo: p.drawEllipse(c, r, r); break;
+    case codigos::FormaMarca::Cuadrado: p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); break;
+    case codigos::FormaMarca::TrianguloArriba: p.drawPolygon(QPolygonF({c + QPointF(-r, r), c + QPointF(r, r), c + QPointF(0, -r)})); break;
+    case codigos::FormaMarca::TrianguloAbajo: p.drawPolygon(QPolygonF({c + QPointF(-r, -r), c + QPointF(r, -r), c + QPointF(0, r)})); break;
+    case codigos::FormaMarca::Rombo:
         p.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)}));
         break;
-    case Forma::Cruz: cruz(); break;
-    case Forma::Aspa: aspa(); break;
-    case Forma::Asterisco:
+    case codigos::FormaMarca::Cruz: cruz(); break;
+    case codigos::FormaMarca::Aspa: aspa(); break;
+    case codigos::FormaMarca::Asterisco:
         cruz();
         aspa();
         break;
