@@ -41,18 +41,6 @@ std::string repetir(const std::string& s, int veces)
     return r;
 }
 
-// The first-half levels of bits 0..n-1 of a walker.
-template <typename Walker>
-std::vector<int> primerasMitades(Walker&& w, int bits)
-{
-    std::vector<int> r;
-    for (int b = 0; b < bits; ++b) {
-        r.push_back(w.siguiente());
-        if (w.siguiente() != 0) r.push_back(99); // second halves must return to zero
-    }
-    return r;
-}
-
 // B8ZS read by a receiver that takes out only whole 000VB0VB patterns and
 // reads every other pulse as a mark, written as a sliding window.
 std::string b8zsDePatronesEnteros(const std::vector<Paso>& linea)
@@ -82,13 +70,6 @@ int distintos(const std::string& a, const std::string& b)
     return r;
 }
 
-QString texto(const std::vector<int>& v)
-{
-    QStringList l;
-    for (int x : v) l << QString::number(x);
-    return l.join(' ');
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(codigos::Codigo)
@@ -115,8 +96,6 @@ private slots:
     void hdb3_data();
     void hdb3();
     void hdb3CumpleSusReglasParaTodoNumero();
-    void amiSigueEnLaPalabraSiguiente();
-    void hdb3MasAllaDeLaCadenaEsCero();
 };
 
 void TestCodigos::vectores_data()
@@ -443,9 +422,8 @@ void TestCodigos::hdb3()
     QCOMPARE(QString::fromStdString(s).left(inicio.size()), inicio);
 }
 
-// Over every number: the substitutions undo to the eight-fold word, the
-// main window's pulse walker gives each symbol the level of the line-code
-// module, and a receiver finds no violation of HDB3's rules in that line.
+// Over every number: the substitutions undo to the eight-fold word, and a
+// receiver finds no violation of HDB3's rules in that line.
 void TestCodigos::hdb3CumpleSusReglasParaTodoNumero()
 {
     char numero[5];
@@ -457,31 +435,8 @@ void TestCodigos::hdb3CumpleSusReglasParaTodoNumero()
         for (char& c : deshecho) if (c == 'B' || c == 'V') c = '0';
         if (deshecho != repetir(bin, kHdb3Copies)) QFAIL(numero);
 
-        const auto linea = codificar(Codigo::Hdb3, repetir(bin, kHdb3Copies));
-        if (!violaciones(Codigo::Hdb3, linea).empty()) QFAIL(numero);
-        NivelesHdb3 niveles(s);
-        for (int k = 0; k < kHdb3Symbols; ++k) {
-            const int nivel = niveles.siguiente();
-            niveles.siguiente();
-            if (nivel != linea[size_t(k)].nivel1) QFAIL(numero);
-        }
+        if (!violaciones(Codigo::Hdb3, codificar(Codigo::Hdb3, repetir(bin, kHdb3Copies))).empty()) QFAIL(numero);
     }
-}
-
-// AMI's polarity runs on from one copy of the word into the next.
-void TestCodigos::amiSigueEnLaPalabraSiguiente()
-{
-    QCOMPARE(texto(primerasMitades(NivelesAmi(*codigos::binario("8001")), 19)),
-             QString("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1 1 0 0"));
-}
-
-void TestCodigos::hdb3MasAllaDeLaCadenaEsCero()
-{
-    const std::string s = simbolosHdb3(*codigos::binario("FFFF"));
-    NivelesHdb3 walker(s);
-    const auto niveles = primerasMitades(walker, kHdb3Symbols + 4);
-    QCOMPARE(niveles[kHdb3Symbols - 1], -1);
-    for (int k = kHdb3Symbols; k < kHdb3Symbols + 4; ++k) QCOMPARE(niveles[k], 0);
 }
 
 QTEST_APPLESS_MAIN(TestCodigos)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dibujo/LienzoImagen.h"
 #include "codigos/Codificador.h"
+#include "codigos/CodigosLinea.h"
 #include "codigos/Trazador.h"
 
 #include <QTest>
@@ -109,10 +110,10 @@ void TestPlotter::rejilla()
     QCOMPARE(c.segmentos.front().desde.x, float(2 * t));
 }
 
-// Each trace draws its own code's levels at its own height, half-bit by
-// half-bit, past the 16-bit word (AMI's polarity runs on, HDB3 reads its
-// 128-symbol string), and runs to the right edge, stopping within two bits
-// past it.
+// Each trace draws, at its own height, half-bit by half-bit, the levels the
+// laboratory's coder gives the eight copies of the word (so AMI's and
+// HDB3's polarity run on past the 16-bit word), and runs to the right
+// edge, stopping within two bits past it.
 void TestPlotter::cadaTrazaSigueSuCodigo()
 {
     const int t = 120;
@@ -120,18 +121,19 @@ void TestPlotter::cadaTrazaSigueSuCodigo()
     for (const char* numero : {"8421", "0001", "A5F0"}) {
         RecordingCanvas c;
         pintar(c, e, kTodas, numero);
-        const std::string bin = *binario(numero);
-        const std::string hdb3 = simbolosHdb3(bin);
-        NivelesAmi ami(bin);
-        NivelesHdb3 niveles(hdb3);
+        const std::string palabras = copiasPalabra(*binario(numero));
         const auto y = [&](Traza tr, int nivel) { return float(e.trazas[tr].base - nivel * e.trazas[tr].amp); };
+        const auto nivel = [&](Codigo codigo, int paso) {
+            const Paso p = codificar(codigo, palabras)[size_t(paso / 2)];
+            return paso % 2 == 0 ? p.nivel1 : p.nivel2;
+        };
         for (int paso = 0; paso < 40; ++paso) {
             const float x = float(paso * t);
-            QCOMPARE(yEn(c, color(Reloj), x), y(Reloj, nivelReloj(paso)));
-            QCOMPARE(yEn(c, color(Rz), x), y(Rz, nivelRz(bin, paso)));
-            QCOMPARE(yEn(c, color(Ami), x), y(Ami, ami.siguiente()));
-            QCOMPARE(yEn(c, color(Hdb3), x), y(Hdb3, niveles.siguiente()));
-            if (paso % 2 == 0) QCOMPARE(yEn(c, color(Nrz), x), y(Nrz, nivelNrz(bin, paso / 2)));
+            QCOMPARE(yEn(c, color(Reloj), x), y(Reloj, paso % 2 == 0 ? 1 : 0));
+            QCOMPARE(yEn(c, color(Rz), x), y(Rz, nivel(Codigo::Rz, paso)));
+            QCOMPARE(yEn(c, color(Ami), x), y(Ami, nivel(Codigo::Ami, paso)));
+            QCOMPARE(yEn(c, color(Hdb3), x), y(Hdb3, nivel(Codigo::Hdb3, paso)));
+            if (paso % 2 == 0) QCOMPARE(yEn(c, color(Nrz), x), y(Nrz, nivel(Codigo::NrzUnipolar, paso)));
         }
         for (int tr = Reloj; tr < kTrazas; ++tr) {
             float fin = 0;

@@ -28,68 +28,23 @@ std::optional<std::string> binario(const std::string& numero)
     return bits;
 }
 
+std::string copiasPalabra(const std::string& binario)
+{
+    std::string palabras;
+    palabras.reserve(binario.size() * kHdb3Copies);
+    for (int copia = 0; copia < kHdb3Copies; ++copia) palabras += binario;
+    return palabras;
+}
+
 // The line-code module's HDB3, with the line at rest before the first bit,
 // over the eight copies of the word: one coder for the main window and the
 // laboratory.
 std::string simbolosHdb3(const std::string& binario)
 {
-    std::string palabras;
-    palabras.reserve(binario.size() * kHdb3Copies);
-    for (int copia = 0; copia < kHdb3Copies; ++copia) palabras += binario;
     std::string salida;
-    salida.reserve(palabras.size());
-    for (const Paso& p : codificar(Codigo::Hdb3, palabras)) salida += p.marca;
+    salida.reserve(binario.size() * kHdb3Copies);
+    for (const Paso& p : codificar(Codigo::Hdb3, copiasPalabra(binario))) salida += p.marca;
     return salida;
-}
-
-int digitoBit(const std::string& binario, int bit)
-{
-    return binario[static_cast<std::size_t>(bit % kBits)] - '0';
-}
-
-int nivelReloj(int paso)
-{
-    return primeraMitad(paso) ? 1 : 0;
-}
-
-int nivelNrz(const std::string& binario, int bit)
-{
-    return digitoBit(binario, bit);
-}
-
-int nivelRz(const std::string& binario, int paso)
-{
-    return primeraMitad(paso) ? digitoBit(binario, paso / 2) : 0;
-}
-
-int NivelesAmi::siguiente()
-{
-    const int paso = paso_++;
-    if (!primeraMitad(paso)) return 0;
-    const int d = digitoBit(binario_, paso / 2);
-    const int nivel = d * polaridad_;
-    if (d == 1) polaridad_ = -polaridad_;
-    return nivel;
-}
-
-int NivelesHdb3::siguiente()
-{
-    const int paso = paso_++;
-    const auto bit = static_cast<std::size_t>(paso / 2);
-    char s = bit < simbolos_.size() ? simbolos_[bit] : '0';
-    bool violacion = false;
-    if (s == 'B') s = '1';
-    if (s == 'V') {
-        // Flipped before the first half (the V copies the previous pulse's
-        // sign) and again in the second half (the next pulse opposes the V).
-        s = '1';
-        polaridad_ = -polaridad_;
-        violacion = true;
-    }
-    if (!primeraMitad(paso)) return 0;
-    const int nivel = (s == '1' ? 1 : 0) * polaridad_;
-    if (s == '1' && !violacion) polaridad_ = -polaridad_;
-    return nivel;
 }
 
 } // namespace codigos

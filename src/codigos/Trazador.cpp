@@ -2,10 +2,28 @@
 #include "codigos/Trazador.h"
 
 #include "codigos/Codificador.h"
+#include "codigos/CodigosLinea.h"
 
 namespace codigos {
 
 namespace {
+
+// A trace's levels, half-bit step by step: the laboratory's coder over the
+// eight copies of the word (the window never draws as far as their end;
+// beyond it, 0).
+class NivelesTraza {
+public:
+    NivelesTraza(Codigo c, const std::string& binario) : pasos_(codificar(c, copiasPalabra(binario))) {}
+    int enPaso(int paso) const
+    {
+        const auto bit = static_cast<std::size_t>(paso / 2);
+        if (bit >= pasos_.size()) return 0;
+        return paso % 2 == 0 ? pasos_[bit].nivel1 : pasos_[bit].nivel2;
+    }
+
+private:
+    std::vector<Paso> pasos_;
+};
 
 float fy(const Geometria& g, int nivel)
 {
@@ -62,27 +80,24 @@ void pintarReloj(Lienzo& canvas, const Geometria& g, int t)
     }
 }
 
-void pintarNrz(Lienzo& canvas, const Geometria& g, int t, const std::string& bin)
+void pintarNrz(Lienzo& canvas, const Geometria& g, int t, const NivelesTraza& nrz)
 {
-    const Punto inicio{0, fy(g, digitoBit(bin, 0))};
+    const Punto inicio{0, fy(g, nrz.enPaso(0))};
     canvas.line(inicio, inicio, kDatosTrazas[Nrz].trazo);
     for (int x = 0; x <= limite(canvas, t); x += 2 * t) {
-        const float y = fy(g, nivelNrz(bin, x / (2 * t)));
+        const float y = fy(g, nrz.enPaso(2 * (x / (2 * t))));
         canvas.lineTo({static_cast<float>(x), y}, kDatosTrazas[Nrz].trazo);
         canvas.lineTo({static_cast<float>(x + 2 * t), y}, kDatosTrazas[Nrz].trazo);
     }
 }
 
-// RZ, AMI and HDB3 are drawn in half-bit steps; nivel(j) gives step j's level
-// and is called once per step, in order.
-template <typename Nivel>
-void pintarMedios(Lienzo& canvas, const Geometria& g, int t, float yInicial,
-                  Color colour, Nivel nivel)
+// RZ, AMI and HDB3 are drawn in half-bit steps.
+void pintarMedios(Lienzo& canvas, const Geometria& g, int t, float yInicial, Color colour, const NivelesTraza& niveles)
 {
     const Punto inicio{0, yInicial};
     canvas.line(inicio, inicio, colour);
     for (int x = 0, paso = 0; x <= limite(canvas, t); x += t, ++paso) {
-        const float y = fy(g, nivel(paso));
+        const float y = fy(g, niveles.enPaso(paso));
         canvas.lineTo({static_cast<float>(x), y}, colour);
         canvas.lineTo({static_cast<float>(x + t), y}, colour);
     }
@@ -105,24 +120,19 @@ std::optional<Dibujo> pintar(Lienzo& canvas, const EstadoPantalla& estado,
     sombrearErrores(canvas, t, estado.bitsErroneos);
     pintarRejilla(canvas, t);
     if (visibles[Reloj]) pintarReloj(canvas, g[Reloj], t);
-    if (visibles[Nrz]) pintarNrz(canvas, g[Nrz], t, d.binario);
-    const int d0 = digitoBit(d.binario, 0);
-    if (visibles[Rz]) {
-        pintarMedios(canvas, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo,
-                     [&](int paso) { return nivelRz(d.binario, paso); });
-    }
-    if (visibles[Ami]) {
-        NivelesAmi ami(d.binario);
-        pintarMedios(canvas, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo,
-                     [&](int) { return ami.siguiente(); });
-    }
+    if (visibles[Nrz]) pintarNrz(canvas, g[Nrz], t, NivelesTraza(Codigo::NrzUnipolar, d.binario));
+    // RZ's and AMI's pens start at the first bit's digit.
+    const int d0 = d.binario[0] - '0';
+    if (visibles[Rz])
+        pintarMedios(canvas, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo, NivelesTraza(Codigo::Rz, d.binario));
+    if (visibles[Ami])
+        pintarMedios(canvas, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo, NivelesTraza(Codigo::Ami, d.binario));
     if (visibles[Hdb3]) {
         d.hdb3 = simbolosHdb3(d.binario);
-        NivelesHdb3 hdb3(*d.hdb3);
         // This pen starts on the baseline whatever the first symbol, so a
         // leading pulse shows its rising edge at x = 0.
         pintarMedios(canvas, g[Hdb3], t, fy(g[Hdb3], 0), kDatosTrazas[Hdb3].trazo,
-                     [&](int) { return hdb3.siguiente(); });
+                     NivelesTraza(Codigo::Hdb3, d.binario));
     }
     for (int i = 0; i < kTrazas; ++i) {
         if (visibles[i]) d.etiquetas[i] = topeEtiqueta(g[i]);
