@@ -93,7 +93,7 @@ void BM_TeclaEn4096(benchmark::State& state)
 BENCHMARK(BM_TeclaEn4096)->Unit(benchmark::kMillisecond);
 
 // 4,096 random bits coded in the thirteen codes, checked for violations,
-// and the view of the stacked drawing painted, scrolled to the middle.
+// and the view of the stacked drawing painted, desplazado to the middle.
 void BM_TrecePor4096(benchmark::State& state)
 {
     const std::string bits = bitsAlAzar(4096);

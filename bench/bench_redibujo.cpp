@@ -22,7 +22,7 @@ namespace {
 constexpr codigos::Visibles kTodas{true, true, true, true, true};
 
 // The window's inner drawing area: 8775 x 2535 twips less a 2-pixel border.
-dibujo::LienzoImagen canvasDeVentana()
+dibujo::LienzoImagen lienzoDeVentana()
 {
     dibujo::LienzoImagen c(8775, 2535, 0);
     c.redimensionar(QSize(581, 165), 1.0);
@@ -31,21 +31,21 @@ dibujo::LienzoImagen canvasDeVentana()
 
 void BM_Borrado(benchmark::State& state)
 {
-    auto canvas = canvasDeVentana();
+    auto lienzo = lienzoDeVentana();
     for (auto _ : state) {
-        canvas.clear();
-        benchmark::DoNotOptimize(canvas.imagen().constBits());
+        lienzo.borrar();
+        benchmark::DoNotOptimize(lienzo.imagen().constBits());
     }
 }
 BENCHMARK(BM_Borrado);
 
 void BM_Pintar(benchmark::State& state)
 {
-    auto canvas = canvasDeVentana();
+    auto lienzo = lienzoDeVentana();
     codigos::EstadoPantalla estado;
     estado.semiperiodo = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        auto d = codigos::pintar(canvas, estado, kTodas, "8421");
+        auto d = codigos::pintar(lienzo, estado, kTodas, "8421");
         benchmark::DoNotOptimize(d);
     }
 }
@@ -53,10 +53,10 @@ BENCHMARK(BM_Pintar)->Arg(40)->Arg(240);
 
 void BM_SoloRejilla(benchmark::State& state)
 {
-    auto canvas = canvasDeVentana();
+    auto lienzo = lienzoDeVentana();
     codigos::EstadoPantalla estado;
     estado.semiperiodo = 40;
-    for (auto _ : state) benchmark::DoNotOptimize(codigos::pintar(canvas, estado, {}, "8421"));
+    for (auto _ : state) benchmark::DoNotOptimize(codigos::pintar(lienzo, estado, {}, "8421"));
 }
 BENCHMARK(BM_SoloRejilla);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared helpers of the window tests: input delivered the way the window
-// system delivers it, the seam that counts beeps and answers message boxes,
+// system delivers it, the seam that counts pitidos and answers message boxes,
 // and the main window opened as the program opens it.
 
 #include "Archivos.h"
@@ -114,7 +114,7 @@ public:
     AvisosDePrueba() { instalar(this); }
     ~AvisosDePrueba() override { instalar(nullptr); }
 
-    void beep() override { ++beeps; }
+    void pitido() override { ++pitidos; }
     QString ficheroParaGuardar(QWidget*, const QString&, const QString& inicial, const QString&) override
     {
         carpetasOfrecidas << inicial;
@@ -137,7 +137,7 @@ public:
         return elecciones.empty() ? int(botones.size()) - 1 : elecciones.takeFirst();
     }
 
-    int beeps = 0;
+    int pitidos = 0;
     QStringList opciones;   // the buttons of the last choice offered
     QList<int> elecciones;  // answers to the choices, in order
     QStringList mensajes;

@@ -61,7 +61,7 @@ QStringList codigosVistos(const Programa& v)
 // between the clock and NRZ, clear of the edges that fall on half bits.
 quint16 bitsSombreados(const Programa& v)
 {
-    const QImage img = v.hijo<formularios::AreaDibujo>("Pantalla")->canvas().imagen();
+    const QImage img = v.hijo<formularios::AreaDibujo>("Pantalla")->lienzo().imagen();
     quint16 bits = 0;
     for (int bit = 0; bit < 16; ++bit) {
         if (img.pixelColor(32 * bit + 8, 30) == QColor(0x58, 0x18, 0x30)) bits |= 0x8000 >> bit;
@@ -204,7 +204,7 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     QVERIFY(!ventana("ayu"));
     QCOMPARE(v.p->numeroActual(), numero);
     QCOMPARE(pintado.count(), 0);
-    QCOMPARE(avisos->beeps, 0);
+    QCOMPARE(avisos->pitidos, 0);
     QVERIFY(inicio::principal().cargado() && inicio::ejercicios().cargado());
 
     entrada::enfocar(de("periodo"));
@@ -333,7 +333,7 @@ void TestEjercicio::respuestas_data()
     QTest::newRow("nobody") << "" << true << false << "" << QColor() << QStringList{"0", "0", "0", "0"};
 }
 
-// The verdict, its colour and the counts; the answer frame and the shading
+// The verdict, its color and the counts; the answer frame and the shading
 // of misread bits stay until the next exercise, which hides the number again. With nobody chosen a
 // message asks for a student and nothing is counted.
 void TestEjercicio::respuestas()
@@ -637,7 +637,7 @@ void TestEjercicio::nombrePegadoYNombreRechazado()
     contestar(v.p->numeroActual());
     entrada::clic(de("proponer"));
     entrada::teclearEn(de("alumno"), QChar(0x7f) + QString("Łu"));
-    QCOMPARE(avisos->beeps, 1);
+    QCOMPARE(avisos->pitidos, 1);
     QCOMPARE(QToolTip::text(), QString("El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo."));
     entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
     contestar(v.p->numeroActual());

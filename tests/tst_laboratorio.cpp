@@ -110,7 +110,7 @@ void TestLaboratorio::entrada_data()
     QTest::newRow("the euro sign has no byte") << 2 << "A€" << "A" << "01000001" << "Solo se admiten caracteres de un byte";
 }
 
-// What the student types is coded as it is typed; a wrong character beeps,
+// What the student types is coded as it is typed; a wrong character pitidos,
 // says why, and leaves the rest as it was.
 void TestLaboratorio::entrada()
 {
@@ -126,7 +126,7 @@ void TestLaboratorio::entrada()
     QCOMPARE(de<QLineEdit>("decodificado")->text(), decodificado);
     QCOMPARE(de<QLineEdit>("leido")->text(), forma == 0 ? QString() : forma == 1 ? queda.toUpper() : queda);
     QVERIFY2(de<QLabel>("pista")->text().startsWith(pista), qPrintable(de<QLabel>("pista")->text()));
-    QCOMPARE(avisos->beeps, queda == tecleado ? 0 : 1);
+    QCOMPARE(avisos->pitidos, queda == tecleado ? 0 : 1);
     QCOMPARE(de<QLineEdit>("bits")->cursorPosition(), queda.size()); // a refused key moves nothing
 }
 
@@ -136,7 +136,7 @@ void TestLaboratorio::cambiarDeForma()
 {
     escribir("010000010");
     elegir("entrada", 1);
-    QCOMPARE(avisos->beeps, 1);
+    QCOMPARE(avisos->pitidos, 1);
     QCOMPARE(de<QComboBox>("entrada")->currentIndex(), 0);
     QCOMPARE(de<QLineEdit>("bits")->text(), QString("010000010"));
 

@@ -16,10 +16,10 @@ namespace {
 struct Segmento {
     Punto desde;
     Punto hasta;
-    Color colour;
+    Color color;
 };
 
-// A canvas the size of the window's drawing area that records what the
+// A lienzo the size of the window's drawing area that records what the
 // plotter draws, in twips with colours.
 class RecordingCanvas : public Lienzo {
 public:
@@ -29,22 +29,22 @@ public:
     {
         std::vector<Segmento> r;
         for (const auto& s : segmentos)
-            if (s.colour == c) r.push_back(s);
+            if (s.color == c) r.push_back(s);
         return r;
     }
 
-    void fillRect(Punto, Punto, Color) override {}
+    void rellenar(Punto, Punto, Color) override {}
 
     int borrados = 0;
     std::vector<Segmento> segmentos;
 
 protected:
-    void fill() override
+    void rellenarFondo() override
     {
         ++borrados;
         segmentos.clear();
     }
-    void drawSegment(Punto a, Punto b, Color c) override { segmentos.push_back({a, b, c}); }
+    void dibujarSegmento(Punto a, Punto b, Color c) override { segmentos.push_back({a, b, c}); }
 };
 
 constexpr Visibles kTodas{true, true, true, true, true};
@@ -61,10 +61,10 @@ Color color(Traza t)
     return kDatosTrazas[t].trazo;
 }
 
-// The y of the horizontal piece that starts at x, in a trace's colour.
-float yEn(const RecordingCanvas& c, Color colour, float x)
+// The y of the horizontal piece that starts at x, in a trace's color.
+float yEn(const RecordingCanvas& c, Color color, float x)
 {
-    for (const auto& s : c.deColor(colour))
+    for (const auto& s : c.deColor(color))
         if (s.desde.x == x && s.hasta.x > x && s.desde.y == s.hasta.y) return s.desde.y;
     return -1;
 }
@@ -138,7 +138,7 @@ void TestPlotter::cadaTrazaSigueSuCodigo()
         for (int tr = Reloj; tr < kTrazas; ++tr) {
             float fin = 0;
             for (const auto& s : c.deColor(color(Traza(tr)))) fin = std::max(fin, s.hasta.x);
-            QVERIFY(fin >= float(c.outerWidth()) && fin <= float(c.outerWidth() + 4 * t));
+            QVERIFY(fin >= float(c.anchoTotal()) && fin <= float(c.anchoTotal() + 4 * t));
         }
     }
 }
@@ -185,14 +185,14 @@ void TestPlotter::imagenNitidaSegunDpr_data()
     QTest::newRow("1.5x, not whole") << qreal(1.5);
 }
 
-// The image canvas draws one device pixel wide, at twips / 15 * dpr.
+// The image lienzo draws one device pixel wide, at twips / 15 * dpr.
 void TestPlotter::imagenNitidaSegunDpr()
 {
     QFETCH(qreal, dpr);
-    dibujo::LienzoImagen canvas(8775, 2535, 0);
-    canvas.redimensionar(QSize(581, 165), dpr);
-    pintar(canvas, conT(240), Visibles{}, "0000");
-    const QImage& img = canvas.imagen();
+    dibujo::LienzoImagen lienzo(8775, 2535, 0);
+    lienzo.redimensionar(QSize(581, 165), dpr);
+    pintar(lienzo, conT(240), Visibles{}, "0000");
+    const QImage& img = lienzo.imagen();
     QCOMPARE(img.width(), qRound(581 * dpr));
     const int fila = qRound(50 * dpr), x = qRound(480 / 15.0 * dpr);
     QCOMPARE(img.pixelColor(x, fila), QColor(0, 0, 192));

@@ -82,7 +82,7 @@ private:
     template <typename T = QWidget>
     T* hijo(const QString& nombre) const { return v.hijo<T>(nombre); }
     QString numero() const { return hijo<QLineEdit>("número")->text(); }
-    QImage imagen() const { return hijo<formularios::AreaDibujo>("Pantalla")->canvas().imagen(); }
+    QImage imagen() const { return hijo<formularios::AreaDibujo>("Pantalla")->lienzo().imagen(); }
 
     Programa v;
     AvisosDePrueba* avisos = nullptr;
@@ -177,7 +177,7 @@ void TestPrincipal::teclas()
     v.teclear(foco, tecleado);
     QCOMPARE(this->numero(), numero);
     QCOMPARE(pintado.count(), tecleado.size());
-    QCOMPARE(avisos->beeps, 0);
+    QCOMPARE(avisos->pitidos, 0);
     QCOMPARE(hijo<QLineEdit>("binario")->text(), binarioDe(numero));
     QCOMPARE(hijo<QLineEdit>("binario")->cursorPosition(), 0);
     entrada::clic(hijo("Reset"));
@@ -190,7 +190,7 @@ void TestPrincipal::teclasRechazadas_data()
     QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("modificadores");
     QTest::addColumn<QString>("texto"); // as an X server gives it
-    QTest::addColumn<int>("beeps");
+    QTest::addColumn<int>("pitidos");
     for (const char* t : {"/", ":", "@", "G", "`", "g", " ", "\u00e9", "\r", "\b", "\x1b"}) {
         const QString c = QString::fromUtf8(t);
         QTest::addRow("%d", c.at(0).unicode()) << int(entrada::teclaDe(c.at(0))) << 0 << c << 1;
@@ -211,12 +211,12 @@ void TestPrincipal::teclasRechazadas()
     QFETCH(int, tecla);
     QFETCH(int, modificadores);
     QFETCH(QString, texto);
-    QFETCH(int, beeps);
+    QFETCH(int, pitidos);
     v.teclear("Pantalla", "5a");
     const QImage antes = imagen();
     QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     entrada::tecla(v.p, Qt::Key(tecla), Qt::KeyboardModifiers(modificadores), texto);
-    QCOMPARE(avisos->beeps, beeps);
+    QCOMPARE(avisos->pitidos, pitidos);
     QCOMPARE(numero(), QString("005A"));
     QCOMPARE(pintado.count(), 0);
     QCOMPARE(imagen(), antes);
@@ -377,7 +377,7 @@ void TestPrincipal::zoom()
     QCOMPARE(v.p->centralWidget()->size(), cliente);
     QCOMPARE(imagen(), antes);
     QCOMPARE(control<QLabel>(ventana("acerca"), "imagenAcerca")->pixmap().size(), QSize(200, 116));
-    QCOMPARE(avisos->beeps, 0);
+    QCOMPARE(avisos->pitidos, 0);
 }
 
 // What a fresh start of the program reads from its settings: the zoom it

@@ -30,7 +30,7 @@ class AvisosSinVentanas : public formularios::Avisos {
 public:
     AvisosSinVentanas() { instalar(this); }
     ~AvisosSinVentanas() override { instalar(nullptr); }
-    void beep() override {}
+    void pitido() override {}
     Respuesta mensaje(QWidget*, const QString& texto, Botones b, Icono) override
     {
         decir(texto);

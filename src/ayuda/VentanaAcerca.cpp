@@ -37,18 +37,18 @@ void ajustarLetra(QTextEdit* texto)
 
 VentanaAcerca::VentanaAcerca() : Formulario(disenoAcerca())
 {
-    auto* imagen = new QLabel(ctl().get<formularios::CuadroImagen>("Picture1"));
+    auto* imagen = new QLabel(controles().buscar<formularios::CuadroImagen>("Picture1"));
     imagen->setObjectName(QStringLiteral("imagenAcerca"));
     imagen->setAccessibleName(QStringLiteral("Dibujo de Tramavox"));
     imagen->setAccessibleDescription(QStringLiteral("Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa"));
-    // The text box's background is the colour of an active window border.
-    auto* texto = ctl().get<QTextEdit>("Text1");
+    // The text box's background is the color of an active window border.
+    auto* texto = controles().buscar<QTextEdit>("Text1");
     QPalette p = texto->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Button));
     texto->setPalette(p);
     alCambiarZoom();
     move(kAcercaX, kAcercaY);
-    auto* aceptar = ctl().get<QPushButton>("Command1");
+    auto* aceptar = controles().buscar<QPushButton>("Command1");
     connect(aceptar, &QPushButton::clicked, this, &VentanaAcerca::aceptar);
     // The window is read and closed: the keyboard starts on "Aceptar", where
     // Enter or Space closes it.
@@ -60,13 +60,13 @@ VentanaAcerca::VentanaAcerca() : Formulario(disenoAcerca())
 // about text's letters fitted to its box again.
 void VentanaAcerca::alCambiarZoom()
 {
-    auto* caja = ctl().get<formularios::CuadroImagen>("Picture1");
+    auto* caja = controles().buscar<formularios::CuadroImagen>("Picture1");
     auto* imagen = caja->findChild<QLabel*>(QStringLiteral("imagenAcerca"));
     imagen->setPixmap(QPixmap::fromImage(dibujo::imagenAcercaDe(formularios::Zoom::actual().factor())));
     const QRect dentro = caja->contentsRect();
     imagen->setGeometry(QRect(dentro.topLeft(), imagen->pixmap().size()));
     caja->resize(imagen->width() + caja->width() - dentro.width(), imagen->height() + caja->height() - dentro.height());
-    ajustarLetra(ctl().get<QTextEdit>("Text1"));
+    ajustarLetra(controles().buscar<QTextEdit>("Text1"));
 }
 
 void VentanaAcerca::aceptar()

@@ -34,7 +34,7 @@ QByteArray incorporada()
 
 VentanaAyuda::VentanaAyuda() : Formulario(disenoAyuda())
 {
-    ayutext = ctl().get<QTextEdit>("ayutext");
+    ayutext = controles().buscar<QTextEdit>("ayutext");
     ayutext->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 

@@ -3,7 +3,7 @@
 // Every fact about a line code that the program shows, in one table: its
 // name, the convention it follows, its levels, whether its rules reveal
 // line errors, whether its power holds discrete lines, and how it is drawn
-// (colour, and the mark of its curve in the power densities). The coder
+// (color, and the mark of its curve in the power densities). The coder
 // and the receiver are in CodigosLinea.cpp; adding a code is a row here and
 // its coder there.
 

@@ -3,21 +3,21 @@
 
 namespace codigos {
 
-void Lienzo::clear()
+void Lienzo::borrar()
 {
-    fill();
+    rellenarFondo();
     pen_ = {};
 }
 
-void Lienzo::line(Punto desde, Punto hasta, Color colour)
+void Lienzo::linea(Punto desde, Punto hasta, Color color)
 {
-    drawSegment(desde, hasta, colour);
+    dibujarSegmento(desde, hasta, color);
     pen_ = hasta;
 }
 
-void Lienzo::lineTo(Punto hasta, Color colour)
+void Lienzo::lineaHasta(Punto hasta, Color color)
 {
-    line(pen_, hasta, colour);
+    linea(pen_, hasta, color);
 }
 
 } // namespace codigos

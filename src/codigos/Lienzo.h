@@ -8,7 +8,7 @@
 
 namespace codigos {
 
-// A colour as the program writes it: &H00BBGGRR (red in the low byte).
+// A color as the program writes it: &H00BBGGRR (red in the low byte).
 using Color = std::uint32_t;
 
 struct Punto {
@@ -21,28 +21,28 @@ class Lienzo {
 public:
     // The picture box's outer size in twips, border included: the plotter
     // scales its traces to it.
-    Lienzo(int outerWidth, int outerHeight) : outerWidth_(outerWidth), outerHeight_(outerHeight) {}
+    Lienzo(int anchoTotal, int altoTotal) : anchoTotal_(anchoTotal), altoTotal_(altoTotal) {}
     virtual ~Lienzo() = default;
 
     // Fills the area with its background; the pen goes to (0, 0).
-    void clear();
+    void borrar();
     // A line between two points; the pen is left at the end point.
-    void line(Punto desde, Punto hasta, Color colour);
+    void linea(Punto desde, Punto hasta, Color color);
     // A line from the pen to a point; the pen is left there.
-    void lineTo(Punto hasta, Color colour);
+    void lineaHasta(Punto hasta, Color color);
     // A filled rectangle between two corners; the pen does not move.
-    virtual void fillRect(Punto desde, Punto hasta, Color colour) = 0;
+    virtual void rellenar(Punto desde, Punto hasta, Color color) = 0;
 
-    int outerWidth() const { return outerWidth_; }
-    int outerHeight() const { return outerHeight_; }
+    int anchoTotal() const { return anchoTotal_; }
+    int altoTotal() const { return altoTotal_; }
 
 protected:
-    virtual void fill() = 0;
-    virtual void drawSegment(Punto desde, Punto hasta, Color colour) = 0;
+    virtual void rellenarFondo() = 0;
+    virtual void dibujarSegmento(Punto desde, Punto hasta, Color color) = 0;
 
 private:
-    int outerWidth_;
-    int outerHeight_;
+    int anchoTotal_;
+    int altoTotal_;
     Punto pen_;
 };
 

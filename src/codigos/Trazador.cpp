@@ -36,76 +36,76 @@ int topeEtiqueta(const Geometria& g)
     return g.base - g.amp / 2;
 }
 
-void pintarRejilla(Lienzo& canvas, int t)
+void pintarRejilla(Lienzo& lienzo, int t)
 {
-    const int w = canvas.outerWidth();
-    const auto h = static_cast<float>(canvas.outerHeight());
+    const int w = lienzo.anchoTotal();
+    const auto h = static_cast<float>(lienzo.altoTotal());
     for (int x = 2 * t; x <= w; x += 2 * t) {
         const int frontera = x / (2 * t);
         const Color c = frontera % 4 == 0 ? colores::kRejillaDigito : colores::kRejilla;
         const auto fx = static_cast<float>(x);
-        canvas.line({fx, 0}, {fx, h}, c);
+        lienzo.linea({fx, 0}, {fx, h}, c);
     }
 }
 
 // Shaded first, so the grid and the traces stay on top; only the first
 // copy of the number, the one the student read, is marked.
-void sombrearErrores(Lienzo& canvas, int t, std::uint16_t errores)
+void sombrearErrores(Lienzo& lienzo, int t, std::uint16_t errores)
 {
-    const auto h = static_cast<float>(canvas.outerHeight());
+    const auto h = static_cast<float>(lienzo.altoTotal());
     for (int bit = 0; bit < 16; ++bit) {
         if (!(errores & (0x8000u >> bit))) continue;
-        canvas.fillRect({static_cast<float>(2 * t * bit), 0}, {static_cast<float>(2 * t * (bit + 1)), h},
+        lienzo.rellenar({static_cast<float>(2 * t * bit), 0}, {static_cast<float>(2 * t * (bit + 1)), h},
                         colores::kBitErroneo);
     }
 }
 
 // The traces run to W + 2T so that they always reach the right edge; the
-// canvas clips what lies beyond.
-int limite(const Lienzo& canvas, int t)
+// lienzo clips what lies beyond.
+int limite(const Lienzo& lienzo, int t)
 {
-    return canvas.outerWidth() + 2 * t;
+    return lienzo.anchoTotal() + 2 * t;
 }
 
-void pintarReloj(Lienzo& canvas, const Geometria& g, int t)
+void pintarReloj(Lienzo& lienzo, const Geometria& g, int t)
 {
     const Punto inicio{0, fy(g, 1)};
-    canvas.line(inicio, inicio, kDatosTrazas[Reloj].trazo);
+    lienzo.linea(inicio, inicio, kDatosTrazas[Reloj].trazo);
     int c = 1;
-    for (int x = t; x <= limite(canvas, t); x += t) {
+    for (int x = t; x <= limite(lienzo, t); x += t) {
         const auto fx = static_cast<float>(x);
-        canvas.lineTo({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
+        lienzo.lineaHasta({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
         c = (c + 1) & 1;
-        canvas.lineTo({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
+        lienzo.lineaHasta({fx, fy(g, c)}, kDatosTrazas[Reloj].trazo);
     }
 }
 
-void pintarNrz(Lienzo& canvas, const Geometria& g, int t, const NivelesTraza& nrz)
+void pintarNrz(Lienzo& lienzo, const Geometria& g, int t, const NivelesTraza& nrz)
 {
     const Punto inicio{0, fy(g, nrz.enPaso(0))};
-    canvas.line(inicio, inicio, kDatosTrazas[Nrz].trazo);
-    for (int x = 0; x <= limite(canvas, t); x += 2 * t) {
+    lienzo.linea(inicio, inicio, kDatosTrazas[Nrz].trazo);
+    for (int x = 0; x <= limite(lienzo, t); x += 2 * t) {
         const float y = fy(g, nrz.enPaso(2 * (x / (2 * t))));
-        canvas.lineTo({static_cast<float>(x), y}, kDatosTrazas[Nrz].trazo);
-        canvas.lineTo({static_cast<float>(x + 2 * t), y}, kDatosTrazas[Nrz].trazo);
+        lienzo.lineaHasta({static_cast<float>(x), y}, kDatosTrazas[Nrz].trazo);
+        lienzo.lineaHasta({static_cast<float>(x + 2 * t), y}, kDatosTrazas[Nrz].trazo);
     }
 }
 
 // RZ, AMI and HDB3 are drawn in half-bit steps.
-void pintarMedios(Lienzo& canvas, const Geometria& g, int t, float yInicial, Color colour, const NivelesTraza& niveles)
+void pintarMedios(Lienzo& lienzo, const Geometria& g, int t, float yInicial, Color color, const NivelesTraza& niveles)
 {
     const Punto inicio{0, yInicial};
-    canvas.line(inicio, inicio, colour);
-    for (int x = 0, paso = 0; x <= limite(canvas, t); x += t, ++paso) {
+    lienzo.linea(inicio, inicio, color);
+    for (int x = 0, paso = 0; x <= limite(lienzo, t); x += t, ++paso) {
         const float y = fy(g, niveles.enPaso(paso));
-        canvas.lineTo({static_cast<float>(x), y}, colour);
-        canvas.lineTo({static_cast<float>(x + t), y}, colour);
+        lienzo.lineaHasta({static_cast<float>(x), y}, color);
+        lienzo.lineaHasta({static_cast<float>(x + t), y}, color);
     }
 }
 
 } // namespace
 
-std::optional<Dibujo> pintar(Lienzo& canvas, const EstadoPantalla& estado,
+std::optional<Dibujo> pintar(Lienzo& lienzo, const EstadoPantalla& estado,
                              const Visibles& visibles, const std::string& numero)
 {
     auto bin = binario(numero);
@@ -116,22 +116,22 @@ std::optional<Dibujo> pintar(Lienzo& canvas, const EstadoPantalla& estado,
     Dibujo d;
     d.binario = *bin;
 
-    canvas.clear();
-    sombrearErrores(canvas, t, estado.bitsErroneos);
-    pintarRejilla(canvas, t);
-    if (visibles[Reloj]) pintarReloj(canvas, g[Reloj], t);
-    if (visibles[Nrz]) pintarNrz(canvas, g[Nrz], t, NivelesTraza(Codigo::NrzUnipolar, d.binario));
+    lienzo.borrar();
+    sombrearErrores(lienzo, t, estado.bitsErroneos);
+    pintarRejilla(lienzo, t);
+    if (visibles[Reloj]) pintarReloj(lienzo, g[Reloj], t);
+    if (visibles[Nrz]) pintarNrz(lienzo, g[Nrz], t, NivelesTraza(Codigo::NrzUnipolar, d.binario));
     // RZ's and AMI's pens start at the first bit's digit.
     const int d0 = d.binario[0] - '0';
     if (visibles[Rz])
-        pintarMedios(canvas, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo, NivelesTraza(Codigo::Rz, d.binario));
+        pintarMedios(lienzo, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo, NivelesTraza(Codigo::Rz, d.binario));
     if (visibles[Ami])
-        pintarMedios(canvas, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo, NivelesTraza(Codigo::Ami, d.binario));
+        pintarMedios(lienzo, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo, NivelesTraza(Codigo::Ami, d.binario));
     if (visibles[Hdb3]) {
         d.hdb3 = simbolosHdb3(d.binario);
         // This pen starts on the baseline whatever the first symbol, so a
         // leading pulse shows its rising edge at x = 0.
-        pintarMedios(canvas, g[Hdb3], t, fy(g[Hdb3], 0), kDatosTrazas[Hdb3].trazo,
+        pintarMedios(lienzo, g[Hdb3], t, fy(g[Hdb3], 0), kDatosTrazas[Hdb3].trazo,
                      NivelesTraza(Codigo::Hdb3, d.binario));
     }
     for (int i = 0; i < kTrazas; ++i) {

@@ -39,9 +39,9 @@ struct Dibujo {
     std::array<std::optional<int>, kTrazas> etiquetas; // new label tops of the drawn traces
 };
 
-// Clears the canvas and draws the grid and every visible trace. A number with
+// Clears the lienzo and draws the grid and every visible trace. A number with
 // no binary form draws nothing and gives no result.
-std::optional<Dibujo> pintar(Lienzo& canvas, const EstadoPantalla& estado,
+std::optional<Dibujo> pintar(Lienzo& lienzo, const EstadoPantalla& estado,
                              const Visibles& visibles, const std::string& numero);
 
 } // namespace codigos

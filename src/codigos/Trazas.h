@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five traces of the drawing, in the order the program draws and lists
-// them, with the name on each label, the colour of the line and of the
+// them, with the name on each label, the color of the line and of the
 // label while the trace is shown.
 
 #include "codigos/Lienzo.h"

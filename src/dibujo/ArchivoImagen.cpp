@@ -27,8 +27,8 @@ QString guardarSvg(const std::function<void(codigos::Lienzo&)>& dibujar, QSize e
         svg.setTitle(QStringLiteral("Tramavox"));
         QPainter pintor;
         if (!pintor.begin(&svg)) return false;
-        LienzoPintor canvas(pintor, exteriorTwips.width(), exteriorTwips.height(), interiorTwips);
-        dibujar(canvas);
+        LienzoPintor lienzo(pintor, exteriorTwips.width(), exteriorTwips.height(), interiorTwips);
+        dibujar(lienzo);
         return pintor.end();
     });
 }

@@ -27,7 +27,7 @@ void LienzoImagen::redimensionar(QSize interior, qreal dpr, double zoom)
     dprEntero_ = porPixel == qRound(porPixel) ? qRound(porPixel) : 0;
     grosor_ = zoom >= 2.0 ? 2 : 1;
     ultimo_ = {-1, -1};
-    fill();
+    rellenarFondo();
 }
 
 const QImage& LienzoImagen::imagen()
@@ -35,7 +35,7 @@ const QImage& LienzoImagen::imagen()
     return imagen_;
 }
 
-void LienzoImagen::fill()
+void LienzoImagen::rellenarFondo()
 {
     imagen_.fill(fondo_);
     bits_ = imagen_.bits();
@@ -64,31 +64,31 @@ QPoint LienzoImagen::aDispositivo(codigos::Punto p)
     return ultimoPx_;
 }
 
-void LienzoImagen::fillRect(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour)
+void LienzoImagen::rellenar(codigos::Punto desde, codigos::Punto hasta, codigos::Color color)
 {
     if (!bits_) return;
     const QRect r = QRect(QPoint(aDispositivo(desde.x), aDispositivo(desde.y)),
                           QPoint(aDispositivo(hasta.x) - 1, aDispositivo(hasta.y) - 1))
                         .normalized()
                         .intersected(QRect(0, 0, anchoPx_, altoPx_));
-    const QRgb color = qColor(colour).rgb();
+    const QRgb rgb = qColor(color).rgb();
     for (int fila = r.top(); fila <= r.bottom(); ++fila) {
         auto* p = reinterpret_cast<QRgb*>(bits_ + fila * bytesPorLinea_);
-        std::fill(p + r.left(), p + r.right() + 1, color);
+        std::fill(p + r.left(), p + r.right() + 1, rgb);
     }
 }
 
 // The plotter draws only horizontal and vertical lines, so those are written
 // straight into the scan lines; clipping to the image is the picture box's
 // own clipping to its inner area.
-void LienzoImagen::drawSegment(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour)
+void LienzoImagen::dibujarSegmento(codigos::Punto desde, codigos::Punto hasta, codigos::Color color)
 {
     if (!bits_) return;
-    if (colour != ultimoColour_) {
-        ultimoColour_ = colour;
-        ultimoRgb_ = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    if (color != ultimoColor_) {
+        ultimoColor_ = color;
+        ultimoRgb_ = qRgb(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
     }
-    const QRgb color = ultimoRgb_;
+    const QRgb rgb = ultimoRgb_;
     // The start is usually the last line's end, kept converted; the end is
     // kept for the next line.
     const QPoint a = aDispositivo(desde);
@@ -97,11 +97,11 @@ void LienzoImagen::drawSegment(codigos::Punto desde, codigos::Punto hasta, codig
     ultimoPx_ = b;
     const int x1 = a.x(), y1 = a.y(), x2 = b.x(), y2 = b.y();
     if (y1 == y2) {
-        horizontal(y1, x1, x2, color);
+        horizontal(y1, x1, x2, rgb);
     } else if (x1 == x2) {
-        vertical(x1, y1, y2, color);
+        vertical(x1, y1, y2, rgb);
     } else {
-        diagonal(desde, hasta, color);
+        diagonal(desde, hasta, rgb);
     }
 }
 

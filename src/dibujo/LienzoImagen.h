@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The canvas of the drawing area: draws in twips into an image of the inner
+// The lienzo of the drawing area: draws in twips into an image of the inner
 // area in device pixels, so lines stay one device pixel wide and crisp at any
 // device-pixel ratio. The image is kept for repaints.
 
@@ -19,11 +19,11 @@ public:
     // that a projected trace stays as bold as the rest of the window.
     void redimensionar(QSize interior, qreal dpr, double zoom = 1.0);
     const QImage& imagen();
-    void fillRect(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour) override;
+    void rellenar(codigos::Punto desde, codigos::Punto hasta, codigos::Color color) override;
 
 protected:
-    void fill() override;
-    void drawSegment(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour) override;
+    void rellenarFondo() override;
+    void dibujarSegmento(codigos::Punto desde, codigos::Punto hasta, codigos::Color color) override;
 
 private:
     int aDispositivo(float twips) const;
@@ -43,11 +43,11 @@ private:
     int altoPx_ = 0;
     int dprEntero_ = 1; // device pixels per pixel when whole (ratio times zoom), else 0
     int grosor_ = 1;    // line width in device pixels
-    // Most lines start where the last one ended, in the colour of the last:
+    // Most lines start where the last one ended, in the color of the last:
     // both are kept converted.
     codigos::Punto ultimo_{-1, -1};
     QPoint ultimoPx_;
-    codigos::Color ultimoColour_ = 0xFFFFFFFF;
+    codigos::Color ultimoColor_ = 0xFFFFFFFF;
     QRgb ultimoRgb_ = 0;
 };
 

@@ -13,20 +13,20 @@ LienzoPintor::LienzoPintor(QPainter& pintor, int anchoExterior, int altoExterior
     pintor_.setClipRect(QRectF(QPointF(0, 0), interior_));
 }
 
-void LienzoPintor::fill()
+void LienzoPintor::rellenarFondo()
 {
     pintor_.fillRect(QRectF(QPointF(0, 0), interior_), Qt::black);
 }
 
-void LienzoPintor::fillRect(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour)
+void LienzoPintor::rellenar(codigos::Punto desde, codigos::Punto hasta, codigos::Color color)
 {
-    pintor_.fillRect(QRectF(QPointF(desde.x, desde.y), QPointF(hasta.x, hasta.y)).normalized(), qColor(colour));
+    pintor_.fillRect(QRectF(QPointF(desde.x, desde.y), QPointF(hasta.x, hasta.y)).normalized(), qColor(color));
 }
 
-void LienzoPintor::drawSegment(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour)
+void LienzoPintor::dibujarSegmento(codigos::Punto desde, codigos::Punto hasta, codigos::Color color)
 {
     if (desde == hasta) return; // a pen placement, not a line
-    QPen pen(qColor(colour));
+    QPen pen(qColor(color));
     pen.setCosmetic(true);
     pen.setWidth(1);
     pintor_.setPen(pen);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A canvas over any QPainter, drawing in twips: used to save the picture as
+// A lienzo over any QPainter, drawing in twips: used to save the picture as
 // vectors (SVG), so lines stay sharp however the file is scaled or printed.
 
 #include "codigos/Lienzo.h"
@@ -17,11 +17,11 @@ public:
     // inner area in twips, where drawing is clipped like the picture box's.
     LienzoPintor(QPainter& pintor, int anchoExterior, int altoExterior, QSizeF interior);
 
-    void fillRect(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour) override;
+    void rellenar(codigos::Punto desde, codigos::Punto hasta, codigos::Color color) override;
 
 protected:
-    void fill() override;
-    void drawSegment(codigos::Punto desde, codigos::Punto hasta, codigos::Color colour) override;
+    void rellenarFondo() override;
+    void dibujarSegmento(codigos::Punto desde, codigos::Punto hasta, codigos::Color color) override;
 
 private:
     QPainter& pintor_;

@@ -74,19 +74,19 @@ std::optional<Diario::Deuda> Diario::leer() const
 bool Diario::anotar(const Deuda& d)
 {
     formatos::Descriptor f(formatos::abrir(ruta_, O_RDWR, true));
-    if (f.fd() < 0) return false;
+    if (f.numero() < 0) return false;
     const QByteArray nota = kCabecera + QByteArray::number(d.largoHistorial) + '\n' + d.huellaPuntos + '\n' +
                             QByteArray::number(d.lineas.size()) + '\n' + QByteArray::number(d.anterior.size()) + '\n' +
                             QByteArray::number(d.nuevo.size()) + '\n' + huella(d.lineas + d.anterior + d.nuevo) + '\n' +
                             d.lineas + d.anterior + d.nuevo;
-    return formatos::escribirTodo(f.fd(), nota, 0) == 0 && ::ftruncate(f.fd(), off_t(nota.size())) == 0 &&
-           ::fsync(f.fd()) == 0;
+    return formatos::escribirTodo(f.numero(), nota, 0) == 0 && ::ftruncate(f.numero(), off_t(nota.size())) == 0 &&
+           ::fsync(f.numero()) == 0;
 }
 
 void Diario::saldar()
 {
     formatos::Descriptor f(formatos::abrir(ruta_, O_WRONLY));
-    if (f.fd() >= 0 && ::ftruncate(f.fd(), 0) == 0) ::fsync(f.fd());
+    if (f.numero() >= 0 && ::ftruncate(f.numero(), 0) == 0) ::fsync(f.numero());
 }
 
 QString Diario::deshacer(const QString& rutaPuntos, const QByteArray& ahora, const Deuda& d)
@@ -103,12 +103,12 @@ QString Diario::pagar(const QString& rutaHistorial, const Deuda& d)
     {
         formatos::Descriptor f(formatos::abrir(rutaHistorial, O_RDWR));
         struct stat datos {};
-        if (f.fd() >= 0 && ::fstat(f.fd(), &datos) == 0 && S_ISREG(datos.st_mode) && datos.st_size > d.largoHistorial) {
-            const QByteArray tras = leerDesde(f.fd(), d.largoHistorial, d.lineas.size());
+        if (f.numero() >= 0 && ::fstat(f.numero(), &datos) == 0 && S_ISREG(datos.st_mode) && datos.st_size > d.largoHistorial) {
+            const QByteArray tras = leerDesde(f.numero(), d.largoHistorial, d.lineas.size());
             if (tras == d.lineas) return {}; // paid before the note could be cleared
             // Cut short while it was being added: cut it off and add it whole.
             if (d.lineas.startsWith(tras) && datos.st_size == d.largoHistorial + tras.size() &&
-                ::ftruncate(f.fd(), off_t(d.largoHistorial)) != 0)
+                ::ftruncate(f.numero(), off_t(d.largoHistorial)) != 0)
                 return formatos::motivo(errno);
         }
     }

@@ -30,7 +30,7 @@ struct DatosInforme {
     QDate fecha;                      // the day of the report
 };
 
-// The colour of a student's percentage bar, on screen and on paper.
+// The color of a student's percentage bar, on screen and on paper.
 inline const QColor kColorBarra(40, 110, 200);
 
 constexpr double kAnchoA4 = 595.28, kAltoA4 = 841.89; // points

@@ -57,22 +57,22 @@ ejercicio::TablaAlumnos& VentanaEjercicios::tabla()
 VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
     : Formulario(disenoEjercicios()), principal_(principal), puntos_(ejercicio::kArchivoPuntos)
 {
-    const auto& c = ctl();
-    numero = c.get<QLineEdit>("número");
-    total = c.get<QLineEdit>("total");
-    bien = c.get<QLineEdit>("bien");
-    mal = c.get<QLineEdit>("mal");
-    tciento = c.get<QLineEdit>("tciento");
-    NoVer = c.get<QLineEdit>("NoVer");
-    barraEstadisticas = c.get<QProgressBar>("estadis");
-    alumno = c.get<QComboBox>("alumno");
-    bienmal = c.get<QLabel>("bienmal");
-    respuesta = c.get<QGroupBox>("respuesta");
-    proponer = c.get<QPushButton>("proponer");
+    const auto& c = controles();
+    numero = c.buscar<QLineEdit>("número");
+    total = c.buscar<QLineEdit>("total");
+    bien = c.buscar<QLineEdit>("bien");
+    mal = c.buscar<QLineEdit>("mal");
+    tciento = c.buscar<QLineEdit>("tciento");
+    NoVer = c.buscar<QLineEdit>("NoVer");
+    barraEstadisticas = c.buscar<QProgressBar>("estadis");
+    alumno = c.buscar<QComboBox>("alumno");
+    bienmal = c.buscar<QLabel>("bienmal");
+    respuesta = c.buscar<QGroupBox>("respuesta");
+    proponer = c.buscar<QPushButton>("proponer");
     // Enter presses the focused button, as in a dialog, once the answer is given.
     for (auto* boton : findChildren<QPushButton*>()) boton->setAutoDefault(true);
-    periodo = c.get<formularios::Deslizador>("periodo");
-    for (int i = 0; i < kCodigos; ++i) botonesCodigo[i] = c.get<QRadioButton>("tipo_cod", i);
+    periodo = c.buscar<formularios::Deslizador>("periodo");
+    for (int i = 0; i < kCodigos; ++i) botonesCodigo[i] = c.buscar<QRadioButton>("tipo_cod", i);
     // The focus target lies beneath the statistics frame it overlaps.
     NoVer->lower();
     conectar();
@@ -80,13 +80,13 @@ VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
 
 void VentanaEjercicios::conectar()
 {
-    const auto& c = ctl();
+    const auto& c = controles();
     connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponerOtro);
-    connect(c.get<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::mostrarSolucion);
-    connect(c.get<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
-    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);
-    connect(c.get<QPushButton>("Detalles"), &QPushButton::clicked, this, &VentanaEjercicios::abrirVistaClase);
-    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaEjercicios::cambiarPeriodo);
+    connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::mostrarSolucion);
+    connect(c.buscar<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
+    connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);
+    connect(c.buscar<QPushButton>("Detalles"), &QPushButton::clicked, this, &VentanaEjercicios::abrirVistaClase);
+    connect(periodo, &formularios::Deslizador::desplazado, this, &VentanaEjercicios::cambiarPeriodo);
     for (int i = 0; i < kCodigos; ++i)
         connect(botonesCodigo[i], &QRadioButton::clicked, this, [this, i] { elegirCodigo(i); });
     connect(alumno, &QComboBox::activated, this, &VentanaEjercicios::elegirAlumno);
@@ -94,7 +94,7 @@ void VentanaEjercicios::conectar()
     auto* validador = new ejercicio::ValidadorNombre(alumno);
     alumno->setValidator(validador);
     connect(alumno->lineEdit(), &QLineEdit::inputRejected, this, [this, validador] {
-        formularios::Avisos::actual().beep();
+        formularios::Avisos::actual().pitido();
         QToolTip::showText(alumno->mapToGlobal(QPoint(0, alumno->height())), validador->motivo(), alumno);
     });
     // The box itself takes the keys (its edit field only gets them forwarded).
@@ -430,7 +430,7 @@ void VentanaEjercicios::aceptarRespuesta()
     }
     bienmal->setPalette(paleta);
     if (vista_solucion) {
-        // Cheating keeps the colour of the verdict it would have had.
+        // Cheating keeps the color of the verdict it would have had.
         bienmal->setText(QStringLiteral("Trampa, trampa, miraste la solución"));
         respuestas = aciertos = errores = 0;
     }

@@ -38,7 +38,7 @@ public:
         const double porcentaje = qBound(0.0, index.data(ModeloClase::kRolValor).toDouble(), 100.0);
         QRect barra = opcion.rect.adjusted(2, 3, -2, -3);
         barra.setWidth(qRound(barra.width() * porcentaje / 100));
-        // On the selected row, in the colour of its text, not lost in its highlight.
+        // On the selected row, in the color of its text, not lost in its highlight.
         const bool elegida = opcion.state & QStyle::State_Selected;
         p->fillRect(barra, elegida ? opcion.palette.color(QPalette::HighlightedText) : ejercicio::kColorBarra);
     }
@@ -93,13 +93,13 @@ VistaClase::VistaClase(VentanaEjercicios& ejercicios)
     : Formulario(disenoVistaClase()), ejercicios_(ejercicios), cuentas_(new ModeloClase(ModeloClase::Vista::Cuentas, this)),
       porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this))
 {
-    const auto& c = ctl();
-    tabla = tablaPara(c.get<QTableView>("tabla"), cuentas_);
+    const auto& c = controles();
+    tabla = tablaPara(c.buscar<QTableView>("tabla"), cuentas_);
     tabla->setItemDelegateForColumn(ModeloClase::kColumnaBarra, new DelegadoBarra(tabla));
-    codigos = tablaPara(c.get<QTableView>("codigos"), porCodigo_);
-    connect(c.get<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportarCsv);
-    connect(c.get<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimirInforme);
-    connect(c.get<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrarAlumno);
+    codigos = tablaPara(c.buscar<QTableView>("codigos"), porCodigo_);
+    connect(c.buscar<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportarCsv);
+    connect(c.buscar<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimirInforme);
+    connect(c.buscar<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrarAlumno);
     actualizar();
 }
 
@@ -116,7 +116,7 @@ void VistaClase::actualizar()
     }
     auto filas = ejercicio::filasClase(VentanaEjercicios::tabla(), historial.contenido, &desde_);
     // Older students may have answered before the log was kept.
-    ctl().get<QLabel>("desde")->setText(desde_.isEmpty()
+    controles().buscar<QLabel>("desde")->setText(desde_.isEmpty()
                                             ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
                                             : QStringLiteral("Respuestas por código desde el %1, la primera anotada en el "
                                                              "historial:").arg(desde_));

@@ -33,20 +33,20 @@ Intento porCopia(const QString& ruta, const QByteArray& contenido, const struct 
     const QFileInfo info(ruta);
     QByteArray plantilla = nativo(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     Descriptor copia(::mkostemp(plantilla.data(), O_CLOEXEC));
-    if (copia.fd() < 0) return {motivo(errno), true};
+    if (copia.numero() < 0) return {motivo(errno), true};
     const auto abandonar = [&](const QString& error, bool sinCopia) {
         ::unlink(plantilla.constData());
         return Intento{error, sinCopia};
     };
     if (previo) {
-        if (::fchown(copia.fd(), previo->st_uid, previo->st_gid) != 0) return abandonar(motivo(errno), true);
-        ::fchmod(copia.fd(), previo->st_mode & 07777);
+        if (::fchown(copia.numero(), previo->st_uid, previo->st_gid) != 0) return abandonar(motivo(errno), true);
+        ::fchmod(copia.numero(), previo->st_mode & 07777);
     } else {
-        ::fchmod(copia.fd(), modoNuevo(info.absolutePath()));
+        ::fchmod(copia.numero(), modoNuevo(info.absolutePath()));
     }
-    int error = escribirTodo(copia.fd(), contenido, 0);
-    if (error == 0 && ::fsync(copia.fd()) != 0) error = errno;
-    if (error == 0 && retenido && !bloquear(copia.fd())) error = errno;
+    int error = escribirTodo(copia.numero(), contenido, 0);
+    if (error == 0 && ::fsync(copia.numero()) != 0) error = errno;
+    if (error == 0 && retenido && !bloquear(copia.numero())) error = errno;
     if (!retenido) {
         if (const int alCerrar = copia.cerrar(); error == 0) error = alCerrar;
     }
@@ -63,17 +63,17 @@ Intento porCopia(const QString& ruta, const QByteArray& contenido, const struct 
 QString enSuSitio(const QString& ruta, const QByteArray& contenido, qint64 tamanoPrevio)
 {
     Descriptor f(abrir(ruta, O_RDWR));
-    if (f.fd() < 0) return motivo(errno);
+    if (f.numero() < 0) return motivo(errno);
     QByteArray antes;
-    if (const int e = leerTodo(f.fd(), tamanoPrevio, antes); e != 0) return motivo(e);
-    int error = escribirTodo(f.fd(), contenido, 0);
-    if (error == 0 && ::ftruncate(f.fd(), off_t(contenido.size())) != 0) error = errno;
-    if (error == 0 && ::fsync(f.fd()) != 0) error = errno;
+    if (const int e = leerTodo(f.numero(), tamanoPrevio, antes); e != 0) return motivo(e);
+    int error = escribirTodo(f.numero(), contenido, 0);
+    if (error == 0 && ::ftruncate(f.numero(), off_t(contenido.size())) != 0) error = errno;
+    if (error == 0 && ::fsync(f.numero()) != 0) error = errno;
     QByteArray despues;
-    if (error == 0 && (leerTodo(f.fd(), contenido.size(), despues) != 0 || despues != contenido)) error = EIO;
+    if (error == 0 && (leerTodo(f.numero(), contenido.size(), despues) != 0 || despues != contenido)) error = EIO;
     if (error != 0) {
-        escribirTodo(f.fd(), antes, 0);
-        if (::ftruncate(f.fd(), off_t(antes.size())) == 0) ::fsync(f.fd());
+        escribirTodo(f.numero(), antes, 0);
+        if (::ftruncate(f.numero(), off_t(antes.size())) == 0) ::fsync(f.numero());
         return motivo(error);
     }
     // Flushed and read back: the save is there whatever closing says, and a
@@ -116,20 +116,20 @@ Lectura leerEntero(const QString& ruta, qint64 maximo)
 {
     Lectura r;
     Descriptor f(abrir(ruta, O_RDONLY));
-    if (f.fd() < 0) {
+    if (f.numero() < 0) {
         if (errno == ENOENT) r.existe = false;
         else r.error = motivo(errno);
         return r;
     }
     struct stat datos {};
-    if (::fstat(f.fd(), &datos) != 0) {
+    if (::fstat(f.numero(), &datos) != 0) {
         r.error = motivo(errno);
         return r;
     }
     if (S_ISDIR(datos.st_mode)) r.error = motivo(EISDIR);
     else if (!S_ISREG(datos.st_mode)) r.error = QStringLiteral("no es un fichero normal");
     if (!r.error.isEmpty()) return r;
-    const int error = datos.st_size > maximo ? EFBIG : leerTodo(f.fd(), maximo, r.contenido);
+    const int error = datos.st_size > maximo ? EFBIG : leerTodo(f.numero(), maximo, r.contenido);
     if (error == EFBIG) r.error = QStringLiteral("el fichero es demasiado grande (más de %1 bytes)").arg(maximo);
     else if (error != 0) r.error = motivo(error);
     return r;
@@ -160,7 +160,7 @@ QString escribirEntero(const QString& ruta, const QByteArray& contenido, Cerrojo
 {
     Descriptor nuevo;
     const QString error = escribir(ruta, contenido, &nuevo);
-    if (nuevo.fd() >= 0) cerrojo.retener(std::move(nuevo));
+    if (nuevo.numero() >= 0) cerrojo.retener(std::move(nuevo));
     return error;
 }
 
@@ -175,14 +175,14 @@ bool seEscribeEnSuSitio(const QString& ruta)
 QString anadirAlFinal(const QString& ruta, const QByteArray& bytes)
 {
     Descriptor f(abrir(ruta, O_WRONLY, true));
-    if (f.fd() < 0) return motivo(errno);
+    if (f.numero() < 0) return motivo(errno);
     struct stat datos {};
-    if (::fstat(f.fd(), &datos) != 0) return motivo(errno);
+    if (::fstat(f.numero(), &datos) != 0) return motivo(errno);
     if (!S_ISREG(datos.st_mode)) return QStringLiteral("no es un fichero normal");
-    int error = escribirTodo(f.fd(), bytes, datos.st_size);
-    if (error == 0 && ::fsync(f.fd()) != 0) error = errno;
+    int error = escribirTodo(f.numero(), bytes, datos.st_size);
+    if (error == 0 && ::fsync(f.numero()) != 0) error = errno;
     if (error != 0) {
-        if (::ftruncate(f.fd(), datos.st_size) == 0) ::fsync(f.fd());
+        if (::ftruncate(f.numero(), datos.st_size) == 0) ::fsync(f.numero());
         return motivo(error);
     }
     const int alCerrar = f.cerrar();

@@ -67,12 +67,12 @@ Cerrojo::Cerrojo(const QString& ruta, int esperaMs, bool crear)
     reloj.start();
     for (;;) {
         Descriptor f(abrir(ruta, O_RDWR, crear, &creado_));
-        if (f.fd() < 0) {
+        if (f.numero() < 0) {
             error_ = motivo(errno);
             return;
         }
         struct stat abierto {};
-        if (::fstat(f.fd(), &abierto) != 0) {
+        if (::fstat(f.numero(), &abierto) != 0) {
             error_ = motivo(errno);
             return;
         }
@@ -80,7 +80,7 @@ Cerrojo::Cerrojo(const QString& ruta, int esperaMs, bool crear)
             error_ = QStringLiteral("no es un fichero normal");
             return;
         }
-        while (!bloquear(f.fd())) {
+        while (!bloquear(f.numero())) {
             if (errno != EAGAIN && errno != EACCES && errno != EINTR) {
                 error_ = motivo(errno);
                 return;
@@ -113,7 +113,7 @@ void Cerrojo::retener(Descriptor otro)
 QString Cerrojo::ocupado() const
 {
     struct stat datos {};
-    const pid_t pid = ::fstat(fd_.fd(), &datos) == 0 ? titular(datos) : 0;
+    const pid_t pid = ::fstat(fd_.numero(), &datos) == 0 ? titular(datos) : 0;
     if (pid > 0) {
         return QStringLiteral("otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo")
             .arg(pid)

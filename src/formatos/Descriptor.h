@@ -19,7 +19,7 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     Descriptor(Descriptor&& otro) noexcept : fd_(otro.fd_) { otro.fd_ = -1; }
     Descriptor& operator=(Descriptor&& otro) noexcept;
-    int fd() const { return fd_; }
+    int numero() const { return fd_; }
     // Closes now, so that a failing close is seen; returns 0 or an errno.
     int cerrar();
 

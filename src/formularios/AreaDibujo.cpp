@@ -9,16 +9,16 @@
 namespace formularios {
 
 AreaDibujo::AreaDibujo(int anchoTwips, int altoTwips, QWidget* parent)
-    : CuadroImagen(parent), canvas_(anchoTwips, altoTwips, 0)
+    : CuadroImagen(parent), lienzo_(anchoTwips, altoTwips, 0)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-dibujo::LienzoImagen& AreaDibujo::canvas()
+dibujo::LienzoImagen& AreaDibujo::lienzo()
 {
     // Keep the image the size of the inner area at the screen's pixel ratio.
-    canvas_.redimensionar(contentsRect().size(), devicePixelRatioF(), Zoom::actual().factor());
-    return canvas_;
+    lienzo_.redimensionar(contentsRect().size(), devicePixelRatioF(), Zoom::actual().factor());
+    return lienzo_;
 }
 
 void AreaDibujo::presentar()
@@ -38,7 +38,7 @@ void AreaDibujo::paintEvent(QPaintEvent* e)
     fresco_ = false;
     {
         QPainter p(this);
-        p.drawImage(contentsRect().topLeft(), canvas().imagen());
+        p.drawImage(contentsRect().topLeft(), lienzo().imagen());
     }
     CuadroImagen::paintEvent(e);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The drawing area: a picture box showing the image its canvas holds.
+// The drawing area: a picture box showing the image its lienzo holds.
 // Every repaint the window system asks for ends in one redraw by the window;
 // a paint that only shows a redraw the window has just made asks for none.
 
@@ -16,8 +16,8 @@ class AreaDibujo : public CuadroImagen {
 public:
     AreaDibujo(int anchoTwips, int altoTwips, QWidget* parent = nullptr);
 
-    dibujo::LienzoImagen& canvas();
-    // Shows what the canvas holds now; called after each redraw.
+    dibujo::LienzoImagen& lienzo();
+    // Shows what the lienzo holds now; called after each redraw.
     void presentar();
     // Called when the window system needs the picture and none is fresh.
     void alExponer(std::function<void()> redibujar) { redibujar_ = std::move(redibujar); }
@@ -29,7 +29,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    dibujo::LienzoImagen canvas_;
+    dibujo::LienzoImagen lienzo_;
     std::function<void()> redibujar_;
     bool fresco_ = false;
     bool dibujada_ = false; // presented at least once

@@ -13,7 +13,7 @@ namespace {
 Avisos* instalado = nullptr;
 } // namespace
 
-void Avisos::beep()
+void Avisos::pitido()
 {
     QApplication::beep();
 }

@@ -2,7 +2,7 @@
 #pragma once
 // The one seam for what the program says to or asks of the user outside its
 // windows: the system beep, message boxes and the file dialog. Tests install their own to answer boxes
-// and count beeps; the program uses Qt's.
+// and count pitidos; the program uses Qt's.
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +18,7 @@ public:
     enum class Respuesta { Aceptar, Si, No };
 
     virtual ~Avisos() = default;
-    virtual void beep();
+    virtual void pitido();
     // Modal; captioned "Tramavox". A yes-or-no question starts on "No".
     virtual Respuesta mensaje(QWidget* padre, const QString& texto, Botones botones, Icono icono);
 

@@ -262,7 +262,7 @@ Controles ConstructorVentanas::construir(const DefinicionVentana& def, QWidget* 
     cliente->setFixedSize(aPixeles(def.ancho), aPixeles(def.alto));
     ponerFuente(cliente, fuenteVentana());
     for (const DefinicionControl& c : def.controles) {
-        QWidget* padre = c.contenedor.isEmpty() ? cliente : hechos.get<QWidget>(c.contenedor);
+        QWidget* padre = c.contenedor.isEmpty() ? cliente : hechos.buscar<QWidget>(c.contenedor);
         crear(c, padre, hechos);
     }
     if (barra) construirMenus(def, barra, hechos);
@@ -301,7 +301,7 @@ void ConstructorVentanas::construirMenus(const DefinicionVentana& def, QMenuBar*
             hechos.poner(m.nombre, menu);
             continue;
         }
-        QAction* item = hechos.get<QMenu>(m.menu)->addAction(m.texto);
+        QAction* item = hechos.buscar<QMenu>(m.menu)->addAction(m.texto);
         item->setObjectName(m.nombre);
         item->setCheckable(m.marcable);
         if (!m.atajo.isEmpty()) item->setShortcuts(QKeySequence::listFromString(m.atajo));
@@ -320,7 +320,7 @@ void ConstructorVentanas::ordenarTabulacion(const DefinicionVentana& def, Contro
                      [](const DefinicionControl* a, const DefinicionControl* b) { return a->tab < b->tab; });
     QWidget* anterior = nullptr;
     for (const DefinicionControl* c : orden) {
-        auto* w = hechos.get<QWidget>(c->nombre, c->indice);
+        auto* w = hechos.buscar<QWidget>(c->nombre, c->indice);
         if (!(w->focusPolicy() & Qt::TabFocus)) continue; // labels, frames, boxes only read
         if (anterior) QWidget::setTabOrder(anterior, w);
         else hechos.primerFoco = w;
@@ -334,7 +334,7 @@ void ponerTexto(QLineEdit* caja, const QString& texto)
     caja->setCursorPosition(0);
 }
 
-void ponerTop(QWidget* control, int twips)
+void ponerArriba(QWidget* control, int twips)
 {
     QRect t = control->property(kTwips).toRect();
     t.moveTop(twips);

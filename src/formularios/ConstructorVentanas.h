@@ -26,7 +26,7 @@ public:
     // A name the window does not have, or a control of another kind, is a
     // fault of the program: it stops here, naming the control, in every build.
     template <typename T>
-    T* get(const QString& nombre, int indice = -1) const
+    T* buscar(const QString& nombre, int indice = -1) const
     {
         const QString clave = claveControl(nombre, indice);
         auto* o = qobject_cast<T*>(mapa_.value(clave));
@@ -66,7 +66,7 @@ private:
 // the view, at the end: a percentage or a bit string is read from the left).
 void ponerTexto(QLineEdit* caja, const QString& texto);
 
-void ponerTop(QWidget* control, int twips);
+void ponerArriba(QWidget* control, int twips);
 void ponerAlto(QWidget* control, int twips);
 
 // Runs `handler` when the user chooses the menu item. Qt flips a checkable

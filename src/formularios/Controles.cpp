@@ -26,7 +26,7 @@ void CuadroImagen::paintEvent(QPaintEvent* e)
     QFrame::paintEvent(e);
     const int borde = frameWidth();
     if (!hasFocus() || borde == 0) return;
-    // The border itself takes the focus colour: the picture inside stays whole.
+    // The border itself takes the focus color: the picture inside stays whole.
     QPainter p(this);
     QRegion marco(rect());
     p.setClipRegion(marco.subtracted(contentsRect()));
@@ -116,7 +116,7 @@ void Deslizador::alMover(int /*accion*/)
     // The action has already moved the slider position but not the value;
     // commit the value now so that the handler reads the new one.
     setValue(sliderPosition());
-    emit scrolled();
+    emit desplazado();
 }
 
 } // namespace formularios

@@ -23,7 +23,7 @@ public:
     QPoint origen() const { return contentsRect().topLeft(); }
 
 protected:
-    // With the keyboard focus the border shows in the focus colour.
+    // With the keyboard focus the border shows in the focus color.
     void paintEvent(QPaintEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
@@ -66,7 +66,7 @@ private:
 };
 
 // A slider that tells apart the user's moves from values set by the program:
-// `scrolled` comes once per user move (drag, click on the track, arrow keys,
+// `desplazado` comes once per user move (drag, click on the track, arrow keys,
 // Page Up/Down, wheel), with the value already at its new position, even when
 // the move leaves the value where it was; setValue raises nothing.
 class Deslizador : public QSlider {
@@ -75,7 +75,7 @@ public:
     explicit Deslizador(QWidget* parent = nullptr);
 
 signals:
-    void scrolled();
+    void desplazado();
 
 private:
     void alMover(int accion);

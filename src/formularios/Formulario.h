@@ -46,7 +46,7 @@ protected:
     void encajarEnPantalla();
     bool redimensionable() const;
 
-    const Controles& ctl() const { return controles_; }
+    const Controles& controles() const { return controles_; }
     TeclasPrevias* vistaPrevia() const { return vistaPrevia_; }
 
 private:

@@ -12,7 +12,7 @@ bool teclearDigito(QString& numero, int codigo)
 {
     const int valor = codigos::valorHex(codigo);
     if (valor < 0) {
-        Avisos::actual().beep();
+        Avisos::actual().pitido();
         return false;
     }
     // Small letters go in as capitals: the number never holds a small letter.

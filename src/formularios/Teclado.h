@@ -2,7 +2,7 @@
 #pragma once
 // Typing a hexadecimal number into a four-character box, as both windows
 // do: the digits scroll in from the right like a pocket calculator, small
-// letters become capitals, and any other character only beeps.
+// letters become capitals, and any other character only pitidos.
 
 class QLineEdit;
 class QString;

@@ -28,7 +28,7 @@ struct LineaDibujada {
     std::set<std::pair<int, int>> errores; // injected errors: (bit, half)
 };
 
-// The colour each code is drawn in, on black.
+// The color each code is drawn in, on black.
 QColor colorCodigo(codigos::Codigo c);
 
 // The clock and the codes of a bit string as the laboratory draws them at

@@ -4,7 +4,7 @@
 // symbol, the level in each half of the slot and, for B and V slots and
 // substituted runs (highlighted), why the code wrote them. Rows where an
 // error was injected or the receiver finds a violation stand out in
-// another colour and say so.
+// another color and say so.
 
 #include "codigos/CodigosLinea.h"
 

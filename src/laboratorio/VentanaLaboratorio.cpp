@@ -69,21 +69,21 @@ QString listaDeBits(const std::vector<int>& posiciones)
 
 VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
 {
-    const auto& c = ctl();
-    entrada = c.get<QComboBox>("entrada");
-    bits = c.get<QLineEdit>("bits");
-    pista = c.get<QLabel>("pista");
-    codigo = c.get<QListWidget>("codigo");
-    ultimoPulso = c.get<QComboBox>("ultimoPulso");
-    nivelInicial = c.get<QComboBox>("nivelInicial");
-    paridad = c.get<QComboBox>("paridad");
-    escala = c.get<QComboBox>("escala");
-    decodificado = c.get<QLineEdit>("decodificado");
-    leido = c.get<QLineEdit>("leido");
-    deteccion = c.get<QLabel>("deteccion");
-    convencion = c.get<QLabel>("convencion");
+    const auto& c = controles();
+    entrada = c.buscar<QComboBox>("entrada");
+    bits = c.buscar<QLineEdit>("bits");
+    pista = c.buscar<QLabel>("pista");
+    codigo = c.buscar<QListWidget>("codigo");
+    ultimoPulso = c.buscar<QComboBox>("ultimoPulso");
+    nivelInicial = c.buscar<QComboBox>("nivelInicial");
+    paridad = c.buscar<QComboBox>("paridad");
+    escala = c.buscar<QComboBox>("escala");
+    decodificado = c.buscar<QLineEdit>("decodificado");
+    leido = c.buscar<QLineEdit>("leido");
+    deteccion = c.buscar<QLabel>("deteccion");
+    convencion = c.buscar<QLabel>("convencion");
 
-    auto* area = c.get<QScrollArea>("dibujo");
+    auto* area = c.buscar<QScrollArea>("dibujo");
     dibujo_ = new laboratorio::DibujoCodigos;
     area->setWidget(dibujo_);
     dibujo_->mostrarEn(area);
@@ -91,18 +91,18 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     // around the view: a scroll repaints them there.
     for (QScrollBar* barra : {area->horizontalScrollBar(), area->verticalScrollBar()})
         connect(barra, &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
-    grafico_ = new laboratorio::GraficoEspectro(c.get<QWidget>("espectro"));
+    grafico_ = new laboratorio::GraficoEspectro(c.buscar<QWidget>("espectro"));
     // The pictures themselves, named as the boxes that hold them.
     const auto comoSuCaja = [](QWidget* dibujo, const char* nombre, const QWidget* caja) {
         dibujo->setObjectName(QLatin1String(nombre));
         dibujo->setAccessibleName(caja->accessibleName());
         dibujo->setAccessibleDescription(caja->accessibleDescription());
     };
-    comoSuCaja(dibujo_, "dibujoCodigos", c.get<QWidget>("dibujo"));
-    comoSuCaja(grafico_, "graficoEspectro", c.get<QWidget>("espectro"));
+    comoSuCaja(dibujo_, "dibujoCodigos", c.buscar<QWidget>("dibujo"));
+    comoSuCaja(grafico_, "graficoEspectro", c.buscar<QWidget>("espectro"));
 
     pasos_ = new laboratorio::ModeloPasos(this);
-    auto* tabla = c.get<QTableView>("pasos");
+    auto* tabla = c.buscar<QTableView>("pasos");
     tabla->setSortingEnabled(false);
     tabla->setModel(pasos_);
     tabla->verticalHeader()->show();
@@ -140,24 +140,24 @@ void VentanaLaboratorio::conectar()
 
 void VentanaLaboratorio::alCambiarZoom()
 {
-    auto* tabla = ctl().get<QTableView>("pasos");
+    auto* tabla = controles().buscar<QTableView>("pasos");
     QHeaderView* cabecera = tabla->horizontalHeader();
     for (int columna = 0; columna + 1 < pasos_->columnCount(); ++columna)
         cabecera->resizeSection(columna, cabecera->sectionSizeHint(columna));
     tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + kRellenoFila);
     const double zoom = formularios::Zoom::actual().factor();
     dibujo_->ponerZoom(zoom);
-    grafico_->setGeometry(ctl().get<QFrame>("espectro")->contentsRect());
+    grafico_->setGeometry(controles().buscar<QFrame>("espectro")->contentsRect());
     grafico_->ponerZoom(zoom);
 }
 
-// A refused character beeps, says why, and leaves the text as it was.
+// A refused character pitidos, says why, and leaves the text as it was.
 void VentanaLaboratorio::leerEntrada(const QString& texto)
 {
     const BitsLeidos leidos = leerBits(forma_, texto.toStdU32String());
     if (!leidos.error.empty()) {
         const int cursor = bits->cursorPosition() - (texto.size() - textoValido_.size());
-        formularios::Avisos::actual().beep();
+        formularios::Avisos::actual().pitido();
         ponerPista(QString::fromStdString(leidos.error), true);
         bits->setText(textoValido_);
         bits->setCursorPosition(qBound(0, cursor, textoValido_.size()));
@@ -172,7 +172,7 @@ void VentanaLaboratorio::leerEntrada(const QString& texto)
     actualizar();
 }
 
-// A refusal in red; the count of bits in the window's own colour.
+// A refusal in red; the count of bits in the window's own color.
 void VentanaLaboratorio::ponerPista(const QString& texto, bool rechazo)
 {
     QPalette paleta = palette();
@@ -188,7 +188,7 @@ void VentanaLaboratorio::cambiarFormaEntrada(int indice)
     const auto nueva = static_cast<FormaEntrada>(indice);
     const auto texto = escribirBits(nueva, bits_);
     if (!texto) {
-        formularios::Avisos::actual().beep();
+        formularios::Avisos::actual().pitido();
         ponerPista(nueva == FormaEntrada::Hexadecimal
                        ? QStringLiteral("Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.")
                        : QStringLiteral("Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles."),

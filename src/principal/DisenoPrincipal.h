@@ -13,7 +13,7 @@ formularios::DefinicionVentana disenoPrincipal();
 constexpr int kAnchoPantalla = 8775;
 constexpr int kAltoPantalla = 2535;
 
-// The colour of a trace's label while the trace is hidden.
+// The color of a trace's label while the trace is hidden.
 constexpr codigos::Color kEtiquetaOculta = dibujo::kGris;
 
 // Heights of the number frame: full, and cut down to its caption strip so

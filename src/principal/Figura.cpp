@@ -28,16 +28,16 @@ QSize interiorPantalla()
 QImage figuraOndas(const QString& numero, const codigos::Visibles& visibles, int semiperiodo)
 {
     const QSize interior = interiorPantalla();
-    dibujo::LienzoImagen canvas(kAnchoPantalla, kAltoPantalla, 0);
-    canvas.redimensionar(interior, 1.0);
+    dibujo::LienzoImagen lienzo(kAnchoPantalla, kAltoPantalla, 0);
+    lienzo.redimensionar(interior, 1.0);
     codigos::EstadoPantalla estado;
     estado.semiperiodo = semiperiodo;
-    const auto dibujado = codigos::pintar(canvas, estado, visibles, numero.toStdString());
+    const auto dibujado = codigos::pintar(lienzo, estado, visibles, numero.toStdString());
 
     QImage figura(interior.width() + kAnchoEtiquetas, interior.height(), QImage::Format_RGB32);
     figura.fill(Qt::black);
     QPainter p(&figura);
-    p.drawImage(kAnchoEtiquetas, 0, canvas.imagen());
+    p.drawImage(kAnchoEtiquetas, 0, lienzo.imagen());
     if (!dibujado) return figura;
     QFont f(QStringLiteral("Liberation Sans"));
     f.setBold(true);

@@ -33,10 +33,10 @@ namespace {
 constexpr int kTwipsPorPasoDeslizador = 40;
 const QString kNumeroInicial = QStringLiteral("0000");
 
-void colorear(QLabel* etiqueta, codigos::Color colour)
+void colorear(QLabel* etiqueta, codigos::Color color)
 {
     QPalette p = etiqueta->palette();
-    p.setColor(QPalette::WindowText, dibujo::qColor(colour));
+    p.setColor(QPalette::WindowText, dibujo::qColor(color));
     etiqueta->setPalette(p);
 }
 
@@ -44,28 +44,28 @@ void colorear(QLabel* etiqueta, codigos::Color colour)
 
 VentanaPrincipal::VentanaPrincipal() : Formulario(disenoPrincipal())
 {
-    const auto& c = ctl();
-    Pantalla = c.get<formularios::AreaDibujo>("Pantalla");
-    numero = c.get<QLineEdit>("número");
-    binario = c.get<QLineEdit>("binario");
-    Text1 = c.get<QLineEdit>("Text1");
-    periodo = c.get<formularios::Deslizador>("periodo");
-    Num_persiana = c.get<QGroupBox>("Num_persiana");
-    pregunta = c.get<QLabel>("Label4");
+    const auto& c = controles();
+    Pantalla = c.buscar<formularios::AreaDibujo>("Pantalla");
+    numero = c.buscar<QLineEdit>("número");
+    binario = c.buscar<QLineEdit>("binario");
+    Text1 = c.buscar<QLineEdit>("Text1");
+    periodo = c.buscar<formularios::Deslizador>("periodo");
+    Num_persiana = c.buscar<QGroupBox>("Num_persiana");
+    pregunta = c.buscar<QLabel>("Label4");
     pregunta->hide();
-    menuTraza = {c.get<QAction>("reloj"), c.get<QAction>("VisuNrz"), c.get<QAction>("VisuRz"),
-                 c.get<QAction>("VisuAmi"), c.get<QAction>("VisuHdb")};
-    etiquetaTraza = {c.get<QLabel>("eticlk"), c.get<QLabel>("etinrz"), c.get<QLabel>("etirz"),
-                     c.get<QLabel>("etiami"), c.get<QLabel>("etihdb")};
+    menuTraza = {c.buscar<QAction>("reloj"), c.buscar<QAction>("VisuNrz"), c.buscar<QAction>("VisuRz"),
+                 c.buscar<QAction>("VisuAmi"), c.buscar<QAction>("VisuHdb")};
+    etiquetaTraza = {c.buscar<QLabel>("eticlk"), c.buscar<QLabel>("etinrz"), c.buscar<QLabel>("etirz"),
+                     c.buscar<QLabel>("etiami"), c.buscar<QLabel>("etihdb")};
     conectar();
 }
 
 void VentanaPrincipal::conectar()
 {
-    const auto& c = ctl();
+    const auto& c = controles();
     Pantalla->alExponer([this] { alExponerse(); });
-    connect(c.get<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaPrincipal::numeroACero);
-    connect(periodo, &formularios::Deslizador::scrolled, this, &VentanaPrincipal::leerPeriodo);
+    connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaPrincipal::numeroACero);
+    connect(periodo, &formularios::Deslizador::desplazado, this, &VentanaPrincipal::leerPeriodo);
 
     for (int i = 0; i < kTrazas; ++i) {
         const auto alternarTraza = [this, i] { alternar(static_cast<Traza>(i)); };
@@ -73,18 +73,18 @@ void VentanaPrincipal::conectar()
         // Clicking a trace's label is choosing its menu item.
         connect(static_cast<formularios::EtiquetaPulsable*>(etiquetaTraza[i]), &formularios::EtiquetaPulsable::clicked, this, alternarTraza);
     }
-    formularios::alElegir(c.get<QAction>("todos"), this, [this] { verTodas(); });
-    formularios::alElegir(c.get<QAction>("prop"), this, [this] { abrirEjercicios(); });
-    formularios::alElegir(c.get<QAction>("acercade"), this, [this] { pedirAcerca(); });
-    formularios::alElegir(c.get<QAction>("laboratorio"), this, [this] { emit verLaboratorio(); });
-    formularios::alElegir(c.get<QAction>("ayuda"), this, [this] { pedirAyuda(); });
+    formularios::alElegir(c.buscar<QAction>("todos"), this, [this] { verTodas(); });
+    formularios::alElegir(c.buscar<QAction>("prop"), this, [this] { abrirEjercicios(); });
+    formularios::alElegir(c.buscar<QAction>("acercade"), this, [this] { pedirAcerca(); });
+    formularios::alElegir(c.buscar<QAction>("laboratorio"), this, [this] { emit verLaboratorio(); });
+    formularios::alElegir(c.buscar<QAction>("ayuda"), this, [this] { pedirAyuda(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &VentanaPrincipal::menuDePantalla);
-    formularios::alElegir(c.get<QAction>("ocultar"), this, [this] { ocultarTodas(); });
+    formularios::alElegir(c.buscar<QAction>("ocultar"), this, [this] { ocultarTodas(); });
     auto& zoom = formularios::Zoom::actual();
-    formularios::alElegir(c.get<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
-    formularios::alElegir(c.get<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
-    formularios::alElegir(c.get<QAction>("normal"), this, [&zoom] { zoom.normal(); });
+    formularios::alElegir(c.buscar<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
+    formularios::alElegir(c.buscar<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
+    formularios::alElegir(c.buscar<QAction>("normal"), this, [&zoom] { zoom.normal(); });
     connect(&zoom, &formularios::Zoom::cambiado, this, &VentanaPrincipal::mostrarZoom);
     mostrarZoom();
 }
@@ -93,11 +93,11 @@ void VentanaPrincipal::conectar()
 // would not fit the screen.
 void VentanaPrincipal::mostrarZoom()
 {
-    const auto& c = ctl();
+    const auto& c = controles();
     const auto& zoom = formularios::Zoom::actual();
-    c.get<QAction>("ampliar")->setEnabled(zoom.puedeAmpliar());
-    c.get<QAction>("reducir")->setEnabled(zoom.factor() > formularios::kPasosZoom.front());
-    auto* actual = c.get<QAction>("zoomActual");
+    c.buscar<QAction>("ampliar")->setEnabled(zoom.puedeAmpliar());
+    c.buscar<QAction>("reducir")->setEnabled(zoom.factor() > formularios::kPasosZoom.front());
+    auto* actual = c.buscar<QAction>("zoomActual");
     actual->setEnabled(false);
     actual->setText(QStringLiteral("Ampliación: %1 %").arg(zoom.porcentaje()));
 }
@@ -139,11 +139,11 @@ Visibles VentanaPrincipal::visibles() const
 void VentanaPrincipal::actualizarPantalla()
 {
     if (NoPintar) return;
-    const auto dibujo = pintar(Pantalla->canvas(), estado_, visibles(), numero_.toStdString());
+    const auto dibujo = pintar(Pantalla->lienzo(), estado_, visibles(), numero_.toStdString());
     if (!dibujo) return;
 
     for (int i = 0; i < kTrazas; ++i) {
-        if (dibujo->etiquetas[i]) formularios::ponerTop(etiquetaTraza[i], *dibujo->etiquetas[i]);
+        if (dibujo->etiquetas[i]) formularios::ponerArriba(etiquetaTraza[i], *dibujo->etiquetas[i]);
     }
     Pantalla->presentar();
     emit pintado();
@@ -237,7 +237,7 @@ void VentanaPrincipal::menuDePantalla(const QPoint& donde)
 
 void VentanaPrincipal::copiarImagen()
 {
-    QGuiApplication::clipboard()->setImage(Pantalla->canvas().imagen());
+    QGuiApplication::clipboard()->setImage(Pantalla->lienzo().imagen());
 }
 
 void VentanaPrincipal::guardarImagen()
@@ -255,12 +255,12 @@ void VentanaPrincipal::guardarImagen()
     if (QFileInfo(ruta).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
         const QString numeroActual = numero_;
         const Visibles v = visibles();
-        const auto dibujar = [&](Lienzo& canvas) { pintar(canvas, estado_, v, numeroActual.toStdString()); };
-        auto& lienzo = Pantalla->canvas();
-        error = dibujo::guardarSvg(dibujar, QSize(lienzo.outerWidth(), lienzo.outerHeight()),
+        const auto dibujar = [&](Lienzo& lienzo) { pintar(lienzo, estado_, v, numeroActual.toStdString()); };
+        auto& lienzo = Pantalla->lienzo();
+        error = dibujo::guardarSvg(dibujar, QSize(lienzo.anchoTotal(), lienzo.altoTotal()),
                                   Pantalla->contentsRect().size(), ruta);
     } else {
-        error = dibujo::guardarPng(Pantalla->canvas().imagen(), ruta);
+        error = dibujo::guardarPng(Pantalla->lienzo().imagen(), ruta);
     }
     if (!error.isEmpty()) {
         avisos.mensaje(this, QStringLiteral("No se pudo guardar la imagen en «%1»: %2.")

@@ -53,7 +53,7 @@ public:
     // Reads the slider and redraws at its bit period.
     void leerPeriodo();
 
-    // Shows or hides one trace: its check mark, its label's colour, and a
+    // Shows or hides one trace: its check mark, its label's color, and a
     // redraw. What each trace's menu item and label do.
     void alternar(codigos::Traza traza);
 
