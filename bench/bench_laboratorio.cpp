@@ -13,7 +13,7 @@
 #include <QListWidget>
 #include <QRandomGenerator>
 
-#include "Principal.h"
+#include "Medidas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -18,7 +18,7 @@
 
 #include <algorithm>
 
-#include "Principal.h"
+#include "Medidas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QSlider>
 
-#include "Principal.h"
+#include "Medidas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,7 +10,7 @@
 #include <QImage>
 #include <QTextDocument>
 
-#include "Principal.h"
+#include "Medidas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,6 +6,7 @@
 
 #include "dibujo/ArchivoImagen.h"
 #include "ejercicio/VentanaEjercicios.h"
+#include "formularios/Ajustes.h"
 #include "formularios/Avisos.h"
 #include "inicio/inicio.h"
 #include "principal/VentanaPrincipal.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -67,9 +67,9 @@ int capturar(const QStringList& argumentos)
     // The same pictures at every build, whatever the builder's own settings:
     // a fresh install's zoom and a fixed set of exercises.
     QStandardPaths::setTestModeEnabled(true);
-    QSettings ajustes(QStringLiteral("Tramavox"), QStringLiteral("Tramavox"));
-    ajustes.setValue(QStringLiteral("ventanas/zoom"), 1.0);
-    ajustes.setValue(QStringLiteral("ejercicios/semilla"), 1);
+    formularios::Ajustes ajustes;
+    ajustes.setValue(formularios::kClaveZoom, 1.0);
+    ajustes.setValue(formularios::kClaveSemilla, 1);
     AvisosSinVentanas avisos;
     inicio::Main();
     principal::VentanaPrincipal* p = inicio::principal().cargar();

@@ -2,10 +2,10 @@
 #include "formularios/Zoom.h"
 
 #include "formatos/Twips.h"
+#include "formularios/Ajustes.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,7 +14,6 @@
 namespace formularios {
 
 namespace {
-const QString kClave = QStringLiteral("ventanas/zoom");
 // A title bar and borders as common desktops draw them.
 const QMargins kMarcoSupuesto(4, 30, 4, 4);
 } // namespace
@@ -40,7 +39,7 @@ Zoom& Zoom::actual()
 
 Zoom::Zoom()
 {
-    const double guardado = QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox")).value(kClave, 1.0).toDouble();
+    const double guardado = Ajustes().value(kClaveZoom, 1.0).toDouble();
     for (int i = 0; i < int(kPasosZoom.size()); ++i)
         if (qFuzzyCompare(kPasosZoom[size_t(i)], guardado)) paso_ = i;
 }
@@ -85,7 +84,7 @@ void Zoom::ponerPaso(int paso, bool guardar)
     paso = qBound(0, paso, pasoMaximo());
     if (paso == paso_) return;
     paso_ = paso;
-    if (guardar) QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox")).setValue(kClave, factor());
+    if (guardar) Ajustes().setValue(kClaveZoom, factor());
     emit cambiado();
 }
 

@@ -5,6 +5,7 @@
 #include "ayuda/VentanaAyuda.h"
 #include "ejercicio/VentanaEjercicios.h"
 #include "formularios/Accesibilidad.h"
+#include "formularios/Ajustes.h"
 #include "formularios/AspectoZoom.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/GraficoEspectro.h"
@@ -17,7 +18,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QTranslator>
 
 namespace inicio {
@@ -86,8 +86,8 @@ void traducirQt()
 void sembrarAzar()
 {
     bool fija = false;
-    const qulonglong semilla = QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox"))
-                                   .value(QStringLiteral("ejercicios/semilla"))
+    const qulonglong semilla = formularios::Ajustes()
+                                   .value(formularios::kClaveSemilla)
                                    .toULongLong(&fija);
     principal::sembrarAleatorio(fija ? semilla
                    : QRandomGenerator::system()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()));

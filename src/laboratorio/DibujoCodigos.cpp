@@ -68,17 +68,13 @@ QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos
     return imagen;
 }
 
-DibujoCodigos::DibujoCodigos(QWidget* parent) : QWidget(parent)
+DibujoCodigos::DibujoCodigos(QWidget* parent) : DibujoAmpliable(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
     ajustarTamano();
 }
 
-int DibujoCodigos::px(int disenio) const
-{
-    return qRound(disenio * zoom_);
-}
 
 // The bits' row and the clock's band.
 int DibujoCodigos::cabecera() const
@@ -117,7 +113,7 @@ void DibujoCodigos::ponerLineas(std::vector<LineaDibujada> lineas, const std::st
 
 void DibujoCodigos::ponerZoom(double zoom)
 {
-    zoom_ = zoom;
+    guardarZoom(zoom);
     ajustarTamano();
     update();
 }
@@ -273,7 +269,7 @@ void DibujoCodigos::pintarBanda(QPainter& p, int arriba, const LineaDibujada* li
         trazo << QPoint(x, y(n1)) << QPoint(x + t, y(n1)) << QPoint(x + t, y(n2)) << QPoint(x + 2 * t, y(n2));
     }
     QPen pen(linea ? colorCodigo(linea->codigo) : kColorReloj);
-    pen.setWidth(zoom_ >= 2.0 ? 2 : 1);
+    pen.setWidth(trazoGrueso() ? 2 : 1);
     p.setPen(pen);
     p.drawPolyline(trazo);
     if (!linea) return;

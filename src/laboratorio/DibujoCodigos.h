@@ -9,15 +9,14 @@
 // when the frame scrolls down, and the names when it scrolls across.
 
 #include "codigos/Errores.h"
-
-#include <QWidget>
-
-class QScrollArea;
+#include "laboratorio/DibujoAmpliable.h"
 
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
+
+class QScrollArea;
 
 namespace laboratorio {
 
@@ -35,7 +34,7 @@ QColor colorCodigo(codigos::Codigo c);
 // 100 %: the figures of the help document.
 QImage figuraCodigos(const std::string& bits, const std::vector<codigos::Codigo>& codigos);
 
-class DibujoCodigos : public QWidget {
+class DibujoCodigos : public DibujoAmpliable {
     Q_OBJECT
 public:
     explicit DibujoCodigos(QWidget* parent = nullptr);
@@ -60,7 +59,6 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    int px(int disenio) const;
     int cabecera() const;
     int arribaDeBanda(int banda) const;
     void ajustarTamano();
@@ -73,7 +71,6 @@ private:
     std::vector<LineaDibujada> lineas_;
     QScrollArea* marco_ = nullptr;
     std::string bits_;
-    double zoom_ = 1.0;
     // Recomputed by ajustarTamano(): the geometry at this zoom and view.
     int medioBit_ = 0;
     int banda_ = 0;

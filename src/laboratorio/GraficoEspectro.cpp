@@ -103,7 +103,7 @@ QString cifrasAgrupadas(int n)
 
 } // namespace
 
-GraficoEspectro::GraficoEspectro(QWidget* parent) : QWidget(parent)
+GraficoEspectro::GraficoEspectro(QWidget* parent) : DibujoAmpliable(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -125,14 +125,10 @@ void GraficoEspectro::ponerEscala(EscalaEspectro escala)
 
 void GraficoEspectro::ponerZoom(double zoom)
 {
-    zoom_ = zoom;
+    guardarZoom(zoom);
     update();
 }
 
-int GraficoEspectro::px(int disenio) const
-{
-    return qRound(disenio * zoom_);
-}
 
 QRect GraficoEspectro::area() const
 {
@@ -232,7 +228,7 @@ void GraficoEspectro::pintarCurva(QPainter& p, const QRect& a, const Curva& curv
     const int escalon = static_cast<int>(codigo); // a code keeps its marks' places whatever else is chosen
     const auto x = [&](int k) { return a.left() + a.width() * double(k) / (kPuntosEspectro - 1); };
     QPen pen(colorCodigo(codigo));
-    pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
+    pen.setWidthF(trazoGrueso() ? 2.0 : 1.2);
     p.setPen(pen);
     QPainterPath estimada, teorica;
     const bool hayTeoria = codigos::densidadTeorica(codigo, 0).has_value();
@@ -248,7 +244,7 @@ void GraficoEspectro::pintarCurva(QPainter& p, const QRect& a, const Curva& curv
     for (int k = 0; k < kPuntosEspectro; k += k == 0 ? 1 + (escalon * 5) % kCadaMarca : kCadaMarca)
         pintarMarca(p, QPointF(x(k), y((*densidad)[std::size_t(k)], a)), codigo, px(kMarca));
     pen.setStyle(Qt::DashLine);
-    pen.setWidthF(zoom_ >= 2.0 ? 1.5 : 1.0);
+    pen.setWidthF(trazoGrueso() ? 1.5 : 1.0);
     p.setPen(pen);
     p.drawPath(teorica);
 }
@@ -267,7 +263,7 @@ void GraficoEspectro::pintarRayas(QPainter& p, const QRect& a) const
             const double desplazamiento = (double(j) - (codigos.size() - 1) / 2.0) * 3 * px(kMarca);
             const QPointF punta(a.left() + a.width() * double(k) / (kPuntosEspectro - 1) + desplazamiento, a.top());
             QPen pen(colorCodigo(codigos[j]));
-            pen.setWidthF(zoom_ >= 2.0 ? 2.0 : 1.2);
+            pen.setWidthF(trazoGrueso() ? 2.0 : 1.2);
             p.setPen(pen);
             p.drawLine(punta + QPointF(0, px(4 * kMarca)), punta);
             p.drawLine(punta + QPointF(-px(kMarca), px(2 * kMarca)), punta);

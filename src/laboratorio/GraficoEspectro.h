@@ -6,8 +6,7 @@
 // arrows, on a linear scale that fits the highest curve or in decibels.
 
 #include "codigos/CodigosLinea.h"
-
-#include <QWidget>
+#include "laboratorio/DibujoAmpliable.h"
 
 #include <utility>
 #include <vector>
@@ -18,7 +17,7 @@ using Curva = std::pair<codigos::Codigo, const std::vector<double>*>;
 
 enum class EscalaEspectro { Lineal, Decibelios };
 
-class GraficoEspectro : public QWidget {
+class GraficoEspectro : public DibujoAmpliable {
     Q_OBJECT
 public:
     explicit GraficoEspectro(QWidget* parent = nullptr);
@@ -35,7 +34,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    int px(int disenio) const;
     void ajustarEscala();
     double valor(double densidad) const;
     double y(double densidad, const QRect& area) const;
@@ -50,7 +48,6 @@ private:
     EscalaEspectro escala_ = EscalaEspectro::Lineal;
     double tope_ = 1.0;
     double suelo_ = 0.0;
-    double zoom_ = 1.0;
 };
 
 } // namespace laboratorio

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A drawing of the laboratory designed in pixels at 100 % and drawn at the
+// program's zoom: its sizes go through px().
+
+#include <QWidget>
+
+namespace laboratorio {
+
+class DibujoAmpliable : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    int px(int disenio) const { return qRound(disenio * zoom_); }
+    double zoom() const { return zoom_; }
+    // Traces two device pixels wide from 200 %, for the projector.
+    bool trazoGrueso() const { return zoom_ >= 2.0; }
+    void guardarZoom(double zoom) { zoom_ = zoom; }
+
+private:
+    double zoom_ = 1.0;
+};
+
+} // namespace laboratorio
