@@ -4,6 +4,7 @@
 // solution, the verdict, and the chosen student's statistics. It never draws:
 // the main window shows the hidden number's waveform.
 
+#include "ejercicio/DatosClase.h"
 #include "ejercicio/PuntosCompartidos.h"
 #include "ejercicio/TablaAlumnos.h"
 #include "formularios/Formulario.h"
@@ -32,7 +33,7 @@ namespace ejercicio {
 
 class VistaClase;
 
-class VentanaEjercicios : public formularios::Formulario {
+class VentanaEjercicios : public formularios::Formulario, public DatosClase {
     Q_OBJECT
 public:
     // The exercise window works the main window through its public routines.
@@ -45,12 +46,13 @@ public:
     // The student table while the window is open (kept for the whole run).
     static ejercicio::TablaAlumnos& tabla();
 
-    // For the class view: where the files are, and the deletion of a
-    // student, under the lock, with the name list following.
-    const QString& rutaPuntos() const { return puntos_.ruta(); }
-    QString rutaHistorial() const { return puntos_.rutaHistorial(); }
+    // For the class view: the students, where the files are, and the
+    // deletion of a student, under the lock, with the name list following.
+    const TablaAlumnos& alumnos() const override { return tabla(); }
+    QString rutaPuntos() const override { return puntos_.ruta(); }
+    QString rutaHistorial() const override { return puntos_.rutaHistorial(); }
     // `nombre` as the view shows it; `pista` its row when the view was filled.
-    QString borrarAlumno(const QString& nombre, int pista);
+    QString borrarAlumno(const QString& nombre, int pista) override;
 
 protected:
     void alCargar() override;

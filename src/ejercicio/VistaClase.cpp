@@ -2,7 +2,6 @@
 #include "ejercicio/VistaClase.h"
 
 #include "ejercicio/DisenoVistaClase.h"
-#include "ejercicio/VentanaEjercicios.h"
 #include "ejercicio/InformeClase.h"
 #include "ejercicio/ModeloClase.h"
 #include "formatos/ArchivoEntero.h"
@@ -89,8 +88,8 @@ QString mensajeError(const QString& que, const QString& ruta, const QString& err
 
 } // namespace
 
-VistaClase::VistaClase(VentanaEjercicios& ejercicios)
-    : Formulario(disenoVistaClase()), ejercicios_(ejercicios), cuentas_(new ModeloClase(ModeloClase::Vista::Cuentas, this)),
+VistaClase::VistaClase(DatosClase& datos)
+    : Formulario(disenoVistaClase()), datos_(datos), cuentas_(new ModeloClase(ModeloClase::Vista::Cuentas, this)),
       porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this))
 {
     const auto& c = controles();
@@ -105,16 +104,16 @@ VistaClase::VistaClase(VentanaEjercicios& ejercicios)
 
 void VistaClase::actualizar()
 {
-    const auto historial = formatos::leerEntero(ejercicios_.rutaHistorial(), kMaximoHistorial);
+    const auto historial = formatos::leerEntero(datos_.rutaHistorial(), kMaximoHistorial);
     // An empty per-code table would look like a class that never answered.
     if (!historial.error.isEmpty()) {
         formularios::Avisos::actual().mensaje(
             this,
             QStringLiteral("No se pudo leer «%1»: %2. No se muestran las respuestas por código.")
-                .arg(QDir::toNativeSeparators(ejercicios_.rutaHistorial()), historial.error),
+                .arg(QDir::toNativeSeparators(datos_.rutaHistorial()), historial.error),
             formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
     }
-    auto filas = ejercicio::filasClase(VentanaEjercicios::tabla(), historial.contenido, &desde_);
+    auto filas = ejercicio::filasClase(datos_.alumnos(), historial.contenido, &desde_);
     // Older students may have answered before the log was kept.
     controles().buscar<QLabel>("desde")->setText(desde_.isEmpty()
                                             ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
@@ -176,10 +175,10 @@ void VistaClase::borrarAlumno()
             .arg(cuentas_->filas()[size_t(fila)].nombre),
         formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Aviso);
     if (respuesta != formularios::Avisos::Respuesta::Si) return;
-    if (const QString error = ejercicios_.borrarAlumno(cuentas_->filas()[size_t(fila)].nombre, fila); !error.isEmpty())
+    if (const QString error = datos_.borrarAlumno(cuentas_->filas()[size_t(fila)].nombre, fila); !error.isEmpty())
         avisos.mensaje(this, QStringLiteral("No se pudo borrar a «%1» de «%2»: %3.")
                                  .arg(cuentas_->filas()[size_t(fila)].nombre,
-                                      QDir::toNativeSeparators(ejercicios_.rutaPuntos()), error),
+                                      QDir::toNativeSeparators(datos_.rutaPuntos()), error),
                        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
     actualizar();
 }

@@ -7,6 +7,7 @@
 // deletion of a student entered by mistake.
 
 #include "ejercicio/Clase.h"
+#include "ejercicio/DatosClase.h"
 #include "formularios/Formulario.h"
 
 #include <functional>
@@ -16,12 +17,11 @@ class QTableView;
 namespace ejercicio {
 
 class ModeloClase;
-class VentanaEjercicios;
 
 class VistaClase : public formularios::Formulario {
     Q_OBJECT
 public:
-    explicit VistaClase(VentanaEjercicios& ejercicios);
+    explicit VistaClase(DatosClase& datos);
 
     // Reads the class again: the table as last saved, the log as it is.
     void actualizar();
@@ -35,7 +35,7 @@ private:
     void guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
                      const std::function<QString(const QString&)>& escribir); // the chosen student's row in the table, or -1
 
-    VentanaEjercicios& ejercicios_;
+    DatosClase& datos_;
     ejercicio::ModeloClase* cuentas_;
     ejercicio::ModeloClase* porCodigo_;
     QTableView* tabla;

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the teacher's class view needs of the statistics, and no more: the
+// students as last saved, where the files are, and the deletion of a
+// student (which the exercise window must follow in its own list). The
+// exercise window provides it, so the class view needs no window of its own.
+
+#include "ejercicio/TablaAlumnos.h"
+
+#include <QString>
+
+namespace ejercicio {
+
+class DatosClase {
+public:
+    virtual ~DatosClase() = default;
+    virtual const TablaAlumnos& alumnos() const = 0;
+    virtual QString rutaPuntos() const = 0;
+    virtual QString rutaHistorial() const = 0;
+    // Deletes the student under the lock (the row only as a hint); the
+    // reason it could not, or empty.
+    virtual QString borrarAlumno(const QString& nombre, int pista) = 0;
+};
+
+} // namespace ejercicio
