@@ -2,9 +2,9 @@
 // The code laboratory's speed: coding and drawing 4,096 bits in all
 // thirteen codes, one spectrum, and opening the window.
 
+#include "codigos/Espectro.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/VentanaLaboratorio.h"
-#include "codigos/Espectro.h"
 
 #include <QApplication>
 #include <QImage>
@@ -122,7 +122,4 @@ BENCHMARK(BM_Espectro)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return ejecutarBenchmarks<QApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return ejecutarBenchmarks<QApplication>(argc, argv); }

@@ -4,9 +4,9 @@
 // each with 10,000 students, the view with a log of 10,000 and of a
 // million answers. Run with QT_QPA_PLATFORM=offscreen.
 
-#include "ejercicio/VistaClase.h"
-#include "ejercicio/VentanaEjercicios.h"
 #include "ejercicio/PuntosCompartidos.h"
+#include "ejercicio/VentanaEjercicios.h"
+#include "ejercicio/VistaClase.h"
 #include "inicio/inicio.h"
 #include "principal/VentanaPrincipal.h"
 
@@ -30,8 +30,8 @@ QByteArray clase()
 {
     QByteArray r;
     for (int i = 0; i < kAlumnos; ++i)
-        r += QByteArray("Alumno " + QByteArray::number(i)).leftJustified(40, ' ') + " " + QByteArray::number(20 + i % 9) +
-             " " + QByteArray::number(i % 17) + "\r\n";
+        r += QByteArray("Alumno " + QByteArray::number(i)).leftJustified(40, ' ') + " " +
+             QByteArray::number(20 + i % 9) + " " + QByteArray::number(i % 17) + "\r\n";
     return r;
 }
 
@@ -74,7 +74,8 @@ void BM_GuardarTrasUnaRespuesta(benchmark::State& state)
     escribir(ruta, clase());
     ejercicio::PuntosCompartidos puntos(ruta);
     ejercicio::TablaAlumnos tabla = puntos.cargar().tabla;
-    const ejercicio::RespuestaContada respuesta{QDateTime::currentDateTime(), tabla.nombres[7], "HDB3", "8421", "8421", true};
+    const ejercicio::RespuestaContada respuesta{
+        QDateTime::currentDateTime(), tabla.nombres[7], "HDB3", "8421", "8421", true};
     qint64 total = 0;
     for (auto _ : state) {
         tabla.totales[7] = QString::number(++total + 1000);
@@ -118,7 +119,4 @@ BENCHMARK(BM_AbrirVistaDeLaClase)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMi
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return ejecutarBenchmarks<QApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return ejecutarBenchmarks<QApplication>(argc, argv); }

@@ -2,11 +2,11 @@
 // The cost of one full redraw of the drawing area, against the floor of
 // clearing the same image. Run with QT_QPA_PLATFORM=offscreen.
 
-#include "formularios/AreaDibujo.h"
-#include "dibujo/LienzoImagen.h"
 #include "codigos/Trazador.h"
-#include "principal/VentanaPrincipal.h"
+#include "dibujo/LienzoImagen.h"
+#include "formularios/AreaDibujo.h"
 #include "inicio/inicio.h"
+#include "principal/VentanaPrincipal.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -95,7 +95,4 @@ BENCHMARK(BM_Tecla);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return ejecutarBenchmarks<QApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return ejecutarBenchmarks<QApplication>(argc, argv); }

@@ -60,7 +60,9 @@ QByteArray hostil(int caso)
         fila += QByteArray("\\intbl x\\cell").repeated(50) + "\\row ";
         return "{\\rtf1 " + fila.repeated(200) + "\\pard fin}";
     }
-    case 4: return "{\\rtf1 " + ("{\\pict\\pngblip\\picwgoal300\\pichgoal300 " + png(5000).toHex() + "}").repeated(40) + "}";
+    case 4:
+        return "{\\rtf1 " + ("{\\pict\\pngblip\\picwgoal300\\pichgoal300 " + png(5000).toHex() + "}").repeated(40) +
+               "}";
     default: return "{\\rtf1 " + QByteArray("palabra ").repeated(30 * 1024 * 1024 / 8) + "}";
     }
 }
@@ -76,23 +78,17 @@ void leerYMaquetar(benchmark::State& state, const QByteArray& rtf, double zoom =
     }
 }
 
-void BM_EspacioEnorme(benchmark::State& state)
-{
-    leerYMaquetar(state, espacioEnorme());
-}
+void BM_EspacioEnorme(benchmark::State& state) { leerYMaquetar(state, espacioEnorme()); }
 BENCHMARK(BM_EspacioEnorme)->Unit(benchmark::kMillisecond);
 
-void BM_VeinteMilImagenes(benchmark::State& state)
-{
-    leerYMaquetar(state, veinteMilImagenes());
-}
+void BM_VeinteMilImagenes(benchmark::State& state) { leerYMaquetar(state, veinteMilImagenes()); }
 BENCHMARK(BM_VeinteMilImagenes)->Unit(benchmark::kMillisecond);
 
 // Each hostile help file, at 100 % and at 300 % (the zoom is remembered).
 void BM_AyudaHostil(benchmark::State& state)
 {
-    static const QStringList kCasos{"letra de 1000 puntos", "460 KB a 300 puntos", "10 000 parrafos espaciados",
-                                    "10 000 celdas", "40 imagenes de 5000 x 5000", "30 MB en un parrafo"};
+    static const QStringList kCasos{"letra de 1000 puntos", "460 KB a 300 puntos",        "10 000 parrafos espaciados",
+                                    "10 000 celdas",        "40 imagenes de 5000 x 5000", "30 MB en un parrafo"};
     state.SetLabel(kCasos[int(state.range(0))].toStdString());
     leerYMaquetar(state, hostil(int(state.range(0))), double(state.range(1)));
 }
@@ -100,7 +96,4 @@ BENCHMARK(BM_AyudaHostil)->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 3}})->Unit(bench
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return ejecutarBenchmarks<QGuiApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return ejecutarBenchmarks<QGuiApplication>(argc, argv); }

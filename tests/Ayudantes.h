@@ -8,18 +8,18 @@
 #include "formatos/Twips.h"
 #include "formularios/Avisos.h"
 
-#include "principal/VentanaPrincipal.h"
 #include "inicio/inicio.h"
+#include "principal/VentanaPrincipal.h"
 
 #include <QApplication>
+#include <qpa/qwindowsysteminterface.h>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
-#include <QStringList>
 #include <QWidget>
 #include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <deque>
 
@@ -138,8 +138,8 @@ public:
     }
 
     int pitidos = 0;
-    QStringList opciones;   // the buttons of the last choice offered
-    QList<int> elecciones;  // answers to the choices, in order
+    QStringList opciones;  // the buttons of the last choice offered
+    QList<int> elecciones; // answers to the choices, in order
     QStringList mensajes;
     Botones ultimosBotones = Botones::Aceptar;
     std::deque<Respuesta> respuestas;

@@ -2,8 +2,8 @@
 // The help window: the teacher's "ayuda.rtf" from the working folder, or the
 // copy built into the program, shown from its start.
 
-#include "Ayudantes.h"
 #include "ayuda/VentanaAyuda.h"
+#include "Ayudantes.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "principal/Figura.h"
 
@@ -56,7 +56,8 @@ void TestAyuda::copiaIncorporadaAlPrincipio()
     QCOMPARE(::mkfifo("ayuda.rtf", 0644), 0);
     QTextEdit* t = abrir();
     QCOMPARE(avisos.mensajes.size(), 1);
-    QVERIFY(avisos.mensajes[0].endsWith("ayuda.rtf»: no es un fichero normal. Se muestra la ayuda que lleva el programa."));
+    QVERIFY(
+        avisos.mensajes[0].endsWith("ayuda.rtf»: no es un fichero normal. Se muestra la ayuda que lleva el programa."));
     QVERIFY(t->toPlainText().startsWith("Ayuda de Tramavox"));
     QVERIFY(!t->textCursor().hasSelection());
     QCOMPARE(t->textCursor().position(), 0);

@@ -4,8 +4,8 @@
 // an error in it, the shape of each code's spectrum, and the main window's
 // own coder of the 16-bit word.
 
-#include "codigos/CodigosLinea.h"
 #include "codigos/Codificador.h"
+#include "codigos/CodigosLinea.h"
 #include "codigos/EntradaBits.h"
 #include "codigos/Errores.h"
 #include "codigos/Espectro.h"
@@ -107,8 +107,8 @@ void TestCodigos::vectores_data()
     QTest::addColumn<int>("paridad");
     QTest::addColumn<QString>("simbolos");
     QTest::addColumn<QString>("niveles");
-    const auto fila = [](const char* nombre, Codigo c, const char* bits, const char* sim, const char* niv, int ultimo = -1,
-                         int nivel = -1, int paridad = 0) {
+    const auto fila = [](const char* nombre, Codigo c, const char* bits, const char* sim, const char* niv,
+                         int ultimo = -1, int nivel = -1, int paridad = 0) {
         QTest::newRow(nombre) << c << bits << ultimo << nivel << paridad << sim << niv;
     };
     fila("NRZ unipolar", Codigo::NrzUnipolar, "1010", "1010", "1/1 0/0 1/1 0/0");
@@ -120,17 +120,16 @@ void TestCodigos::vectores_data()
     fila("pseudoternary: full-width marks", Codigo::Pseudoternario, "0100", "0100", "1/1 0/0 -1/-1 1/1");
     fila("HDB3: no mark yet, B00V", Codigo::Hdb3, "0000", "B00V", "1/0 0/0 0/0 1/0");
     fila("HDB3: one mark, 000V", Codigo::Hdb3, "100001", "1000V1", "1/0 0/0 0/0 0/0 1/0 -1/0");
-    fila("HDB3: a run longer than four", Codigo::Hdb3, "000000000", "B00VB00V0", "1/0 0/0 0/0 1/0 -1/0 0/0 0/0 -1/0 0/0");
+    fila("HDB3: a run longer than four", Codigo::Hdb3, "000000000", "B00VB00V0",
+         "1/0 0/0 0/0 1/0 -1/0 0/0 0/0 -1/0 0/0");
     fila("B8ZS: eight zeros", Codigo::B8zs, "00000000", "000VB0VB", "0/0 0/0 0/0 -1/0 1/0 0/0 1/0 -1/0");
-    fila("B8ZS: after a mark", Codigo::B8zs, "1000000001", "1000VB0VB1",
-         "1/0 0/0 0/0 0/0 1/0 -1/0 0/0 -1/0 1/0 -1/0");
+    fila("B8ZS: after a mark", Codigo::B8zs, "1000000001", "1000VB0VB1", "1/0 0/0 0/0 0/0 1/0 -1/0 0/0 -1/0 1/0 -1/0");
     fila("B8ZS: a run longer than eight", Codigo::B8zs, "10000000000", "1000VB0VB00",
          "1/0 0/0 0/0 0/0 1/0 -1/0 0/0 -1/0 1/0 0/0 0/0");
     fila("CMI", Codigo::Cmi, "1101", "1101", "1/1 -1/-1 -1/1 1/1");
     fila("Manchester: 1 rises at mid-bit", Codigo::Manchester, "10", "10", "-1/1 1/-1");
     fila("differential Manchester", Codigo::ManchesterDiferencial, "0110", "0110", "1/-1 -1/1 1/-1 1/-1");
-    fila("2B1Q", Codigo::DosBUnoQ, "10110100", "+3 +3 +1 +1 -1 -1 -3 -3",
-         "3/3 3/3 1/1 1/1 -1/-1 -1/-1 -3/-3 -3/-3");
+    fila("2B1Q", Codigo::DosBUnoQ, "10110100", "+3 +3 +1 +1 -1 -1 -3 -3", "3/3 3/3 1/1 1/1 -1/-1 -1/-1 -3/-3 -3/-3");
     fila("2B1Q, odd length", Codigo::DosBUnoQ, "011", "-1 -1 +3", "-1/-1 -1/-1 3/3");
     fila("MLT-3 from -1", Codigo::Mlt3, "11101", "11101", "0/0 1/1 0/0 0/0 -1/-1");
 }
@@ -190,27 +189,33 @@ void TestCodigos::errorDeLinea_data()
     const QString bipolar = "violación bipolar no esperada en el bit ";
     QTest::newRow("AMI: a lost pulse") << Codigo::Ami << "1011" << 2 << 0 << "1001" << bipolar + "4";
     // Two pulses, not three, now stand before the first V: an even count.
-    QTest::newRow("HDB3: a lost mark before B00V") << Codigo::Hdb3 << "1100001" << 1 << 0 << "0000001"
+    QTest::newRow("HDB3: a lost mark before B00V")
+        << Codigo::Hdb3 << "1100001" << 1 << 0 << "0000001"
         << bipolar + "3; violación que no cuadra con la paridad inicial en el bit 6";
-    QTest::newRow("HDB3: 000V where the parity asks for B00V") << Codigo::Hdb3 << "0011" << 2 << 0 << "0000"
+    QTest::newRow("HDB3: 000V where the parity asks for B00V")
+        << Codigo::Hdb3 << "0011" << 2 << 0 << "0000"
         << "violación que no cuadra con la paridad inicial en el bit 4";
     QTest::newRow("HDB3: a lost V") << Codigo::Hdb3 << "100001" << 4 << 0 << "100001"
                                     << "cuatro ceros seguidos, imposibles en HDB3, en el bit 5";
     // A broken pattern is no substitution: its pulses are read as marks.
     QTest::newRow("B8ZS: a lost B") << Codigo::B8zs << "100000000" << 5 << 0 << "100010011" << bipolar + "5";
-    QTest::newRow("B8ZS: a lost mark is no V") << Codigo::B8zs << "1111111011110111" << 3 << 0 << "1110111011110111"
-                                               << bipolar + "5";
+    QTest::newRow("B8ZS: a lost mark is no V")
+        << Codigo::B8zs << "1111111011110111" << 3 << 0 << "1110111011110111" << bipolar + "5";
     QTest::newRow("CMI: a 0 turned into a 1") << Codigo::Cmi << "10" << 1 << 0 << "11"
                                               << "violación de la alternancia CMI en el bit 2";
     QTest::newRow("Manchester: no mid-bit edge") << Codigo::Manchester << "10" << 0 << 1 << "00"
                                                  << "falta la transición a mitad de bit en el bit 1";
-    QTest::newRow("differential Manchester: no mid-bit edge") << Codigo::ManchesterDiferencial << "0110" << 1 << 1
-        << "0100" << "falta la transición a mitad de bit en el bit 2";
-    QTest::newRow("NRZ polar cannot tell") << Codigo::NrzPolar << "10" << 0 << 0 << "00" << "";
-    QTest::newRow("2B1Q: the sign flips") << Codigo::DosBUnoQ << "10" << 0 << 0 << "00" << "";
+    QTest::newRow("differential Manchester: no mid-bit edge")
+        << Codigo::ManchesterDiferencial << "0110" << 1 << 1 << "0100"
+        << "falta la transición a mitad de bit en el bit 2";
+    QTest::newRow("NRZ polar cannot tell") << Codigo::NrzPolar << "10" << 0 << 0 << "00"
+                                           << "";
+    QTest::newRow("2B1Q: the sign flips") << Codigo::DosBUnoQ << "10" << 0 << 0 << "00"
+                                          << "";
     QTest::newRow("HDB3: a mark after a V") << Codigo::Hdb3 << "0000000" << 6 << 0 << "0000000"
                                             << "violación con la polaridad de la anterior en el bit 7";
-    QTest::newRow("MLT-3: a lost pulse") << Codigo::Mlt3 << "11" << 1 << 0 << "10" << "";
+    QTest::newRow("MLT-3: a lost pulse") << Codigo::Mlt3 << "11" << 1 << 0 << "10"
+                                         << "";
 }
 
 // One half-bit changed on the line: the bits the receiver reads, and the
@@ -267,7 +272,8 @@ void TestCodigos::loQueDetectaCadaCodigo()
     QCOMPARE(detectan.join(", "), QString("AMI, Pseudoternario, HDB3, B8ZS, CMI, Manchester, Manchester diferencial"));
     const auto linea = codificar(Codigo::Hdb3, "100000000");
     QStringList razones;
-    for (size_t i = 0; i < linea.size(); ++i) razones << QString::fromStdString(razonPaso(Codigo::Hdb3, linea, i)).section(' ', -1);
+    for (size_t i = 0; i < linea.size(); ++i)
+        razones << QString::fromStdString(razonPaso(Codigo::Hdb3, linea, i)).section(' ', -1);
     QCOMPARE(razones.join(' '), QString(" 000V 000V 000V 000V B00V B00V B00V B00V"));
 }
 
@@ -310,10 +316,14 @@ void TestCodigos::otraForma_data()
     QString cifras;
     for (int d = 0; d < 16; ++d) cifras += QString::number(d, 2).rightJustified(4, '0');
     QTest::newRow("every hexadecimal digit") << int(FormaEntrada::Hexadecimal) << cifras << "0123456789ABCDEF";
-    QTest::newRow("text: ~") << int(FormaEntrada::Texto) << "01111110" << "~";
-    QTest::newRow("text: no-break space") << int(FormaEntrada::Texto) << "10100000" << "\u00A0";
-    QTest::newRow("text: DEL") << int(FormaEntrada::Texto) << "01111111" << "-";
-    QTest::newRow("text: a C1 control") << int(FormaEntrada::Texto) << "10011111" << "-";
+    QTest::newRow("text: ~") << int(FormaEntrada::Texto) << "01111110"
+                             << "~";
+    QTest::newRow("text: no-break space") << int(FormaEntrada::Texto) << "10100000"
+                                          << "\u00A0";
+    QTest::newRow("text: DEL") << int(FormaEntrada::Texto) << "01111111"
+                               << "-";
+    QTest::newRow("text: a C1 control") << int(FormaEntrada::Texto) << "10011111"
+                                        << "-";
 }
 
 // Bits written back as hexadecimal or text, when that form can hold them.
@@ -386,12 +396,18 @@ void TestCodigos::binario_data()
 {
     QTest::addColumn<QString>("numero");
     QTest::addColumn<QString>("bits"); // empty: the text has no binary form
-    QTest::newRow("00A5, lower case") << "00a5" << "0000000010100101";
-    QTest::newRow("leading 8") << "8421" << "1000010000100001";
-    QTest::newRow("one digit") << "F" << "0000000000001111";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("G") << "00G0" << "";
-    QTest::newRow("five digits") << "12345" << "";
+    QTest::newRow("00A5, lower case") << "00a5"
+                                      << "0000000010100101";
+    QTest::newRow("leading 8") << "8421"
+                               << "1000010000100001";
+    QTest::newRow("one digit") << "F"
+                               << "0000000000001111";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("G") << "00G0"
+                       << "";
+    QTest::newRow("five digits") << "12345"
+                                 << "";
 }
 
 void TestCodigos::binario()
@@ -410,7 +426,8 @@ void TestCodigos::hdb3_data()
     QTest::addColumn<QString>("numero");
     QTest::addColumn<QString>("inicio");
     QTest::newRow("0000") << "0000" << QString::fromStdString(repetir("B00V", 32));
-    QTest::newRow("run spans word copies") << "0001" << "B00VB00VB00V0001000VB00VB00V0001000V";
+    QTest::newRow("run spans word copies") << "0001"
+                                           << "B00VB00VB00V0001000VB00VB00V0001000V";
 }
 
 void TestCodigos::hdb3()
@@ -432,7 +449,8 @@ void TestCodigos::hdb3CumpleSusReglasParaTodoNumero()
         const std::string bin = *codigos::binario(numero);
         const std::string s = simbolosHdb3(bin);
         std::string deshecho = s;
-        for (char& c : deshecho) if (c == 'B' || c == 'V') c = '0';
+        for (char& c : deshecho)
+            if (c == 'B' || c == 'V') c = '0';
         if (deshecho != repetir(bin, kHdb3Copies)) QFAIL(numero);
 
         if (!violaciones(Codigo::Hdb3, codificar(Codigo::Hdb3, repetir(bin, kHdb3Copies))).empty()) QFAIL(numero);

@@ -2,40 +2,40 @@
 // The exercise window, driven as a student and a teacher drive it.
 
 #include "Ayudantes.h"
-#include "ejercicio/VentanaEjercicios.h"
 #include "ejercicio/Numeros.h"
 #include "ejercicio/PuntosCompartidos.h"
-#include "formularios/Controles.h"
+#include "ejercicio/VentanaEjercicios.h"
 #include "formularios/AreaDibujo.h"
+#include "formularios/Controles.h"
 #include "formularios/Zoom.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QProxyStyle>
-#include <QMenu>
 #include <QRadioButton>
-#include <QHeaderView>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QClipboard>
-#include <QRandomGenerator>
 #include <QToolTip>
-#include <QMap>
 
 #include <csignal>
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cstring>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using ejercicio::VentanaEjercicios;
 
@@ -106,7 +106,10 @@ private:
     void elegirDeLaLista(int indice);
     void contestar(const QString& respuesta);
     template <typename T = QWidget>
-    T* de(const QString& nombre, int indice = -1) const { return control<T>(e, nombre, indice); }
+    T* de(const QString& nombre, int indice = -1) const
+    {
+        return control<T>(e, nombre, indice);
+    }
     QString texto(const QString& nombre) const { return de<QLineEdit>(nombre)->text(); }
     QStringList cuentas() const { return {texto("total"), texto("mal"), texto("bien"), texto("tciento")}; }
     int alturaPersiana() const { return v.hijo("Num_persiana")->height(); }
@@ -199,7 +202,7 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     entrada::clic(v.hijo("etinrz"));
     entrada::clic(v.hijo("Reset"));
     entrada::tecla(v.p, Qt::Key_E, Qt::ControlModifier, "\x05"); // "Proponer ejercicio"
-    entrada::tecla(v.p, Qt::Key_F1);                              // "Ayuda ..."
+    entrada::tecla(v.p, Qt::Key_F1);                             // "Ayuda ..."
     entrada::cerrar(v.p);
     QVERIFY(!ventana("ayu"));
     QCOMPARE(v.p->numeroActual(), numero);
@@ -258,10 +261,14 @@ void TestEjercicio::nombresParecidos_data()
     QTest::addColumn<bool>("esElMismo");   // the answer to the question
     QTest::addColumn<QString>("pregunta"); // the name it asks about; empty: none
     QTest::addColumn<QString>("elegido");
-    QTest::newRow("other case and accents, the same") << "maría perez" << int(Qt::Key_Return) << true << "María Pérez" << "María Pérez";
-    QTest::newRow("other case, another student") << "MARIA PEREZ" << int(Qt::Key_Return) << false << "María Pérez" << "MARIA PEREZ";
-    QTest::newRow("letter for letter, the same") << "pedro Gómez" << int(Qt::Key_Return) << true << "pedro Gómez" << "pedro Gómez";
-    QTest::newRow("the start of a name, no completion") << "Marí" << int(Qt::Key_Tab) << true << "" << "Marí";
+    QTest::newRow("other case and accents, the same") << "maría perez" << int(Qt::Key_Return) << true << "María Pérez"
+                                                      << "María Pérez";
+    QTest::newRow("other case, another student") << "MARIA PEREZ" << int(Qt::Key_Return) << false << "María Pérez"
+                                                 << "MARIA PEREZ";
+    QTest::newRow("letter for letter, the same") << "pedro Gómez" << int(Qt::Key_Return) << true << "pedro Gómez"
+                                                 << "pedro Gómez";
+    QTest::newRow("the start of a name, no completion") << "Marí" << int(Qt::Key_Tab) << true << ""
+                                                        << "Marí";
 }
 
 // A name that differs from a student's only in case or accents asks whether
@@ -274,13 +281,18 @@ void TestEjercicio::nombresParecidos()
     QFETCH(bool, esElMismo);
     QFETCH(QString, pregunta);
     QFETCH(QString, elegido);
-    escribir(QStringLiteral("puntos.pnt"), linea("Mar\xed" "a P\xe9rez", " 1 1") + linea("pedro G\xf3mez", " 2 1"));
+    escribir(QStringLiteral("puntos.pnt"), linea("Mar\xed"
+                                                 "a P\xe9rez",
+                                                 " 1 1") +
+                                               linea("pedro G\xf3mez", " 2 1"));
     QVERIFY(abrirEjercicio());
     avisos->respuestas = {esElMismo ? formularios::Avisos::Respuesta::Si : formularios::Avisos::Respuesta::No};
     escribirNombre(tecleado, Qt::Key(fin));
-    QCOMPARE(avisos->mensajes.join('|'), pregunta.isEmpty() ? QString()
-                                                             : "Ya hay un alumno «" + pregunta + "». ¿Eres tú?\n"
-                                                               "Responde No solo si eres otro alumno con un nombre parecido.");
+    QCOMPARE(avisos->mensajes.join('|'), pregunta.isEmpty()
+                                             ? QString()
+                                             : "Ya hay un alumno «" + pregunta +
+                                                   "». ¿Eres tú?\n"
+                                                   "Responde No solo si eres otro alumno con un nombre parecido.");
     auto* combo = de<QComboBox>("alumno");
     QCOMPARE(ejercicio::sinRelleno(combo->currentText()), elegido);
     QCOMPARE(combo->count(), esElMismo && !pregunta.isEmpty() ? 2 : 3);
@@ -290,7 +302,9 @@ void TestEjercicio::nombresParecidos()
 // from its first letter, and the list is wide enough for every name.
 void TestEjercicio::alumnoDeLaLista()
 {
-    const QByteArray largo = "Mar\xed" "a de las Mercedes Fern\xe1" "ndez Olmo";
+    const QByteArray largo = "Mar\xed"
+                             "a de las Mercedes Fern\xe1"
+                             "ndez Olmo";
     escribir(QStringLiteral("puntos.pnt"), linea("Luis", " 12 7") + linea("Pepe", " 2 9") + linea(largo, " 1 0"));
     QVERIFY(abrirEjercicio());
     // The hand-edited line is said once, and kept out of the list.
@@ -428,8 +442,10 @@ void TestEjercicio::codigoFijoYAleatorio()
         const QStringList marcados = codigosVistos(v);
         QVERIFY(v.hijo<QAction>("reloj")->isChecked());
         QCOMPARE(marcados.size(), 1);
-        if (i < 5) QCOMPARE(marcados[0], QString("VisuAmi"));
-        else vistos.insert(marcados[0]);
+        if (i < 5)
+            QCOMPARE(marcados[0], QString("VisuAmi"));
+        else
+            vistos.insert(marcados[0]);
     }
     QCOMPARE(int(vistos.size()), 4);
 }
@@ -486,7 +502,8 @@ void TestEjercicio::vistaDeLaClase()
 {
     QByteArray clase;
     for (int i = 0; i < 150; ++i)
-        clase += linea("Alumno " + QByteArray::number(i), " " + QByteArray::number(10 + i % 7) + " " + QByteArray::number(i % 11));
+        clase += linea("Alumno " + QByteArray::number(i),
+                       " " + QByteArray::number(10 + i % 7) + " " + QByteArray::number(i % 11));
     for (const char* nombre : {"Zoe", "\xd3scar", "\xcd\xf1igo", "\xc1lvaro"}) clase += linea(nombre, " 3 1");
     escribir("puntos.pnt", linea("Ana", " 5 3") + clase + linea("Ana", " 0 0"));
     escribir("historial.csv", "fecha,alumno,codigo,numero,respuesta,resultado\r\n"
@@ -499,12 +516,15 @@ void TestEjercicio::vistaDeLaClase()
     QVERIFY(d);
     auto* tabla = control<QTableView>(d, "tabla");
     QCOMPARE(tabla->model()->rowCount(), 156);
-    const auto celda = [tabla](int fila, int columna) { return tabla->model()->index(fila, columna).data().toString(); };
+    const auto celda = [tabla](int fila, int columna) {
+        return tabla->model()->index(fila, columna).data().toString();
+    };
     QStringList nombres;
     for (int i = 0; i < 156; ++i)
         if (!celda(i, 0).startsWith("Alumno ")) nombres << celda(i, 0);
     QCOMPARE(nombres, (QStringList{"Álvaro", "Ana", "Ana", "Íñigo", "Óscar", "Zoe"}));
-    QCOMPARE(control<QLabel>(d, "desde")->text(), QString("Respuestas por código desde el 2026-11-30, la primera anotada en el historial:"));
+    QCOMPARE(control<QLabel>(d, "desde")->text(),
+             QString("Respuestas por código desde el 2026-11-30, la primera anotada en el historial:"));
     auto* cabecera = tabla->horizontalHeader();
     entrada::clic(cabecera->viewport(), QPoint(cabecera->sectionViewportPosition(4) + 5, 5)); // "%"
     QCOMPARE(celda(0, 4), QString("0,0"));
@@ -512,7 +532,8 @@ void TestEjercicio::vistaDeLaClase()
     QCOMPARE(celda(0, 4), QString("100,0"));
     int ana = 0;
     while (celda(ana, 0) != QLatin1String("Ana")) ++ana;
-    QCOMPARE((QStringList{celda(ana, 1), celda(ana, 2), celda(ana, 3), celda(ana, 4)}), (QStringList{"5", "3", "2", "60,0"}));
+    QCOMPARE((QStringList{celda(ana, 1), celda(ana, 2), celda(ana, 3), celda(ana, 4)}),
+             (QStringList{"5", "3", "2", "60,0"}));
     tabla->scrollTo(tabla->model()->index(ana, 5));
     const QImage vista = tabla->viewport()->grab().toImage();
     const QRect barra = tabla->visualRect(tabla->model()->index(ana, 5));
@@ -530,11 +551,13 @@ void TestEjercicio::vistaDeLaClase()
     entrada::clic(control(d, "exportar"));
     entrada::clic(control(d, "imprimir"));
     const QByteArray csv = leer(dir->filePath("clase.csv"));
-    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Alumno;Total;Aciertos;Errores;Porcentaje;NRZ aciertos;NRZ errores;"));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"
+                           "Alumno;Total;Aciertos;Errores;Porcentaje;NRZ aciertos;NRZ errores;"));
     QVERIFY(csv.contains("\r\nAna;5;3;2;60,0;0;0;0;0;0;0;1;1\r\n"));
     QStringList enPantalla{"Alumno"}, enCsv;
     for (int i = 0; i < 156; ++i) enPantalla << celda(i, 0);
-    for (const QByteArray& l : csv.mid(3).split('\n')) if (!l.isEmpty()) enCsv << QString::fromUtf8(l.left(l.indexOf(';')));
+    for (const QByteArray& l : csv.mid(3).split('\n'))
+        if (!l.isEmpty()) enCsv << QString::fromUtf8(l.left(l.indexOf(';')));
     QCOMPARE(enCsv, enPantalla);
     const QByteArray pdf = leer(dir->filePath("clase.pdf"));
     QVERIFY(pdf.startsWith("%PDF"));
@@ -563,7 +586,8 @@ void TestEjercicio::vistaDeLaClase()
             if (!c->property("twips").isValid() || !c->isVisible() || c->objectName().endsWith("_cliente")) continue;
             const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
             const auto* lista = qobject_cast<QComboBox*>(c);
-            if (a->text(QAccessible::Name).trimmed().isEmpty() || (lista && a->text(QAccessible::Name) != c->accessibleName()))
+            if (a->text(QAccessible::Name).trimmed().isEmpty() ||
+                (lista && a->text(QAccessible::Name) != c->accessibleName()))
                 sinNombre << QString(nombre) + '/' + c->objectName();
         }
     QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(", ")));
@@ -641,7 +665,10 @@ void TestEjercicio::nombrePegadoYNombreRechazado()
     QCOMPARE(QToolTip::text(), QString("El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo."));
     entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
     contestar(v.p->numeroActual());
-    QCOMPARE(leer("puntos.pnt"), linea("Ana Garc\xed" "a", " 1 1") + linea("u", " 1 1"));
+    QCOMPARE(leer("puntos.pnt"), linea("Ana Garc\xed"
+                                       "a",
+                                       " 1 1") +
+                                     linea("u", " 1 1"));
     QVERIFY(avisos->mensajes.isEmpty());
 }
 
@@ -655,10 +682,10 @@ void TestEjercicio::historialQueNoSeEscribe()
     QVERIFY(abrirEjercicio());
     escribirNombre("Ana");
     contestar(v.p->numeroActual());
-    QCOMPARE(avisos->mensajes, QStringList{"Las estadísticas se guardaron en «" + dir->filePath("puntos.pnt") +
-                                           "», pero las respuestas no se pudieron anotar en «" +
-                                           dir->filePath("historial.csv") +
-                                           "»: es una carpeta, no un fichero. Se anotarán la próxima vez que se guarde."});
+    QCOMPARE(avisos->mensajes,
+             QStringList{"Las estadísticas se guardaron en «" + dir->filePath("puntos.pnt") +
+                         "», pero las respuestas no se pudieron anotar en «" + dir->filePath("historial.csv") +
+                         "»: es una carpeta, no un fichero. Se anotarán la próxima vez que se guarde."});
     entrada::clic(de("Detalles"));
     QVERIFY(avisos->mensajes.last().endsWith("historial.csv»: es una carpeta, no un fichero. "
                                              "No se muestran las respuestas por código."));
@@ -718,16 +745,16 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
         const QString usuario = QString::number(2001 + alumno), casa = dir->filePath("casa" + QString::number(i));
         QVERIFY(QDir().mkdir(casa));
         QCOMPARE(::chown(QFile::encodeName(casa).constData(), uid_t(2001 + alumno), kClase) |
-                     ::chmod(QFile::encodeName(casa).constData(), 0700), 0);
+                     ::chmod(QFile::encodeName(casa).constData(), 0700),
+                 0);
         auto p = std::make_unique<QProcess>();
         p->setWorkingDirectory(clase);
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
         entorno.insert("HOME", casa);
         entorno.insert("XDG_RUNTIME_DIR", casa);
         p->setProcessEnvironment(entorno);
-        p->start("setpriv", {"--reuid", usuario, "--regid", QString::number(kClase), "--clear-groups",
-                             programa, "--responder", QString::number(kRespuestas),
-                             "S" + QString::number(alumno + 1)});
+        p->start("setpriv", {"--reuid", usuario, "--regid", QString::number(kClase), "--clear-groups", programa,
+                             "--responder", QString::number(kRespuestas), "S" + QString::number(alumno + 1)});
         copias.push_back(std::move(p));
     }
     QRandomGenerator azar(20261206);
@@ -738,8 +765,10 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
     int muertas = 0;
     for (auto& p : copias) {
         QVERIFY(p->state() == QProcess::NotRunning || p->waitForFinished(120000));
-        if (p->exitStatus() == QProcess::CrashExit) ++muertas;
-        else QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+        if (p->exitStatus() == QProcess::CrashExit)
+            ++muertas;
+        else
+            QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
     }
     QVERIFY(muertas <= matar);
     // The next copy to open the file settles what a killed one left half done.
@@ -747,7 +776,8 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
     const ejercicio::TablaAlumnos tabla = final.cargar().tabla;
     QMap<QString, int> enHistorial;
     const QList<QByteArray> lineas = leer(clase + "/historial.csv").split('\n');
-    for (const QByteArray& l : lineas.mid(1)) if (!l.isEmpty()) ++enHistorial[l.split(',').value(1)];
+    for (const QByteArray& l : lineas.mid(1))
+        if (!l.isEmpty()) ++enHistorial[l.split(',').value(1)];
     QMap<QString, int> enPuntos;
     for (int i = 0; i < tabla.num_alumnos(); ++i)
         enPuntos[ejercicio::sinRelleno(tabla.nombres[i])] += int(ejercicio::leerCuenta(tabla.totales[i]));
@@ -758,9 +788,11 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
     QVERIFY2(total > (kAlumnos + 1 - matar) * kRespuestas - 1, qPrintable(QString::number(total)));
     // The teacher's file is still the teacher's, and what the students made
     // the whole group may write.
-    struct stat puntos {}, historial {};
+    struct stat puntos {
+    }, historial{};
     QCOMPARE(::stat(carpeta + "/puntos.pnt", &puntos) | ::stat(carpeta + "/historial.csv", &historial), 0);
-    QCOMPARE((QList<uint>{puntos.st_uid, puntos.st_gid, puntos.st_mode & 07777u}), (QList<uint>{kProfesor, kClase, 0664}));
+    QCOMPARE((QList<uint>{puntos.st_uid, puntos.st_gid, puntos.st_mode & 07777u}),
+             (QList<uint>{kProfesor, kClase, 0664}));
     QCOMPARE((QList<uint>{historial.st_gid, historial.st_mode & 0060u}), (QList<uint>{kClase, 0060}));
 }
 
@@ -771,7 +803,9 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
 // holds exactly the answers counted for each student.
 void TestEjercicio::unaHoraDeClaseAlAzar()
 {
-    struct Cuenta { int total = 0, bien = 0; };
+    struct Cuenta {
+        int total = 0, bien = 0;
+    };
     std::vector<Cuenta> modelo; // one per student, in the file's order
     int elegido = -1, contadas = 0;
     bool vista = false; // the solution was shown: the answer counts nothing
@@ -780,8 +814,8 @@ void TestEjercicio::unaHoraDeClaseAlAzar()
         const QList<QByteArray> lineas = leer("puntos.pnt").split('\n');
         QCOMPARE(int(lineas.size()) - 1, int(modelo.size()));
         for (int i = 0; i < int(modelo.size()); ++i)
-            QCOMPARE(lineas[i].mid(40).simplified(), QByteArray::number(modelo[size_t(i)].total) + ' ' +
-                                                         QByteArray::number(modelo[size_t(i)].bien));
+            QCOMPARE(lineas[i].mid(40).simplified(),
+                     QByteArray::number(modelo[size_t(i)].total) + ' ' + QByteArray::number(modelo[size_t(i)].bien));
     };
     for (int paso = 0; paso < 1500 && !QTest::currentTestFailed(); ++paso) {
         if (!e) {
@@ -791,8 +825,14 @@ void TestEjercicio::unaHoraDeClaseAlAzar()
         }
         const int accion = int(azar.bounded(9));
         switch (accion) {
-        case 0: entrada::clic(de("proponer")); vista = false; break;
-        case 1: entrada::clic(de("solu")); vista = true; break;
+        case 0:
+            entrada::clic(de("proponer"));
+            vista = false;
+            break;
+        case 1:
+            entrada::clic(de("solu"));
+            vista = true;
+            break;
         case 2: entrada::clic(de("tipo_cod", azar.bounded(5)), QPoint(5, 5)); break;
         case 3:
         case 4: {
@@ -909,7 +949,9 @@ void TestEjercicio::cabeEnLaPantalla()
     const QRect libre = QGuiApplication::primaryScreen()->availableGeometry();
     for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "lab", "detalles"}) {
         const QRect r = ventana(nombre)->frameGeometry();
-        QVERIFY2(libre.contains(r), qPrintable(QString("%1: %2,%3 %4×%5").arg(nombre).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+        QVERIFY2(
+            libre.contains(r),
+            qPrintable(QString("%1: %2,%3 %4×%5").arg(nombre).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
     }
     QWidget* pantalla = v.hijo("Pantalla");
     QVERIFY(!e->frameGeometry().intersects(QRect(pantalla->mapToGlobal(QPoint()), pantalla->size())));
@@ -919,7 +961,8 @@ void TestEjercicio::cabeEnLaPantalla()
              qRound(estilo->baseStyle()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) * porcentaje / 100.0));
     for (QMenu* menu : v.p->findChildren<QMenu*>())
         for (QAction* a : menu->actions())
-            QVERIFY2(menu->actionGeometry(a).width() > menu->fontMetrics().horizontalAdvance(a->text()), qPrintable(a->text()));
+            QVERIFY2(menu->actionGeometry(a).width() > menu->fontMetrics().horizontalAdvance(a->text()),
+                     qPrintable(a->text()));
     const double letra = QApplication::font().pointSizeF(); // of message boxes and file dialogs
     entrada::tecla(e, Qt::Key_0, Qt::ControlModifier, "0");
     QCOMPARE(letra, QApplication::font().pointSizeF() * porcentaje / 100);

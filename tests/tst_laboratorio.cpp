@@ -37,7 +37,10 @@ private slots:
 
 private:
     template <typename T = QWidget>
-    T* de(const QString& nombre) const { return control<T>(lab, nombre); }
+    T* de(const QString& nombre) const
+    {
+        return control<T>(lab, nombre);
+    }
     void escribir(const QString& texto);
     void elegir(const QString& combo, int veces);
     void enfocarCodigo(Codigo c);
@@ -68,10 +71,7 @@ void TestLaboratorio::cleanup()
 }
 
 // Tab into the input (which selects all of it), clear it and type.
-void TestLaboratorio::escribir(const QString& texto)
-{
-    entrada::teclearEn(de("bits"), QChar(0x7f) + texto);
-}
+void TestLaboratorio::escribir(const QString& texto) { entrada::teclearEn(de("bits"), QChar(0x7f) + texto); }
 
 // Moves a drop-down list's choice down with the arrow key, as many times.
 void TestLaboratorio::elegir(const QString& combo, int veces)
@@ -102,12 +102,30 @@ void TestLaboratorio::entrada_data()
     QTest::addColumn<QString>("queda");
     QTest::addColumn<QString>("decodificado");
     QTest::addColumn<QString>("pista");
-    QTest::newRow("bits, blanks ignored") << 0 << "10 1" << "10 1" << "101" << "3 bits.";
-    QTest::newRow("a letter after bits") << 0 << "101a" << "101" << "101" << "Solo se admiten los bits 0 y 1";
-    QTest::newRow("hexadecimal") << 1 << "a5" << "a5" << "10100101" << "8 bits.";
-    QTest::newRow("G is no hexadecimal digit") << 1 << "AG" << "A" << "1010" << "Solo se admiten las cifras hexadecimales";
-    QTest::newRow("text, one byte each") << 2 << "Añ" << "Añ" << "0100000111110001" << "16 bits.";
-    QTest::newRow("the euro sign has no byte") << 2 << "A€" << "A" << "01000001" << "Solo se admiten caracteres de un byte";
+    QTest::newRow("bits, blanks ignored") << 0 << "10 1"
+                                          << "10 1"
+                                          << "101"
+                                          << "3 bits.";
+    QTest::newRow("a letter after bits") << 0 << "101a"
+                                         << "101"
+                                         << "101"
+                                         << "Solo se admiten los bits 0 y 1";
+    QTest::newRow("hexadecimal") << 1 << "a5"
+                                 << "a5"
+                                 << "10100101"
+                                 << "8 bits.";
+    QTest::newRow("G is no hexadecimal digit") << 1 << "AG"
+                                               << "A"
+                                               << "1010"
+                                               << "Solo se admiten las cifras hexadecimales";
+    QTest::newRow("text, one byte each") << 2 << "Añ"
+                                         << "Añ"
+                                         << "0100000111110001"
+                                         << "16 bits.";
+    QTest::newRow("the euro sign has no byte") << 2 << "A€"
+                                               << "A"
+                                               << "01000001"
+                                               << "Solo se admiten caracteres de un byte";
 }
 
 // What the student types is coded as it is typed; a wrong character pitidos,
@@ -168,18 +186,37 @@ void TestLaboratorio::pasos_data()
     QTest::addColumn<QString>("niveles2");
     QTest::addColumn<QString>("motivo"); // of the second row
     const QString impar = "cuatro ceros tras un número impar de marcas desde la última V → 000V";
-    QTest::newRow("HDB3, odd parity") << int(Codigo::Hdb3) << "paridad" << 1 << "0000" << "0 0 0 V" << "0 0 0 -1"
+    QTest::newRow("HDB3, odd parity") << int(Codigo::Hdb3) << "paridad" << 1 << "0000"
+                                      << "0 0 0 V"
+                                      << "0 0 0 -1"
                                       << "0 0 0 0" << impar;
-    QTest::newRow("B8ZS, last pulse positive") << int(Codigo::B8zs) << "ultimoPulso" << 1 << "00000000"
-                                               << "0 0 0 V B 0 V B" << "0 0 0 1 -1 0 -1 1" << "0 0 0 0 0 0 0 0"
-                                               << "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
-    QTest::newRow("2B1Q") << int(Codigo::DosBUnoQ) << "" << 0 << "1001" << "+3 +3 -1 -1" << "3 3 -1 -1" << "3 3 -1 -1" << "";
-    QTest::newRow("differential Manchester, high start") << int(Codigo::ManchesterDiferencial) << "nivelInicial" << 2
-                                                         << "10" << "1 0" << "1 1" << "-1 -1" << "";
-    QTest::newRow("NRZI of 0 from zero reads as low") << int(Codigo::Nrzi) << "nivelInicial" << 1 << "0" << "0" << "-1"
-                                                      << "-1" << "";
-    QTest::newRow("MLT-3 from zero") << int(Codigo::Mlt3) << "nivelInicial" << 1 << "111" << "1 1 1" << "1 0 -1"
-                                     << "1 0 -1" << "";
+    QTest::newRow("B8ZS, last pulse positive")
+        << int(Codigo::B8zs) << "ultimoPulso" << 1 << "00000000"
+        << "0 0 0 V B 0 V B"
+        << "0 0 0 1 -1 0 -1 1"
+        << "0 0 0 0 0 0 0 0"
+        << "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
+    QTest::newRow("2B1Q") << int(Codigo::DosBUnoQ) << "" << 0 << "1001"
+                          << "+3 +3 -1 -1"
+                          << "3 3 -1 -1"
+                          << "3 3 -1 -1"
+                          << "";
+    QTest::newRow("differential Manchester, high start")
+        << int(Codigo::ManchesterDiferencial) << "nivelInicial" << 2 << "10"
+        << "1 0"
+        << "1 1"
+        << "-1 -1"
+        << "";
+    QTest::newRow("NRZI of 0 from zero reads as low") << int(Codigo::Nrzi) << "nivelInicial" << 1 << "0"
+                                                      << "0"
+                                                      << "-1"
+                                                      << "-1"
+                                                      << "";
+    QTest::newRow("MLT-3 from zero") << int(Codigo::Mlt3) << "nivelInicial" << 1 << "111"
+                                     << "1 1 1"
+                                     << "1 0 -1"
+                                     << "1 0 -1"
+                                     << "";
 }
 
 // The step table follows the code in focus and the starting state.
@@ -225,11 +262,13 @@ void TestLaboratorio::errorEnHdb3()
     // bits come out right, but the alternation gives the error away, and
     // every violation that follows from it is listed and marked in the
     // step table.
-    QCOMPARE(de<QLabel>("deteccion")->text(),
-             QString("El error no cambia ningún bit. Detectado: violación bipolar no esperada en el bit 13; "
-                     "violación bipolar no esperada en el bit 15; violación con la polaridad de la anterior en el bit 20."));
+    QCOMPARE(
+        de<QLabel>("deteccion")->text(),
+        QString("El error no cambia ningún bit. Detectado: violación bipolar no esperada en el bit 13; "
+                "violación bipolar no esperada en el bit 15; violación con la polaridad de la anterior en el bit 20."));
     const auto* pasos = de<QTableView>("pasos")->model();
-    QVERIFY(pasos->index(12, 4).data().toString().startsWith("error de línea en la primera mitad; violación bipolar no esperada; "));
+    QVERIFY(pasos->index(12, 4).data().toString().startsWith(
+        "error de línea en la primera mitad; violación bipolar no esperada; "));
     QCOMPARE(pasos->index(14, 0).data(Qt::BackgroundRole), pasos->index(12, 0).data(Qt::BackgroundRole));
     QVERIFY(pasos->index(13, 0).data(Qt::BackgroundRole) != pasos->index(12, 0).data(Qt::BackgroundRole));
     QVERIFY(pasos->index(19, 4).data().toString().startsWith("violación con la polaridad de la anterior; "));
@@ -250,7 +289,7 @@ void TestLaboratorio::nivelesDibujados()
     escribir("11");
     const auto& dibujo = lab->dibujo();
     QCOMPARE(dibujo.size(), de<QScrollArea>("dibujo")->viewport()->size());
-    QCOMPARE(dibujo.centroDe(0, 1, 0).x() - dibujo.centroDe(0, 0, 0).x(), 60); // the widest half-bit, 30 pixels
+    QCOMPARE(dibujo.centroDe(0, 1, 0).x() - dibujo.centroDe(0, 0, 0).x(), 60);      // the widest half-bit, 30 pixels
     const auto alFinal = qScopeGuard([] { formularios::Zoom::actual().normal(); }); // the zoom is remembered
     for (const int grosor : {1, 2}) {
         const QImage img = de<QScrollArea>("dibujo")->viewport()->grab().toImage();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dibujo/LienzoImagen.h"
 #include "codigos/Codificador.h"
 #include "codigos/CodigosLinea.h"
 #include "codigos/Trazador.h"
+#include "dibujo/LienzoImagen.h"
 
 #include <QTest>
 
@@ -56,10 +56,7 @@ EstadoPantalla conT(int t)
     return e;
 }
 
-Color color(Traza t)
-{
-    return kDatosTrazas[t].trazo;
-}
+Color color(Traza t) { return kDatosTrazas[t].trazo; }
 
 // The y of the horizontal piece that starts at x, in a trace's color.
 float yEn(const RecordingCanvas& c, Color color, float x)

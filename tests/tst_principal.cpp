@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the about window, driven as a user drives them.
 
-#include "Ayudantes.h"
 #include "ayuda/VentanaAcerca.h"
 #include "ayuda/VentanaAyuda.h"
+#include "Ayudantes.h"
+#include "formularios/AreaDibujo.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
-#include "formularios/AreaDibujo.h"
 #include "formularios/Zoom.h"
 
 #include <QAction>
@@ -17,8 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
-#include <QScreen>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -39,10 +39,7 @@ const QList<QColor> kColores{QColor(0, 255, 255), QColor(255, 0, 0), QColor(255,
                              QColor(255, 128, 0)};
 const QColor kGris(128, 128, 128);
 
-QColor colorDe(const QLabel* l)
-{
-    return l->palette().color(QPalette::WindowText);
-}
+QColor colorDe(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
 
 QString binarioDe(const QString& numero)
 {
@@ -80,7 +77,10 @@ private slots:
 
 private:
     template <typename T = QWidget>
-    T* hijo(const QString& nombre) const { return v.hijo<T>(nombre); }
+    T* hijo(const QString& nombre) const
+    {
+        return v.hijo<T>(nombre);
+    }
     QString numero() const { return hijo<QLineEdit>("número")->text(); }
     QImage imagen() const { return hijo<formularios::AreaDibujo>("Pantalla")->lienzo().imagen(); }
 
@@ -159,11 +159,21 @@ void TestPrincipal::teclas_data()
     QTest::addColumn<QString>("foco");
     QTest::addColumn<QString>("tecleado");
     QTest::addColumn<QString>("numero");
-    QTest::newRow("shift register") << "Pantalla" << "12345" << "2345";
-    QTest::newRow("letters, either case") << "Pantalla" << "abcdEF" << "CDEF";
-    QTest::newRow("focus on slider") << "periodo" << "9f" << "009F";
-    QTest::newRow("focus on binario") << "binario" << "c3" << "00C3";
-    QTest::newRow("focus on Reset") << "Reset" << "8421" << "8421";
+    QTest::newRow("shift register") << "Pantalla"
+                                    << "12345"
+                                    << "2345";
+    QTest::newRow("letters, either case") << "Pantalla"
+                                          << "abcdEF"
+                                          << "CDEF";
+    QTest::newRow("focus on slider") << "periodo"
+                                     << "9f"
+                                     << "009F";
+    QTest::newRow("focus on binario") << "binario"
+                                      << "c3"
+                                      << "00C3";
+    QTest::newRow("focus on Reset") << "Reset"
+                                    << "8421"
+                                    << "8421";
 }
 
 // Wherever the focus is, each digit is taken once and redraws once, and the
@@ -246,8 +256,10 @@ void TestPrincipal::menuYEtiquetaCoinciden()
     QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     const QPoint muestra(20, fila); // between grid lines
     for (bool visible : {false, true}) {
-        if (porEtiqueta) entrada::clic(etiqueta);
-        else item->trigger();
+        if (porEtiqueta)
+            entrada::clic(etiqueta);
+        else
+            item->trigger();
         QCOMPARE(item->isChecked(), visible);
         QCOMPARE(colorDe(etiqueta), visible ? kColores[traza] : kGris);
         QCOMPARE(imagen().pixelColor(muestra) != QColor(Qt::black), visible);
@@ -278,7 +290,8 @@ void TestPrincipal::ocultarYVerTodos()
         if (!ver) v.teclear("Pantalla", "FFFF");
         QCOMPARE(hijo<QLineEdit>("Text1")->text(), QString(128, '1'));
         QCOMPARE(hijo("Pantalla")->accessibleDescription(),
-                 QString("Forma de onda de 16 bits: ") + (ver ? "reloj, NRZ, RZ, AMI y HDB3" : "ninguna señal a la vista"));
+                 QString("Forma de onda de 16 bits: ") +
+                     (ver ? "reloj, NRZ, RZ, AMI y HDB3" : "ninguna señal a la vista"));
     }
     QCOMPARE(pintado.count(), 6);
     QVERIFY(!NoPintar);
@@ -386,8 +399,10 @@ void TestPrincipal::zoom()
 // projector's screen, or on a teacher's larger one.
 QStringList otroArranque(QSettings& ajustes, const QString& clave, const QVariant& valor, bool monitor = false)
 {
-    if (valor.isValid()) ajustes.setValue(clave, valor);
-    else ajustes.remove(clave);
+    if (valor.isValid())
+        ajustes.setValue(clave, valor);
+    else
+        ajustes.remove(clave);
     ajustes.sync();
     QTemporaryDir carpeta;
     QProcess arranque;
@@ -396,7 +411,8 @@ QStringList otroArranque(QSettings& ajustes, const QString& clave, const QVarian
     if (monitor) entorno.insert("QT_QPA_PLATFORM", entorno.value("QT_QPA_PLATFORM").replace("proyector", "monitor"));
     arranque.setProcessEnvironment(entorno);
     arranque.start(QCoreApplication::applicationFilePath(), {"--arranque"});
-    return arranque.waitForFinished(30000) ? QString::fromLatin1(arranque.readAllStandardOutput()).split(' ') : QStringList();
+    return arranque.waitForFinished(30000) ? QString::fromLatin1(arranque.readAllStandardOutput()).split(' ')
+                                           : QStringList();
 }
 
 // The zoom a teacher left is the zoom the next start opens with, as far as
@@ -426,9 +442,12 @@ void TestPrincipal::escCierra_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("ventana");
-    QTest::newRow("Acerca de") << "acercade" << "acerca";
-    QTest::newRow("help") << "ayuda" << "ayu";
-    QTest::newRow("laboratory") << "laboratorio" << "lab";
+    QTest::newRow("Acerca de") << "acercade"
+                               << "acerca";
+    QTest::newRow("help") << "ayuda"
+                          << "ayu";
+    QTest::newRow("laboratory") << "laboratorio"
+                                << "lab";
 }
 
 // Esc closes the windows one only looks at, as their close button does.

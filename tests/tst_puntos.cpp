@@ -23,11 +23,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace ejercicio;
@@ -81,13 +81,16 @@ void TestPuntos::idaYVuelta_data()
 {
     QTest::addColumn<QByteArray>("contenido");
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("several, accents") << linea("Mar\xed" "a Pe\xf1" "a", " 9 9") + linea("\x80uro", " 3 1") +
-                                             linea(QByteArray(40, 'L'), " 1 0");
+    QTest::newRow("several, accents") << linea("Mar\xed"
+                                               "a Pe\xf1"
+                                               "a",
+                                               " 9 9") +
+                                             linea("\x80uro", " 3 1") + linea(QByteArray(40, 'L'), " 1 0");
     QTest::newRow("counts of 10 or more") << linea("Luis", " 12 7") + linea("Eva", " 103 99");
     QTest::newRow("largest 64-bit counts") << linea("Ana", " 9223372036854775807 9223372036854775807");
     QTest::newRow("bytes Windows-1252 leaves undefined") << linea("\x81\x8d\x8f\x90\x9d", " 1 1");
-    QTest::newRow("lines of no student, where they were") << "\r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") +
-                                                                 linea("Ana", " x -3") + QByteArray(3, '\0') + "\r\n";
+    QTest::newRow("lines of no student, where they were")
+        << "\r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") + linea("Ana", " x -3") + QByteArray(3, '\0') + "\r\n";
 }
 
 // A file written by the program reads back and saves again byte for byte.
@@ -111,21 +114,22 @@ void TestPuntos::lectura_data()
                                 << QStringList() << false;
     QTest::newRow("mixed ends") << ana + " 1 1\r\n" + ana + " 2 1\n" + ana + " 3 1\r" + ana + " 4 1"
                                 << "Ana| 1| 1;Ana| 2| 1;Ana| 3| 1;Ana| 4| 1" << QStringList() << false;
-    QTest::newRow("beyond 64 bits: the largest") << linea("Ana", " 99999999999999999999 1")
-                                                 << "Ana| 9223372036854775807| 1" << QStringList() << false;
+    QTest::newRow("beyond 64 bits: the largest")
+        << linea("Ana", " 99999999999999999999 1") << "Ana| 9223372036854775807| 1" << QStringList() << false;
     QTest::newRow("unreadable counts") << linea("Ana", " x 3") + linea("Eva", " 5 -3") << ""
                                        << QStringList{"línea 1: " + noSonCuentas, "línea 2: " + noSonCuentas} << false;
     QTest::newRow("blank, more right than answers")
         << "  \r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") << "Eva| 1| 1"
         << QStringList{"línea 1: está en blanco", "línea 2: tiene más aciertos (9) que respuestas (2)"} << false;
-    QTest::newRow("NULs, counts without a name") << QByteArray(4, '\0') + "\r\n" + QByteArray(29, ' ') + " 0 0\r\n" << ""
-                                                 << QStringList{"línea 1: tiene caracteres nulos", "línea 2: no tiene nombre"}
-                                                 << false;
-    QTest::newRow("name of 45") << QByteArray(45, 'N') + " 1 1\r\n" << ""
-                                << QStringList{"línea 1: el nombre pasa de 40 caracteres"} << false;
+    QTest::newRow("NULs, counts without a name")
+        << QByteArray(4, '\0') + "\r\n" + QByteArray(29, ' ') + " 0 0\r\n"
+        << "" << QStringList{"línea 1: tiene caracteres nulos", "línea 2: no tiene nombre"} << false;
+    QTest::newRow("name of 45") << QByteArray(45, 'N') + " 1 1\r\n"
+                                << "" << QStringList{"línea 1: el nombre pasa de 40 caracteres"} << false;
     QTest::newRow("UTF-8 with its mark") << "\xEF\xBB\xBF" + QString("María 3 1\r\n").toUtf8() << "María| 3| 1"
                                          << QStringList() << true;
-    QTest::newRow("UTF-8 without it") << linea(QString("Begoña").toUtf8(), " 2 2") << "Begoña| 2| 2" << QStringList() << true;
+    QTest::newRow("UTF-8 without it") << linea(QString("Begoña").toUtf8(), " 2 2") << "Begoña| 2| 2" << QStringList()
+                                      << true;
 }
 
 // Hand-edited files: what can be read is, and the lines that are no
@@ -168,7 +172,9 @@ void TestPuntos::discoLlenoDejaElAnterior()
     const TablaAlumnos t = leerPuntos(linea("Luis", " 1 1") + linea("Eva", " 2 2") + linea("Pepe", " 3 3"));
     struct rlimit limite {};
     ::getrlimit(RLIMIT_FSIZE, &limite);
-    const struct rlimit pequeno {64, limite.rlim_max};
+    const struct rlimit pequeno {
+        64, limite.rlim_max
+    };
     std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &pequeno);
     const QString error = guardarPuntos(t, ruta);
@@ -215,11 +221,12 @@ void TestPuntos::fusion_data()
     QTest::newRow("both added students") << ana << ana + luis << ana + linea("Eva", " 1 1") << false
                                          << "Ana| 5| 3;Luis| 1| 0;Eva| 1| 1";
     QTest::newRow("reset here") << ana << linea("Ana", " 7 4") << linea("Ana", "0 0") << true << "Ana| 0| 0";
-    QTest::newRow("removed elsewhere, no new answers") << ana + luis << luis << ana + linea("Luis", " 2 1") << false
-                                                       << "Luis|2|1";
-    QTest::newRow("removed elsewhere, new answers") << ana << QByteArray() << linea("Ana", " 6 3") << false << "Ana|1|0";
-    QTest::newRow("reset here, removed elsewhere") << ana + luis << luis << linea("Ana", "0 0") + luis << true
-                                                   << "Luis| 1| 0";
+    QTest::newRow("removed elsewhere, no new answers")
+        << ana + luis << luis << ana + linea("Luis", " 2 1") << false << "Luis|2|1";
+    QTest::newRow("removed elsewhere, new answers")
+        << ana << QByteArray() << linea("Ana", " 6 3") << false << "Ana|1|0";
+    QTest::newRow("reset here, removed elsewhere")
+        << ana + luis << luis << linea("Ana", "0 0") + luis << true << "Luis| 1| 0";
     QTest::newRow("the largest count holds") << ana << linea("Ana", " 9223372036854775806 0") << linea("Ana", " 8 3")
                                              << false << "Ana|9223372036854775807|0";
 }
@@ -232,7 +239,8 @@ void TestPuntos::fusion()
     QFETCH(QByteArray, mia);
     QFETCH(bool, reiniciado);
     QFETCH(QString, tabla);
-    const Fusion f = fusionar(leerPuntos(disco), leerPuntos(base), leerPuntos(mia), reiniciado ? QSet<int>{0} : QSet<int>{});
+    const Fusion f =
+        fusionar(leerPuntos(disco), leerPuntos(base), leerPuntos(mia), reiniciado ? QSet<int>{0} : QSet<int>{});
     QCOMPARE(resumen(f.tabla), tabla);
 }
 
@@ -242,7 +250,8 @@ void TestPuntos::fusion()
 void TestPuntos::enlacesNoSeSiguen()
 {
     QTemporaryDir dir;
-    const QString puntos = dir.filePath("puntos.pnt"), notas = dir.filePath("notas.txt"), bashrc = dir.filePath("bashrc");
+    const QString puntos = dir.filePath("puntos.pnt"), notas = dir.filePath("notas.txt"),
+                  bashrc = dir.filePath("bashrc");
     escribir(notas, "notas del profesor\n");
     escribir(bashrc, "alias ls='ls -l'\n");
     QVERIFY(QFile::link(notas, puntos));
@@ -274,16 +283,28 @@ void TestPuntos::nombres_data()
     QTest::addColumn<QString>("tecleado");
     QTest::addColumn<QString>("limpio");
     QTest::addColumn<QString>("motivo");
-    QTest::newRow("pasted from a cell") << "Ana García\r\n" << "Ana García" << "";
-    QTest::newRow("two cells") << "Ana\nPepe" << "AnaPepe" << "";
-    QTest::newRow("tabs, NUL, separators, blanks") << " \tEva\u2028 Ruiz\x00 " << "Eva Ruiz" << "";
+    QTest::newRow("pasted from a cell") << "Ana García\r\n"
+                                        << "Ana García"
+                                        << "";
+    QTest::newRow("two cells") << "Ana\nPepe"
+                               << "AnaPepe"
+                               << "";
+    QTest::newRow("tabs, NUL, separators, blanks") << " \tEva\u2028 Ruiz\x00 "
+                                                   << "Eva Ruiz"
+                                                   << "";
     QTest::newRow("40 characters") << QString(40, 'x') << QString(40, 'x') << "";
-    QTest::newRow("41 characters") << QString(41, 'x') << QString(41, 'x') << "El nombre no puede pasar de 40 caracteres.";
-    QTest::newRow("outside Windows-1252") << "Łukasz" << "Łukasz"
+    QTest::newRow("41 characters") << QString(41, 'x') << QString(41, 'x')
+                                   << "El nombre no puede pasar de 40 caracteres.";
+    QTest::newRow("outside Windows-1252") << "Łukasz"
+                                          << "Łukasz"
                                           << "El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo.";
-    QTest::newRow("outside the first plane") << "Eva 😀" << "Eva 😀"
-                                             << "El nombre no puede llevar «😀»: el fichero de notas no puede guardarlo.";
-    QTest::newRow("Windows-1252 beyond Latin-1") << "€ Œuvre" << "€ Œuvre" << "";
+    QTest::newRow("outside the first plane")
+        << "Eva 😀"
+        << "Eva 😀"
+        << "El nombre no puede llevar «😀»: el fichero de notas no puede guardarlo.";
+    QTest::newRow("Windows-1252 beyond Latin-1") << "€ Œuvre"
+                                                 << "€ Œuvre"
+                                                 << "";
 }
 
 // Names never hold what would break a line of the file, and are held only
@@ -301,14 +322,22 @@ void TestPuntos::camposCsv_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("campo");
-    QTest::newRow("plain") << "Ana" << "Ana";
-    QTest::newRow("=") << "=1+1" << "'=1+1";
-    QTest::newRow("tab") << "\tx" << "'\tx";
-    QTest::newRow("CR") << "\r=x" << "\"'\r=x\"";
-    QTest::newRow("apostrophe first") << "'=x" << "''=x";
-    QTest::newRow("apostrophe inside") << "O'Brien" << "O'Brien";
-    QTest::newRow("separator, quotes") << "a;\"b\"" << "\"a;\"\"b\"\"\"";
-    QTest::newRow("quotes and the log's separator") << "Ana \"la\", B" << "\"Ana \"\"la\"\", B\"";
+    QTest::newRow("plain") << "Ana"
+                           << "Ana";
+    QTest::newRow("=") << "=1+1"
+                       << "'=1+1";
+    QTest::newRow("tab") << "\tx"
+                         << "'\tx";
+    QTest::newRow("CR") << "\r=x"
+                        << "\"'\r=x\"";
+    QTest::newRow("apostrophe first") << "'=x"
+                                      << "''=x";
+    QTest::newRow("apostrophe inside") << "O'Brien"
+                                       << "O'Brien";
+    QTest::newRow("separator, quotes") << "a;\"b\""
+                                       << "\"a;\"\"b\"\"\"";
+    QTest::newRow("quotes and the log's separator") << "Ana \"la\", B"
+                                                    << "\"Ana \"\"la\"\", B\"";
 }
 
 // No student's name reaches a spreadsheet as a formula, and the log reads
@@ -324,7 +353,8 @@ void TestPuntos::camposCsv()
     const auto respuesta = [&](const char* codigo, bool bien) {
         return lineaHistorial({QDateTime::currentDateTime(), t.nombres[0], codigo, "1", "1", bien});
     };
-    const auto filas = filasClase(t, kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) + respuesta("AMI", false));
+    const auto filas =
+        filasClase(t, kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) + respuesta("AMI", false));
     QCOMPARE(filas[0].bienPorCodigo, (std::array<qint64, kCodigosClase>{0, 2, 0, 0}));
     QCOMPARE(filas[0].malPorCodigo, (std::array<qint64, kCodigosClase>{0, 0, 1, 0}));
 }
@@ -406,7 +436,9 @@ void TestPuntos::cerrojoDeOtroProceso()
     QTemporaryDir dir;
     const QString ruta = dir.filePath("puntos.pnt");
     escribir(ruta, linea("Ana", " 1 1"));
-    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755) | ::chmod(QFile::encodeName(ruta).constData(), 0666), 0);
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755) |
+                 ::chmod(QFile::encodeName(ruta).constData(), 0666),
+             0);
     for (const uid_t usuario : {::geteuid(), uid_t(65534)}) {
         if (usuario != ::geteuid() && ::geteuid() != 0) continue;
         Titular otro(ruta, usuario);
@@ -448,8 +480,10 @@ void TestPuntos::motivosDeNoPoderGuardar_data()
 {
     QTest::addColumn<QString>("preparar"); // what the folder is like
     QTest::addColumn<QString>("error");
-    QTest::newRow("folder removed") << "sin carpeta" << "la carpeta no existe";
-    QTest::newRow("a folder of the file's name") << "carpeta" << "es una carpeta, no un fichero";
+    QTest::newRow("folder removed") << "sin carpeta"
+                                    << "la carpeta no existe";
+    QTest::newRow("a folder of the file's name") << "carpeta"
+                                                 << "es una carpeta, no un fichero";
 }
 
 // Each cause of a save that cannot even take the lock says its own reason,
@@ -536,7 +570,10 @@ struct HojaGrabada : HojaInforme {
         QString texto;
     };
     std::vector<std::vector<Texto>> paginas{1};
-    void texto(const QRectF& donde, Qt::Alignment a, const QString& t, int, bool) override { paginas.back().push_back({donde, a, t}); }
+    void texto(const QRectF& donde, Qt::Alignment a, const QString& t, int, bool) override
+    {
+        paginas.back().push_back({donde, a, t});
+    }
     void barra(const QRectF& donde) override { paginas.back().push_back({donde, Qt::AlignLeft, "barra"}); }
     void nuevaPagina() override { paginas.emplace_back(); }
 };
@@ -574,14 +611,16 @@ void TestPuntos::informeDeLaClase()
     QCOMPARE(nombres.size(), 200);
     QCOMPARE(nombres.mid(0, 3), (QStringList{"S99", "S98", "S97"}));
     QCOMPARE(nombres.mid(100, 2), (QStringList{"S99", "S98"}));
-    QCOMPARE(hoja.paginas[3][1].texto, QString("domingo, 6 de diciembre de 2026 · Respuestas por código desde el 2026-12-06"));
+    QCOMPARE(hoja.paginas[3][1].texto,
+             QString("domingo, 6 de diciembre de 2026 · Respuestas por código desde el 2026-12-06"));
 }
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--guardar") == 0) {
-        std::printf("%s\n%s\n", qPrintable(guardarPuntos(leerPuntos(linea("Ana", " 2 2")), QString::fromLocal8Bit(argv[2]))),
+        std::printf("%s\n%s\n",
+                    qPrintable(guardarPuntos(leerPuntos(linea("Ana", " 2 2")), QString::fromLocal8Bit(argv[2]))),
                     qPrintable(formatos::anadirAlFinal(QString::fromLocal8Bit(argv[3]), "una linea\r\n")));
         return 0;
     }

@@ -2,6 +2,7 @@
 #include "formatos/LectorRtf.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QLocale>
 #include <QTest>
@@ -10,7 +11,6 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
-#include <QFile>
 
 using formatos::leerRtf;
 
@@ -99,22 +99,27 @@ void TestRtf::texto_data()
     QTest::addColumn<QString>("texto");
     QTest::newRow("par and line") << QByteArray("{\\rtf1 a\\par b\\line c}") << "a\nb\u2028c";
     QTest::newRow("escaped") << QByteArray("{\\rtf1 \\{x\\}\\\\}") << "{x}\\";
-    QTest::newRow("cp1252 escapes") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Telefon\\'eda \\'80\\'93}") << "Telefonía €“";
+    QTest::newRow("cp1252 escapes") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Telefon\\'eda \\'80\\'93}")
+                                    << "Telefonía €“";
     QTest::newRow("Symbol's bullet, uc2") << QByteArray("{\\rtf1\\uc2 \\u-3913\\'b7\\'b7y}") << "\u2022y";
     QTest::newRow("uc scoped to group") << QByteArray("{\\rtf1 {\\uc2 a}\\u241?b}") << "añb";
     QTest::newRow("nbsp, hyphens") << QByteArray("{\\rtf1 a\\~b\\_c\\-d}") << "a\u00a0b\u2011c\u00add";
-    QTest::newRow("quotes, dashes") << QByteArray("{\\rtf1 \\ldblquote x\\rdblquote \\emdash\\endash\\bullet}") << "“x”—–•";
+    QTest::newRow("quotes, dashes") << QByteArray("{\\rtf1 \\ldblquote x\\rdblquote \\emdash\\endash\\bullet}")
+                                    << "“x”—–•";
     QTest::newRow("bin skipped") << QByteArray("{\\rtf1 a{\\*\\obj\\bin3 }}}}b}") << "ab";
     QTest::newRow("no rtf header") << QByteArray("solo texto") << "solo texto";
     // Malformed input reads what it can, never more (random bytes are the
     // fuzz target's business).
     QTest::newRow("cell mark outside a table") << QByteArray("{\\rtf1\\cell b\\row c}") << "bc";
-    QTest::newRow("deep nesting") << "{\\rtf1 " + QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}') << "hondo";
+    QTest::newRow("deep nesting") << "{\\rtf1 " + QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}')
+                                  << "hondo";
     QTest::newRow("unbalanced close") << QByteArray("}}}{\\rtf1 a}}}b") << "ab";
-    QTest::newRow("huge numbers") << QByteArray("{\\rtf1 \\fs99999999999999999999 \\li-99999999999 a\\sb99999999999 b}") << "ab";
+    QTest::newRow("huge numbers") << QByteArray("{\\rtf1 \\fs99999999999999999999 \\li-99999999999 a\\sb99999999999 b}")
+                                  << "ab";
     QTest::newRow("huge uc") << QByteArray("{\\rtf1 {\\uc99999999999 \\u241 abc}d}") << "\u00f1d";
     QTest::newRow("huge bin") << QByteArray("{\\rtf1 a\\bin999999999999 b}") << "a";
-    QTest::newRow("long word") << QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + " a}" << "a";
+    QTest::newRow("long word") << QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + " a}"
+                               << "a";
     QTest::newRow("broken picture") << QByteArray("{\\rtf1 {\\pict\\pngblip zz99}a}") << "a";
     QTest::newRow("font table unterminated") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial") << "";
 }
@@ -132,7 +137,8 @@ void TestRtf::formatoDeCaracter()
 {
     QTextDocument d;
     leerRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\ul sub\\ulnone raya} {\\fs40 grande} {\\f1 fija}"
-            " {\\b\\i ambas\\b0 solo} {\\b\\plain llano}}", d);
+            " {\\b\\i ambas\\b0 solo} {\\b\\plain llano}}",
+            d);
     QVERIFY(!formatoDe(d, "raya").fontUnderline());
     QCOMPARE(formatoDe(d, "grande").fontPointSize(), 20.0);
     QCOMPARE(formatoDe(d, "fija").fontFamilies().toStringList(), QStringList{"Courier New"});
@@ -175,7 +181,8 @@ void TestRtf::imagenes()
     QTextDocument d;
     leerRtf("{\\rtf1 antes{\\*\\shppict{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal450\n" + png +
                 "}}{\\nonshppict{\\pict\\wmetafile8 0102}}despues"
-                "{\\pict\\pngblip\\picscalex200 " + png + "}{\\pict\\jpegblip ffd8ff00}{\\pict\\emfblip " + png + "}}",
+                "{\\pict\\pngblip\\picscalex200 " +
+                png + "}{\\pict\\jpegblip ffd8ff00}{\\pict\\emfblip " + png + "}}",
             d);
     QCOMPARE(d.toPlainText().remove(QChar::ObjectReplacementCharacter), QString("antesdespues"));
     QList<QTextImageFormat> imagenes;
@@ -186,7 +193,7 @@ void TestRtf::imagenes()
     QCOMPARE(imagenes.size(), 2);
     QCOMPARE(imagenes[0].width(), 40.0); // 600 twips
     QCOMPARE(imagenes[0].height(), 30.0);
-    QCOMPARE(imagenes[1].width(), 4.0);  // no goal: its own pixels
+    QCOMPARE(imagenes[1].width(), 4.0); // no goal: its own pixels
     const QImage img = d.resource(QTextDocument::ImageResource, QUrl(imagenes[0].name())).value<QImage>();
     QCOMPARE(img.pixelColor(1, 1), QColor(Qt::red));
 }
@@ -246,8 +253,10 @@ void TestRtf::formatosNuevos()
 {
     QTextDocument d;
     leerRtf("{\\rtf1 visible.\\page {\\caps mayus}{\\up6 arriba}{\\dn6 abajo}{\\up0 normal}{\\up sube}{\\dn baja}"
-            "{\\uld puntos}{\\ulwave onda}{\\v {\\pict\\pngblip " + hexDePng(Qt::red) + "}}\\par"
-            "\\pard\\li720\\fi-360\\tx1440 lista\\par\\pard\\sb2147483647\\li-99999\\tx99999999 lejos}",
+            "{\\uld puntos}{\\ulwave onda}{\\v {\\pict\\pngblip " +
+                hexDePng(Qt::red) +
+                "}}\\par"
+                "\\pard\\li720\\fi-360\\tx1440 lista\\par\\pard\\sb2147483647\\li-99999\\tx99999999 lejos}",
             d);
     QTextDocument oculto;
     leerFixture("libreoffice_oculto", oculto);
@@ -280,16 +289,18 @@ void TestRtf::tablas_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("celdas"); // rows apart by "/", cells by ","; "*n" spans n columns, "^n" n rows
-    QTest::newRow("a later row with more cells") << QByteArray("\\trowd\\cellx3000\\intbl Titulo\\cell\\row\\trowd\\cellx1000"
-                                                               "\\cellx2000\\cellx3000\\intbl b\\cell\\intbl c\\cell\\intbl d\\cell\\row")
-                                                 << "Titulo*3/b,c,d";
+    QTest::newRow("a later row with more cells")
+        << QByteArray("\\trowd\\cellx3000\\intbl Titulo\\cell\\row\\trowd\\cellx1000"
+                      "\\cellx2000\\cellx3000\\intbl b\\cell\\intbl c\\cell\\intbl d\\cell\\row")
+        << "Titulo*3/b,c,d";
     QTest::newRow("\\clmrg") << QByteArray("\\trowd\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl a\\cell\\intbl\\cell"
-                                            "\\intbl c\\cell\\row")
-                              << "a*2,c";
+                                           "\\intbl c\\cell\\row")
+                             << "a*2,c";
     QTest::newRow("\\clvmrg") << QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl a\\cell\\intbl b\\cell\\row\\trowd"
-                                             "\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell\\intbl d\\cell\\row")
-                               << "a^2,b/d";
-    QTest::newRow("a cell without its \\cellx") << QByteArray("\\trowd\\cellx1000\\intbl a\\cell\\intbl b\\cell\\row") << "a,b";
+                                            "\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell\\intbl d\\cell\\row")
+                              << "a^2,b/d";
+    QTest::newRow("a cell without its \\cellx")
+        << QByteArray("\\trowd\\cellx1000\\intbl a\\cell\\intbl b\\cell\\row") << "a,b";
 }
 
 // Each row's cells come from its own \cellx edges; merged cells span what
@@ -301,7 +312,9 @@ void TestRtf::tablas()
     QTextDocument d;
     leerRtf("{\\rtf1 " + rtf + "\\pard fin}", d);
     QTextTable* tabla = QTextCursor(&d).currentTable();
-    if (!tabla) tabla = d.rootFrame()->childFrames().isEmpty() ? nullptr : qobject_cast<QTextTable*>(d.rootFrame()->childFrames()[0]);
+    if (!tabla)
+        tabla = d.rootFrame()->childFrames().isEmpty() ? nullptr
+                                                       : qobject_cast<QTextTable*>(d.rootFrame()->childFrames()[0]);
     QVERIFY(tabla);
     QStringList filas;
     for (int r = 0; r < tabla->rows(); ++r) {
@@ -325,24 +338,28 @@ void TestRtf::documentosHostiles_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QString>("limite"); // what the note after the cut names; empty: no cut
-    const QByteArray sello = "{\\pict\\pngblip\\picwgoal1500\\pichgoal1500 " + hexDePng(Qt::darkCyan, {3000, 3000}) + "}";
-    QByteArray tabla = "\\trowd\\cellx100\\cellx200" + QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(1001);
-    QByteArray tablas = ("\\trowd\\cellx100\\cellx200" + QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(900) +
-                         "\\pard\\par ").repeated(3);
+    const QByteArray sello =
+        "{\\pict\\pngblip\\picwgoal1500\\pichgoal1500 " + hexDePng(Qt::darkCyan, {3000, 3000}) + "}";
+    QByteArray tabla =
+        "\\trowd\\cellx100\\cellx200" + QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(1001);
+    QByteArray tablas = ("\\trowd\\cellx100\\cellx200" +
+                         QByteArray("\\intbl x\\cell\\intbl y\\cell\\row ").repeated(900) + "\\pard\\par ")
+                            .repeated(3);
     const QLocale l;
     for (const double zoom : {1.0, 3.0}) {
         const QByteArray z = zoom == 1 ? " at 100 %" : " at 300 %";
-        QTest::newRow("1000-point letters" + z) << QByteArray("{\\rtf1\\fs2000 grande\\par\\sb2147483647 p}") << zoom << "";
-        QTest::newRow("300,001 characters" + z) << "{\\rtf1 " + QByteArray(300001, 'a') + "}" << zoom
-                                               << "más de " + l.toString(300000) + " caracteres";
+        QTest::newRow("1000-point letters" + z)
+            << QByteArray("{\\rtf1\\fs2000 grande\\par\\sb2147483647 p}") << zoom << "";
+        QTest::newRow("300,001 characters" + z)
+            << "{\\rtf1 " + QByteArray(300001, 'a') + "}" << zoom << "más de " + l.toString(300000) + " caracteres";
         QTest::newRow("20,001 paragraphs" + z) << "{\\rtf1 " + QByteArray("p\\par ").repeated(20001) + "}" << zoom
-                                              << "más de " + l.toString(20000) + " párrafos";
-        QTest::newRow("a table of 2,002 cells" + z) << "{\\rtf1 " + tabla + "\\pard fin}" << zoom
-                                                   << "una tabla de más de " + l.toString(2000) + " celdas";
-        QTest::newRow("5,400 cells in three tables" + z) << "{\\rtf1 " + tablas + "fin}" << zoom
-                                                        << "más de " + l.toString(5000) + " celdas de tabla";
-        QTest::newRow("big pictures drawn small" + z) << "{\\rtf1 " + sello.repeated(6) + "}" << zoom
-                                                     << "imágenes de más de 48 megapíxeles en total";
+                                               << "más de " + l.toString(20000) + " párrafos";
+        QTest::newRow("a table of 2,002 cells" + z)
+            << "{\\rtf1 " + tabla + "\\pard fin}" << zoom << "una tabla de más de " + l.toString(2000) + " celdas";
+        QTest::newRow("5,400 cells in three tables" + z)
+            << "{\\rtf1 " + tablas + "fin}" << zoom << "más de " + l.toString(5000) + " celdas de tabla";
+        QTest::newRow("big pictures drawn small" + z)
+            << "{\\rtf1 " + sello.repeated(6) + "}" << zoom << "imágenes de más de 48 megapíxeles en total";
     }
 }
 
@@ -357,8 +374,8 @@ void TestRtf::documentosHostiles()
     QFETCH(QString, limite);
     QTextDocument d;
     leerRtf(rtf, d, zoom);
-    const QString nota = "[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede mostrar (" +
-                         limite + ").]";
+    const QString nota =
+        "[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede mostrar (" + limite + ").]";
     QCOMPARE(d.lastBlock().text() == nota, !limite.isEmpty());
     QVERIFY(d.characterCount() < 300000 + nota.size() + 10);
     int imagenes = 0;

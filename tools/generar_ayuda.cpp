@@ -17,9 +17,9 @@
 
 #include "Herramienta.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
-#include <QApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -57,10 +57,7 @@ QByteArray imagenRtf(const QImage& img)
 }
 
 // A figure's caption under it, its text alternative for every reader.
-QByteArray pie(const QString& texto)
-{
-    return "\\line{\\i\\fs18 " + escaparRtf(texto) + "}";
-}
+QByteArray pie(const QString& texto) { return "\\line{\\i\\fs18 " + escaparRtf(texto) + "}"; }
 
 QByteArray figura(const QStringList& partes)
 {
@@ -68,8 +65,10 @@ QByteArray figura(const QStringList& partes)
     int t = 240;
     const QStringList nombres{"CLK", "NRZ", "RZ", "AMI", "HDB3"};
     for (const QString& p : partes.mid(1)) {
-        if (p.startsWith("T=")) t = p.mid(2).toInt();
-        else if (const int i = int(nombres.indexOf(p)); i >= 0) visibles[i] = true;
+        if (p.startsWith("T="))
+            t = p.mid(2).toInt();
+        else if (const int i = int(nombres.indexOf(p)); i >= 0)
+            visibles[i] = true;
     }
     return imagenRtf(principal::figuraOndas(partes.value(0), visibles, t)) +
            pie(principal::descripcionOndas(visibles) + QStringLiteral(", del número ") + partes.value(0) + '.');

@@ -9,14 +9,13 @@ using namespace dibujo;
 namespace ayuda {
 
 namespace {
-const QString kAcercaTexto = QStringLiteral(
-    "Progama de ejercicio de los códigos \r\n"
-    "de datos serie usados en telefonía desarrollado para el módulo \r\n"
-    "de inciación profesional \"Sistemas \r\n"
-    "de Telefonía\", perteneciente al \r\n"
-    "ciclo formativo de grado superior \r\n"
-    "\"Sistemas de Telecomunicación e \r\n"
-    "Informáticos\".\r\n");
+const QString kAcercaTexto = QStringLiteral("Progama de ejercicio de los códigos \r\n"
+                                            "de datos serie usados en telefonía desarrollado para el módulo \r\n"
+                                            "de inciación profesional \"Sistemas \r\n"
+                                            "de Telefonía\", perteneciente al \r\n"
+                                            "ciclo formativo de grado superior \r\n"
+                                            "\"Sistemas de Telecomunicación e \r\n"
+                                            "Informáticos\".\r\n");
 } // namespace
 
 formularios::DefinicionVentana disenoAcerca()
@@ -25,9 +24,11 @@ formularios::DefinicionVentana disenoAcerca()
     f.cierraConEsc = true;
     const QString frame1 = QStringLiteral("Frame1");
     f.controles = {
-        control("Frame1", Tipo::Marco, {}, 120, 0, 3495, 3255).enTab(0)
+        control("Frame1", Tipo::Marco, {}, 120, 0, 3495, 3255)
+            .enTab(0)
             .accesible("Acerca de Tramavox", "Imagen y ciclo formativo del programa"),
-        control("Picture1", Tipo::Imagen, frame1, 240, 240, 3060, 1800).enTab(1)
+        control("Picture1", Tipo::Imagen, frame1, 240, 240, 3060, 1800)
+            .enTab(1)
             .accesible("Imagen del aula", "Alumnos en los bancos de un laboratorio de telefonía"),
         control("Label2", Tipo::Etiqueta, frame1, 120, 2040, 3255, 1095)
             .conTexto("    Ciclo Formativo de Grado Superior   Sistemas de Telecomunicación e Informáticos.")
@@ -47,7 +48,9 @@ formularios::DefinicionVentana disenoAcerca()
             .centrado()
             .ajustado()
             .enTab(4),
-        control("Command1", Tipo::Boton, {}, 5280, 3000, 1095, 255).conTexto("Aceptar").enTab(5)
+        control("Command1", Tipo::Boton, {}, 5280, 3000, 1095, 255)
+            .conTexto("Aceptar")
+            .enTab(5)
             .accesible("Aceptar", "Cierra esta ventana"),
         control("Label3", Tipo::Etiqueta, {}, 3960, 1920, 2055, 255)
             .conTexto("Sistemas de Telefonía")

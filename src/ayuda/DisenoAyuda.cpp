@@ -12,7 +12,9 @@ formularios::DefinicionVentana disenoAyuda()
     f.redimensionable = true;
     // Until the load handler reads the help, the box holds a placeholder.
     f.controles = {
-        control("ayutext", Tipo::TextoEnriquecido, {}, 120, 120, 11655, 5415).conTexto("RichTextBox1").enTab(0)
+        control("ayutext", Tipo::TextoEnriquecido, {}, 120, 120, 11655, 5415)
+            .conTexto("RichTextBox1")
+            .enTab(0)
             .accesible("Texto de ayuda", "Cómo se usa el programa y la teoría de los códigos de línea"),
     };
     return f;

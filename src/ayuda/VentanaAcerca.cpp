@@ -2,8 +2,8 @@
 #include "ayuda/VentanaAcerca.h"
 
 #include "ayuda/DisenoAcerca.h"
-#include "formularios/Controles.h"
 #include "dibujo/Dibujos.h"
+#include "formularios/Controles.h"
 #include "formularios/Zoom.h"
 
 #include <QLabel>
@@ -40,7 +40,8 @@ VentanaAcerca::VentanaAcerca() : Formulario(disenoAcerca())
     auto* imagen = new QLabel(controles().buscar<formularios::CuadroImagen>("Picture1"));
     imagen->setObjectName(QStringLiteral("imagenAcerca"));
     imagen->setAccessibleName(QStringLiteral("Dibujo de Tramavox"));
-    imagen->setAccessibleDescription(QStringLiteral("Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa"));
+    imagen->setAccessibleDescription(
+        QStringLiteral("Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa"));
     // The text box's background is the color of an active window border.
     auto* texto = controles().buscar<QTextEdit>("Text1");
     QPalette p = texto->palette();

@@ -50,8 +50,9 @@ void VentanaAyuda::alCargar()
         const formatos::Lectura lectura = formatos::leerEntero(ruta, kMaximoBytes);
         if (!lectura.error.isEmpty()) {
             formularios::Avisos::actual().mensaje(
-                this, QStringLiteral("No se pudo leer «%1»: %2. Se muestra la ayuda que lleva el programa.")
-                          .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), lectura.error),
+                this,
+                QStringLiteral("No se pudo leer «%1»: %2. Se muestra la ayuda que lleva el programa.")
+                    .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), lectura.error),
                 formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
             break;
         }
@@ -64,10 +65,7 @@ void VentanaAyuda::alCargar()
     mostrar();
 }
 
-void VentanaAyuda::alCambiarZoom()
-{
-    mostrar();
-}
+void VentanaAyuda::alCambiarZoom() { mostrar(); }
 
 void VentanaAyuda::mostrar()
 {

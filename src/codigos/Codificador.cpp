@@ -23,8 +23,7 @@ std::optional<std::string> binario(const std::string& numero)
         valor = valor * 16 + static_cast<unsigned>(d);
     }
     std::string bits(kBits, '0');
-    for (int i = kBits - 1; i >= 0; --i, valor >>= 1)
-        bits[i] = static_cast<char>('0' + (valor & 1u));
+    for (int i = kBits - 1; i >= 0; --i, valor >>= 1) bits[i] = static_cast<char>('0' + (valor & 1u));
     return bits;
 }
 

@@ -10,8 +10,8 @@
 
 namespace codigos {
 
-constexpr int kBits = 16;            // one hexadecimal number is 16 bits
-constexpr int kHdb3Copies = 8;       // the HDB3 string codes the word 8 times
+constexpr int kBits = 16;      // one hexadecimal number is 16 bits
+constexpr int kHdb3Copies = 8; // the HDB3 string codes the word 8 times
 constexpr int kHdb3Symbols = kBits * kHdb3Copies;
 
 // The value of a hexadecimal digit (either case) given by its character

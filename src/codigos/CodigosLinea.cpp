@@ -15,10 +15,7 @@ Paso paso(char bit, int nivel1, int nivel2, bool sustituido = false)
 }
 
 // Half-bit pulses (50 % duty, as G.703 and T1.102 give them).
-Paso pulso(char marca, int signo, bool sustituido = false)
-{
-    return paso(marca, signo, 0, sustituido);
-}
+Paso pulso(char marca, int signo, bool sustituido = false) { return paso(marca, signo, 0, sustituido); }
 
 // One slot per bit, each from its bit and the state `slot` keeps. The
 // loop reads and writes through plain pointers, and each coder keeps its
@@ -50,10 +47,7 @@ private:
 // With random data a branch on each bit is mispredicted half the time:
 // the simple coders work out their levels by arithmetic on the bit (d is
 // 0 or 1, and 1 - 2d flips a sign exactly where d is 1).
-int digito(char b)
-{
-    return b - '0';
-}
+int digito(char b) { return b - '0'; }
 
 std::vector<Paso> ami(const std::string& bits, int ultimo)
 {
@@ -118,8 +112,9 @@ std::vector<Paso> b8zs(const std::string& bits, int ultimo)
     for (std::size_t i = 0, n = bits.size(); i < n; ++i) {
         if (b[i] == '0' && cerosDesde(b, i, n, 8)) {
             const int p = linea.ultimo();
-            const Paso patron[8] = {pulso('0', 0, true),  pulso('0', 0, true), pulso('0', 0, true),  pulso('V', p, true),
-                                    pulso('B', -p, true), pulso('0', 0, true), pulso('V', -p, true), pulso('B', p, true)};
+            const Paso patron[8] = {pulso('0', 0, true),  pulso('0', 0, true),  pulso('0', 0, true),
+                                    pulso('V', p, true),  pulso('B', -p, true), pulso('0', 0, true),
+                                    pulso('V', -p, true), pulso('B', p, true)};
             std::copy(patron, patron + 8, salida + i);
             i += 7;
         } else {
@@ -159,8 +154,8 @@ std::vector<Paso> dosBUnoQ(const std::string& bits)
 // to the last pulse.
 std::vector<Paso> mlt3(const std::string& bits, const EstadoInicial& inicio)
 {
-    return cadaBit(bits, [nivel = inicio.nivel, direccion = inicio.nivel != 0 ? -inicio.nivel : -inicio.ultimoPulso](
-                             char b) mutable {
+    return cadaBit(bits, [nivel = inicio.nivel,
+                          direccion = inicio.nivel != 0 ? -inicio.nivel : -inicio.ultimoPulso](char b) mutable {
         if (b == '1') {
             if (nivel != 0) direccion = -nivel;
             nivel = nivel != 0 ? 0 : direccion;
@@ -239,8 +234,8 @@ bool esSustitucionB8zs(const std::vector<Paso>& linea, std::size_t i, int ultimo
 {
     if (i < 3 || i + 4 >= linea.size()) return false;
     const auto nivel = [&](std::size_t k) { return linea[k].nivel1; };
-    return nivel(i - 3) == 0 && nivel(i - 2) == 0 && nivel(i - 1) == 0 && nivel(i) == ultimo && nivel(i + 1) == -ultimo &&
-           nivel(i + 2) == 0 && nivel(i + 3) == -ultimo && nivel(i + 4) == ultimo;
+    return nivel(i - 3) == 0 && nivel(i - 2) == 0 && nivel(i - 1) == 0 && nivel(i) == ultimo &&
+           nivel(i + 1) == -ultimo && nivel(i + 2) == 0 && nivel(i + 3) == -ultimo && nivel(i + 4) == ultimo;
 }
 
 std::string decodificar(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio)
@@ -315,7 +310,7 @@ std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i)
     while (inicio > 0 && linea[inicio - 1].sustituido) --inicio;
     inicio += (i - inicio) / 4 * 4;
     return linea[inicio].marca == 'B' ? "cuatro ceros tras un número par de marcas desde la última V → B00V"
-                                        : "cuatro ceros tras un número impar de marcas desde la última V → 000V";
+                                      : "cuatro ceros tras un número impar de marcas desde la última V → 000V";
 }
 
 } // namespace codigos

@@ -33,13 +33,24 @@
 namespace codigos {
 
 enum class Codigo {
-    NrzUnipolar, NrzPolar, Nrzi, Rz, Ami, Pseudoternario, Hdb3, B8zs, Cmi, Manchester, ManchesterDiferencial,
-    DosBUnoQ, Mlt3
+    NrzUnipolar,
+    NrzPolar,
+    Nrzi,
+    Rz,
+    Ami,
+    Pseudoternario,
+    Hdb3,
+    B8zs,
+    Cmi,
+    Manchester,
+    ManchesterDiferencial,
+    DosBUnoQ,
+    Mlt3
 };
 constexpr int kCodigosLinea = 13;
 constexpr std::array<Codigo, kCodigosLinea> kTodosLosCodigos = {
-    Codigo::NrzUnipolar, Codigo::NrzPolar, Codigo::Nrzi,     Codigo::Rz,         Codigo::Ami,
-    Codigo::Pseudoternario, Codigo::Hdb3, Codigo::B8zs,      Codigo::Cmi,        Codigo::Manchester,
+    Codigo::NrzUnipolar,           Codigo::NrzPolar, Codigo::Nrzi, Codigo::Rz,  Codigo::Ami,
+    Codigo::Pseudoternario,        Codigo::Hdb3,     Codigo::B8zs, Codigo::Cmi, Codigo::Manchester,
     Codigo::ManchesterDiferencial, Codigo::DosBUnoQ, Codigo::Mlt3};
 
 // "NRZ unipolar", "Manchester diferencial", "2B1Q", ... (from the codes'
@@ -57,10 +68,10 @@ struct EstadoInicial {
 
 // One bit slot of the line.
 struct Paso {
-    char marca;          // '0', '1', or the 'B' and 'V' of a substitution
-    std::int8_t nivel1;  // the level in the first half of the slot
-    std::int8_t nivel2;  // and in the second
-    bool sustituido;     // part of an HDB3 or B8ZS substitution
+    char marca;         // '0', '1', or the 'B' and 'V' of a substitution
+    std::int8_t nivel1; // the level in the first half of the slot
+    std::int8_t nivel2; // and in the second
+    bool sustituido;    // part of an HDB3 or B8ZS substitution
 };
 
 // The bits ('0' and '1') as the line carries them. A starting state the

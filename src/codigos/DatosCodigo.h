@@ -18,13 +18,13 @@ namespace codigos {
 enum class FormaMarca { Circulo, Cuadrado, TrianguloArriba, TrianguloAbajo, Rombo, Cruz, Aspa, Asterisco };
 
 struct DatosCodigo {
-    const char* nombre;          // "NRZ unipolar", "Manchester diferencial", "2B1Q"...
-    const char* convencion;      // in one Spanish line, with its standard where it has one
-    std::array<int, 4> niveles;  // the levels it uses, highest first (the scale beside its trace)
+    const char* nombre;         // "NRZ unipolar", "Manchester diferencial", "2B1Q"...
+    const char* convencion;     // in one Spanish line, with its standard where it has one
+    std::array<int, 4> niveles; // the levels it uses, highest first (the scale beside its trace)
     int cuantosNiveles;
-    bool detectaErrores;         // its own rules reveal some line errors
-    bool rayas;                  // its power holds discrete lines (the DC of unipolar codes...)
-    Color color;                 // 0xRRGGBB, drawn on black
+    bool detectaErrores; // its own rules reveal some line errors
+    bool rayas;          // its power holds discrete lines (the DC of unipolar codes...)
+    Color color;         // 0xRRGGBB, drawn on black
     FormaMarca marca;
     bool marcaLlena;
 };
@@ -32,9 +32,6 @@ struct DatosCodigo {
 const DatosCodigo& datosCodigo(Codigo c);
 
 // The highest level of the code (1, or 3 for 2B1Q).
-inline int nivelMaximo(Codigo c)
-{
-    return datosCodigo(c).niveles[0];
-}
+inline int nivelMaximo(Codigo c) { return datosCodigo(c).niveles[0]; }
 
 } // namespace codigos

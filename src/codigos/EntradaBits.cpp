@@ -7,10 +7,7 @@ namespace codigos {
 
 namespace {
 
-bool blanco(char32_t c)
-{
-    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
-}
+bool blanco(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r'; }
 
 void anadir(std::string& bits, unsigned valor, int cuantos)
 {
@@ -21,7 +18,8 @@ std::string rechazo(FormaEntrada forma)
 {
     switch (forma) {
     case FormaEntrada::Bits: return "Solo se admiten los bits 0 y 1; los espacios se ignoran.";
-    case FormaEntrada::Hexadecimal: return "Solo se admiten las cifras hexadecimales 0-9 y A-F; los espacios se ignoran.";
+    case FormaEntrada::Hexadecimal:
+        return "Solo se admiten las cifras hexadecimales 0-9 y A-F; los espacios se ignoran.";
     case FormaEntrada::Texto: return "Solo se admiten caracteres de un byte (Latin-1): cada uno da sus 8 bits.";
     }
     return {};

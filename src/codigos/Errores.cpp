@@ -46,8 +46,10 @@ void sustituciones(const std::vector<Paso>& linea, int ultimo, int maximo, const
         }
         seguidos = 0;
         if (n == ultimo) {
-            if (const std::optional<std::size_t> resto = esV(i)) i += *resto;
-            else r.push_back({int(i), kBipolar});
+            if (const std::optional<std::size_t> resto = esV(i))
+                i += *resto;
+            else
+                r.push_back({int(i), kBipolar});
         }
         ultimo = n;
     }
@@ -119,10 +121,7 @@ void inyectarError(Codigo c, Paso& paso, int mitad)
     }
 }
 
-bool detectaErrores(Codigo c)
-{
-    return datosCodigo(c).detectaErrores;
-}
+bool detectaErrores(Codigo c) { return datosCodigo(c).detectaErrores; }
 
 std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, const EstadoInicial& inicio)
 {
@@ -136,8 +135,7 @@ std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, con
     case Codigo::Manchester:
     case Codigo::ManchesterDiferencial: // (IEEE 802.5 marks its J and K symbols so)
         for (std::size_t i = 0; i < linea.size(); ++i)
-            if (linea[i].nivel1 == linea[i].nivel2)
-                r.push_back({int(i), "falta la transición a mitad de bit"});
+            if (linea[i].nivel1 == linea[i].nivel2) r.push_back({int(i), "falta la transición a mitad de bit"});
         break;
     default: break;
     }

@@ -33,15 +33,9 @@ std::vector<double> muestras(Codigo c, int bits, unsigned semilla)
     return r;
 }
 
-double sinc(double x)
-{
-    return x == 0 ? 1.0 : std::sin(M_PI * x) / (M_PI * x);
-}
+double sinc(double x) { return x == 0 ? 1.0 : std::sin(M_PI * x) / (M_PI * x); }
 
-double cuadrado(double x)
-{
-    return x * x;
-}
+double cuadrado(double x) { return x * x; }
 
 // MLT-3's levels walk a cycle of four states: level k bits apart correlate
 // as half the real part of ((1 + j) / 2)^|k|. This is that sequence's
@@ -80,10 +74,7 @@ std::optional<double> densidadTeorica(Codigo c, double f)
     return std::nullopt;
 }
 
-bool tieneRayas(Codigo c)
-{
-    return datosCodigo(c).rayas;
-}
+bool tieneRayas(Codigo c) { return datosCodigo(c).rayas; }
 
 std::vector<double> densidadEspectral(Codigo c, int bits, unsigned semilla)
 {

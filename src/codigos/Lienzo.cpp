@@ -15,9 +15,6 @@ void Lienzo::linea(Punto desde, Punto hasta, Color color)
     pen_ = hasta;
 }
 
-void Lienzo::lineaHasta(Punto hasta, Color color)
-{
-    linea(pen_, hasta, color);
-}
+void Lienzo::lineaHasta(Punto hasta, Color color) { linea(pen_, hasta, color); }
 
 } // namespace codigos

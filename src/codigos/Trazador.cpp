@@ -25,16 +25,10 @@ private:
     std::vector<Paso> pasos_;
 };
 
-float fy(const Geometria& g, int nivel)
-{
-    return static_cast<float>(g.base - nivel * g.amp);
-}
+float fy(const Geometria& g, int nivel) { return static_cast<float>(g.base - nivel * g.amp); }
 
 // The label sits halfway up the trace's high level.
-int topeEtiqueta(const Geometria& g)
-{
-    return g.base - g.amp / 2;
-}
+int topeEtiqueta(const Geometria& g) { return g.base - g.amp / 2; }
 
 void pintarRejilla(Lienzo& lienzo, int t)
 {
@@ -62,10 +56,7 @@ void sombrearErrores(Lienzo& lienzo, int t, std::uint16_t errores)
 
 // The traces run to W + 2T so that they always reach the right edge; the
 // lienzo clips what lies beyond.
-int limite(const Lienzo& lienzo, int t)
-{
-    return lienzo.anchoTotal() + 2 * t;
-}
+int limite(const Lienzo& lienzo, int t) { return lienzo.anchoTotal() + 2 * t; }
 
 void pintarReloj(Lienzo& lienzo, const Geometria& g, int t)
 {
@@ -105,8 +96,8 @@ void pintarMedios(Lienzo& lienzo, const Geometria& g, int t, float yInicial, Col
 
 } // namespace
 
-std::optional<Dibujo> pintar(Lienzo& lienzo, const EstadoPantalla& estado,
-                             const Visibles& visibles, const std::string& numero)
+std::optional<Dibujo> pintar(Lienzo& lienzo, const EstadoPantalla& estado, const Visibles& visibles,
+                             const std::string& numero)
 {
     auto bin = binario(numero);
     if (!bin) return std::nullopt;

@@ -23,7 +23,11 @@ struct Geometria {
 struct EstadoPantalla {
     int semiperiodo = 240; // T: half a bit, in twips
     std::array<Geometria, kTrazas> trazas{{
-        {200, 200}, {700, 200}, {1200, 200}, {1700, 200}, {2200, 200},
+        {200, 200},
+        {700, 200},
+        {1200, 200},
+        {1700, 200},
+        {2200, 200},
     }};
     // The bits of the number a wrong answer got wrong, as the number's own
     // bits (0x8000 is the first slot): their slots are shaded.
@@ -35,13 +39,13 @@ using Visibles = std::array<bool, kTrazas>;
 // What a redraw hands back to the window besides the picture.
 struct Dibujo {
     std::string binario;
-    std::optional<std::string> hdb3;                  // only when HDB3 was drawn
+    std::optional<std::string> hdb3;                   // only when HDB3 was drawn
     std::array<std::optional<int>, kTrazas> etiquetas; // new label tops of the drawn traces
 };
 
 // Clears the lienzo and draws the grid and every visible trace. A number with
 // no binary form draws nothing and gives no result.
-std::optional<Dibujo> pintar(Lienzo& lienzo, const EstadoPantalla& estado,
-                             const Visibles& visibles, const std::string& numero);
+std::optional<Dibujo> pintar(Lienzo& lienzo, const EstadoPantalla& estado, const Visibles& visibles,
+                             const std::string& numero);
 
 } // namespace codigos

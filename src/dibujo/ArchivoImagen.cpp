@@ -15,8 +15,8 @@ QString guardarPng(const QImage& imagen, const QString& ruta)
     return formatos::escribirEntero(ruta, [&imagen](QIODevice& f) { return imagen.save(&f, "PNG"); });
 }
 
-QString guardarSvg(const std::function<void(codigos::Lienzo&)>& dibujar, QSize exteriorTwips,
-                   QSize interiorPixeles, const QString& ruta)
+QString guardarSvg(const std::function<void(codigos::Lienzo&)>& dibujar, QSize exteriorTwips, QSize interiorPixeles,
+                   const QString& ruta)
 {
     return formatos::escribirEntero(ruta, [&](QIODevice& f) {
         const QSize interiorTwips = interiorPixeles * formatos::kTwipsPorPixel;

@@ -18,7 +18,7 @@ QString guardarPng(const QImage& imagen, const QString& ruta);
 
 // `dibujar` redraws the picture on the lienzo it is given; the outer size is
 // in twips and the inner area in pixels, as on screen.
-QString guardarSvg(const std::function<void(codigos::Lienzo&)>& dibujar, QSize exteriorTwips,
-                   QSize interiorPixeles, const QString& ruta);
+QString guardarSvg(const std::function<void(codigos::Lienzo&)>& dibujar, QSize exteriorTwips, QSize interiorPixeles,
+                   const QString& ruta);
 
 } // namespace dibujo

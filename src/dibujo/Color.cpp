@@ -5,8 +5,7 @@ namespace dibujo {
 
 QColor qColor(Color c)
 {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
 } // namespace dibujo

@@ -3,10 +3,10 @@
 
 #include <QBuffer>
 #include <QFont>
-#include <QSvgGenerator>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 namespace dibujo {
 
@@ -51,8 +51,14 @@ void dibujarBanco(QPainter& p, int x, int y)
     p.setBrush(QColor(20, 60, 30));
     p.drawRect(x + 11, y - 19, 18, 14);
     p.setPen(QPen(QColor(120, 255, 120), 1));
-    p.drawPolyline(QPolygon({{x + 12, y - 9}, {x + 15, y - 9}, {x + 15, y - 15}, {x + 19, y - 15},
-                             {x + 19, y - 9}, {x + 23, y - 9}, {x + 23, y - 15}, {x + 28, y - 15}}));
+    p.drawPolyline(QPolygon({{x + 12, y - 9},
+                             {x + 15, y - 9},
+                             {x + 15, y - 15},
+                             {x + 19, y - 15},
+                             {x + 19, y - 9},
+                             {x + 23, y - 9},
+                             {x + 23, y - 15},
+                             {x + 28, y - 15}}));
     p.save();
     p.translate(x + 50, y - 14);
     p.scale(0.5, 0.5);

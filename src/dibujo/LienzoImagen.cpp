@@ -19,7 +19,8 @@ void LienzoImagen::redimensionar(QSize interior, qreal dpr, double zoom)
 {
     const QSize dispositivo(qRound(interior.width() * dpr), qRound(interior.height() * dpr));
     const qreal porPixel = dpr * zoom; // device pixels per design pixel
-    if (imagen_.size() == dispositivo && imagen_.devicePixelRatio() == dpr && escala_ == porPixel / formatos::kTwipsPorPixel)
+    if (imagen_.size() == dispositivo && imagen_.devicePixelRatio() == dpr &&
+        escala_ == porPixel / formatos::kTwipsPorPixel)
         return;
     imagen_ = QImage(dispositivo, QImage::Format_RGB32);
     imagen_.setDevicePixelRatio(dpr);
@@ -30,10 +31,7 @@ void LienzoImagen::redimensionar(QSize interior, qreal dpr, double zoom)
     rellenarFondo();
 }
 
-const QImage& LienzoImagen::imagen()
-{
-    return imagen_;
-}
+const QImage& LienzoImagen::imagen() { return imagen_; }
 
 void LienzoImagen::rellenarFondo()
 {

@@ -13,10 +13,7 @@ LienzoPintor::LienzoPintor(QPainter& pintor, int anchoExterior, int altoExterior
     pintor_.setClipRect(QRectF(QPointF(0, 0), interior_));
 }
 
-void LienzoPintor::rellenarFondo()
-{
-    pintor_.fillRect(QRectF(QPointF(0, 0), interior_), Qt::black);
-}
+void LienzoPintor::rellenarFondo() { pintor_.fillRect(QRectF(QPointF(0, 0), interior_), Qt::black); }
 
 void LienzoPintor::rellenar(codigos::Punto desde, codigos::Punto hasta, codigos::Color color)
 {

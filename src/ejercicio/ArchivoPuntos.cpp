@@ -34,8 +34,7 @@ QString leerCuentas(const QStringList& campos, LineaLeida& l, bool* saturada)
     if (campos.isEmpty() || campos.size() > 2 || !std::all_of(campos.begin(), campos.end(), esCuenta))
         return QStringLiteral("las cuentas no son dos números enteros positivos");
     const qint64 total = leerCuenta(campos[0], saturada), bien = leerCuenta(campos.value(1), saturada);
-    if (bien > total)
-        return QStringLiteral("tiene más aciertos (%1) que respuestas (%2)").arg(bien).arg(total);
+    if (bien > total) return QStringLiteral("tiene más aciertos (%1) que respuestas (%2)").arg(bien).arg(total);
     l.total = QLatin1Char(' ') + QString::number(total);
     l.bien = QLatin1Char(' ') + QString::number(bien);
     return {};
@@ -68,12 +67,14 @@ LineaLeida leerLinea(const QString& texto, bool* saturada)
     if (n < 3 || !esCuenta(palabras[n - 1]) || !esCuenta(palabras[n - 2])) {
         // The name alone is a student with no answers yet; a long line
         // whose counts cannot be read is not.
-        if (texto.size() > kAnchoNombre) l.problema = QStringLiteral("las cuentas no son dos números enteros positivos");
+        if (texto.size() > kAnchoNombre)
+            l.problema = QStringLiteral("las cuentas no son dos números enteros positivos");
         return l;
     }
     l.problema = leerCuentas(palabras.mid(n - 2), l, saturada);
     l.nombre = palabras.mid(0, n - 2).join(QLatin1Char(' '));
-    if (l.nombre.size() > kAnchoNombre) l.problema = QStringLiteral("el nombre pasa de %1 caracteres").arg(kAnchoNombre);
+    if (l.nombre.size() > kAnchoNombre)
+        l.problema = QStringLiteral("el nombre pasa de %1 caracteres").arg(kAnchoNombre);
     return l;
 }
 

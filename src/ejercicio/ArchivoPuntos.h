@@ -17,9 +17,9 @@ extern const QString kArchivoPuntos; // "puntos.pnt", in the working directory
 
 // What reading the file's bytes found besides the students.
 struct Lecturas {
-    bool saturada = false;  // a count too large for 64 bits was read as the largest
-    bool utf8 = false;      // the file was UTF-8 (a hand edit) and is read as such
-    QStringList avisos;     // "línea 3: …" for each line kept as it was
+    bool saturada = false; // a count too large for 64 bits was read as the largest
+    bool utf8 = false;     // the file was UTF-8 (a hand edit) and is read as such
+    QStringList avisos;    // "línea 3: …" for each line kept as it was
 };
 
 // Reading and writing the file's bytes. A line "Ana 5 3" without the
@@ -31,9 +31,9 @@ QByteArray escribirPuntos(const TablaAlumnos& tabla);
 
 struct Carga {
     TablaAlumnos tabla;
-    QString error;          // empty when the table was read, or the file is missing
+    QString error; // empty when the table was read, or the file is missing
     Lecturas lecturas;
-    QByteArray bytes;       // the file as read
+    QByteArray bytes; // the file as read
 };
 
 // A missing file is an empty table, not an error: it is created on saving.

@@ -33,7 +33,8 @@ struct Registro {
 // Hands each record of the log (RFC 4180: quoted fields may hold commas,
 // doubled quotes and line ends) to `hacer`, without copying the log: a
 // class's log may hold a million answers.
-template <typename Hacer> void recorrerHistorial(const QByteArray& t, Hacer hacer)
+template <typename Hacer>
+void recorrerHistorial(const QByteArray& t, Hacer hacer)
 {
     std::array<QByteArray, kCamposHistorial + 1> sinComillas;
     Registro r;
@@ -49,9 +50,12 @@ template <typename Hacer> void recorrerHistorial(const QByteArray& t, Hacer hace
             QByteArray& d = sinComillas[size_t(qMin(r.n, kCamposHistorial))];
             d.resize(0);
             for (++i; i < fin; ++i) {
-                if (t[i] != '"') d += t[i];
-                else if (i + 1 < fin && t[i + 1] == '"') d += t[++i];
-                else break;
+                if (t[i] != '"')
+                    d += t[i];
+                else if (i + 1 < fin && t[i + 1] == '"')
+                    d += t[++i];
+                else
+                    break;
             }
             const qsizetype tras = qMin(i + 1, fin);
             const qsizetype j = finDeCampo(tras);
@@ -121,11 +125,12 @@ QByteArray csvClase(const std::vector<FilaClase>& filas)
     QStringList cabecera{QStringLiteral("Alumno"), QStringLiteral("Total"), QStringLiteral("Aciertos"),
                          QStringLiteral("Errores"), QStringLiteral("Porcentaje")};
     for (const QByteArrayView c : kCodigos)
-        cabecera << QString::fromLatin1(c) + QStringLiteral(" aciertos") << QString::fromLatin1(c) + QStringLiteral(" errores");
+        cabecera << QString::fromLatin1(c) + QStringLiteral(" aciertos")
+                 << QString::fromLatin1(c) + QStringLiteral(" errores");
     QString csv = cabecera.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     for (const FilaClase& f : filas) {
-        QStringList campos{formatos::campoCsv(f.nombre, QLatin1Char(';')), QString::number(f.total), QString::number(f.bien),
-                           QString::number(f.mal()), textoPorcentajeClase(f.porcentaje())};
+        QStringList campos{formatos::campoCsv(f.nombre, QLatin1Char(';')), QString::number(f.total),
+                           QString::number(f.bien), QString::number(f.mal()), textoPorcentajeClase(f.porcentaje())};
         for (int c = 0; c < kCodigosClase; ++c)
             campos << QString::number(f.bienPorCodigo[size_t(c)]) << QString::number(f.malPorCodigo[size_t(c)]);
         csv += campos.join(QLatin1Char(';')) + QStringLiteral("\r\n");

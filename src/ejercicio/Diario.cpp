@@ -65,7 +65,8 @@ std::optional<Diario::Deuda> Diario::leer() const
     }
     const QByteArray resto = nota.contenido.mid(desde);
     const auto lineas = qsizetype(campos[2].toLongLong()), anterior = qsizetype(campos[3].toLongLong());
-    if (lineas < 0 || anterior < 0 || lineas + anterior + campos[4].toLongLong() != resto.size() || huella(resto) != campos[5])
+    if (lineas < 0 || anterior < 0 || lineas + anterior + campos[4].toLongLong() != resto.size() ||
+        huella(resto) != campos[5])
         return std::nullopt;
     return Deuda{campos[0].toLongLong(), campos[1], resto.left(lineas), resto.mid(lineas, anterior),
                  resto.mid(lineas + anterior)};
@@ -103,7 +104,8 @@ QString Diario::pagar(const QString& rutaHistorial, const Deuda& d)
     {
         formatos::Descriptor f(formatos::abrir(rutaHistorial, O_RDWR));
         struct stat datos {};
-        if (f.numero() >= 0 && ::fstat(f.numero(), &datos) == 0 && S_ISREG(datos.st_mode) && datos.st_size > d.largoHistorial) {
+        if (f.numero() >= 0 && ::fstat(f.numero(), &datos) == 0 && S_ISREG(datos.st_mode) &&
+            datos.st_size > d.largoHistorial) {
             const QByteArray tras = leerDesde(f.numero(), d.largoHistorial, d.lineas.size());
             if (tras == d.lineas) return {}; // paid before the note could be cleared
             // Cut short while it was being added: cut it off and add it whole.

@@ -42,17 +42,24 @@ formularios::DefinicionVentana disenoEjercicios()
     DefinicionVentana f = formulario("Ejerc", "Ejercicios", 6075, 2220, true);
     f.controles = {
         control("estad", Tipo::Marco, {}, 1800, 0, 2895, 2175).conTexto("Estadísticas").enTab(14),
-        control("estadis", Tipo::BarraProgreso, kEstad, 120, 1320, 2055, 285).enTab(27)
+        control("estadis", Tipo::BarraProgreso, kEstad, 120, 1320, 2055, 285)
+            .enTab(27)
             .accesible("Barra de aciertos", "El porcentaje de aciertos del alumno elegido"),
-        control("Detalles", Tipo::Boton, kEstad, 120, 1800, 1215, 255).conTexto("Detalles").enTab(23)
+        control("Detalles", Tipo::Boton, kEstad, 120, 1800, 1215, 255)
+            .conTexto("Detalles")
+            .enTab(23)
             .accesible("Detalles", "Abre la vista de toda la clase para el profesor"),
-        control("Reset", Tipo::Boton, kEstad, 1440, 1800, 1335, 255).conTexto("Reset").enTab(22)
+        control("Reset", Tipo::Boton, kEstad, 1440, 1800, 1335, 255)
+            .conTexto("Reset")
+            .enTab(22)
             .accesible("Reset", "Borra las estadísticas del alumno elegido, tras confirmarlo"),
         cuenta("tciento", 2160, 1320, 495, 20, "Porcentaje de aciertos"),
         cuenta("bien", 2160, 960, 615, 19, "Aciertos"),
         cuenta("mal", 1080, 960, 615, 18, "Errores"),
         cuenta("total", 120, 960, 615, 17, "Total de respuestas"),
-        control("alumno", Tipo::Combo, kEstad, 840, 360, 1935, 315).conTexto("Introduce tu nombre").enTab(15)
+        control("alumno", Tipo::Combo, kEstad, 840, 360, 1935, 315)
+            .conTexto("Introduce tu nombre")
+            .enTab(15)
             .accesible("Alumno", "Escribe tu nombre y pulsa Intro, o elige uno de la lista"),
         control("Label5", Tipo::Etiqueta, kEstad, 2610, 1335, 255, 255)
             .conTexto("%")
@@ -73,7 +80,9 @@ formularios::DefinicionVentana disenoEjercicios()
             .conFuente("Arial", 12, true)
             .enTab(9)
             .accesible("Respuesta", "Escribe las cifras hexadecimales del número que lees en el dibujo"),
-        control("aceptar", Tipo::Boton, kRespuesta, 120, 600, 975, 255).conTexto("Aceptar").enTab(10)
+        control("aceptar", Tipo::Boton, kRespuesta, 120, 600, 975, 255)
+            .conTexto("Aceptar")
+            .enTab(10)
             .accesible("Aceptar", "Comprueba la respuesta y la cuenta para el alumno"),
         control("Frame1", Tipo::Marco, {}, 120, 0, 1575, 1575).conTexto("Código a  ejercitar").enTab(2),
         opcion(CodigoNrz, "NRZ", 240, 855, 7),
@@ -81,9 +90,13 @@ formularios::DefinicionVentana disenoEjercicios()
         opcion(CodigoAmi, "AMI", 720, 855, 4),
         opcion(CodigoHdb3, "HDB3", 960, 855, 5),
         opcion(CodigoAleatorio, "Aleatorio", 1200, 975, 6).seleccionado(),
-        control("proponer", Tipo::Boton, {}, 4800, 1680, 1215, 255).conTexto("Proponer").enTab(1)
+        control("proponer", Tipo::Boton, {}, 4800, 1680, 1215, 255)
+            .conTexto("Proponer")
+            .enTab(1)
             .accesible("Proponer", "Propone un ejercicio nuevo"),
-        control("solu", Tipo::Boton, {}, 4800, 1920, 1215, 255).conTexto("Solución").enTab(0)
+        control("solu", Tipo::Boton, {}, 4800, 1920, 1215, 255)
+            .conTexto("Solución")
+            .enTab(0)
             .accesible("Solución", "Muestra el número; la respuesta ya no cuenta"),
         control("Frame3", Tipo::Marco, {}, 120, 1560, 1575, 615).conTexto("Periodo ").enTab(11),
         control("periodo", Tipo::Deslizador, kFrame3, 120, 240, 1335, 255)
@@ -91,7 +104,10 @@ formularios::DefinicionVentana disenoEjercicios()
             .enTab(12)
             .accesible("Periodo de bit", "Ancho de un bit en el dibujo de la ventana principal"),
         // Only a place for the focus to go once a student is chosen.
-        control("NoVer", Tipo::Texto, {}, 2040, 360, 150, 285).conTexto("Text1").enTab(28).sinTabulador()
+        control("NoVer", Tipo::Texto, {}, 2040, 360, 150, 285)
+            .conTexto("Text1")
+            .enTab(28)
+            .sinTabulador()
             .accesible("Teclado de la respuesta", "Tras elegir alumno, las cifras tecleadas van a la respuesta"),
         control("bienmal", Tipo::Etiqueta, {}, 4920, 0, 975, 975)
             .conTexto("La respuesta es incorrecta")

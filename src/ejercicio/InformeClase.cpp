@@ -48,9 +48,10 @@ private:
         if (pagina_ > 0) hoja_.nuevaPagina();
         ++pagina_;
         const double x = kMargenInforme, ancho = kAnchoA4 - 2 * kMargenInforme;
-        hoja_.texto(QRectF(x, kMargenInforme, ancho, 22), Qt::AlignLeft, QStringLiteral("Estadísticas de la clase"), 16, true);
-        hoja_.texto(QRectF(x, kMargenInforme + 24, ancho, kFila), Qt::AlignLeft, fecha_ + QStringLiteral(" · ") + t.titulo,
-                    kLetra, false);
+        hoja_.texto(QRectF(x, kMargenInforme, ancho, 22), Qt::AlignLeft, QStringLiteral("Estadísticas de la clase"), 16,
+                    true);
+        hoja_.texto(QRectF(x, kMargenInforme + 24, ancho, kFila), Qt::AlignLeft,
+                    fecha_ + QStringLiteral(" · ") + t.titulo, kLetra, false);
         y_ = kMargenInforme + kCabecera - kFila;
         celdas(t, t.columnas, true);
         y_ += kFila;
@@ -124,7 +125,8 @@ Tabla tablaPorCodigo(const std::vector<FilaClase>& filas, const QString& desde)
 
 int paginasDe(const Tabla& t)
 {
-    return qMax(1, int((t.filas.size() + size_t(Paginador::filasPorPagina()) - 1) / size_t(Paginador::filasPorPagina())));
+    return qMax(1,
+                int((t.filas.size() + size_t(Paginador::filasPorPagina()) - 1) / size_t(Paginador::filasPorPagina())));
 }
 
 // The hand that draws on a PDF page.

@@ -18,7 +18,8 @@ namespace ejercicio {
 class HojaInforme {
 public:
     virtual ~HojaInforme() = default;
-    virtual void texto(const QRectF& donde, Qt::Alignment alineacion, const QString& texto, int puntos, bool negrita) = 0;
+    virtual void texto(const QRectF& donde, Qt::Alignment alineacion, const QString& texto, int puntos,
+                       bool negrita) = 0;
     virtual void barra(const QRectF& donde) = 0;
     virtual void nuevaPagina() = 0;
 };
@@ -34,7 +35,7 @@ struct DatosInforme {
 inline const QColor kColorBarra(40, 110, 200);
 
 constexpr double kAnchoA4 = 595.28, kAltoA4 = 841.89; // points
-constexpr double kMargenInforme = 15 / 25.4 * 72;    // 15 mm in points
+constexpr double kMargenInforme = 15 / 25.4 * 72;     // 15 mm in points
 
 void dibujarInforme(HojaInforme& hoja, const DatosInforme& datos);
 

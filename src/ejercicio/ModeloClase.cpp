@@ -7,9 +7,8 @@ namespace ejercicio {
 
 namespace {
 
-const QStringList kCabecerasCuentas{QStringLiteral("Alumno"),  QStringLiteral("Total"),
-                                    QStringLiteral("Aciertos"), QStringLiteral("Errores"),
-                                    QStringLiteral("%"),        QStringLiteral("Gráfico")};
+const QStringList kCabecerasCuentas{QStringLiteral("Alumno"),  QStringLiteral("Total"), QStringLiteral("Aciertos"),
+                                    QStringLiteral("Errores"), QStringLiteral("%"),     QStringLiteral("Gráfico")};
 
 QStringList cabecerasPorCodigo()
 {
@@ -32,10 +31,7 @@ void ModeloClase::ponerFilas(std::vector<FilaClase> filas)
     endResetModel();
 }
 
-int ModeloClase::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(filas_.size());
-}
+int ModeloClase::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(filas_.size()); }
 
 int ModeloClase::columnCount(const QModelIndex& parent) const
 {

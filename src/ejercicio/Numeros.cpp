@@ -54,9 +54,6 @@ QString textoPorcentaje(double valor)
     return r;
 }
 
-double porcentaje(double bien, double total)
-{
-    return total > 0 ? bien * 100 / total : 0.0;
-}
+double porcentaje(double bien, double total) { return total > 0 ? bien * 100 / total : 0.0; }
 
 } // namespace ejercicio

@@ -31,7 +31,8 @@ QByteArray& sinAnotar(const QString& rutaHistorial)
 qint64 largoDe(const QString& ruta)
 {
     struct stat datos {};
-    return ::lstat(QFile::encodeName(ruta).constData(), &datos) == 0 && S_ISREG(datos.st_mode) ? qint64(datos.st_size) : 0;
+    return ::lstat(QFile::encodeName(ruta).constData(), &datos) == 0 && S_ISREG(datos.st_mode) ? qint64(datos.st_size)
+                                                                                               : 0;
 }
 
 // The entry of `disco` for a student of `base`: same position and name,
@@ -50,7 +51,11 @@ const QByteArray kCabeceraHistorial = "fecha,alumno,codigo,numero,respuesta,resu
 
 QByteArray lineaHistorial(const RespuestaContada& r)
 {
-    const QStringList campos{r.cuando.toString(Qt::ISODate), sinRelleno(r.alumno), r.codigo, r.numero, r.respuesta,
+    const QStringList campos{r.cuando.toString(Qt::ISODate),
+                             sinRelleno(r.alumno),
+                             r.codigo,
+                             r.numero,
+                             r.respuesta,
                              r.correcta ? QStringLiteral("bien") : QStringLiteral("mal")};
     QStringList escritos;
     for (const QString& c : campos) escritos << formatos::campoCsv(c, QLatin1Char(','));
@@ -76,7 +81,8 @@ Fusion fusionar(const TablaAlumnos& disco, const TablaAlumnos& base, const Tabla
         const int j = buscar(disco, usado, i, base.nombres[i]);
         if (j < 0) {
             // Removed by another copy: it comes back only with new answers.
-            if (!reiniciado && (total != 0 || bien != 0)) f.posiciones[i] = f.tabla.agregar(mia.nombres[i], QString::number(total), QString::number(bien));
+            if (!reiniciado && (total != 0 || bien != 0))
+                f.posiciones[i] = f.tabla.agregar(mia.nombres[i], QString::number(total), QString::number(bien));
             continue;
         }
         usado[j] = true;
@@ -167,7 +173,9 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
     if (!(g.error = formatos::escribirEntero(ruta_, puntos, cerrojo)).isEmpty()) {
         // Nothing of this save is owed; what was owed before still is.
         if (anotada)
-            debidas.isEmpty() ? diario.saldar() : void(diario.anotar({largo, Diario::huella(disco.bytes), debidas, disco.bytes, disco.bytes}));
+            debidas.isEmpty()
+                ? diario.saldar()
+                : void(diario.anotar({largo, Diario::huella(disco.bytes), debidas, disco.bytes, disco.bytes}));
         return g;
     }
     g.puntosGuardados = true;
@@ -193,20 +201,25 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
 
 PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const QList<RespuestaContada>& nuevas)
 {
-    return actualizar(mia, [](Fusion&) { return QString(); }, nuevas);
+    return actualizar(
+        mia, [](Fusion&) { return QString(); }, nuevas);
 }
 
 PuntosCompartidos::Guardado PuntosCompartidos::borrar(const QString& nombre, int pista, TablaAlumnos& mia)
 {
-    return actualizar(mia, [&nombre, pista](Fusion& f) {
-        int j = pista >= 0 && pista < f.tabla.num_alumnos() && f.tabla.nombres[pista] == nombre ? pista : -1;
-        if (j < 0) j = int(f.tabla.nombres.indexOf(nombre));
-        if (j < 0)
-            return QStringLiteral("«%1» ya no está en el fichero: otra copia del programa lo ha borrado").arg(sinRelleno(nombre));
-        f.tabla.quitar(j);
-        for (int& p : f.posiciones) p = p == j ? -1 : p > j ? p - 1 : p;
-        return QString();
-    }, {});
+    return actualizar(
+        mia,
+        [&nombre, pista](Fusion& f) {
+            int j = pista >= 0 && pista < f.tabla.num_alumnos() && f.tabla.nombres[pista] == nombre ? pista : -1;
+            if (j < 0) j = int(f.tabla.nombres.indexOf(nombre));
+            if (j < 0)
+                return QStringLiteral("«%1» ya no está en el fichero: otra copia del programa lo ha borrado")
+                    .arg(sinRelleno(nombre));
+            f.tabla.quitar(j);
+            for (int& p : f.posiciones) p = p == j ? -1 : p > j ? p - 1 : p;
+            return QString();
+        },
+        {});
 }
 
 } // namespace ejercicio

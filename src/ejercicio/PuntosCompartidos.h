@@ -68,9 +68,9 @@ public:
     void reiniciar(int indice) { reiniciados_.insert(indice); }
 
     struct Guardado {
-        QString error;                  // empty on success
-        bool puntosGuardados = false;   // the totals were saved (only the log may have failed)
-        QVector<int> posiciones;        // as in Fusion
+        QString error;                // empty on success
+        bool puntosGuardados = false; // the totals were saved (only the log may have failed)
+        QVector<int> posiciones;      // as in Fusion
         bool saturada = false;
     };
     // Merges `mia` into the file and appends `nuevas` to the answer log. On

@@ -2,17 +2,17 @@
 #include "ejercicio/VentanaEjercicios.h"
 
 #include "ejercicio/ArchivoPuntos.h"
-#include "ejercicio/VistaClase.h"
+#include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/Numeros.h"
 #include "ejercicio/ValidadorNombre.h"
+#include "ejercicio/VistaClase.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
-#include "ejercicio/DisenoEjercicios.h"
+#include "formularios/Teclado.h"
 #include "formularios/TeclasPrevias.h"
 #include "formularios/Zoom.h"
-#include "principal/DisenoPrincipal.h"
-#include "formularios/Teclado.h"
 #include "principal/Aleatorio.h"
+#include "principal/DisenoPrincipal.h"
 #include "principal/VentanaPrincipal.h"
 
 #include <QComboBox>
@@ -171,9 +171,12 @@ void VentanaEjercicios::colocarAlMostrar()
     const QWidget* pantalla = principal_.findChild<QWidget*>(QStringLiteral("Pantalla"));
     const QRect dibujo(pantalla->mapToGlobal(QPoint(0, 0)), pantalla->size());
     const QPoint candidatos[] = {
-        {ventana.left(), ventana.bottom() + 1},           {ventana.right() + 1, ventana.top()},
-        {ventana.left(), dibujo.bottom() + 1},            {ventana.left() - tamano.width(), ventana.top()},
-        {ventana.left(), ventana.top() - tamano.height()}, {libre.right() + 1 - tamano.width(), libre.bottom() + 1 - tamano.height()},
+        {ventana.left(), ventana.bottom() + 1},
+        {ventana.right() + 1, ventana.top()},
+        {ventana.left(), dibujo.bottom() + 1},
+        {ventana.left() - tamano.width(), ventana.top()},
+        {ventana.left(), ventana.top() - tamano.height()},
+        {libre.right() + 1 - tamano.width(), libre.bottom() + 1 - tamano.height()},
     };
     QRect sinTapar, menosTapa;
     for (const QPoint& p : candidatos) {
@@ -262,28 +265,30 @@ bool VentanaEjercicios::guardar(Momento momento)
             pendientes_.clear();
             trasGuardar(hecho.posiciones, hecho.saturada);
             if (!hecho.error.isEmpty())
-                avisos.mensaje(this,
-                               QStringLiteral("Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron "
-                                              "anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
-                                   .arg(QDir::toNativeSeparators(puntos_.ruta()),
-                                        QDir::toNativeSeparators(puntos_.rutaHistorial()), hecho.error),
-                               formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+                avisos.mensaje(
+                    this,
+                    QStringLiteral("Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron "
+                                   "anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
+                        .arg(QDir::toNativeSeparators(puntos_.ruta()),
+                             QDir::toNativeSeparators(puntos_.rutaHistorial()), hecho.error),
+                    formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
             return true;
         }
-        const int eleccion = avisos.elegir(
-            this, QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
-                      .arg(QDir::toNativeSeparators(puntos_.ruta()), hecho.error),
-            opciones);
+        const int eleccion = avisos.elegir(this,
+                                           QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
+                                               .arg(QDir::toNativeSeparators(puntos_.ruta()), hecho.error),
+                                           opciones);
         if (eleccion == 0) continue;
         if (eleccion == 1) {
-            const QString copia = avisos.ficheroParaGuardar(this, QStringLiteral("Guardar una copia de las estadísticas"),
-                                                            QDir::homePath() + QStringLiteral("/puntos.pnt"),
-                                                            QStringLiteral("Estadísticas (*.pnt)"));
+            const QString copia = avisos.ficheroParaGuardar(
+                this, QStringLiteral("Guardar una copia de las estadísticas"),
+                QDir::homePath() + QStringLiteral("/puntos.pnt"), QStringLiteral("Estadísticas (*.pnt)"));
             if (copia.isEmpty()) continue;
             const QString error = ejercicio::guardarPuntos(tabla(), copia);
             if (!error.isEmpty()) {
-                avisos.mensaje(this, QStringLiteral("No se pudo guardar la copia en «%1»: %2.")
-                                         .arg(QDir::toNativeSeparators(copia), error),
+                avisos.mensaje(this,
+                               QStringLiteral("No se pudo guardar la copia en «%1»: %2.")
+                                   .arg(QDir::toNativeSeparators(copia), error),
                                formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
                 continue;
             }
@@ -314,8 +319,10 @@ void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool saturad
     const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
     alumno->setCurrentIndex(ahora);
     alumno->lineEdit()->setCursorPosition(0);
-    if (ahora < 0) alumno->setEditText(texto);
-    else validarAlumno();
+    if (ahora < 0)
+        alumno->setEditText(texto);
+    else
+        validarAlumno();
 }
 
 // What loading found in a hand-edited file, said once as the window opens.
@@ -326,17 +333,19 @@ void VentanaEjercicios::avisarLecturas(const ejercicio::Lecturas& lecturas)
     QStringList partes;
     if (lecturas.utf8)
         partes << QStringLiteral("«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo "
-                                 "escribe el programa.").arg(archivo);
+                                 "escribe el programa.")
+                      .arg(archivo);
     if (!lecturas.avisos.isEmpty()) {
         constexpr int kMaximoLineas = 10;
         QStringList lineas = lecturas.avisos.mid(0, kMaximoLineas);
-        if (lecturas.avisos.size() > kMaximoLineas) lineas << QStringLiteral("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
+        if (lecturas.avisos.size() > kMaximoLineas)
+            lineas << QStringLiteral("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
         partes << QStringLiteral("Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.")
                       .arg(archivo, lineas.join(QStringLiteral("; ")));
     }
     if (!partes.isEmpty())
-        formularios::Avisos::actual().mensaje(this, partes.join(QLatin1Char('\n')), formularios::Avisos::Botones::Aceptar,
-                                        formularios::Avisos::Icono::Aviso);
+        formularios::Avisos::actual().mensaje(this, partes.join(QLatin1Char('\n')),
+                                              formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
 }
 
 void VentanaEjercicios::avisarSaturada()
@@ -365,10 +374,7 @@ void VentanaEjercicios::elegirCodigo(int index)
     principal_.actualizarPantalla();
 }
 
-bool VentanaEjercicios::aleatorioElegido() const
-{
-    return botonesCodigo[CodigoAleatorio]->isChecked();
-}
+bool VentanaEjercicios::aleatorioElegido() const { return botonesCodigo[CodigoAleatorio]->isChecked(); }
 
 // Until the next answer the verdict lies under the answer frame: hidden,
 // so that no screen reader reads it out either.
@@ -411,8 +417,9 @@ void VentanaEjercicios::aceptarRespuesta()
 {
     const int indiceAlumno = alumno->currentIndex();
     if (indiceAlumno < 0) {
-        formularios::Avisos::actual().mensaje(this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
-                                        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+        formularios::Avisos::actual().mensaje(
+            this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
         alumno->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -439,8 +446,8 @@ void VentanaEjercicios::aceptarRespuesta()
     // The keyboard goes on where the drill does: to the next exercise.
     proponer->setFocus(Qt::OtherFocusReason);
     // The drawing shows the student which bits were misread.
-    principal_.sombrearErrores(static_cast<std::uint16_t>(principal_.numeroActual().toUInt(nullptr, 16) ^
-                                                          numero->text().toUInt(nullptr, 16)));
+    principal_.sombrearErrores(
+        static_cast<std::uint16_t>(principal_.numeroActual().toUInt(nullptr, 16) ^ numero->text().toUInt(nullptr, 16)));
     bool saturada = false;
     const auto sumar = [&saturada](QLineEdit* caja, int cuanto) {
         return QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(caja->text()), cuanto, &saturada));
@@ -453,8 +460,12 @@ void VentanaEjercicios::aceptarRespuesta()
     if (saturada) avisarSaturada();
     // Saved at once, so that a crash or a power cut loses no answer.
     if (respuestas > 0) {
-        pendientes_ << ejercicio::RespuestaContada{QDateTime::currentDateTime(), tabla().nombres[indiceAlumno],
-                                                   codigoMostrado_, principal_.numeroActual(), numero->text(), correcta};
+        pendientes_ << ejercicio::RespuestaContada{QDateTime::currentDateTime(),
+                                                   tabla().nombres[indiceAlumno],
+                                                   codigoMostrado_,
+                                                   principal_.numeroActual(),
+                                                   numero->text(),
+                                                   correcta};
         guardar(Momento::TrasResponder);
     }
 }
@@ -469,8 +480,9 @@ void VentanaEjercicios::ponerCuentas(const QString& t, const QString& b, const Q
 void VentanaEjercicios::mostrarPorcentaje()
 {
     const auto t = double(ejercicio::leerCuenta(total->text()));
-    formularios::ponerTexto(tciento, t > 0 ? ejercicio::textoPorcentaje(ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
-                           : QStringLiteral("0"));
+    formularios::ponerTexto(tciento, t > 0 ? ejercicio::textoPorcentaje(
+                                                 ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
+                                           : QStringLiteral("0"));
     // A hand-edited file can claim more right answers than answers.
     barraEstadisticas->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
 }
@@ -504,15 +516,9 @@ void VentanaEjercicios::elegirAlumno()
     validarAlumno();
 }
 
-void VentanaEjercicios::alEntrarEnAlumno()
-{
-    vistaPrevia()->setEnabled(false);
-}
+void VentanaEjercicios::alEntrarEnAlumno() { vistaPrevia()->setEnabled(false); }
 
-void VentanaEjercicios::alSalirDeAlumno()
-{
-    vistaPrevia()->setEnabled(true);
-}
+void VentanaEjercicios::alSalirDeAlumno() { vistaPrevia()->setEnabled(true); }
 
 void VentanaEjercicios::teclaEnAlumno(int tecla)
 {
@@ -535,7 +541,8 @@ bool VentanaEjercicios::esElMismo(int indice)
                QStringLiteral("Ya hay un alumno «%1». ¿Eres tú?\n"
                               "Responde No solo si eres otro alumno con un nombre parecido.")
                    .arg(ejercicio::sinRelleno(tabla().nombres[indice])),
-               formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno) == formularios::Avisos::Respuesta::Si;
+               formularios::Avisos::Botones::SiNo,
+               formularios::Avisos::Icono::Ninguno) == formularios::Avisos::Respuesta::Si;
 }
 
 void VentanaEjercicios::validarAlumno()
@@ -545,7 +552,8 @@ void VentanaEjercicios::validarAlumno()
         const QString texto = ejercicio::nombreLimpio(alumno->currentText());
         if (texto == kPrompt) return;
         if (const QString motivo = ejercicio::motivoNombreNoValido(texto); !motivo.isEmpty()) {
-            formularios::Avisos::actual().mensaje(this, motivo, formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+            formularios::Avisos::actual().mensaje(this, motivo, formularios::Avisos::Botones::Aceptar,
+                                                  formularios::Avisos::Icono::Aviso);
             return;
         }
         if (const int ya = tabla().parecido(texto); ya >= 0 && esElMismo(ya)) {
@@ -562,7 +570,7 @@ void VentanaEjercicios::validarAlumno()
     }
     formularios::ponerTexto(total, tabla().totales[i]);
     formularios::ponerTexto(mal, QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(total->text()),
-                                                        -ejercicio::leerCuenta(tabla().aciertos[i]))));
+                                                                        -ejercicio::leerCuenta(tabla().aciertos[i]))));
     formularios::ponerTexto(bien, tabla().aciertos[i]);
     mostrarPorcentaje();
 }

@@ -94,7 +94,7 @@ private:
     principal::VentanaPrincipal& principal_;
     ejercicio::PuntosCompartidos puntos_;
     QList<ejercicio::RespuestaContada> pendientes_; // counted, not yet in the log
-    QString codigoMostrado_;                         // the code of the trace shown
+    QString codigoMostrado_;                        // the code of the trace shown
     QPointer<VistaClase> detalles_;
     bool puedeGuardar_ = true;
     bool vista_solucion = false;

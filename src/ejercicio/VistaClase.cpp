@@ -65,7 +65,8 @@ std::vector<ejercicio::FilaClase> filasEnPantalla(const QTableView* vista)
     const auto* orden = static_cast<const QSortFilterProxyModel*>(vista->model());
     const auto& filas = static_cast<const ModeloClase*>(orden->sourceModel())->filas();
     std::vector<ejercicio::FilaClase> r;
-    for (int i = 0; i < orden->rowCount(); ++i) r.push_back(filas[size_t(orden->mapToSource(orden->index(i, 0)).row())]);
+    for (int i = 0; i < orden->rowCount(); ++i)
+        r.push_back(filas[size_t(orden->mapToSource(orden->index(i, 0)).row())]);
     return r;
 }
 
@@ -115,10 +116,11 @@ void VistaClase::actualizar()
     }
     auto filas = ejercicio::filasClase(datos_.alumnos(), historial.contenido, &desde_);
     // Older students may have answered before the log was kept.
-    controles().buscar<QLabel>("desde")->setText(desde_.isEmpty()
-                                            ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
-                                            : QStringLiteral("Respuestas por código desde el %1, la primera anotada en el "
-                                                             "historial:").arg(desde_));
+    controles().buscar<QLabel>("desde")->setText(
+        desde_.isEmpty() ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
+                         : QStringLiteral("Respuestas por código desde el %1, la primera anotada en el "
+                                          "historial:")
+                               .arg(desde_));
     porCodigo_->ponerFilas(filas);
     cuentas_->ponerFilas(std::move(filas));
 }
@@ -141,16 +143,15 @@ void VistaClase::exportarCsv()
 void VistaClase::imprimirInforme()
 {
     guardarComo(QStringLiteral("Informe de la clase"), QStringLiteral("clase.pdf"),
-                QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"),
-                [this](const QString& ruta) {
-                    return ejercicio::informeClase({filasEnPantalla(tabla), filasEnPantalla(codigos), desde_, QDate::currentDate()},
-                                                   ruta);
+                QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"), [this](const QString& ruta) {
+                    return ejercicio::informeClase(
+                        {filasEnPantalla(tabla), filasEnPantalla(codigos), desde_, QDate::currentDate()}, ruta);
                 });
 }
 
 // Asks where, writes there, and says why if it could not.
 void VistaClase::guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
-                           const std::function<QString(const QString&)>& escribir)
+                             const std::function<QString(const QString&)>& escribir)
 {
     auto& avisos = formularios::Avisos::actual();
     const QString ruta = avisos.ficheroParaGuardar(this, titulo, QDir::current().filePath(nombre), filtro);
@@ -169,17 +170,18 @@ void VistaClase::borrarAlumno()
                        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
         return;
     }
-    const auto respuesta = avisos.mensaje(
-        this,
-        QStringLiteral("¿Borrar a «%1» y sus estadísticas? Sus respuestas quedan en el historial.")
-            .arg(cuentas_->filas()[size_t(fila)].nombre),
-        formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Aviso);
+    const auto respuesta =
+        avisos.mensaje(this,
+                       QStringLiteral("¿Borrar a «%1» y sus estadísticas? Sus respuestas quedan en el historial.")
+                           .arg(cuentas_->filas()[size_t(fila)].nombre),
+                       formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Aviso);
     if (respuesta != formularios::Avisos::Respuesta::Si) return;
     if (const QString error = datos_.borrarAlumno(cuentas_->filas()[size_t(fila)].nombre, fila); !error.isEmpty())
-        avisos.mensaje(this, QStringLiteral("No se pudo borrar a «%1» de «%2»: %3.")
-                                 .arg(cuentas_->filas()[size_t(fila)].nombre,
-                                      QDir::toNativeSeparators(datos_.rutaPuntos()), error),
-                       formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+        avisos.mensaje(
+            this,
+            QStringLiteral("No se pudo borrar a «%1» de «%2»: %3.")
+                .arg(cuentas_->filas()[size_t(fila)].nombre, QDir::toNativeSeparators(datos_.rutaPuntos()), error),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
     actualizar();
 }
 

@@ -32,8 +32,9 @@ public:
 
 private:
     int filaElegida() const;
-    void guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
-                     const std::function<QString(const QString&)>& escribir); // the chosen student's row in the table, or -1
+    void
+    guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
+                const std::function<QString(const QString&)>& escribir); // the chosen student's row in the table, or -1
 
     DatosClase& datos_;
     ejercicio::ModeloClase* cuentas_;

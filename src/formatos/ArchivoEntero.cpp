@@ -10,10 +10,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace formatos {
 
@@ -31,7 +31,8 @@ struct Intento {
 Intento porCopia(const QString& ruta, const QByteArray& contenido, const struct stat* previo, Descriptor* retenido)
 {
     const QFileInfo info(ruta);
-    QByteArray plantilla = nativo(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    QByteArray plantilla =
+        nativo(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     Descriptor copia(::mkostemp(plantilla.data(), O_CLOEXEC));
     if (copia.numero() < 0) return {motivo(errno), true};
     const auto abandonar = [&](const QString& error, bool sinCopia) {
@@ -87,7 +88,8 @@ bool enGrupo(gid_t grupo)
 {
     const int n = ::getgroups(0, nullptr);
     std::vector<gid_t> grupos(size_t(std::max(n, 0)));
-    return n > 0 && ::getgroups(n, grupos.data()) == n && std::find(grupos.begin(), grupos.end(), grupo) != grupos.end();
+    return n > 0 && ::getgroups(n, grupos.data()) == n &&
+           std::find(grupos.begin(), grupos.end(), grupo) != grupos.end();
 }
 
 } // namespace
@@ -107,7 +109,8 @@ QString motivo(int numeroError)
     case ENAMETOOLONG: return QStringLiteral("el nombre es demasiado largo");
     case EIO: return QStringLiteral("error de lectura o escritura en el disco");
     case ELOOP: return QStringLiteral("es un enlace simbólico, y por seguridad no se sigue");
-    case ENOLCK: return QStringLiteral("la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado");
+    case ENOLCK:
+        return QStringLiteral("la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado");
     default: return QStringLiteral("error del sistema número %1").arg(numeroError);
     }
 }
@@ -117,8 +120,10 @@ Lectura leerEntero(const QString& ruta, qint64 maximo)
     Lectura r;
     Descriptor f(abrir(ruta, O_RDONLY));
     if (f.numero() < 0) {
-        if (errno == ENOENT) r.existe = false;
-        else r.error = motivo(errno);
+        if (errno == ENOENT)
+            r.existe = false;
+        else
+            r.error = motivo(errno);
         return r;
     }
     struct stat datos {};
@@ -126,12 +131,16 @@ Lectura leerEntero(const QString& ruta, qint64 maximo)
         r.error = motivo(errno);
         return r;
     }
-    if (S_ISDIR(datos.st_mode)) r.error = motivo(EISDIR);
-    else if (!S_ISREG(datos.st_mode)) r.error = QStringLiteral("no es un fichero normal");
+    if (S_ISDIR(datos.st_mode))
+        r.error = motivo(EISDIR);
+    else if (!S_ISREG(datos.st_mode))
+        r.error = QStringLiteral("no es un fichero normal");
     if (!r.error.isEmpty()) return r;
     const int error = datos.st_size > maximo ? EFBIG : leerTodo(f.numero(), maximo, r.contenido);
-    if (error == EFBIG) r.error = QStringLiteral("el fichero es demasiado grande (más de %1 bytes)").arg(maximo);
-    else if (error != 0) r.error = motivo(error);
+    if (error == EFBIG)
+        r.error = QStringLiteral("el fichero es demasiado grande (más de %1 bytes)").arg(maximo);
+    else if (error != 0)
+        r.error = motivo(error);
     return r;
 }
 
@@ -151,10 +160,7 @@ QString escribir(const QString& ruta, const QByteArray& contenido, Descriptor* r
 
 } // namespace
 
-QString escribirEntero(const QString& ruta, const QByteArray& contenido)
-{
-    return escribir(ruta, contenido, nullptr);
-}
+QString escribirEntero(const QString& ruta, const QByteArray& contenido) { return escribir(ruta, contenido, nullptr); }
 
 QString escribirEntero(const QString& ruta, const QByteArray& contenido, Cerrojo& cerrojo)
 {
@@ -168,7 +174,8 @@ bool seEscribeEnSuSitio(const QString& ruta)
 {
     struct stat datos {};
     if (::lstat(nativo(ruta).constData(), &datos) != 0) return false; // a new file is made whole
-    const bool suyo = ::geteuid() == 0 || (datos.st_uid == ::geteuid() && (datos.st_gid == ::getegid() || enGrupo(datos.st_gid)));
+    const bool suyo =
+        ::geteuid() == 0 || (datos.st_uid == ::geteuid() && (datos.st_gid == ::getegid() || enGrupo(datos.st_gid)));
     return !suyo || ::access(nativo(QFileInfo(ruta).absolutePath()).constData(), W_OK | X_OK) != 0;
 }
 

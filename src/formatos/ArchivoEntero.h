@@ -27,9 +27,9 @@ class QIODevice;
 namespace formatos {
 
 struct Lectura {
-    bool existe = true;  // false: there is no file of that name (not an error)
+    bool existe = true; // false: there is no file of that name (not an error)
     QByteArray contenido;
-    QString error;       // why it could not be read, empty when it was
+    QString error; // why it could not be read, empty when it was
 };
 
 Lectura leerEntero(const QString& ruta, qint64 maximo);

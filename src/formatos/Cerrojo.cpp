@@ -21,10 +21,7 @@ namespace {
 
 constexpr int kPausaMs = 10;
 
-bool mismoFichero(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
+bool mismoFichero(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // The process of this computer that holds the lock on the file of `datos`:
 // the kernel lists such a lock under the descriptor that holds it. Only
@@ -105,21 +102,20 @@ Cerrojo::Cerrojo(const QString& ruta, int esperaMs, bool crear)
     }
 }
 
-void Cerrojo::retener(Descriptor otro)
-{
-    retenidos_.push_back(std::move(otro));
-}
+void Cerrojo::retener(Descriptor otro) { retenidos_.push_back(std::move(otro)); }
 
 QString Cerrojo::ocupado() const
 {
     struct stat datos {};
     const pid_t pid = ::fstat(fd_.numero(), &datos) == 0 ? titular(datos) : 0;
     if (pid > 0) {
-        return QStringLiteral("otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo")
+        return QStringLiteral(
+                   "otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo")
             .arg(pid)
             .arg(usuarioDe(pid));
     }
-    return QStringLiteral("otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo");
+    return QStringLiteral(
+        "otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo");
 }
 
 } // namespace formatos

@@ -20,9 +20,6 @@ QString campoCsv(const QString& texto, QChar separador)
     return kComillas + campo.replace(kComillas, QStringLiteral("\"\"")) + kComillas;
 }
 
-QString campoCsvLeido(const QString& campo)
-{
-    return campo.startsWith(kApostrofo) ? campo.mid(1) : campo;
-}
+QString campoCsvLeido(const QString& campo) { return campo.startsWith(kApostrofo) ? campo.mid(1) : campo; }
 
 } // namespace formatos

@@ -33,10 +33,7 @@ int Descriptor::cerrar()
     return r == 0 ? 0 : errno;
 }
 
-QByteArray nativo(const QString& ruta)
-{
-    return QFile::encodeName(ruta);
-}
+QByteArray nativo(const QString& ruta) { return QFile::encodeName(ruta); }
 
 mode_t modoNuevo(const QString& carpeta)
 {

@@ -4,21 +4,21 @@
 #include "formatos/Cp1252.h"
 #include "formatos/Twips.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QHash>
-#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
-#include <QTextCursor>
 #include <QStringDecoder>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
-#include <cmath>
 #include <cctype>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -30,39 +30,39 @@ namespace {
 constexpr int kProfundidadMaxima = 256; // deeper groups share their parent's state
 // Sizes a page can hold, in twips: larger ones (a spacing of 2147483647
 // twips on every paragraph) would only make the layout run for ever.
-constexpr int kSangriaMaxima = 31680;  // 22 inches
-constexpr int kEspacioMaximo = 1440;   // 1 inch
+constexpr int kSangriaMaxima = 31680; // 22 inches
+constexpr int kEspacioMaximo = 1440;  // 1 inch
 constexpr int kTabuladoresMaximos = 64;
 constexpr int kCeldasMaximas = 64;
-constexpr int kHolguraBordes = 20; // twips: writers round the edges of a row differently
+constexpr int kHolguraBordes = 20;        // twips: writers round the edges of a row differently
 constexpr int kMediosPuntosMaximos = 144; // \fs: 72 points, a title on a poster
 // What one help window can show. A document that goes beyond is shown up
 // to there, with a note, so that no file dropped in the start folder hangs
 // the window or eats the memory, at any zoom.
-constexpr qint64 kCaracteresMaximos = 300000;   // some 150 pages
+constexpr qint64 kCaracteresMaximos = 300000; // some 150 pages
 constexpr int kParrafosMaximos = 20000;
 constexpr int kCeldasPorTabla = 2000;
 constexpr int kCeldasPorDocumento = 5000;
-constexpr qint64 kPixelesPorImagen = 4000000;      // a picture is kept at most this large
-constexpr qint64 kPixelesPorDocumento = 48000000;   // pictures as stored in the file: decoding them takes the time
-constexpr double kPuntosPorDefecto = 12; // RTF's size of text with no \fs
-constexpr int kLetrasMaximas = 32;      // a control word is at most this long
+constexpr qint64 kPixelesPorImagen = 4000000;     // a picture is kept at most this large
+constexpr qint64 kPixelesPorDocumento = 48000000; // pictures as stored in the file: decoding them takes the time
+constexpr double kPuntosPorDefecto = 12;          // RTF's size of text with no \fs
+constexpr int kLetrasMaximas = 32;                // a control word is at most this long
 constexpr qint64 kParametroMaximo = std::numeric_limits<int>::max();
 
 enum class Destino { Texto, Saltar, Fuentes, Colores, Imagen };
 
 // Groups whose content is not text to show.
 const QSet<QByteArray> kSaltar = {
-    "stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl",
-    "footerr", "footerf", "footnote", "nonshppict", "fldinst", "listtable", "listoverridetable",
-    "revtbl", "rsidtbl", "xmlnstbl", "latentstyles", "themedata", "colorschememapping",
-    "datastore", "pgdsctbl", "object", "objdata", "comment", "annotation", "atnid", "atnauthor",
-    "bkmkstart", "bkmkend", "xe", "tc", "generator", "pn", "filetbl", "template", "userprops",
+    "stylesheet",        "info",      "header",    "headerl",  "headerr",      "headerf",    "footer",
+    "footerl",           "footerr",   "footerf",   "footnote", "nonshppict",   "fldinst",    "listtable",
+    "listoverridetable", "revtbl",    "rsidtbl",   "xmlnstbl", "latentstyles", "themedata",  "colorschememapping",
+    "datastore",         "pgdsctbl",  "object",    "objdata",  "comment",      "annotation", "atnid",
+    "atnauthor",         "bkmkstart", "bkmkend",   "xe",       "tc",           "generator",  "pn",
+    "filetbl",           "template",  "userprops",
 };
 
 // Destinations behind \* that hold text or a picture to show.
 const QSet<QByteArray> kConocidosTrasAsterisco = {"shppict"};
-
 
 // Word writes the bullets of its lists in the private area where the
 // Symbol and Wingdings fonts sit (U+F0B7 is Symbol's bullet): in any other
@@ -113,9 +113,9 @@ struct Estado {
 
 // A table row as \trowd and the \cellx after it define it.
 struct DefinicionFila {
-    QList<int> bordesDerechos;     // twips from the margin
-    QList<bool> uneConAnterior;    // \clmrg: merged into the cell on its left
-    QList<bool> uneConSuperior;    // \clvmrg: merged into the cell above
+    QList<int> bordesDerechos;  // twips from the margin
+    QList<bool> uneConAnterior; // \clmrg: merged into the cell on its left
+    QList<bool> uneConSuperior; // \clvmrg: merged into the cell above
     bool conBordes = false;
     bool siguienteUneAnterior = false, siguienteUneSuperior = false;
 };
@@ -178,9 +178,9 @@ private:
 
     Estado st_;
     std::vector<Estado> pila_;
-    int gruposDeMas_ = 0;      // groups opened beyond the bound
-    bool asterisco_ = false;   // the last token was \*
-    int saltarUc_ = 0;         // characters still to skip after \u
+    int gruposDeMas_ = 0;    // groups opened beyond the bound
+    bool asterisco_ = false; // the last token was \*
+    int saltarUc_ = 0;       // characters still to skip after \u
     bool ansi1252_ = true;
 
     QString pendiente_;
@@ -247,14 +247,17 @@ void Lector::leer()
             } else {
                 byteCodificado(static_cast<unsigned char>(c));
             }
-                }
+        }
     }
     vaciar();
-    if (cortado_.isEmpty()) quitarParrafoFinalVacio();
-    else notaDeCorte();
+    if (cortado_.isEmpty())
+        quitarParrafoFinalVacio();
+    else
+        notaDeCorte();
     cursor_.endEditBlock();
     QFont f = doc_.defaultFont();
-    if (fuentePorDefecto_ >= 0 && !fuenteNombre(fuentePorDefecto_).isEmpty()) f.setFamilies({fuenteNombre(fuentePorDefecto_)});
+    if (fuentePorDefecto_ >= 0 && !fuenteNombre(fuentePorDefecto_).isEmpty())
+        f.setFamilies({fuenteNombre(fuentePorDefecto_)});
     f.setPointSizeF(kPuntosPorDefecto * escala_);
     doc_.setDefaultFont(f);
 }
@@ -338,8 +341,10 @@ void Lector::simbolo(char c)
         const int b = in_.mid(pos_, 2).toInt(&ok, 16);
         pos_ += 2;
         if (!ok) return;
-        if (st_.destino == Destino::Fuentes) nombreFuente_.append(desde1252(static_cast<unsigned char>(b)));
-        else if (st_.destino == Destino::Texto) byteCodificado(static_cast<unsigned char>(b));
+        if (st_.destino == Destino::Fuentes)
+            nombreFuente_.append(desde1252(static_cast<unsigned char>(b)));
+        else if (st_.destino == Destino::Texto)
+            byteCodificado(static_cast<unsigned char>(b));
         return;
     }
     case '\\':
@@ -410,17 +415,26 @@ void Lector::palabra(const QByteArray& w, bool tieneParametro, int p)
         }
         return;
     case Destino::Colores:
-        if (w == "red") rojo_ = p;
-        else if (w == "green") verde_ = p;
-        else if (w == "blue") azul_ = p;
+        if (w == "red")
+            rojo_ = p;
+        else if (w == "green")
+            verde_ = p;
+        else if (w == "blue")
+            azul_ = p;
         return;
     case Destino::Imagen:
-        if (w == "pngblip") imagen_.formato = "PNG";
-        else if (w == "jpegblip") imagen_.formato = "JPG";
-        else if (w == "picwgoal") imagen_.anchoMeta = p;
-        else if (w == "pichgoal") imagen_.altoMeta = p;
-        else if (w == "picscalex") imagen_.escalaX = p;
-        else if (w == "picscaley") imagen_.escalaY = p;
+        if (w == "pngblip")
+            imagen_.formato = "PNG";
+        else if (w == "jpegblip")
+            imagen_.formato = "JPG";
+        else if (w == "picwgoal")
+            imagen_.anchoMeta = p;
+        else if (w == "pichgoal")
+            imagen_.altoMeta = p;
+        else if (w == "picscalex")
+            imagen_.escalaX = p;
+        else if (w == "picscaley")
+            imagen_.escalaY = p;
         else if (w == "wmetafile" || w == "emfblip" || w == "macpict" || w == "dibitmap" || w == "wbitmap")
             imagen_.formato.clear();
         return;
@@ -508,12 +522,16 @@ bool Lector::formatoCaracter(const QByteArray& w, bool tieneParametro, int p)
         if (!nombre.isEmpty() && !fuentes_.value(p).simbolo) f.setFontFamilies({nombre});
     } else if (w == "cf") {
         const QColor c = colores_.value(p);
-        if (c.isValid()) f.setForeground(c);
-        else f.clearForeground();
+        if (c.isValid())
+            f.setForeground(c);
+        else
+            f.clearForeground();
     } else if (w == "highlight" || w == "cb" || w == "chcbpat") {
         const QColor c = colores_.value(p);
-        if (c.isValid() && p > 0) f.setBackground(c);
-        else f.clearBackground();
+        if (c.isValid() && p > 0)
+            f.setBackground(c);
+        else
+            f.clearBackground();
     } else if (w == "super") {
         f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     } else if (w == "sub") {
@@ -539,23 +557,32 @@ bool Lector::formatoParrafo(const QByteArray& w, int p)
         st_.tabuladores.clear();
         st_.izquierda = st_.primeraLinea = 0;
         st_.enTabla = false;
-    } else if (w == "ql") f.setAlignment(Qt::AlignLeft);
-    else if (w == "qc") f.setAlignment(Qt::AlignHCenter);
-    else if (w == "qr") f.setAlignment(Qt::AlignRight);
-    else if (w == "qj") f.setAlignment(Qt::AlignJustify);
+    } else if (w == "ql")
+        f.setAlignment(Qt::AlignLeft);
+    else if (w == "qc")
+        f.setAlignment(Qt::AlignHCenter);
+    else if (w == "qr")
+        f.setAlignment(Qt::AlignRight);
+    else if (w == "qj")
+        f.setAlignment(Qt::AlignJustify);
     else if (w == "li") {
         st_.izquierda = std::max(0, sangria);
         f.setLeftMargin(pixeles(st_.izquierda));
-    } else if (w == "ri") f.setRightMargin(pixeles(std::max(0, sangria)));
+    } else if (w == "ri")
+        f.setRightMargin(pixeles(std::max(0, sangria)));
     else if (w == "fi") {
         st_.primeraLinea = sangria;
         f.setTextIndent(pixeles(sangria));
-    } else if (w == "sb") f.setTopMargin(espacio);
-    else if (w == "sa") f.setBottomMargin(espacio);
+    } else if (w == "sb")
+        f.setTopMargin(espacio);
+    else if (w == "sa")
+        f.setBottomMargin(espacio);
     else if (w == "tx") {
         if (st_.tabuladores.size() < kTabuladoresMaximos) st_.tabuladores << std::clamp(p, 0, kSangriaMaxima);
-    } else if (w == "intbl") st_.enTabla = true;
-    else return false;
+    } else if (w == "intbl")
+        st_.enTabla = true;
+    else
+        return false;
     return true;
 }
 
@@ -598,7 +625,9 @@ void Lector::notaDeCorte()
     letra.setForeground(QColor(160, 0, 0));
     cursor_.insertBlock(QTextBlockFormat(), letra);
     cursor_.insertText(QStringLiteral("[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede "
-                                      "mostrar (%1).]").arg(cortado_), letra);
+                                      "mostrar (%1).]")
+                           .arg(cortado_),
+                       letra);
 }
 
 // The paragraph's format, its tab stops moved from RTF's origin (the
@@ -613,7 +642,8 @@ QTextBlockFormat Lector::formatoBloque() const
     QList<QTextOption::Tab> posiciones;
     for (int t : tabuladores) {
         const int desdeLaLinea = t - st_.izquierda - st_.primeraLinea;
-        if (desdeLaLinea > 0) posiciones << QTextOption::Tab(double(desdeLaLinea) / kTwipsPorPixel * escala_, QTextOption::LeftTab);
+        if (desdeLaLinea > 0)
+            posiciones << QTextOption::Tab(double(desdeLaLinea) / kTwipsPorPixel * escala_, QTextOption::LeftTab);
     }
     f.setTabPositions(posiciones);
     return f;
@@ -684,8 +714,10 @@ bool Lector::palabraDeTabla(const QByteArray& w, int p)
         vaciar();
         situarEnTabla();
         if (!tabla_) return true; // a cell mark outside any table ends nothing
-        if (!dentro(++celdasTabla_ <= kCeldasPorTabla, QStringLiteral("una tabla de más de %L1 celdas").arg(kCeldasPorTabla)) ||
-            !dentro(++celdas_ <= kCeldasPorDocumento, QStringLiteral("más de %L1 celdas de tabla").arg(kCeldasPorDocumento)))
+        if (!dentro(++celdasTabla_ <= kCeldasPorTabla,
+                    QStringLiteral("una tabla de más de %L1 celdas").arg(kCeldasPorTabla)) ||
+            !dentro(++celdas_ <= kCeldasPorDocumento,
+                    QStringLiteral("más de %L1 celdas de tabla").arg(kCeldasPorDocumento)))
             return true;
         // A paragraph mark just before the end of the cell leaves no empty
         // paragraph in it.
@@ -711,7 +743,8 @@ QList<QTextLength> Lector::anchosDe(const QList<int>& bordes) const
     QList<QTextLength> anchos;
     int izquierda = 0;
     for (const int borde : bordes) {
-        anchos << QTextLength(QTextLength::FixedLength, std::max(1.0, (borde - izquierda) / double(kTwipsPorPixel) * escala_));
+        anchos << QTextLength(QTextLength::FixedLength,
+                              std::max(1.0, (borde - izquierda) / double(kTwipsPorPixel) * escala_));
         izquierda = std::max(izquierda, borde);
     }
     return anchos;
@@ -824,8 +857,10 @@ void Lector::terminarFila()
         const int columna = columnasDe(c).first;
         while (inicioUnionVertical_.size() <= columna) inicioUnionVertical_ << -1;
         if (fila_.uneConSuperior[c] && inicioUnionVertical_[columna] >= 0)
-            unir(inicioUnionVertical_[columna], columna, filaTabla_ - inicioUnionVertical_[columna] + 1, columnasDe(c).second);
-        else inicioUnionVertical_[columna] = filaTabla_;
+            unir(inicioUnionVertical_[columna], columna, filaTabla_ - inicioUnionVertical_[columna] + 1,
+                 columnasDe(c).second);
+        else
+            inicioUnionVertical_[columna] = filaTabla_;
     }
     filaTerminada_ = true;
 }
@@ -844,12 +879,14 @@ void Lector::insertarImagen(const Imagen& img)
         const double px = meta > 0 ? meta / double(kTwipsPorPixel) * qBound(1, escala, 1000) / 100.0 : propia;
         return std::clamp(px * escala_, 1.0, 4000.0);
     };
-    const QSizeF mostrado(medida(img.anchoMeta, img.escalaX, propio.width()), medida(img.altoMeta, img.escalaY, propio.height()));
+    const QSizeF mostrado(medida(img.anchoMeta, img.escalaX, propio.width()),
+                          medida(img.altoMeta, img.escalaY, propio.height()));
     QSize decodificado = propio;
     if (qint64(propio.width()) * propio.height() > kPixelesPorImagen || propio.width() > 2 * mostrado.width())
-        decodificado = propio.scaled(std::max(1, qRound(std::min(mostrado.width() * 2, std::sqrt(double(kPixelesPorImagen))))),
-                                     std::max(1, qRound(std::min(mostrado.height() * 2, std::sqrt(double(kPixelesPorImagen))))),
-                                     Qt::KeepAspectRatio);
+        decodificado =
+            propio.scaled(std::max(1, qRound(std::min(mostrado.width() * 2, std::sqrt(double(kPixelesPorImagen))))),
+                          std::max(1, qRound(std::min(mostrado.height() * 2, std::sqrt(double(kPixelesPorImagen))))),
+                          Qt::KeepAspectRatio);
     pixeles_ += qint64(propio.width()) * propio.height();
     if (!dentro(pixeles_ <= kPixelesPorDocumento,
                 QStringLiteral("imágenes de más de %L1 megapíxeles en total").arg(kPixelesPorDocumento / 1000000)))

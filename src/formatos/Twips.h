@@ -9,9 +9,6 @@ namespace formatos {
 
 constexpr int kTwipsPorPixel = 15;
 
-inline int aPixeles(int twips)
-{
-    return qRound(static_cast<double>(twips) / kTwipsPorPixel);
-}
+inline int aPixeles(int twips) { return qRound(static_cast<double>(twips) / kTwipsPorPixel); }
 
 } // namespace formatos

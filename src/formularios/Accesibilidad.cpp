@@ -52,9 +52,6 @@ void instalarAccesibilidad()
     QAccessible::installFactory(fabrica);
 }
 
-void sonDibujos(const QMetaObject& clase)
-{
-    clasesDeDibujo().insert(QString::fromLatin1(clase.className()));
-}
+void sonDibujos(const QMetaObject& clase) { clasesDeDibujo().insert(QString::fromLatin1(clase.className())); }
 
 } // namespace formularios

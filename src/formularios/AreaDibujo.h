@@ -4,8 +4,8 @@
 // Every repaint the window system asks for ends in one redraw by the window;
 // a paint that only shows a redraw the window has just made asks for none.
 
-#include "formularios/Controles.h"
 #include "dibujo/LienzoImagen.h"
+#include "formularios/Controles.h"
 
 #include <functional>
 

@@ -25,8 +25,7 @@ public:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
         case PM_SmallIconSize:
-        case PM_MenuButtonIndicator:
-            return qRound(base * Zoom::actual().factor());
+        case PM_MenuButtonIndicator: return qRound(base * Zoom::actual().factor());
         default: return base;
         }
     }
@@ -35,8 +34,10 @@ public:
 void ponerLetra(const QFont& base)
 {
     QFont f = base;
-    if (base.pixelSize() > 0) f.setPixelSize(qRound(base.pixelSize() * Zoom::actual().factor()));
-    else f.setPointSizeF(base.pointSizeF() * Zoom::actual().factor());
+    if (base.pixelSize() > 0)
+        f.setPixelSize(qRound(base.pixelSize() * Zoom::actual().factor()));
+    else
+        f.setPointSizeF(base.pointSizeF() * Zoom::actual().factor());
     QApplication::setFont(f);
 }
 

@@ -13,10 +13,7 @@ namespace {
 Avisos* instalado = nullptr;
 } // namespace
 
-void Avisos::pitido()
-{
-    QApplication::beep();
-}
+void Avisos::pitido() { QApplication::beep(); }
 
 Avisos::Respuesta Avisos::mensaje(QWidget* padre, const QString& texto, Botones botones, Icono icono)
 {
@@ -74,9 +71,6 @@ Avisos& Avisos::actual()
     return instalado ? *instalado : qt;
 }
 
-void Avisos::instalar(Avisos* avisos)
-{
-    instalado = avisos;
-}
+void Avisos::instalar(Avisos* avisos) { instalado = avisos; }
 
 } // namespace formularios

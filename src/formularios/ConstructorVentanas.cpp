@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formularios/ConstructorVentanas.h"
 
-#include "formularios/Controles.h"
-#include "formularios/AreaDibujo.h"
 #include "dibujo/Color.h"
+#include "formularios/AreaDibujo.h"
+#include "formularios/Controles.h"
 #include "formularios/Zoom.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QHeaderView>
-#include <QListWidget>
 #include <QScrollArea>
 #include <QTableView>
 #include <QTextEdit>
@@ -33,15 +33,9 @@ namespace {
 const char* const kTwips = "twips";
 const char* const kPixelesDiseno = "pixelesDiseno";
 
-double zoom()
-{
-    return Zoom::actual().factor();
-}
+double zoom() { return Zoom::actual().factor(); }
 
-int aPixeles(int twips)
-{
-    return Zoom::actual().aPixeles(twips);
-}
+int aPixeles(int twips) { return Zoom::actual().aPixeles(twips); }
 
 constexpr double kPuntosAPixeles = 96.0 / 72.0; // the designs assume 96 dpi
 
@@ -54,8 +48,7 @@ QString caraDisponible(const QString& cara)
     return cara;
 }
 
-void pintarColores(QWidget* w, const DefinicionControl& c, QPalette::ColorRole rolFondo,
-                   QPalette::ColorRole rolTinta)
+void pintarColores(QWidget* w, const DefinicionControl& c, QPalette::ColorRole rolFondo, QPalette::ColorRole rolTinta)
 {
     QPalette p = w->palette();
     if (c.fondo) {
@@ -96,8 +89,7 @@ QWidget* crearEtiqueta(const DefinicionControl& c, QWidget* padre)
     QLabel* l = c.tipo == Tipo::EtiquetaPulsable ? new EtiquetaPulsable(padre) : new QLabel(padre);
     l->setText(c.texto);
     l->setTextFormat(Qt::PlainText);
-    l->setAlignment(c.ajustar ? ((c.alineacion & Qt::AlignHorizontal_Mask) | Qt::AlignTop)
-                              : c.alineacion);
+    l->setAlignment(c.ajustar ? ((c.alineacion & Qt::AlignHorizontal_Mask) | Qt::AlignTop) : c.alineacion);
     l->setWordWrap(c.ajustar);
     pintarColores(l, c, QPalette::Window, QPalette::WindowText);
     return l;
@@ -194,8 +186,10 @@ void ensancharParaTexto(QLabel* l)
     const bool derecha = (l->alignment() & Qt::AlignRight) != 0;
     auto crecer = [&](bool haciaIzquierda) {
         const int antes = g.width();
-        if (haciaIzquierda) g.setLeft(std::max(dentro.left(), g.left() - falta));
-        else g.setRight(std::min(dentro.right(), g.right() + falta));
+        if (haciaIzquierda)
+            g.setLeft(std::max(dentro.left(), g.left() - falta));
+        else
+            g.setRight(std::min(dentro.right(), g.right() + falta));
         falta -= g.width() - antes;
     };
     crecer(derecha);
@@ -225,7 +219,8 @@ void colocar(QWidget* w)
     if (auto* caja = qobject_cast<CuadroImagen*>(w)) caja->setLineWidth(qMax(1, qRound(kBordeImagen * zoom())));
     const QRect t = w->property(kTwips).toRect();
     const QPoint origen = origenDe(w);
-    w->setGeometry(origen.x() + aPixeles(t.x()), origen.y() + aPixeles(t.y()), aPixeles(t.width()), aPixeles(t.height()));
+    w->setGeometry(origen.x() + aPixeles(t.x()), origen.y() + aPixeles(t.y()), aPixeles(t.width()),
+                   aPixeles(t.height()));
     if (auto* l = qobject_cast<QLabel*>(w)) ensancharParaTexto(l);
     if (auto* tabla = qobject_cast<QTableView*>(w))
         tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + 6);
@@ -322,8 +317,10 @@ void ConstructorVentanas::ordenarTabulacion(const DefinicionVentana& def, Contro
     for (const DefinicionControl* c : orden) {
         auto* w = hechos.buscar<QWidget>(c->nombre, c->indice);
         if (!(w->focusPolicy() & Qt::TabFocus)) continue; // labels, frames, boxes only read
-        if (anterior) QWidget::setTabOrder(anterior, w);
-        else hechos.primerFoco = w;
+        if (anterior)
+            QWidget::setTabOrder(anterior, w);
+        else
+            hechos.primerFoco = w;
         anterior = w;
     }
 }

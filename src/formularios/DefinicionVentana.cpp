@@ -5,13 +5,9 @@
 
 namespace formularios {
 
-Fuente fuenteVentana()
-{
-    return Fuente{QStringLiteral("MS Sans Serif"), 8.25, false};
-}
+Fuente fuenteVentana() { return Fuente{QStringLiteral("MS Sans Serif"), 8.25, false}; }
 
-DefinicionControl control(const QString& nombre, Tipo tipo, const QString& contenedor,
-                   int l, int t, int w, int h)
+DefinicionControl control(const QString& nombre, Tipo tipo, const QString& contenedor, int l, int t, int w, int h)
 {
     DefinicionControl c;
     c.nombre = nombre;
@@ -21,8 +17,7 @@ DefinicionControl control(const QString& nombre, Tipo tipo, const QString& conte
     return c;
 }
 
-DefinicionVentana formulario(const QString& nombre, const QString& titulo, int ancho, int alto,
-                   bool vistaPreviaTeclas)
+DefinicionVentana formulario(const QString& nombre, const QString& titulo, int ancho, int alto, bool vistaPreviaTeclas)
 {
     DefinicionVentana f;
     f.nombre = nombre;

@@ -8,10 +8,10 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QMenuBar>
 
 namespace formularios {
 
@@ -62,10 +62,7 @@ std::function<void()>& accionAyuda()
 }
 } // namespace
 
-void Formulario::ponerAyuda(std::function<void()> mostrarAyuda)
-{
-    accionAyuda() = std::move(mostrarAyuda);
-}
+void Formulario::ponerAyuda(std::function<void()> mostrarAyuda) { accionAyuda() = std::move(mostrarAyuda); }
 
 // The zoom and the help work from every window, also while an exercise
 // keeps the main window and its menu disabled.
@@ -94,10 +91,7 @@ void Formulario::aplicarZoom()
     encajarEnPantalla();
 }
 
-bool Formulario::redimensionable() const
-{
-    return centralWidget() != cliente_;
-}
+bool Formulario::redimensionable() const { return centralWidget() != cliente_; }
 
 // The window no larger than its design, nor than the free part of its
 // screen, and wholly on it, title bar included.
@@ -122,10 +116,7 @@ void Formulario::showEvent(QShowEvent* e)
     if (!e->spontaneous()) colocarAlMostrar();
 }
 
-void Formulario::colocarAlMostrar()
-{
-    encajarEnPantalla();
-}
+void Formulario::colocarAlMostrar() { encajarEnPantalla(); }
 
 void Formulario::closeEvent(QCloseEvent* e)
 {

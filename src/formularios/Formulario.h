@@ -33,7 +33,11 @@ protected:
     virtual bool alCerrar() { return true; }
     // The window's key handler, when its design previews keys; returns
     // whether the window took the key away from the focused control.
-    virtual bool alPulsarTecla(int codigo) { (void)codigo; return false; }
+    virtual bool alPulsarTecla(int codigo)
+    {
+        (void)codigo;
+        return false;
+    }
     // After the zoom changed and the controls were placed again: what the
     // builder does not know of (pictures, documents) follows here.
     virtual void alCambiarZoom() {}

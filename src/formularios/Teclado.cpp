@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formularios/Teclado.h"
 
-#include "formularios/Avisos.h"
 #include "codigos/Codificador.h"
+#include "formularios/Avisos.h"
 
 #include <QLineEdit>
 

@@ -12,10 +12,7 @@ TeclasPrevias::TeclasPrevias(QWidget* ventana, Handler handler)
     qApp->installEventFilter(this);
 }
 
-TeclasPrevias::~TeclasPrevias()
-{
-    qApp->removeEventFilter(this);
-}
+TeclasPrevias::~TeclasPrevias() { qApp->removeEventFilter(this); }
 
 namespace {
 

@@ -44,10 +44,7 @@ Zoom::Zoom()
         if (qFuzzyCompare(kPasosZoom[size_t(i)], guardado)) paso_ = i;
 }
 
-int Zoom::aPixeles(int twips) const
-{
-    return qRound(twips * factor() / formatos::kTwipsPorPixel);
-}
+int Zoom::aPixeles(int twips) const { return qRound(twips * factor() / formatos::kTwipsPorPixel); }
 
 void Zoom::vigilar(QWidget* ventana)
 {

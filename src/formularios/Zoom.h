@@ -6,8 +6,8 @@
 // layout are watched: the zoom never grows past the step at which one of
 // them would not fit, frame and title bar included, on its screen.
 
-#include <QObject>
 #include <QMargins>
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>

@@ -75,8 +75,10 @@ void traducirQt()
     auto* traductor = new QTranslator(QCoreApplication::instance());
     instalado = traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
                                 QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (instalado) QCoreApplication::installTranslator(traductor);
-    else delete traductor;
+    if (instalado)
+        QCoreApplication::installTranslator(traductor);
+    else
+        delete traductor;
 }
 
 // Every start proposes its own exercises, so that a class cannot pass the
@@ -86,11 +88,9 @@ void traducirQt()
 void sembrarAzar()
 {
     bool fija = false;
-    const qulonglong semilla = formularios::Ajustes()
-                                   .value(formularios::kClaveSemilla)
-                                   .toULongLong(&fija);
-    principal::sembrarAleatorio(fija ? semilla
-                   : QRandomGenerator::system()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()));
+    const qulonglong semilla = formularios::Ajustes().value(formularios::kClaveSemilla).toULongLong(&fija);
+    principal::sembrarAleatorio(
+        fija ? semilla : QRandomGenerator::system()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()));
 }
 
 } // namespace

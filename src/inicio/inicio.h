@@ -15,7 +15,7 @@ class VentanaEjercicios;
 namespace ayuda {
 class VentanaAcerca;
 class VentanaAyuda;
-}
+} // namespace ayuda
 namespace laboratorio {
 class VentanaLaboratorio;
 }

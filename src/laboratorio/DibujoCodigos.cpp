@@ -2,8 +2,8 @@
 #include "laboratorio/DibujoCodigos.h"
 
 #include "codigos/DatosCodigo.h"
-#include "dibujo/Color.h"
 #include "codigos/Trazas.h"
+#include "dibujo/Color.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -24,11 +24,11 @@ constexpr int kMedioBit = 10;
 constexpr int kMedioBitMaximo = 30; // a short string stretches to fill the view, so far
 constexpr int kBanda = 44;
 constexpr int kBandaMaxima = 88;
-constexpr int kAlturaPulso = 16;    // the highest level of a code (1, or 2B1Q's 3) in a band of kBanda
-constexpr int kFilaBits = 16;       // the bits, above the clock
-constexpr int kMarcaError = 5;      // half the injected error's triangle
-constexpr int kSangria = 4;         // the names from the view's edge
-constexpr int kSeparacion = 6;      // a name from its scale, the scale from the traces
+constexpr int kAlturaPulso = 16;      // the highest level of a code (1, or 2B1Q's 3) in a band of kBanda
+constexpr int kFilaBits = 16;         // the bits, above the clock
+constexpr int kMarcaError = 5;        // half the injected error's triangle
+constexpr int kSangria = 4;           // the names from the view's edge
+constexpr int kSeparacion = 6;        // a name from its scale, the scale from the traces
 constexpr double kLetraPequena = 0.8; // the scale's and the B and V's letters, against the names'
 const QColor kFondo(Qt::black);
 const QColor kColorReloj(128, 255, 255);
@@ -45,17 +45,16 @@ QString textoNivel(int nivel, bool conCifra)
 
 QFont letraPequena(QFont f)
 {
-    if (f.pixelSize() > 0) f.setPixelSize(std::max(1, qRound(f.pixelSize() * kLetraPequena)));
-    else f.setPointSizeF(f.pointSizeF() * kLetraPequena);
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, qRound(f.pixelSize() * kLetraPequena)));
+    else
+        f.setPointSizeF(f.pointSizeF() * kLetraPequena);
     return f;
 }
 
 } // namespace
 
-QColor colorCodigo(Codigo c)
-{
-    return QColor::fromRgb(codigos::datosCodigo(c).color);
-}
+QColor colorCodigo(Codigo c) { return QColor::fromRgb(codigos::datosCodigo(c).color); }
 
 QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos)
 {
@@ -75,18 +74,11 @@ DibujoCodigos::DibujoCodigos(QWidget* parent) : DibujoAmpliable(parent)
     ajustarTamano();
 }
 
-
 // The bits' row and the clock's band.
-int DibujoCodigos::cabecera() const
-{
-    return px(kFilaBits) + banda_;
-}
+int DibujoCodigos::cabecera() const { return px(kFilaBits) + banda_; }
 
 // Band 0 is the clock; the others are the lines in order.
-int DibujoCodigos::arribaDeBanda(int banda) const
-{
-    return px(kFilaBits) + banda * banda_;
-}
+int DibujoCodigos::arribaDeBanda(int banda) const { return px(kFilaBits) + banda * banda_; }
 
 void DibujoCodigos::mostrarEn(QScrollArea* marco)
 {
@@ -134,7 +126,8 @@ void DibujoCodigos::ajustarTamano()
     medioBit_ = px(kMedioBit);
     banda_ = px(kBanda);
     if (vista.isValid() && bits > 0)
-        medioBit_ = std::clamp((vista.width() - margen_ - px(kMedioBit)) / (2 * bits), px(kMedioBit), px(kMedioBitMaximo));
+        medioBit_ =
+            std::clamp((vista.width() - margen_ - px(kMedioBit)) / (2 * bits), px(kMedioBit), px(kMedioBitMaximo));
     if (vista.isValid())
         banda_ = std::clamp((vista.height() - px(kFilaBits)) / int(lineas_.size() + 1), px(kBanda), px(kBandaMaxima));
     alturaPulso_ = banda_ * kAlturaPulso / kBanda;
@@ -187,7 +180,8 @@ void DibujoCodigos::pintarCabecera(QPainter& p, int arriba, int desde, int hasta
         p.setPen(dibujo::qColor(b % 4 == 0 ? codigos::colores::kRejillaDigito : codigos::colores::kRejilla));
         p.drawLine(x, arriba, x, arriba + cabecera());
         p.setPen(kColorBits);
-        p.drawText(QRect(x, arriba, 2 * t, px(kFilaBits)), Qt::AlignCenter, QString(QLatin1Char(bits_[std::size_t(b)])));
+        p.drawText(QRect(x, arriba, 2 * t, px(kFilaBits)), Qt::AlignCenter,
+                   QString(QLatin1Char(bits_[std::size_t(b)])));
     }
     pintarBanda(p, arriba + px(kFilaBits), nullptr, desde, hasta);
 }
@@ -224,8 +218,8 @@ void DibujoCodigos::pintarEscala(QPainter& p, int izquierda, int centro, Codigo 
     for (int i = 0; i < datos.cuantosNiveles; ++i) {
         const int nivel = datos.niveles[std::size_t(i)];
         const int yNivel = centro - alturaPulso_ * nivel / codigos::nivelMaximo(c);
-        p.drawText(QRect(izquierda, yNivel - alto / 2, derecha - izquierda - px(2), alto), Qt::AlignRight | Qt::AlignVCenter,
-                   textoNivel(nivel, c == Codigo::DosBUnoQ));
+        p.drawText(QRect(izquierda, yNivel - alto / 2, derecha - izquierda - px(2), alto),
+                   Qt::AlignRight | Qt::AlignVCenter, textoNivel(nivel, c == Codigo::DosBUnoQ));
         p.drawLine(derecha - px(2), yNivel, derecha, yNivel);
     }
     p.restore();

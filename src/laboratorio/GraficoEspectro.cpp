@@ -2,8 +2,8 @@
 #include "laboratorio/GraficoEspectro.h"
 
 #include "codigos/DatosCodigo.h"
-#include "laboratorio/DibujoCodigos.h"
 #include "codigos/Espectro.h"
+#include "laboratorio/DibujoCodigos.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -25,11 +25,11 @@ constexpr int kMargenIzquierdo = 46; // the density's figures and title
 constexpr int kMargenInferior = 30;  // the frequency's figures and title
 constexpr int kMargenSuperior = 18;  // the note on how the plot was made
 constexpr int kMargenDerecho = 10;
-constexpr int kMarca = 3;            // a tick, half a marker, half an arrow head
-constexpr int kSeparacion = 4;       // between an axis and its figures
-constexpr int kAnchoRotulo = 40;     // room for one frequency figure
+constexpr int kMarca = 3;        // a tick, half a marker, half an arrow head
+constexpr int kSeparacion = 4;   // between an axis and its figures
+constexpr int kAnchoRotulo = 40; // room for one frequency figure
 constexpr int kAltoRotulo = 14;
-constexpr int kMuestraLeyenda = 22;  // the line beside a code's name
+constexpr int kMuestraLeyenda = 22; // the line beside a code's name
 const QColor kColorEjes(160, 160, 160);
 
 // Points a bin apart: one mark every so many, staggered from code to code
@@ -49,16 +49,10 @@ bool cercaDeRaya(Codigo c, int k)
     return codigos::tieneRayas(c) && (resto <= 2 || resto >= kPuntosPorFb - 2);
 }
 
-double frecuencia(int k)
-{
-    return 2.0 * k / (kPuntosEspectro - 1);
-}
+double frecuencia(int k) { return 2.0 * k / (kPuntosEspectro - 1); }
 
 // The smallest round figure at or above v: halves up to 2.5, then units.
-double redondearArriba(double v)
-{
-    return v <= 2.5 ? std::ceil(v * 2) / 2 : std::ceil(v);
-}
+double redondearArriba(double v) { return v <= 2.5 ? std::ceil(v * 2) / 2 : std::ceil(v); }
 
 void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
 {
@@ -75,8 +69,12 @@ void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
     switch (datos.marca) {
     case codigos::FormaMarca::Circulo: p.drawEllipse(c, r, r); break;
     case codigos::FormaMarca::Cuadrado: p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); break;
-    case codigos::FormaMarca::TrianguloArriba: p.drawPolygon(QPolygonF({c + QPointF(-r, r), c + QPointF(r, r), c + QPointF(0, -r)})); break;
-    case codigos::FormaMarca::TrianguloAbajo: p.drawPolygon(QPolygonF({c + QPointF(-r, -r), c + QPointF(r, -r), c + QPointF(0, r)})); break;
+    case codigos::FormaMarca::TrianguloArriba:
+        p.drawPolygon(QPolygonF({c + QPointF(-r, r), c + QPointF(r, r), c + QPointF(0, -r)}));
+        break;
+    case codigos::FormaMarca::TrianguloAbajo:
+        p.drawPolygon(QPolygonF({c + QPointF(-r, -r), c + QPointF(r, -r), c + QPointF(0, r)}));
+        break;
     case codigos::FormaMarca::Rombo:
         p.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)}));
         break;
@@ -90,10 +88,7 @@ void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
     p.setBrush(Qt::NoBrush);
 }
 
-QString enEspanol(double v)
-{
-    return QLocale(QLocale::Spanish).toString(v, 'g', 3);
-}
+QString enEspanol(double v) { return QLocale(QLocale::Spanish).toString(v, 'g', 3); }
 
 // "65 536", with a space that does not break, as Spanish groups figures.
 QString cifrasAgrupadas(int n)
@@ -103,10 +98,7 @@ QString cifrasAgrupadas(int n)
 
 } // namespace
 
-GraficoEspectro::GraficoEspectro(QWidget* parent) : DibujoAmpliable(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+GraficoEspectro::GraficoEspectro(QWidget* parent) : DibujoAmpliable(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void GraficoEspectro::ponerCurvas(std::vector<Curva> curvas)
 {
@@ -129,7 +121,6 @@ void GraficoEspectro::ponerZoom(double zoom)
     update();
 }
 
-
 QRect GraficoEspectro::area() const
 {
     return rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho) - anchoLeyenda(),
@@ -146,7 +137,8 @@ void GraficoEspectro::ajustarEscala()
         for (int k = 0; k < kPuntosEspectro; ++k) {
             const double teoria = codigos::densidadTeorica(codigo, frecuencia(k)).value_or(0.0);
             const double estimada = (*densidad)[std::size_t(k)];
-            maximo = std::max({maximo, teoria, escala_ == EscalaEspectro::Lineal && cercaDeRaya(codigo, k) ? 0.0 : estimada});
+            maximo = std::max(
+                {maximo, teoria, escala_ == EscalaEspectro::Lineal && cercaDeRaya(codigo, k) ? 0.0 : estimada});
         }
     if (escala_ == EscalaEspectro::Lineal) {
         tope_ = redondearArriba(std::max(maximo, 0.5) * kHolgura);
@@ -213,7 +205,8 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
     p.rotate(-90);
     p.drawText(QRect(-a.height() / 2 - px(kMargenSuperior), 0, a.height() + px(kMargenSuperior), px(kAltoRotulo)),
                Qt::AlignCenter,
-               lineal ? QStringLiteral("densidad espectral (potencia media 1)") : QStringLiteral("dB (potencia media 1)"));
+               lineal ? QStringLiteral("densidad espectral (potencia media 1)")
+                      : QStringLiteral("dB (potencia media 1)"));
     p.restore();
     p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Estimada con %1 bits al azar; a trazos, la fórmula teórica.")
@@ -275,7 +268,8 @@ void GraficoEspectro::pintarRayas(QPainter& p, const QRect& a) const
 int GraficoEspectro::anchoLeyenda() const
 {
     int ancho = 0;
-    for (const auto& curva : curvas_) ancho = std::max(ancho, fontMetrics().horizontalAdvance(nombreEnLeyenda(curva.first)));
+    for (const auto& curva : curvas_)
+        ancho = std::max(ancho, fontMetrics().horizontalAdvance(nombreEnLeyenda(curva.first)));
     return curvas_.empty() ? 0 : px(kMuestraLeyenda + 2 * kSeparacion) + ancho;
 }
 

@@ -27,15 +27,9 @@ void ModeloPasos::ponerPasos(codigos::Codigo codigo, const std::string& bits, st
     endResetModel();
 }
 
-int ModeloPasos::rowCount(const QModelIndex& padre) const
-{
-    return padre.isValid() ? 0 : int(pasos_.size());
-}
+int ModeloPasos::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : int(pasos_.size()); }
 
-int ModeloPasos::columnCount(const QModelIndex& padre) const
-{
-    return padre.isValid() ? 0 : kColumnas;
-}
+int ModeloPasos::columnCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : kColumnas; }
 
 bool ModeloPasos::resaltado(int fila) const
 {

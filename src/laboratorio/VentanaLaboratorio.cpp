@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratorio/VentanaLaboratorio.h"
 
+#include "codigos/Espectro.h"
 #include "dibujo/Color.h"
 #include "formularios/Accesibilidad.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
 #include "formularios/Zoom.h"
-#include "laboratorio/GraficoEspectro.h"
 #include "laboratorio/DisenoLaboratorio.h"
+#include "laboratorio/GraficoEspectro.h"
 #include "laboratorio/ModeloPasos.h"
-#include "codigos/Espectro.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -115,7 +115,8 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
 
     for (Codigo k : kTodosLosCodigos) {
         auto* item = new QListWidgetItem(QString::fromUtf8(nombreCodigo(k)), codigo);
-        const bool elegido = std::find(kElegidosIniciales.begin(), kElegidosIniciales.end(), k) != kElegidosIniciales.end();
+        const bool elegido =
+            std::find(kElegidosIniciales.begin(), kElegidosIniciales.end(), k) != kElegidosIniciales.end();
         item->setCheckState(elegido ? Qt::Checked : Qt::Unchecked);
     }
     codigo->setCurrentRow(static_cast<int>(Codigo::Hdb3));
@@ -189,10 +190,11 @@ void VentanaLaboratorio::cambiarFormaEntrada(int indice)
     const auto texto = escribirBits(nueva, bits_);
     if (!texto) {
         formularios::Avisos::actual().pitido();
-        ponerPista(nueva == FormaEntrada::Hexadecimal
-                       ? QStringLiteral("Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.")
-                       : QStringLiteral("Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles."),
-                   true);
+        ponerPista(
+            nueva == FormaEntrada::Hexadecimal
+                ? QStringLiteral("Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.")
+                : QStringLiteral("Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles."),
+            true);
         entrada->setCurrentIndex(static_cast<int>(forma_));
         return;
     }
@@ -288,7 +290,8 @@ void VentanaLaboratorio::actualizarFoco()
     const Codigo c = enFoco();
     // A drawn code's line is already coded; another is coded for the table.
     const auto& dibujadas = dibujo_->lineas();
-    const auto dibujada = std::find_if(dibujadas.begin(), dibujadas.end(), [c](const auto& l) { return l.codigo == c; });
+    const auto dibujada =
+        std::find_if(dibujadas.begin(), dibujadas.end(), [c](const auto& l) { return l.codigo == c; });
     laboratorio::LineaDibujada l = dibujada != dibujadas.end() ? *dibujada : linea(c);
     const std::string leidos = decodificar(c, l.pasos, estadoInicial(c));
     formularios::ponerTexto(decodificado, QString::fromStdString(leidos));

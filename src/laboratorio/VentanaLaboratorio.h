@@ -5,9 +5,9 @@
 // chosen starting state, the step table and the decoding of the code in
 // focus, line errors injected by a click on the drawing, and the spectra.
 
+#include "codigos/EntradaBits.h"
 #include "formularios/Formulario.h"
 #include "laboratorio/DibujoCodigos.h"
-#include "codigos/EntradaBits.h"
 
 #include <map>
 

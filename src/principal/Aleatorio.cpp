@@ -15,9 +15,6 @@ float alAzar()
     return static_cast<float>(estado >> 40) / 16777216.0f;
 }
 
-void sembrarAleatorio(std::uint64_t semilla)
-{
-    estado = semilla;
-}
+void sembrarAleatorio(std::uint64_t semilla) { estado = semilla; }
 
 } // namespace principal

@@ -30,7 +30,7 @@ DefinicionControl etiquetaTraza(const QString& nombre, int top, codigos::Traza t
 
 // The number frame's read-only displays: bold coloured text on black, centred.
 DefinicionControl visor(const QString& nombre, QRect twips, const QString& texto, Color tinta, const QString& cara,
-                 double puntos)
+                        double puntos)
 {
     return control(nombre, Tipo::Texto, QStringLiteral("Num_persiana"), twips.x(), twips.y(), twips.width(),
                    twips.height())
@@ -51,9 +51,15 @@ formularios::DefinicionVentana disenoPrincipal()
     const QString frame2 = QStringLiteral("Frame2");
     const QString persiana = QStringLiteral("Num_persiana");
     f.controles = {
-        control("Pantalla", Tipo::AreaDibujo, {}, 720, 0, kAnchoPantalla, kAltoPantalla).conFondo(kNegro).enTab(0)
-            .accesible("Dibujo de las señales", "El reloj y las formas de onda NRZ, RZ, AMI y HDB3 del número; cada casilla de la rejilla es un bit"),
-        control("Picture1", Tipo::Imagen, {}, 120, 0, 615, kAltoPantalla).conFondo(kNegro).enTab(1)
+        control("Pantalla", Tipo::AreaDibujo, {}, 720, 0, kAnchoPantalla, kAltoPantalla)
+            .conFondo(kNegro)
+            .enTab(0)
+            .accesible(
+                "Dibujo de las señales",
+                "El reloj y las formas de onda NRZ, RZ, AMI y HDB3 del número; cada casilla de la rejilla es un bit"),
+        control("Picture1", Tipo::Imagen, {}, 120, 0, 615, kAltoPantalla)
+            .conFondo(kNegro)
+            .enTab(1)
             .accesible("Nombres de las señales", "Pulsa el nombre de una señal para mostrarla u ocultarla"),
         etiquetaTraza("etirz", 0, codigos::Rz, 7),
         etiquetaTraza("etinrz", 240, codigos::Nrz, 6),
@@ -65,12 +71,11 @@ formularios::DefinicionVentana disenoPrincipal()
             .conDeslizador({1, 10, 1, 5, 1})
             .enTab(11)
             .accesible("Periodo de bit", "Ancho de un bit en el dibujo, de 1 a 10; se mueve con las flechas"),
-        control("Num_persiana", Tipo::Marco, {}, 120, 2520, 6975, kPersianaAbierta)
-            .conTexto("Número")
-            .enTab(3),
+        control("Num_persiana", Tipo::Marco, {}, 120, 2520, 6975, kPersianaAbierta).conTexto("Número").enTab(3),
         visor("número", {120, 250, 975, 405}, "0000", kVerde, kArial, 14.25)
             .enTab(4)
-            .accesible("Número hexadecimal", "Escribe cifras hexadecimales en cualquier parte de la ventana; entran por la derecha"),
+            .accesible("Número hexadecimal",
+                       "Escribe cifras hexadecimales en cualquier parte de la ventana; entran por la derecha"),
         control("Label1", Tipo::Etiqueta, persiana, 1200, 360, 495, 255).conTexto("Hexa.").enTab(13),
         // The binary and HDB3 boxes only show what the redraw wrote; typing in
         // them would leave a wrong text on screen until the next redraw.
@@ -78,7 +83,9 @@ formularios::DefinicionVentana disenoPrincipal()
             .enTab(5)
             .accesible("Número en binario", "Los 16 bits del número"),
         control("Label2", Tipo::Etiqueta, persiana, 6360, 250, 495, 255).conTexto("Binario").enTab(14),
-        control("Reset", Tipo::Boton, persiana, 120, 640, 1215, 255).conTexto("Reset").enTab(16)
+        control("Reset", Tipo::Boton, persiana, 120, 640, 1215, 255)
+            .conTexto("Reset")
+            .enTab(16)
             .accesible("Reset", "Vuelve el número a 0000"),
         visor("Text1", {1440, 600, 4815, 285}, "000000000000000", kAmarillo, kOcrB, 12)
             .enTab(12)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "formularios/DefinicionVentana.h"
-#include "dibujo/Color.h"
 #include "codigos/Trazas.h"
+#include "dibujo/Color.h"
+#include "formularios/DefinicionVentana.h"
 
 namespace principal {
 

@@ -1,27 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "principal/VentanaPrincipal.h"
 
+#include "codigos/Codificador.h"
 #include "dibujo/ArchivoImagen.h"
 #include "dibujo/Color.h"
+#include "formularios/AreaDibujo.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
-#include "formularios/AreaDibujo.h"
 #include "formularios/Teclado.h"
 #include "formularios/Zoom.h"
 #include "principal/Aleatorio.h"
-#include "codigos/Codificador.h"
-#include "principal/Figura.h"
 #include "principal/DisenoPrincipal.h"
+#include "principal/Figura.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QMenu>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace codigos;
@@ -71,7 +71,8 @@ void VentanaPrincipal::conectar()
         const auto alternarTraza = [this, i] { alternar(static_cast<Traza>(i)); };
         formularios::alElegir(menuTraza[i], this, alternarTraza);
         // Clicking a trace's label is choosing its menu item.
-        connect(static_cast<formularios::EtiquetaPulsable*>(etiquetaTraza[i]), &formularios::EtiquetaPulsable::clicked, this, alternarTraza);
+        connect(static_cast<formularios::EtiquetaPulsable*>(etiquetaTraza[i]), &formularios::EtiquetaPulsable::clicked,
+                this, alternarTraza);
     }
     formularios::alElegir(c.buscar<QAction>("todos"), this, [this] { verTodas(); });
     formularios::alElegir(c.buscar<QAction>("prop"), this, [this] { abrirEjercicios(); });
@@ -111,15 +112,9 @@ void VentanaPrincipal::alCargar()
     NoPintar = false;
 }
 
-void VentanaPrincipal::alCambiarZoom()
-{
-    actualizarPantalla();
-}
+void VentanaPrincipal::alCambiarZoom() { actualizarPantalla(); }
 
-void VentanaPrincipal::alExponerse()
-{
-    actualizarPantalla();
-}
+void VentanaPrincipal::alExponerse() { actualizarPantalla(); }
 
 bool VentanaPrincipal::alCerrar()
 {
@@ -210,15 +205,9 @@ void VentanaPrincipal::mostrarTrazas(bool verCodigos, bool verReloj)
     actualizarPantalla();
 }
 
-void VentanaPrincipal::verTodas()
-{
-    mostrarTrazas(true, true);
-}
+void VentanaPrincipal::verTodas() { mostrarTrazas(true, true); }
 
-void VentanaPrincipal::ocultarTodas()
-{
-    mostrarTrazas(false, false);
-}
+void VentanaPrincipal::ocultarTodas() { mostrarTrazas(false, false); }
 
 void VentanaPrincipal::leerPeriodo()
 {
@@ -230,24 +219,22 @@ void VentanaPrincipal::menuDePantalla(const QPoint& donde)
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("menuImagen"));
-    connect(menu.addAction(QStringLiteral("Copiar imagen")), &QAction::triggered, this, &VentanaPrincipal::copiarImagen);
-    connect(menu.addAction(QStringLiteral("Guardar imagen…")), &QAction::triggered, this, &VentanaPrincipal::guardarImagen);
+    connect(menu.addAction(QStringLiteral("Copiar imagen")), &QAction::triggered, this,
+            &VentanaPrincipal::copiarImagen);
+    connect(menu.addAction(QStringLiteral("Guardar imagen…")), &QAction::triggered, this,
+            &VentanaPrincipal::guardarImagen);
     menu.exec(Pantalla->mapToGlobal(donde));
 }
 
-void VentanaPrincipal::copiarImagen()
-{
-    QGuiApplication::clipboard()->setImage(Pantalla->lienzo().imagen());
-}
+void VentanaPrincipal::copiarImagen() { QGuiApplication::clipboard()->setImage(Pantalla->lienzo().imagen()); }
 
 void VentanaPrincipal::guardarImagen()
 {
     // Only the last folder is remembered, and only while the program runs.
     static QString carpeta = QDir::currentPath();
     auto& avisos = formularios::Avisos::actual();
-    const QString ruta = avisos.ficheroParaGuardar(
-        this, QStringLiteral("Guardar imagen"), carpeta,
-        QStringLiteral("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)"));
+    const QString ruta = avisos.ficheroParaGuardar(this, QStringLiteral("Guardar imagen"), carpeta,
+                                                   QStringLiteral("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)"));
     if (ruta.isEmpty()) return;
     carpeta = QFileInfo(ruta).absolutePath();
 
@@ -258,26 +245,21 @@ void VentanaPrincipal::guardarImagen()
         const auto dibujar = [&](Lienzo& lienzo) { pintar(lienzo, estado_, v, numeroActual.toStdString()); };
         auto& lienzo = Pantalla->lienzo();
         error = dibujo::guardarSvg(dibujar, QSize(lienzo.anchoTotal(), lienzo.altoTotal()),
-                                  Pantalla->contentsRect().size(), ruta);
+                                   Pantalla->contentsRect().size(), ruta);
     } else {
         error = dibujo::guardarPng(Pantalla->lienzo().imagen(), ruta);
     }
     if (!error.isEmpty()) {
-        avisos.mensaje(this, QStringLiteral("No se pudo guardar la imagen en «%1»: %2.")
-                                 .arg(QDir::toNativeSeparators(ruta), error),
-                       formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+        avisos.mensaje(
+            this,
+            QStringLiteral("No se pudo guardar la imagen en «%1»: %2.").arg(QDir::toNativeSeparators(ruta), error),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
     }
 }
 
-void VentanaPrincipal::pedirAcerca()
-{
-    emit verAcerca();
-}
+void VentanaPrincipal::pedirAcerca() { emit verAcerca(); }
 
-void VentanaPrincipal::pedirAyuda()
-{
-    emit verAyuda();
-}
+void VentanaPrincipal::pedirAyuda() { emit verAyuda(); }
 
 void VentanaPrincipal::abrirEjercicios()
 {
@@ -300,25 +282,13 @@ void VentanaPrincipal::proponerEjercicio()
     actualizarPantalla();
 }
 
-QString VentanaPrincipal::numeroActual() const
-{
-    return numero_;
-}
+QString VentanaPrincipal::numeroActual() const { return numero_; }
 
-int VentanaPrincipal::valorPeriodo() const
-{
-    return periodo->value();
-}
+int VentanaPrincipal::valorPeriodo() const { return periodo->value(); }
 
-void VentanaPrincipal::ponerValorPeriodo(int valor)
-{
-    periodo->setValue(valor);
-}
+void VentanaPrincipal::ponerValorPeriodo(int valor) { periodo->setValue(valor); }
 
-void VentanaPrincipal::marcarTraza(Traza traza, bool marcada)
-{
-    menuTraza[traza]->setChecked(marcada);
-}
+void VentanaPrincipal::marcarTraza(Traza traza, bool marcada) { menuTraza[traza]->setChecked(marcada); }
 
 void VentanaPrincipal::sombrearErrores(std::uint16_t bits)
 {

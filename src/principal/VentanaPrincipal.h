@@ -3,8 +3,8 @@
 // The main window "principal": the number, its binary and HDB3 forms, the
 // drawing area with the five traces, the period slider and the menus.
 
-#include "formularios/Formulario.h"
 #include "codigos/Trazador.h"
+#include "formularios/Formulario.h"
 #include "principal/EnlaceEjercicios.h"
 
 #include <array>

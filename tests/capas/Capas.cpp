@@ -10,7 +10,4 @@
 #include "principal/DisenoPrincipal.h"
 #endif
 
-int capas()
-{
-    return formatos::aPixeles(1440) + codigos::kCodigosLinea;
-}
+int capas() { return formatos::aPixeles(1440) + codigos::kCodigosLinea; }
