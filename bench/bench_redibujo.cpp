@@ -62,7 +62,7 @@ BENCHMARK(BM_SoloRejilla);
 
 // The window's own actualizarPantalla: the plotter plus the binary and HDB3 texts and
 // the labels.
-void BM_ActPant(benchmark::State& state)
+void BM_ActualizarPantalla(benchmark::State& state)
 {
     inicio::Main();
     principal::VentanaPrincipal* p = inicio::principal().cargar();
@@ -72,7 +72,7 @@ void BM_ActPant(benchmark::State& state)
     for (auto _ : state) p->actualizarPantalla();
     p->close();
 }
-BENCHMARK(BM_ActPant)->Arg(40)->Arg(240);
+BENCHMARK(BM_ActualizarPantalla)->Arg(40)->Arg(240);
 
 // One typed digit, as the keyboard delivers it: the key preview, the number
 // scrolling in and the full redraw.
