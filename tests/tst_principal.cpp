@@ -29,7 +29,6 @@
 #include <cstring>
 
 using ayuda::VentanaAcerca;
-using principal::NoPintar;
 
 namespace {
 
@@ -294,7 +293,7 @@ void TestPrincipal::ocultarYVerTodos()
                      (ver ? "reloj, NRZ, RZ, AMI y HDB3" : "ninguna señal a la vista"));
     }
     QCOMPARE(pintado.count(), 6);
-    QVERIFY(!NoPintar);
+    QVERIFY(!v.p->enLote());
 }
 
 void TestPrincipal::deslizador_data()

@@ -209,7 +209,7 @@ bool VentanaEjercicios::alCerrar()
     mostrarSolucion();
     {
         // Drawn once, with every trace.
-        const SinPintar lote;
+        const VentanaPrincipal::Lote lote(principal_);
         principal_.sombrearErrores(0);
     }
     principal_.verTodas();
@@ -362,7 +362,7 @@ void VentanaEjercicios::elegirCodigo(int index)
 {
     principal_.mostrarTrazas(false, true);
     {
-        const SinPintar lote;
+        const VentanaPrincipal::Lote lote(principal_);
         int eleccion = index;
         if (eleccion == CodigoAleatorio) eleccion = static_cast<int>(alAzar() * 4.0f);
         // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.

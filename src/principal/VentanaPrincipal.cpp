@@ -109,7 +109,6 @@ void VentanaPrincipal::alCargar()
     periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
     ponerNumero(kNumeroInicial);
     Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
-    NoPintar = false;
 }
 
 void VentanaPrincipal::alCambiarZoom() { actualizarPantalla(); }
@@ -133,7 +132,7 @@ Visibles VentanaPrincipal::visibles() const
 
 void VentanaPrincipal::actualizarPantalla()
 {
-    if (NoPintar) return;
+    if (enLote()) return;
     const auto dibujo = pintar(Pantalla->lienzo(), estado_, visibles(), numero_.toStdString());
     if (!dibujo) return;
 
@@ -194,7 +193,7 @@ void VentanaPrincipal::mostrarTrazas(bool verCodigos, bool verReloj)
     // Set each mark to the opposite and toggle it back, so that the labels
     // get their colours from the toggles; the toggles' redraws are held back.
     {
-        const SinPintar lote;
+        const Lote lote(*this);
         menuTraza[Reloj]->setChecked(!verReloj);
         alternarReloj();
         for (int i = Nrz; i <= Hdb3; ++i) {

@@ -21,23 +21,6 @@ class Deslizador;
 
 namespace principal {
 
-// Program-wide: while true, actualizarPantalla draws nothing. Set around batches of
-// trace switches so that a batch ends in a single redraw.
-inline bool NoPintar = false;
-
-// Holds actualizarPantalla's drawing back for a batch of changes, and gives the flag
-// back as it was however the batch ends.
-class SinPintar {
-public:
-    SinPintar() : antes_(NoPintar) { NoPintar = true; }
-    ~SinPintar() { NoPintar = antes_; }
-    SinPintar(const SinPintar&) = delete;
-    SinPintar& operator=(const SinPintar&) = delete;
-
-private:
-    bool antes_;
-};
-
 class VentanaPrincipal : public formularios::Formulario {
     Q_OBJECT
 public:
@@ -45,6 +28,21 @@ public:
 
     // Redraws the whole drawing area from the state; the one place that draws.
     void actualizarPantalla();
+
+    // Holds the drawing back for a batch of changes (trace switches,
+    // shading), so that the batch ends in a single redraw; batches nest, and
+    // the window is given back as it was however a batch ends.
+    class Lote {
+    public:
+        explicit Lote(VentanaPrincipal& ventana) : ventana_(ventana) { ++ventana_.lotes_; }
+        ~Lote() { --ventana_.lotes_; }
+        Lote(const Lote&) = delete;
+        Lote& operator=(const Lote&) = delete;
+
+    private:
+        VentanaPrincipal& ventana_;
+    };
+    bool enLote() const { return lotes_ > 0; }
 
     // Trace switches (the exercise window uses them too).
     void mostrarTrazas(bool verCodigos, bool verReloj);
@@ -96,6 +94,7 @@ protected:
     void alCambiarZoom() override;
 
 private:
+    int lotes_ = 0; // batches open (Lote)
     void alExponerse();
     void numeroACero();
     void alternarReloj();
