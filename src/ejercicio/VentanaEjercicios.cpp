@@ -368,8 +368,7 @@ void VentanaEjercicios::elegirCodigo(int index)
         // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
         const auto traza = static_cast<codigos::Traza>(codigos::Nrz + eleccion);
         codigoMostrado_ = QString::fromLatin1(codigos::kDatosTrazas[traza].nombre);
-        principal_.marcarTraza(traza, false);
-        principal_.alternar(traza);
+        principal_.ponerVisible(traza, true);
     }
     principal_.actualizarPantalla();
 }

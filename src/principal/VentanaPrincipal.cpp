@@ -108,7 +108,9 @@ void VentanaPrincipal::alCargar()
     estado_ = EstadoPantalla{};
     periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
     ponerNumero(kNumeroInicial);
-    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
+    // Every trace shown, as the design has them.
+    const Lote lote(*this);
+    for (int i = 0; i < kTrazas; ++i) ponerVisible(static_cast<Traza>(i), true);
 }
 
 void VentanaPrincipal::alCambiarZoom() { actualizarPantalla(); }
@@ -121,13 +123,6 @@ bool VentanaPrincipal::alCerrar()
     // Refused only when the user chose to keep the exercise window open
     // over results it could not save.
     return !(ejercicios_ && ejercicios_->abierta());
-}
-
-Visibles VentanaPrincipal::visibles() const
-{
-    Visibles v{};
-    for (int i = 0; i < kTrazas; ++i) v[i] = menuTraza[i]->isChecked();
-    return v;
 }
 
 void VentanaPrincipal::actualizarPantalla()
@@ -177,12 +172,12 @@ void VentanaPrincipal::numeroACero()
     actualizarPantalla();
 }
 
-void VentanaPrincipal::alternar(Traza traza)
+void VentanaPrincipal::ponerVisible(Traza traza, bool visible)
 {
-    QAction* item = menuTraza[traza];
-    item->setChecked(!item->isChecked());
-    colorear(etiquetaTraza[traza], item->isChecked() ? kDatosTrazas[traza].etiqueta : kEtiquetaOculta);
-    Pantalla->setAccessibleDescription(descripcionOndas(visibles()));
+    visibles_[traza] = visible;
+    menuTraza[traza]->setChecked(visible);
+    colorear(etiquetaTraza[traza], visible ? kDatosTrazas[traza].etiqueta : kEtiquetaOculta);
+    Pantalla->setAccessibleDescription(descripcionOndas(visibles_));
     actualizarPantalla();
 }
 
@@ -190,16 +185,10 @@ void VentanaPrincipal::alternarReloj() { alternar(Reloj); }
 
 void VentanaPrincipal::mostrarTrazas(bool verCodigos, bool verReloj)
 {
-    // Set each mark to the opposite and toggle it back, so that the labels
-    // get their colours from the toggles; the toggles' redraws are held back.
     {
-        const Lote lote(*this);
-        menuTraza[Reloj]->setChecked(!verReloj);
-        alternarReloj();
-        for (int i = Nrz; i <= Hdb3; ++i) {
-            menuTraza[i]->setChecked(!verCodigos);
-            alternar(static_cast<Traza>(i));
-        }
+        const Lote lote(*this); // one redraw for the whole change
+        ponerVisible(Reloj, verReloj);
+        for (int i = Nrz; i <= Hdb3; ++i) ponerVisible(static_cast<Traza>(i), verCodigos);
     }
     actualizarPantalla();
 }
@@ -286,8 +275,6 @@ QString VentanaPrincipal::numeroActual() const { return numero_; }
 int VentanaPrincipal::valorPeriodo() const { return periodo->value(); }
 
 void VentanaPrincipal::ponerValorPeriodo(int valor) { periodo->setValue(valor); }
-
-void VentanaPrincipal::marcarTraza(Traza traza, bool marcada) { menuTraza[traza]->setChecked(marcada); }
 
 void VentanaPrincipal::sombrearErrores(std::uint16_t bits)
 {

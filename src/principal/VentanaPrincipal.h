@@ -51,9 +51,14 @@ public:
     // Reads the slider and redraws at its bit period.
     void leerPeriodo();
 
-    // Shows or hides one trace: its check mark, its label's color, and a
-    // redraw. What each trace's menu item and label do.
-    void alternar(codigos::Traza traza);
+    // Which traces the drawing shows. The menu's check marks, the labels'
+    // colours, what a screen reader hears of the drawing and the drawing
+    // itself follow this state; they are never read back.
+    const codigos::Visibles& visibles() const { return visibles_; }
+    // Shows or hides one trace, and redraws (held back inside a batch).
+    void ponerVisible(codigos::Traza traza, bool visible);
+    // What each trace's menu item and label do.
+    void alternar(codigos::Traza traza) { ponerVisible(traza, !visibles_[traza]); }
 
     // Proposes one exercise: a random number, hidden, its waveform drawn.
     void proponerEjercicio();
@@ -64,7 +69,6 @@ public:
     QString numeroActual() const;
     int valorPeriodo() const;
     void ponerValorPeriodo(int valor); // raises no scroll
-    void marcarTraza(codigos::Traza traza, bool marcada);
     void ponerAlturaPersiana(int twips);
     // Shades the slots of the bits a wrong answer got wrong (the number's
     // bits XOR the answer's); 0 clears them. A new proposal clears them too.
@@ -106,10 +110,10 @@ private:
     void mostrarZoom();
     void ponerNumero(const QString& nuevo);
     void mostrarNumero();
-    codigos::Visibles visibles() const;
     void menuDePantalla(const QPoint& donde);
 
     codigos::EstadoPantalla estado_;
+    codigos::Visibles visibles_{};
     // The number drawn. While an exercise hides it, it lives only here: the
     // boxes that show it stay empty, so no screen reader can read it out.
     QString numero_;
