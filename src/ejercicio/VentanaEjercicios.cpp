@@ -82,6 +82,10 @@ void VentanaEjercicios::conectar()
 {
     const auto& c = controles();
     connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponerOtro);
+    // With the random choice, each new exercise draws its code afresh.
+    connect(&principal_, &VentanaPrincipal::ejercicioPropuesto, this, [this] {
+        if (aleatorioElegido()) elegirCodigo(CodigoAleatorio);
+    });
     connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::mostrarSolucion);
     connect(c.buscar<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
     connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);

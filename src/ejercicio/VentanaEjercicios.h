@@ -39,10 +39,6 @@ public:
     // The exercise window works the main window through its public routines.
     explicit VentanaEjercicios(principal::VentanaPrincipal& principal);
 
-    // The code choice; index 4 draws one of the four codes at random.
-    void elegirCodigo(int index);
-    bool aleatorioElegido() const;
-
     // The student table while the window is open (kept for the whole run).
     static ejercicio::TablaAlumnos& tabla();
 
@@ -63,6 +59,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The code choice; index 4 draws one of the four codes at random.
+    void elegirCodigo(int index);
+    bool aleatorioElegido() const;
     void proponerOtro();
     void mostrarSolucion();
     void aceptarRespuesta();

@@ -36,8 +36,6 @@ class EjerciciosDeInicio : public principal::EnlaceEjercicios {
 public:
     void mostrar() override { ejercicios().mostrar(); }
     bool abierta() override { return ejercicios().cargado(); }
-    bool aleatorioElegido() override { return ejercicios()->aleatorioElegido(); }
-    void elegirCodigo(int index) override { ejercicios()->elegirCodigo(index); }
 };
 
 VentanaPrincipal* crearPrincipal()

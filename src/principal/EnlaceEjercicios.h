@@ -2,9 +2,10 @@
 #pragma once
 
 namespace principal {
-// What the main window needs of the exercise window. The exercise window is
-// built on top of the main window and works it through its public routines;
-// the main window knows it only through this, wired up in start-up.
+// What the main window needs of the exercise window: to show it, and to know
+// whether it is still open. The exercise window is built on top of the main
+// window and works it through its public routines; it learns of each new
+// exercise from the main window's signal. Wired up in start-up.
 
 // The option buttons of the code choice, by index: the four codes in the
 // order of their traces, then the random choice.
@@ -17,8 +18,6 @@ public:
     virtual void mostrar() = 0;
     // Still open: its closing was refused to keep unsaved results.
     virtual bool abierta() = 0;
-    virtual bool aleatorioElegido() = 0;
-    virtual void elegirCodigo(int index) = 0;
 };
 
 } // namespace principal

@@ -266,7 +266,7 @@ void VentanaPrincipal::proponerEjercicio()
     }
     ponerNumero(nuevo);
     estado_.bitsErroneos = 0;
-    if (ejercicios_->aleatorioElegido()) ejercicios_->elegirCodigo(CodigoAleatorio);
+    emit ejercicioPropuesto();
     actualizarPantalla();
 }
 

@@ -82,8 +82,10 @@ public:
     void guardarImagen();
 
 signals:
-    // After every redraw that drew (not when NoPintar held it back).
+    // After every redraw that drew (not one a batch held back).
     void pintado();
+    // A new exercise's number is set and hidden; its drawing follows.
+    void ejercicioPropuesto();
     // The menu asks for the about, the help or the laboratory window.
     void verAcerca();
     void verAyuda();
