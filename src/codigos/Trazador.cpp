@@ -99,31 +99,28 @@ void pintarMedios(Lienzo& lienzo, const Geometria& g, int t, float yInicial, Col
 std::optional<Dibujo> pintar(Lienzo& lienzo, const EstadoPantalla& estado, const Visibles& visibles,
                              const std::string& numero)
 {
-    auto bin = binario(numero);
+    const auto bin = binario(numero);
     if (!bin) return std::nullopt;
 
     const int t = estado.semiperiodo;
     const auto& g = estado.trazas;
     Dibujo d;
-    d.binario = *bin;
 
     lienzo.borrar();
     sombrearErrores(lienzo, t, estado.bitsErroneos);
     pintarRejilla(lienzo, t);
     if (visibles[Reloj]) pintarReloj(lienzo, g[Reloj], t);
-    if (visibles[Nrz]) pintarNrz(lienzo, g[Nrz], t, NivelesTraza(Codigo::NrzUnipolar, d.binario));
+    if (visibles[Nrz]) pintarNrz(lienzo, g[Nrz], t, NivelesTraza(Codigo::NrzUnipolar, *bin));
     // RZ's and AMI's pens start at the first bit's digit.
-    const int d0 = d.binario[0] - '0';
+    const int d0 = (*bin)[0] - '0';
     if (visibles[Rz])
-        pintarMedios(lienzo, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo, NivelesTraza(Codigo::Rz, d.binario));
+        pintarMedios(lienzo, g[Rz], t, fy(g[Rz], d0), kDatosTrazas[Rz].trazo, NivelesTraza(Codigo::Rz, *bin));
     if (visibles[Ami])
-        pintarMedios(lienzo, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo, NivelesTraza(Codigo::Ami, d.binario));
+        pintarMedios(lienzo, g[Ami], t, fy(g[Ami], d0), kDatosTrazas[Ami].trazo, NivelesTraza(Codigo::Ami, *bin));
     if (visibles[Hdb3]) {
-        d.hdb3 = simbolosHdb3(d.binario);
         // This pen starts on the baseline whatever the first symbol, so a
         // leading pulse shows its rising edge at x = 0.
-        pintarMedios(lienzo, g[Hdb3], t, fy(g[Hdb3], 0), kDatosTrazas[Hdb3].trazo,
-                     NivelesTraza(Codigo::Hdb3, d.binario));
+        pintarMedios(lienzo, g[Hdb3], t, fy(g[Hdb3], 0), kDatosTrazas[Hdb3].trazo, NivelesTraza(Codigo::Hdb3, *bin));
     }
     for (int i = 0; i < kTrazas; ++i) {
         if (visibles[i]) d.etiquetas[i] = topeEtiqueta(g[i]);

@@ -38,8 +38,6 @@ using Visibles = std::array<bool, kTrazas>;
 
 // What a redraw hands back to the window besides the picture.
 struct Dibujo {
-    std::string binario;
-    std::optional<std::string> hdb3;                   // only when HDB3 was drawn
     std::array<std::optional<int>, kTrazas> etiquetas; // new label tops of the drawn traces
 };
 

@@ -13,7 +13,6 @@ public:
 
 protected:
     int px(int disenio) const { return qRound(disenio * zoom_); }
-    double zoom() const { return zoom_; }
     // Traces two device pixels wide from 200 %, for the projector.
     bool trazoGrueso() const { return zoom_ >= 2.0; }
     void guardarZoom(double zoom) { zoom_ = zoom; }

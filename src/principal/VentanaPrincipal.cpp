@@ -181,8 +181,6 @@ void VentanaPrincipal::ponerVisible(Traza traza, bool visible)
     actualizarPantalla();
 }
 
-void VentanaPrincipal::alternarReloj() { alternar(Reloj); }
-
 void VentanaPrincipal::mostrarTrazas(bool verCodigos, bool verReloj)
 {
     {

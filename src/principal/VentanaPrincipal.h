@@ -103,7 +103,6 @@ private:
     int lotes_ = 0; // batches open (Lote)
     void alExponerse();
     void numeroACero();
-    void alternarReloj();
     void ocultarTodas();
     void abrirEjercicios();
     void pedirAcerca();
