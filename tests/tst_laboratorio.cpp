@@ -19,6 +19,8 @@
 using laboratorio::VentanaLaboratorio;
 
 using codigos::Codigo;
+using codigos::EstadoInicial;
+using codigos::Paso;
 
 class TestLaboratorio : public QObject {
     Q_OBJECT
@@ -178,65 +180,52 @@ void TestLaboratorio::cambiarDeForma()
 void TestLaboratorio::pasos_data()
 {
     QTest::addColumn<int>("codigo");
-    QTest::addColumn<QString>("estado"); // a starting-state list
-    QTest::addColumn<int>("abajo");      // moved down so many times
+    QTest::addColumn<QString>("lista"); // a starting-state list
+    QTest::addColumn<int>("abajo");     // moved down so many times
     QTest::addColumn<QString>("bits");
-    QTest::addColumn<QString>("simbolos");
-    QTest::addColumn<QString>("niveles1");
-    QTest::addColumn<QString>("niveles2");
+    QTest::addColumn<int>("ultimoPulso"); // the starting state the lists mean
+    QTest::addColumn<int>("nivel");
+    QTest::addColumn<int>("paridad");
     QTest::addColumn<QString>("motivo"); // of the second row
-    const QString impar = "cuatro ceros tras un número impar de marcas desde la última V → 000V";
-    QTest::newRow("HDB3, odd parity") << int(Codigo::Hdb3) << "paridad" << 1 << "0000"
-                                      << "0 0 0 V"
-                                      << "0 0 0 -1"
-                                      << "0 0 0 0" << impar;
-    QTest::newRow("B8ZS, last pulse positive")
-        << int(Codigo::B8zs) << "ultimoPulso" << 1 << "00000000"
-        << "0 0 0 V B 0 V B"
-        << "0 0 0 1 -1 0 -1 1"
-        << "0 0 0 0 0 0 0 0"
-        << "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
-    QTest::newRow("2B1Q") << int(Codigo::DosBUnoQ) << "" << 0 << "1001"
-                          << "+3 +3 -1 -1"
-                          << "3 3 -1 -1"
-                          << "3 3 -1 -1"
-                          << "";
-    QTest::newRow("differential Manchester, high start")
-        << int(Codigo::ManchesterDiferencial) << "nivelInicial" << 2 << "10"
-        << "1 0"
-        << "1 1"
-        << "-1 -1"
-        << "";
-    QTest::newRow("NRZI of 0 from zero reads as low") << int(Codigo::Nrzi) << "nivelInicial" << 1 << "0"
-                                                      << "0"
-                                                      << "-1"
-                                                      << "-1"
-                                                      << "";
-    QTest::newRow("MLT-3 from zero") << int(Codigo::Mlt3) << "nivelInicial" << 1 << "111"
-                                     << "1 1 1"
-                                     << "1 0 -1"
-                                     << "1 0 -1"
-                                     << "";
+    const auto fila = [](const char* nombre, Codigo c, const char* lista, int abajo, const char* bits, EstadoInicial e,
+                         const QString& motivo = {}) {
+        QTest::newRow(nombre) << int(c) << lista << abajo << bits << e.ultimoPulso << e.nivel << e.paridad << motivo;
+    };
+    fila("HDB3, odd parity", Codigo::Hdb3, "paridad", 1, "0000", {-1, -1, 1},
+         "cuatro ceros tras un número impar de marcas desde la última V → 000V");
+    fila("B8ZS, last pulse positive", Codigo::B8zs, "ultimoPulso", 1, "00000000", {1, -1, 0},
+         "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte");
+    fila("2B1Q", Codigo::DosBUnoQ, "", 0, "1001", {});
+    fila("differential Manchester, high start", Codigo::ManchesterDiferencial, "nivelInicial", 2, "10", {-1, 1, 0});
+    fila("NRZI of 0 from zero reads as low", Codigo::Nrzi, "nivelInicial", 1, "0", {-1, -1, 0});
+    fila("MLT-3 from zero", Codigo::Mlt3, "nivelInicial", 1, "111", {-1, 0, 0});
 }
 
-// The step table follows the code in focus and the starting state.
+// The step table shows the coder's slots for the code in focus, from the
+// starting state the lists set.
 void TestLaboratorio::pasos()
 {
     QFETCH(int, codigo);
-    QFETCH(QString, estado);
+    QFETCH(QString, lista);
     QFETCH(int, abajo);
     QFETCH(QString, bits);
-    QFETCH(QString, simbolos);
-    QFETCH(QString, niveles1);
-    QFETCH(QString, niveles2);
+    QFETCH(int, ultimoPulso);
+    QFETCH(int, nivel);
+    QFETCH(int, paridad);
     QFETCH(QString, motivo);
     escribir(bits);
-    if (!estado.isEmpty()) elegir(estado, abajo);
+    if (!lista.isEmpty()) elegir(lista, abajo);
     enfocarCodigo(Codigo(codigo));
+    QStringList simbolos, niveles1, niveles2;
+    for (const Paso& p : codigos::codificar(Codigo(codigo), bits.toStdString(), {ultimoPulso, nivel, paridad})) {
+        simbolos << QString::fromStdString(codigos::simboloPaso(Codigo(codigo), p));
+        niveles1 << QString::number(p.nivel1);
+        niveles2 << QString::number(p.nivel2);
+    }
     QCOMPARE(columna(0).remove(' '), bits);
-    QCOMPARE(columna(1), simbolos);
-    QCOMPARE(columna(2), niveles1);
-    QCOMPARE(columna(3), niveles2);
+    QCOMPARE(columna(1), simbolos.join(' '));
+    QCOMPARE(columna(2), niveles1.join(' '));
+    QCOMPARE(columna(3), niveles2.join(' '));
     const auto* modelo = de<QTableView>("pasos")->model();
     QCOMPARE(modelo->headerData(0, Qt::Vertical).toString(), QString("1")); // bits are counted from 1
     QCOMPARE(modelo->index(1, 4).data().toString(), motivo);
