@@ -78,7 +78,7 @@ void BM_GuardarTrasUnaRespuesta(benchmark::State& state)
         QDateTime::currentDateTime(), tabla.nombres[7], "HDB3", "8421", "8421", true};
     qint64 total = 0;
     for (auto _ : state) {
-        tabla.totales[7] = QString::number(++total + 1000);
+        tabla.totales[7] = modelo::Cuenta(++total + 1000);
         const auto hecho = puntos.guardar(tabla, {respuesta});
         if (!hecho.error.isEmpty()) state.SkipWithError(qPrintable(hecho.error));
     }

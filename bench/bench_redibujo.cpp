@@ -6,12 +6,11 @@
 #include "dibujo/LienzoImagen.h"
 #include "formularios/AreaDibujo.h"
 #include "inicio/inicio.h"
+#include "modelo/Ejercicio.h"
 #include "principal/VentanaPrincipal.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QSlider>
 
 #include "Medidas.h"
 
@@ -66,9 +65,9 @@ void BM_ActualizarPantalla(benchmark::State& state)
 {
     inicio::Main();
     principal::VentanaPrincipal* p = inicio::principal().cargar();
-    p->findChild<QLineEdit*>("número")->setText("8421");
-    p->findChild<QSlider*>("periodo")->setValue(static_cast<int>(state.range(0)) / 40);
-    p->leerPeriodo();
+    auto& modelo = inicio::modeloEjercicio();
+    modelo.ponerNumero(QStringLiteral("8421"));
+    modelo.ponerPeriodo(static_cast<int>(state.range(0)) / modelo::Ejercicio::kTwipsPorPasoPeriodo);
     for (auto _ : state) p->actualizarPantalla();
     p->close();
 }

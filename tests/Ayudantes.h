@@ -9,6 +9,7 @@
 #include "formularios/Avisos.h"
 
 #include "inicio/inicio.h"
+#include "modelo/Ejercicio.h"
 #include "principal/VentanaPrincipal.h"
 
 #include <QApplication>

@@ -195,7 +195,7 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
         QVERIFY2(QAccessible::queryAccessibleInterface(v.hijo(caja))->text(QAccessible::Value).isEmpty(), caja);
     }
 
-    const QString numero = v.p->numeroActual();
+    const QString numero = inicio::modeloEjercicio().numero();
     QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     entrada::activar(v.p);
     entrada::teclear(v.p, "1234");
@@ -205,14 +205,14 @@ void TestEjercicio::abrirConElPrincipalDeshabilitado()
     entrada::tecla(v.p, Qt::Key_F1);                             // "Ayuda ..."
     entrada::cerrar(v.p);
     QVERIFY(!ventana("ayu"));
-    QCOMPARE(v.p->numeroActual(), numero);
+    QCOMPARE(inicio::modeloEjercicio().numero(), numero);
     QCOMPARE(pintado.count(), 0);
     QCOMPARE(avisos->pitidos, 0);
     QVERIFY(inicio::principal().cargado() && inicio::ejercicios().cargado());
 
     entrada::enfocar(de("periodo"));
     entrada::tecla(e, Qt::Key_End);
-    QCOMPARE(v.p->semiperiodo(), 400);
+    QCOMPARE(inicio::modeloEjercicio().estadoPantalla().semiperiodo, 400);
     v.p->close(); // the program's own close, as when the session ends, still goes through
     QVERIFY(!inicio::ejercicios().cargado() && !inicio::principal().cargado());
 }
@@ -364,7 +364,7 @@ void TestEjercicio::respuestas()
         entrada::clic(de("solu"));
         QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     }
-    const QString numero = v.p->numeroActual();
+    const QString numero = inicio::modeloEjercicio().numero();
     const QString dicho = acierta ? numero : otroNumero(numero);
     contestar("7" + dicho); // the first digit scrolls out
     QCOMPARE(this->cuentas(), cuentas);
@@ -381,7 +381,7 @@ void TestEjercicio::respuestas()
     QVERIFY(!de("aceptar")->isVisible()); // no second answer to the same exercise
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     QCOMPARE(v.hijo<QLineEdit>("número")->text(), numero);
-    QCOMPARE(VentanaEjercicios::tabla().totales[0], cuentas[0]);
+    QCOMPARE(VentanaEjercicios::tabla().totales[0].texto(), cuentas[0]);
     QCOMPARE(bitsSombreados(v), quint16(numero.toUInt(nullptr, 16) ^ dicho.toUInt(nullptr, 16)));
     // Only counted answers reach the log.
     QCOMPARE(leer("historial.csv").count('\n'), mira ? 0 : 2);
@@ -402,7 +402,7 @@ void TestEjercicio::porcentajeConSeparadorLocal()
     QVERIFY(abrirEjercicio());
     escribirNombre("Ana");
     for (bool acierta : {true, false, false}) {
-        const QString n = v.p->numeroActual();
+        const QString n = inicio::modeloEjercicio().numero();
         contestar(acierta ? n : otroNumero(n));
         entrada::clic(de("proponer"));
     }
@@ -456,7 +456,7 @@ void TestEjercicio::cerrarDevuelveLaVentanaYGuarda()
 {
     QVERIFY(abrirEjercicio());
     escribirNombre("XYZ");
-    contestar(otroNumero(v.p->numeroActual()));
+    contestar(otroNumero(inicio::modeloEjercicio().numero()));
     entrada::cerrar(e);
     QVERIFY(v.p->isEnabled());
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
@@ -473,7 +473,7 @@ void TestEjercicio::guardadoFallidoConservaLosResultados()
     QVERIFY(abrirEjercicio());
     escribirNombre("Ana");
     QVERIFY(QDir().mkdir("puntos.pnt")); // the file cannot be written now
-    contestar(v.p->numeroActual());
+    contestar(inicio::modeloEjercicio().numero());
     QCOMPARE(avisos->mensajes.size(), 1);
     QVERIFY(avisos->mensajes[0].startsWith("No se pudieron guardar las estadísticas en"));
     QVERIFY(avisos->mensajes[0].endsWith("puntos.pnt»: es una carpeta, no un fichero."));
@@ -620,7 +620,7 @@ static int responder(int veces, bool morir, const QString& nombre)
         avisos.mensajes.removeIf([](const QString& m) { return m.startsWith("Ya hay un alumno"); });
     }
     for (int i = 0; i < veces; ++i) {
-        entrada::teclearEn(control(e, "solu"), v.p->numeroActual());
+        entrada::teclearEn(control(e, "solu"), inicio::modeloEjercicio().numero());
         entrada::clic(control(e, "aceptar"));
         entrada::clic(control(e, "proponer"));
     }
@@ -658,13 +658,13 @@ void TestEjercicio::nombrePegadoYNombreRechazado()
     entrada::teclearEn(de("alumno"), QString(QChar(0x7f)));
     entrada::tecla(e, Qt::Key_V, Qt::ControlModifier);
     entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
-    contestar(v.p->numeroActual());
+    contestar(inicio::modeloEjercicio().numero());
     entrada::clic(de("proponer"));
     entrada::teclearEn(de("alumno"), QChar(0x7f) + QString("Łu"));
     QCOMPARE(avisos->pitidos, 1);
     QCOMPARE(QToolTip::text(), QString("El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo."));
     entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
-    contestar(v.p->numeroActual());
+    contestar(inicio::modeloEjercicio().numero());
     QCOMPARE(leer("puntos.pnt"), linea("Ana Garc\xed"
                                        "a",
                                        " 1 1") +
@@ -681,7 +681,7 @@ void TestEjercicio::historialQueNoSeEscribe()
     QVERIFY(QDir().mkdir("historial.csv"));
     QVERIFY(abrirEjercicio());
     escribirNombre("Ana");
-    contestar(v.p->numeroActual());
+    contestar(inicio::modeloEjercicio().numero());
     QCOMPARE(avisos->mensajes,
              QStringList{"Las estadísticas se guardaron en «" + dir->filePath("puntos.pnt") +
                          "», pero las respuestas no se pudieron anotar en «" + dir->filePath("historial.csv") +
@@ -780,7 +780,7 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
         if (!l.isEmpty()) ++enHistorial[l.split(',').value(1)];
     QMap<QString, int> enPuntos;
     for (int i = 0; i < tabla.num_alumnos(); ++i)
-        enPuntos[ejercicio::sinRelleno(tabla.nombres[i])] += int(ejercicio::leerCuenta(tabla.totales[i]));
+        enPuntos[ejercicio::sinRelleno(tabla.nombres[i])] += int(tabla.totales[i].valor());
     QCOMPARE(enPuntos, enHistorial);
     int total = 0;
     for (int n : enPuntos) total += n;
@@ -837,7 +837,7 @@ void TestEjercicio::unaHoraDeClaseAlAzar()
         case 3:
         case 4: {
             if (!de("aceptar")->isVisible()) break; // answered: waits for the next exercise
-            const QString numero = v.p->numeroActual();
+            const QString numero = inicio::modeloEjercicio().numero();
             const bool acierta = azar.bounded(2);
             contestar(acierta ? numero : otroNumero(numero));
             if (elegido < 0) {
@@ -900,7 +900,7 @@ void TestEjercicio::soloConElTeclado()
     QCOMPARE(VentanaEjercicios::tabla().nombres, QStringList{QString("Eva1").leftJustified(40)});
     QCOMPARE(texto("número"), QString("0000"));
     for (bool acierta : {true, false}) {
-        const QString n = v.p->numeroActual();
+        const QString n = inicio::modeloEjercicio().numero();
         entrada::teclear(e, (acierta ? n : otroNumero(n)) + '\r');
         QCOMPARE(QApplication::focusWidget(), de("proponer"));
         entrada::teclear(e, "\r");

@@ -106,7 +106,7 @@ void TestPrincipal::cleanup()
 void TestPrincipal::alAbrir()
 {
     QCOMPARE(numero(), QString("0000"));
-    QCOMPARE(v.p->semiperiodo(), 240);
+    QCOMPARE(inicio::modeloEjercicio().estadoPantalla().semiperiodo, 240);
     QCOMPARE(QApplication::focusWidget(), hijo("Pantalla"));
     QCOMPARE(v.p->minimumSize(), v.p->maximumSize());
     // Redrawn again with the same number, the texts still show their start.
@@ -147,7 +147,7 @@ void TestPrincipal::disposicion()
     const QPoint centro = pregunta->geometry().center();
     QVERIFY(pregunta->parentWidget()->childAt(centro) != pregunta);
     QVERIFY(!pregunta->isVisible()); // nor read out by a screen reader
-    v.p->ponerAlturaPersiana(250);
+    inicio::modeloEjercicio().proponer();
     QCOMPARE(pregunta->parentWidget()->childAt(centro), pregunta);
     for (const char* oculto : {"número", "binario", "Text1", "Reset", "Label1", "Label2", "Label3"})
         QVERIFY2(hijo(oculto)->y() >= marco->height(), oculto);
@@ -293,7 +293,6 @@ void TestPrincipal::ocultarYVerTodos()
                      (ver ? "reloj, NRZ, RZ, AMI y HDB3" : "ninguna señal a la vista"));
     }
     QCOMPARE(pintado.count(), 6);
-    QVERIFY(!v.p->enLote());
 }
 
 void TestPrincipal::deslizador_data()
@@ -317,12 +316,12 @@ void TestPrincipal::deslizador()
     QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     for (int t : teclas) entrada::tecla(v.p, Qt::Key(t));
     QCOMPARE(s->value(), valor);
-    QCOMPARE(v.p->semiperiodo(), valor * 40);
+    QCOMPARE(inicio::modeloEjercicio().estadoPantalla().semiperiodo, valor * 40);
     QCOMPARE(pintado.count(), teclas.size());
     QCOMPARE(imagen().pixelColor(2 * valor * 40 / 15, 100), QColor(0, 0, 192));
     s->setValue(3);
     QCOMPARE(pintado.count(), teclas.size());
-    QCOMPARE(v.p->semiperiodo(), valor * 40);
+    QCOMPARE(inicio::modeloEjercicio().estadoPantalla().semiperiodo, valor * 40);
 }
 
 void TestPrincipal::guardarYCopiarImagen()
@@ -533,8 +532,8 @@ int main(int argc, char** argv)
         const bool cabe = p->screen()->availableGeometry().contains(p->frameGeometry());
         std::printf("%g %d", formularios::Zoom::actual().factor(), int(cabe));
         for (int i = 0; i < 3; ++i) {
-            p->proponerEjercicio();
-            std::printf(" %s", qPrintable(p->numeroActual()));
+            inicio::modeloEjercicio().proponer();
+            std::printf(" %s", qPrintable(inicio::modeloEjercicio().numero()));
         }
         return 0;
     }

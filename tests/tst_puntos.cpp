@@ -44,7 +44,7 @@ QString resumen(const TablaAlumnos& t)
         if (t.nombres[i].size() != kAnchoNombre) return QStringLiteral("<name not 40 wide>");
         QString nombre = t.nombres[i];
         while (nombre.endsWith(QLatin1Char(' '))) nombre.chop(1);
-        r << nombre + '|' + t.totales[i] + '|' + t.aciertos[i];
+        r << nombre + '|' + t.totales[i].texto() + '|' + t.aciertos[i].texto();
     }
     return r.join(';');
 }
@@ -349,7 +349,7 @@ void TestPuntos::camposCsv()
     QCOMPARE(formatos::campoCsv(texto, ';'), campo);
     if (!campo.startsWith('"')) QCOMPARE(formatos::campoCsvLeido(campo), texto);
     TablaAlumnos t;
-    t.agregar(texto, "3", "2");
+    t.agregar(texto, modelo::Cuenta(3), modelo::Cuenta(2));
     const auto respuesta = [&](const char* codigo, bool bien) {
         return lineaHistorial({QDateTime::currentDateTime(), t.nombres[0], codigo, "1", "1", bien});
     };
@@ -370,7 +370,7 @@ void TestPuntos::borrarPorNombre()
     PuntosCompartidos esta(ruta), otra(ruta);
     TablaAlumnos mia = esta.cargar().tabla, suya = otra.cargar().tabla;
     QVERIFY(otra.borrar(nombreDeTabla("S01"), 0, suya).error.isEmpty());
-    mia.totales[2] = "4";
+    mia.totales[2] = modelo::Cuenta(4);
     QVERIFY(esta.guardar(mia, {}).error.isEmpty());
     const auto hecho = esta.borrar(nombreDeTabla("S02"), 1, mia);
     QVERIFY(hecho.error.isEmpty());

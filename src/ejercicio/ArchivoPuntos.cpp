@@ -23,7 +23,8 @@ bool esCuenta(const QString& campo)
 }
 
 struct LineaLeida {
-    QString nombre, total, bien;
+    QString nombre;
+    modelo::Cuenta total, bien;
     QString problema; // why the line is no student's; empty when it is one
 };
 
@@ -35,8 +36,8 @@ QString leerCuentas(const QStringList& campos, LineaLeida& l, bool* saturada)
         return QStringLiteral("las cuentas no son dos números enteros positivos");
     const qint64 total = leerCuenta(campos[0], saturada), bien = leerCuenta(campos.value(1), saturada);
     if (bien > total) return QStringLiteral("tiene más aciertos (%1) que respuestas (%2)").arg(bien).arg(total);
-    l.total = QLatin1Char(' ') + QString::number(total);
-    l.bien = QLatin1Char(' ') + QString::number(bien);
+    l.total = modelo::Cuenta::leida(total);
+    l.bien = modelo::Cuenta::leida(bien);
     return {};
 }
 
@@ -44,7 +45,7 @@ QString leerCuentas(const QStringList& campos, LineaLeida& l, bool* saturada)
 // counts), or as a hand edit leaves it ("Ana 5 3", the name alone).
 LineaLeida leerLinea(const QString& texto, bool* saturada)
 {
-    LineaLeida l{texto.left(kAnchoNombre), QStringLiteral(" 0"), QStringLiteral(" 0"), {}};
+    LineaLeida l{texto.left(kAnchoNombre), modelo::Cuenta::leida(0), modelo::Cuenta::leida(0), {}};
     if (texto.trimmed().isEmpty()) {
         l.problema = QStringLiteral("está en blanco");
         return l;
@@ -138,8 +139,8 @@ QByteArray escribirPuntos(const TablaAlumnos& tabla)
         for (; intacta != tabla.intactas.cend() && intacta->antesDe <= i; ++intacta) r += intacta->bytes + "\r\n";
         if (i == tabla.num_alumnos()) break;
         const QString linea = nombreDeTabla(tabla.nombres[i]) + QLatin1Char(' ') +
-                              QString::number(leerCuenta(tabla.totales[i])) + QLatin1Char(' ') +
-                              QString::number(leerCuenta(tabla.aciertos[i]));
+                              QString::number(tabla.totales[i].valor()) + QLatin1Char(' ') +
+                              QString::number(tabla.aciertos[i].valor());
         r += formatos::a1252(linea) + "\r\n";
     }
     return r;

@@ -92,8 +92,8 @@ std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& h
     for (int i = 0; i < tabla.num_alumnos(); ++i) {
         FilaClase f;
         f.nombre = sinRelleno(tabla.nombres[i]);
-        f.total = leerCuenta(tabla.totales[i]);
-        f.bien = leerCuenta(tabla.aciertos[i]);
+        f.total = tabla.totales[i].valor();
+        f.bien = tabla.aciertos[i].valor();
         porNombre[f.nombre].push_back(filas.size());
         filas.push_back(f);
     }

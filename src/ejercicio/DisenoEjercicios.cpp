@@ -8,7 +8,7 @@ using namespace dibujo;
 
 namespace ejercicio {
 
-using namespace principal;
+using namespace modelo;
 
 namespace {
 const QString kEstad = QStringLiteral("estad");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "formularios/DefinicionVentana.h"
-#include "principal/EnlaceEjercicios.h"
+#include "modelo/Ejercicio.h"
 
 namespace ejercicio {
 

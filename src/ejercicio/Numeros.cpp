@@ -36,14 +36,6 @@ qint64 leerCuenta(const QString& texto, bool* saturada)
     return negativa ? -valor : valor;
 }
 
-qint64 sumarCuenta(qint64 a, qint64 b, bool* saturada)
-{
-    qint64 r = 0;
-    if (!__builtin_add_overflow(a, b, &r)) return r;
-    if (saturada) *saturada = true;
-    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-}
-
 QString textoPorcentaje(double valor)
 {
     QLocale local;

@@ -67,22 +67,20 @@ Fusion fusionar(const TablaAlumnos& disco, const TablaAlumnos& base, const Tabla
 {
     Fusion f{disco, QVector<int>(mia.num_alumnos(), -1), false};
     QVector<bool> usado(disco.num_alumnos(), false);
-    const auto sumar = [&f](const QString& enDisco, qint64 nuevas) {
-        return QString::number(sumarCuenta(leerCuenta(enDisco), nuevas, &f.saturada));
-    };
+    const auto sumar = [&f](modelo::Cuenta enDisco, qint64 nuevas) { return enDisco.mas(nuevas, &f.saturada); };
     for (int i = 0; i < mia.num_alumnos(); ++i) {
         const bool reiniciado = reiniciados.contains(i);
         if (i >= base.num_alumnos()) {
             f.posiciones[i] = f.tabla.agregar(mia.nombres[i], mia.totales[i], mia.aciertos[i]);
             continue;
         }
-        const qint64 total = leerCuenta(mia.totales[i]) - leerCuenta(base.totales[i]);
-        const qint64 bien = leerCuenta(mia.aciertos[i]) - leerCuenta(base.aciertos[i]);
+        const qint64 total = mia.totales[i].valor() - base.totales[i].valor();
+        const qint64 bien = mia.aciertos[i].valor() - base.aciertos[i].valor();
         const int j = buscar(disco, usado, i, base.nombres[i]);
         if (j < 0) {
             // Removed by another copy: it comes back only with new answers.
             if (!reiniciado && (total != 0 || bien != 0))
-                f.posiciones[i] = f.tabla.agregar(mia.nombres[i], QString::number(total), QString::number(bien));
+                f.posiciones[i] = f.tabla.agregar(mia.nombres[i], modelo::Cuenta(total), modelo::Cuenta(bien));
             continue;
         }
         usado[j] = true;

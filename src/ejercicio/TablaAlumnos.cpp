@@ -44,7 +44,7 @@ QString sinRelleno(QString nombre)
     return nombre;
 }
 
-int TablaAlumnos::agregar(const QString& nombre, const QString& total, const QString& bien)
+int TablaAlumnos::agregar(const QString& nombre, modelo::Cuenta total, modelo::Cuenta bien)
 {
     nombres << nombreDeTabla(nombre);
     totales << total;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The students and their counts, as the exercise window keeps them between
-// loading "puntos.pnt" and saving it. Counts are texts, exactly as last
-// given (" 5" from the file, "0" after a reset, "6" after an answer); every
-// calculation reads them as numbers. The table grows as students are added.
+// loading "puntos.pnt" and saving it. Each count keeps how it was last
+// written (" 5" from the file, "0" after a reset, "6" after an answer). The
+// table grows as students are added.
+
+#include "modelo/Cuenta.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,9 +24,9 @@ struct LineaIntacta {
 };
 
 struct TablaAlumnos {
-    QStringList nombres;  // each exactly 40 characters
-    QStringList totales;  // count of answers
-    QStringList aciertos; // count of right answers
+    QStringList nombres;            // each exactly 40 characters
+    QList<modelo::Cuenta> totales;  // count of answers
+    QList<modelo::Cuenta> aciertos; // count of right answers
     QList<LineaIntacta> intactas;
 
     int num_alumnos() const { return int(nombres.size()); }
@@ -32,8 +34,8 @@ struct TablaAlumnos {
     QStringList nombresVisibles() const;
 
     // Adds a student with no answers yet; returns its index.
-    int agregar(const QString& nombre, const QString& total = QStringLiteral(" 0"),
-                const QString& bien = QStringLiteral(" 0"));
+    int agregar(const QString& nombre, modelo::Cuenta total = modelo::Cuenta::leida(0),
+                modelo::Cuenta bien = modelo::Cuenta::leida(0));
     // Removes the student at `indice`; the lines kept stay where they stood.
     void quitar(int indice);
     // The first student whose name differs from `nombre` at most in case

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/VentanaEjercicios.h"
 
+#include "dibujo/Color.h"
 #include "ejercicio/ArchivoPuntos.h"
 #include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/Numeros.h"
@@ -11,9 +12,6 @@
 #include "formularios/Teclado.h"
 #include "formularios/TeclasPrevias.h"
 #include "formularios/Zoom.h"
-#include "principal/Aleatorio.h"
-#include "principal/DisenoPrincipal.h"
-#include "principal/VentanaPrincipal.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -37,7 +35,7 @@ using ejercicio::RespuestaContada;
 
 namespace ejercicio {
 
-using namespace principal;
+using modelo::Ronda;
 
 namespace {
 
@@ -54,8 +52,8 @@ ejercicio::TablaAlumnos& VentanaEjercicios::tabla()
     return t;
 }
 
-VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
-    : Formulario(disenoEjercicios()), principal_(principal), puntos_(ejercicio::kArchivoPuntos)
+VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, QWidget& principal)
+    : Formulario(disenoEjercicios()), modelo_(modelo), principal_(principal), puntos_(ejercicio::kArchivoPuntos)
 {
     const auto& c = controles();
     numero = c.buscar<QLineEdit>("número");
@@ -72,7 +70,7 @@ VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
     // Enter presses the focused button, as in a dialog, once the answer is given.
     for (auto* boton : findChildren<QPushButton*>()) boton->setAutoDefault(true);
     periodo = c.buscar<formularios::Deslizador>("periodo");
-    for (int i = 0; i < kCodigos; ++i) botonesCodigo[i] = c.buscar<QRadioButton>("tipo_cod", i);
+    for (int i = 0; i < modelo::kCodigos; ++i) botonesCodigo[i] = c.buscar<QRadioButton>("tipo_cod", i);
     // The focus target lies beneath the statistics frame it overlaps.
     NoVer->lower();
     conectar();
@@ -81,18 +79,19 @@ VentanaEjercicios::VentanaEjercicios(VentanaPrincipal& principal)
 void VentanaEjercicios::conectar()
 {
     const auto& c = controles();
-    connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponerOtro);
-    // With the random choice, each new exercise draws its code afresh.
-    connect(&principal_, &VentanaPrincipal::ejercicioPropuesto, this, [this] {
-        if (aleatorioElegido()) elegirCodigo(CodigoAleatorio);
-    });
-    connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::mostrarSolucion);
+    connect(&modelo_, &modelo::Ejercicio::rondaCambiada, this, &VentanaEjercicios::seguirRonda);
+    connect(&modelo_, &modelo::Ejercicio::cuentasCambiadas, this, &VentanaEjercicios::mostrarCuentas);
+    connect(&modelo_, &modelo::Ejercicio::respuestaCambiada, this,
+            [this] { formularios::ponerTexto(numero, modelo_.respuesta()); });
+    connect(&modelo_, &modelo::Ejercicio::pantallaCambiada, this, [this] { periodo->setValue(modelo_.periodo()); });
+    connect(proponer, &QPushButton::clicked, &modelo_, &modelo::Ejercicio::proponer);
+    connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, &modelo_, &modelo::Ejercicio::verSolucion);
     connect(c.buscar<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
     connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);
     connect(c.buscar<QPushButton>("Detalles"), &QPushButton::clicked, this, &VentanaEjercicios::abrirVistaClase);
-    connect(periodo, &formularios::Deslizador::desplazado, this, &VentanaEjercicios::cambiarPeriodo);
-    for (int i = 0; i < kCodigos; ++i)
-        connect(botonesCodigo[i], &QRadioButton::clicked, this, [this, i] { elegirCodigo(i); });
+    connect(periodo, &formularios::Deslizador::desplazado, this, [this] { modelo_.ponerPeriodo(periodo->value()); });
+    for (int i = 0; i < modelo::kCodigos; ++i)
+        connect(botonesCodigo[i], &QRadioButton::clicked, this, [this, i] { modelo_.elegirCodigo(i); });
     connect(alumno, &QComboBox::activated, this, &VentanaEjercicios::elegirAlumno);
     // A name the file cannot hold is refused as it is typed, with the reason beside the box.
     auto* validador = new ejercicio::ValidadorNombre(alumno);
@@ -128,8 +127,9 @@ bool VentanaEjercicios::eventFilter(QObject* watched, QEvent* event)
 
 void VentanaEjercicios::alCargar()
 {
-    periodo->setValue(principal_.valorPeriodo());
-    vista_solucion = false;
+    periodo->setValue(modelo_.periodo());
+    modelo_.abrirEjercicios();
+    botonesCodigo[modelo_.codigoElegido()]->setChecked(true);
     ocultarVeredicto();
 
     auto carga = puntos_.cargar();
@@ -210,14 +210,7 @@ bool VentanaEjercicios::alCerrar()
     // unless the user chooses so.
     if (!guardar(Momento::AlCerrar)) return false;
     if (detalles_) detalles_->close();
-    mostrarSolucion();
-    {
-        // Drawn once, with every trace.
-        const VentanaPrincipal::Lote lote(principal_);
-        principal_.sombrearErrores(0);
-    }
-    principal_.verTodas();
-    principal_.setEnabled(true);
+    modelo_.terminar();
     return true;
 }
 
@@ -238,15 +231,14 @@ void VentanaEjercicios::abrirVistaClase()
 
 QString VentanaEjercicios::borrarAlumno(const QString& nombre, int pista)
 {
-    const int elegido = alumno->currentIndex();
+    const int elegido = modelo_.alumno();
     const auto hecho = puntos_.borrar(ejercicio::nombreDeTabla(nombre), pista, tabla());
     if (!hecho.error.isEmpty()) return hecho.error;
     const bool eraElegido = elegido >= 0 && hecho.posiciones.value(elegido, -1) < 0;
     trasGuardar(hecho.posiciones, false);
     if (eraElegido) {
         alumno->setEditText(kPrompt);
-        ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-        mostrarPorcentaje();
+        modelo_.olvidarAlumno();
     }
     return {};
 }
@@ -308,12 +300,11 @@ bool VentanaEjercicios::guardar(Momento momento)
 void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool saturada)
 {
     if (saturada) avisarSaturada();
-    const int elegido = alumno->currentIndex();
+    const int elegido = modelo_.alumno();
     QStringList items;
     for (int i = 0; i < alumno->count(); ++i) items << alumno->itemText(i);
     if (items == tabla().nombresVisibles()) {
-        if (elegido >= 0 && ejercicio::leerCuenta(tabla().totales[elegido]) != ejercicio::leerCuenta(total->text()))
-            validarAlumno();
+        if (elegido >= 0 && tabla().totales[elegido].valor() != modelo_.total().valor()) validarAlumno();
         return;
     }
     const QSignalBlocker bloqueo(alumno);
@@ -323,6 +314,7 @@ void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool saturad
     const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
     alumno->setCurrentIndex(ahora);
     alumno->lineEdit()->setCursorPosition(0);
+    modelo_.moverAlumno(ahora);
     if (ahora < 0)
         alumno->setEditText(texto);
     else
@@ -362,23 +354,6 @@ void VentanaEjercicios::avisarSaturada()
         formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
 }
 
-void VentanaEjercicios::elegirCodigo(int index)
-{
-    principal_.mostrarTrazas(false, true);
-    {
-        const VentanaPrincipal::Lote lote(principal_);
-        int eleccion = index;
-        if (eleccion == CodigoAleatorio) eleccion = static_cast<int>(alAzar() * 4.0f);
-        // Codes 0 to 3 are NRZ to HDB3, the traces after the clock.
-        const auto traza = static_cast<codigos::Traza>(codigos::Nrz + eleccion);
-        codigoMostrado_ = QString::fromLatin1(codigos::kDatosTrazas[traza].nombre);
-        principal_.ponerVisible(traza, true);
-    }
-    principal_.actualizarPantalla();
-}
-
-bool VentanaEjercicios::aleatorioElegido() const { return botonesCodigo[CodigoAleatorio]->isChecked(); }
-
 // Until the next answer the verdict lies under the answer frame: hidden,
 // so that no screen reader reads it out either.
 void VentanaEjercicios::ocultarVeredicto()
@@ -387,13 +362,12 @@ void VentanaEjercicios::ocultarVeredicto()
     bienmal->hide();
 }
 
-void VentanaEjercicios::proponerOtro()
+// A new exercise covers the verdict with the answer frame again.
+void VentanaEjercicios::seguirRonda()
 {
+    if (modelo_.ronda() != Ronda::Propuesto) return;
     ocultarVeredicto();
-    numero->setText(kRespuestaInicial);
-    vista_solucion = false;
     respuesta->setVisible(true);
-    principal_.proponerEjercicio();
 }
 
 bool VentanaEjercicios::alPulsarTecla(int codigo)
@@ -406,94 +380,56 @@ bool VentanaEjercicios::alPulsarTecla(int codigo)
         return true;
     }
     // The answer takes digits as the main window's number does; nothing is drawn.
-    formularios::teclearDigito(numero, codigo);
+    QString r = modelo_.respuesta();
+    if (formularios::teclearDigito(r, codigo)) modelo_.ponerRespuesta(r);
     return false;
-}
-
-void VentanaEjercicios::mostrarSolucion()
-{
-    principal_.ponerAlturaPersiana(kPersianaAbierta);
-    vista_solucion = true;
 }
 
 void VentanaEjercicios::aceptarRespuesta()
 {
-    const int indiceAlumno = alumno->currentIndex();
-    if (indiceAlumno < 0) {
+    const auto resultado = modelo_.responder();
+    if (!resultado) {
         formularios::Avisos::actual().mensaje(
             this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
             formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
         alumno->setFocus(Qt::OtherFocusReason);
         return;
     }
-    int respuestas = 1, aciertos = 0, errores = 0;
+    // Cheating keeps the color of the verdict it would have had.
     QPalette paleta = bienmal->palette();
-    const bool correcta = principal_.numeroActual() == numero->text();
-    if (correcta) {
-        bienmal->setText(QStringLiteral("La respuesta es correcta"));
-        paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorCorrecta));
-        aciertos = 1;
-    } else {
-        bienmal->setText(QStringLiteral("La respuesta es incorrecta"));
-        paleta.setColor(QPalette::WindowText, dibujo::qColor(kColorIncorrecta));
-        errores = 1;
-    }
+    paleta.setColor(QPalette::WindowText, dibujo::qColor(resultado->correcta ? kColorCorrecta : kColorIncorrecta));
     bienmal->setPalette(paleta);
-    if (vista_solucion) {
-        // Cheating keeps the color of the verdict it would have had.
-        bienmal->setText(QStringLiteral("Trampa, trampa, miraste la solución"));
-        respuestas = aciertos = errores = 0;
-    }
+    bienmal->setText(!resultado->contada   ? QStringLiteral("Trampa, trampa, miraste la solución")
+                     : resultado->correcta ? QStringLiteral("La respuesta es correcta")
+                                           : QStringLiteral("La respuesta es incorrecta"));
     respuesta->setVisible(false);
     bienmal->show();
     // The keyboard goes on where the drill does: to the next exercise.
     proponer->setFocus(Qt::OtherFocusReason);
-    // The drawing shows the student which bits were misread.
-    principal_.sombrearErrores(
-        static_cast<std::uint16_t>(principal_.numeroActual().toUInt(nullptr, 16) ^ numero->text().toUInt(nullptr, 16)));
-    bool saturada = false;
-    const auto sumar = [&saturada](QLineEdit* caja, int cuanto) {
-        return QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(caja->text()), cuanto, &saturada));
-    };
-    ponerCuentas(sumar(total, respuestas), sumar(bien, aciertos), sumar(mal, errores));
-    mostrarPorcentaje();
-    tabla().totales[indiceAlumno] = total->text();
-    tabla().aciertos[indiceAlumno] = bien->text();
-    mostrarSolucion();
-    if (saturada) avisarSaturada();
+    const int i = modelo_.alumno();
+    tabla().totales[i] = modelo_.total();
+    tabla().aciertos[i] = modelo_.bien();
+    if (resultado->saturada) avisarSaturada();
     // Saved at once, so that a crash or a power cut loses no answer.
-    if (respuestas > 0) {
-        pendientes_ << ejercicio::RespuestaContada{QDateTime::currentDateTime(),
-                                                   tabla().nombres[indiceAlumno],
-                                                   codigoMostrado_,
-                                                   principal_.numeroActual(),
-                                                   numero->text(),
-                                                   correcta};
+    if (resultado->contada) {
+        pendientes_ << ejercicio::RespuestaContada{QDateTime::currentDateTime(), tabla().nombres[i],
+                                                   modelo_.codigoPreguntado(),   modelo_.numero(),
+                                                   modelo_.respuesta(),          resultado->correcta};
         guardar(Momento::TrasResponder);
     }
 }
 
-void VentanaEjercicios::ponerCuentas(const QString& t, const QString& b, const QString& m)
+// The chosen student's counts, their percentage and its bar.
+void VentanaEjercicios::mostrarCuentas()
 {
-    formularios::ponerTexto(total, t);
-    formularios::ponerTexto(bien, b);
-    formularios::ponerTexto(mal, m);
-}
-
-void VentanaEjercicios::mostrarPorcentaje()
-{
-    const auto t = double(ejercicio::leerCuenta(total->text()));
-    formularios::ponerTexto(tciento, t > 0 ? ejercicio::textoPorcentaje(
-                                                 ejercicio::porcentaje(double(ejercicio::leerCuenta(bien->text())), t))
-                                           : QStringLiteral("0"));
+    formularios::ponerTexto(total, modelo_.total().texto());
+    formularios::ponerTexto(bien, modelo_.bien().texto());
+    formularios::ponerTexto(mal, modelo_.mal().texto());
+    const QString texto =
+        modelo_.total().valor() > 0 ? ejercicio::textoPorcentaje(modelo_.porcentaje()) : QStringLiteral("0");
+    formularios::ponerTexto(tciento, texto);
     // A hand-edited file can claim more right answers than answers.
-    barraEstadisticas->setValue(qBound(0, qRound(leerNumero(tciento->text())), 100));
-}
-
-void VentanaEjercicios::cambiarPeriodo()
-{
-    principal_.ponerValorPeriodo(periodo->value());
-    principal_.leerPeriodo();
+    barraEstadisticas->setValue(qBound(0, qRound(leerNumero(texto)), 100));
 }
 
 void VentanaEjercicios::borrarEstadisticas()
@@ -502,12 +438,10 @@ void VentanaEjercicios::borrarEstadisticas()
         this, QStringLiteral("Esta acción borrará tus estadísticas. ¿Deseas continuar?"),
         formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno);
     if (r != formularios::Avisos::Respuesta::Si) return;
-    ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-    formularios::ponerTexto(tciento, QStringLiteral("0"));
-    barraEstadisticas->setValue(0);
-    if (const int indiceAlumno = alumno->currentIndex(); indiceAlumno >= 0) {
-        tabla().totales[indiceAlumno] = total->text();
-        tabla().aciertos[indiceAlumno] = bien->text();
+    modelo_.reiniciarCuentas();
+    if (const int indiceAlumno = modelo_.alumno(); indiceAlumno >= 0) {
+        tabla().totales[indiceAlumno] = modelo_.total();
+        tabla().aciertos[indiceAlumno] = modelo_.bien();
         puntos_.reiniciar(indiceAlumno);
         guardar(Momento::TrasResponder);
     }
@@ -566,16 +500,11 @@ void VentanaEjercicios::validarAlumno()
         const int n = tabla().agregar(texto);
         alumno->addItem(ejercicio::sinRelleno(tabla().nombres[n]));
         seleccionarAlumno(n);
-        ponerCuentas(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-        barraEstadisticas->setValue(0);
-        formularios::ponerTexto(tciento, QStringLiteral("0"));
+        // A new student's counts are worked out, not read: plain zeros.
+        modelo_.reiniciarCuentas();
         return;
     }
-    formularios::ponerTexto(total, tabla().totales[i]);
-    formularios::ponerTexto(mal, QString::number(ejercicio::sumarCuenta(ejercicio::leerCuenta(total->text()),
-                                                                        -ejercicio::leerCuenta(tabla().aciertos[i]))));
-    formularios::ponerTexto(bien, tabla().aciertos[i]);
-    mostrarPorcentaje();
+    modelo_.elegirAlumno(i, tabla().totales[i], tabla().aciertos[i]);
 }
 
 } // namespace ejercicio

@@ -2,13 +2,15 @@
 #pragma once
 // The exercise window "Ejerc": the code to practise, the answer, the
 // solution, the verdict, and the chosen student's statistics. It never draws:
-// the main window shows the hidden number's waveform.
+// the main window shows the hidden number's waveform. The round and the
+// counts live in the exercise model; the window changes them through it and
+// shows them as it reports them.
 
 #include "ejercicio/DatosClase.h"
 #include "ejercicio/PuntosCompartidos.h"
 #include "ejercicio/TablaAlumnos.h"
 #include "formularios/Formulario.h"
-#include "principal/EnlaceEjercicios.h"
+#include "modelo/Ejercicio.h"
 
 #include <QPointer>
 
@@ -25,9 +27,6 @@ class QGroupBox;
 namespace formularios {
 class Deslizador;
 }
-namespace principal {
-class VentanaPrincipal;
-}
 
 namespace ejercicio {
 
@@ -36,8 +35,8 @@ class VistaClase;
 class VentanaEjercicios : public formularios::Formulario, public DatosClase {
     Q_OBJECT
 public:
-    // The exercise window works the main window through its public routines.
-    explicit VentanaEjercicios(principal::VentanaPrincipal& principal);
+    // `principal` is the window it places itself beside.
+    VentanaEjercicios(modelo::Ejercicio& modelo, QWidget& principal);
 
     // The student table while the window is open (kept for the whole run).
     static ejercicio::TablaAlumnos& tabla();
@@ -59,14 +58,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The code choice; index 4 draws one of the four codes at random.
-    void elegirCodigo(int index);
-    bool aleatorioElegido() const;
-    void proponerOtro();
-    void mostrarSolucion();
     void aceptarRespuesta();
-    void cambiarPeriodo();
     void borrarEstadisticas();
+    void seguirRonda();
     void abrirVistaClase();
 
     void elegirAlumno();
@@ -86,17 +80,16 @@ private:
     void trasGuardar(const QVector<int>& posiciones, bool saturada);
     void avisarSaturada();
     void avisarLecturas(const ejercicio::Lecturas& lecturas);
-    void mostrarPorcentaje();
-    void ponerCuentas(const QString& total, const QString& bien, const QString& mal);
+    void mostrarCuentas();
     void conectar();
+    void seguirModelo();
 
-    principal::VentanaPrincipal& principal_;
+    modelo::Ejercicio& modelo_;
+    QWidget& principal_;
     ejercicio::PuntosCompartidos puntos_;
     QList<ejercicio::RespuestaContada> pendientes_; // counted, not yet in the log
-    QString codigoMostrado_;                        // the code of the trace shown
     QPointer<VistaClase> detalles_;
     bool puedeGuardar_ = true;
-    bool vista_solucion = false;
 
     QLineEdit* numero;
     QLineEdit* total;
@@ -110,7 +103,7 @@ private:
     QGroupBox* respuesta;
     QPushButton* proponer;
     formularios::Deslizador* periodo;
-    std::array<QRadioButton*, 5> botonesCodigo{};
+    std::array<QRadioButton*, modelo::kCodigos> botonesCodigo{};
 };
 
 } // namespace ejercicio

@@ -10,7 +10,8 @@
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/GraficoEspectro.h"
 #include "laboratorio/VentanaLaboratorio.h"
-#include "principal/Aleatorio.h"
+#include "modelo/Aleatorio.h"
+#include "modelo/Ejercicio.h"
 #include "principal/VentanaPrincipal.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,7 @@ public:
 VentanaPrincipal* crearPrincipal()
 {
     static EjerciciosDeInicio enlace;
-    auto* p = new VentanaPrincipal();
+    auto* p = new VentanaPrincipal(modeloEjercicio());
     p->ponerEjercicios(&enlace);
     QObject::connect(p, &VentanaPrincipal::verAcerca, p, [] { acerca().mostrar(); });
     QObject::connect(p, &VentanaPrincipal::verAyuda, p, [] { ayuda().mostrar(); });
@@ -87,7 +88,7 @@ void sembrarAzar()
 {
     bool fija = false;
     const qulonglong semilla = formularios::Ajustes().value(formularios::kClaveSemilla).toULongLong(&fija);
-    principal::sembrarAleatorio(
+    modelo::sembrarAleatorio(
         fija ? semilla : QRandomGenerator::system()->generate64() ^ quint64(QDateTime::currentMSecsSinceEpoch()));
 }
 
@@ -101,7 +102,8 @@ formularios::Referencia<VentanaPrincipal>& principal()
 
 formularios::Referencia<VentanaEjercicios>& ejercicios()
 {
-    static formularios::Referencia<VentanaEjercicios> ref([] { return new VentanaEjercicios(*principal().cargar()); });
+    static formularios::Referencia<VentanaEjercicios> ref(
+        [] { return new VentanaEjercicios(modeloEjercicio(), *principal().cargar()); });
     return ref;
 }
 
@@ -121,6 +123,12 @@ formularios::Referencia<VentanaLaboratorio>& laboratorio()
 {
     static formularios::Referencia<VentanaLaboratorio> ref([] { return new VentanaLaboratorio(); });
     return ref;
+}
+
+modelo::Ejercicio& modeloEjercicio()
+{
+    static modelo::Ejercicio modelo;
+    return modelo;
 }
 
 void Main()

@@ -19,6 +19,9 @@ class VentanaAyuda;
 namespace laboratorio {
 class VentanaLaboratorio;
 }
+namespace modelo {
+class Ejercicio;
+}
 
 namespace inicio {
 
@@ -30,5 +33,9 @@ formularios::Referencia<ejercicio::VentanaEjercicios>& ejercicios();
 formularios::Referencia<ayuda::VentanaAcerca>& acerca();
 formularios::Referencia<ayuda::VentanaAyuda>& ayuda();
 formularios::Referencia<laboratorio::VentanaLaboratorio>& laboratorio();
+
+// The exercise the main window draws and the exercise window drills, for
+// the whole run.
+modelo::Ejercicio& modeloEjercicio();
 
 } // namespace inicio

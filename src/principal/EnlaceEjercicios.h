@@ -3,13 +3,8 @@
 
 namespace principal {
 // What the main window needs of the exercise window: to show it, and to know
-// whether it is still open. The exercise window is built on top of the main
-// window and works it through its public routines; it learns of each new
-// exercise from the main window's signal. Wired up in start-up.
-
-// The option buttons of the code choice, by index: the four codes in the
-// order of their traces, then the random choice.
-enum CodigoEjercicio { CodigoNrz, CodigoRz, CodigoAmi, CodigoHdb3, CodigoAleatorio, kCodigos };
+// whether it is still open. The two windows share nothing else but the
+// exercise model, which both follow. Wired up in start-up.
 
 class EnlaceEjercicios {
 public:

@@ -2,6 +2,7 @@
 #include "principal/VentanaPrincipal.h"
 
 #include "codigos/Codificador.h"
+#include "codigos/Trazador.h"
 #include "dibujo/ArchivoImagen.h"
 #include "dibujo/Color.h"
 #include "formularios/AreaDibujo.h"
@@ -9,7 +10,6 @@
 #include "formularios/Controles.h"
 #include "formularios/Teclado.h"
 #include "formularios/Zoom.h"
-#include "principal/Aleatorio.h"
 #include "principal/DisenoPrincipal.h"
 #include "principal/Figura.h"
 
@@ -30,7 +30,6 @@ namespace principal {
 
 namespace {
 
-constexpr int kTwipsPorPasoDeslizador = 40;
 const QString kNumeroInicial = QStringLiteral("0000");
 
 void colorear(QLabel* etiqueta, codigos::Color color)
@@ -42,7 +41,7 @@ void colorear(QLabel* etiqueta, codigos::Color color)
 
 } // namespace
 
-VentanaPrincipal::VentanaPrincipal() : Formulario(disenoPrincipal())
+VentanaPrincipal::VentanaPrincipal(modelo::Ejercicio& modelo) : Formulario(disenoPrincipal()), modelo_(modelo)
 {
     const auto& c = controles();
     Pantalla = c.buscar<formularios::AreaDibujo>("Pantalla");
@@ -63,25 +62,32 @@ VentanaPrincipal::VentanaPrincipal() : Formulario(disenoPrincipal())
 void VentanaPrincipal::conectar()
 {
     const auto& c = controles();
-    Pantalla->alExponer([this] { alExponerse(); });
-    connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaPrincipal::numeroACero);
-    connect(periodo, &formularios::Deslizador::desplazado, this, &VentanaPrincipal::leerPeriodo);
+    Pantalla->alExponer([this] { actualizarPantalla(); });
+    connect(&modelo_, &modelo::Ejercicio::pantallaCambiada, this, &VentanaPrincipal::seguirModelo);
+    // No input while the exercise window works the drill.
+    connect(&modelo_, &modelo::Ejercicio::rondaCambiada, this, [this] { setEnabled(!modelo_.enCurso()); });
+    connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this,
+            [this] { modelo_.ponerNumero(kNumeroInicial); });
+    connect(periodo, &formularios::Deslizador::desplazado, this, [this] { modelo_.ponerPeriodo(periodo->value()); });
 
     for (int i = 0; i < kTrazas; ++i) {
-        const auto alternarTraza = [this, i] { alternar(static_cast<Traza>(i)); };
+        const auto alternarTraza = [this, i] { modelo_.alternar(static_cast<Traza>(i)); };
         formularios::alElegir(menuTraza[i], this, alternarTraza);
         // Clicking a trace's label is choosing its menu item.
         connect(static_cast<formularios::EtiquetaPulsable*>(etiquetaTraza[i]), &formularios::EtiquetaPulsable::clicked,
                 this, alternarTraza);
     }
-    formularios::alElegir(c.buscar<QAction>("todos"), this, [this] { verTodas(); });
-    formularios::alElegir(c.buscar<QAction>("prop"), this, [this] { abrirEjercicios(); });
-    formularios::alElegir(c.buscar<QAction>("acercade"), this, [this] { pedirAcerca(); });
+    formularios::alElegir(c.buscar<QAction>("todos"), this, [this] { modelo_.mostrarTrazas(true, true); });
+    formularios::alElegir(c.buscar<QAction>("prop"), this, [this] {
+        ejercicios_->mostrar();
+        modelo_.proponer();
+    });
+    formularios::alElegir(c.buscar<QAction>("acercade"), this, [this] { emit verAcerca(); });
     formularios::alElegir(c.buscar<QAction>("laboratorio"), this, [this] { emit verLaboratorio(); });
-    formularios::alElegir(c.buscar<QAction>("ayuda"), this, [this] { pedirAyuda(); });
+    formularios::alElegir(c.buscar<QAction>("ayuda"), this, [this] { emit verAyuda(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &VentanaPrincipal::menuDePantalla);
-    formularios::alElegir(c.buscar<QAction>("ocultar"), this, [this] { ocultarTodas(); });
+    formularios::alElegir(c.buscar<QAction>("ocultar"), this, [this] { modelo_.mostrarTrazas(false, false); });
     auto& zoom = formularios::Zoom::actual();
     formularios::alElegir(c.buscar<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
     formularios::alElegir(c.buscar<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
@@ -103,19 +109,9 @@ void VentanaPrincipal::mostrarZoom()
     actual->setText(QStringLiteral("Ampliación: %1 %").arg(zoom.porcentaje()));
 }
 
-void VentanaPrincipal::alCargar()
-{
-    estado_ = EstadoPantalla{};
-    periodo->setValue(estado_.semiperiodo / kTwipsPorPasoDeslizador);
-    ponerNumero(kNumeroInicial);
-    // Every trace shown, as the design has them.
-    const Lote lote(*this);
-    for (int i = 0; i < kTrazas; ++i) ponerVisible(static_cast<Traza>(i), true);
-}
+void VentanaPrincipal::alCargar() { modelo_.empezar(); }
 
 void VentanaPrincipal::alCambiarZoom() { actualizarPantalla(); }
-
-void VentanaPrincipal::alExponerse() { actualizarPantalla(); }
 
 bool VentanaPrincipal::alCerrar()
 {
@@ -127,8 +123,8 @@ bool VentanaPrincipal::alCerrar()
 
 void VentanaPrincipal::actualizarPantalla()
 {
-    if (enLote()) return;
-    const auto dibujo = pintar(Pantalla->lienzo(), estado_, visibles(), numero_.toStdString());
+    const auto dibujo =
+        pintar(Pantalla->lienzo(), modelo_.estadoPantalla(), modelo_.visibles(), modelo_.numero().toStdString());
     if (!dibujo) return;
 
     for (int i = 0; i < kTrazas; ++i) {
@@ -138,67 +134,45 @@ void VentanaPrincipal::actualizarPantalla()
     emit pintado();
 }
 
-// The number drawn from now on (not drawn yet); its boxes follow at once.
-void VentanaPrincipal::ponerNumero(const QString& nuevo)
+void VentanaPrincipal::seguirModelo()
 {
-    numero_ = nuevo;
+    mostrarTrazas();
     mostrarNumero();
+    periodo->setValue(modelo_.periodo()); // raises no scroll
+    actualizarPantalla();
+}
+
+void VentanaPrincipal::mostrarTrazas()
+{
+    const Visibles& visibles = modelo_.visibles();
+    for (int i = 0; i < kTrazas; ++i) {
+        menuTraza[i]->setChecked(visibles[i]);
+        colorear(etiquetaTraza[i], visibles[i] ? kDatosTrazas[i].etiqueta : kEtiquetaOculta);
+    }
+    Pantalla->setAccessibleDescription(descripcionOndas(visibles));
 }
 
 // The number, its bits and its HDB3 symbols (whether or not that trace is
-// shown), or nothing at all while the number is hidden. Only when the number
-// or its frame changes: never on the redraw's path.
+// shown), or nothing at all while an exercise hides the number: the frame
+// shrinks to its caption, the question shows beneath it, and no screen
+// reader can read the number out.
 void VentanaPrincipal::mostrarNumero()
 {
-    const auto bits = codigos::binario(numero_.toStdString());
-    const bool ver = !numeroOculto_ && bits;
-    formularios::ponerTexto(numero, ver ? numero_ : QString());
+    const bool oculto = modelo_.numeroOculto();
+    formularios::ponerAlto(Num_persiana, oculto ? kPersianaCerrada : kPersianaAbierta);
+    pregunta->setVisible(oculto);
+    const auto bits = codigos::binario(modelo_.numero().toStdString());
+    const bool ver = !oculto && bits;
+    formularios::ponerTexto(numero, ver ? modelo_.numero() : QString());
     formularios::ponerTexto(binario, ver ? QString::fromStdString(*bits) : QString());
     formularios::ponerTexto(Text1, ver ? QString::fromStdString(simbolosHdb3(*bits)) : QString());
 }
 
 bool VentanaPrincipal::alPulsarTecla(int codigo)
 {
-    QString nuevo = numero_;
-    if (!formularios::teclearDigito(nuevo, codigo)) return false;
-    ponerNumero(nuevo);
-    actualizarPantalla();
+    QString nuevo = modelo_.numero();
+    if (formularios::teclearDigito(nuevo, codigo)) modelo_.ponerNumero(nuevo);
     return false;
-}
-
-void VentanaPrincipal::numeroACero()
-{
-    ponerNumero(kNumeroInicial);
-    actualizarPantalla();
-}
-
-void VentanaPrincipal::ponerVisible(Traza traza, bool visible)
-{
-    visibles_[traza] = visible;
-    menuTraza[traza]->setChecked(visible);
-    colorear(etiquetaTraza[traza], visible ? kDatosTrazas[traza].etiqueta : kEtiquetaOculta);
-    Pantalla->setAccessibleDescription(descripcionOndas(visibles_));
-    actualizarPantalla();
-}
-
-void VentanaPrincipal::mostrarTrazas(bool verCodigos, bool verReloj)
-{
-    {
-        const Lote lote(*this); // one redraw for the whole change
-        ponerVisible(Reloj, verReloj);
-        for (int i = Nrz; i <= Hdb3; ++i) ponerVisible(static_cast<Traza>(i), verCodigos);
-    }
-    actualizarPantalla();
-}
-
-void VentanaPrincipal::verTodas() { mostrarTrazas(true, true); }
-
-void VentanaPrincipal::ocultarTodas() { mostrarTrazas(false, false); }
-
-void VentanaPrincipal::leerPeriodo()
-{
-    estado_.semiperiodo = periodo->value() * kTwipsPorPasoDeslizador;
-    actualizarPantalla();
 }
 
 void VentanaPrincipal::menuDePantalla(const QPoint& donde)
@@ -226,9 +200,9 @@ void VentanaPrincipal::guardarImagen()
 
     QString error;
     if (QFileInfo(ruta).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        const QString numeroActual = numero_;
-        const Visibles v = visibles();
-        const auto dibujar = [&](Lienzo& lienzo) { pintar(lienzo, estado_, v, numeroActual.toStdString()); };
+        const auto dibujar = [this](Lienzo& lienzo) {
+            pintar(lienzo, modelo_.estadoPantalla(), modelo_.visibles(), modelo_.numero().toStdString());
+        };
         auto& lienzo = Pantalla->lienzo();
         error = dibujo::guardarSvg(dibujar, QSize(lienzo.anchoTotal(), lienzo.altoTotal()),
                                    Pantalla->contentsRect().size(), ruta);
@@ -241,51 +215,6 @@ void VentanaPrincipal::guardarImagen()
             QStringLiteral("No se pudo guardar la imagen en «%1»: %2.").arg(QDir::toNativeSeparators(ruta), error),
             formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
     }
-}
-
-void VentanaPrincipal::pedirAcerca() { emit verAcerca(); }
-
-void VentanaPrincipal::pedirAyuda() { emit verAyuda(); }
-
-void VentanaPrincipal::abrirEjercicios()
-{
-    setEnabled(false);
-    proponerEjercicio();
-}
-
-void VentanaPrincipal::proponerEjercicio()
-{
-    ejercicios_->mostrar();
-    ponerAlturaPersiana(kPersianaCerrada);
-    QString nuevo;
-    for (int i = 0; i < 4; ++i) {
-        const int d = static_cast<int>(alAzar() * 16);
-        nuevo += QString::number(d, 16).toUpper();
-    }
-    ponerNumero(nuevo);
-    estado_.bitsErroneos = 0;
-    emit ejercicioPropuesto();
-    actualizarPantalla();
-}
-
-QString VentanaPrincipal::numeroActual() const { return numero_; }
-
-int VentanaPrincipal::valorPeriodo() const { return periodo->value(); }
-
-void VentanaPrincipal::ponerValorPeriodo(int valor) { periodo->setValue(valor); }
-
-void VentanaPrincipal::sombrearErrores(std::uint16_t bits)
-{
-    estado_.bitsErroneos = bits;
-    actualizarPantalla();
-}
-
-void VentanaPrincipal::ponerAlturaPersiana(int twips)
-{
-    formularios::ponerAlto(Num_persiana, twips);
-    numeroOculto_ = twips < kPersianaAbierta;
-    pregunta->setVisible(numeroOculto_);
-    mostrarNumero();
 }
 
 } // namespace principal

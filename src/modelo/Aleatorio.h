@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-namespace principal {
+namespace modelo {
 
 float alAzar();
 
 // Where the sequence starts: the same seed gives the same exercises.
 void sembrarAleatorio(std::uint64_t semilla);
 
-} // namespace principal
+} // namespace modelo

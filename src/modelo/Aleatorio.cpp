@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "principal/Aleatorio.h"
+#include "modelo/Aleatorio.h"
 
-namespace principal {
+namespace modelo {
 
 namespace {
 std::uint64_t estado = 0x5452414D41564F58ull;
@@ -17,4 +17,4 @@ float alAzar()
 
 void sembrarAleatorio(std::uint64_t semilla) { estado = semilla; }
 
-} // namespace principal
+} // namespace modelo
