@@ -33,7 +33,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,7 +85,7 @@ private slots:
     void respuestas();
     void porcentajeConSeparadorLocal();
     void reset();
-    void codigoFijoYAleatorio();
+    void alumnoBorradoEnOtraCopia();
     void cerrarDevuelveLaVentanaYGuarda();
     void guardadoFallidoConservaLosResultados();
     void vistaDeLaClase();
@@ -430,24 +429,20 @@ void TestEjercicio::reset()
     QCOMPARE(leer("puntos.pnt"), linea("Ana", " 0 0"));
 }
 
-// A fixed code keeps its trace from proposal to proposal; "Aleatorio"
-// shows the clock and one code, drawn afresh each time.
-void TestEjercicio::codigoFijoYAleatorio()
+// The chosen student, removed by another copy while chosen here, is no
+// longer the one answers count for: the next answer asks for a student.
+void TestEjercicio::alumnoBorradoEnOtraCopia()
 {
+    escribir("puntos.pnt", linea("Ana", " 5 3") + linea("Bea", " 1 1"));
     QVERIFY(abrirEjercicio());
-    std::set<QString> vistos;
-    for (int i = 0; i < 30; ++i) {
-        if (i == 0 || i == 5) entrada::clic(de("tipo_cod", i == 0 ? 2 : 4), QPoint(5, 5));
-        entrada::clic(de("proponer"));
-        const QStringList marcados = codigosVistos(v);
-        QVERIFY(v.hijo<QAction>("reloj")->isChecked());
-        QCOMPARE(marcados.size(), 1);
-        if (i < 5)
-            QCOMPARE(marcados[0], QString("VisuAmi"));
-        else
-            vistos.insert(marcados[0]);
-    }
-    QCOMPARE(int(vistos.size()), 4);
+    elegirDeLaLista(1);
+    escribir("puntos.pnt", linea("Ana", " 5 3"));
+    entrada::clic(de("Detalles")); // saves, and finds Bea gone
+    ventana("detalles")->close();
+    QCOMPARE(de<QComboBox>("alumno")->count(), 1);
+    contestar(inicio::modeloEjercicio().numero());
+    QCOMPARE(avisos->mensajes, QStringList{"Has de introducir un alumno o elegir uno de la lista"});
+    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3"));
 }
 
 // Closing gives the main window back with the number and every trace

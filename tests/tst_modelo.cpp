@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exercise without its windows: proposals, answers, the counts they
+// add to, and what the main window is told to draw.
+
+#include "modelo/Aleatorio.h"
+#include "modelo/Ejercicio.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <limits>
+#include <set>
+
+using modelo::Cuenta;
+using modelo::Ejercicio;
+using modelo::Ronda;
+
+namespace {
+
+// The code traces shown, by name; the clock apart.
+QStringList codigosVistos(const Ejercicio& m)
+{
+    QStringList r;
+    for (int t = codigos::Nrz; t < codigos::kTrazas; ++t)
+        if (m.visibles()[t]) r << codigos::kDatosTrazas[t].nombre;
+    return r;
+}
+
+QStringList textos(const Ejercicio& m) { return {m.total().texto(), m.bien().texto(), m.mal().texto()}; }
+
+} // namespace
+
+class TestModelo : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void proponer();
+    void codigoFijoYAleatorio();
+    void responder_data();
+    void responder();
+    void cuentas();
+    void unaSenalPorCambio();
+};
+
+void TestModelo::init() { modelo::sembrarAleatorio(20261207); }
+
+// Four capital hexadecimal digits, hidden, the answer and the shading
+// cleared; the same seed gives the same numbers.
+void TestModelo::proponer()
+{
+    Ejercicio m;
+    m.empezar();
+    m.abrirEjercicios();
+    m.elegirAlumno(0, Cuenta(), Cuenta());
+    QStringList numeros;
+    for (int i = 0; i < 20; ++i) {
+        m.proponer();
+        QVERIFY(m.numeroOculto());
+        QCOMPARE(m.ronda(), Ronda::Propuesto);
+        QCOMPARE(m.respuesta(), QString("0000"));
+        QCOMPARE(m.estadoPantalla().bitsErroneos, 0);
+        QVERIFY2(QRegularExpression("^[0-9A-F]{4}$").match(m.numero()).hasMatch(), qPrintable(m.numero()));
+        numeros << m.numero();
+        m.ponerRespuesta(m.numero() == "FFFF" ? "0000" : "FFFF");
+        m.responder();
+        QVERIFY(!m.numeroOculto());
+        QVERIFY(m.estadoPantalla().bitsErroneos != 0);
+    }
+    QVERIFY(QSet<QString>(numeros.begin(), numeros.end()).size() > 15);
+    modelo::sembrarAleatorio(20261207);
+    Ejercicio otro;
+    otro.abrirEjercicios();
+    for (const QString& n : numeros) {
+        otro.proponer();
+        QCOMPARE(otro.numero(), n);
+    }
+}
+
+// A fixed code keeps its trace from proposal to proposal; the random choice
+// shows the clock and one code, drawn afresh each time. Closing shows all.
+void TestModelo::codigoFijoYAleatorio()
+{
+    Ejercicio m;
+    m.empezar();
+    m.abrirEjercicios();
+    m.elegirCodigo(modelo::CodigoAmi);
+    std::set<QString> vistos;
+    for (int i = 0; i < 30; ++i) {
+        if (i == 5) m.elegirCodigo(modelo::CodigoAleatorio);
+        m.proponer();
+        QVERIFY(m.visibles()[codigos::Reloj]);
+        const QStringList codigos = codigosVistos(m);
+        QCOMPARE(codigos.size(), 1);
+        QCOMPARE(m.codigoPreguntado(), codigos[0]);
+        if (i < 5) QCOMPARE(codigos[0], QString("AMI"));
+        if (i >= 5) vistos.insert(codigos[0]);
+    }
+    QCOMPARE(int(vistos.size()), 4);
+    m.terminar();
+    QVERIFY(!m.enCurso() && !m.numeroOculto());
+    QCOMPARE(codigosVistos(m).size(), 4);
+}
+
+void TestModelo::responder_data()
+{
+    QTest::addColumn<bool>("acierta");
+    QTest::addColumn<bool>("mira");
+    QTest::addColumn<QStringList>("cuentas"); // total, bien, mal after the answer
+    QTest::newRow("right") << true << false << QStringList{"6", "4", "2"};
+    QTest::newRow("wrong") << false << false << QStringList{"6", "3", "3"};
+    QTest::newRow("cheat, right") << true << true << QStringList{"5", "3", "2"};
+    QTest::newRow("cheat, wrong") << false << true << QStringList{"5", "3", "2"};
+}
+
+// Counted once for the student loaded with 5 answers, 3 right; never after
+// the solution was seen nor a second time; the misread bits are shaded.
+void TestModelo::responder()
+{
+    QFETCH(bool, acierta);
+    QFETCH(bool, mira);
+    QFETCH(QStringList, cuentas);
+    Ejercicio m;
+    m.abrirEjercicios();
+    m.proponer();
+    QVERIFY(!m.responder()); // nobody chosen: nothing
+    QCOMPARE(m.ronda(), Ronda::Propuesto);
+    m.elegirAlumno(2, Cuenta::leida(5), Cuenta::leida(3));
+    if (mira) m.verSolucion();
+    QCOMPARE(m.numeroOculto(), !mira);
+    const QString dicho = acierta ? m.numero() : QString::number(m.numero().toUInt(nullptr, 16) ^ 0x0101, 16);
+    m.ponerRespuesta(dicho.toUpper().rightJustified(4, '0'));
+    const auto r = m.responder();
+    QVERIFY(r);
+    QCOMPARE(r->correcta, acierta);
+    QCOMPARE(r->contada, !mira);
+    QCOMPARE(textos(m), cuentas);
+    QCOMPARE(m.estadoPantalla().bitsErroneos, acierta ? 0 : 0x0101);
+    QCOMPARE(m.ronda(), Ronda::Respondido);
+    QVERIFY(!m.responder()->contada);
+    QCOMPARE(textos(m), cuentas);
+}
+
+// Counts read from the file keep their blank until worked out; the errors
+// are always worked out; a reset gives plain zeros; a count at its largest
+// value stays there and says so.
+void TestModelo::cuentas()
+{
+    Ejercicio m;
+    m.elegirAlumno(0, Cuenta::leida(5), Cuenta::leida(3));
+    QCOMPARE(textos(m), (QStringList{" 5", " 3", "2"}));
+    QCOMPARE(m.porcentaje(), 60.0);
+    m.reiniciarCuentas();
+    QCOMPARE(textos(m), (QStringList{"0", "0", "0"}));
+    QCOMPARE(m.porcentaje(), 0.0);
+    QCOMPARE(m.alumno(), 0);
+    constexpr qint64 kMaximo = std::numeric_limits<qint64>::max();
+    m.elegirAlumno(1, Cuenta::leida(kMaximo), Cuenta::leida(kMaximo));
+    m.proponer();
+    m.ponerRespuesta(m.numero());
+    const auto r = m.responder();
+    QVERIFY(r->saturada);
+    QCOMPARE(m.total().valor(), kMaximo);
+    m.olvidarAlumno();
+    QCOMPARE(m.alumno(), -1);
+    QCOMPARE(textos(m), (QStringList{"0", "0", "0"}));
+}
+
+// Each change of what is drawn, however many traces it touches, is one
+// signal (one redraw); showing or hiding all sets, it does not toggle.
+void TestModelo::unaSenalPorCambio()
+{
+    Ejercicio m;
+    m.empezar();
+    QSignalSpy cambios(&m, &Ejercicio::pantallaCambiada);
+    m.alternar(codigos::Ami);
+    QVERIFY(!m.visibles()[codigos::Ami]);
+    m.mostrarTrazas(false, true);
+    QCOMPARE(m.visibles(), (codigos::Visibles{true, false, false, false, false}));
+    m.mostrarTrazas(true, false);
+    QCOMPARE(m.visibles(), (codigos::Visibles{false, true, true, true, true}));
+    m.ponerPeriodo(7);
+    QCOMPARE(m.estadoPantalla().semiperiodo, 280);
+    m.abrirEjercicios();
+    m.proponer();
+    m.elegirCodigo(modelo::CodigoHdb3);
+    m.terminar();
+    QCOMPARE(cambios.count(), 7);
+}
+
+QTEST_GUILESS_MAIN(TestModelo)
+#include "tst_modelo.moc"
