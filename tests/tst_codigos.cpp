@@ -9,6 +9,7 @@
 #include "codigos/EntradaBits.h"
 #include "codigos/Errores.h"
 #include "codigos/Espectro.h"
+#include "Filas.h"
 
 #include <QRandomGenerator>
 
@@ -107,9 +108,8 @@ void TestCodigos::vectores_data()
     QTest::addColumn<QString>("simbolos");
     QTest::addColumn<QString>("niveles");
     const auto fila = [](const char* nombre, Codigo c, const char* bits, const char* sim, const char* niv,
-                         int ultimo = -1, int nivel = -1, int paridad = 0) {
-        QTest::newRow(nombre) << c << bits << ultimo << nivel << paridad << sim << niv;
-    };
+                         int ultimo = -1, int nivel = -1,
+                         int paridad = 0) { ::fila(nombre, c, bits, ultimo, nivel, paridad, sim, niv); };
     fila("NRZ unipolar", Codigo::NrzUnipolar, "1010", "1010", "1/1 0/0 1/1 0/0");
     fila("NRZ polar", Codigo::NrzPolar, "10", "10", "1/1 -1/-1");
     fila("NRZI: a transition for each 1", Codigo::Nrzi, "1101", "1101", "1/1 -1/-1 -1/-1 1/1");
@@ -186,35 +186,27 @@ void TestCodigos::errorDeLinea_data()
     QTest::addColumn<QString>("leidos");
     QTest::addColumn<QString>("violaciones");
     const QString bipolar = "violación bipolar no esperada en el bit ";
-    QTest::newRow("AMI: a lost pulse") << Codigo::Ami << "1011" << 2 << 0 << "1001" << bipolar + "4";
+    fila("AMI: a lost pulse", Codigo::Ami, "1011", 2, 0, "1001", bipolar + "4");
     // Two pulses, not three, now stand before the first V: an even count.
-    QTest::newRow("HDB3: a lost mark before B00V")
-        << Codigo::Hdb3 << "1100001" << 1 << 0 << "0000001"
-        << bipolar + "3; violación que no cuadra con la paridad inicial en el bit 6";
-    QTest::newRow("HDB3: 000V where the parity asks for B00V")
-        << Codigo::Hdb3 << "0011" << 2 << 0 << "0000"
-        << "violación que no cuadra con la paridad inicial en el bit 4";
-    QTest::newRow("HDB3: a lost V") << Codigo::Hdb3 << "100001" << 4 << 0 << "100001"
-                                    << "cuatro ceros seguidos, imposibles en HDB3, en el bit 5";
+    fila("HDB3: a lost mark before B00V", Codigo::Hdb3, "1100001", 1, 0, "0000001",
+         bipolar + "3; violación que no cuadra con la paridad inicial en el bit 6");
+    fila("HDB3: 000V where the parity asks for B00V", Codigo::Hdb3, "0011", 2, 0, "0000",
+         "violación que no cuadra con la paridad inicial en el bit 4");
+    fila("HDB3: a lost V", Codigo::Hdb3, "100001", 4, 0, "100001",
+         "cuatro ceros seguidos, imposibles en HDB3, en el bit 5");
     // A broken pattern is no substitution: its pulses are read as marks.
-    QTest::newRow("B8ZS: a lost B") << Codigo::B8zs << "100000000" << 5 << 0 << "100010011" << bipolar + "5";
-    QTest::newRow("B8ZS: a lost mark is no V")
-        << Codigo::B8zs << "1111111011110111" << 3 << 0 << "1110111011110111" << bipolar + "5";
-    QTest::newRow("CMI: a 0 turned into a 1") << Codigo::Cmi << "10" << 1 << 0 << "11"
-                                              << "violación de la alternancia CMI en el bit 2";
-    QTest::newRow("Manchester: no mid-bit edge") << Codigo::Manchester << "10" << 0 << 1 << "00"
-                                                 << "falta la transición a mitad de bit en el bit 1";
-    QTest::newRow("differential Manchester: no mid-bit edge")
-        << Codigo::ManchesterDiferencial << "0110" << 1 << 1 << "0100"
-        << "falta la transición a mitad de bit en el bit 2";
-    QTest::newRow("NRZ polar cannot tell") << Codigo::NrzPolar << "10" << 0 << 0 << "00"
-                                           << "";
-    QTest::newRow("2B1Q: the sign flips") << Codigo::DosBUnoQ << "10" << 0 << 0 << "00"
-                                          << "";
-    QTest::newRow("HDB3: a mark after a V") << Codigo::Hdb3 << "0000000" << 6 << 0 << "0000000"
-                                            << "violación con la polaridad de la anterior en el bit 7";
-    QTest::newRow("MLT-3: a lost pulse") << Codigo::Mlt3 << "11" << 1 << 0 << "10"
-                                         << "";
+    fila("B8ZS: a lost B", Codigo::B8zs, "100000000", 5, 0, "100010011", bipolar + "5");
+    fila("B8ZS: a lost mark is no V", Codigo::B8zs, "1111111011110111", 3, 0, "1110111011110111", bipolar + "5");
+    fila("CMI: a 0 turned into a 1", Codigo::Cmi, "10", 1, 0, "11", "violación de la alternancia CMI en el bit 2");
+    fila("Manchester: no mid-bit edge", Codigo::Manchester, "10", 0, 1, "00",
+         "falta la transición a mitad de bit en el bit 1");
+    fila("differential Manchester: no mid-bit edge", Codigo::ManchesterDiferencial, "0110", 1, 1, "0100",
+         "falta la transición a mitad de bit en el bit 2");
+    fila("NRZ polar cannot tell", Codigo::NrzPolar, "10", 0, 0, "00", "");
+    fila("2B1Q: the sign flips", Codigo::DosBUnoQ, "10", 0, 0, "00", "");
+    fila("HDB3: a mark after a V", Codigo::Hdb3, "0000000", 6, 0, "0000000",
+         "violación con la polaridad de la anterior en el bit 7");
+    fila("MLT-3: a lost pulse", Codigo::Mlt3, "11", 1, 0, "10", "");
 }
 
 // One half-bit changed on the line: the bits the receiver reads, and the
@@ -294,12 +286,12 @@ void TestCodigos::estadosImposibles_data()
     QTest::addColumn<int>("ultimoPulso");
     QTest::addColumn<int>("nivel");
     QTest::addColumn<QString>("bits");
-    QTest::newRow("NRZI from level 0") << Codigo::Nrzi << -1 << 0 << "0";
-    QTest::newRow("differential Manchester from 0") << Codigo::ManchesterDiferencial << -1 << 0 << "1";
-    QTest::newRow("AMI after a zero pulse") << Codigo::Ami << 0 << -1 << "1";
-    QTest::newRow("MLT-3 from 0 after a zero pulse") << Codigo::Mlt3 << 0 << 0 << "1";
-    QTest::newRow("HDB3 after a pulse of 2") << Codigo::Hdb3 << 2 << -1 << "1";
-    QTest::newRow("a blank among the bits") << Codigo::NrzPolar << -1 << -1 << "1 0";
+    fila("NRZI from level 0", Codigo::Nrzi, -1, 0, "0");
+    fila("differential Manchester from 0", Codigo::ManchesterDiferencial, -1, 0, "1");
+    fila("AMI after a zero pulse", Codigo::Ami, 0, -1, "1");
+    fila("MLT-3 from 0 after a zero pulse", Codigo::Mlt3, 0, 0, "1");
+    fila("HDB3 after a pulse of 2", Codigo::Hdb3, 2, -1, "1");
+    fila("a blank among the bits", Codigo::NrzPolar, -1, -1, "1 0");
 }
 
 void TestCodigos::estadosImposibles()
@@ -324,15 +316,11 @@ void TestCodigos::otraForma_data()
     QTest::addColumn<QString>("escrito"); // "-": that form cannot hold them
     QString cifras;
     for (int d = 0; d < 16; ++d) cifras += QString::number(d, 2).rightJustified(4, '0');
-    QTest::newRow("every hexadecimal digit") << int(FormaEntrada::Hexadecimal) << cifras << "0123456789ABCDEF";
-    QTest::newRow("text: ~") << int(FormaEntrada::Texto) << "01111110"
-                             << "~";
-    QTest::newRow("text: no-break space") << int(FormaEntrada::Texto) << "10100000"
-                                          << "\u00A0";
-    QTest::newRow("text: DEL") << int(FormaEntrada::Texto) << "01111111"
-                               << "-";
-    QTest::newRow("text: a C1 control") << int(FormaEntrada::Texto) << "10011111"
-                                        << "-";
+    fila("every hexadecimal digit", int(FormaEntrada::Hexadecimal), cifras, "0123456789ABCDEF");
+    fila("text: ~", int(FormaEntrada::Texto), "01111110", "~");
+    fila("text: no-break space", int(FormaEntrada::Texto), "10100000", "\u00A0");
+    fila("text: DEL", int(FormaEntrada::Texto), "01111111", "-");
+    fila("text: a C1 control", int(FormaEntrada::Texto), "10011111", "-");
 }
 
 // Bits written back as hexadecimal or text, when that form can hold them.
@@ -349,7 +337,7 @@ void TestCodigos::espectro_data()
 {
     QTest::addColumn<Codigo>("codigo");
     QTest::addColumn<QList<double>>("nulos"); // where the textbooks put a null, in bit rates
-    const auto fila = [](Codigo c, QList<double> nulos) { QTest::newRow(nombreCodigo(c)) << c << nulos; };
+    const auto fila = [](Codigo c, QList<double> nulos) { ::fila(nombreCodigo(c), c, nulos); };
     fila(Codigo::NrzUnipolar, {1, 2});
     fila(Codigo::NrzPolar, {1, 2});
     fila(Codigo::Nrzi, {1, 2});
@@ -405,18 +393,12 @@ void TestCodigos::binario_data()
 {
     QTest::addColumn<QString>("numero");
     QTest::addColumn<QString>("bits"); // empty: the text has no binary form
-    QTest::newRow("00A5, lower case") << "00a5"
-                                      << "0000000010100101";
-    QTest::newRow("leading 8") << "8421"
-                               << "1000010000100001";
-    QTest::newRow("one digit") << "F"
-                               << "0000000000001111";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("G") << "00G0"
-                       << "";
-    QTest::newRow("five digits") << "12345"
-                                 << "";
+    fila("00A5, lower case", "00a5", "0000000010100101");
+    fila("leading 8", "8421", "1000010000100001");
+    fila("one digit", "F", "0000000000001111");
+    fila("empty", "", "");
+    fila("G", "00G0", "");
+    fila("five digits", "12345", "");
 }
 
 void TestCodigos::binario()
@@ -435,9 +417,8 @@ void TestCodigos::hdb3_data()
 {
     QTest::addColumn<QString>("numero");
     QTest::addColumn<QString>("inicio");
-    QTest::newRow("0000") << "0000" << QString::fromStdString(repetir("B00V", 32));
-    QTest::newRow("run spans word copies") << "0001"
-                                           << "B00VB00VB00V0001000VB00VB00V0001000V";
+    fila("0000", "0000", QString::fromStdString(repetir("B00V", 32)));
+    fila("run spans word copies", "0001", "B00VB00VB00V0001000VB00VB00V0001000V");
 }
 
 void TestCodigos::hdb3()

@@ -5,6 +5,7 @@
 #include "ejercicio/Numeros.h"
 #include "ejercicio/PuntosCompartidos.h"
 #include "ejercicio/VentanaEjercicios.h"
+#include "Filas.h"
 #include "formularios/AreaDibujo.h"
 #include "formularios/Controles.h"
 #include "formularios/Zoom.h"
@@ -221,11 +222,11 @@ void TestEjercicio::agregarAlumno_data()
     QTest::addColumn<QStringList>("tecleados");
     QTest::addColumn<QStringList>("lista");
     const auto n = [](const QString& s) { return s.left(40).leftJustified(40); };
-    QTest::newRow("new name") << QStringList{"Ana"} << QStringList{n("Ana")};
-    QTest::newRow("prompt ignored") << QStringList{kPrompt} << QStringList{};
-    QTest::newRow("empty name") << QStringList{""} << QStringList{QString(40, ' ')};
-    QTest::newRow("45 characters") << QStringList{QString(45, 'x')} << QStringList{QString(40, 'x')};
-    QTest::newRow("blanks at the ends") << QStringList{" Eva "} << QStringList{n("Eva")};
+    fila("new name", QStringList{"Ana"}, QStringList{n("Ana")});
+    fila("prompt ignored", QStringList{kPrompt}, QStringList{});
+    fila("empty name", QStringList{""}, QStringList{QString(40, ' ')});
+    fila("45 characters", QStringList{QString(45, 'x')}, QStringList{QString(40, 'x')});
+    fila("blanks at the ends", QStringList{" Eva "}, QStringList{n("Eva")});
 }
 
 // Enter in the name box adds the student and shows its zero counts; the
@@ -260,14 +261,10 @@ void TestEjercicio::nombresParecidos_data()
     QTest::addColumn<bool>("esElMismo");   // the answer to the question
     QTest::addColumn<QString>("pregunta"); // the name it asks about; empty: none
     QTest::addColumn<QString>("elegido");
-    QTest::newRow("other case and accents, the same") << "maría perez" << int(Qt::Key_Return) << true << "María Pérez"
-                                                      << "María Pérez";
-    QTest::newRow("other case, another student") << "MARIA PEREZ" << int(Qt::Key_Return) << false << "María Pérez"
-                                                 << "MARIA PEREZ";
-    QTest::newRow("letter for letter, the same") << "pedro Gómez" << int(Qt::Key_Return) << true << "pedro Gómez"
-                                                 << "pedro Gómez";
-    QTest::newRow("the start of a name, no completion") << "Marí" << int(Qt::Key_Tab) << true << ""
-                                                        << "Marí";
+    fila("other case and accents, the same", "maría perez", int(Qt::Key_Return), true, "María Pérez", "María Pérez");
+    fila("other case, another student", "MARIA PEREZ", int(Qt::Key_Return), false, "María Pérez", "MARIA PEREZ");
+    fila("letter for letter, the same", "pedro Gómez", int(Qt::Key_Return), true, "pedro Gómez", "pedro Gómez");
+    fila("the start of a name, no completion", "Marí", int(Qt::Key_Tab), true, "", "Marí");
 }
 
 // A name that differs from a student's only in case or accents asks whether
@@ -337,13 +334,11 @@ void TestEjercicio::respuestas_data()
     QTest::addColumn<QStringList>("cuentas"); // total, mal, bien, tciento
     const QColor azul(0, 0, 255), rojo(255, 0, 0);
     const QString trampa = "Trampa, trampa, miraste la solución";
-    QTest::newRow("right") << "Ana" << true << false << "La respuesta es correcta" << azul
-                           << QStringList{"1", "0", "1", "100"};
-    QTest::newRow("wrong") << "Ana" << false << false << "La respuesta es incorrecta" << rojo
-                           << QStringList{"1", "1", "0", "0"};
-    QTest::newRow("cheat, right") << "Ana" << true << true << trampa << azul << QStringList{"0", "0", "0", "0"};
-    QTest::newRow("cheat, wrong") << "Ana" << false << true << trampa << rojo << QStringList{"0", "0", "0", "0"};
-    QTest::newRow("nobody") << "" << true << false << "" << QColor() << QStringList{"0", "0", "0", "0"};
+    fila("right", "Ana", true, false, "La respuesta es correcta", azul, QStringList{"1", "0", "1", "100"});
+    fila("wrong", "Ana", false, false, "La respuesta es incorrecta", rojo, QStringList{"1", "1", "0", "0"});
+    fila("cheat, right", "Ana", true, true, trampa, azul, QStringList{"0", "0", "0", "0"});
+    fila("cheat, wrong", "Ana", false, true, trampa, rojo, QStringList{"0", "0", "0", "0"});
+    fila("nobody", "", true, false, "", QColor(), QStringList{"0", "0", "0", "0"});
 }
 
 // The verdict, its color and the counts; the answer frame and the shading
@@ -699,8 +694,8 @@ void TestEjercicio::claseEnUnaCarpetaCompartida_data()
 {
     QTest::addColumn<bool>("carpetaDeSoloLectura");
     QTest::addColumn<int>("matar"); // how many copies are killed at a random moment
-    QTest::newRow("setgid group folder, copies killed") << false << 3;
-    QTest::newRow("read-only folder, writable files, copies killed") << true << 3;
+    fila("setgid group folder, copies killed", false, 3);
+    fila("read-only folder, writable files, copies killed", true, 3);
 }
 
 // Six students of one group, one of them with two copies open, answer at
@@ -921,10 +916,10 @@ void TestEjercicio::cabeEnLaPantalla_data()
 {
     QTest::addColumn<int>("pulsaciones"); // of Ctrl++
     QTest::addColumn<int>("porcentaje");
-    QTest::newRow("100 %") << 0 << 100;
-    QTest::newRow("150 %") << 2 << 150;
-    QTest::newRow("200 %") << 3 << 200;
-    QTest::newRow("300 % asked, 200 % fits") << 5 << 200;
+    fila("100 %", 0, 100);
+    fila("150 %", 2, 150);
+    fila("200 %", 3, 200);
+    fila("300 % asked, 200 % fits", 5, 200);
 }
 
 // On the projector's screen every window is wholly visible at every zoom,

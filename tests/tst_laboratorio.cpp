@@ -3,6 +3,7 @@
 // drives it: typing, choosing codes and starting states, clicking the drawing.
 
 #include "Ayudantes.h"
+#include "Filas.h"
 #include "formularios/Zoom.h"
 #include "laboratorio/GraficoEspectro.h"
 #include "laboratorio/VentanaLaboratorio.h"
@@ -104,30 +105,12 @@ void TestLaboratorio::entrada_data()
     QTest::addColumn<QString>("queda");
     QTest::addColumn<QString>("decodificado");
     QTest::addColumn<QString>("pista");
-    QTest::newRow("bits, blanks ignored") << 0 << "10 1"
-                                          << "10 1"
-                                          << "101"
-                                          << "3 bits.";
-    QTest::newRow("a letter after bits") << 0 << "101a"
-                                         << "101"
-                                         << "101"
-                                         << "Solo se admiten los bits 0 y 1";
-    QTest::newRow("hexadecimal") << 1 << "a5"
-                                 << "a5"
-                                 << "10100101"
-                                 << "8 bits.";
-    QTest::newRow("G is no hexadecimal digit") << 1 << "AG"
-                                               << "A"
-                                               << "1010"
-                                               << "Solo se admiten las cifras hexadecimales";
-    QTest::newRow("text, one byte each") << 2 << "Añ"
-                                         << "Añ"
-                                         << "0100000111110001"
-                                         << "16 bits.";
-    QTest::newRow("the euro sign has no byte") << 2 << "A€"
-                                               << "A"
-                                               << "01000001"
-                                               << "Solo se admiten caracteres de un byte";
+    fila("bits, blanks ignored", 0, "10 1", "10 1", "101", "3 bits.");
+    fila("a letter after bits", 0, "101a", "101", "101", "Solo se admiten los bits 0 y 1");
+    fila("hexadecimal", 1, "a5", "a5", "10100101", "8 bits.");
+    fila("G is no hexadecimal digit", 1, "AG", "A", "1010", "Solo se admiten las cifras hexadecimales");
+    fila("text, one byte each", 2, "Añ", "Añ", "0100000111110001", "16 bits.");
+    fila("the euro sign has no byte", 2, "A€", "A", "01000001", "Solo se admiten caracteres de un byte");
 }
 
 // What the student types is coded as it is typed; a wrong character pitidos,
@@ -189,7 +172,7 @@ void TestLaboratorio::pasos_data()
     QTest::addColumn<QString>("motivo"); // of the second row
     const auto fila = [](const char* nombre, Codigo c, const char* lista, int abajo, const char* bits, EstadoInicial e,
                          const QString& motivo = {}) {
-        QTest::newRow(nombre) << int(c) << lista << abajo << bits << e.ultimoPulso << e.nivel << e.paridad << motivo;
+        ::fila(nombre, int(c), lista, abajo, bits, e.ultimoPulso, e.nivel, e.paridad, motivo);
     };
     fila("HDB3, odd parity", Codigo::Hdb3, "paridad", 1, "0000", {-1, -1, 1},
          "cuatro ceros tras un número impar de marcas desde la última V → 000V");

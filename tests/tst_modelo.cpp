@@ -2,6 +2,7 @@
 // The exercise without its windows: proposals, answers, the counts they
 // add to, and what the main window is told to draw.
 
+#include "Filas.h"
 #include "modelo/Aleatorio.h"
 #include "modelo/Ejercicio.h"
 
@@ -106,10 +107,10 @@ void TestModelo::responder_data()
     QTest::addColumn<bool>("acierta");
     QTest::addColumn<bool>("mira");
     QTest::addColumn<QStringList>("cuentas"); // total, bien, mal after the answer
-    QTest::newRow("right") << true << false << QStringList{"6", "4", "2"};
-    QTest::newRow("wrong") << false << false << QStringList{"6", "3", "3"};
-    QTest::newRow("cheat, right") << true << true << QStringList{"5", "3", "2"};
-    QTest::newRow("cheat, wrong") << false << true << QStringList{"5", "3", "2"};
+    fila("right", true, false, QStringList{"6", "4", "2"});
+    fila("wrong", false, false, QStringList{"6", "3", "3"});
+    fila("cheat, right", true, true, QStringList{"5", "3", "2"});
+    fila("cheat, wrong", false, true, QStringList{"5", "3", "2"});
 }
 
 // Counted once for the student loaded with 5 answers, 3 right; never after

@@ -3,6 +3,7 @@
 #include "codigos/CodigosLinea.h"
 #include "codigos/Trazador.h"
 #include "dibujo/LienzoImagen.h"
+#include "Filas.h"
 
 #include <QTest>
 
@@ -85,8 +86,8 @@ void TestPlotter::rejilla_data()
     QTest::addColumn<int>("t");
     QTest::addColumn<int>("lineas");
     QTest::addColumn<int>("brillantes");
-    QTest::newRow("slider 1") << 40 << 109 << 27;
-    QTest::newRow("slider 6") << 240 << 18 << 4;
+    fila("slider 1", 40, 109, 27);
+    fila("slider 6", 240, 18, 4);
 }
 
 // A line at every bit boundary but x = 0, the bright ones every fourth bit.
@@ -175,9 +176,9 @@ void TestPlotter::nadaVisibleONumeroInvalido()
 void TestPlotter::imagenNitidaSegunDpr_data()
 {
     QTest::addColumn<qreal>("dpr");
-    QTest::newRow("1x") << qreal(1);
-    QTest::newRow("2x") << qreal(2);
-    QTest::newRow("1.5x, not whole") << qreal(1.5);
+    fila("1x", qreal(1));
+    fila("2x", qreal(2));
+    fila("1.5x, not whole", qreal(1.5));
 }
 
 // The image lienzo draws one device pixel wide, at twips / 15 * dpr.

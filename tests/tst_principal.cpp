@@ -4,6 +4,7 @@
 #include "ayuda/VentanaAcerca.h"
 #include "ayuda/VentanaAyuda.h"
 #include "Ayudantes.h"
+#include "Filas.h"
 #include "formularios/AreaDibujo.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
@@ -158,21 +159,11 @@ void TestPrincipal::teclas_data()
     QTest::addColumn<QString>("foco");
     QTest::addColumn<QString>("tecleado");
     QTest::addColumn<QString>("numero");
-    QTest::newRow("shift register") << "Pantalla"
-                                    << "12345"
-                                    << "2345";
-    QTest::newRow("letters, either case") << "Pantalla"
-                                          << "abcdEF"
-                                          << "CDEF";
-    QTest::newRow("focus on slider") << "periodo"
-                                     << "9f"
-                                     << "009F";
-    QTest::newRow("focus on binario") << "binario"
-                                      << "c3"
-                                      << "00C3";
-    QTest::newRow("focus on Reset") << "Reset"
-                                    << "8421"
-                                    << "8421";
+    fila("shift register", "Pantalla", "12345", "2345");
+    fila("letters, either case", "Pantalla", "abcdEF", "CDEF");
+    fila("focus on slider", "periodo", "9f", "009F");
+    fila("focus on binario", "binario", "c3", "00C3");
+    fila("focus on Reset", "Reset", "8421", "8421");
 }
 
 // Wherever the focus is, each digit is taken once and redraws once, and the
@@ -205,12 +196,12 @@ void TestPrincipal::teclasRechazadas_data()
         QTest::addRow("%d", c.at(0).unicode()) << int(entrada::teclaDe(c.at(0))) << 0 << c << 1;
     }
     // Keys that carry no character on a desktop do not beep either.
-    QTest::newRow("Alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << "5" << 0;
-    QTest::newRow("Super+a") << int(Qt::Key_A) << int(Qt::MetaModifier) << "a" << 0;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << 0;
-    QTest::newRow("Right arrow") << int(Qt::Key_Right) << 0 << "" << 0;
-    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << "\t" << 0;
-    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "\t" << 0;
+    fila("Alt+5", int(Qt::Key_5), int(Qt::AltModifier), "5", 0);
+    fila("Super+a", int(Qt::Key_A), int(Qt::MetaModifier), "a", 0);
+    fila("Delete", int(Qt::Key_Delete), 0, "\x7f", 0);
+    fila("Right arrow", int(Qt::Key_Right), 0, "", 0);
+    fila("Tab", int(Qt::Key_Tab), 0, "\t", 0);
+    fila("Shift+Tab", int(Qt::Key_Backtab), int(Qt::ShiftModifier), "\t", 0);
 }
 
 // The neighbours of the accepted ranges and other characters beep once;
@@ -299,10 +290,10 @@ void TestPrincipal::deslizador_data()
 {
     QTest::addColumn<QList<int>>("teclas");
     QTest::addColumn<int>("valor");
-    QTest::newRow("right") << QList<int>{Qt::Key_Right} << 7;
-    QTest::newRow("page up from 1") << QList<int>{Qt::Key_Home, Qt::Key_PageUp} << 6;
-    QTest::newRow("past the top") << QList<int>{Qt::Key_End, Qt::Key_Right} << 10;
-    QTest::newRow("past the bottom") << QList<int>{Qt::Key_Home, Qt::Key_Left} << 1;
+    fila("right", QList<int>{Qt::Key_Right}, 7);
+    fila("page up from 1", QList<int>{Qt::Key_Home, Qt::Key_PageUp}, 6);
+    fila("past the top", QList<int>{Qt::Key_End, Qt::Key_Right}, 10);
+    fila("past the bottom", QList<int>{Qt::Key_Home, Qt::Key_Left}, 1);
 }
 
 // Every user move redraws once at the new period, even one that leaves the
@@ -440,12 +431,9 @@ void TestPrincipal::escCierra_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("ventana");
-    QTest::newRow("Acerca de") << "acercade"
-                               << "acerca";
-    QTest::newRow("help") << "ayuda"
-                          << "ayu";
-    QTest::newRow("laboratory") << "laboratorio"
-                                << "lab";
+    fila("Acerca de", "acercade", "acerca");
+    fila("help", "ayuda", "ayu");
+    fila("laboratory", "laboratorio", "lab");
 }
 
 // Esc closes the windows one only looks at, as their close button does.
@@ -465,9 +453,9 @@ void TestPrincipal::preguntaQueBorraEmpiezaEnNo_data()
 {
     QTest::addColumn<int>("tecla");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << "\r";
-    QTest::newRow("Space") << int(Qt::Key_Space) << " ";
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << "\x1b";
+    fila("Enter", int(Qt::Key_Return), "\r");
+    fila("Space", int(Qt::Key_Space), " ");
+    fila("Esc", int(Qt::Key_Escape), "\x1b");
 }
 
 // Reset and deleting a student ask yes or no: a key pressed on the question

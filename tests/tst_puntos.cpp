@@ -7,6 +7,7 @@
 #include "ejercicio/Diario.h"
 #include "ejercicio/InformeClase.h"
 #include "ejercicio/PuntosCompartidos.h"
+#include "Filas.h"
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cerrojo.h"
 #include "formatos/Csv.h"
@@ -80,17 +81,17 @@ private slots:
 void TestPuntos::idaYVuelta_data()
 {
     QTest::addColumn<QByteArray>("contenido");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("several, accents") << linea("Mar\xed"
-                                               "a Pe\xf1"
-                                               "a",
-                                               " 9 9") +
-                                             linea("\x80uro", " 3 1") + linea(QByteArray(40, 'L'), " 1 0");
-    QTest::newRow("counts of 10 or more") << linea("Luis", " 12 7") + linea("Eva", " 103 99");
-    QTest::newRow("largest 64-bit counts") << linea("Ana", " 9223372036854775807 9223372036854775807");
-    QTest::newRow("bytes Windows-1252 leaves undefined") << linea("\x81\x8d\x8f\x90\x9d", " 1 1");
-    QTest::newRow("lines of no student, where they were")
-        << "\r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") + linea("Ana", " x -3") + QByteArray(3, '\0') + "\r\n";
+    fila("empty", QByteArray());
+    fila("several, accents", linea("Mar\xed"
+                                   "a Pe\xf1"
+                                   "a",
+                                   " 9 9") +
+                                 linea("\x80uro", " 3 1") + linea(QByteArray(40, 'L'), " 1 0"));
+    fila("counts of 10 or more", linea("Luis", " 12 7") + linea("Eva", " 103 99"));
+    fila("largest 64-bit counts", linea("Ana", " 9223372036854775807 9223372036854775807"));
+    fila("bytes Windows-1252 leaves undefined", linea("\x81\x8d\x8f\x90\x9d", " 1 1"));
+    fila("lines of no student, where they were",
+         "\r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") + linea("Ana", " x -3") + QByteArray(3, '\0') + "\r\n");
 }
 
 // A file written by the program reads back and saves again byte for byte.
@@ -108,28 +109,23 @@ void TestPuntos::lectura_data()
     QTest::addColumn<bool>("utf8");
     const QByteArray ana = QByteArray("Ana").leftJustified(40, ' ');
     const QString noSonCuentas = QStringLiteral("las cuentas no son dos números enteros positivos");
-    QTest::newRow("the name alone") << QByteArray("Ana\r\n") << "Ana| 0| 0" << QStringList() << false;
-    QTest::newRow("one count only") << linea("Ana", " 4") << "Ana| 4| 0" << QStringList() << false;
-    QTest::newRow("no padding") << QByteArray("Ana 5 3\r\nLuis  Mar 12 7\r\n") << "Ana| 5| 3;Luis Mar| 12| 7"
-                                << QStringList() << false;
-    QTest::newRow("mixed ends") << ana + " 1 1\r\n" + ana + " 2 1\n" + ana + " 3 1\r" + ana + " 4 1"
-                                << "Ana| 1| 1;Ana| 2| 1;Ana| 3| 1;Ana| 4| 1" << QStringList() << false;
-    QTest::newRow("beyond 64 bits: the largest")
-        << linea("Ana", " 99999999999999999999 1") << "Ana| 9223372036854775807| 1" << QStringList() << false;
-    QTest::newRow("unreadable counts") << linea("Ana", " x 3") + linea("Eva", " 5 -3") << ""
-                                       << QStringList{"línea 1: " + noSonCuentas, "línea 2: " + noSonCuentas} << false;
-    QTest::newRow("blank, more right than answers")
-        << "  \r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") << "Eva| 1| 1"
-        << QStringList{"línea 1: está en blanco", "línea 2: tiene más aciertos (9) que respuestas (2)"} << false;
-    QTest::newRow("NULs, counts without a name")
-        << QByteArray(4, '\0') + "\r\n" + QByteArray(29, ' ') + " 0 0\r\n"
-        << "" << QStringList{"línea 1: tiene caracteres nulos", "línea 2: no tiene nombre"} << false;
-    QTest::newRow("name of 45") << QByteArray(45, 'N') + " 1 1\r\n"
-                                << "" << QStringList{"línea 1: el nombre pasa de 40 caracteres"} << false;
-    QTest::newRow("UTF-8 with its mark") << "\xEF\xBB\xBF" + QString("María 3 1\r\n").toUtf8() << "María| 3| 1"
-                                         << QStringList() << true;
-    QTest::newRow("UTF-8 without it") << linea(QString("Begoña").toUtf8(), " 2 2") << "Begoña| 2| 2" << QStringList()
-                                      << true;
+    fila("the name alone", QByteArray("Ana\r\n"), "Ana| 0| 0", QStringList(), false);
+    fila("one count only", linea("Ana", " 4"), "Ana| 4| 0", QStringList(), false);
+    fila("no padding", QByteArray("Ana 5 3\r\nLuis  Mar 12 7\r\n"), "Ana| 5| 3;Luis Mar| 12| 7", QStringList(), false);
+    fila("mixed ends", ana + " 1 1\r\n" + ana + " 2 1\n" + ana + " 3 1\r" + ana + " 4 1",
+         "Ana| 1| 1;Ana| 2| 1;Ana| 3| 1;Ana| 4| 1", QStringList(), false);
+    fila("beyond 64 bits: the largest", linea("Ana", " 99999999999999999999 1"), "Ana| 9223372036854775807| 1",
+         QStringList(), false);
+    fila("unreadable counts", linea("Ana", " x 3") + linea("Eva", " 5 -3"), "",
+         QStringList{"línea 1: " + noSonCuentas, "línea 2: " + noSonCuentas}, false);
+    fila("blank, more right than answers", "  \r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1"), "Eva| 1| 1",
+         QStringList{"línea 1: está en blanco", "línea 2: tiene más aciertos (9) que respuestas (2)"}, false);
+    fila("NULs, counts without a name", QByteArray(4, '\0') + "\r\n" + QByteArray(29, ' ') + " 0 0\r\n", "",
+         QStringList{"línea 1: tiene caracteres nulos", "línea 2: no tiene nombre"}, false);
+    fila("name of 45", QByteArray(45, 'N') + " 1 1\r\n", "", QStringList{"línea 1: el nombre pasa de 40 caracteres"},
+         false);
+    fila("UTF-8 with its mark", "\xEF\xBB\xBF" + QString("María 3 1\r\n").toUtf8(), "María| 3| 1", QStringList(), true);
+    fila("UTF-8 without it", linea(QString("Begoña").toUtf8(), " 2 2"), "Begoña| 2| 2", QStringList(), true);
 }
 
 // Hand-edited files: what can be read is, and the lines that are no
@@ -217,18 +213,14 @@ void TestPuntos::fusion_data()
     QTest::addColumn<bool>("reiniciado");  // this copy reset the first student
     QTest::addColumn<QString>("tabla");
     const QByteArray ana = linea("Ana", " 5 3"), luis = linea("Luis", " 1 0");
-    QTest::newRow("both answered") << ana << linea("Ana", " 7 4") << linea("Ana", " 6 4") << false << "Ana|8|5";
-    QTest::newRow("both added students") << ana << ana + luis << ana + linea("Eva", " 1 1") << false
-                                         << "Ana| 5| 3;Luis| 1| 0;Eva| 1| 1";
-    QTest::newRow("reset here") << ana << linea("Ana", " 7 4") << linea("Ana", "0 0") << true << "Ana| 0| 0";
-    QTest::newRow("removed elsewhere, no new answers")
-        << ana + luis << luis << ana + linea("Luis", " 2 1") << false << "Luis|2|1";
-    QTest::newRow("removed elsewhere, new answers")
-        << ana << QByteArray() << linea("Ana", " 6 3") << false << "Ana|1|0";
-    QTest::newRow("reset here, removed elsewhere")
-        << ana + luis << luis << linea("Ana", "0 0") + luis << true << "Luis| 1| 0";
-    QTest::newRow("the largest count holds") << ana << linea("Ana", " 9223372036854775806 0") << linea("Ana", " 8 3")
-                                             << false << "Ana|9223372036854775807|0";
+    fila("both answered", ana, linea("Ana", " 7 4"), linea("Ana", " 6 4"), false, "Ana|8|5");
+    fila("both added students", ana, ana + luis, ana + linea("Eva", " 1 1"), false, "Ana| 5| 3;Luis| 1| 0;Eva| 1| 1");
+    fila("reset here", ana, linea("Ana", " 7 4"), linea("Ana", "0 0"), true, "Ana| 0| 0");
+    fila("removed elsewhere, no new answers", ana + luis, luis, ana + linea("Luis", " 2 1"), false, "Luis|2|1");
+    fila("removed elsewhere, new answers", ana, QByteArray(), linea("Ana", " 6 3"), false, "Ana|1|0");
+    fila("reset here, removed elsewhere", ana + luis, luis, linea("Ana", "0 0") + luis, true, "Luis| 1| 0");
+    fila("the largest count holds", ana, linea("Ana", " 9223372036854775806 0"), linea("Ana", " 8 3"), false,
+         "Ana|9223372036854775807|0");
 }
 
 // This copy's new answers are added to what the other copies wrote.
@@ -283,28 +275,16 @@ void TestPuntos::nombres_data()
     QTest::addColumn<QString>("tecleado");
     QTest::addColumn<QString>("limpio");
     QTest::addColumn<QString>("motivo");
-    QTest::newRow("pasted from a cell") << "Ana García\r\n"
-                                        << "Ana García"
-                                        << "";
-    QTest::newRow("two cells") << "Ana\nPepe"
-                               << "AnaPepe"
-                               << "";
-    QTest::newRow("tabs, NUL, separators, blanks") << " \tEva\u2028 Ruiz\x00 "
-                                                   << "Eva Ruiz"
-                                                   << "";
-    QTest::newRow("40 characters") << QString(40, 'x') << QString(40, 'x') << "";
-    QTest::newRow("41 characters") << QString(41, 'x') << QString(41, 'x')
-                                   << "El nombre no puede pasar de 40 caracteres.";
-    QTest::newRow("outside Windows-1252") << "Łukasz"
-                                          << "Łukasz"
-                                          << "El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo.";
-    QTest::newRow("outside the first plane")
-        << "Eva 😀"
-        << "Eva 😀"
-        << "El nombre no puede llevar «😀»: el fichero de notas no puede guardarlo.";
-    QTest::newRow("Windows-1252 beyond Latin-1") << "€ Œuvre"
-                                                 << "€ Œuvre"
-                                                 << "";
+    fila("pasted from a cell", "Ana García\r\n", "Ana García", "");
+    fila("two cells", "Ana\nPepe", "AnaPepe", "");
+    fila("tabs, NUL, separators, blanks", " \tEva\u2028 Ruiz\x00 ", "Eva Ruiz", "");
+    fila("40 characters", QString(40, 'x'), QString(40, 'x'), "");
+    fila("41 characters", QString(41, 'x'), QString(41, 'x'), "El nombre no puede pasar de 40 caracteres.");
+    fila("outside Windows-1252", "Łukasz", "Łukasz",
+         "El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo.");
+    fila("outside the first plane", "Eva 😀", "Eva 😀",
+         "El nombre no puede llevar «😀»: el fichero de notas no puede guardarlo.");
+    fila("Windows-1252 beyond Latin-1", "€ Œuvre", "€ Œuvre", "");
 }
 
 // Names never hold what would break a line of the file, and are held only
@@ -322,22 +302,14 @@ void TestPuntos::camposCsv_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("campo");
-    QTest::newRow("plain") << "Ana"
-                           << "Ana";
-    QTest::newRow("=") << "=1+1"
-                       << "'=1+1";
-    QTest::newRow("tab") << "\tx"
-                         << "'\tx";
-    QTest::newRow("CR") << "\r=x"
-                        << "\"'\r=x\"";
-    QTest::newRow("apostrophe first") << "'=x"
-                                      << "''=x";
-    QTest::newRow("apostrophe inside") << "O'Brien"
-                                       << "O'Brien";
-    QTest::newRow("separator, quotes") << "a;\"b\""
-                                       << "\"a;\"\"b\"\"\"";
-    QTest::newRow("quotes and the log's separator") << "Ana \"la\", B"
-                                                    << "\"Ana \"\"la\"\", B\"";
+    fila("plain", "Ana", "Ana");
+    fila("=", "=1+1", "'=1+1");
+    fila("tab", "\tx", "'\tx");
+    fila("CR", "\r=x", "\"'\r=x\"");
+    fila("apostrophe first", "'=x", "''=x");
+    fila("apostrophe inside", "O'Brien", "O'Brien");
+    fila("separator, quotes", "a;\"b\"", "\"a;\"\"b\"\"\"");
+    fila("quotes and the log's separator", "Ana \"la\", B", "\"Ana \"\"la\"\", B\"");
 }
 
 // No student's name reaches a spreadsheet as a formula, and the log reads
@@ -480,10 +452,8 @@ void TestPuntos::motivosDeNoPoderGuardar_data()
 {
     QTest::addColumn<QString>("preparar"); // what the folder is like
     QTest::addColumn<QString>("error");
-    QTest::newRow("folder removed") << "sin carpeta"
-                                    << "la carpeta no existe";
-    QTest::newRow("a folder of the file's name") << "carpeta"
-                                                 << "es una carpeta, no un fichero";
+    fila("folder removed", "sin carpeta", "la carpeta no existe");
+    fila("a folder of the file's name", "carpeta", "es una carpeta, no un fichero");
 }
 
 // Each cause of a save that cannot even take the lock says its own reason,

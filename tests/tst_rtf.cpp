@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Filas.h"
 #include "formatos/LectorRtf.h"
 
 #include <QBuffer>
@@ -97,31 +98,26 @@ void TestRtf::texto_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("par and line") << QByteArray("{\\rtf1 a\\par b\\line c}") << "a\nb\u2028c";
-    QTest::newRow("escaped") << QByteArray("{\\rtf1 \\{x\\}\\\\}") << "{x}\\";
-    QTest::newRow("cp1252 escapes") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Telefon\\'eda \\'80\\'93}")
-                                    << "Telefonía €“";
-    QTest::newRow("Symbol's bullet, uc2") << QByteArray("{\\rtf1\\uc2 \\u-3913\\'b7\\'b7y}") << "\u2022y";
-    QTest::newRow("uc scoped to group") << QByteArray("{\\rtf1 {\\uc2 a}\\u241?b}") << "añb";
-    QTest::newRow("nbsp, hyphens") << QByteArray("{\\rtf1 a\\~b\\_c\\-d}") << "a\u00a0b\u2011c\u00add";
-    QTest::newRow("quotes, dashes") << QByteArray("{\\rtf1 \\ldblquote x\\rdblquote \\emdash\\endash\\bullet}")
-                                    << "“x”—–•";
-    QTest::newRow("bin skipped") << QByteArray("{\\rtf1 a{\\*\\obj\\bin3 }}}}b}") << "ab";
-    QTest::newRow("no rtf header") << QByteArray("solo texto") << "solo texto";
+    fila("par and line", QByteArray("{\\rtf1 a\\par b\\line c}"), "a\nb\u2028c");
+    fila("escaped", QByteArray("{\\rtf1 \\{x\\}\\\\}"), "{x}\\");
+    fila("cp1252 escapes", QByteArray("{\\rtf1\\ansi\\ansicpg1252 Telefon\\'eda \\'80\\'93}"), "Telefonía €“");
+    fila("Symbol's bullet, uc2", QByteArray("{\\rtf1\\uc2 \\u-3913\\'b7\\'b7y}"), "\u2022y");
+    fila("uc scoped to group", QByteArray("{\\rtf1 {\\uc2 a}\\u241?b}"), "añb");
+    fila("nbsp, hyphens", QByteArray("{\\rtf1 a\\~b\\_c\\-d}"), "a\u00a0b\u2011c\u00add");
+    fila("quotes, dashes", QByteArray("{\\rtf1 \\ldblquote x\\rdblquote \\emdash\\endash\\bullet}"), "“x”—–•");
+    fila("bin skipped", QByteArray("{\\rtf1 a{\\*\\obj\\bin3 }}}}b}"), "ab");
+    fila("no rtf header", QByteArray("solo texto"), "solo texto");
     // Malformed input reads what it can, never more (random bytes are the
     // fuzz target's business).
-    QTest::newRow("cell mark outside a table") << QByteArray("{\\rtf1\\cell b\\row c}") << "bc";
-    QTest::newRow("deep nesting") << "{\\rtf1 " + QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}')
-                                  << "hondo";
-    QTest::newRow("unbalanced close") << QByteArray("}}}{\\rtf1 a}}}b") << "ab";
-    QTest::newRow("huge numbers") << QByteArray("{\\rtf1 \\fs99999999999999999999 \\li-99999999999 a\\sb99999999999 b}")
-                                  << "ab";
-    QTest::newRow("huge uc") << QByteArray("{\\rtf1 {\\uc99999999999 \\u241 abc}d}") << "\u00f1d";
-    QTest::newRow("huge bin") << QByteArray("{\\rtf1 a\\bin999999999999 b}") << "a";
-    QTest::newRow("long word") << QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + " a}"
-                               << "a";
-    QTest::newRow("broken picture") << QByteArray("{\\rtf1 {\\pict\\pngblip zz99}a}") << "a";
-    QTest::newRow("font table unterminated") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial") << "";
+    fila("cell mark outside a table", QByteArray("{\\rtf1\\cell b\\row c}"), "bc");
+    fila("deep nesting", "{\\rtf1 " + QByteArray(200000, '{') + "hondo" + QByteArray(200000, '}'), "hondo");
+    fila("unbalanced close", QByteArray("}}}{\\rtf1 a}}}b"), "ab");
+    fila("huge numbers", QByteArray("{\\rtf1 \\fs99999999999999999999 \\li-99999999999 a\\sb99999999999 b}"), "ab");
+    fila("huge uc", QByteArray("{\\rtf1 {\\uc99999999999 \\u241 abc}d}"), "\u00f1d");
+    fila("huge bin", QByteArray("{\\rtf1 a\\bin999999999999 b}"), "a");
+    fila("long word", QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + " a}", "a");
+    fila("broken picture", QByteArray("{\\rtf1 {\\pict\\pngblip zz99}a}"), "a");
+    fila("font table unterminated", QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial"), "");
 }
 
 void TestRtf::texto()
@@ -202,8 +198,8 @@ void TestRtf::procesadoresReales_data()
 {
     QTest::addColumn<QString>("fichero");
     QTest::addColumn<bool>("libreoffice"); // pandoc writes no underlines, small capitals or merged cells
-    for (const char* f : {"libreoffice_odt", "libreoffice_docx", "libreoffice_html"}) QTest::newRow(f) << f << true;
-    QTest::newRow("pandoc") << "pandoc" << false;
+    for (const char* f : {"libreoffice_odt", "libreoffice_docx", "libreoffice_html"}) fila(f, f, true);
+    fila("pandoc", "pandoc", false);
 }
 
 // What LibreOffice and pandoc write renders as LibreOffice shows it: the
@@ -289,18 +285,19 @@ void TestRtf::tablas_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("celdas"); // rows apart by "/", cells by ","; "*n" spans n columns, "^n" n rows
-    QTest::newRow("a later row with more cells")
-        << QByteArray("\\trowd\\cellx3000\\intbl Titulo\\cell\\row\\trowd\\cellx1000"
-                      "\\cellx2000\\cellx3000\\intbl b\\cell\\intbl c\\cell\\intbl d\\cell\\row")
-        << "Titulo*3/b,c,d";
-    QTest::newRow("\\clmrg") << QByteArray("\\trowd\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl a\\cell\\intbl\\cell"
-                                           "\\intbl c\\cell\\row")
-                             << "a*2,c";
-    QTest::newRow("\\clvmrg") << QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl a\\cell\\intbl b\\cell\\row\\trowd"
-                                            "\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell\\intbl d\\cell\\row")
-                              << "a^2,b/d";
-    QTest::newRow("a cell without its \\cellx")
-        << QByteArray("\\trowd\\cellx1000\\intbl a\\cell\\intbl b\\cell\\row") << "a,b";
+    fila("a later row with more cells",
+         QByteArray("\\trowd\\cellx3000\\intbl Titulo\\cell\\row\\trowd\\cellx1000"
+                    "\\cellx2000\\cellx3000\\intbl b\\cell\\intbl c\\cell\\intbl d\\cell\\row"),
+         "Titulo*3/b,c,d");
+    fila("\\clmrg",
+         QByteArray("\\trowd\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl a\\cell\\intbl\\cell"
+                    "\\intbl c\\cell\\row"),
+         "a*2,c");
+    fila("\\clvmrg",
+         QByteArray("\\trowd\\cellx1000\\cellx2000\\intbl a\\cell\\intbl b\\cell\\row\\trowd"
+                    "\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell\\intbl d\\cell\\row"),
+         "a^2,b/d");
+    fila("a cell without its \\cellx", QByteArray("\\trowd\\cellx1000\\intbl a\\cell\\intbl b\\cell\\row"), "a,b");
 }
 
 // Each row's cells come from its own \cellx edges; merged cells span what
@@ -348,18 +345,17 @@ void TestRtf::documentosHostiles_data()
     const QLocale l;
     for (const double zoom : {1.0, 3.0}) {
         const QByteArray z = zoom == 1 ? " at 100 %" : " at 300 %";
-        QTest::newRow("1000-point letters" + z)
-            << QByteArray("{\\rtf1\\fs2000 grande\\par\\sb2147483647 p}") << zoom << "";
-        QTest::newRow("300,001 characters" + z)
-            << "{\\rtf1 " + QByteArray(300001, 'a') + "}" << zoom << "más de " + l.toString(300000) + " caracteres";
-        QTest::newRow("20,001 paragraphs" + z) << "{\\rtf1 " + QByteArray("p\\par ").repeated(20001) + "}" << zoom
-                                               << "más de " + l.toString(20000) + " párrafos";
-        QTest::newRow("a table of 2,002 cells" + z)
-            << "{\\rtf1 " + tabla + "\\pard fin}" << zoom << "una tabla de más de " + l.toString(2000) + " celdas";
-        QTest::newRow("5,400 cells in three tables" + z)
-            << "{\\rtf1 " + tablas + "fin}" << zoom << "más de " + l.toString(5000) + " celdas de tabla";
-        QTest::newRow("big pictures drawn small" + z)
-            << "{\\rtf1 " + sello.repeated(6) + "}" << zoom << "imágenes de más de 48 megapíxeles en total";
+        fila("1000-point letters" + z, QByteArray("{\\rtf1\\fs2000 grande\\par\\sb2147483647 p}"), zoom, "");
+        fila("300,001 characters" + z, "{\\rtf1 " + QByteArray(300001, 'a') + "}", zoom,
+             "más de " + l.toString(300000) + " caracteres");
+        fila("20,001 paragraphs" + z, "{\\rtf1 " + QByteArray("p\\par ").repeated(20001) + "}", zoom,
+             "más de " + l.toString(20000) + " párrafos");
+        fila("a table of 2,002 cells" + z, "{\\rtf1 " + tabla + "\\pard fin}", zoom,
+             "una tabla de más de " + l.toString(2000) + " celdas");
+        fila("5,400 cells in three tables" + z, "{\\rtf1 " + tablas + "fin}", zoom,
+             "más de " + l.toString(5000) + " celdas de tabla");
+        fila("big pictures drawn small" + z, "{\\rtf1 " + sello.repeated(6) + "}", zoom,
+             "imágenes de más de 48 megapíxeles en total");
     }
 }
 
