@@ -69,7 +69,7 @@ float yEn(const RecordingCanvas& c, Color color, float x)
 
 } // namespace
 
-class TestPlotter : public QObject {
+class TestTrazador : public QObject {
     Q_OBJECT
 private slots:
     void rejilla_data();
@@ -81,7 +81,7 @@ private slots:
     void imagenNitidaSegunDpr();
 };
 
-void TestPlotter::rejilla_data()
+void TestTrazador::rejilla_data()
 {
     QTest::addColumn<int>("t");
     QTest::addColumn<int>("lineas");
@@ -91,7 +91,7 @@ void TestPlotter::rejilla_data()
 }
 
 // A line at every bit boundary but x = 0, the bright ones every fourth bit.
-void TestPlotter::rejilla()
+void TestTrazador::rejilla()
 {
     QFETCH(int, t);
     QFETCH(int, lineas);
@@ -112,7 +112,7 @@ void TestPlotter::rejilla()
 // laboratory's coder gives the eight copies of the word (so AMI's and
 // HDB3's polarity run on past the 16-bit word), and runs to the right
 // edge, stopping within two bits past it.
-void TestPlotter::cadaTrazaSigueSuCodigo()
+void TestTrazador::cadaTrazaSigueSuCodigo()
 {
     const int t = 120;
     const EstadoPantalla e = conT(t);
@@ -144,7 +144,7 @@ void TestPlotter::cadaTrazaSigueSuCodigo()
 // The label tops a redraw hands back. HDB3's pen starts on its
 // baseline, so a leading pulse shows its rising edge at x = 0; the others
 // start at their first bit's level.
-void TestPlotter::etiquetasYComienzo()
+void TestTrazador::etiquetasYComienzo()
 {
     RecordingCanvas c;
     const auto d = pintar(c, conT(240), kTodas, "8421");
@@ -160,7 +160,7 @@ void TestPlotter::etiquetasYComienzo()
 
 // With no trace shown the grid still comes; a number
 // with no binary form draws nothing at all.
-void TestPlotter::nadaVisibleONumeroInvalido()
+void TestTrazador::nadaVisibleONumeroInvalido()
 {
     RecordingCanvas c;
     const auto d = pintar(c, conT(240), Visibles{}, "1234");
@@ -173,7 +173,7 @@ void TestPlotter::nadaVisibleONumeroInvalido()
     QCOMPARE(nada.borrados, 0);
 }
 
-void TestPlotter::imagenNitidaSegunDpr_data()
+void TestTrazador::imagenNitidaSegunDpr_data()
 {
     QTest::addColumn<qreal>("dpr");
     fila("1x", qreal(1));
@@ -182,7 +182,7 @@ void TestPlotter::imagenNitidaSegunDpr_data()
 }
 
 // The image lienzo draws one device pixel wide, at twips / 15 * dpr.
-void TestPlotter::imagenNitidaSegunDpr()
+void TestTrazador::imagenNitidaSegunDpr()
 {
     QFETCH(qreal, dpr);
     dibujo::LienzoImagen lienzo(8775, 2535, 0);
@@ -197,5 +197,5 @@ void TestPlotter::imagenNitidaSegunDpr()
     QCOMPARE(img.pixelColor(qRound(1920 / 15.0 * dpr), fila), QColor(192, 192, 255));
 }
 
-QTEST_APPLESS_MAIN(TestPlotter)
-#include "tst_plotter.moc"
+QTEST_APPLESS_MAIN(TestTrazador)
+#include "tst_trazador.moc"
