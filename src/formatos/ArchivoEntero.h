@@ -55,7 +55,4 @@ bool seEscribeEnSuSitio(const QString& ruta);
 // the whole file at every line would grow with the log.
 QString anadirAlFinal(const QString& ruta, const QByteArray& bytes);
 
-// A system error number as a Spanish reason ("no queda espacio en el disco").
-QString motivo(int numeroError);
-
 } // namespace formatos

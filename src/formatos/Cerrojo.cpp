@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formatos/Cerrojo.h"
 
-#include "formatos/ArchivoEntero.h"
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>

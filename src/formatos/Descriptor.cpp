@@ -118,4 +118,25 @@ int leerTodo(int fd, qint64 maximo, QByteArray& contenido)
     return 0;
 }
 
+QString motivo(int numeroError)
+{
+    switch (numeroError) {
+    case ENOSPC: return QStringLiteral("no queda espacio en el disco");
+    case EDQUOT: return QStringLiteral("se ha agotado la cuota de disco");
+    case EACCES:
+    case EPERM: return QStringLiteral("permiso denegado");
+    case EROFS: return QStringLiteral("el disco es de solo lectura");
+    case ENOENT: return QStringLiteral("la carpeta no existe");
+    case ENOTDIR: return QStringLiteral("una parte de la ruta no es una carpeta");
+    case EISDIR: return QStringLiteral("es una carpeta, no un fichero");
+    case EFBIG: return QStringLiteral("el fichero sería demasiado grande");
+    case ENAMETOOLONG: return QStringLiteral("el nombre es demasiado largo");
+    case EIO: return QStringLiteral("error de lectura o escritura en el disco");
+    case ELOOP: return QStringLiteral("es un enlace simbólico, y por seguridad no se sigue");
+    case ENOLCK:
+        return QStringLiteral("la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado");
+    default: return QStringLiteral("error del sistema número %1").arg(numeroError);
+    }
+}
+
 } // namespace formatos

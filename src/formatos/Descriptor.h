@@ -29,6 +29,9 @@ private:
 
 QByteArray nativo(const QString& ruta);
 
+// A system error number as a Spanish reason ("no queda espacio en el disco").
+QString motivo(int numeroError);
+
 // The mode a new file gets in `carpeta`: what the umask leaves, and group
 // read and write in a folder a group shares (setgid or group-writable), so
 // that every student of the class can go on writing it.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formularios/AreaDibujo.h"
 
-#include "formularios/Accesibilidad.h"
 #include "formularios/Zoom.h"
 
 #include <QPainter>
