@@ -5,6 +5,8 @@
 
 #include "Herramienta.h"
 
+#include <QCoreApplication>
+
 #include <benchmark/benchmark.h>
 
 template <typename Aplicacion>
@@ -16,4 +18,14 @@ int ejecutarBenchmarks(int argc, char** argv)
         benchmark::Shutdown();
         return 0;
     });
+}
+
+// Closes a window and deletes it at once: a benchmark runs no event loop,
+// and a closed window left for it would go on following the exercise model
+// and redraw in every later measurement.
+template <typename Ventana>
+void cerrarDelTodo(Ventana* ventana)
+{
+    ventana->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

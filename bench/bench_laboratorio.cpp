@@ -34,7 +34,7 @@ void abrir(benchmark::State& state)
         lab->show();
         QCoreApplication::processEvents();
         state.PauseTiming();
-        lab->close();
+        cerrarDelTodo(lab);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
@@ -87,7 +87,7 @@ void BM_TeclaEn4096(benchmark::State& state)
         QApplication::sendEvent(bits, &pulsa);
         QCoreApplication::processEvents();
     }
-    lab->close();
+    cerrarDelTodo(lab);
     delete lab;
 }
 BENCHMARK(BM_TeclaEn4096)->Unit(benchmark::kMillisecond);

@@ -112,7 +112,7 @@ void BM_AbrirVistaDeLaClase(benchmark::State& state)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
-    p->close();
+    cerrarDelTodo(p);
     state.counters["pico_MB"] = pico;
 }
 BENCHMARK(BM_AbrirVistaDeLaClase)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);

@@ -69,7 +69,7 @@ void BM_ActualizarPantalla(benchmark::State& state)
     modelo.ponerNumero(QStringLiteral("8421"));
     modelo.ponerPeriodo(static_cast<int>(state.range(0)) / modelo::Ejercicio::kTwipsPorPasoPeriodo);
     for (auto _ : state) p->actualizarPantalla();
-    p->close();
+    cerrarDelTodo(p);
 }
 BENCHMARK(BM_ActualizarPantalla)->Arg(40)->Arg(240);
 
@@ -88,7 +88,7 @@ void BM_Tecla(benchmark::State& state)
         QKeyEvent pulsa(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, digito);
         QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : area, &pulsa);
     }
-    p->close();
+    cerrarDelTodo(p);
 }
 BENCHMARK(BM_Tecla);
 

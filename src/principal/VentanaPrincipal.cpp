@@ -145,6 +145,8 @@ void VentanaPrincipal::seguirModelo()
 void VentanaPrincipal::mostrarTrazas()
 {
     const Visibles& visibles = modelo_.visibles();
+    if (visiblesMostradas_ == visibles) return;
+    visiblesMostradas_ = visibles;
     for (int i = 0; i < kTrazas; ++i) {
         menuTraza[i]->setChecked(visibles[i]);
         colorear(etiquetaTraza[i], visibles[i] ? kDatosTrazas[i].etiqueta : kEtiquetaOculta);
@@ -159,8 +161,13 @@ void VentanaPrincipal::mostrarTrazas()
 void VentanaPrincipal::mostrarNumero()
 {
     const bool oculto = modelo_.numeroOculto();
-    formularios::ponerAlto(Num_persiana, oculto ? kPersianaCerrada : kPersianaAbierta);
-    pregunta->setVisible(oculto);
+    if (ocultoMostrado_ == oculto && numeroMostrado_ == modelo_.numero()) return;
+    numeroMostrado_ = modelo_.numero();
+    if (ocultoMostrado_ != oculto) {
+        formularios::ponerAlto(Num_persiana, oculto ? kPersianaCerrada : kPersianaAbierta);
+        pregunta->setVisible(oculto);
+        ocultoMostrado_ = oculto;
+    }
     const auto bits = codigos::binario(modelo_.numero().toStdString());
     const bool ver = !oculto && bits;
     formularios::ponerTexto(numero, ver ? modelo_.numero() : QString());

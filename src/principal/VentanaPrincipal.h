@@ -9,6 +9,7 @@
 #include "principal/EnlaceEjercicios.h"
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -67,6 +68,12 @@ private:
 
     modelo::Ejercicio& modelo_;
     EnlaceEjercicios* ejercicios_ = nullptr;
+    // What the widgets show of the model, as last applied: a change touches
+    // only the widgets of the part that changed (a typed digit does not
+    // recolour five labels nor lay out the number's frame again).
+    std::optional<codigos::Visibles> visiblesMostradas_;
+    std::optional<bool> ocultoMostrado_;
+    QString numeroMostrado_;
 
     formularios::AreaDibujo* Pantalla;
     QLineEdit* numero;
