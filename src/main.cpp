@@ -1,10 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "inicio/inicio.h"
+#include "preguntas/OrdenMoodle.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--moodle") == 0) {
+        // No window opens: the pictures are drawn offscreen, so that a
+        // teacher's script runs anywhere, over ssh too.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // It says nothing but its own errors: Qt's notes on the environment
+        // (no runtime folder, say) would read as if something had failed.
+        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+            if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(texto));
+        });
+        QApplication app(argc, argv);
+        return preguntas::ordenMoodle(QCoreApplication::arguments().mid(1));
+    }
     QApplication app(argc, argv);
     inicio::Main();
     return app.exec();

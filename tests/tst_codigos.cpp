@@ -9,6 +9,7 @@
 #include "codigos/EntradaBits.h"
 #include "codigos/Errores.h"
 #include "codigos/Espectro.h"
+#include "codigos/Fallos.h"
 #include "Filas.h"
 
 #include <QRandomGenerator>
@@ -91,6 +92,8 @@ private slots:
     void otraForma();
     void espectro_data();
     void espectro();
+    void fallosTipicos_data();
+    void fallosTipicos();
     // The main window's own coder of the 16-bit word.
     void binario_data();
     void binario();
@@ -428,6 +431,34 @@ void TestCodigos::hdb3()
     const auto s = simbolosHdb3(*codigos::binario(numero.toStdString()));
     QCOMPARE(int(s.size()), kHdb3Symbols);
     QCOMPARE(QString::fromStdString(s).left(inicio.size()), inicio);
+}
+
+void TestCodigos::fallosTipicos_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QStringList>("fallos"); // how each mistake's description starts
+    fila("HDB3 with a run of four zeros", Codigo::Hdb3, "10000",
+         QStringList{"sin sustituciones", "se eligió mal", "la V lleva", "se empezó"});
+    // No run to substitute: AMI draws the same, and there is no V.
+    fila("HDB3 with none", Codigo::Hdb3, "1101", QStringList{"se empezó"});
+    fila("Manchester", Codigo::Manchester, "1001", QStringList{"las transiciones", "así es NRZ", "así es Manchester"});
+    fila("NRZ unipolar of all zeros", Codigo::NrzUnipolar, "0000", QStringList{"unos y ceros", "así es NRZ polar"});
+}
+
+// Each typical mistake is kept only where it shows: its line differs from
+// the right one and from the mistakes before it.
+void TestCodigos::fallosTipicos()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(QString, bits);
+    QFETCH(QStringList, fallos);
+    const auto hallados = codigos::fallosTipicos(codigo, bits.toStdString(), {});
+    QCOMPARE(int(hallados.size()), fallos.size());
+    for (std::size_t i = 0; i < hallados.size(); ++i) {
+        QVERIFY2(QString::fromStdString(hallados[i].que).startsWith(fallos[int(i)]), hallados[i].que.c_str());
+        QVERIFY(!mismoDibujo(hallados[i].linea, codificar(codigo, bits.toStdString())));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCodigos)

@@ -67,6 +67,16 @@ QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos
     return imagen;
 }
 
+QImage figuraPregunta(const LineaDibujada& linea, const std::string& bits, bool verBits)
+{
+    DibujoCodigos dibujo;
+    dibujo.ocultarRespuesta(!verBits, true);
+    dibujo.ponerLineas({linea}, bits);
+    QImage imagen(dibujo.size(), QImage::Format_RGB32);
+    dibujo.render(&imagen);
+    return imagen;
+}
+
 DibujoCodigos::DibujoCodigos(QWidget* parent) : DibujoAmpliable(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -100,6 +110,13 @@ void DibujoCodigos::ponerLineas(std::vector<LineaDibujada> lineas, const std::st
     lineas_ = std::move(lineas);
     bits_ = bits;
     ajustarTamano();
+    update();
+}
+
+void DibujoCodigos::ocultarRespuesta(bool bits, bool letras)
+{
+    verBits_ = !bits;
+    verLetras_ = !letras;
     update();
 }
 
@@ -157,7 +174,7 @@ void DibujoCodigos::paintEvent(QPaintEvent* e)
     }
     for (int i = 0; i < int(lineas_.size()); ++i) {
         pintarBanda(p, arribaDeBanda(i + 1), &lineas_[std::size_t(i)], desde, hasta);
-        pintarLetras(p, i + 1, lineas_[std::size_t(i)], desde, hasta);
+        if (verLetras_) pintarLetras(p, i + 1, lineas_[std::size_t(i)], desde, hasta);
     }
     // The bits and the clock stay at the top of the view however far it
     // scrolls down, and the names at its left edge however far across.
@@ -180,8 +197,9 @@ void DibujoCodigos::pintarCabecera(QPainter& p, int arriba, int desde, int hasta
         p.setPen(dibujo::qColor(b % 4 == 0 ? codigos::colores::kRejillaDigito : codigos::colores::kRejilla));
         p.drawLine(x, arriba, x, arriba + cabecera());
         p.setPen(kColorBits);
-        p.drawText(QRect(x, arriba, 2 * t, px(kFilaBits)), Qt::AlignCenter,
-                   QString(QLatin1Char(bits_[std::size_t(b)])));
+        if (verBits_)
+            p.drawText(QRect(x, arriba, 2 * t, px(kFilaBits)), Qt::AlignCenter,
+                       QString(QLatin1Char(bits_[std::size_t(b)])));
     }
     pintarBanda(p, arriba + px(kFilaBits), nullptr, desde, hasta);
 }

@@ -34,6 +34,10 @@ QColor colorCodigo(codigos::Codigo c);
 // 100 %: the figures of the help document.
 QImage figuraCodigos(const std::string& bits, const std::vector<codigos::Codigo>& codigos);
 
+// One line as a question shows it, with the clock and no B or V lettered;
+// with `verBits`, the bits in their row (when they are the question, not).
+QImage figuraPregunta(const LineaDibujada& linea, const std::string& bits, bool verBits);
+
 class DibujoCodigos : public DibujoAmpliable {
     Q_OBJECT
 public:
@@ -46,6 +50,9 @@ public:
     void ponerLineas(std::vector<LineaDibujada> lineas, const std::string& bits);
     void ponerZoom(double zoom);
     const std::vector<LineaDibujada>& lineas() const { return lineas_; }
+    // A question's drawing: the bits' row and the B and V letters can be
+    // left out, so that the picture does not give the answer away.
+    void ocultarRespuesta(bool bits, bool letras);
 
     // The middle of one half-bit of a drawn line, in this widget.
     QPoint centroDe(int linea, int bit, int mitad) const;
@@ -71,6 +78,8 @@ private:
     std::vector<LineaDibujada> lineas_;
     QScrollArea* marco_ = nullptr;
     std::string bits_;
+    bool verBits_ = true;
+    bool verLetras_ = true;
     // Recomputed by ajustarTamano(): the geometry at this zoom and view.
     int medioBit_ = 0;
     int banda_ = 0;
