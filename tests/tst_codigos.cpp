@@ -6,6 +6,7 @@
 
 #include "codigos/Codificador.h"
 #include "codigos/CodigosLinea.h"
+#include "codigos/Correccion.h"
 #include "codigos/EntradaBits.h"
 #include "codigos/Errores.h"
 #include "codigos/Espectro.h"
@@ -94,6 +95,8 @@ private slots:
     void espectro();
     void fallosTipicos_data();
     void fallosTipicos();
+    void dibujoCorregido_data();
+    void dibujoCorregido();
     // The main window's own coder of the 16-bit word.
     void binario_data();
     void binario();
@@ -459,6 +462,45 @@ void TestCodigos::fallosTipicos()
         QVERIFY2(QString::fromStdString(hallados[i].que).startsWith(fallos[int(i)]), hallados[i].que.c_str());
         QVERIFY(!mismoDibujo(hallados[i].linea, codificar(codigo, bits.toStdString())));
     }
+}
+
+void TestCodigos::dibujoCorregido_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QString>("dibujado"); // two halves a bit: +, - or 0; ? not drawn
+    QTest::addColumn<int>("mal");
+    QTest::addColumn<int>("primera");
+    QTest::addColumn<QString>("porque");
+    fila("HDB3 right", Codigo::Hdb3, "10000", "+0 00 00 00 +0", 0, -1, "");
+    fila("HDB3 drawn as AMI", Codigo::Hdb3, "10000", "+0 00 00 00 00", 1, 8,
+         "aquí va V: cuatro ceros tras un número impar de marcas desde la última V → 000V");
+    fila("HDB3, B00V left out", Codigo::Hdb3, "0000", "00 00 00 00", 2, 0,
+         "aquí va B: cuatro ceros tras un número par de marcas desde la última V → B00V");
+    fila("AMI, a mark that does not alternate", Codigo::Ami, "101", "+0 00 +0", 1, 4, "la marca debe alternar");
+    fila("AMI, a whole-bit pulse", Codigo::Ami, "1", "++", 1, 1, "el pulso dura medio bit");
+    fila("Manchester with no mid-bit edge", Codigo::Manchester, "10", "-- +-", 1, 1,
+         "falta la transición a mitad de bit");
+    fila("NRZ polar, two halves not drawn", Codigo::NrzPolar, "10", "+? ?-", 2, 1, "falta dibujar este medio bit");
+}
+
+// The halves that differ from the coder's are counted, and the first is
+// explained as the laboratory would.
+void TestCodigos::dibujoCorregido()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(QString, bits);
+    QFETCH(QString, dibujado);
+    QFETCH(int, mal);
+    QFETCH(int, primera);
+    QFETCH(QString, porque);
+    std::vector<int> mitades;
+    for (QChar m : dibujado.remove(' '))
+        mitades.push_back(m == '+' ? 1 : m == '-' ? -1 : m == '0' ? 0 : codigos::kSinDibujar);
+    const auto c = codigos::corregir(codigo, bits.toStdString(), {}, mitades);
+    QCOMPARE(c.mal, mal);
+    QCOMPARE(c.primera, primera);
+    QCOMPARE(QString::fromStdString(c.porque), porque);
 }
 
 QTEST_APPLESS_MAIN(TestCodigos)

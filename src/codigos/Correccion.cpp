@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "codigos/Correccion.h"
+
+#include <cstdlib>
+
+namespace codigos {
+
+namespace {
+
+bool esBipolar(Codigo c)
+{
+    return c == Codigo::Ami || c == Codigo::Pseudoternario || c == Codigo::Hdb3 || c == Codigo::B8zs ||
+           c == Codigo::Cmi;
+}
+
+std::string nivelEnTexto(int nivel)
+{
+    if (nivel == 0) return "0";
+    return (nivel > 0 ? "+" : "−") + std::to_string(std::abs(nivel));
+}
+
+// Why half `mitad` of bit `b` is wrong, drawn at `dibujado`.
+std::string porQue(Codigo c, const std::vector<Paso>& bien, std::size_t b, int mitad, int dibujado, int otraMitad)
+{
+    const Paso& paso = bien[b];
+    const int esperado = mitad == 0 ? paso.nivel1 : paso.nivel2;
+    if (dibujado == kSinDibujar) return "falta dibujar este medio bit";
+    if (paso.sustituido)
+        return std::string("aquí va ") + (paso.marca == '0' ? '0' : paso.marca) + ": " + razonPaso(c, bien, b);
+    if ((c == Codigo::Manchester || c == Codigo::ManchesterDiferencial) && dibujado == otraMitad)
+        return "falta la transición a mitad de bit";
+    if (esBipolar(c) && esperado != 0 && dibujado == -esperado) return "la marca debe alternar";
+    if (esperado == 0 && dibujado != 0)
+        return mitad == 1 && paso.nivel1 != 0 ? "el pulso dura medio bit" : "aquí no hay pulso";
+    if (esperado != 0 && dibujado == 0) return "aquí va un pulso";
+    return "aquí va el nivel " + nivelEnTexto(esperado);
+}
+
+} // namespace
+
+Correccion corregir(Codigo c, const std::string& bits, const EstadoInicial& inicio, const std::vector<int>& mitades)
+{
+    const std::vector<Paso> bien = codificar(c, bits, inicio);
+    Correccion r;
+    for (std::size_t h = 0; h < 2 * bien.size(); ++h) {
+        const std::size_t b = h / 2;
+        const int mitad = int(h % 2);
+        const int dibujado = h < mitades.size() ? mitades[h] : kSinDibujar;
+        if (dibujado == (mitad == 0 ? bien[b].nivel1 : bien[b].nivel2)) continue;
+        if (r.mal++ > 0) continue;
+        r.primera = int(h);
+        const std::size_t otra = h ^ 1u;
+        r.porque = porQue(c, bien, b, mitad, dibujado, otra < mitades.size() ? mitades[otra] : kSinDibujar);
+    }
+    return r;
+}
+
+} // namespace codigos
