@@ -2,6 +2,7 @@
 // The exercise window, driven as a student and a teacher drive it.
 
 #include "Ayudantes.h"
+#include "ejercicio/Estadisticas.h"
 #include "ejercicio/Numeros.h"
 #include "ejercicio/PuntosCompartidos.h"
 #include "ejercicio/VentanaEjercicios.h"
@@ -237,7 +238,7 @@ void TestEjercicio::agregarAlumno()
     QFETCH(QStringList, lista);
     QVERIFY(abrirEjercicio());
     for (const QString& t : tecleados) escribirNombre(t);
-    QCOMPARE(VentanaEjercicios::tabla().nombres, lista);
+    QCOMPARE(inicio::estadisticas().tabla().nombres, lista);
     auto* combo = de<QComboBox>("alumno");
     QCOMPARE(combo->count(), lista.size());
     QCOMPARE(texto("número"), QString("0000"));
@@ -384,7 +385,7 @@ void TestEjercicio::respuestas()
     QVERIFY(!de("aceptar")->isVisible()); // no second answer to the same exercise
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     QCOMPARE(v.hijo<QLineEdit>("número")->text(), numero);
-    QCOMPARE(VentanaEjercicios::tabla().totales[0].texto(), cuentas[0]);
+    QCOMPARE(inicio::estadisticas().tabla().totales[0].texto(), cuentas[0]);
     QCOMPARE(bitsSombreados(v), quint16(numero.toUInt(nullptr, 16) ^ dicho.toUInt(nullptr, 16)));
     // Only counted answers reach the log.
     QCOMPARE(leer("historial.csv").count('\n'), mira ? 0 : 2);
@@ -876,7 +877,7 @@ void TestEjercicio::soloConElTeclado()
     QVERIFY(abrirEjercicio());
     QCOMPARE(QApplication::focusWidget(), de("alumno"));
     entrada::teclear(e, "Eva1\r");
-    QCOMPARE(VentanaEjercicios::tabla().nombres, QStringList{QString("Eva1").leftJustified(40)});
+    QCOMPARE(inicio::estadisticas().tabla().nombres, QStringList{QString("Eva1").leftJustified(40)});
     QCOMPARE(texto("número"), QString("0000"));
     for (bool acierta : {true, false}) {
         const QString n = inicio::modeloEjercicio().numero();

@@ -2,7 +2,7 @@
 #include "ejercicio/VentanaEjercicios.h"
 
 #include "dibujo/Color.h"
-#include "ejercicio/ArchivoPuntos.h"
+#include "ejercicio/AvisosEstadisticas.h"
 #include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/Numeros.h"
 #include "ejercicio/ValidadorNombre.h"
@@ -46,14 +46,8 @@ constexpr codigos::Color kColorIncorrecta = dibujo::kRojo;
 
 } // namespace
 
-ejercicio::TablaAlumnos& VentanaEjercicios::tabla()
-{
-    static ejercicio::TablaAlumnos t;
-    return t;
-}
-
-VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, QWidget& principal)
-    : Formulario(disenoEjercicios()), modelo_(modelo), principal_(principal), puntos_(ejercicio::kArchivoPuntos)
+VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, Estadisticas& estadisticas, QWidget& principal)
+    : Formulario(disenoEjercicios()), modelo_(modelo), estadisticas_(estadisticas), principal_(principal)
 {
     const auto& c = controles();
     numero = c.buscar<QLineEdit>("número");
@@ -79,6 +73,8 @@ VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, QWidget& princip
 void VentanaEjercicios::conectar()
 {
     const auto& c = controles();
+    connect(&estadisticas_, &Estadisticas::tablaCambiada, this,
+            [this](const QVector<int>& posiciones, bool, bool borrado) { trasGuardar(posiciones, borrado); });
     connect(&modelo_, &modelo::Ejercicio::rondaCambiada, this, &VentanaEjercicios::seguirRonda);
     connect(&modelo_, &modelo::Ejercicio::cuentasCambiadas, this, &VentanaEjercicios::mostrarCuentas);
     connect(&modelo_, &modelo::Ejercicio::respuestaCambiada, this,
@@ -132,20 +128,9 @@ void VentanaEjercicios::alCargar()
     botonesCodigo[modelo_.codigoElegido()]->setChecked(true);
     ocultarVeredicto();
 
-    auto carga = puntos_.cargar();
-    if (!carga.error.isEmpty()) {
-        // Saving over a file that could not be read would lose its students.
-        puedeGuardar_ = false;
-        formularios::Avisos::actual().mensaje(
-            this,
-            QStringLiteral("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
-                .arg(QDir::toNativeSeparators(puntos_.ruta()), carga.error),
-            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
-    } else {
-        avisarLecturas(carga.lecturas);
-    }
-    tabla() = std::move(carga.tabla);
-    alumno->addItems(tabla().nombresVisibles());
+    const Carga carga = estadisticas_.abrir(); // before asking where the file is
+    avisarCarga(this, carga, estadisticas_.rutaPuntos());
+    alumno->addItems(estadisticas_.tabla().nombresVisibles());
     // The box shows its prompt with no student chosen: Qt would have chosen
     // the first one it was given.
     alumno->setCurrentIndex(-1);
@@ -208,7 +193,8 @@ bool VentanaEjercicios::alCerrar()
 {
     // The window does not close over results that could not be saved
     // unless the user chooses so.
-    if (!guardar(Momento::AlCerrar)) return false;
+    if (!guardarConAvisos(this, estadisticas_, Momento::AlCerrar)) return false;
+    estadisticas_.cerrar();
     if (detalles_) detalles_->close();
     modelo_.terminar();
     return true;
@@ -217,9 +203,9 @@ bool VentanaEjercicios::alCerrar()
 // The teacher's class view, with what every copy of the program saved.
 void VentanaEjercicios::abrirVistaClase()
 {
-    guardar(Momento::TrasResponder);
+    guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     if (!detalles_) {
-        detalles_ = new VistaClase(*this);
+        detalles_ = new VistaClase(estadisticas_);
         detalles_->cargar();
     } else {
         detalles_->actualizar();
@@ -229,129 +215,35 @@ void VentanaEjercicios::abrirVistaClase()
     detalles_->activateWindow();
 }
 
-QString VentanaEjercicios::borrarAlumno(const QString& nombre, int pista)
-{
-    const int elegido = modelo_.alumno();
-    const auto hecho = puntos_.borrar(ejercicio::nombreDeTabla(nombre), pista, tabla());
-    if (!hecho.error.isEmpty()) return hecho.error;
-    const bool eraElegido = elegido >= 0 && hecho.posiciones.value(elegido, -1) < 0;
-    trasGuardar(hecho.posiciones, false);
-    if (eraElegido) {
-        alumno->setEditText(kPrompt);
-        modelo_.olvidarAlumno();
-    }
-    return {};
-}
-
-// Saves the table merged with the file, and the answers counted since the
-// last save to the log. A failure offers to try again or to save a copy
-// elsewhere; what was not saved stays for the next save. Returns whether
-// the window may go on (closing, after a save or the user's choice).
-bool VentanaEjercicios::guardar(Momento momento)
-{
-    if (!puedeGuardar_) return true;
-    const QStringList opciones = momento == Momento::AlCerrar
-                                     ? QStringList{"Reintentar", "Guardar una copia…", "Cerrar sin guardar", "Cancelar"}
-                                     : QStringList{"Reintentar", "Guardar una copia…", "Seguir"};
-    for (;;) {
-        const auto hecho = puntos_.guardar(tabla(), pendientes_);
-        auto& avisos = formularios::Avisos::actual();
-        if (hecho.puntosGuardados) {
-            // The log's lines are owed now, and the next save writes them.
-            pendientes_.clear();
-            trasGuardar(hecho.posiciones, hecho.saturada);
-            if (!hecho.error.isEmpty())
-                avisos.mensaje(
-                    this,
-                    QStringLiteral("Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron "
-                                   "anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
-                        .arg(QDir::toNativeSeparators(puntos_.ruta()),
-                             QDir::toNativeSeparators(puntos_.rutaHistorial()), hecho.error),
-                    formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
-            return true;
-        }
-        const int eleccion = avisos.elegir(this,
-                                           QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.")
-                                               .arg(QDir::toNativeSeparators(puntos_.ruta()), hecho.error),
-                                           opciones);
-        if (eleccion == 0) continue;
-        if (eleccion == 1) {
-            const QString copia = avisos.ficheroParaGuardar(
-                this, QStringLiteral("Guardar una copia de las estadísticas"),
-                QDir::homePath() + QStringLiteral("/puntos.pnt"), QStringLiteral("Estadísticas (*.pnt)"));
-            if (copia.isEmpty()) continue;
-            const QString error = ejercicio::guardarPuntos(tabla(), copia);
-            if (!error.isEmpty()) {
-                avisos.mensaje(this,
-                               QStringLiteral("No se pudo guardar la copia en «%1»: %2.")
-                                   .arg(QDir::toNativeSeparators(copia), error),
-                               formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
-                continue;
-            }
-            return momento == Momento::AlCerrar;
-        }
-        return momento == Momento::AlCerrar && eleccion == 2;
-    }
-}
-
 // After a save the table holds the other copies' answers and students too:
 // the list follows it, and the chosen student's boxes show the merged counts
-// when another copy answered for them.
-void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool saturada)
+// when another copy answered for them. A student the class view deleted is
+// no longer chosen.
+void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool borrado)
 {
-    if (saturada) avisarSaturada();
     const int elegido = modelo_.alumno();
+    const bool eraElegido = borrado && elegido >= 0 && posiciones.value(elegido, -1) < 0;
     QStringList items;
     for (int i = 0; i < alumno->count(); ++i) items << alumno->itemText(i);
-    if (items == tabla().nombresVisibles()) {
-        if (elegido >= 0 && tabla().totales[elegido].valor() != modelo_.total().valor()) validarAlumno();
+    if (items == estadisticas_.tabla().nombresVisibles()) {
+        if (elegido >= 0 && estadisticas_.tabla().totales[elegido].valor() != modelo_.total().valor()) validarAlumno();
         return;
     }
     const QSignalBlocker bloqueo(alumno);
     const QString texto = alumno->currentText();
     alumno->clear();
-    alumno->addItems(tabla().nombresVisibles());
+    alumno->addItems(estadisticas_.tabla().nombresVisibles());
     const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
     alumno->setCurrentIndex(ahora);
     alumno->lineEdit()->setCursorPosition(0);
     modelo_.moverAlumno(ahora);
-    if (ahora < 0)
-        alumno->setEditText(texto);
-    else
+    if (ahora >= 0)
         validarAlumno();
-}
-
-// What loading found in a hand-edited file, said once as the window opens.
-void VentanaEjercicios::avisarLecturas(const ejercicio::Lecturas& lecturas)
-{
-    if (lecturas.saturada) avisarSaturada();
-    const QString archivo = QDir::toNativeSeparators(puntos_.ruta());
-    QStringList partes;
-    if (lecturas.utf8)
-        partes << QStringLiteral("«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo "
-                                 "escribe el programa.")
-                      .arg(archivo);
-    if (!lecturas.avisos.isEmpty()) {
-        constexpr int kMaximoLineas = 10;
-        QStringList lineas = lecturas.avisos.mid(0, kMaximoLineas);
-        if (lecturas.avisos.size() > kMaximoLineas)
-            lineas << QStringLiteral("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
-        partes << QStringLiteral("Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.")
-                      .arg(archivo, lineas.join(QStringLiteral("; ")));
-    }
-    if (!partes.isEmpty())
-        formularios::Avisos::actual().mensaje(this, partes.join(QLatin1Char('\n')),
-                                              formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
-}
-
-void VentanaEjercicios::avisarSaturada()
-{
-    formularios::Avisos::actual().mensaje(
-        this,
-        QStringLiteral("Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.")
-            .arg(QDir::toNativeSeparators(puntos_.ruta()))
-            .arg(std::numeric_limits<qint64>::max()),
-        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+    else if (eraElegido) {
+        alumno->setEditText(kPrompt);
+        modelo_.olvidarAlumno();
+    } else
+        alumno->setEditText(texto);
 }
 
 // Until the next answer the verdict lies under the answer frame: hidden,
@@ -407,15 +299,14 @@ void VentanaEjercicios::aceptarRespuesta()
     // The keyboard goes on where the drill does: to the next exercise.
     proponer->setFocus(Qt::OtherFocusReason);
     const int i = modelo_.alumno();
-    tabla().totales[i] = modelo_.total();
-    tabla().aciertos[i] = modelo_.bien();
-    if (resultado->saturada) avisarSaturada();
+    estadisticas_.tabla().totales[i] = modelo_.total();
+    estadisticas_.tabla().aciertos[i] = modelo_.bien();
+    if (resultado->saturada) avisarSaturada(this, estadisticas_.rutaPuntos());
     // Saved at once, so that a crash or a power cut loses no answer.
     if (resultado->contada) {
-        pendientes_ << ejercicio::RespuestaContada{QDateTime::currentDateTime(), tabla().nombres[i],
-                                                   modelo_.codigoPreguntado(),   modelo_.numero(),
-                                                   modelo_.respuesta(),          resultado->correcta};
-        guardar(Momento::TrasResponder);
+        estadisticas_.anotar({QDateTime::currentDateTime(), estadisticas_.tabla().nombres[i],
+                              modelo_.codigoPreguntado(), modelo_.numero(), modelo_.respuesta(), resultado->correcta});
+        guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }
 }
 
@@ -440,10 +331,10 @@ void VentanaEjercicios::borrarEstadisticas()
     if (r != formularios::Avisos::Respuesta::Si) return;
     modelo_.reiniciarCuentas();
     if (const int indiceAlumno = modelo_.alumno(); indiceAlumno >= 0) {
-        tabla().totales[indiceAlumno] = modelo_.total();
-        tabla().aciertos[indiceAlumno] = modelo_.bien();
-        puntos_.reiniciar(indiceAlumno);
-        guardar(Momento::TrasResponder);
+        estadisticas_.tabla().totales[indiceAlumno] = modelo_.total();
+        estadisticas_.tabla().aciertos[indiceAlumno] = modelo_.bien();
+        estadisticas_.reiniciar(indiceAlumno);
+        guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }
 }
 
@@ -477,7 +368,7 @@ bool VentanaEjercicios::esElMismo(int indice)
                this,
                QStringLiteral("Ya hay un alumno «%1». ¿Eres tú?\n"
                               "Responde No solo si eres otro alumno con un nombre parecido.")
-                   .arg(ejercicio::sinRelleno(tabla().nombres[indice])),
+                   .arg(ejercicio::sinRelleno(estadisticas_.tabla().nombres[indice])),
                formularios::Avisos::Botones::SiNo,
                formularios::Avisos::Icono::Ninguno) == formularios::Avisos::Respuesta::Si;
 }
@@ -493,18 +384,18 @@ void VentanaEjercicios::validarAlumno()
                                                   formularios::Avisos::Icono::Aviso);
             return;
         }
-        if (const int ya = tabla().parecido(texto); ya >= 0 && esElMismo(ya)) {
+        if (const int ya = estadisticas_.tabla().parecido(texto); ya >= 0 && esElMismo(ya)) {
             seleccionarAlumno(ya);
             return;
         }
-        const int n = tabla().agregar(texto);
-        alumno->addItem(ejercicio::sinRelleno(tabla().nombres[n]));
+        const int n = estadisticas_.tabla().agregar(texto);
+        alumno->addItem(ejercicio::sinRelleno(estadisticas_.tabla().nombres[n]));
         seleccionarAlumno(n);
         // A new student's counts are worked out, not read: plain zeros.
         modelo_.reiniciarCuentas();
         return;
     }
-    modelo_.elegirAlumno(i, tabla().totales[i], tabla().aciertos[i]);
+    modelo_.elegirAlumno(i, estadisticas_.tabla().totales[i], estadisticas_.tabla().aciertos[i]);
 }
 
 } // namespace ejercicio

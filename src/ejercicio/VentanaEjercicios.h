@@ -6,9 +6,7 @@
 // counts live in the exercise model; the window changes them through it and
 // shows them as it reports them.
 
-#include "ejercicio/DatosClase.h"
-#include "ejercicio/PuntosCompartidos.h"
-#include "ejercicio/TablaAlumnos.h"
+#include "ejercicio/Estadisticas.h"
 #include "formularios/Formulario.h"
 #include "modelo/Ejercicio.h"
 
@@ -32,22 +30,11 @@ namespace ejercicio {
 
 class VistaClase;
 
-class VentanaEjercicios : public formularios::Formulario, public DatosClase {
+class VentanaEjercicios : public formularios::Formulario {
     Q_OBJECT
 public:
     // `principal` is the window it places itself beside.
-    VentanaEjercicios(modelo::Ejercicio& modelo, QWidget& principal);
-
-    // The student table while the window is open (kept for the whole run).
-    static ejercicio::TablaAlumnos& tabla();
-
-    // For the class view: the students, where the files are, and the
-    // deletion of a student, under the lock, with the name list following.
-    const TablaAlumnos& alumnos() const override { return tabla(); }
-    QString rutaPuntos() const override { return puntos_.ruta(); }
-    QString rutaHistorial() const override { return puntos_.rutaHistorial(); }
-    // `nombre` as the view shows it; `pista` its row when the view was filled.
-    QString borrarAlumno(const QString& nombre, int pista) override;
+    VentanaEjercicios(modelo::Ejercicio& modelo, Estadisticas& estadisticas, QWidget& principal);
 
 protected:
     void alCargar() override;
@@ -73,23 +60,15 @@ private:
 
     void seleccionarAlumno(int indice);
 
-    // After a counted answer or a reset the window goes on whatever the
-    // save's fate; on closing, a failed save may keep it open.
-    enum class Momento { TrasResponder, AlCerrar };
-    bool guardar(Momento momento);
-    void trasGuardar(const QVector<int>& posiciones, bool saturada);
-    void avisarSaturada();
-    void avisarLecturas(const ejercicio::Lecturas& lecturas);
+    void trasGuardar(const QVector<int>& posiciones, bool borrado);
     void mostrarCuentas();
     void conectar();
     void seguirModelo();
 
     modelo::Ejercicio& modelo_;
+    Estadisticas& estadisticas_;
     QWidget& principal_;
-    ejercicio::PuntosCompartidos puntos_;
-    QList<ejercicio::RespuestaContada> pendientes_; // counted, not yet in the log
     QPointer<VistaClase> detalles_;
-    bool puedeGuardar_ = true;
 
     QLineEdit* numero;
     QLineEdit* total;

@@ -3,6 +3,7 @@
 
 #include "ayuda/VentanaAcerca.h"
 #include "ayuda/VentanaAyuda.h"
+#include "ejercicio/Estadisticas.h"
 #include "ejercicio/VentanaEjercicios.h"
 #include "formularios/Accesibilidad.h"
 #include "formularios/Ajustes.h"
@@ -103,7 +104,7 @@ formularios::Referencia<VentanaPrincipal>& principal()
 formularios::Referencia<VentanaEjercicios>& ejercicios()
 {
     static formularios::Referencia<VentanaEjercicios> ref(
-        [] { return new VentanaEjercicios(modeloEjercicio(), *principal().cargar()); });
+        [] { return new VentanaEjercicios(modeloEjercicio(), estadisticas(), *principal().cargar()); });
     return ref;
 }
 
@@ -123,6 +124,12 @@ formularios::Referencia<VentanaLaboratorio>& laboratorio()
 {
     static formularios::Referencia<VentanaLaboratorio> ref([] { return new VentanaLaboratorio(); });
     return ref;
+}
+
+ejercicio::Estadisticas& estadisticas()
+{
+    static ejercicio::Estadisticas estadisticas;
+    return estadisticas;
 }
 
 modelo::Ejercicio& modeloEjercicio()

@@ -10,8 +10,9 @@ namespace principal {
 class VentanaPrincipal;
 }
 namespace ejercicio {
+class Estadisticas;
 class VentanaEjercicios;
-}
+} // namespace ejercicio
 namespace ayuda {
 class VentanaAcerca;
 class VentanaAyuda;
@@ -37,5 +38,9 @@ formularios::Referencia<laboratorio::VentanaLaboratorio>& laboratorio();
 // The exercise the main window draws and the exercise window drills, for
 // the whole run.
 modelo::Ejercicio& modeloEjercicio();
+
+// The class's statistics ("puntos.pnt" and its log), for the whole run: every
+// window that counts answers shares them.
+ejercicio::Estadisticas& estadisticas();
 
 } // namespace inicio

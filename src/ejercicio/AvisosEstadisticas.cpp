@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ejercicio/AvisosEstadisticas.h"
+
+#include "formularios/Avisos.h"
+
+#include <QDir>
+
+#include <limits>
+
+namespace ejercicio {
+
+namespace {
+
+using formularios::Avisos;
+
+QString nativa(const QString& ruta) { return QDir::toNativeSeparators(ruta); }
+
+// What loading found in a hand-edited file, said once as the window opens.
+void avisarLecturas(QWidget* ventana, const Lecturas& lecturas, const QString& ruta)
+{
+    if (lecturas.saturada) avisarSaturada(ventana, ruta);
+    const QString archivo = nativa(ruta);
+    QStringList partes;
+    if (lecturas.utf8)
+        partes << QStringLiteral("«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo "
+                                 "escribe el programa.")
+                      .arg(archivo);
+    if (!lecturas.avisos.isEmpty()) {
+        constexpr int kMaximoLineas = 10;
+        QStringList lineas = lecturas.avisos.mid(0, kMaximoLineas);
+        if (lecturas.avisos.size() > kMaximoLineas)
+            lineas << QStringLiteral("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
+        partes << QStringLiteral("Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.")
+                      .arg(archivo, lineas.join(QStringLiteral("; ")));
+    }
+    if (!partes.isEmpty())
+        Avisos::actual().mensaje(ventana, partes.join(QLatin1Char('\n')), Avisos::Botones::Aceptar,
+                                 Avisos::Icono::Aviso);
+}
+
+} // namespace
+
+void avisarCarga(QWidget* ventana, const Carga& carga, const QString& ruta)
+{
+    if (carga.error.isEmpty()) {
+        avisarLecturas(ventana, carga.lecturas, ruta);
+        return;
+    }
+    Avisos::actual().mensaje(
+        ventana,
+        QStringLiteral("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
+            .arg(nativa(ruta), carga.error),
+        Avisos::Botones::Aceptar, Avisos::Icono::Critico);
+}
+
+bool guardarConAvisos(QWidget* ventana, Estadisticas& estadisticas, Momento momento)
+{
+    if (!estadisticas.puedeGuardar()) return true;
+    const QStringList opciones = momento == Momento::AlCerrar
+                                     ? QStringList{"Reintentar", "Guardar una copia…", "Cerrar sin guardar", "Cancelar"}
+                                     : QStringList{"Reintentar", "Guardar una copia…", "Seguir"};
+    const QString ruta = estadisticas.rutaPuntos();
+    auto& avisos = Avisos::actual();
+    for (;;) {
+        const auto hecho = estadisticas.guardar();
+        if (hecho.puntosGuardados) {
+            if (hecho.saturada) avisarSaturada(ventana, ruta);
+            if (!hecho.error.isEmpty())
+                avisos.mensaje(ventana,
+                               QStringLiteral("Las estadísticas se guardaron en «%1», pero las respuestas no se "
+                                              "pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
+                                   .arg(nativa(ruta), nativa(estadisticas.rutaHistorial()), hecho.error),
+                               Avisos::Botones::Aceptar, Avisos::Icono::Aviso);
+            return true;
+        }
+        const int eleccion = avisos.elegir(
+            ventana,
+            QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.").arg(nativa(ruta), hecho.error),
+            opciones);
+        if (eleccion == 0) continue;
+        if (eleccion == 1) {
+            const QString copia = avisos.ficheroParaGuardar(
+                ventana, QStringLiteral("Guardar una copia de las estadísticas"),
+                QDir::homePath() + QStringLiteral("/puntos.pnt"), QStringLiteral("Estadísticas (*.pnt)"));
+            if (copia.isEmpty()) continue;
+            if (const QString error = estadisticas.guardarCopia(copia); !error.isEmpty()) {
+                avisos.mensaje(ventana,
+                               QStringLiteral("No se pudo guardar la copia en «%1»: %2.").arg(nativa(copia), error),
+                               Avisos::Botones::Aceptar, Avisos::Icono::Critico);
+                continue;
+            }
+            return momento == Momento::AlCerrar;
+        }
+        return momento == Momento::AlCerrar && eleccion == 2;
+    }
+}
+
+void avisarSaturada(QWidget* ventana, const QString& ruta)
+{
+    Avisos::actual().mensaje(
+        ventana,
+        QStringLiteral("Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.")
+            .arg(nativa(ruta))
+            .arg(std::numeric_limits<qint64>::max()),
+        Avisos::Botones::Aceptar, Avisos::Icono::Aviso);
+}
+
+} // namespace ejercicio
