@@ -4,8 +4,8 @@
 #include "dibujo/Color.h"
 #include "ejercicio/AvisosEstadisticas.h"
 #include "ejercicio/DisenoEjercicios.h"
+#include "ejercicio/EleccionAlumno.h"
 #include "ejercicio/Numeros.h"
-#include "ejercicio/ValidadorNombre.h"
 #include "ejercicio/VistaClase.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
@@ -15,15 +15,11 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QSignalBlocker>
 #include <QTimer>
-#include <QToolTip>
 
 #include <limits>
 #include <QDir>
-#include <QFocusEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -39,7 +35,6 @@ using modelo::Ronda;
 
 namespace {
 
-const QString kPrompt = QStringLiteral("Introduce tu nombre");
 const QString kRespuestaInicial = QStringLiteral("0000");
 constexpr codigos::Color kColorCorrecta = dibujo::kAzul;
 constexpr codigos::Color kColorIncorrecta = dibujo::kRojo;
@@ -58,6 +53,7 @@ VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, Estadisticas& es
     NoVer = c.buscar<QLineEdit>("NoVer");
     barraEstadisticas = c.buscar<QProgressBar>("estadis");
     alumno = c.buscar<QComboBox>("alumno");
+    eleccion_ = new EleccionAlumno(alumno, estadisticas_, NoVer);
     bienmal = c.buscar<QLabel>("bienmal");
     respuesta = c.buscar<QGroupBox>("respuesta");
     proponer = c.buscar<QPushButton>("proponer");
@@ -88,37 +84,15 @@ void VentanaEjercicios::conectar()
     connect(periodo, &formularios::Deslizador::desplazado, this, [this] { modelo_.ponerPeriodo(periodo->value()); });
     for (int i = 0; i < modelo::kCodigos; ++i)
         connect(botonesCodigo[i], &QRadioButton::clicked, this, [this, i] { modelo_.elegirCodigo(i); });
-    connect(alumno, &QComboBox::activated, this, &VentanaEjercicios::elegirAlumno);
-    // A name the file cannot hold is refused as it is typed, with the reason beside the box.
-    auto* validador = new ejercicio::ValidadorNombre(alumno);
-    alumno->setValidator(validador);
-    connect(alumno->lineEdit(), &QLineEdit::inputRejected, this, [this, validador] {
-        formularios::Avisos::actual().pitido();
-        QToolTip::showText(alumno->mapToGlobal(QPoint(0, alumno->height())), validador->motivo(), alumno);
+    connect(eleccion_, &EleccionAlumno::elegido, this, [this](int indice, bool nuevo) {
+        // A new student's counts are worked out, not read: plain zeros.
+        if (nuevo)
+            modelo_.reiniciarCuentas();
+        else
+            modelo_.elegirAlumno(indice, estadisticas_.tabla().totales[indice], estadisticas_.tabla().aciertos[indice]);
     });
-    // The box itself takes the keys (its edit field only gets them forwarded).
-    alumno->installEventFilter(this);
-}
-
-bool VentanaEjercicios::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != alumno) return Formulario::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(event)->key();
-        if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) return false;
-        teclaEnAlumno(formularios::kTeclaEnter);
-        return true; // handled: the box has nothing more to do with it
-    }
-    if (event->type() == QEvent::FocusIn) {
-        alEntrarEnAlumno();
-    } else if (event->type() == QEvent::FocusOut) {
-        // The name is checked when the focus moves on inside the window, not
-        // when the window merely loses activation or the list drops down.
-        const auto razon = static_cast<QFocusEvent*>(event)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) validarAlumno();
-        alSalirDeAlumno();
-    }
-    return false;
+    // What is typed in the name box never reaches the answer.
+    connect(eleccion_, &EleccionAlumno::enLaCaja, this, [this](bool dentro) { vistaPrevia()->setEnabled(!dentro); });
 }
 
 void VentanaEjercicios::alCargar()
@@ -130,15 +104,7 @@ void VentanaEjercicios::alCargar()
 
     const Carga carga = estadisticas_.abrir(); // before asking where the file is
     avisarCarga(this, carga, estadisticas_.rutaPuntos());
-    alumno->addItems(estadisticas_.tabla().nombresVisibles());
-    // The box shows its prompt with no student chosen: Qt would have chosen
-    // the first one it was given.
-    alumno->setCurrentIndex(-1);
-    alumno->setEditText(kPrompt);
-    // Nobody is chosen yet: the keyboard starts on the name, over the prompt,
-    // and what is typed there never reaches the answer.
-    alumno->lineEdit()->selectAll();
-    alumno->setFocus(Qt::OtherFocusReason);
+    eleccion_->empezar();
 }
 
 namespace {
@@ -221,29 +187,16 @@ void VentanaEjercicios::abrirVistaClase()
 // no longer chosen.
 void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool borrado)
 {
-    const int elegido = modelo_.alumno();
-    const bool eraElegido = borrado && elegido >= 0 && posiciones.value(elegido, -1) < 0;
-    QStringList items;
-    for (int i = 0; i < alumno->count(); ++i) items << alumno->itemText(i);
-    if (items == estadisticas_.tabla().nombresVisibles()) {
-        if (elegido >= 0 && estadisticas_.tabla().totales[elegido].valor() != modelo_.total().valor()) validarAlumno();
-        return;
+    const int antes = modelo_.alumno();
+    const int ahora = eleccion_->seguirTabla(posiciones, antes, borrado);
+    if (ahora < 0) {
+        if (antes >= 0 && borrado)
+            modelo_.olvidarAlumno();
+        else
+            modelo_.moverAlumno(-1);
+    } else if (ahora != antes || estadisticas_.tabla().totales[ahora].valor() != modelo_.total().valor()) {
+        eleccion_->validar();
     }
-    const QSignalBlocker bloqueo(alumno);
-    const QString texto = alumno->currentText();
-    alumno->clear();
-    alumno->addItems(estadisticas_.tabla().nombresVisibles());
-    const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
-    alumno->setCurrentIndex(ahora);
-    alumno->lineEdit()->setCursorPosition(0);
-    modelo_.moverAlumno(ahora);
-    if (ahora >= 0)
-        validarAlumno();
-    else if (eraElegido) {
-        alumno->setEditText(kPrompt);
-        modelo_.olvidarAlumno();
-    } else
-        alumno->setEditText(texto);
 }
 
 // Until the next answer the verdict lies under the answer frame: hidden,
@@ -336,66 +289,6 @@ void VentanaEjercicios::borrarEstadisticas()
         estadisticas_.reiniciar(indiceAlumno);
         guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }
-}
-
-void VentanaEjercicios::elegirAlumno()
-{
-    NoVer->setFocus();
-    validarAlumno();
-}
-
-void VentanaEjercicios::alEntrarEnAlumno() { vistaPrevia()->setEnabled(false); }
-
-void VentanaEjercicios::alSalirDeAlumno() { vistaPrevia()->setEnabled(true); }
-
-void VentanaEjercicios::teclaEnAlumno(int tecla)
-{
-    if (tecla == formularios::kTeclaEnter) validarAlumno();
-}
-
-void VentanaEjercicios::seleccionarAlumno(int indice)
-{
-    // Selecting from the program raises the click at once.
-    alumno->setCurrentIndex(indice);
-    elegirAlumno();
-}
-
-// A name typed again with other capitals or accents is most likely the same
-// student: asked before a second entry splits their results.
-bool VentanaEjercicios::esElMismo(int indice)
-{
-    return formularios::Avisos::actual().mensaje(
-               this,
-               QStringLiteral("Ya hay un alumno «%1». ¿Eres tú?\n"
-                              "Responde No solo si eres otro alumno con un nombre parecido.")
-                   .arg(ejercicio::sinRelleno(estadisticas_.tabla().nombres[indice])),
-               formularios::Avisos::Botones::SiNo,
-               formularios::Avisos::Icono::Ninguno) == formularios::Avisos::Respuesta::Si;
-}
-
-void VentanaEjercicios::validarAlumno()
-{
-    const int i = alumno->currentIndex();
-    if (i < 0) {
-        const QString texto = ejercicio::nombreLimpio(alumno->currentText());
-        if (texto == kPrompt) return;
-        if (const QString motivo = ejercicio::motivoNombreNoValido(texto); !motivo.isEmpty()) {
-            formularios::Avisos::actual().mensaje(this, motivo, formularios::Avisos::Botones::Aceptar,
-                                                  formularios::Avisos::Icono::Aviso);
-            return;
-        }
-        if (const int ya = estadisticas_.tabla().parecido(texto); ya >= 0 && esElMismo(ya)) {
-            seleccionarAlumno(ya);
-            return;
-        }
-        const int n = estadisticas_.tabla().agregar(texto);
-        alumno->addItem(ejercicio::sinRelleno(estadisticas_.tabla().nombres[n]));
-        seleccionarAlumno(n);
-        // A new student's counts are worked out, not read: plain zeros.
-        modelo_.reiniciarCuentas();
-        return;
-    }
-    modelo_.elegirAlumno(i, estadisticas_.tabla().totales[i], estadisticas_.tabla().aciertos[i]);
 }
 
 } // namespace ejercicio

@@ -28,6 +28,7 @@ class Deslizador;
 
 namespace ejercicio {
 
+class EleccionAlumno;
 class VistaClase;
 
 class VentanaEjercicios : public formularios::Formulario {
@@ -42,28 +43,17 @@ protected:
     void alCambiarZoom() override;
     bool alCerrar() override;
     bool alPulsarTecla(int codigo) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void aceptarRespuesta();
     void borrarEstadisticas();
     void seguirRonda();
-    void abrirVistaClase();
-
-    void elegirAlumno();
-    void alEntrarEnAlumno();
-    void alSalirDeAlumno();
-    void teclaEnAlumno(int tecla);
-    void validarAlumno();
-    bool esElMismo(int indice);
     void ocultarVeredicto();
-
-    void seleccionarAlumno(int indice);
+    void abrirVistaClase();
 
     void trasGuardar(const QVector<int>& posiciones, bool borrado);
     void mostrarCuentas();
     void conectar();
-    void seguirModelo();
 
     modelo::Ejercicio& modelo_;
     Estadisticas& estadisticas_;
@@ -78,6 +68,7 @@ private:
     QLineEdit* NoVer;
     QProgressBar* barraEstadisticas;
     QComboBox* alumno;
+    EleccionAlumno* eleccion_;
     QLabel* bienmal;
     QGroupBox* respuesta;
     QPushButton* proponer;
