@@ -676,7 +676,7 @@ void TestEjercicio::historialQueNoSeEscribe()
     contestar("");
     const QList<QByteArray> lineas = leer("historial.csv").split('\n');
     QCOMPARE(lineas.size(), 4); // the header, two answers, and the end of the last line
-    QVERIFY(lineas[1].endsWith(",bien\r") && lineas[2].endsWith(",mal\r"));
+    QVERIFY(lineas[1].endsWith(",bien,leer\r") && lineas[2].endsWith(",mal,leer\r"));
     QCOMPARE(leer("puntos.pnt"), linea("Ana", " 2 1"));
 }
 

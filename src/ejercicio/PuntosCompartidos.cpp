@@ -47,7 +47,7 @@ int buscar(const TablaAlumnos& disco, const QVector<bool>& usado, int i, const Q
 
 } // namespace
 
-const QByteArray kCabeceraHistorial = "fecha,alumno,codigo,numero,respuesta,resultado\r\n";
+const QByteArray kCabeceraHistorial = "fecha,alumno,codigo,numero,respuesta,resultado,modo\r\n";
 
 QByteArray lineaHistorial(const RespuestaContada& r)
 {
@@ -56,7 +56,8 @@ QByteArray lineaHistorial(const RespuestaContada& r)
                              r.codigo,
                              r.numero,
                              r.respuesta,
-                             r.correcta ? QStringLiteral("bien") : QStringLiteral("mal")};
+                             r.correcta ? QStringLiteral("bien") : QStringLiteral("mal"),
+                             r.modo};
     QStringList escritos;
     for (const QString& c : campos) escritos << formatos::campoCsv(c, QLatin1Char(','));
     return escritos.join(QLatin1Char(',')).toUtf8() + "\r\n";

@@ -27,10 +27,11 @@ class Diario;
 struct RespuestaContada {
     QDateTime cuando;
     QString alumno;    // as in the table, padding included
-    QString codigo;    // "NRZ", "RZ", "AMI" or "HDB3"
-    QString numero;    // the number shown
+    QString codigo;    // the code's name: "NRZ", "RZ", "AMI" or "HDB3" in the exercise window
+    QString numero;    // the number shown (the bits, in hexadecimal)
     QString respuesta; // the answer given
     bool correcta = false;
+    QString modo = QStringLiteral("leer"); // "leer" the waveform, or "dibujar" it
 };
 
 // One line of the answer log (RFC 4180, UTF-8, CR LF), and its header.

@@ -55,6 +55,7 @@ void Entrenamiento::nuevo()
     respuesta_.clear();
     mitades_.assign(std::size_t(2 * longitud_), kSinDibujar);
     cursor_ = 0;
+    resultado_.reset();
     ronda_ = Ronda::Propuesto;
     emit cambiado();
 }
@@ -186,6 +187,7 @@ std::optional<Resultado> Entrenamiento::comprobar(QString* porque)
     r.contada = ronda_ == Ronda::Propuesto;
     if (!r.contada) r.veredicto = kTrampa;
     ronda_ = Ronda::Respondido;
+    resultado_ = r;
     emit cambiado();
     return r;
 }

@@ -84,6 +84,8 @@ public:
     // Checks the answer (once a round; nothing when a read answer gives no
     // bits: `porque` says why). The solution is shown afterwards.
     std::optional<Resultado> comprobar(QString* porque = nullptr);
+    // The last check of this exercise, for the drawing to mark.
+    const std::optional<Resultado>& resultado() const { return resultado_; }
 
 signals:
     void cambiado();
@@ -100,6 +102,7 @@ private:
     QString respuesta_;
     std::vector<int> mitades_;
     int cursor_ = 0;
+    std::optional<Resultado> resultado_;
 };
 
 } // namespace entrenador

@@ -14,6 +14,9 @@ inline const QString kClaveZoom = QStringLiteral("ventanas/zoom");
 // A teacher's fixed seed for the exercises; without it each start differs.
 inline const QString kClaveSemilla = QStringLiteral("ejercicios/semilla");
 
+// The codes the trainer may ask, as the teacher last marked them (their names).
+inline const QString kClaveCodigosEntrenador = QStringLiteral("entrenador/codigos");
+
 // The user's settings of the program, in the system's own place for them.
 class Ajustes : public QSettings {
 public:

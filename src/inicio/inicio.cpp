@@ -5,6 +5,8 @@
 #include "ayuda/VentanaAyuda.h"
 #include "ejercicio/Estadisticas.h"
 #include "ejercicio/VentanaEjercicios.h"
+#include "entrenador/DibujoEntrenador.h"
+#include "entrenador/VentanaEntrenador.h"
 #include "formularios/Accesibilidad.h"
 #include "formularios/Ajustes.h"
 #include "formularios/AspectoZoom.h"
@@ -48,11 +50,13 @@ VentanaPrincipal* crearPrincipal()
     QObject::connect(p, &VentanaPrincipal::verAcerca, p, [] { acerca().mostrar(); });
     QObject::connect(p, &VentanaPrincipal::verAyuda, p, [] { ayuda().mostrar(); });
     QObject::connect(p, &VentanaPrincipal::verLaboratorio, p, [] { laboratorio().mostrar(); });
+    QObject::connect(p, &VentanaPrincipal::verEntrenador, p, [] { entrenador().mostrar(); });
     // Closing the main window closes the others, in this order; the
     // exercise window saves the statistics as it closes.
     QObject::connect(p, &VentanaPrincipal::cerrando, p, [] {
         acerca().cerrar();
         ejercicios().cerrar();
+        entrenador().cerrar();
         ayuda().cerrar();
         laboratorio().cerrar();
     });
@@ -120,6 +124,13 @@ formularios::Referencia<VentanaAyuda>& ayuda()
     return ref;
 }
 
+formularios::Referencia<entrenador::VentanaEntrenador>& entrenador()
+{
+    static formularios::Referencia<entrenador::VentanaEntrenador> ref(
+        [] { return new entrenador::VentanaEntrenador(estadisticas()); });
+    return ref;
+}
+
 formularios::Referencia<VentanaLaboratorio>& laboratorio()
 {
     static formularios::Referencia<VentanaLaboratorio> ref([] { return new VentanaLaboratorio(); });
@@ -145,6 +156,7 @@ void Main()
     formularios::seguirZoomEnQt();
     formularios::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);
     formularios::sonDibujos(laboratorio::GraficoEspectro::staticMetaObject);
+    formularios::sonDibujos(entrenador::DibujoEntrenador::staticMetaObject);
     sembrarAzar();
     formularios::Formulario::ponerAyuda([] { ayuda().mostrar(); });
     principal().mostrar();

@@ -23,6 +23,9 @@ class VentanaLaboratorio;
 namespace modelo {
 class Ejercicio;
 }
+namespace entrenador {
+class VentanaEntrenador;
+}
 
 namespace inicio {
 
@@ -34,6 +37,7 @@ formularios::Referencia<ejercicio::VentanaEjercicios>& ejercicios();
 formularios::Referencia<ayuda::VentanaAcerca>& acerca();
 formularios::Referencia<ayuda::VentanaAyuda>& ayuda();
 formularios::Referencia<laboratorio::VentanaLaboratorio>& laboratorio();
+formularios::Referencia<entrenador::VentanaEntrenador>& entrenador();
 
 // The exercise the main window draws and the exercise window drills, for
 // the whole run.

@@ -115,6 +115,7 @@ formularios::DefinicionVentana disenoPrincipal()
         {"util", "Utilidades", {}, false, false, {}},
         {"prop", "Proponer ejercicio", "util", false, false, "Ctrl+E"},
         {"laboratorio", "Laboratorio de códigos…", "util", false, false, {}},
+        {"entrenador", "Entrenador de códigos…", "util", false, false, {}},
         {"ayud", "Ayuda", {}, false, false, {}},
         {"acercade", "Acerca de ...", "ayud", false, false, {}},
         {"ayuda", "Ayuda ...", "ayud", false, false, formularios::kTeclasAyuda},

@@ -84,6 +84,7 @@ void VentanaPrincipal::conectar()
     });
     formularios::alElegir(c.buscar<QAction>("acercade"), this, [this] { emit verAcerca(); });
     formularios::alElegir(c.buscar<QAction>("laboratorio"), this, [this] { emit verLaboratorio(); });
+    formularios::alElegir(c.buscar<QAction>("entrenador"), this, [this] { emit verEntrenador(); });
     formularios::alElegir(c.buscar<QAction>("ayuda"), this, [this] { emit verAyuda(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &VentanaPrincipal::menuDePantalla);

@@ -47,6 +47,7 @@ signals:
     void verAcerca();
     void verAyuda();
     void verLaboratorio();
+    void verEntrenador();
     // The window is closing: the other windows close with it.
     void cerrando();
 

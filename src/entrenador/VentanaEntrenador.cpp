@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entrenador/VentanaEntrenador.h"
+
+#include "dibujo/Color.h"
+#include "ejercicio/AvisosEstadisticas.h"
+#include "ejercicio/EleccionAlumno.h"
+#include "entrenador/DibujoEntrenador.h"
+#include "entrenador/DisenoEntrenador.h"
+#include "formatos/ArchivoEntero.h"
+#include "formularios/Ajustes.h"
+#include "formularios/Avisos.h"
+#include "formularios/Controles.h"
+#include "formularios/Zoom.h"
+#include "preguntas/BancoMoodle.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollArea>
+
+namespace entrenador {
+
+using codigos::Codigo;
+using formularios::Avisos;
+
+namespace {
+
+constexpr codigos::Color kColorCorrecta = dibujo::kAzul;
+constexpr codigos::Color kColorIncorrecta = dibujo::kRojo;
+constexpr int kPreguntasMoodle = 40;
+
+QString nombreDe(Codigo c) { return QString::fromUtf8(codigos::nombreCodigo(c)); }
+
+QString hexadecimal(const std::string& bits) { return QString::fromStdString(preguntas::aHexadecimal(bits)); }
+
+} // namespace
+
+VentanaEntrenador::VentanaEntrenador(ejercicio::Estadisticas& estadisticas)
+    : Formulario(disenoEntrenador()), estadisticas_(estadisticas)
+{
+    const auto& c = controles();
+    alumno = c.buscar<QComboBox>("alumno");
+    modo = c.buscar<QComboBox>("modo");
+    longitud = c.buscar<QComboBox>("longitud");
+    codigos = c.buscar<QListWidget>("codigos");
+    pedidos = c.buscar<QLabel>("pedidos");
+    estado = c.buscar<QLabel>("estado");
+    veredicto = c.buscar<QLabel>("veredicto");
+    respuesta = c.buscar<QLineEdit>("respuesta");
+    auto* area = c.buscar<QScrollArea>("dibujo");
+    dibujo_ = new DibujoEntrenador(entrenamiento_);
+    area->setWidget(dibujo_);
+    dibujo_->setAccessibleName(area->accessibleName());
+    eleccion_ = new ejercicio::EleccionAlumno(alumno, estadisticas_, c.buscar<QPushButton>("nuevo"));
+    for (Codigo k : codigos::kTodosLosCodigos) new QListWidgetItem(nombreDe(k), codigos);
+    longitud->setCurrentIndex(2); // 16 bits, as the exercise window's numbers
+    conectar();
+}
+
+void VentanaEntrenador::conectar()
+{
+    const auto& c = controles();
+    connect(&entrenamiento_, &Entrenamiento::cambiado, this, &VentanaEntrenador::mostrar);
+    connect(eleccion_, &ejercicio::EleccionAlumno::elegido, this,
+            [this](int indice, bool) { alumnoElegido_ = indice; });
+    connect(&estadisticas_, &ejercicio::Estadisticas::tablaCambiada, this,
+            [this](const QVector<int>& posiciones, bool, bool borrado) {
+                alumnoElegido_ = eleccion_->seguirTabla(posiciones, alumnoElegido_, borrado);
+            });
+    connect(modo, qOverload<int>(&QComboBox::activated), this, [this](int i) {
+        entrenamiento_.ponerModo(i == 0 ? Modo::Leer : Modo::Dibujar);
+        entrenamiento_.nuevo();
+    });
+    connect(longitud, qOverload<int>(&QComboBox::activated), this, [this](int i) {
+        entrenamiento_.ponerLongitud(Entrenamiento::kLongitudes[std::size_t(i)]);
+        entrenamiento_.nuevo();
+    });
+    connect(codigos, &QListWidget::itemChanged, this, &VentanaEntrenador::elegirCodigos);
+    connect(respuesta, &QLineEdit::textEdited, &entrenamiento_, &Entrenamiento::ponerRespuesta);
+    connect(respuesta, &QLineEdit::returnPressed, this, &VentanaEntrenador::comprobar);
+    connect(c.buscar<QPushButton>("nuevo"), &QPushButton::clicked, &entrenamiento_, &Entrenamiento::nuevo);
+    connect(c.buscar<QPushButton>("comprobar"), &QPushButton::clicked, this, &VentanaEntrenador::comprobar);
+    connect(c.buscar<QPushButton>("solucion"), &QPushButton::clicked, &entrenamiento_, &Entrenamiento::verSolucion);
+    connect(c.buscar<QPushButton>("exportar"), &QPushButton::clicked, this, &VentanaEntrenador::exportar);
+}
+
+void VentanaEntrenador::alCargar()
+{
+    const ejercicio::Carga carga = estadisticas_.abrir(); // before asking where the file is
+    ejercicio::avisarCarga(this, carga, estadisticas_.rutaPuntos());
+    eleccion_->empezar();
+    // The teacher's last choice of codes; every code the first time.
+    const QStringList guardados = formularios::Ajustes().value(formularios::kClaveCodigosEntrenador).toStringList();
+    {
+        const QSignalBlocker callado(codigos);
+        for (int i = 0; i < codigos->count(); ++i)
+            codigos->item(i)->setCheckState(
+                guardados.isEmpty() || guardados.contains(codigos->item(i)->text()) ? Qt::Checked : Qt::Unchecked);
+    }
+    entrenamiento_.ponerCodigos(codigosMarcados());
+    alCambiarZoom();
+    entrenamiento_.nuevo();
+}
+
+bool VentanaEntrenador::alCerrar()
+{
+    if (!ejercicio::guardarConAvisos(this, estadisticas_, ejercicio::Momento::AlCerrar)) return false;
+    estadisticas_.cerrar();
+    return true;
+}
+
+void VentanaEntrenador::alCambiarZoom() { dibujo_->ponerZoom(formularios::Zoom::actual().factor()); }
+
+std::vector<Codigo> VentanaEntrenador::codigosMarcados() const
+{
+    std::vector<Codigo> r;
+    for (int i = 0; i < codigos->count(); ++i)
+        if (codigos->item(i)->checkState() == Qt::Checked) r.push_back(codigos::kTodosLosCodigos[std::size_t(i)]);
+    return r;
+}
+
+// At least one code stays marked: the last one cannot be unmarked.
+void VentanaEntrenador::elegirCodigos()
+{
+    const std::vector<Codigo> marcados = codigosMarcados();
+    if (marcados.empty()) {
+        Avisos::actual().pitido();
+        const QSignalBlocker callado(codigos);
+        codigos->currentItem()->setCheckState(Qt::Checked);
+        return;
+    }
+    QStringList nombres;
+    for (Codigo c : marcados) nombres << nombreDe(c);
+    formularios::Ajustes().setValue(formularios::kClaveCodigosEntrenador, nombres);
+    entrenamiento_.ponerCodigos(marcados);
+}
+
+// The exercise as the model holds it: what is asked, the starting state,
+// the answer box for reading, the solution once shown.
+void VentanaEntrenador::mostrar()
+{
+    const Ejercicio& ej = entrenamiento_.ejercicio();
+    const bool leyendo = entrenamiento_.modo() == Modo::Leer;
+    const bool resuelto = entrenamiento_.ronda() == Ronda::SolucionVista || entrenamiento_.ronda() == Ronda::Respondido;
+    modo->setCurrentIndex(leyendo ? 0 : 1);
+    pedidos->setText(leyendo ? QStringLiteral("Lee la señal %1 de %2 bits y escribe sus bits o su valor hexadecimal.")
+                                   .arg(nombreDe(ej.codigo))
+                                   .arg(ej.bits.size())
+                             : QStringLiteral("Dibuja la señal %1 de %2.")
+                                   .arg(nombreDe(ej.codigo), QString::fromStdString(preguntas::enGrupos(ej.bits))));
+    const std::string inicio = codigos::describirInicio(ej.codigo, ej.inicio);
+    estado->setText(inicio.empty() ? QStringLiteral("La señal no depende de cómo estaba la línea antes.")
+                                   : QStringLiteral("Antes del primer bit: %1.").arg(QString::fromStdString(inicio)));
+    respuesta->setEnabled(leyendo);
+    if (respuesta->text() != entrenamiento_.respuesta()) respuesta->setText(entrenamiento_.respuesta());
+    if (entrenamiento_.ronda() == Ronda::Propuesto) {
+        veredicto->clear();
+    } else if (resuelto && !entrenamiento_.resultado()) {
+        veredicto->setText(leyendo
+                               ? QStringLiteral("Solución: %1 (%2 en hexadecimal).")
+                                     .arg(QString::fromStdString(preguntas::enGrupos(ej.bits)), hexadecimal(ej.bits))
+                               : QStringLiteral("Solución: la línea gris."));
+    }
+}
+
+void VentanaEntrenador::comprobar()
+{
+    if (alumnoElegido_ < 0) {
+        Avisos::actual().mensaje(this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
+                                 Avisos::Botones::Aceptar, Avisos::Icono::Critico);
+        alumno->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QString porque;
+    const auto r = entrenamiento_.comprobar(&porque);
+    if (!r) {
+        if (!porque.isEmpty()) veredicto->setText(porque);
+        return;
+    }
+    QPalette paleta = veredicto->palette();
+    paleta.setColor(QPalette::WindowText, dibujo::qColor(r->correcta ? kColorCorrecta : kColorIncorrecta));
+    veredicto->setPalette(paleta);
+    veredicto->setText(r->veredicto);
+    if (!r->contada) return;
+    auto& tabla = estadisticas_.tabla();
+    bool saturada = false;
+    tabla.totales[alumnoElegido_] = tabla.totales[alumnoElegido_].mas(1, &saturada);
+    tabla.aciertos[alumnoElegido_] = tabla.aciertos[alumnoElegido_].mas(r->correcta ? 1 : 0, &saturada);
+    if (saturada) ejercicio::avisarSaturada(this, estadisticas_.rutaPuntos());
+    const Ejercicio& ej = entrenamiento_.ejercicio();
+    const bool leyendo = entrenamiento_.modo() == Modo::Leer;
+    const auto leidos = leyendo ? entrenamiento_.bitsDe(entrenamiento_.respuesta(), nullptr) : std::nullopt;
+    estadisticas_.anotar({QDateTime::currentDateTime(), tabla.nombres[alumnoElegido_], nombreDe(ej.codigo),
+                          hexadecimal(ej.bits), leidos ? hexadecimal(*leidos) : QString(), r->correcta,
+                          leyendo ? QStringLiteral("leer") : QStringLiteral("dibujar")});
+    ejercicio::guardarConAvisos(this, estadisticas_, ejercicio::Momento::TrasResponder);
+}
+
+// The same kind of questions, of the codes marked and the length chosen,
+// as a Moodle XML question bank.
+void VentanaEntrenador::exportar()
+{
+    auto& avisos = Avisos::actual();
+    const QString ruta = avisos.ficheroParaGuardar(this, QStringLiteral("Exportar preguntas para Moodle"),
+                                                   QDir::homePath() + QStringLiteral("/preguntas.xml"),
+                                                   QStringLiteral("Moodle XML (*.xml)"));
+    if (ruta.isEmpty()) return;
+    preguntas::Pedido pedido;
+    pedido.preguntas = std::max<int>(kPreguntasMoodle, 2 * int(codigosMarcados().size()));
+    pedido.codigos = codigosMarcados();
+    pedido.bits = entrenamiento_.longitud();
+    pedido.semilla = QRandomGenerator::system()->generate64();
+    const QString error = formatos::escribirEntero(ruta, preguntas::bancoMoodle(preguntas::generarPreguntas(pedido)));
+    if (!error.isEmpty())
+        avisos.mensaje(this,
+                       QStringLiteral("No se pudieron exportar las preguntas a «%1»: %2.")
+                           .arg(QDir::toNativeSeparators(ruta), error),
+                       Avisos::Botones::Aceptar, Avisos::Icono::Critico);
+}
+
+} // namespace entrenador
