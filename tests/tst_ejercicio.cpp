@@ -526,6 +526,7 @@ void TestEjercicio::vistaDeLaClase()
     const int anaCodigos = codigos->match(codigos->index(0, 0), Qt::DisplayRole, "Ana").value(0).row();
     QCOMPARE(codigos->index(anaCodigos, 7).data().toString(), QString("1")); // HDB3 right
     QCOMPARE(codigos->index(anaCodigos, 8).data().toString(), QString("1")); // HDB3 wrong
+    QCOMPARE(codigos->headerData(8, Qt::Horizontal).toString(), QString("HDB3 mal"));
 
     avisos->ficheros = {dir->filePath("clase.csv"), dir->filePath("clase.pdf")};
     entrada::clic(control(d, "exportar"));

@@ -322,13 +322,19 @@ void TestPuntos::camposCsv()
     if (!campo.startsWith('"')) QCOMPARE(formatos::campoCsvLeido(campo), texto);
     TablaAlumnos t;
     t.agregar(texto, modelo::Cuenta(3), modelo::Cuenta(2));
-    const auto respuesta = [&](const char* codigo, bool bien) {
-        return lineaHistorial({QDateTime::currentDateTime(), t.nombres[0], codigo, "1", "1", bien});
+    const auto respuesta = [&](const char* codigo, bool bien, const char* modo = "leer") {
+        return lineaHistorial({QDateTime::currentDateTime(), t.nombres[0], codigo, "1", "1", bien, modo});
     };
-    const auto filas =
-        filasClase(t, kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) + respuesta("AMI", false));
-    QCOMPARE(filas[0].bienPorCodigo, (std::array<qint64, kCodigosClase>{0, 2, 0, 0}));
-    QCOMPARE(filas[0].malPorCodigo, (std::array<qint64, kCodigosClase>{0, 0, 1, 0}));
+    // The exercise window's four codes always; a code the trainer drew, apart.
+    std::vector<CodigoClase> codigos;
+    const auto filas = filasClase(t,
+                                  kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) +
+                                      respuesta("AMI", false) + respuesta("B8ZS", false, "dibujar"),
+                                  &codigos);
+    QCOMPARE(codigos.size(), size_t(5));
+    QCOMPARE(codigos.back().titulo(), QString("B8ZS (dibujo)"));
+    QCOMPARE(filas[0].bienPorCodigo, (std::vector<qint64>{0, 2, 0, 0, 0}));
+    QCOMPARE(filas[0].malPorCodigo, (std::vector<qint64>{0, 0, 1, 0, 1}));
 }
 
 // The class view deletes the student it names: with the view filled
@@ -550,13 +556,15 @@ struct HojaGrabada : HojaInforme {
 
 // The report of a class of 100: every page within 15 mm margins and
 // numbered "Página k de N", numbers aligned on the right, the students in
-// the order given, and the per-code table after the counts.
+// the order given, and the per-code tables after the counts, four codes a
+// table.
 void TestPuntos::informeDeLaClase()
 {
-    DatosInforme datos{{}, {}, "2026-12-06", QDate(2026, 12, 6)};
+    DatosInforme datos{{}, {}, {}, "2026-12-06", QDate(2026, 12, 6)};
+    for (const char* c : {"NRZ", "RZ", "AMI", "HDB3", "B8ZS"}) datos.codigos.push_back({c, false});
+    datos.codigos.push_back({"HDB3", true});
     for (int i = 0; i < 100; ++i) {
-        FilaClase f{"S" + QString::number(99 - i), 10, i % 11, {}, {}};
-        f.bienPorCodigo[2] = 7;
+        FilaClase f{"S" + QString::number(99 - i), 10, i % 11, {0, 0, 7, 0, 0, 0}, {0, 0, 0, 0, 0, 1}};
         datos.cuentas.push_back(f);
     }
     datos.porCodigo = datos.cuentas;
@@ -564,7 +572,7 @@ void TestPuntos::informeDeLaClase()
     dibujarInforme(hoja, datos);
     const QRectF dentro(kMargenInforme, kMargenInforme, kAnchoA4 - 2 * kMargenInforme, kAltoA4 - 2 * kMargenInforme);
     const int n = int(hoja.paginas.size());
-    QCOMPARE(n, 6); // 46 students a page, twice
+    QCOMPARE(n, 9); // 46 students a page, three tables
     QStringList nombres;
     for (int k = 0; k < n; ++k) {
         int pies = 0;
@@ -578,11 +586,12 @@ void TestPuntos::informeDeLaClase()
         }
         QCOMPARE(pies, 1);
     }
-    QCOMPARE(nombres.size(), 200);
+    QCOMPARE(nombres.size(), 300);
     QCOMPARE(nombres.mid(0, 3), (QStringList{"S99", "S98", "S97"}));
     QCOMPARE(nombres.mid(100, 2), (QStringList{"S99", "S98"}));
     QCOMPARE(hoja.paginas[3][1].texto,
              QString("domingo, 6 de diciembre de 2026 · Respuestas por código desde el 2026-12-06"));
+    QCOMPARE(hoja.paginas[6][5].texto, QString("HDB3 (dibujo) bien")); // after the name and B8ZS
 }
 
 int main(int argc, char** argv)

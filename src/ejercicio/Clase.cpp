@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/Clase.h"
 
+#include "codigos/CodigosLinea.h"
 #include "codigos/Trazas.h"
 #include "ejercicio/Numeros.h"
 #include "formatos/Csv.h"
@@ -15,13 +16,14 @@ namespace ejercicio {
 
 namespace {
 
-// The drill's codes are the main window's traces after the clock, named as
-// the log names them.
-const std::array<QByteArrayView, kCodigosClase> kCodigos{
+// The exercise window's codes, named as the log names them: the main
+// window's traces after the clock. Their columns are always there.
+const std::array<QByteArrayView, 4> kCodigosEjercicio{
     codigos::kDatosTrazas[codigos::Nrz].nombre, codigos::kDatosTrazas[codigos::Rz].nombre,
     codigos::kDatosTrazas[codigos::Ami].nombre, codigos::kDatosTrazas[codigos::Hdb3].nombre};
 
-constexpr int kCamposHistorial = 6; // fecha, alumno, codigo, numero, respuesta, resultado
+constexpr int kCamposHistorial = 7;  // fecha, alumno, codigo, numero, respuesta, resultado, modo
+constexpr int kCamposNecesarios = 6; // a log written before the mode counts its answers as read
 
 // One record of the log: its first fields, as views into the log or into
 // buffers of their own where quotes had to be undone.
@@ -83,8 +85,17 @@ void recorrerHistorial(const QByteArray& t, Hacer hacer)
 
 } // namespace
 
-std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial, QString* desde)
+std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial,
+                                  std::vector<CodigoClase>* codigosClase, QString* desde)
 {
+    // Every code that may be asked, in the order the columns go.
+    std::vector<CodigoClase> posibles;
+    for (const QByteArrayView c : kCodigosEjercicio) posibles.push_back({QString::fromLatin1(c), false});
+    for (const codigos::Codigo c : codigos::kTodosLosCodigos)
+        for (const bool dibujado : {false, true}) {
+            const CodigoClase k{QString::fromUtf8(codigos::nombreCodigo(c)), dibujado};
+            if (std::find(posibles.begin(), posibles.end(), k) == posibles.end()) posibles.push_back(k);
+        }
     QByteArray primera;
     std::vector<FilaClase> filas;
     filas.reserve(size_t(tabla.num_alumnos()));
@@ -94,45 +105,68 @@ std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& h
         f.nombre = sinRelleno(tabla.nombres[i]);
         f.total = tabla.totales[i].valor();
         f.bien = tabla.aciertos[i].valor();
+        f.bienPorCodigo.assign(posibles.size(), 0);
+        f.malPorCodigo.assign(posibles.size(), 0);
         porNombre[f.nombre].push_back(filas.size());
         filas.push_back(f);
     }
+    std::vector<bool> hay(posibles.size(), false);
+    for (size_t c = 0; c < kCodigosEjercicio.size(); ++c) hay[c] = true;
     // The header and hand-damaged records are passed over.
     recorrerHistorial(historial, [&](const Registro& r) {
-        if (r.n < kCamposHistorial) return;
-        const auto codigo = std::find(kCodigos.begin(), kCodigos.end(), r.campos[2]);
-        if (codigo == kCodigos.end()) return;
+        if (r.n < kCamposNecesarios) return;
+        const CodigoClase leido{QString::fromUtf8(r.campos[2]), r.n > kCamposNecesarios && r.campos[6] == "dibujar"};
+        const auto codigo = std::find(posibles.begin(), posibles.end(), leido);
+        if (codigo == posibles.end()) return;
         const auto alumno = porNombre.constFind(formatos::campoCsvLeido(QString::fromUtf8(r.campos[1])));
         if (alumno == porNombre.constEnd()) return;
         const bool bien = r.campos[5] == "bien";
-        const auto c = size_t(codigo - kCodigos.begin());
+        const auto c = size_t(codigo - posibles.begin());
+        hay[c] = true;
         for (size_t i : *alumno) (bien ? filas[i].bienPorCodigo : filas[i].malPorCodigo)[c] += 1;
         // ISO dates sort as text; copies of the program may append out of order.
         const QByteArrayView dia = r.campos[0].first(qMin<qsizetype>(10, r.campos[0].size()));
         if (primera.isEmpty() || dia < primera) primera = dia.toByteArray();
     });
+    // Only the codes with answers keep their columns (and the exercise window's).
+    for (FilaClase& f : filas) {
+        size_t k = 0;
+        for (size_t c = 0; c < posibles.size(); ++c)
+            if (hay[c]) {
+                f.bienPorCodigo[k] = f.bienPorCodigo[c];
+                f.malPorCodigo[k++] = f.malPorCodigo[c];
+            }
+        f.bienPorCodigo.resize(k);
+        f.malPorCodigo.resize(k);
+    }
+    if (codigosClase) {
+        codigosClase->clear();
+        for (size_t c = 0; c < posibles.size(); ++c)
+            if (hay[c]) codigosClase->push_back(posibles[c]);
+    }
     if (desde) *desde = QString::fromLatin1(primera);
     return filas;
 }
+
+QString CodigoClase::titulo() const { return dibujado ? codigo + QStringLiteral(" (dibujo)") : codigo; }
 
 QString textoPorcentajeClase(double porcentaje)
 {
     return QLocale(QLocale::Spanish, QLocale::Spain).toString(porcentaje, 'f', 1);
 }
 
-QByteArray csvClase(const std::vector<FilaClase>& filas)
+QByteArray csvClase(const std::vector<FilaClase>& filas, const std::vector<CodigoClase>& codigos)
 {
     QStringList cabecera{QStringLiteral("Alumno"), QStringLiteral("Total"), QStringLiteral("Aciertos"),
                          QStringLiteral("Errores"), QStringLiteral("Porcentaje")};
-    for (const QByteArrayView c : kCodigos)
-        cabecera << QString::fromLatin1(c) + QStringLiteral(" aciertos")
-                 << QString::fromLatin1(c) + QStringLiteral(" errores");
+    for (const CodigoClase& c : codigos)
+        cabecera << c.titulo() + QStringLiteral(" aciertos") << c.titulo() + QStringLiteral(" errores");
     QString csv = cabecera.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     for (const FilaClase& f : filas) {
         QStringList campos{formatos::campoCsv(f.nombre, QLatin1Char(';')), QString::number(f.total),
                            QString::number(f.bien), QString::number(f.mal()), textoPorcentajeClase(f.porcentaje())};
-        for (int c = 0; c < kCodigosClase; ++c)
-            campos << QString::number(f.bienPorCodigo[size_t(c)]) << QString::number(f.malPorCodigo[size_t(c)]);
+        for (size_t c = 0; c < f.bienPorCodigo.size(); ++c)
+            campos << QString::number(f.bienPorCodigo[c]) << QString::number(f.malPorCodigo[c]);
         csv += campos.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     }
     return "\xEF\xBB\xBF" + csv.toUtf8();

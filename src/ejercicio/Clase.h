@@ -14,14 +14,22 @@
 
 namespace ejercicio {
 
-constexpr int kCodigosClase = 4; // NRZ, RZ, AMI, HDB3, as the exercise names them
+// A code of the per-code table, as the log names it ("HDB3"), read or drawn.
+struct CodigoClase {
+    QString codigo;
+    bool dibujado = false;
+    // "HDB3", or "HDB3 (dibujo)" for the answers that drew it.
+    QString titulo() const;
+    bool operator==(const CodigoClase& otro) const { return codigo == otro.codigo && dibujado == otro.dibujado; }
+};
 
 struct FilaClase {
     QString nombre; // without its padding
     qint64 total = 0;
     qint64 bien = 0;
-    std::array<qint64, kCodigosClase> bienPorCodigo{};
-    std::array<qint64, kCodigosClase> malPorCodigo{};
+    // One per code of the class (in the order filasClase gives them).
+    std::vector<qint64> bienPorCodigo;
+    std::vector<qint64> malPorCodigo;
 
     qint64 mal() const { return total - bien; }
     double porcentaje() const { return total > 0 ? double(bien) * 100 / double(total) : 0.0; }
@@ -29,13 +37,16 @@ struct FilaClase {
 
 // One row per student of the table, in its order. The log's answers count
 // for the student of the same name (students who share a name share them).
-// `desde` gets the day of the earliest answer counted ("2026-12-06"), empty
-// when there is none.
-std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial, QString* desde = nullptr);
+// `codigos` gets the codes of the per-code counts: the exercise window's
+// four read, then each other code the log holds, in the codes' order, read
+// before drawn. `desde` gets the day of the earliest answer counted
+// ("2026-12-06"), empty when there is none.
+std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial,
+                                  std::vector<CodigoClase>* codigos, QString* desde = nullptr);
 
 // The rows as CSV for LibreOffice Calc and Excel with Spanish settings:
 // UTF-8 with its byte order mark, ";" between fields, decimal comma, CR LF.
-QByteArray csvClase(const std::vector<FilaClase>& filas);
+QByteArray csvClase(const std::vector<FilaClase>& filas, const std::vector<CodigoClase>& codigos);
 
 // The percentage as the view, the CSV and the report write it: "66,7".
 QString textoPorcentajeClase(double porcentaje);

@@ -105,22 +105,32 @@ Tabla tablaCuentas(const std::vector<FilaClase>& filas)
     return t;
 }
 
-Tabla tablaPorCodigo(const std::vector<FilaClase>& filas, const QString& desde)
+// The answers per code, four codes a table, so that every number fits its
+// column on the page however many codes the class has answered.
+std::vector<Tabla> tablasPorCodigo(const DatosInforme& datos)
 {
-    Tabla t{desde.isEmpty() ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada")
-                            : QStringLiteral("Respuestas por código desde el %1").arg(desde),
-            {QStringLiteral("Alumno")},
-            {},
-            {}};
-    for (const char* c : {"NRZ", "RZ", "AMI", "HDB3"})
-        t.columnas << QStringLiteral("%1 bien").arg(QLatin1String(c)) << QStringLiteral("%1 mal").arg(QLatin1String(c));
-    for (const FilaClase& f : filas) {
-        QStringList fila{f.nombre};
-        for (int c = 0; c < kCodigosClase; ++c)
-            fila << QString::number(f.bienPorCodigo[size_t(c)]) << QString::number(f.malPorCodigo[size_t(c)]);
-        t.filas.push_back(fila);
+    constexpr std::size_t kCodigosPorTabla = 4;
+    std::vector<Tabla> r;
+    for (std::size_t desde = 0; desde < datos.codigos.size() || desde == 0; desde += kCodigosPorTabla) {
+        const std::size_t hasta = std::min(datos.codigos.size(), desde + kCodigosPorTabla);
+        Tabla t{datos.desde.isEmpty() ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada")
+                                      : QStringLiteral("Respuestas por código desde el %1").arg(datos.desde),
+                {QStringLiteral("Alumno")},
+                {},
+                {}};
+        for (std::size_t c = desde; c < hasta; ++c)
+            t.columnas << datos.codigos[c].titulo() + QStringLiteral(" bien")
+                       << datos.codigos[c].titulo() + QStringLiteral(" mal");
+        for (const FilaClase& f : datos.porCodigo) {
+            QStringList fila{f.nombre};
+            for (std::size_t c = desde; c < hasta && c < f.bienPorCodigo.size(); ++c)
+                fila << QString::number(f.bienPorCodigo[c]) << QString::number(f.malPorCodigo[c]);
+            t.filas.push_back(fila);
+        }
+        r.push_back(std::move(t));
+        if (hasta == datos.codigos.size()) break;
     }
-    return t;
+    return r;
 }
 
 int paginasDe(const Tabla& t)
@@ -155,10 +165,13 @@ private:
 
 void dibujarInforme(HojaInforme& hoja, const DatosInforme& datos)
 {
-    const Tabla cuentas = tablaCuentas(datos.cuentas), porCodigo = tablaPorCodigo(datos.porCodigo, datos.desde);
-    Paginador paginas(hoja, datos, paginasDe(cuentas) + paginasDe(porCodigo));
+    const Tabla cuentas = tablaCuentas(datos.cuentas);
+    const std::vector<Tabla> porCodigo = tablasPorCodigo(datos);
+    int total = paginasDe(cuentas);
+    for (const Tabla& t : porCodigo) total += paginasDe(t);
+    Paginador paginas(hoja, datos, total);
     paginas.tabla(cuentas);
-    paginas.tabla(porCodigo);
+    for (const Tabla& t : porCodigo) paginas.tabla(t);
 }
 
 QString informeClase(const DatosInforme& datos, const QString& ruta)

@@ -27,6 +27,7 @@ public:
 struct DatosInforme {
     std::vector<FilaClase> cuentas;   // in the order of the counts table
     std::vector<FilaClase> porCodigo; // in the order of the per-code table
+    std::vector<CodigoClase> codigos; // of the per-code counts
     QString desde;                    // the day of the first answer in the log
     QDate fecha;                      // the day of the report
 };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/ModeloClase.h"
 
-#include "codigos/Trazas.h"
-
 namespace ejercicio {
 
 namespace {
@@ -10,24 +8,15 @@ namespace {
 const QStringList kCabecerasCuentas{QStringLiteral("Alumno"),  QStringLiteral("Total"), QStringLiteral("Aciertos"),
                                     QStringLiteral("Errores"), QStringLiteral("%"),     QStringLiteral("Gráfico")};
 
-QStringList cabecerasPorCodigo()
-{
-    QStringList r{QStringLiteral("Alumno")};
-    for (int traza = codigos::Nrz; traza <= codigos::Hdb3; ++traza) {
-        const auto nombre = QLatin1String(codigos::kDatosTrazas[std::size_t(traza)].nombre);
-        r << QStringLiteral("%1 bien").arg(nombre) << QStringLiteral("%1 mal").arg(nombre);
-    }
-    return r;
-}
-
 } // namespace
 
 ModeloClase::ModeloClase(Vista vista, QObject* parent) : QAbstractTableModel(parent), vista_(vista) {}
 
-void ModeloClase::ponerFilas(std::vector<FilaClase> filas)
+void ModeloClase::ponerFilas(std::vector<FilaClase> filas, std::vector<CodigoClase> codigos)
 {
     beginResetModel();
     filas_ = std::move(filas);
+    codigos_ = std::move(codigos);
     endResetModel();
 }
 
@@ -36,7 +25,7 @@ int ModeloClase::rowCount(const QModelIndex& parent) const { return parent.isVal
 int ModeloClase::columnCount(const QModelIndex& parent) const
 {
     if (parent.isValid()) return 0;
-    return vista_ == Vista::Cuentas ? int(kCabecerasCuentas.size()) : 1 + 2 * kCodigosClase;
+    return vista_ == Vista::Cuentas ? int(kCabecerasCuentas.size()) : 1 + 2 * int(codigos_.size());
 }
 
 QVariant ModeloClase::valor(const FilaClase& f, int columna) const
@@ -75,7 +64,10 @@ QVariant ModeloClase::data(const QModelIndex& index, int role) const
 QVariant ModeloClase::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return (vista_ == Vista::Cuentas ? kCabecerasCuentas : cabecerasPorCodigo()).value(section);
+    if (vista_ == Vista::Cuentas) return kCabecerasCuentas.value(section);
+    if (section == 0) return QStringLiteral("Alumno");
+    const CodigoClase& c = codigos_[std::size_t((section - 1) / 2)];
+    return c.titulo() + ((section - 1) % 2 == 0 ? QStringLiteral(" bien") : QStringLiteral(" mal"));
 }
 
 } // namespace ejercicio

@@ -21,7 +21,8 @@ public:
 
     explicit ModeloClase(Vista vista, QObject* parent = nullptr);
 
-    void ponerFilas(std::vector<FilaClase> filas);
+    // `codigos`: the codes of the per-code columns, as filasClase gave them.
+    void ponerFilas(std::vector<FilaClase> filas, std::vector<CodigoClase> codigos = {});
     const std::vector<FilaClase>& filas() const { return filas_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -34,6 +35,7 @@ private:
 
     Vista vista_;
     std::vector<FilaClase> filas_;
+    std::vector<CodigoClase> codigos_;
 };
 
 } // namespace ejercicio

@@ -114,14 +114,14 @@ void VistaClase::actualizar()
                 .arg(QDir::toNativeSeparators(datos_.rutaHistorial()), historial.error),
             formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
     }
-    auto filas = ejercicio::filasClase(datos_.alumnos(), historial.contenido, &desde_);
+    auto filas = ejercicio::filasClase(datos_.alumnos(), historial.contenido, &codigos_, &desde_);
     // Older students may have answered before the log was kept.
     controles().buscar<QLabel>("desde")->setText(
         desde_.isEmpty() ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
                          : QStringLiteral("Respuestas por código desde el %1, la primera anotada en el "
                                           "historial:")
                                .arg(desde_));
-    porCodigo_->ponerFilas(filas);
+    porCodigo_->ponerFilas(filas, codigos_);
     cuentas_->ponerFilas(std::move(filas));
 }
 
@@ -136,7 +136,7 @@ void VistaClase::exportarCsv()
 {
     guardarComo(QStringLiteral("Exportar la clase"), QStringLiteral("clase.csv"),
                 QStringLiteral("Hoja de cálculo CSV (*.csv)"), QStringLiteral("la tabla"), [this](const QString& ruta) {
-                    return formatos::escribirEntero(ruta, ejercicio::csvClase(filasEnPantalla(tabla)));
+                    return formatos::escribirEntero(ruta, ejercicio::csvClase(filasEnPantalla(tabla), codigos_));
                 });
 }
 
@@ -145,7 +145,8 @@ void VistaClase::imprimirInforme()
     guardarComo(QStringLiteral("Informe de la clase"), QStringLiteral("clase.pdf"),
                 QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"), [this](const QString& ruta) {
                     return ejercicio::informeClase(
-                        {filasEnPantalla(tabla), filasEnPantalla(codigos), desde_, QDate::currentDate()}, ruta);
+                        {filasEnPantalla(tabla), filasEnPantalla(codigos), codigos_, desde_, QDate::currentDate()},
+                        ruta);
                 });
 }
 

@@ -41,7 +41,8 @@ private:
     ejercicio::ModeloClase* porCodigo_;
     QTableView* tabla;
     QTableView* codigos;
-    QString desde_; // the day of the first answer in the log
+    QString desde_;                    // the day of the first answer in the log
+    std::vector<CodigoClase> codigos_; // of the per-code table
 };
 
 } // namespace ejercicio
