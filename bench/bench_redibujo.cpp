@@ -4,6 +4,8 @@
 
 #include "codigos/Trazador.h"
 #include "dibujo/LienzoImagen.h"
+#include "entrenador/DibujoEntrenador.h"
+#include "entrenador/VentanaEntrenador.h"
 #include "formularios/AreaDibujo.h"
 #include "inicio/inicio.h"
 #include "modelo/Ejercicio.h"
@@ -91,6 +93,26 @@ void BM_Tecla(benchmark::State& state)
     cerrarDelTodo(p);
 }
 BENCHMARK(BM_Tecla);
+
+// A new exercise in the trainer, 32 bits, drawing mode: the bits drawn at
+// random, the window's texts and the drawing painted, as the student sees it.
+void BM_NuevoEjercicioEntrenador(benchmark::State& state)
+{
+    inicio::Main();
+    auto* ventana = inicio::entrenador().cargar();
+    ventana->show();
+    auto& entrenamiento = ventana->entrenamiento();
+    entrenamiento.ponerModo(entrenador::Modo::Dibujar);
+    entrenamiento.ponerLongitud(32);
+    auto* dibujo = ventana->findChild<entrenador::DibujoEntrenador*>();
+    for (auto _ : state) {
+        entrenamiento.nuevo();
+        benchmark::DoNotOptimize(dibujo->grab());
+    }
+    cerrarDelTodo(ventana);
+    cerrarDelTodo(inicio::principal().cargar());
+}
+BENCHMARK(BM_NuevoEjercicioEntrenador)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

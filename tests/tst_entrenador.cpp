@@ -30,6 +30,7 @@ private slots:
     void dibujar_data();
     void dibujar();
     void solucionAntesNoCuenta();
+    void exportarParaMoodle();
 
 private:
     template <typename T = QWidget>
@@ -190,6 +191,19 @@ void TestEntrenador::solucionAntesNoCuenta()
     entrada::clic(de("comprobar"));
     QVERIFY(!QFile::exists("historial.csv"));
     QCOMPARE(leer("puntos.pnt"), QByteArray("<missing>"));
+}
+
+// The teacher exports questions of the codes marked, at the length chosen.
+void TestEntrenador::exportarParaMoodle()
+{
+    abrir({"CMI", "MLT-3"});
+    avisos->ficheros = {dir->filePath("preguntas.xml")};
+    entrada::clic(de("exportar"));
+    const QByteArray xml = leer(dir->filePath("preguntas.xml"));
+    QVERIFY(xml.startsWith("<?xml"));
+    QCOMPARE(xml.count("<question type=\"category\">"), 2);
+    QVERIFY(xml.contains("Tramavox/CMI<") && xml.contains("Tramavox/MLT-3<") && xml.contains("leer 16 bits"));
+    QVERIFY(avisos->mensajes.isEmpty());
 }
 
 QTEST_MAIN(TestEntrenador)
