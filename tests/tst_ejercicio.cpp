@@ -559,10 +559,11 @@ void TestEjercicio::vistaDeLaClase()
     v.hijo<QAction>("acercade")->trigger();
     v.hijo<QAction>("ayuda")->trigger();
     v.hijo<QAction>("laboratorio")->trigger();
+    v.hijo<QAction>("entrenador")->trigger();
     // Every control has a name, a drop-down list its label's, not its value;
     // the drawings are pictures.
     QStringList sinNombre;
-    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "detalles", "lab"})
+    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "detalles", "lab", "entrenador"})
         for (QWidget* c : ventana(nombre)->findChildren<QWidget*>()) {
             if (!c->property("twips").isValid() || !c->isVisible() || c->objectName().endsWith("_cliente")) continue;
             const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
@@ -574,7 +575,8 @@ void TestEjercicio::vistaDeLaClase()
     QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(", ")));
     QWidget* lab = ventana("lab");
     for (QWidget* dibujo : {v.hijo("Pantalla"), control(lab, "dibujo")->findChild<QWidget*>("dibujoCodigos"),
-                            control(lab, "espectro")->findChild<QWidget*>("graficoEspectro")})
+                            control(lab, "espectro")->findChild<QWidget*>("graficoEspectro"),
+                            ventana("entrenador")->findChild<QWidget*>("dibujoEntrenador")})
         QCOMPARE(QAccessible::queryAccessibleInterface(dibujo)->role(), QAccessible::Graphic);
     entrada::activar(d);
     entrada::tecla(d, Qt::Key_Escape, Qt::NoModifier, "\x1b"); // Esc closes the view, as its close button does
@@ -924,11 +926,11 @@ void TestEjercicio::cabeEnLaPantalla()
     for (int i = 0; i < pulsaciones; ++i) entrada::tecla(v.p, Qt::Key_Plus, Qt::ControlModifier, "+");
     QCOMPARE(v.hijo<QAction>("zoomActual")->text(), QString("Ampliación: %1 %").arg(porcentaje));
     QCOMPARE(v.hijo<QAction>("ampliar")->isEnabled(), porcentaje < 200);
-    for (const char* menu : {"acercade", "ayuda", "laboratorio"}) v.hijo<QAction>(menu)->trigger();
+    for (const char* menu : {"acercade", "ayuda", "laboratorio", "entrenador"}) v.hijo<QAction>(menu)->trigger();
     QVERIFY(abrirEjercicio());
     entrada::clic(de("Detalles"));
     const QRect libre = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "lab", "detalles"}) {
+    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "lab", "detalles", "entrenador"}) {
         const QRect r = ventana(nombre)->frameGeometry();
         QVERIFY2(
             libre.contains(r),
