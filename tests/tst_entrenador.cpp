@@ -31,6 +31,7 @@ private slots:
     void dibujar();
     void solucionAntesNoCuenta();
     void exportarParaMoodle();
+    void codigosElegidos();
 
 private:
     template <typename T = QWidget>
@@ -204,6 +205,26 @@ void TestEntrenador::exportarParaMoodle()
     QCOMPARE(xml.count("<question type=\"category\">"), 2);
     QVERIFY(xml.contains("Tramavox/CMI<") && xml.contains("Tramavox/MLT-3<") && xml.contains("leer 16 bits"));
     QVERIFY(avisos->mensajes.isEmpty());
+}
+
+// The teacher's choice of codes is remembered; the last code marked cannot
+// be unmarked (a pitido says so).
+void TestEntrenador::codigosElegidos()
+{
+    abrir({"CMI"});
+    const auto marcar = [this](codigos::Codigo c) {
+        entrada::enfocar(de("codigos"));
+        entrada::tecla(e, Qt::Key_Home);
+        for (int i = 0; i < int(c); ++i) entrada::tecla(e, Qt::Key_Down);
+        entrada::tecla(e, Qt::Key_Space, Qt::NoModifier, " ");
+    };
+    marcar(codigos::Codigo::Cmi);
+    QCOMPARE(avisos->pitidos, 1);
+    QCOMPARE(de<QListWidget>("codigos")->item(int(codigos::Codigo::Cmi))->checkState(), Qt::Checked);
+    marcar(codigos::Codigo::Ami);
+    QCOMPARE(formularios::Ajustes().value(formularios::kClaveCodigosEntrenador).toStringList(),
+             (QStringList{"AMI", "CMI"}));
+    QCOMPARE(modelo().codigos(), (std::vector<codigos::Codigo>{codigos::Codigo::Ami, codigos::Codigo::Cmi}));
 }
 
 QTEST_MAIN(TestEntrenador)

@@ -125,13 +125,13 @@ std::vector<Codigo> VentanaEntrenador::codigosMarcados() const
 }
 
 // At least one code stays marked: the last one cannot be unmarked.
-void VentanaEntrenador::elegirCodigos()
+void VentanaEntrenador::elegirCodigos(QListWidgetItem* cambiado)
 {
     const std::vector<Codigo> marcados = codigosMarcados();
     if (marcados.empty()) {
         Avisos::actual().pitido();
         const QSignalBlocker callado(codigos);
-        codigos->currentItem()->setCheckState(Qt::Checked);
+        cambiado->setCheckState(Qt::Checked);
         return;
     }
     QStringList nombres;

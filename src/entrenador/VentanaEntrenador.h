@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 
 namespace ejercicio {
 class EleccionAlumno;
@@ -40,7 +41,7 @@ protected:
 private:
     void conectar();
     void comprobar();
-    void elegirCodigos();
+    void elegirCodigos(QListWidgetItem* cambiado);
     void mostrar();
     void exportar();
     std::vector<codigos::Codigo> codigosMarcados() const;
