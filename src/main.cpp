@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "inicio/inicio.h"
+#include "linea/OrdenBer.h"
 #include "preguntas/OrdenMoodle.h"
 
 #include <QApplication>
@@ -9,6 +10,14 @@
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--ber") == 0) {
+        // A table on the standard output, for scripts: no window, no Qt.
+        std::string salida, error;
+        const int estado = linea::ordenBer({argv + 1, argv + argc}, salida, error);
+        std::fputs(salida.c_str(), stdout);
+        std::fputs(error.c_str(), stderr);
+        return estado;
+    }
     if (argc > 1 && std::strcmp(argv[1], "--moodle") == 0) {
         // No window opens: the pictures are drawn offscreen, so that a
         // teacher's script runs anywhere, over ssh too.

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "linea/Linea.h"
+
+#include "codigos/DatosCodigo.h"
+
+#include <fftw3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+
+namespace linea {
+
+using codigos::Codigo;
+using codigos::Paso;
+
+namespace {
+
+constexpr int kMitad = kMuestrasPorBit / 2;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDbNeper = 8.685889638065035; // dB in a neper
+constexpr int kBloque = 1 << 16;               // bits a measure handles at once
+
+// How a code's receiver integrates a bit.
+enum class Filtro {
+    BitEntero,    // the level lasts the whole bit
+    PrimeraMitad, // pulses of half a bit, then zero
+    Mitades,      // each half has its own level
+    Manchester,   // one level and its opposite: the difference of the halves
+};
+
+Filtro filtroDe(Codigo c)
+{
+    switch (c) {
+    case Codigo::NrzUnipolar:
+    case Codigo::NrzPolar:
+    case Codigo::Nrzi:
+    case Codigo::Pseudoternario:
+    case Codigo::DosBUnoQ:
+    case Codigo::Mlt3: return Filtro::BitEntero;
+    case Codigo::Rz:
+    case Codigo::Ami:
+    case Codigo::Hdb3:
+    case Codigo::B8zs: return Filtro::PrimeraMitad;
+    case Codigo::Manchester: return Filtro::Manchester;
+    default: return Filtro::Mitades;
+    }
+}
+
+// The levels a code sends: those of its scale, less the zero that polar
+// codes show only as the middle of their scale.
+std::vector<int> nivelesEnviados(Codigo c)
+{
+    const auto& datos = codigos::datosCodigo(c);
+    const bool envia0 = c == Codigo::NrzUnipolar || c == Codigo::Rz || c == Codigo::Ami ||
+                        c == Codigo::Pseudoternario || c == Codigo::Hdb3 || c == Codigo::B8zs || c == Codigo::Mlt3;
+    std::vector<int> r;
+    for (int i = 0; i < datos.cuantosNiveles; ++i)
+        if (datos.niveles[std::size_t(i)] != 0 || envia0) r.push_back(datos.niveles[std::size_t(i)]);
+    return r;
+}
+
+int masCercano(const std::vector<int>& niveles, double nivel)
+{
+    int r = niveles.front();
+    for (int n : niveles)
+        if (std::abs(nivel - n) < std::abs(nivel - r)) r = n;
+    return r;
+}
+
+// Q(x), the tail of the standard normal distribution.
+double q(double x) { return 0.5 * std::erfc(x / std::sqrt(2.0)); }
+
+// Gaussian samples from the engine's own output (Box and Muller), the same
+// on every standard library.
+class Ruido {
+public:
+    explicit Ruido(std::mt19937_64& azar) : azar_(azar) {}
+    double siguiente()
+    {
+        if (guardado_) {
+            guardado_ = false;
+            return otro_;
+        }
+        const double u1 = (double(azar_() >> 11) + 1.0) / 9007199254740993.0; // (0, 1]
+        const double u2 = double(azar_() >> 11) / 9007199254740992.0;
+        const double r = std::sqrt(-2.0 * std::log(u1));
+        otro_ = r * std::sin(2 * kPi * u2);
+        guardado_ = true;
+        return r * std::cos(2 * kPi * u2);
+    }
+
+private:
+    std::mt19937_64& azar_;
+    bool guardado_ = false;
+    double otro_ = 0;
+};
+
+// The cable, in frequency: exp(−k√f·(1 + j)), the skin effect's loss with
+// the phase that makes it causal; k gives the loss asked at half the bit rate.
+void cable(std::vector<double>& onda, double perdidaDb)
+{
+    const int n = int(onda.size());
+    if (n == 0 || perdidaDb <= 0) return;
+    const double k = perdidaDb / kDbNeper / std::sqrt(0.5);
+    fftw_complex* espectro = fftw_alloc_complex(std::size_t(n / 2 + 1));
+    const fftw_plan ida = fftw_plan_dft_r2c_1d(n, onda.data(), espectro, FFTW_ESTIMATE);
+    const fftw_plan vuelta = fftw_plan_dft_c2r_1d(n, espectro, onda.data(), FFTW_ESTIMATE);
+    fftw_execute(ida);
+    for (int i = 0; i <= n / 2; ++i) {
+        const double f = double(i) * kMuestrasPorBit / n; // in bit rates
+        const std::complex<double> h = std::exp(-k * std::sqrt(f) * std::complex<double>(1, 1));
+        const std::complex<double> x(espectro[i][0], espectro[i][1]);
+        const std::complex<double> y = x * h / double(n);
+        espectro[i][0] = y.real();
+        espectro[i][1] = y.imag();
+    }
+    fftw_execute(vuelta);
+    fftw_destroy_plan(ida);
+    fftw_destroy_plan(vuelta);
+    fftw_free(espectro);
+}
+
+// The transformer: a first-order high-pass with its cut-off at `corte`.
+void acoplar(std::vector<double>& onda, double corte)
+{
+    if (corte <= 0) return;
+    const double rc = 1.0 / (2 * kPi * corte), ts = 1.0 / kMuestrasPorBit;
+    const double a = rc / (rc + ts);
+    double anterior = 0, salida = 0;
+    for (double& x : onda) {
+        salida = a * (salida + x - anterior);
+        anterior = x;
+        x = salida;
+    }
+}
+
+} // namespace
+
+std::vector<double> formaDeOnda(const std::vector<Paso>& linea)
+{
+    std::vector<double> r(linea.size() * kMuestrasPorBit);
+    for (std::size_t b = 0; b < linea.size(); ++b) {
+        std::fill_n(r.begin() + long(b * kMuestrasPorBit), kMitad, double(linea[b].nivel1));
+        std::fill_n(r.begin() + long(b * kMuestrasPorBit + kMitad), kMitad, double(linea[b].nivel2));
+    }
+    return r;
+}
+
+double energiaPorBit(const std::vector<double>& onda)
+{
+    double e = 0;
+    for (double x : onda) e += x * x;
+    const double bits = double(onda.size()) / kMuestrasPorBit;
+    return bits > 0 ? e / kMuestrasPorBit / bits : 0.0;
+}
+
+std::vector<double> pasarPorLinea(std::vector<double> onda, const AjustesLinea& ajustes, double eb,
+                                  std::mt19937_64& azar)
+{
+    cable(onda, ajustes.perdidaDb);
+    acoplar(onda, ajustes.acoplamiento);
+    if (ajustes.ebn0Db) {
+        // N0 one-sided; a sample of length 1/kMuestrasPorBit has variance N0/2 × kMuestrasPorBit.
+        const double n0 = eb / std::pow(10.0, *ajustes.ebn0Db / 10);
+        const double sigma = std::sqrt(n0 / 2 * kMuestrasPorBit);
+        Ruido ruido(azar);
+        for (double& x : onda) x += sigma * ruido.siguiente();
+    }
+    return onda;
+}
+
+std::vector<Paso> decidir(Codigo c, const std::vector<double>& recibida)
+{
+    const std::vector<int> datos = nivelesEnviados(c);
+    const std::size_t bits = recibida.size() / kMuestrasPorBit;
+    std::vector<Paso> r(bits);
+    const auto media = [&](std::size_t desde, int cuantas) {
+        double s = 0;
+        for (int i = 0; i < cuantas; ++i) s += recibida[desde + std::size_t(i)];
+        return s / cuantas;
+    };
+    for (std::size_t b = 0; b < bits; ++b) {
+        const std::size_t i = b * kMuestrasPorBit;
+        int n1 = 0, n2 = 0;
+        switch (filtroDe(c)) {
+        case Filtro::BitEntero: n1 = n2 = masCercano(datos, media(i, kMuestrasPorBit)); break;
+        case Filtro::PrimeraMitad: n1 = masCercano(datos, media(i, kMitad)); break;
+        case Filtro::Mitades:
+            n1 = masCercano(datos, media(i, kMitad));
+            n2 = masCercano(datos, media(i + kMitad, kMitad));
+            break;
+        case Filtro::Manchester:
+            n2 = media(i + kMitad, kMitad) - media(i, kMitad) >= 0 ? 1 : -1;
+            n1 = -n2;
+            break;
+        }
+        r[b] = Paso{'0', std::int8_t(n1), std::int8_t(n2), false};
+    }
+    return r;
+}
+
+MedidaBer medirBer(Codigo c, const AjustesLinea& ajustes, long bits, std::uint64_t semilla)
+{
+    std::mt19937_64 azar(semilla);
+    MedidaBer m;
+    codigos::EstadoInicial inicio;
+    for (long hechos = 0; hechos < bits; hechos += kBloque) {
+        std::string enviados;
+        for (long i = 0; i < std::min<long>(kBloque, bits - hechos); ++i) enviados += (azar() >> 63) != 0 ? '1' : '0';
+        const std::vector<Paso> linea = codigos::codificar(c, enviados, inicio);
+        const std::vector<double> onda = formaDeOnda(linea);
+        const std::vector<double> llegada = pasarPorLinea(onda, ajustes, energiaPorBit(onda), azar);
+        const std::string leidos = codigos::decodificar(c, decidir(c, llegada), inicio);
+        for (std::size_t i = 0; i < enviados.size(); ++i) m.errores += leidos[i] != enviados[i];
+        m.bits += long(enviados.size());
+    }
+    return m;
+}
+
+std::optional<double> berTeorica(Codigo c, double ebn0Db)
+{
+    const double ebn0 = std::pow(10.0, ebn0Db / 10);
+    switch (c) {
+    case Codigo::NrzPolar:
+    case Codigo::Manchester: return q(std::sqrt(2 * ebn0));
+    case Codigo::NrzUnipolar: return q(std::sqrt(ebn0));
+    case Codigo::Ami:
+    case Codigo::Pseudoternario: return 1.5 * q(std::sqrt(ebn0)) - 0.5 * q(3 * std::sqrt(ebn0));
+    default: return std::nullopt;
+    }
+}
+
+} // namespace linea

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A line between the coder and the receiver: the transmitted waveform goes
+// through a cable whose loss grows as the square root of frequency (skin
+// effect), a transformer's coupling (a first-order high-pass) and white
+// Gaussian noise, and the receiver decides each bit's levels from what
+// arrives. Plain C++; the bit rate is 1 and time is counted in bits.
+
+#include "codigos/CodigosLinea.h"
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace linea {
+
+// Samples a bit: each half-bit is held for half of them.
+constexpr int kMuestrasPorBit = 8;
+
+struct AjustesLinea {
+    double perdidaDb = 0;         // cable loss at half the bit rate, 0 to 40 dB
+    double acoplamiento = 0;      // the coupling's cut-off, a fraction of the bit rate; 0: none
+    std::optional<double> ebn0Db; // Eb/N0 of the noise; none: no noise
+};
+
+// The waveform of a line, kMuestrasPorBit samples a bit.
+std::vector<double> formaDeOnda(const std::vector<codigos::Paso>& linea);
+
+// The mean energy per bit of a waveform (a sample lasts 1/kMuestrasPorBit).
+double energiaPorBit(const std::vector<double>& onda);
+
+// What arrives at the receiver. `eb` is the transmitted code's mean energy
+// per bit, which the noise is measured against.
+std::vector<double> pasarPorLinea(std::vector<double> onda, const AjustesLinea& ajustes, double eb,
+                                  std::mt19937_64& azar);
+
+// The receiver's decisions, as a line of levels its decoder reads: each
+// half-bit integrated over its samples (the whole bit where the code holds
+// its level, the first half where its pulses last half a bit, the
+// difference of the halves for Manchester: matched filters) and given the
+// nearest of the code's levels, so that ternary codes have their
+// thresholds at half the pulse height.
+std::vector<codigos::Paso> decidir(codigos::Codigo c, const std::vector<double>& recibida);
+
+struct MedidaBer {
+    long bits = 0;
+    long errores = 0;
+    double ber() const { return bits > 0 ? double(errores) / double(bits) : 0.0; }
+};
+
+// Random bits through the line, decided and decoded, against the bits sent.
+MedidaBer medirBer(codigos::Codigo c, const AjustesLinea& ajustes, long bits, std::uint64_t semilla);
+
+// The bit error rate the theory gives for this receiver on a noisy line
+// with no loss and no coupling, where there is a closed form: NRZ polar and
+// Manchester, Q(√(2Eb/N0)); NRZ unipolar, Q(√(Eb/N0)); AMI and
+// pseudoternary, 3/2·Q(√(Eb/N0)) − 1/2·Q(3√(Eb/N0)).
+std::optional<double> berTeorica(codigos::Codigo c, double ebn0Db);
+
+} // namespace linea

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The line between the coder and the receiver: with no impairment every bit
+// comes through; with noise the error rate is the theory's; the coupling
+// drifts a long run of one level; the cable closes the eye.
+
+#include "Filas.h"
+#include "linea/Linea.h"
+#include "linea/OrdenBer.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using codigos::Codigo;
+using linea::AjustesLinea;
+
+Q_DECLARE_METATYPE(codigos::Codigo)
+
+class TestLinea : public QObject {
+    Q_OBJECT
+private slots:
+    void sinNadaLlegaTodo();
+    void tasaDeErrores_data();
+    void tasaDeErrores();
+    void acoplamientoDeriva_data();
+    void acoplamientoDeriva();
+    void ordenBer_data();
+    void ordenBer();
+};
+
+// With no loss, no coupling and no noise every code decides every bit right.
+void TestLinea::sinNadaLlegaTodo()
+{
+    for (Codigo c : codigos::kTodosLosCodigos)
+        QVERIFY2(linea::medirBer(c, {}, 20000, 7).errores == 0, codigos::nombreCodigo(c));
+}
+
+void TestLinea::tasaDeErrores_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<double>("ebn0");
+    for (Codigo c : {Codigo::NrzPolar, Codigo::Manchester, Codigo::NrzUnipolar, Codigo::Ami})
+        for (double ebn0 : {0.0, 4.0, 8.0}) QTest::addRow("%s at %g dB", codigos::nombreCodigo(c), ebn0) << c << ebn0;
+}
+
+// A million bits: the errors counted lie within the 99 % binomial interval
+// around the theory's rate.
+void TestLinea::tasaDeErrores()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(double, ebn0);
+    constexpr long kBits = 1000000;
+    AjustesLinea ajustes;
+    ajustes.ebn0Db = ebn0;
+    const auto m = linea::medirBer(codigo, ajustes, kBits, 20261207);
+    const double p = *linea::berTeorica(codigo, ebn0);
+    const double margen = 2.576 * std::sqrt(p * (1 - p) / kBits);
+    QVERIFY2(std::abs(m.ber() - p) <= margen,
+             qPrintable(QString("medida %1, teoría %2 ± %3").arg(m.ber()).arg(p).arg(margen)));
+}
+
+void TestLinea::acoplamientoDeriva_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<bool>("deriva");
+    fila("NRZ unipolar", Codigo::NrzUnipolar, true);
+    fila("AMI", Codigo::Ami, false);
+    fila("HDB3", Codigo::Hdb3, false);
+}
+
+// Through a transformer with its cut-off at 1 % of the bit rate, a long run
+// of ones in NRZ unipolar sinks past the threshold and is read as zeros;
+// the balanced codes keep their baseline.
+void TestLinea::acoplamientoDeriva()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(bool, deriva);
+    const std::string bits = std::string(20, '0') + std::string(200, '1');
+    AjustesLinea ajustes;
+    ajustes.acoplamiento = 0.01;
+    std::mt19937_64 azar(1);
+    const auto onda = linea::formaDeOnda(codigos::codificar(codigo, bits));
+    const auto leidos = codigos::decodificar(
+        codigo, linea::decidir(codigo, linea::pasarPorLinea(onda, ajustes, linea::energiaPorBit(onda), azar)));
+    QCOMPARE(leidos.substr(0, 26), bits.substr(0, 26)); // the start of the run comes through
+    QCOMPARE(leidos == bits, !deriva);
+}
+
+void TestLinea::ordenBer_data()
+{
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<int>("estado");
+    QTest::addColumn<QString>("dicho"); // the output's start, or the error's
+    QTest::addColumn<bool>("teoria");   // the last column filled
+    fila("a table", QStringList{"--codigo", "nrz polar", "--ebn0", "0,8", "--bits", "20000", "--semilla", "3"}, 0,
+         "ebn0_db;bits;errores;ber;ber_teorico\n0;20000;", true);
+    fila("no closed form", QStringList{"--codigo", "HDB3", "--ebn0", "-1.5", "--bits", "1000"}, 0,
+         "ebn0_db;bits;errores;ber;ber_teorico\n-1.5;1000;", false);
+    // The closed forms are for a line with no loss.
+    fila("through a cable", QStringList{"--codigo", "NRZ polar", "--ebn0", "4", "--bits", "1000", "--perdida", "3"}, 0,
+         "ebn0_db;bits;errores;ber;ber_teorico\n4;1000;", false);
+    fila("an unknown code", QStringList{"--codigo", "HDB4", "--ebn0", "1"}, 2, "tramavox: «HDB4» no es un código.",
+         false);
+    fila("no Eb/N0", QStringList{"--codigo", "AMI"}, 2, "tramavox: faltan los valores de Eb/N0 (--ebn0).", false);
+    fila("too much loss", QStringList{"--codigo", "AMI", "--ebn0", "1", "--perdida", "41"}, 2,
+         "tramavox: la pérdida del cable ha de ser de 0 a 40 dB.", false);
+}
+
+// The table teachers script: its header, a line per Eb/N0 with a decimal
+// point, the theory only where it has a closed form; the same seed gives
+// the same table; arguments it cannot take get a Spanish reason and 2.
+void TestLinea::ordenBer()
+{
+    QFETCH(QStringList, argumentos);
+    QFETCH(int, estado);
+    QFETCH(QString, dicho);
+    QFETCH(bool, teoria);
+    std::vector<std::string> a{"--ber"};
+    for (const QString& x : argumentos) a.push_back(x.toStdString());
+    std::string salida, error, otraSalida, otroError;
+    QCOMPARE(linea::ordenBer(a, salida, error), estado);
+    const QString visto = QString::fromStdString(estado == 0 ? salida : error);
+    QVERIFY2(visto.startsWith(dicho), qPrintable(visto));
+    if (estado != 0) return;
+    const QStringList lineas = visto.trimmed().split('\n');
+    QCOMPARE(lineas.size(), 1 + int(argumentos[3].count(',')) + 1);
+    QCOMPARE(!lineas.last().endsWith(';'), teoria);
+    if (argumentos.contains("--semilla")) {
+        linea::ordenBer(a, otraSalida, otroError);
+        QCOMPARE(otraSalida, salida);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestLinea)
+#include "tst_linea.moc"
