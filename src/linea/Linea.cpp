@@ -71,8 +71,8 @@ int masCercano(const std::vector<int>& niveles, double nivel)
 // Q(x), the tail of the standard normal distribution.
 double q(double x) { return 0.5 * std::erfc(x / std::sqrt(2.0)); }
 
-// Gaussian samples from the engine's own output (Box and Muller), the same
-// on every standard library.
+// Gaussian samples from the engine's own output (Marsaglia's polar
+// method: no sine or cosine), the same on every standard library.
 class Ruido {
 public:
     explicit Ruido(std::mt19937_64& azar) : azar_(azar) {}
@@ -82,15 +82,21 @@ public:
             guardado_ = false;
             return otro_;
         }
-        const double u1 = (double(azar_() >> 11) + 1.0) / 9007199254740993.0; // (0, 1]
-        const double u2 = double(azar_() >> 11) / 9007199254740992.0;
-        const double r = std::sqrt(-2.0 * std::log(u1));
-        otro_ = r * std::sin(2 * kPi * u2);
+        double u = 0, v = 0, s = 0;
+        do {
+            u = 2 * uniforme() - 1;
+            v = 2 * uniforme() - 1;
+            s = u * u + v * v;
+        } while (s >= 1 || s == 0);
+        const double f = std::sqrt(-2 * std::log(s) / s);
+        otro_ = v * f;
         guardado_ = true;
-        return r * std::cos(2 * kPi * u2);
+        return u * f;
     }
 
 private:
+    double uniforme() { return double(azar_() >> 11) / 9007199254740992.0; } // [0, 1)
+
     std::mt19937_64& azar_;
     bool guardado_ = false;
     double otro_ = 0;
