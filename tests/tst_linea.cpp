@@ -24,6 +24,9 @@ private slots:
     void tasaDeErrores();
     void acoplamientoDeriva_data();
     void acoplamientoDeriva();
+    void elOjoSeCierra();
+    void relojConSesentaYCuatroCeros_data();
+    void relojConSesentaYCuatroCeros();
     void ordenBer_data();
     void ordenBer();
 };
@@ -84,6 +87,55 @@ void TestLinea::acoplamientoDeriva()
         codigo, linea::decidir(codigo, linea::pasarPorLinea(onda, ajustes, linea::energiaPorBit(onda), azar)));
     QCOMPARE(leidos.substr(0, 26), bits.substr(0, 26)); // the start of the run comes through
     QCOMPARE(leidos == bits, !deriva);
+}
+
+// The longer the cable, the lower the eye of NRZ polar; with no cable and
+// no noise it is the full distance between its levels, open the whole bit.
+void TestLinea::elOjoSeCierra()
+{
+    std::mt19937_64 azar(5);
+    std::string bits;
+    for (int i = 0; i < 2000; ++i) bits += (azar() >> 63) != 0 ? '1' : '0';
+    const auto enviada = codigos::codificar(Codigo::NrzPolar, bits);
+    const auto onda = linea::formaDeOnda(enviada);
+    double antes = 3;
+    for (double perdida : {0.0, 6.0, 12.0, 18.0}) {
+        AjustesLinea ajustes;
+        ajustes.perdidaDb = perdida;
+        const auto ojo = linea::medirOjo(Codigo::NrzPolar, enviada,
+                                         linea::pasarPorLinea(onda, ajustes, linea::energiaPorBit(onda), azar));
+        if (perdida == 0) QCOMPARE(ojo.ancho, 1.0);
+        QVERIFY2(ojo.alto < antes, qPrintable(QString("%1 dB: %2").arg(perdida).arg(ojo.alto)));
+        antes = ojo.alto;
+    }
+    QVERIFY(antes < 1.0);
+}
+
+void TestLinea::relojConSesentaYCuatroCeros_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<bool>("desliza");
+    fila("AMI", Codigo::Ami, true);
+    fila("NRZ polar", Codigo::NrzPolar, true);
+    fila("HDB3", Codigo::Hdb3, false);
+    fila("B8ZS", Codigo::B8zs, false);
+    fila("CMI", Codigo::Cmi, false);
+    fila("Manchester", Codigo::Manchester, false);
+}
+
+// Sixty-four zeros leave AMI and NRZ without edges, and the receiver's
+// clock slips; the substitutions and the transitions in every bit keep it.
+void TestLinea::relojConSesentaYCuatroCeros()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(bool, desliza);
+    std::string bits;
+    for (int i = 0; i < 4; ++i) bits += "1011001110100101";
+    bits += std::string(64, '0');
+    for (int i = 0; i < 4; ++i) bits += "1101";
+    const auto reloj = linea::recuperarReloj(codigo, linea::formaDeOnda(codigos::codificar(codigo, bits)));
+    QCOMPARE(!reloj.deslizamientos.empty(), desliza);
+    if (desliza) QVERIFY(reloj.deslizamientos.front() > 64); // inside the run of zeros
 }
 
 void TestLinea::ordenBer_data()

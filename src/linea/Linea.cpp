@@ -237,4 +237,66 @@ std::optional<double> berTeorica(Codigo c, double ebn0Db)
     }
 }
 
+Ojo medirOjo(Codigo c, const std::vector<Paso>& enviada, const std::vector<double>& recibida)
+{
+    const std::vector<int> niveles = nivelesEnviados(c); // highest first
+    Ojo ojo;
+    ojo.alto = -1e300;
+    int abiertas = 0;
+    // Each sampling instant of a half-bit, both halves alike.
+    for (int k = 0; k < kMitad; ++k) {
+        std::vector<double> minimo(niveles.size(), 1e300), maximo(niveles.size(), -1e300);
+        for (std::size_t b = 0; b < enviada.size(); ++b)
+            for (int mitad = 0; mitad < 2; ++mitad) {
+                const int nivel = mitad == 0 ? enviada[b].nivel1 : enviada[b].nivel2;
+                const auto i = std::size_t(std::find(niveles.begin(), niveles.end(), nivel) - niveles.begin());
+                if (i >= niveles.size()) continue;
+                const double y = recibida[b * kMuestrasPorBit + std::size_t(mitad * kMitad + k)];
+                minimo[i] = std::min(minimo[i], y);
+                maximo[i] = std::max(maximo[i], y);
+            }
+        double alto = 1e300;
+        for (std::size_t i = 0; i + 1 < niveles.size(); ++i)
+            if (minimo[i] < 1e299 && maximo[i + 1] > -1e299) alto = std::min(alto, minimo[i] - maximo[i + 1]);
+        if (alto >= 1e299) continue;
+        ojo.alto = std::max(ojo.alto, alto);
+        if (alto > 0) ++abiertas;
+    }
+    if (ojo.alto < -1e299) ojo.alto = 0;
+    // Two samples a bit are the two halves' same instant.
+    ojo.ancho = double(abiertas) * 2 / kMuestrasPorBit;
+    return ojo;
+}
+
+RelojRecuperado recuperarReloj(Codigo c, const std::vector<double>& recibida)
+{
+    // An edge: the line crossing half the pulse height, either way (pulses
+    // of the ternary codes have two edges each, as transitions have one).
+    const std::vector<int> niveles = nivelesEnviados(c);
+    const bool polar = std::find(niveles.begin(), niveles.end(), 0) == niveles.end();
+    const auto estado = [polar](double y) { return polar ? (y > 0 ? 1 : -1) : (std::abs(y) > 0.5 ? 1 : 0); };
+    RelojRecuperado r;
+    const std::size_t bits = recibida.size() / kMuestrasPorBit;
+    double error = 0; // the recovered clock's lead over the transmitter's, in bits
+    bool deslizado = false;
+    int antes = recibida.empty() ? 0 : estado(recibida[0]);
+    for (std::size_t b = 0; b < bits; ++b) {
+        for (int k = 0; k < kMuestrasPorBit; ++k) {
+            error += kDesvioOscilador / kMuestrasPorBit;
+            const int ahora = estado(recibida[b * kMuestrasPorBit + std::size_t(k)]);
+            if (ahora == antes) continue;
+            antes = ahora;
+            // Edges fall on the half-bit grid: the error is the distance
+            // from the recovered clock's nearest half-bit tick.
+            const double desfase = error - std::round(error * 2) / 2;
+            error -= kGananciaReloj * desfase;
+        }
+        const bool fuera = std::abs(error) > 0.25;
+        if (fuera && !deslizado) r.deslizamientos.push_back(int(b));
+        deslizado = fuera;
+        r.fase.push_back(error);
+    }
+    return r;
+}
+
 } // namespace linea

@@ -58,4 +58,28 @@ MedidaBer medirBer(codigos::Codigo c, const AjustesLinea& ajustes, long bits, st
 // pseudoternary, 3/2·Q(√(Eb/N0)) − 1/2·Q(3√(Eb/N0)).
 std::optional<double> berTeorica(codigos::Codigo c, double ebn0Db);
 
+// The eye of a line, measured from what was sent and what arrived: at the
+// best sampling instant, the narrowest gap between the values of two
+// neighbouring levels (in level units; at or below 0 the eye is closed),
+// and for how much of a bit the eye is open.
+struct Ojo {
+    double alto = 0;
+    double ancho = 0; // in bits
+};
+Ojo medirOjo(codigos::Codigo c, const std::vector<codigos::Paso>& enviada, const std::vector<double>& recibida);
+
+// Clock recovery: a first-order phase-locked loop that a pulse's or a
+// transition's edge pulls by kGananciaReloj of its phase error; between
+// edges the receiver's oscillator runs free, kDesvioOscilador off the
+// transmitter's rate. The loop's bandwidth is about kGananciaReloj × the
+// edges per bit / 2π of the bit rate (1 % of it with an edge every bit).
+constexpr double kGananciaReloj = 0.06;
+constexpr double kDesvioOscilador = 0.005;
+
+struct RelojRecuperado {
+    std::vector<double> fase;        // the recovered clock's error, in bits, at the end of each bit
+    std::vector<int> deslizamientos; // the bits where the error first passes a quarter bit
+};
+RelojRecuperado recuperarReloj(codigos::Codigo c, const std::vector<double>& recibida);
+
 } // namespace linea
