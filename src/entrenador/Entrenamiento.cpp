@@ -164,6 +164,7 @@ std::optional<Resultado> Entrenamiento::comprobar(QString* porque)
     if (modo_ == Modo::Leer) {
         const auto bits = bitsDe(respuesta_, porque);
         if (!bits) return std::nullopt;
+        r.leidos = *bits;
         int mal = 0;
         for (std::size_t i = 0; i < bits->size(); ++i) {
             r.bitsMal.push_back((*bits)[i] != ejercicio_.bits[i]);

@@ -36,6 +36,7 @@ struct Resultado {
     bool correcta = false;
     bool contada = false;
     QString veredicto;
+    std::string leidos;        // reading: the bits the answer gives
     std::vector<bool> bitsMal; // reading: the bits misread
     int primera = -1;          // drawing: the first wrong half-bit
 };

@@ -194,9 +194,8 @@ void VentanaEntrenador::comprobar()
     if (saturada) ejercicio::avisarSaturada(this, estadisticas_.rutaPuntos());
     const Ejercicio& ej = entrenamiento_.ejercicio();
     const bool leyendo = entrenamiento_.modo() == Modo::Leer;
-    const auto leidos = leyendo ? entrenamiento_.bitsDe(entrenamiento_.respuesta(), nullptr) : std::nullopt;
     estadisticas_.anotar({QDateTime::currentDateTime(), tabla.nombres[alumnoElegido_], nombreDe(ej.codigo),
-                          hexadecimal(ej.bits), leidos ? hexadecimal(*leidos) : QString(), r->correcta,
+                          hexadecimal(ej.bits), leyendo ? hexadecimal(r->leidos) : QString(), r->correcta,
                           leyendo ? QStringLiteral("leer") : QStringLiteral("dibujar")});
     ejercicio::guardarConAvisos(this, estadisticas_, ejercicio::Momento::TrasResponder);
 }

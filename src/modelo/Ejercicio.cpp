@@ -43,10 +43,9 @@ void Ejercicio::ponerVisible(Traza traza, bool visible)
     emit pantallaCambiada();
 }
 
-void Ejercicio::mostrarTrazas(bool verCodigos, bool verReloj)
+void Ejercicio::mostrarTodas(bool ver)
 {
-    visibles_.fill(verCodigos);
-    visibles_[codigos::Reloj] = verReloj;
+    visibles_.fill(ver);
     emit pantallaCambiada();
 }
 

@@ -58,8 +58,8 @@ public:
     void ponerNumero(const QString& numero);
     void ponerVisible(codigos::Traza traza, bool visible);
     void alternar(codigos::Traza traza) { ponerVisible(traza, !visibles_[traza]); }
-    // Codes and clock on or off together, whatever each was before.
-    void mostrarTrazas(bool verCodigos, bool verReloj);
+    // Every trace on or off, whatever each was before.
+    void mostrarTodas(bool ver);
     void ponerPeriodo(int periodo);
 
     // ---- The drill

@@ -77,7 +77,7 @@ void VentanaPrincipal::conectar()
         connect(static_cast<formularios::EtiquetaPulsable*>(etiquetaTraza[i]), &formularios::EtiquetaPulsable::clicked,
                 this, alternarTraza);
     }
-    formularios::alElegir(c.buscar<QAction>("todos"), this, [this] { modelo_.mostrarTrazas(true, true); });
+    formularios::alElegir(c.buscar<QAction>("todos"), this, [this] { modelo_.mostrarTodas(true); });
     formularios::alElegir(c.buscar<QAction>("prop"), this, [this] {
         ejercicios_->mostrar();
         modelo_.proponer();
@@ -88,7 +88,7 @@ void VentanaPrincipal::conectar()
     formularios::alElegir(c.buscar<QAction>("ayuda"), this, [this] { emit verAyuda(); });
     Pantalla->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Pantalla, &QWidget::customContextMenuRequested, this, &VentanaPrincipal::menuDePantalla);
-    formularios::alElegir(c.buscar<QAction>("ocultar"), this, [this] { modelo_.mostrarTrazas(false, false); });
+    formularios::alElegir(c.buscar<QAction>("ocultar"), this, [this] { modelo_.mostrarTodas(false); });
     auto& zoom = formularios::Zoom::actual();
     formularios::alElegir(c.buscar<QAction>("ampliar"), this, [&zoom] { zoom.ampliar(); });
     formularios::alElegir(c.buscar<QAction>("reducir"), this, [&zoom] { zoom.reducir(); });
