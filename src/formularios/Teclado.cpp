@@ -4,7 +4,7 @@
 #include "codigos/Codificador.h"
 #include "formularios/Avisos.h"
 
-#include <QLineEdit>
+#include <QString>
 
 namespace formularios {
 
@@ -17,14 +17,6 @@ bool teclearDigito(QString& numero, int codigo)
     }
     // Small letters go in as capitals: the number never holds a small letter.
     numero = numero.right(3) + QChar(QLatin1Char("0123456789ABCDEF"[valor]));
-    return true;
-}
-
-bool teclearDigito(QLineEdit* caja, int codigo)
-{
-    QString numero = caja->text();
-    if (!teclearDigito(numero, codigo)) return false;
-    caja->setText(numero);
     return true;
 }
 

@@ -4,7 +4,6 @@
 // do: the digits scroll in from the right like a pocket calculator, small
 // letters become capitals, and any other character only pitidos.
 
-class QLineEdit;
 class QString;
 
 namespace formularios {
@@ -14,6 +13,5 @@ constexpr int kTeclaEnter = 13;
 
 // Returns whether the character was a hexadecimal digit (and so taken).
 bool teclearDigito(QString& numero, int codigo);
-bool teclearDigito(QLineEdit* caja, int codigo);
 
 } // namespace formularios
