@@ -176,6 +176,83 @@ std::vector<double> pasarPorLinea(std::vector<double> onda, const AjustesLinea& 
     return onda;
 }
 
+namespace {
+
+// A lone pulse of the code, as its matched filter sees it: one level for
+// the whole bit, half a bit, or Manchester's half up and half down.
+std::vector<double> pulsoAislado(Codigo c, int bitsAntes, int bitsTotal)
+{
+    std::vector<double> onda(std::size_t(bitsTotal * kMuestrasPorBit), 0.0);
+    const auto inicio = onda.begin() + bitsAntes * kMuestrasPorBit;
+    switch (filtroDe(c)) {
+    case Filtro::BitEntero: std::fill_n(inicio, kMuestrasPorBit, 1.0); break;
+    case Filtro::PrimeraMitad:
+    case Filtro::Mitades: std::fill_n(inicio, kMitad, 1.0); break;
+    case Filtro::Manchester:
+        std::fill_n(inicio, kMitad, -1.0);
+        std::fill_n(inicio + kMitad, kMitad, 1.0);
+        break;
+    }
+    return onda;
+}
+
+// The matched filter's output for the bit that starts at sample `i`.
+double filtrado(Codigo c, const std::vector<double>& onda, std::size_t i)
+{
+    const auto media = [&](std::size_t desde, int cuantas) {
+        double s = 0;
+        for (int k = 0; k < cuantas; ++k) s += onda[std::min(onda.size() - 1, desde + std::size_t(k))];
+        return s / cuantas;
+    };
+    switch (filtroDe(c)) {
+    case Filtro::BitEntero: return media(i, kMuestrasPorBit);
+    case Filtro::Manchester: return media(i + kMitad, kMitad) - media(i, kMitad);
+    default: return media(i, kMitad);
+    }
+}
+
+} // namespace
+
+FrenteReceptor frenteReceptor(Codigo c, const AjustesLinea& ajustes)
+{
+    if (ajustes.perdidaDb <= 0 && ajustes.acoplamiento <= 0) return {};
+    // Long enough that the cable's tail dies out before the pulse comes round again.
+    constexpr int kAntes = 16, kTotal = 512;
+    std::vector<double> onda = pulsoAislado(c, kAntes, kTotal);
+    const double enviado = filtrado(c, onda, std::size_t(kAntes * kMuestrasPorBit));
+    cable(onda, ajustes.perdidaDb);
+    acoplar(onda, ajustes.acoplamiento);
+    FrenteReceptor f;
+    double mejor = 0;
+    for (int d = 0; d < 4 * kMuestrasPorBit; ++d) {
+        const double y = filtrado(c, onda, std::size_t(kAntes * kMuestrasPorBit + d));
+        if (y > mejor) {
+            mejor = y;
+            f.retardo = d;
+        }
+    }
+    f.ganancia = mejor > 0 ? enviado / mejor : 1.0;
+    return f;
+}
+
+std::vector<double> recibir(std::vector<double> llegada, const FrenteReceptor& frente)
+{
+    if (llegada.empty()) return llegada;
+    const std::size_t d = std::min(llegada.size() - 1, std::size_t(frente.retardo));
+    std::rotate(llegada.begin(), llegada.begin() + long(d), llegada.end());
+    std::fill(llegada.end() - long(d), llegada.end(), llegada[llegada.size() - 1 - d]);
+    if (frente.ganancia != 1)
+        for (double& x : llegada) x *= frente.ganancia;
+    return llegada;
+}
+
+std::vector<double> transmitir(Codigo c, const std::vector<Paso>& linea, const AjustesLinea& ajustes,
+                               std::mt19937_64& azar)
+{
+    const std::vector<double> onda = formaDeOnda(linea);
+    return recibir(pasarPorLinea(onda, ajustes, energiaPorBit(onda), azar), frenteReceptor(c, ajustes));
+}
+
 std::vector<Paso> decidir(Codigo c, const std::vector<double>& recibida)
 {
     const std::vector<int> datos = nivelesEnviados(c);
@@ -215,9 +292,7 @@ MedidaBer medirBer(Codigo c, const AjustesLinea& ajustes, long bits, std::uint64
         std::string enviados;
         for (long i = 0; i < std::min<long>(kBloque, bits - hechos); ++i) enviados += (azar() >> 63) != 0 ? '1' : '0';
         const std::vector<Paso> linea = codigos::codificar(c, enviados, inicio);
-        const std::vector<double> onda = formaDeOnda(linea);
-        const std::vector<double> llegada = pasarPorLinea(onda, ajustes, energiaPorBit(onda), azar);
-        const std::string leidos = codigos::decodificar(c, decidir(c, llegada), inicio);
+        const std::string leidos = codigos::decodificar(c, decidir(c, transmitir(c, linea, ajustes, azar)), inicio);
         for (std::size_t i = 0; i < enviados.size(); ++i) m.errores += leidos[i] != enviados[i];
         m.bits += long(enviados.size());
     }

@@ -35,6 +35,25 @@ double energiaPorBit(const std::vector<double>& onda);
 std::vector<double> pasarPorLinea(std::vector<double> onda, const AjustesLinea& ajustes, double eb,
                                   std::mt19937_64& azar);
 
+// The receiver's front end: its automatic gain brings a lone pulse back to
+// the height it was sent with, and its timing takes out the delay the
+// cable gave it, both measured on a lone pulse of the code through this
+// line (as a receiver settles on the line it is connected to). With no
+// loss and no coupling it changes nothing.
+struct FrenteReceptor {
+    double ganancia = 1; // what a lone pulse is multiplied by
+    int retardo = 0;     // samples the line delays it by
+};
+FrenteReceptor frenteReceptor(codigos::Codigo c, const AjustesLinea& ajustes);
+
+// What arrives, as the receiver's decisions and clock see it: amplified by
+// the front end's gain and advanced by its delay (the last sample held).
+std::vector<double> recibir(std::vector<double> llegada, const FrenteReceptor& frente);
+
+// A line's waveform through the line and the receiver's front end.
+std::vector<double> transmitir(codigos::Codigo c, const std::vector<codigos::Paso>& linea, const AjustesLinea& ajustes,
+                               std::mt19937_64& azar);
+
 // The receiver's decisions, as a line of levels its decoder reads: each
 // half-bit integrated over its samples (the whole bit where the code holds
 // its level, the first half where its pulses last half a bit, the
