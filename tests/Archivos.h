@@ -7,7 +7,7 @@
 #include <QTest>
 
 // A line of "puntos.pnt": the name in 40 columns, then the counts.
-inline QByteArray linea(const QByteArray& nombre, const QByteArray& cuentas)
+inline QByteArray lineaPuntos(const QByteArray& nombre, const QByteArray& cuentas)
 {
     return nombre.leftJustified(40, ' ') + cuentas + "\r\n";
 }

@@ -277,10 +277,10 @@ void TestEjercicio::nombresParecidos()
     QFETCH(bool, esElMismo);
     QFETCH(QString, pregunta);
     QFETCH(QString, elegido);
-    escribir(QStringLiteral("puntos.pnt"), linea("Mar\xed"
-                                                 "a P\xe9rez",
-                                                 " 1 1") +
-                                               linea("pedro G\xf3mez", " 2 1"));
+    escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Mar\xed"
+                                                       "a P\xe9rez",
+                                                       " 1 1") +
+                                               lineaPuntos("pedro G\xf3mez", " 2 1"));
     QVERIFY(abrirEjercicio());
     avisos->respuestas = {esElMismo ? formularios::Avisos::Respuesta::Si : formularios::Avisos::Respuesta::No};
     escribirNombre(tecleado, Qt::Key(fin));
@@ -303,7 +303,8 @@ void TestEjercicio::alumnoDeLaLista()
     const QByteArray largo = "Mar\xed"
                              "a de las Mercedes Fern\xe1"
                              "ndez Olmo";
-    escribir(QStringLiteral("puntos.pnt"), linea("Luis", " 12 7") + linea("Pepe", " 2 9") + linea(largo, " 1 0"));
+    escribir(QStringLiteral("puntos.pnt"),
+             lineaPuntos("Luis", " 12 7") + lineaPuntos("Pepe", " 2 9") + lineaPuntos(largo, " 1 0"));
     QVERIFY(abrirEjercicio());
     // The hand-edited line is said once, and kept out of the list.
     QCOMPARE(avisos->mensajes, QStringList{"Estas líneas de «" + dir->filePath("puntos.pnt") +
@@ -403,7 +404,7 @@ void TestEjercicio::respuestas()
 // (With nobody chosen, the class-hour walk checks that no one's change.)
 void TestEjercicio::reset()
 {
-    escribir(QStringLiteral("puntos.pnt"), linea("Ana", " 5 3"));
+    escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Ana", " 5 3"));
     QVERIFY(abrirEjercicio());
     elegirDeLaLista(0);
     avisos->respuestas = {formularios::Avisos::Respuesta::Si};
@@ -411,23 +412,23 @@ void TestEjercicio::reset()
     QCOMPARE(avisos->mensajes, QStringList{"Esta acción borrará tus estadísticas. ¿Deseas continuar?"});
     QCOMPARE(avisos->ultimosBotones, formularios::Avisos::Botones::SiNo);
     QCOMPARE(texto("total"), QString("0"));
-    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 0 0"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 0 0"));
 }
 
 // The chosen student, removed by another copy while chosen here, is no
 // longer the one answers count for: the next answer asks for a student.
 void TestEjercicio::alumnoBorradoEnOtraCopia()
 {
-    escribir("puntos.pnt", linea("Ana", " 5 3") + linea("Bea", " 1 1"));
+    escribir("puntos.pnt", lineaPuntos("Ana", " 5 3") + lineaPuntos("Bea", " 1 1"));
     QVERIFY(abrirEjercicio());
     elegirDeLaLista(1);
-    escribir("puntos.pnt", linea("Ana", " 5 3"));
+    escribir("puntos.pnt", lineaPuntos("Ana", " 5 3"));
     entrada::clic(de("Detalles")); // saves, and finds Bea gone
     ventana("detalles")->close();
     QCOMPARE(de<QComboBox>("alumno")->count(), 1);
     contestar(inicio::modeloEjercicio().numero());
     QCOMPARE(avisos->mensajes, QStringList{"Has de introducir un alumno o elegir uno de la lista"});
-    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 5 3"));
 }
 
 // Closing gives the main window back with the number and every trace
@@ -442,7 +443,7 @@ void TestEjercicio::cerrarDevuelveLaVentanaYGuarda()
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
     QCOMPARE(bitsSombreados(v), quint16(0));
     for (const char* c : {"reloj", "VisuNrz", "VisuRz", "VisuAmi", "VisuHdb"}) QVERIFY(v.hijo<QAction>(c)->isChecked());
-    QCOMPARE(leer(QStringLiteral("puntos.pnt")), linea("XYZ", " 1 0"));
+    QCOMPARE(leer(QStringLiteral("puntos.pnt")), lineaPuntos("XYZ", " 1 0"));
 }
 
 // A save that fails keeps the results: after an answer the window goes on
@@ -469,7 +470,7 @@ void TestEjercicio::guardadoFallidoConservaLosResultados()
     avisos->ficheros = {dir->filePath("copia.pnt")};
     entrada::cerrar(e);
     QVERIFY(!inicio::ejercicios().cargado());
-    QCOMPARE(leer(dir->filePath("copia.pnt")), linea("Ana", " 1 1"));
+    QCOMPARE(leer(dir->filePath("copia.pnt")), lineaPuntos("Ana", " 1 1"));
 }
 
 // The teacher's view of a class of 155: every student with counts and
@@ -482,10 +483,10 @@ void TestEjercicio::vistaDeLaClase()
 {
     QByteArray clase;
     for (int i = 0; i < 150; ++i)
-        clase += linea("Alumno " + QByteArray::number(i),
-                       " " + QByteArray::number(10 + i % 7) + " " + QByteArray::number(i % 11));
-    for (const char* nombre : {"Zoe", "\xd3scar", "\xcd\xf1igo", "\xc1lvaro"}) clase += linea(nombre, " 3 1");
-    escribir("puntos.pnt", linea("Ana", " 5 3") + clase + linea("Ana", " 0 0"));
+        clase += lineaPuntos("Alumno " + QByteArray::number(i),
+                             " " + QByteArray::number(10 + i % 7) + " " + QByteArray::number(i % 11));
+    for (const char* nombre : {"Zoe", "\xd3scar", "\xcd\xf1igo", "\xc1lvaro"}) clase += lineaPuntos(nombre, " 3 1");
+    escribir("puntos.pnt", lineaPuntos("Ana", " 5 3") + clase + lineaPuntos("Ana", " 0 0"));
     escribir("historial.csv", "fecha,alumno,codigo,numero,respuesta,resultado\r\n"
                               "2026-12-06T10:00:00,Ana,HDB3,8421,8421,bien\r\n"
                               "2026-12-06T10:01:00,Ana,HDB3,00A5,00A4,mal\r\n"
@@ -552,7 +553,7 @@ void TestEjercicio::vistaDeLaClase()
     avisos->respuestas = {formularios::Avisos::Respuesta::Si};
     entrada::clic(control(d, "borrar"));
     QCOMPARE(tabla->model()->rowCount(), 155);
-    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3") + clase);
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 5 3") + clase);
     QCOMPARE(de<QComboBox>("alumno")->count(), 155);
     QVERIFY(avisos->mensajes.last().startsWith("¿Borrar a «Ana»"));
 
@@ -624,11 +625,11 @@ QProcess* lanzar(const QString& carpeta, const QStringList& argumentos)
 // A copy killed right after an answer has already saved it.
 void TestEjercicio::unaCopiaMuertaTrasResponder()
 {
-    escribir("puntos.pnt", linea("Ana", " 4 2"));
+    escribir("puntos.pnt", lineaPuntos("Ana", " 4 2"));
     std::unique_ptr<QProcess> p(lanzar(dir->path(), {"--responder-y-morir", "1"}));
     QVERIFY(p->waitForFinished(30000));
     QCOMPARE(p->exitStatus(), QProcess::CrashExit);
-    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 5 3"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 5 3"));
 }
 
 // A name pasted from a spreadsheet cell brings its line end, which is
@@ -648,10 +649,10 @@ void TestEjercicio::nombrePegadoYNombreRechazado()
     QCOMPARE(QToolTip::text(), QString("El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo."));
     entrada::tecla(e, Qt::Key_Return, Qt::NoModifier, "\r");
     contestar(inicio::modeloEjercicio().numero());
-    QCOMPARE(leer("puntos.pnt"), linea("Ana Garc\xed"
-                                       "a",
-                                       " 1 1") +
-                                     linea("u", " 1 1"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana Garc\xed"
+                                             "a",
+                                             " 1 1") +
+                                     lineaPuntos("u", " 1 1"));
     QVERIFY(avisos->mensajes.isEmpty());
 }
 
@@ -680,7 +681,7 @@ void TestEjercicio::historialQueNoSeEscribe()
     const QList<QByteArray> lineas = leer("historial.csv").split('\n');
     QCOMPARE(lineas.size(), 4); // the header, two answers, and the end of the last line
     QVERIFY(lineas[1].endsWith(",bien,leer\r") && lineas[2].endsWith(",mal,leer\r"));
-    QCOMPARE(leer("puntos.pnt"), linea("Ana", " 2 1"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 2 1"));
 }
 
 void TestEjercicio::claseEnUnaCarpetaCompartida_data()

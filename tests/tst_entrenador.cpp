@@ -108,7 +108,7 @@ void TestEntrenador::leerLaSenal()
     entrada::teclearEn(de("respuesta"), hex.left(2) + ' ' + hex.mid(2) + '\r');
     QCOMPARE(veredicto(), QString("Correcto."));
     QCOMPARE(de<QLabel>("veredicto")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(leer("puntos.pnt"), linea("Eva", " 1 1"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Eva", " 1 1"));
 
     entrada::clic(de("nuevo"));
     entrada::teclearEn(de("respuesta"), "101\r");
@@ -120,7 +120,7 @@ void TestEntrenador::leerLaSenal()
     QCOMPARE(modelo().resultado()->bitsMal,
              (std::vector<bool>{false, false, false, true, false, false, false, false, false, false, false, false,
                                 false, false, false, false}));
-    QCOMPARE(leer("puntos.pnt"), linea("Eva", " 2 1"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Eva", " 2 1"));
     const QList<QByteArray> log = leer("historial.csv").split('\n');
     QCOMPARE(log[0], QByteArray("fecha,alumno,codigo,numero,respuesta,resultado,modo\r"));
     // The wrong answer's line: the code, the number asked and the one read, both in hexadecimal.
@@ -176,7 +176,7 @@ void TestEntrenador::dibujar()
     QCOMPARE(modelo().cursor(), 1);
     entrada::clic(de("comprobar"));
     QVERIFY2(this->veredicto().contains(veredicto), qPrintable(this->veredicto()));
-    QCOMPARE(leer("puntos.pnt"), linea("Eva", bien ? " 1 1" : " 1 0"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Eva", bien ? " 1 1" : " 1 0"));
     QVERIFY(leer("historial.csv").endsWith(QByteArray(bien ? ",bien" : ",mal") + ",dibujar\r\n"));
     QCOMPARE(modelo().resultado()->primera >= 0, !bien);
 }

@@ -5,16 +5,21 @@
 #include "Ayudantes.h"
 #include "Filas.h"
 #include "formularios/Zoom.h"
+#include "laboratorio/GraficoBer.h"
 #include "laboratorio/GraficoEspectro.h"
+#include "laboratorio/GraficoOjo.h"
 #include "laboratorio/VentanaLaboratorio.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTableView>
 
 using laboratorio::VentanaLaboratorio;
@@ -37,6 +42,10 @@ private slots:
     void nivelesDibujados();
     void relojALaVista();
     void graficoDelEspectro();
+    void linea_data();
+    void linea();
+    void relojRecuperado();
+    void tasaDeErrores();
 
 private:
     template <typename T = QWidget>
@@ -47,6 +56,8 @@ private:
     void escribir(const QString& texto);
     void elegir(const QString& combo, int veces);
     void enfocarCodigo(Codigo c);
+    void marcar(const QString& casilla);
+    void ponerCable(int decibelios);
     QString columna(int columna) const;
 
     Programa v;
@@ -76,17 +87,34 @@ void TestLaboratorio::cleanup()
 // Tab into the input (which selects all of it), clear it and type.
 void TestLaboratorio::escribir(const QString& texto) { entrada::teclearEn(de("bits"), QChar(0x7f) + texto); }
 
-// Moves a drop-down list's choice down with the arrow key, as many times.
+// Moves a drop-down list's choice down with the arrow key, as many times (up, when negative).
 void TestLaboratorio::elegir(const QString& combo, int veces)
 {
     entrada::enfocar(de(combo));
-    for (int i = 0; i < veces; ++i) entrada::tecla(lab, Qt::Key_Down);
+    for (int i = 0; i < std::abs(veces); ++i) entrada::tecla(lab, veces > 0 ? Qt::Key_Down : Qt::Key_Up);
 }
 
 void TestLaboratorio::enfocarCodigo(Codigo c)
 {
     auto* lista = de<QListWidget>("codigo");
     entrada::clic(lista->viewport(), lista->visualItemRect(lista->item(int(c))).center());
+}
+
+// A check box ticked, or unticked, with the space bar.
+void TestLaboratorio::marcar(const QString& casilla)
+{
+    entrada::enfocar(de(casilla));
+    entrada::tecla(lab, Qt::Key_Space, Qt::NoModifier, " ");
+}
+
+// The cable's slider, from 0 dB, five decibels a page and one an arrow.
+void TestLaboratorio::ponerCable(int decibelios)
+{
+    entrada::enfocar(de("perdida"));
+    entrada::tecla(lab, Qt::Key_Home);
+    for (int i = 0; i < decibelios / 5; ++i) entrada::tecla(lab, Qt::Key_PageUp);
+    for (int i = 0; i < decibelios % 5; ++i) entrada::tecla(lab, Qt::Key_Right);
+    QCOMPARE(de<QSlider>("perdida")->value(), decibelios);
 }
 
 // One column of the step table, its cells separated by blanks.
@@ -350,6 +378,119 @@ void TestLaboratorio::graficoDelEspectro()
 
     elegir("escala", 1);
     QCOMPARE(grafico->tope(), 10.0); // 10 log 5.85 = 7.7 dB
+}
+
+void TestLaboratorio::linea_data()
+{
+    QTest::addColumn<int>("cable");
+    QTest::addColumn<int>("ruido"); // steps down from "Sin ruido"
+    QTest::addColumn<int>("enFoco");
+    QTest::addColumn<int>("malDecididos");
+    QTest::addColumn<QString>("ojo");
+    fila("no line: the eye wide open", 0, 0, int(Codigo::Hdb3), 0, "Altura del ojo: 100 % · anchura: 100 % del bit");
+    fila("6 dB of cable: HDB3 comes through", 6, 0, int(Codigo::Hdb3), 0,
+         "Altura del ojo: 77 % · anchura: 100 % del bit");
+    fila("30 dB of cable closes AMI's eye", 30, 0, int(Codigo::Ami), 7,
+         "El ojo está cerrado: el receptor se equivoca.");
+    fila("noise at 0 dB", 0, 9, int(Codigo::Ami), 7, "Sin el ruido, altura del ojo: 100 % · anchura: 100 % del bit");
+}
+
+// The line between the coder and the receiver: what arrives is drawn under
+// each line with the bits the receiver reads from it, its wrong decisions
+// are marked and reported, the decoding is of what it decided, and the eye
+// of the code in focus is measured. Back to no line, the laboratory reads
+// what was sent, as it did before the line was there.
+void TestLaboratorio::linea()
+{
+    QFETCH(int, cable);
+    QFETCH(int, ruido);
+    QFETCH(int, enFoco);
+    QFETCH(int, malDecididos);
+    QFETCH(QString, ojo);
+    const QString enviados = de<QLineEdit>("bits")->text();
+    const QImage antes = de<QScrollArea>("dibujo")->viewport()->grab().toImage();
+    enfocarCodigo(Codigo(enFoco));
+    ponerCable(cable);
+    elegir("ruido", ruido);
+    marcar("recibida");
+    const auto& l = lab->dibujo().lineas()[enFoco == int(Codigo::Ami) ? 0 : 1];
+    QCOMPARE(int(l.recibida.size()), enviados.size() * 8);
+    QCOMPARE(int(l.malDecididos.size()), malDecididos);
+    QCOMPARE(QString::fromStdString(l.leidos), de<QLineEdit>("decodificado")->text());
+    QCOMPARE(de<QLineEdit>("decodificado")->text() == enviados, malDecididos == 0);
+    QCOMPARE(
+        de<QLabel>("deteccion")
+            ->text()
+            .startsWith(
+                QString("La línea hace que el receptor decida mal %1 medios bits. Bits erróneos: ").arg(malDecididos)),
+        malDecididos > 0);
+    QCOMPARE(de<QLabel>("medidasOjo")->text(), ojo);
+    if (cable == 0 && ruido == 0) { // a clean eye: traces on HDB3's levels, none between them
+        auto* grafico = de("ojo")->findChild<laboratorio::GraficoOjo*>();
+        const QImage img = grafico->grab().toImage();
+        const int x = grafico->area().left() + grafico->area().width() / 8; // the first bit's first half
+        const auto en = [&](double nivel) { return img.pixelColor(x, qRound(grafico->y(nivel))); };
+        QCOMPARE(en(1).green(), laboratorio::colorCodigo(Codigo::Hdb3).green());
+        QCOMPARE(en(0.5), QColor(Qt::black));
+    }
+
+    marcar("recibida");
+    elegir("ruido", -ruido);
+    ponerCable(0);
+    enfocarCodigo(Codigo::Hdb3);
+    QCOMPARE(de<QScrollArea>("dibujo")->viewport()->grab().toImage(), antes);
+    QCOMPARE(de<QLineEdit>("decodificado")->text(), enviados);
+}
+
+// Sixty-four zeros: AMI's recovered clock slips inside the run, HDB3's
+// substitutions keep it; the slips are drawn under the clock.
+void TestLaboratorio::relojRecuperado()
+{
+    escribir("1011001110100101" + QString(64, '0') + "1101");
+    QCOMPARE(de<QLabel>("deslizamientos")->text(), QString("Deslizamientos del reloj: 0"));
+    QVERIFY(!lab->dibujo().reloj());
+    marcar("reloj");
+    enfocarCodigo(Codigo::Ami);
+    QCOMPARE(de<QLabel>("deslizamientos")->text(), QString("Deslizamientos del reloj: 1"));
+    const auto& reloj = lab->dibujo().reloj();
+    QVERIFY(reloj && reloj->codigo == Codigo::Ami);
+    QVERIFY(reloj->deslizamientos.front() > 16 && reloj->deslizamientos.front() < 80);
+    enfocarCodigo(Codigo::Hdb3);
+    QCOMPARE(de<QLabel>("deslizamientos")->text(), QString("Deslizamientos del reloj: 0"));
+    QCOMPARE(lab->dibujo().reloj()->codigo, Codigo::Hdb3);
+}
+
+// The error rate is measured point by point while the window answers; a
+// cancelled run keeps its points, and a new cable drops them, since they
+// were measured through another line.
+void TestLaboratorio::tasaDeErrores()
+{
+    auto* grafico = de("ber")->findChild<laboratorio::GraficoBer*>();
+    auto* barra = de<QProgressBar>("progresoBer");
+    const auto puntos = [&](std::size_t serie) { return grafico->series()[serie].medidos.size(); };
+    QVERIFY(grafico->series()[0].conTeoria && !grafico->series()[1].conTeoria); // AMI's closed form; none for HDB3
+    entrada::clic(de("medirBer"));
+    QVERIFY(de("cancelarBer")->isEnabled() && !de("medirBer")->isEnabled());
+    QCOMPARE(barra->maximum(), 14); // two codes, seven points each
+    QTRY_VERIFY(barra->value() >= 3);
+    entrada::clic(de("cancelarBer"));
+    const int medidos = barra->value();
+    QTest::qWait(100);
+    QCOMPARE(int(puntos(0) + puntos(1)), medidos);
+    QVERIFY(de("medirBer")->isEnabled() && !de("cancelarBer")->isEnabled());
+
+    entrada::clic(de("medirBer"));
+    QTRY_VERIFY_WITH_TIMEOUT(!de("cancelarBer")->isEnabled(), 20000);
+    QCOMPARE(barra->value(), 14);
+    QCOMPARE(std::pair(puntos(0), puntos(1)), std::pair(std::size_t(7), std::size_t(7)));
+    const laboratorio::PuntoBer& ami4 = grafico->series()[0].medidos[2];
+    QCOMPARE(ami4.ebn0Db, 4.0);
+    const double teoria = *linea::berTeorica(Codigo::Ami, 4);
+    QVERIFY(std::abs(ami4.medida.ber() - teoria) < 0.1 * teoria);
+
+    ponerCable(1);
+    QCOMPARE(std::pair(puntos(0), puntos(1)), std::pair(std::size_t(0), std::size_t(0)));
+    QVERIFY(!grafico->series()[0].conTeoria); // the closed form holds only with no cable
 }
 
 QTEST_MAIN(TestLaboratorio)

@@ -82,16 +82,16 @@ void TestPuntos::idaYVuelta_data()
 {
     QTest::addColumn<QByteArray>("contenido");
     fila("empty", QByteArray());
-    fila("several, accents", linea("Mar\xed"
-                                   "a Pe\xf1"
-                                   "a",
-                                   " 9 9") +
-                                 linea("\x80uro", " 3 1") + linea(QByteArray(40, 'L'), " 1 0"));
-    fila("counts of 10 or more", linea("Luis", " 12 7") + linea("Eva", " 103 99"));
-    fila("largest 64-bit counts", linea("Ana", " 9223372036854775807 9223372036854775807"));
-    fila("bytes Windows-1252 leaves undefined", linea("\x81\x8d\x8f\x90\x9d", " 1 1"));
-    fila("lines of no student, where they were",
-         "\r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1") + linea("Ana", " x -3") + QByteArray(3, '\0') + "\r\n");
+    fila("several, accents", lineaPuntos("Mar\xed"
+                                         "a Pe\xf1"
+                                         "a",
+                                         " 9 9") +
+                                 lineaPuntos("\x80uro", " 3 1") + lineaPuntos(QByteArray(40, 'L'), " 1 0"));
+    fila("counts of 10 or more", lineaPuntos("Luis", " 12 7") + lineaPuntos("Eva", " 103 99"));
+    fila("largest 64-bit counts", lineaPuntos("Ana", " 9223372036854775807 9223372036854775807"));
+    fila("bytes Windows-1252 leaves undefined", lineaPuntos("\x81\x8d\x8f\x90\x9d", " 1 1"));
+    fila("lines of no student, where they were", "\r\n" + lineaPuntos("Pepe", " 2 9") + lineaPuntos("Eva", " 1 1") +
+                                                     lineaPuntos("Ana", " x -3") + QByteArray(3, '\0') + "\r\n");
 }
 
 // A file written by the program reads back and saves again byte for byte.
@@ -110,22 +110,23 @@ void TestPuntos::lectura_data()
     const QByteArray ana = QByteArray("Ana").leftJustified(40, ' ');
     const QString noSonCuentas = QStringLiteral("las cuentas no son dos números enteros positivos");
     fila("the name alone", QByteArray("Ana\r\n"), "Ana| 0| 0", QStringList(), false);
-    fila("one count only", linea("Ana", " 4"), "Ana| 4| 0", QStringList(), false);
+    fila("one count only", lineaPuntos("Ana", " 4"), "Ana| 4| 0", QStringList(), false);
     fila("no padding", QByteArray("Ana 5 3\r\nLuis  Mar 12 7\r\n"), "Ana| 5| 3;Luis Mar| 12| 7", QStringList(), false);
     fila("mixed ends", ana + " 1 1\r\n" + ana + " 2 1\n" + ana + " 3 1\r" + ana + " 4 1",
          "Ana| 1| 1;Ana| 2| 1;Ana| 3| 1;Ana| 4| 1", QStringList(), false);
-    fila("beyond 64 bits: the largest", linea("Ana", " 99999999999999999999 1"), "Ana| 9223372036854775807| 1",
+    fila("beyond 64 bits: the largest", lineaPuntos("Ana", " 99999999999999999999 1"), "Ana| 9223372036854775807| 1",
          QStringList(), false);
-    fila("unreadable counts", linea("Ana", " x 3") + linea("Eva", " 5 -3"), "",
+    fila("unreadable counts", lineaPuntos("Ana", " x 3") + lineaPuntos("Eva", " 5 -3"), "",
          QStringList{"línea 1: " + noSonCuentas, "línea 2: " + noSonCuentas}, false);
-    fila("blank, more right than answers", "  \r\n" + linea("Pepe", " 2 9") + linea("Eva", " 1 1"), "Eva| 1| 1",
-         QStringList{"línea 1: está en blanco", "línea 2: tiene más aciertos (9) que respuestas (2)"}, false);
+    fila("blank, more right than answers", "  \r\n" + lineaPuntos("Pepe", " 2 9") + lineaPuntos("Eva", " 1 1"),
+         "Eva| 1| 1", QStringList{"línea 1: está en blanco", "línea 2: tiene más aciertos (9) que respuestas (2)"},
+         false);
     fila("NULs, counts without a name", QByteArray(4, '\0') + "\r\n" + QByteArray(29, ' ') + " 0 0\r\n", "",
          QStringList{"línea 1: tiene caracteres nulos", "línea 2: no tiene nombre"}, false);
     fila("name of 45", QByteArray(45, 'N') + " 1 1\r\n", "", QStringList{"línea 1: el nombre pasa de 40 caracteres"},
          false);
     fila("UTF-8 with its mark", "\xEF\xBB\xBF" + QString("María 3 1\r\n").toUtf8(), "María| 3| 1", QStringList(), true);
-    fila("UTF-8 without it", linea(QString("Begoña").toUtf8(), " 2 2"), "Begoña| 2| 2", QStringList(), true);
+    fila("UTF-8 without it", lineaPuntos(QString("Begoña").toUtf8(), " 2 2"), "Begoña| 2| 2", QStringList(), true);
 }
 
 // Hand-edited files: what can be read is, and the lines that are no
@@ -148,12 +149,12 @@ void TestPuntos::tablaSinLimiteYFueraDe1252()
 {
     QTemporaryDir dir;
     QByteArray contenido;
-    for (int i = 0; i < 1000; ++i) contenido += linea("Alumno " + QByteArray::number(i), " 1 1");
+    for (int i = 0; i < 1000; ++i) contenido += lineaPuntos("Alumno " + QByteArray::number(i), " 1 1");
     escribir(dir.filePath("puntos.pnt"), contenido);
     TablaAlumnos t = cargarPuntos(dir.filePath("puntos.pnt")).tabla;
     QCOMPARE(t.num_alumnos(), 1000);
     t.agregar(QString::fromUtf8("Zoë Ωmega €"));
-    QCOMPARE(escribirPuntos(t), contenido + linea("Zo\xeb ?mega \x80", " 0 0"));
+    QCOMPARE(escribirPuntos(t), contenido + lineaPuntos("Zo\xeb ?mega \x80", " 0 0"));
 }
 
 // A write that fails part-way (the disk fills up; here the process's file
@@ -163,9 +164,10 @@ void TestPuntos::discoLlenoDejaElAnterior()
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("puntos.pnt");
-    const QByteArray antes = linea("Ana", " 5 3");
+    const QByteArray antes = lineaPuntos("Ana", " 5 3");
     escribir(ruta, antes);
-    const TablaAlumnos t = leerPuntos(linea("Luis", " 1 1") + linea("Eva", " 2 2") + linea("Pepe", " 3 3"));
+    const TablaAlumnos t =
+        leerPuntos(lineaPuntos("Luis", " 1 1") + lineaPuntos("Eva", " 2 2") + lineaPuntos("Pepe", " 3 3"));
     struct rlimit limite {};
     ::getrlimit(RLIMIT_FSIZE, &limite);
     const struct rlimit pequeno {
@@ -201,7 +203,7 @@ void TestPuntos::soloFicherosNormalesYDeTamanoSensato()
     QVERIFY(QDir(dir.path()).mkdir("carpeta.pnt"));
     QCOMPARE(cargarPuntos(dir.filePath("carpeta.pnt")).error, QString("es una carpeta, no un fichero"));
     QVERIFY(cargarPuntos(grande).error.startsWith("el fichero es demasiado grande"));
-    QCOMPARE(guardarPuntos(leerPuntos(linea("Ana", " 1 1")), fifo), QString("no es un fichero normal"));
+    QCOMPARE(guardarPuntos(leerPuntos(lineaPuntos("Ana", " 1 1")), fifo), QString("no es un fichero normal"));
     QVERIFY(QFileInfo(cero).isSymLink());
 }
 
@@ -212,15 +214,16 @@ void TestPuntos::fusion_data()
     QTest::addColumn<QByteArray>("mia");   // this copy's table
     QTest::addColumn<bool>("reiniciado");  // this copy reset the first student
     QTest::addColumn<QString>("tabla");
-    const QByteArray ana = linea("Ana", " 5 3"), luis = linea("Luis", " 1 0");
-    fila("both answered", ana, linea("Ana", " 7 4"), linea("Ana", " 6 4"), false, "Ana|8|5");
-    fila("both added students", ana, ana + luis, ana + linea("Eva", " 1 1"), false, "Ana| 5| 3;Luis| 1| 0;Eva| 1| 1");
-    fila("reset here", ana, linea("Ana", " 7 4"), linea("Ana", "0 0"), true, "Ana| 0| 0");
-    fila("removed elsewhere, no new answers", ana + luis, luis, ana + linea("Luis", " 2 1"), false, "Luis|2|1");
-    fila("removed elsewhere, new answers", ana, QByteArray(), linea("Ana", " 6 3"), false, "Ana|1|0");
-    fila("reset here, removed elsewhere", ana + luis, luis, linea("Ana", "0 0") + luis, true, "Luis| 1| 0");
-    fila("the largest count holds", ana, linea("Ana", " 9223372036854775806 0"), linea("Ana", " 8 3"), false,
-         "Ana|9223372036854775807|0");
+    const QByteArray ana = lineaPuntos("Ana", " 5 3"), luis = lineaPuntos("Luis", " 1 0");
+    fila("both answered", ana, lineaPuntos("Ana", " 7 4"), lineaPuntos("Ana", " 6 4"), false, "Ana|8|5");
+    fila("both added students", ana, ana + luis, ana + lineaPuntos("Eva", " 1 1"), false,
+         "Ana| 5| 3;Luis| 1| 0;Eva| 1| 1");
+    fila("reset here", ana, lineaPuntos("Ana", " 7 4"), lineaPuntos("Ana", "0 0"), true, "Ana| 0| 0");
+    fila("removed elsewhere, no new answers", ana + luis, luis, ana + lineaPuntos("Luis", " 2 1"), false, "Luis|2|1");
+    fila("removed elsewhere, new answers", ana, QByteArray(), lineaPuntos("Ana", " 6 3"), false, "Ana|1|0");
+    fila("reset here, removed elsewhere", ana + luis, luis, lineaPuntos("Ana", "0 0") + luis, true, "Luis| 1| 0");
+    fila("the largest count holds", ana, lineaPuntos("Ana", " 9223372036854775806 0"), lineaPuntos("Ana", " 8 3"),
+         false, "Ana|9223372036854775807|0");
 }
 
 // This copy's new answers are added to what the other copies wrote.
@@ -249,7 +252,7 @@ void TestPuntos::enlacesNoSeSiguen()
     QVERIFY(QFile::link(notas, puntos));
     PuntosCompartidos compartidos(puntos);
     QCOMPARE(compartidos.cargar().error, kEnlace);
-    TablaAlumnos t = leerPuntos(linea("Ana", " 1 1"));
+    TablaAlumnos t = leerPuntos(lineaPuntos("Ana", " 1 1"));
     const RespuestaContada respuesta{QDateTime::currentDateTime(), "$(id>~/pwned)", "AMI", "0001", "0001", true};
     QCOMPARE(compartidos.guardar(t, {respuesta}).error, kEnlace);
     QCOMPARE(leer(notas), QByteArray("notas del profesor\n"));
@@ -344,7 +347,7 @@ void TestPuntos::borrarPorNombre()
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("puntos.pnt");
-    escribir(ruta, linea("S01", " 1 1") + linea("S02", " 2 2") + linea("S03", " 3 3"));
+    escribir(ruta, lineaPuntos("S01", " 1 1") + lineaPuntos("S02", " 2 2") + lineaPuntos("S03", " 3 3"));
     PuntosCompartidos esta(ruta), otra(ruta);
     TablaAlumnos mia = esta.cargar().tabla, suya = otra.cargar().tabla;
     QVERIFY(otra.borrar(nombreDeTabla("S01"), 0, suya).error.isEmpty());
@@ -353,14 +356,14 @@ void TestPuntos::borrarPorNombre()
     const auto hecho = esta.borrar(nombreDeTabla("S02"), 1, mia);
     QVERIFY(hecho.error.isEmpty());
     QCOMPARE(hecho.posiciones, (QVector<int>{-1, 0}));
-    QCOMPARE(leer(ruta), linea("S03", " 4 3"));
+    QCOMPARE(leer(ruta), lineaPuntos("S03", " 4 3"));
     QCOMPARE(esta.borrar(nombreDeTabla("S01"), 0, mia).error,
              QString("«S01» ya no está en el fichero: otra copia del programa lo ha borrado"));
-    QCOMPARE(leer(ruta), linea("S03", " 4 3"));
+    QCOMPARE(leer(ruta), lineaPuntos("S03", " 4 3"));
     // A line of no student's stays where it stood.
-    TablaAlumnos conBlanco = leerPuntos(linea("S01", " 1 1") + "\r\n" + linea("S02", " 1 1"));
+    TablaAlumnos conBlanco = leerPuntos(lineaPuntos("S01", " 1 1") + "\r\n" + lineaPuntos("S02", " 1 1"));
     conBlanco.quitar(1);
-    QCOMPARE(escribirPuntos(conBlanco), linea("S01", " 1 1") + "\r\n");
+    QCOMPARE(escribirPuntos(conBlanco), lineaPuntos("S01", " 1 1") + "\r\n");
 }
 
 // A child process that holds the lock of `ruta` as `usuario` until it is
@@ -413,7 +416,7 @@ void TestPuntos::cerrojoDeOtroProceso()
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("puntos.pnt");
-    escribir(ruta, linea("Ana", " 1 1"));
+    escribir(ruta, lineaPuntos("Ana", " 1 1"));
     QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755) |
                  ::chmod(QFile::encodeName(ruta).constData(), 0666),
              0);
@@ -473,7 +476,7 @@ void TestPuntos::motivosDeNoPoderGuardar()
     if (preparar != "sin carpeta") QVERIFY(QDir().mkdir(carpeta));
     if (preparar == "carpeta") QVERIFY(QDir().mkdir(ruta));
     PuntosCompartidos p(ruta);
-    TablaAlumnos t = leerPuntos(linea("Eva", " 1 1"));
+    TablaAlumnos t = leerPuntos(lineaPuntos("Eva", " 1 1"));
     QCOMPARE(p.guardar(t, {}).error, error);
 }
 
@@ -485,7 +488,7 @@ void TestPuntos::copiaMuertaEntreLosDosFicheros()
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("puntos.pnt"), historial = dir.filePath("historial.csv");
-    const QByteArray antes = linea("Ana", " 1 1"), despues = linea("Ana", " 2 2");
+    const QByteArray antes = lineaPuntos("Ana", " 1 1"), despues = lineaPuntos("Ana", " 2 2");
     const QByteArray primera = kCabeceraHistorial + "2026-12-06T10:00:00,Ana,AMI,0001,0001,bien\r\n";
     const QByteArray segunda = "2026-12-06T10:01:00,Ana,AMI,0002,0002,bien\r\n";
     escribir(historial, primera);
@@ -498,7 +501,7 @@ void TestPuntos::copiaMuertaEntreLosDosFicheros()
         QCOMPARE(leer(historial), primera + segunda);
         QVERIFY(!diario.leer());
     }
-    const QByteArray eva = despues + linea("Eva", " 1 1");
+    const QByteArray eva = despues + lineaPuntos("Eva", " 1 1");
     QVERIFY(diario.anotar({(primera + segunda).size(), Diario::huella(eva), "no escrita\r\n", despues, eva}));
     PuntosCompartidos(ruta).cargar();
     QCOMPARE(leer(historial), primera + segunda);
@@ -512,7 +515,7 @@ void TestPuntos::copiaMuertaEntreLosDosFicheros()
         return leer(ruta);
     };
     QCOMPARE(tras(eva.left(50)), despues);
-    QCOMPARE(tras(linea("Ana", " 3 3")), linea("Ana", " 3 3"));
+    QCOMPARE(tras(lineaPuntos("Ana", " 3 3")), lineaPuntos("Ana", " 3 3"));
     QCOMPARE(leer(historial), primera + segunda);
 }
 
@@ -523,7 +526,7 @@ void TestPuntos::discoQueNoGuarda()
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("puntos.pnt"), historial = dir.filePath("historial.csv");
-    escribir(ruta, linea("Ana", " 1 1"));
+    escribir(ruta, lineaPuntos("Ana", " 1 1"));
     escribir(historial, kCabeceraHistorial);
     QProcess hijo;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
@@ -534,7 +537,7 @@ void TestPuntos::discoQueNoGuarda()
     QVERIFY(hijo.waitForFinished(30000));
     QCOMPARE(QString::fromUtf8(hijo.readAllStandardOutput()),
              QString("error de lectura o escritura en el disco\nerror de lectura o escritura en el disco\n"));
-    QCOMPARE(leer(ruta), linea("Ana", " 1 1"));
+    QCOMPARE(leer(ruta), lineaPuntos("Ana", " 1 1"));
     QCOMPARE(leer(historial), kCabeceraHistorial);
 }
 
@@ -599,7 +602,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--guardar") == 0) {
         std::printf("%s\n%s\n",
-                    qPrintable(guardarPuntos(leerPuntos(linea("Ana", " 2 2")), QString::fromLocal8Bit(argv[2]))),
+                    qPrintable(guardarPuntos(leerPuntos(lineaPuntos("Ana", " 2 2")), QString::fromLocal8Bit(argv[2]))),
                     qPrintable(formatos::anadirAlFinal(QString::fromLocal8Bit(argv[3]), "una linea\r\n")));
         return 0;
     }

@@ -7,6 +7,7 @@
 #include "formularios/Zoom.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -132,6 +133,11 @@ QWidget* crearWidget(const DefinicionControl& c, QWidget* padre)
         auto* r = new QRadioButton(c.texto, padre);
         r->setChecked(c.marcado);
         return r;
+    }
+    case Tipo::Casilla: {
+        auto* casilla = new QCheckBox(c.texto, padre);
+        casilla->setChecked(c.marcado);
+        return casilla;
     }
     case Tipo::BarraProgreso: {
         auto* b = new QProgressBar(padre);

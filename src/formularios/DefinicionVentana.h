@@ -28,6 +28,7 @@ enum class Tipo {
     Deslizador,
     Combo,
     Opcion,
+    Casilla, // check box, ticked at load when `marcado`
     BarraProgreso,
     TextoEnriquecido,
     Tabla,       // rows and columns to read, sort by any column and select whole rows
@@ -67,7 +68,7 @@ struct DefinicionControl {
     bool ajustar = false; // word wrap
     bool soloLectura = false;
     bool tabulable = true; // Tab stops on it (a click still gives it the focus)
-    bool marcado = false;  // option button selected at load
+    bool marcado = false;  // option button selected, or check box ticked, at load
     std::optional<Fuente> fuente;
     Deslizamiento deslizador;
     QString nombreAccesible; // what a screen reader calls it (its caption when empty)

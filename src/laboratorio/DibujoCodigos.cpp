@@ -4,6 +4,7 @@
 #include "codigos/DatosCodigo.h"
 #include "codigos/Trazas.h"
 #include "dibujo/Color.h"
+#include "linea/Linea.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -35,6 +36,9 @@ const QColor kColorReloj(128, 255, 255);
 const QColor kColorBits(220, 220, 220);
 const QColor kColorEscala(170, 170, 170);
 const QColor kColorError(255, 255, 255);
+const QColor kColorDeslizamiento = dibujo::qColor(dibujo::kRojo);
+const QString kNombreRecuperado = QStringLiteral("Recuperado");
+const QString kNombreRecibida = QStringLiteral("recibida");
 
 QString textoNivel(int nivel, bool conCifra)
 {
@@ -59,7 +63,7 @@ QColor colorCodigo(Codigo c) { return QColor::fromRgb(codigos::datosCodigo(c).co
 QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos)
 {
     std::vector<LineaDibujada> lineas;
-    for (Codigo c : codigos) lineas.push_back({c, codigos::codificar(c, bits), {}, {}});
+    for (Codigo c : codigos) lineas.emplace_back(c, codigos::codificar(c, bits));
     DibujoCodigos dibujo;
     dibujo.ponerLineas(std::move(lineas), bits);
     QImage imagen(dibujo.size(), QImage::Format_RGB32);
@@ -84,11 +88,18 @@ DibujoCodigos::DibujoCodigos(QWidget* parent) : DibujoAmpliable(parent)
     ajustarTamano();
 }
 
-// The bits' row and the clock's band.
-int DibujoCodigos::cabecera() const { return px(kFilaBits) + banda_; }
+// The bits' row, the clock's band and the recovered clock's.
+int DibujoCodigos::cabecera() const { return px(kFilaBits) + banda_ * (reloj_ ? 2 : 1); }
 
-// Band 0 is the clock; the others are the lines in order.
-int DibujoCodigos::arribaDeBanda(int banda) const { return px(kFilaBits) + banda * banda_; }
+// A line's band, and what arrives of it in the band below when it is drawn.
+int DibujoCodigos::bandasPorLinea() const
+{
+    const bool recibidas =
+        std::any_of(lineas_.begin(), lineas_.end(), [](const auto& l) { return !l.recibida.empty(); });
+    return recibidas ? 2 : 1;
+}
+
+int DibujoCodigos::arribaDeLinea(int linea) const { return cabecera() + linea * bandasPorLinea() * banda_; }
 
 void DibujoCodigos::mostrarEn(QScrollArea* marco)
 {
@@ -103,6 +114,13 @@ bool DibujoCodigos::eventFilter(QObject* objeto, QEvent* e)
     if (objeto == marco_ && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) update();
     if (marco_ && objeto == marco_->viewport() && e->type() == QEvent::Resize) ajustarTamano();
     return false;
+}
+
+void DibujoCodigos::ponerReloj(std::optional<RelojDibujado> reloj)
+{
+    reloj_ = std::move(reloj);
+    ajustarTamano();
+    update();
 }
 
 void DibujoCodigos::ponerLineas(std::vector<LineaDibujada> lineas, const std::string& bits)
@@ -135,6 +153,8 @@ void DibujoCodigos::ajustarTamano()
     int nombres = fm.horizontalAdvance(QStringLiteral("Reloj"));
     for (const auto& l : lineas_)
         nombres = std::max(nombres, fm.horizontalAdvance(QString::fromUtf8(codigos::nombreCodigo(l.codigo))));
+    if (reloj_) nombres = std::max(nombres, fm.horizontalAdvance(kNombreRecuperado));
+    if (bandasPorLinea() > 1) nombres = std::max(nombres, fm.horizontalAdvance(kNombreRecibida));
     const int escala = QFontMetrics(letraPequena(font())).horizontalAdvance(textoNivel(-3, true));
     margen_ = px(kSangria) + nombres + px(kSeparacion) + escala + px(kSeparacion);
 
@@ -146,17 +166,19 @@ void DibujoCodigos::ajustarTamano()
         medioBit_ =
             std::clamp((vista.width() - margen_ - px(kMedioBit)) / (2 * bits), px(kMedioBit), px(kMedioBitMaximo));
     if (vista.isValid())
-        banda_ = std::clamp((vista.height() - px(kFilaBits)) / int(lineas_.size() + 1), px(kBanda), px(kBandaMaxima));
+        banda_ =
+            std::clamp((vista.height() - px(kFilaBits)) / (int(lineas_.size()) * bandasPorLinea() + (reloj_ ? 2 : 1)),
+                       px(kBanda), px(kBandaMaxima));
     alturaPulso_ = banda_ * kAlturaPulso / kBanda;
 
-    QSize tamano(margen_ + bits * 2 * medioBit_ + px(kMedioBit), cabecera() + int(lineas_.size()) * banda_);
+    QSize tamano(margen_ + bits * 2 * medioBit_ + px(kMedioBit), arribaDeLinea(int(lineas_.size())));
     if (vista.isValid()) tamano = tamano.expandedTo(vista);
     resize(tamano);
 }
 
 QPoint DibujoCodigos::centroDe(int linea, int bit, int mitad) const
 {
-    return {margen_ + (2 * bit + mitad) * medioBit_ + medioBit_ / 2, arribaDeBanda(linea + 1) + banda_ / 2};
+    return {margen_ + (2 * bit + mitad) * medioBit_ + medioBit_ / 2, arribaDeLinea(linea) + banda_ / 2};
 }
 
 void DibujoCodigos::paintEvent(QPaintEvent* e)
@@ -173,8 +195,10 @@ void DibujoCodigos::paintEvent(QPaintEvent* e)
         p.drawLine(x, 0, x, height());
     }
     for (int i = 0; i < int(lineas_.size()); ++i) {
-        pintarBanda(p, arribaDeBanda(i + 1), &lineas_[std::size_t(i)], desde, hasta);
-        if (verLetras_) pintarLetras(p, i + 1, lineas_[std::size_t(i)], desde, hasta);
+        const LineaDibujada& l = lineas_[std::size_t(i)];
+        pintarBanda(p, arribaDeLinea(i), &l, desde, hasta);
+        if (verLetras_) pintarLetras(p, arribaDeLinea(i), l, desde, hasta);
+        if (!l.recibida.empty()) pintarRecibida(p, arribaDeLinea(i) + banda_, l, desde, hasta);
     }
     // The bits and the clock stay at the top of the view however far it
     // scrolls down, and the names at its left edge however far across.
@@ -202,6 +226,7 @@ void DibujoCodigos::pintarCabecera(QPainter& p, int arriba, int desde, int hasta
                        QString(QLatin1Char(bits_[std::size_t(b)])));
     }
     pintarBanda(p, arriba + px(kFilaBits), nullptr, desde, hasta);
+    if (reloj_) pintarRelojRecuperado(p, arriba + px(kFilaBits) + banda_, desde, hasta);
 }
 
 void DibujoCodigos::pintarNombres(QPainter& p, int izquierda, int arribaCabecera) const
@@ -209,11 +234,16 @@ void DibujoCodigos::pintarNombres(QPainter& p, int izquierda, int arribaCabecera
     const int ancho = margen_ - px(kSeparacion) / 2;
     p.fillRect(izquierda, 0, ancho, height(), kFondo);
     for (int i = 0; i < int(lineas_.size()); ++i) {
-        const Codigo c = lineas_[std::size_t(i)].codigo;
-        p.setPen(colorCodigo(c));
-        p.drawText(QRect(izquierda + px(kSangria), arribaDeBanda(i + 1), margen_, banda_), Qt::AlignVCenter,
-                   QString::fromUtf8(codigos::nombreCodigo(c)));
-        pintarEscala(p, izquierda, arribaDeBanda(i + 1) + banda_ / 2, c);
+        const LineaDibujada& l = lineas_[std::size_t(i)];
+        p.setPen(colorCodigo(l.codigo));
+        p.drawText(QRect(izquierda + px(kSangria), arribaDeLinea(i), margen_, banda_), Qt::AlignVCenter,
+                   QString::fromUtf8(codigos::nombreCodigo(l.codigo)));
+        pintarEscala(p, izquierda, arribaDeLinea(i) + banda_ / 2, l.codigo);
+        if (l.recibida.empty()) continue;
+        p.setPen(colorCodigo(l.codigo));
+        p.drawText(QRect(izquierda + px(kSangria), arribaDeLinea(i) + banda_, margen_, banda_), Qt::AlignVCenter,
+                   kNombreRecibida);
+        pintarEscala(p, izquierda, arribaDeLinea(i) + banda_ + banda_ / 2, l.codigo);
     }
     p.fillRect(izquierda, arribaCabecera, ancho, cabecera(), kFondo);
     p.setPen(kColorBits);
@@ -222,6 +252,10 @@ void DibujoCodigos::pintarNombres(QPainter& p, int izquierda, int arribaCabecera
     p.setPen(kColorReloj);
     p.drawText(QRect(izquierda + px(kSangria), arribaCabecera + px(kFilaBits), margen_, banda_), Qt::AlignVCenter,
                QStringLiteral("Reloj"));
+    if (reloj_) p.setPen(colorCodigo(reloj_->codigo));
+    if (reloj_)
+        p.drawText(QRect(izquierda + px(kSangria), arribaCabecera + px(kFilaBits) + banda_, margen_, banda_),
+                   Qt::AlignVCenter, kNombreRecuperado);
 }
 
 // "+", "0", "−" (2B1Q: "+3" ... "−3") beside the band, each at its level.
@@ -245,12 +279,12 @@ void DibujoCodigos::pintarEscala(QPainter& p, int izquierda, int centro, Codigo 
 
 // The B and V of a substitution, in the half-slot after the pulse, on the
 // side of the baseline the pulse is on.
-void DibujoCodigos::pintarLetras(QPainter& p, int indice, const LineaDibujada& linea, int desde, int hasta) const
+void DibujoCodigos::pintarLetras(QPainter& p, int arriba, const LineaDibujada& linea, int desde, int hasta) const
 {
     p.save();
     p.setFont(letraPequena(font()));
     p.setPen(colorCodigo(linea.codigo));
-    const int centro = arribaDeBanda(indice) + banda_ / 2;
+    const int centro = arriba + banda_ / 2;
     for (int b = desde; b < hasta; ++b) {
         const codigos::Paso& paso = linea.pasos[std::size_t(b)];
         if (paso.marca != 'B' && paso.marca != 'V') continue;
@@ -284,17 +318,81 @@ void DibujoCodigos::pintarBanda(QPainter& p, int arriba, const LineaDibujada* li
     pen.setWidth(trazoGrueso() ? 2 : 1);
     p.setPen(pen);
     p.drawPolyline(trazo);
-    if (!linea) return;
-    // An injected error: a small triangle above its half-bit.
+    if (linea) pintarMarcas(p, arriba, linea->errores, kColorError, desde, hasta);
+}
+
+// A small triangle above each half-bit: an injected error, a wrong
+// decision, a slip of the recovered clock.
+void DibujoCodigos::pintarMarcas(QPainter& p, int arriba, const std::set<std::pair<int, int>>& mitades,
+                                 const QColor& color, int desde, int hasta) const
+{
+    p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(kColorError);
-    for (const auto& [bit, mitad] : linea->errores) {
+    p.setBrush(color);
+    for (const auto& [bit, mitad] : mitades) {
         if (bit < desde || bit >= hasta) continue;
-        const int cx = margen_ + (2 * bit + mitad) * t + t / 2;
+        const int cx = margen_ + (2 * bit + mitad) * medioBit_ + medioBit_ / 2;
         p.drawPolygon(QPolygon({QPoint(cx - px(kMarcaError), arriba + 1), QPoint(cx + px(kMarcaError), arriba + 1),
                                 QPoint(cx, arriba + 1 + px(kMarcaError))}));
     }
-    p.setBrush(Qt::NoBrush);
+    p.restore();
+}
+
+// What arrives, sample by sample, on the line's scale (noise beyond the
+// band is cut at its edges), the receiver's thresholds dashed, the half-bits
+// it decides wrong marked, and under each bit the bit it reads, red where
+// that is not the bit sent.
+void DibujoCodigos::pintarRecibida(QPainter& p, int arriba, const LineaDibujada& linea, int desde, int hasta) const
+{
+    const double centro = arriba + banda_ / 2.0;
+    const double escala = double(alturaPulso_) / codigos::nivelMaximo(linea.codigo);
+    const auto y = [&](double nivel) {
+        return std::clamp(centro - escala * nivel, arriba + 1.0, arriba + banda_ - 1.0);
+    };
+    const double muestra = 2.0 * medioBit_ / linea::kMuestrasPorBit;
+    p.save();
+    p.setPen(QPen(kColorEscala, 1, Qt::DashLine));
+    for (double u : linea::umbrales(linea.codigo))
+        p.drawLine(QPointF(margen_ + 2 * medioBit_ * desde, y(u)), QPointF(margen_ + 2 * medioBit_ * hasta, y(u)));
+    QPolygonF trazo;
+    const int ultima = std::min(int(linea.recibida.size()), hasta * linea::kMuestrasPorBit);
+    for (int i = desde * linea::kMuestrasPorBit; i < ultima; ++i)
+        trazo << QPointF(margen_ + muestra * (i + 0.5), y(linea.recibida[std::size_t(i)]));
+    QPen pen(colorCodigo(linea.codigo));
+    pen.setWidth(trazoGrueso() ? 2 : 1);
+    p.setPen(pen);
+    p.drawPolyline(trazo);
+    p.setFont(letraPequena(font()));
+    const int alto = p.fontMetrics().height();
+    for (int b = desde; b < std::min(hasta, int(linea.leidos.size())); ++b) {
+        const char leido = linea.leidos[std::size_t(b)];
+        p.setPen(leido == bits_[std::size_t(b)] ? kColorBits : kColorDeslizamiento);
+        p.drawText(QRect(margen_ + 2 * medioBit_ * b, arriba + banda_ - alto, 2 * medioBit_, alto), Qt::AlignCenter,
+                   QString(QLatin1Char(leido)));
+    }
+    p.restore();
+    pintarMarcas(p, arriba, linea.malDecididos, kColorError, desde, hasta);
+}
+
+// The recovered clock, each bit's edges moved by its error (a lead draws
+// them early), and a red mark where it slipped past a quarter bit.
+void DibujoCodigos::pintarRelojRecuperado(QPainter& p, int arriba, int desde, int hasta) const
+{
+    const int t = medioBit_;
+    const int centro = arriba + banda_ / 2;
+    const int alto = centro - alturaPulso_, bajo = centro + alturaPulso_;
+    QPolygon trazo;
+    for (int b = desde; b < std::min(hasta, int(reloj_->fase.size())); ++b) {
+        const int x = margen_ + 2 * t * b - qRound(reloj_->fase[std::size_t(b)] * 2 * t);
+        trazo << QPoint(x, bajo) << QPoint(x, alto) << QPoint(x + t, alto) << QPoint(x + t, bajo);
+    }
+    QPen pen(colorCodigo(reloj_->codigo)); // the code it was recovered from
+    pen.setWidth(trazoGrueso() ? 2 : 1);
+    p.setPen(pen);
+    p.drawPolyline(trazo);
+    std::set<std::pair<int, int>> deslizamientos;
+    for (int b : reloj_->deslizamientos) deslizamientos.insert({b, 0});
+    pintarMarcas(p, arriba, deslizamientos, kColorDeslizamiento, desde, hasta);
 }
 
 void DibujoCodigos::mousePressEvent(QMouseEvent* e)
@@ -304,10 +402,13 @@ void DibujoCodigos::mousePressEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton || donde.y() < std::max(0, -y()) + cabecera() ||
         donde.x() < std::max(0, -x()) + margen_)
         return;
-    const int linea = (donde.y() - px(kFilaBits)) / banda_ - 1;
+    // A line's received band below it takes no errors: they go into what is sent.
+    const int bajoCabecera = donde.y() - cabecera();
+    const int linea = bajoCabecera / (banda_ * bandasPorLinea());
+    const bool enRecibida = bajoCabecera % (banda_ * bandasPorLinea()) >= banda_;
     const int desdeMargen = donde.x() - margen_;
     const int bit = desdeMargen / (2 * medioBit_);
-    if (linea < 0 || linea >= int(lineas_.size()) || bit >= int(bits_.size())) return;
+    if (linea < 0 || linea >= int(lineas_.size()) || enRecibida || bit >= int(bits_.size())) return;
     emit mitadPulsada(linea, bit, desdeMargen % (2 * medioBit_) >= medioBit_ ? 1 : 0);
 }
 

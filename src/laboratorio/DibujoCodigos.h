@@ -11,6 +11,7 @@
 #include "codigos/Errores.h"
 #include "laboratorio/DibujoAmpliable.h"
 
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -21,10 +22,33 @@ class QScrollArea;
 namespace laboratorio {
 
 struct LineaDibujada {
+    LineaDibujada(codigos::Codigo c, std::vector<codigos::Paso> linea, std::vector<codigos::Violacion> v = {})
+        : codigo(c), pasos(std::move(linea)), violaciones(std::move(v))
+    {
+    }
+
     codigos::Codigo codigo;
     std::vector<codigos::Paso> pasos;
     std::vector<codigos::Violacion> violaciones;
     std::set<std::pair<int, int>> errores; // injected errors: (bit, half)
+    // Through a line that is not ideal: what the receiver decides (empty:
+    // the line came through as sent) and the half-bits it decides wrong.
+    std::vector<codigos::Paso> decididos;
+    std::set<std::pair<int, int>> malDecididos;
+    // Drawn in a band of its own under the line when not empty: what
+    // arrives, after the receiver's gain, and the bits the receiver reads.
+    std::vector<double> recibida;
+    std::string leidos;
+
+    const std::vector<codigos::Paso>& lineaLeida() const { return decididos.empty() ? pasos : decididos; }
+};
+
+// The clock the receiver recovers from one code's line, drawn under the
+// transmitter's clock: its error in bits at each bit, and where it slipped.
+struct RelojDibujado {
+    codigos::Codigo codigo;
+    std::vector<double> fase;
+    std::vector<int> deslizamientos;
 };
 
 // The color each code is drawn in, on black.
@@ -48,8 +72,11 @@ public:
     // shows around the view, as on the main window's drawing area.
     void mostrarEn(QScrollArea* marco);
     void ponerLineas(std::vector<LineaDibujada> lineas, const std::string& bits);
+    // The recovered clock under the clock, or none.
+    void ponerReloj(std::optional<RelojDibujado> reloj);
     void ponerZoom(double zoom);
     const std::vector<LineaDibujada>& lineas() const { return lineas_; }
+    const std::optional<RelojDibujado>& reloj() const { return reloj_; }
     // A question's drawing: the bits' row and the B and V letters can be
     // left out, so that the picture does not give the answer away.
     void ocultarRespuesta(bool bits, bool letras);
@@ -67,15 +94,21 @@ protected:
 
 private:
     int cabecera() const;
-    int arribaDeBanda(int banda) const;
+    int bandasPorLinea() const;
+    int arribaDeLinea(int linea) const;
     void ajustarTamano();
     void pintarBanda(QPainter& p, int arriba, const LineaDibujada* linea, int desde, int hasta) const;
+    void pintarRecibida(QPainter& p, int arriba, const LineaDibujada& linea, int desde, int hasta) const;
+    void pintarRelojRecuperado(QPainter& p, int arriba, int desde, int hasta) const;
+    void pintarMarcas(QPainter& p, int arriba, const std::set<std::pair<int, int>>& mitades, const QColor& color,
+                      int desde, int hasta) const;
     void pintarCabecera(QPainter& p, int arriba, int desde, int hasta) const;
     void pintarNombres(QPainter& p, int izquierda, int arribaCabecera) const;
     void pintarEscala(QPainter& p, int izquierda, int centro, codigos::Codigo c) const;
-    void pintarLetras(QPainter& p, int indice, const LineaDibujada& linea, int desde, int hasta) const;
+    void pintarLetras(QPainter& p, int arriba, const LineaDibujada& linea, int desde, int hasta) const;
 
     std::vector<LineaDibujada> lineas_;
+    std::optional<RelojDibujado> reloj_;
     QScrollArea* marco_ = nullptr;
     std::string bits_;
     bool verBits_ = true;

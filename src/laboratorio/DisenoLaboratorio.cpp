@@ -9,7 +9,7 @@ namespace laboratorio {
 
 formularios::DefinicionVentana disenoLaboratorio()
 {
-    DefinicionVentana f = formulario("lab", "Laboratorio de códigos", 13620, 10080);
+    DefinicionVentana f = formulario("lab", "Laboratorio de códigos", 20160, 10080);
     f.cierraConEsc = true;
     f.redimensionable = true;
     f.controles = {
@@ -73,6 +73,58 @@ formularios::DefinicionVentana disenoLaboratorio()
             .enTab(11)
             .accesible("Espectro",
                        "Densidad espectral de potencia de los códigos elegidos, de 0 a dos veces la velocidad binaria"),
+        // The line between the coder and the receiver, in the right-hand column.
+        control("linea", Tipo::Marco, {}, 13740, 120, 6300, 2460).conTexto("Línea"),
+        control("Label4", Tipo::Etiqueta, "linea", 120, 300, 1560, 285).conTexto("Cable:"),
+        control("perdida", Tipo::Deslizador, "linea", 1740, 270, 3240, 315)
+            .conDeslizador({0, 40, 1, 5, 0})
+            .enTab(12)
+            .accesible("Pérdida del cable",
+                       "Pérdida del cable a la mitad de la velocidad binaria, de 0 a 40 dB; crece con la raíz de la "
+                       "frecuencia"),
+        control("valorPerdida", Tipo::Etiqueta, "linea", 5040, 300, 1140, 285).conTexto("0 dB"),
+        control("Label5", Tipo::Etiqueta, "linea", 120, 690, 1560, 285).conTexto("Transformador:"),
+        control("acoplamiento", Tipo::Selector, "linea", 1740, 660, 4440, 315)
+            .conTexto("Sin transformador|Corte al 0,1 % de la velocidad binaria|Corte al 1 % de la velocidad "
+                      "binaria|Corte al 5 % de la velocidad binaria")
+            .enTab(13)
+            .accesible("Transformador", "Acoplamiento por transformador: un paso alto de primer orden, o ninguno"),
+        control("Label6", Tipo::Etiqueta, "linea", 120, 1080, 1560, 285).conTexto("Ruido:"),
+        control("ruido", Tipo::Selector, "linea", 1740, 1050, 4440, 315)
+            .conTexto("Sin ruido|Eb/N0 = 20 dB|Eb/N0 = 15 dB|Eb/N0 = 12 dB|Eb/N0 = 10 dB|Eb/N0 = 8 dB|Eb/N0 = 6 "
+                      "dB|Eb/N0 = 4 dB|Eb/N0 = 2 dB|Eb/N0 = 0 dB")
+            .enTab(14)
+            .accesible("Ruido", "Ruido blanco gaussiano, como energía por bit frente a densidad de ruido, o ninguno"),
+        control("recibida", Tipo::Casilla, "linea", 120, 1440, 6060, 285)
+            .conTexto("Dibujar lo que llega al receptor y lo que decide")
+            .enTab(15)
+            .accesible("Señal recibida",
+                       "Bajo cada código, la señal que llega tras la ganancia del receptor, sus umbrales y los bits "
+                       "que decide"),
+        control("reloj", Tipo::Casilla, "linea", 120, 1770, 6060, 285)
+            .conTexto("Recuperar el reloj del código elegido")
+            .enTab(16)
+            .accesible("Reloj recuperado",
+                       "Bajo el reloj, el que recupera el receptor del código elegido, con sus deslizamientos"),
+        control("deslizamientos", Tipo::Etiqueta, "linea", 120, 2100, 6060, 285)
+            .conTexto("Deslizamientos del reloj: 0")
+            .accesible("Deslizamientos del reloj",
+                       "Cuántas veces el reloj recuperado se desvía más de un cuarto de bit"),
+        control("ojo", Tipo::Imagen, {}, 13740, 2700, 6300, 3000)
+            .enTab(17)
+            .accesible("Diagrama de ojo",
+                       "Lo que llega de cada bit del código elegido, superpuesto de dos en dos bits"),
+        control("medidasOjo", Tipo::Etiqueta, {}, 13740, 5730, 6300, 285)
+            .accesible("Medidas del ojo", "Altura y anchura del ojo del código elegido"),
+        control("ber", Tipo::Imagen, {}, 13740, 6120, 6300, 3360)
+            .enTab(18)
+            .accesible("Tasa de errores",
+                       "Tasa de errores de bit de los códigos elegidos frente a Eb/N0: medida en puntos, teórica en "
+                       "curvas"),
+        control("medirBer", Tipo::Boton, {}, 13740, 9585, 2520, 375).conTexto("Medir la tasa de errores").enTab(19),
+        control("progresoBer", Tipo::BarraProgreso, {}, 16380, 9615, 2220, 315)
+            .accesible("Progreso de la medida", "Cuántos puntos de la tasa de errores se han medido"),
+        control("cancelarBer", Tipo::Boton, {}, 18720, 9585, 1320, 375).conTexto("Cancelar").enTab(20),
     };
     return f;
 }

@@ -4,8 +4,8 @@
 #include "codigos/DatosCodigo.h"
 #include "codigos/Espectro.h"
 #include "laboratorio/DibujoCodigos.h"
+#include "laboratorio/Marcas.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -53,42 +53,6 @@ double frecuencia(int k) { return 2.0 * k / (kPuntosEspectro - 1); }
 
 // The smallest round figure at or above v: halves up to 2.5, then units.
 double redondearArriba(double v) { return v <= 2.5 ? std::ceil(v * 2) / 2 : std::ceil(v); }
-
-void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
-{
-    const codigos::DatosCodigo& datos = codigos::datosCodigo(codigo);
-    p.setBrush(datos.marcaLlena ? p.pen().color() : QColor(Qt::black));
-    const auto cruz = [&] {
-        p.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
-        p.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
-    };
-    const auto aspa = [&] {
-        p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
-        p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
-    };
-    switch (datos.marca) {
-    case codigos::FormaMarca::Circulo: p.drawEllipse(c, r, r); break;
-    case codigos::FormaMarca::Cuadrado: p.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)); break;
-    case codigos::FormaMarca::TrianguloArriba:
-        p.drawPolygon(QPolygonF({c + QPointF(-r, r), c + QPointF(r, r), c + QPointF(0, -r)}));
-        break;
-    case codigos::FormaMarca::TrianguloAbajo:
-        p.drawPolygon(QPolygonF({c + QPointF(-r, -r), c + QPointF(r, -r), c + QPointF(0, r)}));
-        break;
-    case codigos::FormaMarca::Rombo:
-        p.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)}));
-        break;
-    case codigos::FormaMarca::Cruz: cruz(); break;
-    case codigos::FormaMarca::Aspa: aspa(); break;
-    case codigos::FormaMarca::Asterisco:
-        cruz();
-        aspa();
-        break;
-    }
-    p.setBrush(Qt::NoBrush);
-}
-
-QString enEspanol(double v) { return QLocale(QLocale::Spanish).toString(v, 'g', 3); }
 
 // "65 536", with a space that does not break, as Spanish groups figures.
 QString cifrasAgrupadas(int n)

@@ -4,21 +4,33 @@
 // telephone and data lines, stacked like the main window's traces, with the
 // chosen starting state, the step table and the decoding of the code in
 // focus, line errors injected by a click on the drawing, and the spectra.
+// Between the coder and the receiver stands a line (cable, transformer,
+// noise): what arrives, the eye, the recovered clock and the error rate
+// show what it does to each code. With no cable, transformer nor noise the
+// receiver reads exactly what was sent.
 
 #include "codigos/EntradaBits.h"
 #include "formularios/Formulario.h"
 #include "laboratorio/DibujoCodigos.h"
+#include "linea/Linea.h"
 
 #include <map>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QProgressBar;
+class QPushButton;
+class QSlider;
 
 namespace laboratorio {
+class GraficoBer;
 class GraficoEspectro;
+class GraficoOjo;
+class MedidorTasa;
 class ModeloPasos;
 } // namespace laboratorio
 
@@ -42,12 +54,20 @@ private:
     void alternarError(int linea, int bit, int mitad);
     void actualizar();
     void actualizarFoco();
+    void cambiarLinea();
+    void actualizarOjo();
+    void actualizarTasa();
     QString enLaFormaDeLaEntrada(const std::string& leidos) const;
 
     codigos::EstadoInicial estadoInicial(codigos::Codigo c) const;
     std::vector<codigos::Codigo> elegidos() const;
     codigos::Codigo enFoco() const;
     laboratorio::LineaDibujada linea(codigos::Codigo c) const;
+    linea::AjustesLinea ajustesLinea() const;
+    bool lineaIdeal() const;
+    std::vector<double> llegada(codigos::Codigo c, const std::vector<codigos::Paso>& pasos) const;
+    void pasarPorLaLinea(laboratorio::LineaDibujada& l) const;
+    void ponerRelojRecuperado(const laboratorio::LineaDibujada& l);
 
     std::string bits_;
     QString textoValido_;
@@ -69,6 +89,21 @@ private:
     laboratorio::DibujoCodigos* dibujo_;
     laboratorio::GraficoEspectro* grafico_;
     laboratorio::ModeloPasos* pasos_;
+
+    QSlider* perdida;
+    QLabel* valorPerdida;
+    QComboBox* acoplamiento;
+    QComboBox* ruido;
+    QCheckBox* recibida;
+    QCheckBox* reloj;
+    QLabel* deslizamientos;
+    QLabel* medidasOjo;
+    QPushButton* medirBer;
+    QPushButton* cancelarBer;
+    QProgressBar* progresoBer;
+    laboratorio::GraficoOjo* ojo_;
+    laboratorio::GraficoBer* graficoBer_;
+    laboratorio::MedidorTasa* medidor_;
 };
 
 } // namespace laboratorio

@@ -283,6 +283,18 @@ std::vector<Paso> decidir(Codigo c, const std::vector<double>& recibida)
     return r;
 }
 
+std::set<std::pair<int, int>> mitadesMalDecididas(Codigo c, const std::vector<Paso>& enviada,
+                                                  const std::vector<Paso>& decidida)
+{
+    std::set<std::pair<int, int>> r;
+    const bool segunda = filtroDe(c) != Filtro::PrimeraMitad;
+    for (std::size_t b = 0; b < std::min(enviada.size(), decidida.size()); ++b) {
+        if (enviada[b].nivel1 != decidida[b].nivel1) r.insert({int(b), 0});
+        if (segunda && enviada[b].nivel2 != decidida[b].nivel2) r.insert({int(b), 1});
+    }
+    return r;
+}
+
 MedidaBer medirBer(Codigo c, const AjustesLinea& ajustes, long bits, std::uint64_t semilla)
 {
     std::mt19937_64 azar(semilla);
@@ -312,6 +324,15 @@ std::optional<double> berTeorica(Codigo c, double ebn0Db)
     }
 }
 
+std::vector<double> umbrales(Codigo c)
+{
+    if (filtroDe(c) == Filtro::Manchester) return {0.0};
+    const std::vector<int> niveles = nivelesEnviados(c);
+    std::vector<double> r;
+    for (std::size_t i = 0; i + 1 < niveles.size(); ++i) r.push_back((niveles[i] + niveles[i + 1]) / 2.0);
+    return r;
+}
+
 Ojo medirOjo(Codigo c, const std::vector<Paso>& enviada, const std::vector<double>& recibida)
 {
     const std::vector<int> niveles = nivelesEnviados(c); // highest first
@@ -332,7 +353,8 @@ Ojo medirOjo(Codigo c, const std::vector<Paso>& enviada, const std::vector<doubl
             }
         double alto = 1e300;
         for (std::size_t i = 0; i + 1 < niveles.size(); ++i)
-            if (minimo[i] < 1e299 && maximo[i + 1] > -1e299) alto = std::min(alto, minimo[i] - maximo[i + 1]);
+            if (minimo[i] < 1e299 && maximo[i + 1] > -1e299)
+                alto = std::min(alto, (minimo[i] - maximo[i + 1]) / (niveles[i] - niveles[i + 1]));
         if (alto >= 1e299) continue;
         ojo.alto = std::max(ojo.alto, alto);
         if (alto > 0) ++abiertas;

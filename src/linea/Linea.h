@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace linea {
@@ -62,6 +64,11 @@ std::vector<double> transmitir(codigos::Codigo c, const std::vector<codigos::Pas
 // thresholds at half the pulse height.
 std::vector<codigos::Paso> decidir(codigos::Codigo c, const std::vector<double>& recibida);
 
+// The half-bits the receiver decided otherwise than they were sent, among
+// those it decides (the first half only where pulses last half a bit).
+std::set<std::pair<int, int>> mitadesMalDecididas(codigos::Codigo c, const std::vector<codigos::Paso>& enviada,
+                                                  const std::vector<codigos::Paso>& decidida);
+
 struct MedidaBer {
     long bits = 0;
     long errores = 0;
@@ -77,10 +84,16 @@ MedidaBer medirBer(codigos::Codigo c, const AjustesLinea& ajustes, long bits, st
 // pseudoternary, 3/2·Q(√(Eb/N0)) − 1/2·Q(3√(Eb/N0)).
 std::optional<double> berTeorica(codigos::Codigo c, double ebn0Db);
 
+// Where the receiver's decisions change over, in the levels' units: half
+// way between two neighbouring levels the code sends (for Manchester, whose
+// receiver compares the halves, the baseline).
+std::vector<double> umbrales(codigos::Codigo c);
+
 // The eye of a line, measured from what was sent and what arrived: at the
 // best sampling instant, the narrowest gap between the values of two
-// neighbouring levels (in level units; at or below 0 the eye is closed),
-// and for how much of a bit the eye is open.
+// neighbouring levels, as a fraction of the distance between those levels
+// (1: wide open; at or below 0 the eye is closed), and for how much of a
+// bit the eye is open.
 struct Ojo {
     double alto = 0;
     double ancho = 0; // in bits

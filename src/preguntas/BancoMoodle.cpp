@@ -186,7 +186,7 @@ QByteArray imagenPng(Codigo c, const std::vector<codigos::Paso>& linea, const st
     buffer.open(QIODevice::WriteOnly);
     // A picture of a few colours compresses in a third of the time with a
     // palette, and the file shrinks by a third.
-    laboratorio::figuraPregunta({c, linea, {}, {}}, bits, verBits)
+    laboratorio::figuraPregunta({c, linea}, bits, verBits)
         .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
         .save(&buffer, "PNG");
     return png;

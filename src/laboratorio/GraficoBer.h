@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// "Tasa de errores": the bit error rate of the chosen codes against Eb/N0,
+// on a logarithmic scale, the measured points with each code's mark beside
+// the theory's curve where the receiver has a closed form and the line has
+// no cable nor transformer.
+
+#include "laboratorio/DibujoAmpliable.h"
+#include "laboratorio/MedidorTasa.h"
+
+#include <vector>
+
+namespace laboratorio {
+
+struct SerieBer {
+    codigos::Codigo codigo;
+    std::vector<PuntoBer> medidos;
+    bool conTeoria = false;
+};
+
+class GraficoBer : public DibujoAmpliable {
+    Q_OBJECT
+public:
+    explicit GraficoBer(QWidget* parent = nullptr);
+    void ponerSeries(std::vector<SerieBer> series);
+    const std::vector<SerieBer>& series() const { return series_; }
+    void ponerZoom(double zoom);
+
+    // Where a rate at an Eb/N0 lies in the widget.
+    QPointF punto(double ebn0Db, double ber) const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QRect area() const;
+    void pintarEjes(QPainter& p, const QRect& a) const;
+    void pintarSerie(QPainter& p, const SerieBer& serie) const;
+    void pintarLeyenda(QPainter& p, const QRect& a) const;
+
+    std::vector<SerieBer> series_;
+};
+
+} // namespace laboratorio

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "laboratorio/GraficoOjo.h"
+
+#include "codigos/DatosCodigo.h"
+#include "laboratorio/DibujoCodigos.h"
+#include "laboratorio/Marcas.h"
+#include "linea/Linea.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+using codigos::Codigo;
+
+namespace laboratorio {
+
+namespace {
+
+// Design pixels, at 100 %.
+constexpr int kMargenIzquierdo = 30; // the levels' figures
+constexpr int kMargenInferior = 18;  // the time's figures
+constexpr int kMargenSuperior = 18;  // the title
+constexpr int kMargenDerecho = 10;
+constexpr int kMarca = 3;
+constexpr int kSeparacion = 4;
+constexpr int kAltoRotulo = 14;
+constexpr int kAnchoRotulo = 40;
+// A pixel one trace passes through, against the brightest; and the share
+// of the busiest pixel's count at which the brightness is full.
+constexpr double kBrilloMinimo = 0.25;
+constexpr double kSaturacion = 0.3;
+// Room above the highest level and below the lowest for what overshoots.
+constexpr double kHolgura = 1.5;
+const QColor kColorEjes(160, 160, 160);
+
+} // namespace
+
+GraficoOjo::GraficoOjo(QWidget* parent) : DibujoAmpliable(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void GraficoOjo::ponerOjo(Codigo c, std::vector<double> recibida)
+{
+    codigo_ = c;
+    recibida_ = std::move(recibida);
+    update();
+}
+
+void GraficoOjo::ponerZoom(double zoom)
+{
+    guardarZoom(zoom);
+    update();
+}
+
+QRect GraficoOjo::area() const
+{
+    return rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho), -px(kMargenInferior));
+}
+
+double GraficoOjo::y(double nivel, const QRect& a) const
+{
+    const double tope = kHolgura * codigos::nivelMaximo(codigo_);
+    return a.center().y() - a.height() / 2.0 * std::clamp(nivel / tope, -1.0, 1.0);
+}
+
+void GraficoOjo::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    const QRect a = area();
+    p.drawImage(a.topLeft(), trazos(a.size()));
+    pintarEjes(p, a);
+    p.setPen(QPen(kColorEjes, 1, Qt::DashLine));
+    for (double u : linea::umbrales(codigo_)) p.drawLine(QPointF(a.left(), y(u, a)), QPointF(a.right(), y(u, a)));
+}
+
+// The traces as a persistence screen shows them: each pixel as bright as
+// the number of traces through it (on a logarithmic scale, so that a
+// single stray trace still shows). Counting beats drawing thousands of
+// translucent lines by two orders of magnitude. Every bit is both the
+// first and the second of a trace, so one bit's counts serve both halves.
+QImage GraficoOjo::trazos(QSize tamano) const
+{
+    const int alto = tamano.height(), porBit = (tamano.width() - 1) / 2; // columns a bit spans
+    QImage imagen(tamano, QImage::Format_RGB32);
+    imagen.fill(Qt::black);
+    if (porBit < 1 || alto < 2) return imagen;
+    const int columnas = porBit + 1;
+    std::vector<std::uint16_t> cuenta(std::size_t(columnas * alto), 0); // a trace passes a pixel once at most
+    constexpr int n = linea::kMuestrasPorBit;
+    // Every sample's row, and every column's sample and share of the way
+    // to the next: the inner loop, run for thousands of bits, only mixes.
+    const double medio = (alto - 1) / 2.0, porNivel = alto / 2.0 / (kHolgura * codigos::nivelMaximo(codigo_));
+    std::vector<float> filas(recibida_.size());
+    for (std::size_t i = 0; i < recibida_.size(); ++i) filas[i] = float(medio - porNivel * recibida_[i]);
+    std::vector<int> muestra(std::size_t(columnas), 0);
+    std::vector<float> parte(std::size_t(columnas), 0);
+    for (int columna = 0; columna < columnas; ++columna) {
+        const double t = columna * double(n) / porBit;
+        muestra[std::size_t(columna)] = std::min(int(t), n - 1);
+        parte[std::size_t(columna)] = float(t - muestra[std::size_t(columna)]);
+    }
+    const auto enFila = [alto](float v) { return std::clamp(int(v + 0.5f), 0, alto - 1); };
+    const std::size_t hasta = std::min(filas.size(), std::size_t(UINT16_MAX) * n); // so that no count wraps
+    for (std::size_t inicio = 0; inicio + n < hasta; inicio += n) {
+        const float* trazo = filas.data() + inicio;
+        int antes = enFila(trazo[0]);
+        for (int columna = 0; columna < columnas; ++columna) {
+            // Between two samples the trace runs straight; a steep stretch
+            // fills the column from where the last one ended.
+            const int k = muestra[std::size_t(columna)];
+            const int ahora = enFila(trazo[k] + parte[std::size_t(columna)] * (trazo[k + 1] - trazo[k]));
+            std::uint16_t* enColumna = cuenta.data() + std::size_t(columna) * std::size_t(alto); // rows side by side
+            for (int f = std::min(antes, ahora); f <= std::max(antes, ahora); ++f) ++enColumna[f];
+            antes = ahora;
+        }
+    }
+    const int maximo = *std::max_element(cuenta.begin(), cuenta.end());
+    const double escala = 1.0 / std::log1p(std::max(1, maximo) * kSaturacion);
+    const QColor color = colorCodigo(codigo_);
+    for (int f = 0; f < alto; ++f) {
+        auto* linea = reinterpret_cast<QRgb*>(imagen.scanLine(f));
+        for (int columna = 0; columna < columnas; ++columna) {
+            const int c = cuenta[std::size_t(columna) * std::size_t(alto) + std::size_t(f)];
+            if (c == 0) continue;
+            const double brillo = std::min(1.0, kBrilloMinimo + std::log1p(c) * escala);
+            const QRgb rgb =
+                qRgb(qRound(color.red() * brillo), qRound(color.green() * brillo), qRound(color.blue() * brillo));
+            linea[columna] = linea[columna + porBit] = rgb;
+        }
+    }
+    return imagen;
+}
+
+// The code's levels on the left, the two bits' starts and ends below.
+void GraficoOjo::pintarEjes(QPainter& p, const QRect& a) const
+{
+    p.setPen(kColorEjes);
+    p.drawRect(a);
+    const codigos::DatosCodigo& datos = codigos::datosCodigo(codigo_);
+    for (int i = 0; i < datos.cuantosNiveles; ++i) {
+        const int ym = qRound(y(datos.niveles[std::size_t(i)], a));
+        p.drawLine(a.left() - px(kMarca), ym, a.left(), ym);
+        p.drawText(QRect(0, ym - px(kAltoRotulo) / 2, a.left() - px(kSeparacion), px(kAltoRotulo)),
+                   Qt::AlignRight | Qt::AlignVCenter, enEspanol(datos.niveles[std::size_t(i)]));
+    }
+    for (int bit = 0; bit <= 2; ++bit) {
+        const int xm = a.left() + a.width() * bit / 2;
+        p.drawLine(xm, a.bottom(), xm, a.bottom() + px(kMarca));
+        p.drawText(QRect(xm - px(kAnchoRotulo) / 2, a.bottom() + px(kSeparacion), px(kAnchoRotulo), px(kAltoRotulo)),
+                   Qt::AlignHCenter | Qt::AlignTop, QString::number(bit));
+    }
+    p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Ojo de %1: %2 bits al azar, dos bits por trazo")
+                   .arg(QString::fromUtf8(codigos::nombreCodigo(codigo_)))
+                   .arg(recibida_.size() / linea::kMuestrasPorBit));
+}
+
+} // namespace laboratorio

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The eye of one code: what arrives of every bit, from its start to the end
+// of the next, drawn one over the other after the receiver's gain, with the
+// receiver's thresholds dashed. Where the traces leave a clear gap around a
+// threshold the receiver decides surely; noise and a long cable close it.
+
+#include "codigos/CodigosLinea.h"
+#include "laboratorio/DibujoAmpliable.h"
+
+#include <vector>
+
+namespace laboratorio {
+
+class GraficoOjo : public DibujoAmpliable {
+    Q_OBJECT
+public:
+    explicit GraficoOjo(QWidget* parent = nullptr);
+    // `recibida`: linea::kMuestrasPorBit samples a bit, in the code's levels.
+    void ponerOjo(codigos::Codigo c, std::vector<double> recibida);
+    void ponerZoom(double zoom);
+    // Where a level lies in the widget, at the plot's middle height.
+    double y(double nivel) const { return y(nivel, area()); }
+    QRect area() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    double y(double nivel, const QRect& a) const;
+    void pintarEjes(QPainter& p, const QRect& a) const;
+    QImage trazos(QSize tamano) const;
+
+    codigos::Codigo codigo_ = codigos::Codigo::Hdb3;
+    std::vector<double> recibida_;
+};
+
+} // namespace laboratorio
