@@ -13,6 +13,8 @@
 #include "formatos/Cp1252.h"
 #include "formatos/Enumeracion.h"
 #include "laboratorio/DibujoCodigos.h"
+#include "laboratorio/GraficoBer.h"
+#include "laboratorio/GraficoOjo.h"
 #include "principal/Figura.h"
 
 #include "Herramienta.h"
@@ -23,6 +25,8 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <map>
+#include <optional>
 
 namespace {
 
@@ -90,6 +94,50 @@ QByteArray figuraCodigos(const QStringList& partes)
            pie(QStringLiteral("Señal %1 de los bits %2.").arg(formatos::enumerar(nombres), partes.value(0)));
 }
 
+std::optional<codigos::Codigo> codigoLlamado(const QString& nombre)
+{
+    for (codigos::Codigo c : codigos::kTodosLosCodigos)
+        if (QString::fromUtf8(codigos::nombreCodigo(c)).remove(' ').compare(nombre, Qt::CaseInsensitive) == 0) return c;
+    return std::nullopt;
+}
+
+// @LINEA bits código dB@: what arrives through that cable, and its clock.
+QByteArray figuraLinea(const QStringList& partes)
+{
+    const auto c = codigoLlamado(partes.value(1));
+    if (partes.size() != 3 || !c) return {};
+    return imagenRtf(laboratorio::figuraLinea(partes.value(0).toStdString(), *c, partes.value(2).toDouble())) +
+           pie(QStringLiteral("%1 de los bits %2 tras %3 dB de cable: lo que llega, lo que lee el receptor y el reloj "
+                              "que recupera.")
+                   .arg(QString::fromUtf8(codigos::nombreCodigo(*c)), partes.value(0), partes.value(2)));
+}
+
+// @OJO código dB@: its eye through that cable.
+QByteArray figuraOjo(const QStringList& partes)
+{
+    const auto c = codigoLlamado(partes.value(0));
+    if (partes.size() != 2 || !c) return {};
+    return imagenRtf(laboratorio::figuraOjo(*c, partes.value(1).toDouble())) +
+           pie(QStringLiteral("Ojo de %1 tras %2 dB de cable, sin ruido.")
+                   .arg(QString::fromUtf8(codigos::nombreCodigo(*c)), partes.value(1)));
+}
+
+// @TASA códigos@: their error rate, measured and in theory.
+QByteArray figuraTasa(const QStringList& partes)
+{
+    std::vector<codigos::Codigo> codigos;
+    QStringList nombres;
+    for (const QString& p : partes)
+        if (const auto c = codigoLlamado(p)) {
+            codigos.push_back(*c);
+            nombres << QString::fromUtf8(codigos::nombreCodigo(*c));
+        }
+    if (codigos.empty() || codigos.size() != std::size_t(partes.size())) return {};
+    return imagenRtf(laboratorio::figuraTasa(codigos)) +
+           pie(QStringLiteral("Tasa de errores de %1: medida (puntos) y teórica (curvas).")
+                   .arg(formatos::enumerar(nombres)));
+}
+
 int generar(const QStringList& argumentos)
 {
     QFile fuente(argumentos[0]);
@@ -98,14 +146,19 @@ int generar(const QStringList& argumentos)
         return 1;
     }
     const QString texto = QString::fromUtf8(fuente.readAll());
-    static const QRegularExpression marca(QStringLiteral("@(FIGURA|CODIGOS) ([^@]+)@"));
+    static const QRegularExpression marca(QStringLiteral("@(FIGURA|CODIGOS|LINEA|OJO|TASA) ([^@]+)@"));
+    const std::map<QString, QByteArray (*)(const QStringList&)> figuras{{QStringLiteral("FIGURA"), figura},
+                                                                        {QStringLiteral("CODIGOS"), figuraCodigos},
+                                                                        {QStringLiteral("LINEA"), figuraLinea},
+                                                                        {QStringLiteral("OJO"), figuraOjo},
+                                                                        {QStringLiteral("TASA"), figuraTasa}};
     QByteArray salida;
     qsizetype desde = 0;
     for (auto it = marca.globalMatch(texto); it.hasNext();) {
         const auto m = it.next();
         salida += escaparRtf(texto.mid(desde, m.capturedStart() - desde));
         const QStringList partes = m.captured(2).split(' ', Qt::SkipEmptyParts);
-        const QByteArray imagen = m.captured(1) == QLatin1String("FIGURA") ? figura(partes) : figuraCodigos(partes);
+        const QByteArray imagen = figuras.at(m.captured(1))(partes);
         if (imagen.isEmpty()) {
             std::fprintf(stderr, "generar_ayuda: figura incorrecta: %s\n", qPrintable(m.captured(0)));
             return 1;

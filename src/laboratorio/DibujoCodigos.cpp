@@ -71,6 +71,25 @@ QImage figuraCodigos(const std::string& bits, const std::vector<Codigo>& codigos
     return imagen;
 }
 
+QImage figuraLinea(const std::string& bits, Codigo c, double perdidaDb)
+{
+    LineaDibujada l(c, codigos::codificar(c, bits));
+    linea::AjustesLinea ajustes;
+    ajustes.perdidaDb = perdidaDb;
+    std::mt19937_64 azar(1);
+    l.recibida = linea::transmitir(c, l.pasos, ajustes, azar);
+    l.decididos = linea::decidir(c, l.recibida);
+    l.malDecididos = linea::mitadesMalDecididas(c, l.pasos, l.decididos);
+    l.leidos = codigos::decodificar(c, l.decididos);
+    const linea::RelojRecuperado reloj = linea::recuperarReloj(c, l.recibida);
+    DibujoCodigos dibujo;
+    dibujo.ponerLineas({l}, bits);
+    dibujo.ponerReloj(RelojDibujado{c, reloj.fase, reloj.deslizamientos});
+    QImage imagen(dibujo.size(), QImage::Format_RGB32);
+    dibujo.render(&imagen);
+    return imagen;
+}
+
 QImage figuraPregunta(const LineaDibujada& linea, const std::string& bits, bool verBits)
 {
     DibujoCodigos dibujo;

@@ -58,6 +58,11 @@ QColor colorCodigo(codigos::Codigo c);
 // 100 %: the figures of the help document.
 QImage figuraCodigos(const std::string& bits, const std::vector<codigos::Codigo>& codigos);
 
+// One code's line through a line with `ajustes` (no noise), what arrives
+// under it with the bits read, and the clock recovered from it: the help's
+// figure of the line.
+QImage figuraLinea(const std::string& bits, codigos::Codigo c, double perdidaDb);
+
 // One line as a question shows it, with the clock and no B or V lettered;
 // with `verBits`, the bits in their row (when they are the question, not).
 QImage figuraPregunta(const LineaDibujada& linea, const std::string& bits, bool verBits);

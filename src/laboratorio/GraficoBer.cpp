@@ -28,6 +28,7 @@ constexpr int kAltoRotulo = 14;
 constexpr int kAnchoRotulo = 40;
 constexpr int kMuestraLeyenda = 22;
 const QColor kColorEjes(160, 160, 160);
+constexpr int kAnchoFigura = 416, kAltoFigura = 220;                                   // as in the laboratory at 100 %
 const QString kVolados = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076"); // ⁰ to ⁶
 
 // The scale: Eb/N0 from 0 to 12 dB; the rate in decades from 10⁻⁶ to 1.
@@ -36,6 +37,26 @@ constexpr int kDecadas = 6;
 constexpr double kPasoCurva = 0.1; // dB between the theory's points
 
 } // namespace
+
+QImage figuraTasa(const std::vector<Codigo>& codigos)
+{
+    std::vector<SerieBer> series;
+    for (Codigo c : codigos) {
+        SerieBer s{c, {}, linea::berTeorica(c, 0).has_value()};
+        for (double ebn0 : MedidorTasa::valoresEbn0()) {
+            linea::AjustesLinea ajustes;
+            ajustes.ebn0Db = ebn0;
+            s.medidos.push_back({ebn0, linea::medirBer(c, ajustes, MedidorTasa::kBitsPorPunto, 1)});
+        }
+        series.push_back(std::move(s));
+    }
+    GraficoBer grafico;
+    grafico.resize(kAnchoFigura, kAltoFigura);
+    grafico.ponerSeries(std::move(series));
+    QImage imagen(grafico.size(), QImage::Format_RGB32);
+    grafico.render(&imagen);
+    return imagen;
+}
 
 GraficoBer::GraficoBer(QWidget* parent) : DibujoAmpliable(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 

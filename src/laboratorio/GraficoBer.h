@@ -18,6 +18,10 @@ struct SerieBer {
     bool conTeoria = false;
 };
 
+// The error rate of `codigos` measured as the laboratory measures it, beside
+// their theory, on a line with no cable nor transformer: the help's figure.
+QImage figuraTasa(const std::vector<codigos::Codigo>& codigos);
+
 class GraficoBer : public DibujoAmpliable {
     Q_OBJECT
 public:

@@ -34,8 +34,24 @@ constexpr double kSaturacion = 0.3;
 // Room above the highest level and below the lowest for what overshoots.
 constexpr double kHolgura = 1.5;
 const QColor kColorEjes(160, 160, 160);
+constexpr int kAnchoFigura = 416, kAltoFigura = 196; // as in the laboratory at 100 %
 
 } // namespace
+
+QImage figuraOjo(Codigo c, double perdidaDb)
+{
+    std::mt19937_64 azar(7);
+    std::string bits(2048, '0');
+    for (char& b : bits) b = (azar() >> 63) != 0 ? '1' : '0';
+    linea::AjustesLinea ajustes;
+    ajustes.perdidaDb = perdidaDb;
+    GraficoOjo ojo;
+    ojo.resize(kAnchoFigura, kAltoFigura);
+    ojo.ponerOjo(c, linea::transmitir(c, codigos::codificar(c, bits), ajustes, azar));
+    QImage imagen(ojo.size(), QImage::Format_RGB32);
+    ojo.render(&imagen);
+    return imagen;
+}
 
 GraficoOjo::GraficoOjo(QWidget* parent) : DibujoAmpliable(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 

@@ -12,6 +12,10 @@
 
 namespace laboratorio {
 
+// The eye of a code from 2,048 random bits through a cable of `perdidaDb`,
+// with no noise, as the laboratory draws it at 100 %: the help's figure.
+QImage figuraOjo(codigos::Codigo c, double perdidaDb);
+
 class GraficoOjo : public DibujoAmpliable {
     Q_OBJECT
 public:
