@@ -5,6 +5,7 @@
 #include "ayuda/VentanaAyuda.h"
 #include "Ayudantes.h"
 #include "laboratorio/DibujoCodigos.h"
+#include "laboratorio/GraficoOjo.h"
 #include "principal/Figura.h"
 
 #include <QAction>
@@ -77,7 +78,8 @@ void TestAyuda::copiaIncorporadaAlPrincipio()
     QCOMPARE(pies[1], QString("Forma de onda de 16 bits: reloj, NRZ, RZ, AMI y HDB3, del número 00A5."));
     QCOMPARE(pies[6], QString("Señal B8ZS de los bits 1011000000001101."));
     QVERIFY(!pies.contains(QString()));
-    QCOMPARE(figuras.size(), 12); // three examples and the laboratory's nine new codes
+    QCOMPARE(figuras.size(), 15); // three examples, the laboratory's nine new codes and three of the line
+    QCOMPARE(figuras[13].convertToFormat(QImage::Format_RGB32), laboratorio::figuraOjo(codigos::Codigo::Hdb3, 6));
     const codigos::Visibles todas{true, true, true, true, true};
     QCOMPARE(figuras[1].convertToFormat(QImage::Format_RGB32), principal::figuraOndas("00A5", todas));
     QCOMPARE(figuras[6].convertToFormat(QImage::Format_RGB32),
