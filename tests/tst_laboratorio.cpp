@@ -383,16 +383,19 @@ void TestLaboratorio::graficoDelEspectro()
 void TestLaboratorio::linea_data()
 {
     QTest::addColumn<int>("cable");
-    QTest::addColumn<int>("ruido"); // steps down from "Sin ruido"
+    QTest::addColumn<int>("transformador"); // steps down from "Sin transformador"
+    QTest::addColumn<int>("ruido");         // steps down from "Sin ruido"
     QTest::addColumn<int>("enFoco");
     QTest::addColumn<int>("malDecididos");
     QTest::addColumn<QString>("ojo");
-    fila("no line: the eye wide open", 0, 0, int(Codigo::Hdb3), 0, "Altura del ojo: 100 % · anchura: 100 % del bit");
-    fila("6 dB of cable: HDB3 comes through", 6, 0, int(Codigo::Hdb3), 0,
+    fila("no line: the eye wide open", 0, 0, 0, int(Codigo::Hdb3), 0, "Altura del ojo: 100 % · anchura: 100 % del bit");
+    fila("6 dB of cable: HDB3 comes through", 6, 0, 0, int(Codigo::Hdb3), 0,
          "Altura del ojo: 77 % · anchura: 100 % del bit");
-    fila("30 dB of cable closes AMI's eye", 30, 0, int(Codigo::Ami), 7,
+    fila("30 dB of cable closes AMI's eye", 30, 0, 0, int(Codigo::Ami), 7,
          "El ojo está cerrado: el receptor se equivoca.");
-    fila("noise at 0 dB", 0, 9, int(Codigo::Ami), 7, "Sin el ruido, altura del ojo: 100 % · anchura: 100 % del bit");
+    fila("a transformer at 5 % sags AMI's eye", 0, 3, 0, int(Codigo::Ami), 0,
+         "Altura del ojo: 91 % · anchura: 100 % del bit");
+    fila("noise at 0 dB", 0, 0, 9, int(Codigo::Ami), 7, "Sin el ruido, altura del ojo: 100 % · anchura: 100 % del bit");
 }
 
 // The line between the coder and the receiver: what arrives is drawn under
@@ -403,6 +406,7 @@ void TestLaboratorio::linea_data()
 void TestLaboratorio::linea()
 {
     QFETCH(int, cable);
+    QFETCH(int, transformador);
     QFETCH(int, ruido);
     QFETCH(int, enFoco);
     QFETCH(int, malDecididos);
@@ -411,6 +415,7 @@ void TestLaboratorio::linea()
     const QImage antes = de<QScrollArea>("dibujo")->viewport()->grab().toImage();
     enfocarCodigo(Codigo(enFoco));
     ponerCable(cable);
+    elegir("acoplamiento", transformador);
     elegir("ruido", ruido);
     marcar("recibida");
     const auto& l = lab->dibujo().lineas()[enFoco == int(Codigo::Ami) ? 0 : 1];
@@ -425,17 +430,20 @@ void TestLaboratorio::linea()
                 QString("La línea hace que el receptor decida mal %1 medios bits. Bits erróneos: ").arg(malDecididos)),
         malDecididos > 0);
     QCOMPARE(de<QLabel>("medidasOjo")->text(), ojo);
-    if (cable == 0 && ruido == 0) { // a clean eye: traces on HDB3's levels, none between them
+    if (cable == 0 && transformador == 0 && ruido == 0) { // a clean eye: traces on HDB3's levels, none between them
         auto* grafico = de("ojo")->findChild<laboratorio::GraficoOjo*>();
         const QImage img = grafico->grab().toImage();
-        const int x = grafico->area().left() + grafico->area().width() / 8; // the first bit's first half
-        const auto en = [&](double nivel) { return img.pixelColor(x, qRound(grafico->y(nivel))); };
-        QCOMPARE(en(1).green(), laboratorio::colorCodigo(Codigo::Hdb3).green());
-        QCOMPARE(en(0.5), QColor(Qt::black));
+        for (const int octavo : {1, 5}) { // each bit's first half
+            const int x = grafico->area().left() + grafico->area().width() * octavo / 8;
+            const auto en = [&](double nivel) { return img.pixelColor(x, qRound(grafico->y(nivel))); };
+            QCOMPARE(en(1).green(), laboratorio::colorCodigo(Codigo::Hdb3).green());
+            QCOMPARE(en(0.25), QColor(Qt::black));
+        }
     }
 
     marcar("recibida");
     elegir("ruido", -ruido);
+    elegir("acoplamiento", -transformador);
     ponerCable(0);
     enfocarCodigo(Codigo::Hdb3);
     QCOMPARE(de<QScrollArea>("dibujo")->viewport()->grab().toImage(), antes);

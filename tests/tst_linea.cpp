@@ -3,6 +3,7 @@
 // comes through; with noise the error rate is the theory's; the coupling
 // drifts a long run of one level; the cable closes the eye.
 
+#include "codigos/Errores.h"
 #include "Filas.h"
 #include "linea/Linea.h"
 #include "linea/OrdenBer.h"
@@ -24,6 +25,8 @@ private slots:
     void tasaDeErrores();
     void cableConGananciaAutomatica_data();
     void cableConGananciaAutomatica();
+    void decisionesErroneas_data();
+    void decisionesErroneas();
     void acoplamientoDeriva_data();
     void acoplamientoDeriva();
     void elOjoSeCierra();
@@ -83,6 +86,32 @@ void TestLinea::cableConGananciaAutomatica()
     AjustesLinea ajustes;
     ajustes.perdidaDb = perdida;
     QCOMPARE(linea::medirBer(codigo, ajustes, 20000, 11).errores, 0L);
+}
+
+void TestLinea::decisionesErroneas_data()
+{
+    QTest::addColumn<Codigo>("codigo");
+    QTest::addColumn<int>("mitad"); // the half flipped in what was sent
+    QTest::addColumn<bool>("malDecidida");
+    fila("AMI's second half is never decided", Codigo::Ami, 1, false);
+    fila("AMI's pulse is", Codigo::Ami, 0, true);
+    fila("CMI decides both halves", Codigo::Cmi, 1, true);
+}
+
+// A half-bit changed on its way counts as decided wrong only where the
+// receiver decides it: a pulse in the second half of an AMI bit is not
+// looked at.
+void TestLinea::decisionesErroneas()
+{
+    QFETCH(Codigo, codigo);
+    QFETCH(int, mitad);
+    QFETCH(bool, malDecidida);
+    auto enviada = codigos::codificar(codigo, "1011");
+    const auto decidida = linea::decidir(codigo, linea::formaDeOnda(enviada));
+    codigos::inyectarError(codigo, enviada[2], mitad);
+    using Mitades = std::set<std::pair<int, int>>;
+    const Mitades esperadas = malDecidida ? Mitades{{2, mitad}} : Mitades();
+    QCOMPARE(linea::mitadesMalDecididas(codigo, enviada, decidida), esperadas);
 }
 
 void TestLinea::acoplamientoDeriva_data()

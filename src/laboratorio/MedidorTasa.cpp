@@ -54,6 +54,7 @@ void MedidorTasa::olvidar()
 
 void MedidorTasa::medirSiguiente()
 {
+    if (!midiendo()) return;
     const auto [codigo, ebn0] = pedidos_[std::size_t(siguiente_)];
     linea::AjustesLinea ajustes = ajustes_;
     ajustes.ebn0Db = ebn0;
