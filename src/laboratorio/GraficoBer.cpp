@@ -17,17 +17,8 @@ namespace laboratorio {
 
 namespace {
 
-// Design pixels, at 100 %.
-constexpr int kMargenIzquierdo = 46;
-constexpr int kMargenInferior = 30;
-constexpr int kMargenSuperior = 18;
-constexpr int kMargenDerecho = 10;
-constexpr int kMarca = 3;
-constexpr int kSeparacion = 4;
-constexpr int kAltoRotulo = 14;
-constexpr int kAnchoRotulo = 40;
-constexpr int kMuestraLeyenda = 22;
-const QColor kColorEjes(160, 160, 160);
+constexpr Grafico::Margenes kMargenes{46, 18, 10, 30};
+constexpr int kMuestraLeyenda = 22;                                                    // the line beside a code's name
 constexpr int kAnchoFigura = 416, kAltoFigura = 220;                                   // as in the laboratory at 100 %
 const QString kVolados = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076"); // ⁰ to ⁶
 
@@ -51,30 +42,16 @@ QImage figuraTasa(const std::vector<Codigo>& codigos)
         series.push_back(std::move(s));
     }
     GraficoBer grafico;
-    grafico.resize(kAnchoFigura, kAltoFigura);
     grafico.ponerSeries(std::move(series));
-    QImage imagen(grafico.size(), QImage::Format_RGB32);
-    grafico.render(&imagen);
-    return imagen;
+    return grafico.comoImagen({kAnchoFigura, kAltoFigura});
 }
 
-GraficoBer::GraficoBer(QWidget* parent) : DibujoAmpliable(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+GraficoBer::GraficoBer(QWidget* parent) : Grafico(kMargenes, parent) {}
 
 void GraficoBer::ponerSeries(std::vector<SerieBer> series)
 {
     series_ = std::move(series);
     update();
-}
-
-void GraficoBer::ponerZoom(double zoom)
-{
-    guardarZoom(zoom);
-    update();
-}
-
-QRect GraficoBer::area() const
-{
-    return rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho), -px(kMargenInferior));
 }
 
 // A rate of 0 (no error in the bits measured) lies below the scale.
@@ -101,7 +78,7 @@ void GraficoBer::paintEvent(QPaintEvent*)
 
 void GraficoBer::pintarEjes(QPainter& p, const QRect& a) const
 {
-    p.setPen(kColorEjes);
+    p.setPen(colorEjes());
     p.drawRect(a);
     for (int db = 0; db <= kEbn0Maximo; db += 2) {
         const int xm = qRound(punto(db, 1).x());

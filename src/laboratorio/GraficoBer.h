@@ -5,7 +5,7 @@
 // the theory's curve where the receiver has a closed form and the line has
 // no cable nor transformer.
 
-#include "laboratorio/DibujoAmpliable.h"
+#include "laboratorio/Grafico.h"
 #include "laboratorio/MedidorTasa.h"
 
 #include <vector>
@@ -22,13 +22,12 @@ struct SerieBer {
 // their theory, on a line with no cable nor transformer: the help's figure.
 QImage figuraTasa(const std::vector<codigos::Codigo>& codigos);
 
-class GraficoBer : public DibujoAmpliable {
+class GraficoBer : public Grafico {
     Q_OBJECT
 public:
     explicit GraficoBer(QWidget* parent = nullptr);
     void ponerSeries(std::vector<SerieBer> series);
     const std::vector<SerieBer>& series() const { return series_; }
-    void ponerZoom(double zoom);
 
     // Where a rate at an Eb/N0 lies in the widget.
     QPointF punto(double ebn0Db, double ber) const;
@@ -37,7 +36,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QRect area() const;
     void pintarEjes(QPainter& p, const QRect& a) const;
     void pintarSerie(QPainter& p, const SerieBer& serie) const;
     void pintarLeyenda(QPainter& p, const QRect& a) const;

@@ -21,16 +21,10 @@ namespace laboratorio {
 namespace {
 
 // Design pixels, at 100 %.
-constexpr int kMargenIzquierdo = 46; // the density's figures and title
-constexpr int kMargenInferior = 30;  // the frequency's figures and title
-constexpr int kMargenSuperior = 18;  // the note on how the plot was made
-constexpr int kMargenDerecho = 10;
-constexpr int kMarca = 3;        // a tick, half a marker, half an arrow head
-constexpr int kSeparacion = 4;   // between an axis and its figures
-constexpr int kAnchoRotulo = 40; // room for one frequency figure
-constexpr int kAltoRotulo = 14;
+// Left, the density's figures and title; above, the note on how the plot
+// was made; below, the frequency's figures and title.
+constexpr Grafico::Margenes kMargenes{46, 18, 10, 30};
 constexpr int kMuestraLeyenda = 22; // the line beside a code's name
-const QColor kColorEjes(160, 160, 160);
 
 // Points a bin apart: one mark every so many, staggered from code to code
 // so that curves lying on each other still show each one's marks.
@@ -62,7 +56,7 @@ QString cifrasAgrupadas(int n)
 
 } // namespace
 
-GraficoEspectro::GraficoEspectro(QWidget* parent) : DibujoAmpliable(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+GraficoEspectro::GraficoEspectro(QWidget* parent) : Grafico(kMargenes, parent) {}
 
 void GraficoEspectro::ponerCurvas(std::vector<Curva> curvas)
 {
@@ -77,18 +71,6 @@ void GraficoEspectro::ponerEscala(EscalaEspectro escala)
     escala_ = escala;
     ajustarEscala();
     update();
-}
-
-void GraficoEspectro::ponerZoom(double zoom)
-{
-    guardarZoom(zoom);
-    update();
-}
-
-QRect GraficoEspectro::area() const
-{
-    return rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho) - anchoLeyenda(),
-                           -px(kMargenInferior));
 }
 
 // Linear: the top fits the highest estimate or closed form, discrete lines
@@ -143,7 +125,7 @@ void GraficoEspectro::paintEvent(QPaintEvent*)
 
 void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
 {
-    p.setPen(kColorEjes);
+    p.setPen(colorEjes());
     p.drawLine(a.bottomLeft(), a.bottomRight());
     p.drawLine(a.bottomLeft(), a.topLeft());
     for (int medio = 0; medio <= 4; ++medio) {
@@ -167,7 +149,7 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
     p.save();
     p.translate(0, a.center().y());
     p.rotate(-90);
-    p.drawText(QRect(-a.height() / 2 - px(kMargenSuperior), 0, a.height() + px(kMargenSuperior), px(kAltoRotulo)),
+    p.drawText(QRect(-a.height() / 2 - px(kMargenes.superior), 0, a.height() + px(kMargenes.superior), px(kAltoRotulo)),
                Qt::AlignCenter,
                lineal ? QStringLiteral("densidad espectral (potencia media 1)")
                       : QStringLiteral("dB (potencia media 1)"));

@@ -6,7 +6,7 @@
 // arrows, on a linear scale that fits the highest curve or in decibels.
 
 #include "codigos/CodigosLinea.h"
-#include "laboratorio/DibujoAmpliable.h"
+#include "laboratorio/Grafico.h"
 
 #include <utility>
 #include <vector>
@@ -17,21 +17,19 @@ using Curva = std::pair<codigos::Codigo, const std::vector<double>*>;
 
 enum class EscalaEspectro { Lineal, Decibelios };
 
-class GraficoEspectro : public DibujoAmpliable {
+class GraficoEspectro : public Grafico {
     Q_OBJECT
 public:
     explicit GraficoEspectro(QWidget* parent = nullptr);
     void ponerCurvas(std::vector<Curva> curvas);
     void ponerEscala(EscalaEspectro escala);
-    void ponerZoom(double zoom);
 
-    // Where the plot lies in the widget, and the value at its top edge
-    // (decibels on that scale).
-    QRect area() const;
+    // The value at the plot's top edge (decibels on that scale).
     double tope() const { return tope_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    int reservaDerecha() const override { return anchoLeyenda(); }
 
 private:
     void ajustarEscala();

@@ -18,23 +18,14 @@ namespace laboratorio {
 
 namespace {
 
-// Design pixels, at 100 %.
-constexpr int kMargenIzquierdo = 30; // the levels' figures
-constexpr int kMargenInferior = 18;  // the time's figures
-constexpr int kMargenSuperior = 18;  // the title
-constexpr int kMargenDerecho = 10;
-constexpr int kMarca = 3;
-constexpr int kSeparacion = 4;
-constexpr int kAltoRotulo = 14;
-constexpr int kAnchoRotulo = 40;
+constexpr Grafico::Margenes kMargenes{30, 18, 10, 18};
+constexpr int kAnchoFigura = 416, kAltoFigura = 196; // as in the laboratory at 100 %
+// Room above the highest level and below the lowest for what overshoots.
+constexpr double kHolgura = 1.5;
 // A pixel one trace passes through, against the brightest; and the share
 // of the busiest pixel's count at which the brightness is full.
 constexpr double kBrilloMinimo = 0.25;
 constexpr double kSaturacion = 0.3;
-// Room above the highest level and below the lowest for what overshoots.
-constexpr double kHolgura = 1.5;
-const QColor kColorEjes(160, 160, 160);
-constexpr int kAnchoFigura = 416, kAltoFigura = 196; // as in the laboratory at 100 %
 
 } // namespace
 
@@ -46,31 +37,17 @@ QImage figuraOjo(Codigo c, double perdidaDb)
     linea::AjustesLinea ajustes;
     ajustes.perdidaDb = perdidaDb;
     GraficoOjo ojo;
-    ojo.resize(kAnchoFigura, kAltoFigura);
     ojo.ponerOjo(c, linea::transmitir(c, codigos::codificar(c, bits), ajustes, azar));
-    QImage imagen(ojo.size(), QImage::Format_RGB32);
-    ojo.render(&imagen);
-    return imagen;
+    return ojo.comoImagen({kAnchoFigura, kAltoFigura});
 }
 
-GraficoOjo::GraficoOjo(QWidget* parent) : DibujoAmpliable(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+GraficoOjo::GraficoOjo(QWidget* parent) : Grafico(kMargenes, parent) {}
 
 void GraficoOjo::ponerOjo(Codigo c, std::vector<double> recibida)
 {
     codigo_ = c;
     recibida_ = std::move(recibida);
     update();
-}
-
-void GraficoOjo::ponerZoom(double zoom)
-{
-    guardarZoom(zoom);
-    update();
-}
-
-QRect GraficoOjo::area() const
-{
-    return rect().adjusted(px(kMargenIzquierdo), px(kMargenSuperior), -px(kMargenDerecho), -px(kMargenInferior));
 }
 
 double GraficoOjo::y(double nivel, const QRect& a) const
@@ -86,7 +63,7 @@ void GraficoOjo::paintEvent(QPaintEvent*)
     const QRect a = area();
     p.drawImage(a.topLeft(), trazos(a.size()));
     pintarEjes(p, a);
-    p.setPen(QPen(kColorEjes, 1, Qt::DashLine));
+    p.setPen(QPen(colorEjes(), 1, Qt::DashLine));
     for (double u : linea::umbrales(codigo_)) p.drawLine(QPointF(a.left(), y(u, a)), QPointF(a.right(), y(u, a)));
 }
 
@@ -151,7 +128,7 @@ QImage GraficoOjo::trazos(QSize tamano) const
 // The code's levels on the left, the two bits' starts and ends below.
 void GraficoOjo::pintarEjes(QPainter& p, const QRect& a) const
 {
-    p.setPen(kColorEjes);
+    p.setPen(colorEjes());
     p.drawRect(a);
     const codigos::DatosCodigo& datos = codigos::datosCodigo(codigo_);
     for (int i = 0; i < datos.cuantosNiveles; ++i) {

@@ -6,7 +6,7 @@
 // threshold the receiver decides surely; noise and a long cable close it.
 
 #include "codigos/CodigosLinea.h"
-#include "laboratorio/DibujoAmpliable.h"
+#include "laboratorio/Grafico.h"
 
 #include <vector>
 
@@ -16,16 +16,14 @@ namespace laboratorio {
 // with no noise, as the laboratory draws it at 100 %: the help's figure.
 QImage figuraOjo(codigos::Codigo c, double perdidaDb);
 
-class GraficoOjo : public DibujoAmpliable {
+class GraficoOjo : public Grafico {
     Q_OBJECT
 public:
     explicit GraficoOjo(QWidget* parent = nullptr);
     // `recibida`: linea::kMuestrasPorBit samples a bit, in the code's levels.
     void ponerOjo(codigos::Codigo c, std::vector<double> recibida);
-    void ponerZoom(double zoom);
     // Where a level lies in the widget, at the plot's middle height.
     double y(double nivel) const { return y(nivel, area()); }
-    QRect area() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "laboratorio/Grafico.h"
+
+namespace laboratorio {
+
+Grafico::Grafico(Margenes margenes, QWidget* parent) : DibujoAmpliable(parent), margenes_(margenes)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Grafico::ponerZoom(double zoom)
+{
+    guardarZoom(zoom);
+    update();
+}
+
+QRect Grafico::area() const
+{
+    return rect().adjusted(px(margenes_.izquierdo), px(margenes_.superior), -px(margenes_.derecho) - reservaDerecha(),
+                           -px(margenes_.inferior));
+}
+
+QImage Grafico::comoImagen(QSize tamano)
+{
+    resize(tamano);
+    QImage imagen(tamano, QImage::Format_RGB32);
+    render(&imagen);
+    return imagen;
+}
+
+} // namespace laboratorio
