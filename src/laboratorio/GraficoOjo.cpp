@@ -22,10 +22,12 @@ constexpr Grafico::Margenes kMargenes{30, 18, 10, 18};
 constexpr int kAnchoFigura = 416, kAltoFigura = 196; // as in the laboratory at 100 %
 // Room above the highest level and below the lowest for what overshoots.
 constexpr double kHolgura = 1.5;
-// A pixel one trace passes through, against the brightest; and the share
-// of the busiest pixel's count at which the brightness is full.
-constexpr double kBrilloMinimo = 0.25;
-constexpr double kSaturacion = 0.3;
+// A pixel's brightness grows as the square root of the traces through it,
+// full from this share of the busiest pixel's count on, and never below
+// the least, so that a stray trace still shows but noise does not drown
+// the eye's lines.
+constexpr double kSaturacion = 0.5;
+constexpr double kBrilloMinimo = 0.12;
 
 } // namespace
 
@@ -68,8 +70,7 @@ void GraficoOjo::paintEvent(QPaintEvent*)
 }
 
 // The traces as a persistence screen shows them: each pixel as bright as
-// the number of traces through it (on a logarithmic scale, so that a
-// single stray trace still shows). Counting beats drawing thousands of
+// the number of traces through it. Counting beats drawing thousands of
 // translucent lines by two orders of magnitude. Every bit is both the
 // first and the second of a trace, so one bit's counts serve both halves.
 QImage GraficoOjo::trazos(QSize tamano) const
@@ -109,14 +110,14 @@ QImage GraficoOjo::trazos(QSize tamano) const
         }
     }
     const int maximo = *std::max_element(cuenta.begin(), cuenta.end());
-    const double escala = 1.0 / std::log1p(std::max(1, maximo) * kSaturacion);
+    const double lleno = std::max(1.0, maximo * kSaturacion);
     const QColor color = colorCodigo(codigo_);
     for (int f = 0; f < alto; ++f) {
         auto* linea = reinterpret_cast<QRgb*>(imagen.scanLine(f));
         for (int columna = 0; columna < columnas; ++columna) {
             const int c = cuenta[std::size_t(columna) * std::size_t(alto) + std::size_t(f)];
             if (c == 0) continue;
-            const double brillo = std::min(1.0, kBrilloMinimo + std::log1p(c) * escala);
+            const double brillo = std::clamp(std::sqrt(c / lleno), kBrilloMinimo, 1.0);
             const QRgb rgb =
                 qRgb(qRound(color.red() * brillo), qRound(color.green() * brillo), qRound(color.blue() * brillo));
             linea[columna] = linea[columna + porBit] = rgb;
