@@ -10,7 +10,7 @@ TRAMAVOX_PACKAGES_PROGRAM=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n libfftw3-dev
   fonts-liberation2 fonts-dejavu-core
 )
-TRAMAVOX_PACKAGES_TESTS=(qt6-base-private-dev libbenchmark-dev clang-format)
+TRAMAVOX_PACKAGES_TESTS=(qt6-base-private-dev libbenchmark-dev clang-format desktop-file-utils appstream)
 
 # Everything, for run.sh and test.sh, and whatever the caller names.
 tramavox_install_missing() {

@@ -1,0 +1,42 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The desktop entry and the software centres' metadata are valid, and carry
+# the program's name and summary in every language of the classrooms. Run as
+#   cmake -DRECURSOS=<resources folder> -P Metadatos.cmake
+set(entrada ${RECURSOS}/tramavox.desktop)
+set(metadatos ${RECURSOS}/io.github.tramavox.Tramavox.metainfo.xml)
+set(idiomas ca gl eu en)
+
+find_program(VALIDAR_ESCRITORIO desktop-file-validate REQUIRED)
+find_program(APPSTREAMCLI appstreamcli REQUIRED)
+execute_process(COMMAND ${VALIDAR_ESCRITORIO} ${entrada} RESULT_VARIABLE r OUTPUT_VARIABLE o ERROR_VARIABLE o)
+if(NOT r EQUAL 0 OR NOT o STREQUAL "")
+  message(FATAL_ERROR "tramavox.desktop no es válido:\n${o}")
+endif()
+execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${metadatos} RESULT_VARIABLE r OUTPUT_VARIABLE o ERROR_VARIABLE o)
+if(NOT r EQUAL 0)
+  message(FATAL_ERROR "los metadatos no son válidos:\n${o}")
+endif()
+
+file(READ ${entrada} textoEntrada)
+file(READ ${metadatos} textoMetadatos)
+foreach(idioma ${idiomas})
+  foreach(clave GenericName Comment Keywords)
+    if(NOT textoEntrada MATCHES "\n${clave}\\[${idioma}\\]=[^\n]+")
+      message(FATAL_ERROR "a tramavox.desktop le falta ${clave}[${idioma}]")
+    endif()
+  endforeach()
+  # English is the metadata's own language; the others go by xml:lang.
+  if(NOT idioma STREQUAL "en")
+    string(REGEX MATCHALL "<p xml:lang=\"${idioma}\">" parrafos "${textoMetadatos}")
+    list(LENGTH parrafos n)
+    foreach(etiqueta summary caption)
+      if(NOT textoMetadatos MATCHES "<${etiqueta} xml:lang=\"${idioma}\">")
+        message(FATAL_ERROR "a los metadatos les falta <${etiqueta}> en ${idioma}")
+      endif()
+    endforeach()
+    if(NOT n EQUAL 2)
+      message(FATAL_ERROR "los metadatos tienen ${n} párrafos en ${idioma}, y no 2")
+    endif()
+  endif()
+endforeach()
+message(STATUS "escritorio y metadatos válidos, en ${idiomas} también")
