@@ -577,6 +577,8 @@ void TestEjercicio::vistaDeLaClase()
     QWidget* lab = ventana("lab");
     for (QWidget* dibujo : {v.hijo("Pantalla"), control(lab, "dibujo")->findChild<QWidget*>("dibujoCodigos"),
                             control(lab, "espectro")->findChild<QWidget*>("graficoEspectro"),
+                            control(lab, "ojo")->findChild<QWidget*>("graficoOjo"),
+                            control(lab, "ber")->findChild<QWidget*>("graficoBer"),
                             ventana("entrenador")->findChild<QWidget*>("dibujoEntrenador")})
         QCOMPARE(QAccessible::queryAccessibleInterface(dibujo)->role(), QAccessible::Graphic);
     entrada::activar(d);

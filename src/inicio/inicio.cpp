@@ -11,7 +11,9 @@
 #include "formularios/Ajustes.h"
 #include "formularios/AspectoZoom.h"
 #include "laboratorio/DibujoCodigos.h"
+#include "laboratorio/GraficoBer.h"
 #include "laboratorio/GraficoEspectro.h"
+#include "laboratorio/GraficoOjo.h"
 #include "laboratorio/VentanaLaboratorio.h"
 #include "modelo/Aleatorio.h"
 #include "modelo/Ejercicio.h"
@@ -156,6 +158,8 @@ void Main()
     formularios::seguirZoomEnQt();
     formularios::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);
     formularios::sonDibujos(laboratorio::GraficoEspectro::staticMetaObject);
+    formularios::sonDibujos(laboratorio::GraficoOjo::staticMetaObject);
+    formularios::sonDibujos(laboratorio::GraficoBer::staticMetaObject);
     formularios::sonDibujos(entrenador::DibujoEntrenador::staticMetaObject);
     sembrarAzar();
     formularios::Formulario::ponerAyuda([] { ayuda().mostrar(); });
