@@ -7,6 +7,14 @@
 
 namespace laboratorio {
 
+// A picture named as the box that holds it, for screen readers and tests.
+inline void comoSuCaja(QWidget* dibujo, const char* nombre, const QWidget* caja)
+{
+    dibujo->setObjectName(QLatin1String(nombre));
+    dibujo->setAccessibleName(caja->accessibleName());
+    dibujo->setAccessibleDescription(caja->accessibleDescription());
+}
+
 class DibujoAmpliable : public QWidget {
 public:
     using QWidget::QWidget;

@@ -8,24 +8,18 @@
 #include "formularios/Controles.h"
 #include "formularios/Zoom.h"
 #include "laboratorio/DisenoLaboratorio.h"
-#include "laboratorio/GraficoBer.h"
 #include "laboratorio/GraficoEspectro.h"
-#include "laboratorio/GraficoOjo.h"
-#include "laboratorio/MedidorTasa.h"
 #include "laboratorio/ModeloPasos.h"
+#include "laboratorio/PanelLinea.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QTableView>
 
 #include <algorithm>
@@ -42,19 +36,6 @@ const QString kBitsIniciales = QStringLiteral("110000100000000100001011000000001
 const codigos::Color kColorRechazo = dibujo::kRojo;
 const std::array<Codigo, 2> kElegidosIniciales = {Codigo::Ami, Codigo::Hdb3};
 constexpr int kRellenoFila = 6; // pixels above and below a row's text
-
-// The transformer's cut-off and the noise's Eb/N0, as their lists offer
-// them (the first entries: none).
-constexpr std::array<double, 4> kCortesAcoplamiento = {0, 0.001, 0.01, 0.05};
-constexpr std::array<double, 9> kEbn0Db = {20, 15, 12, 10, 8, 6, 4, 2, 0};
-// Each code's noise is drawn the same way at every redraw, so that typing
-// a bit does not shake the whole picture.
-constexpr std::uint64_t kSemillaRuido = 1000;
-// The eye is drawn from these many random bits, the same ones every time.
-constexpr int kBitsOjo = 2048;
-constexpr std::uint64_t kSemillaOjo = 77;
-
-QString porCiento(double fraccion) { return QString::number(qRound(fraccion * 100)) + QStringLiteral(" %"); }
 
 // The spectra depend only on the code: each is estimated once per run.
 const std::vector<double>& espectroDe(Codigo c)
@@ -105,17 +86,6 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     leido = c.buscar<QLineEdit>("leido");
     deteccion = c.buscar<QLabel>("deteccion");
     convencion = c.buscar<QLabel>("convencion");
-    perdida = c.buscar<QSlider>("perdida");
-    valorPerdida = c.buscar<QLabel>("valorPerdida");
-    acoplamiento = c.buscar<QComboBox>("acoplamiento");
-    ruido = c.buscar<QComboBox>("ruido");
-    recibida = c.buscar<QCheckBox>("recibida");
-    reloj = c.buscar<QCheckBox>("reloj");
-    deslizamientos = c.buscar<QLabel>("deslizamientos");
-    medidasOjo = c.buscar<QLabel>("medidasOjo");
-    medirBer = c.buscar<QPushButton>("medirBer");
-    cancelarBer = c.buscar<QPushButton>("cancelarBer");
-    progresoBer = c.buscar<QProgressBar>("progresoBer");
 
     auto* area = c.buscar<QScrollArea>("dibujo");
     dibujo_ = new laboratorio::DibujoCodigos;
@@ -126,19 +96,11 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     for (QScrollBar* barra : {area->horizontalScrollBar(), area->verticalScrollBar()})
         connect(barra, &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
     grafico_ = new laboratorio::GraficoEspectro(c.buscar<QWidget>("espectro"));
-    ojo_ = new laboratorio::GraficoOjo(c.buscar<QWidget>("ojo"));
-    graficoBer_ = new laboratorio::GraficoBer(c.buscar<QWidget>("ber"));
-    medidor_ = new laboratorio::MedidorTasa(this);
+    linea_ = new laboratorio::PanelLinea(
+        c, [this] { return elegidos(); }, this);
     // The pictures themselves, named as the boxes that hold them.
-    const auto comoSuCaja = [](QWidget* dibujo, const char* nombre, const QWidget* caja) {
-        dibujo->setObjectName(QLatin1String(nombre));
-        dibujo->setAccessibleName(caja->accessibleName());
-        dibujo->setAccessibleDescription(caja->accessibleDescription());
-    };
     comoSuCaja(dibujo_, "dibujoCodigos", c.buscar<QWidget>("dibujo"));
     comoSuCaja(grafico_, "graficoEspectro", c.buscar<QWidget>("espectro"));
-    comoSuCaja(ojo_, "graficoOjo", c.buscar<QWidget>("ojo"));
-    comoSuCaja(graficoBer_, "graficoBer", c.buscar<QWidget>("ber"));
 
     pasos_ = new laboratorio::ModeloPasos(this);
     auto* tabla = c.buscar<QTableView>("pasos");
@@ -162,7 +124,7 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     bits->setText(kBitsIniciales);
     leerEntrada(kBitsIniciales);
     actualizarOjo();
-    actualizarTasa();
+    linea_->mostrarTasa();
     alCambiarZoom();
     conectar();
 }
@@ -172,7 +134,7 @@ void VentanaLaboratorio::conectar()
     connect(bits, &QLineEdit::textEdited, this, &VentanaLaboratorio::leerEntrada);
     connect(entrada, qOverload<int>(&QComboBox::activated), this, &VentanaLaboratorio::cambiarFormaEntrada);
     connect(codigo, &QListWidget::itemChanged, this, &VentanaLaboratorio::actualizar);
-    connect(codigo, &QListWidget::itemChanged, this, &VentanaLaboratorio::actualizarTasa);
+    connect(codigo, &QListWidget::itemChanged, linea_, &laboratorio::PanelLinea::mostrarTasa);
     connect(codigo, &QListWidget::currentRowChanged, this, &VentanaLaboratorio::actualizarFoco);
     connect(codigo, &QListWidget::currentRowChanged, this, &VentanaLaboratorio::actualizarOjo);
     connect(escala, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -181,18 +143,9 @@ void VentanaLaboratorio::conectar()
         connect(estado, qOverload<int>(&QComboBox::currentIndexChanged), this, &VentanaLaboratorio::actualizar);
         connect(estado, qOverload<int>(&QComboBox::currentIndexChanged), this, &VentanaLaboratorio::actualizarOjo);
     }
-    connect(perdida, &QSlider::valueChanged, this, &VentanaLaboratorio::cambiarLinea);
-    for (QComboBox* ajuste : {acoplamiento, ruido})
-        connect(ajuste, qOverload<int>(&QComboBox::currentIndexChanged), this, &VentanaLaboratorio::cambiarLinea);
-    for (QCheckBox* casilla : {recibida, reloj})
-        connect(casilla, &QCheckBox::toggled, this, &VentanaLaboratorio::actualizar);
-    connect(medirBer, &QPushButton::clicked, this, [this] {
-        linea::AjustesLinea sinRuido = ajustesLinea();
-        sinRuido.ebn0Db.reset();
-        medidor_->medir(elegidos(), sinRuido);
-    });
-    connect(cancelarBer, &QPushButton::clicked, medidor_, &laboratorio::MedidorTasa::cancelar);
-    connect(medidor_, &laboratorio::MedidorTasa::cambiado, this, &VentanaLaboratorio::actualizarTasa);
+    connect(linea_, &laboratorio::PanelLinea::lineaCambiada, this, &VentanaLaboratorio::actualizar);
+    connect(linea_, &laboratorio::PanelLinea::lineaCambiada, this, &VentanaLaboratorio::actualizarOjo);
+    connect(linea_, &laboratorio::PanelLinea::vistaCambiada, this, &VentanaLaboratorio::actualizar);
     connect(dibujo_, &laboratorio::DibujoCodigos::mitadPulsada, this, &VentanaLaboratorio::alternarError);
 }
 
@@ -207,10 +160,7 @@ void VentanaLaboratorio::alCambiarZoom()
     dibujo_->ponerZoom(zoom);
     grafico_->setGeometry(controles().buscar<QFrame>("espectro")->contentsRect());
     grafico_->ponerZoom(zoom);
-    ojo_->setGeometry(controles().buscar<QFrame>("ojo")->contentsRect());
-    ojo_->ponerZoom(zoom);
-    graficoBer_->setGeometry(controles().buscar<QFrame>("ber")->contentsRect());
-    graficoBer_->ponerZoom(zoom);
+    linea_->ponerZoom(zoom);
 }
 
 // A refused character pitidos, says why, and leaves the text as it was.
@@ -328,48 +278,9 @@ laboratorio::LineaDibujada VentanaLaboratorio::linea(Codigo c) const
     const auto it = errores_.find(c);
     if (it != errores_.end()) l.errores = it->second;
     for (const auto& [bit, mitad] : l.errores) inyectarError(c, l.pasos[std::size_t(bit)], mitad);
-    pasarPorLaLinea(l);
+    linea_->pasarPorLaLinea(l, inicio);
     if (!l.errores.empty() || !l.malDecididos.empty()) l.violaciones = violaciones(c, l.lineaLeida(), inicio);
     return l;
-}
-
-linea::AjustesLinea VentanaLaboratorio::ajustesLinea() const
-{
-    linea::AjustesLinea a;
-    a.perdidaDb = perdida->value();
-    a.acoplamiento = kCortesAcoplamiento[std::size_t(qBound(0, acoplamiento->currentIndex(), 3))];
-    if (ruido->currentIndex() > 0) a.ebn0Db = kEbn0Db[std::size_t(qBound(1, ruido->currentIndex(), 9) - 1)];
-    return a;
-}
-
-bool VentanaLaboratorio::lineaIdeal() const
-{
-    const linea::AjustesLinea a = ajustesLinea();
-    return a.perdidaDb == 0 && a.acoplamiento == 0 && !a.ebn0Db;
-}
-
-// What arrives of a code's line; its noise the same at every redraw.
-std::vector<double> VentanaLaboratorio::llegada(Codigo c, const std::vector<Paso>& pasos) const
-{
-    std::mt19937_64 azar(kSemillaRuido + std::uint64_t(c));
-    return linea::transmitir(c, pasos, ajustesLinea(), azar);
-}
-
-// An ideal line hands the receiver what was sent, so it is not simulated:
-// the laboratory reads exactly as it does with no line at all.
-void VentanaLaboratorio::pasarPorLaLinea(laboratorio::LineaDibujada& l) const
-{
-    if (lineaIdeal() && !recibida->isChecked()) return;
-    std::vector<double> onda = llegada(l.codigo, l.pasos);
-    if (!lineaIdeal()) {
-        std::vector<Paso> decididos = linea::decidir(l.codigo, onda);
-        l.malDecididos = linea::mitadesMalDecididas(l.codigo, l.pasos, decididos);
-        if (!l.malDecididos.empty()) l.decididos = std::move(decididos);
-    }
-    if (recibida->isChecked()) {
-        l.leidos = decodificar(l.codigo, l.lineaLeida(), estadoInicial(l.codigo));
-        l.recibida = std::move(onda);
-    }
 }
 
 void VentanaLaboratorio::actualizar()
@@ -424,74 +335,11 @@ void VentanaLaboratorio::actualizarFoco()
     }
     deteccion->setText(veredicto);
     deteccion->setToolTip(veredicto);
-    ponerRelojRecuperado(l);
+    dibujo_->ponerReloj(linea_->recuperarReloj(c, l.pasos));
     pasos_->ponerPasos(c, bits_, std::move(l.pasos), avisosPorFila(l));
 }
 
-// The clock the receiver recovers from what arrives of the code in focus:
-// its slips are counted always, and it is drawn when asked for.
-void VentanaLaboratorio::ponerRelojRecuperado(const laboratorio::LineaDibujada& l)
-{
-    const linea::RelojRecuperado r = linea::recuperarReloj(l.codigo, llegada(l.codigo, l.pasos));
-    deslizamientos->setText(QStringLiteral("Deslizamientos del reloj: %1").arg(r.deslizamientos.size()));
-    if (reloj->isChecked())
-        dibujo_->ponerReloj(laboratorio::RelojDibujado{l.codigo, r.fase, r.deslizamientos});
-    else
-        dibujo_->ponerReloj(std::nullopt);
-}
-
-// A new cable, transformer or noise: every picture of the line is redrawn,
-// and the error rates measured through the old line are dropped.
-void VentanaLaboratorio::cambiarLinea()
-{
-    valorPerdida->setText(QStringLiteral("%1 dB").arg(perdida->value()));
-    medidor_->olvidar();
-    actualizar();
-    actualizarOjo();
-    actualizarTasa(); // the theory's curves hold only with no cable nor transformer
-}
-
-// The eye of the code in focus, from random bits through the line. Its
-// measures are those the cable and the transformer leave: the noise, drawn
-// over them, would close any eye made of enough bits, although the
-// receiver's filter averages most of it away.
-void VentanaLaboratorio::actualizarOjo()
-{
-    const Codigo c = enFoco();
-    std::mt19937_64 azarBits(kSemillaOjo);
-    std::string aleatorios(kBitsOjo, '0');
-    for (char& b : aleatorios) b = (azarBits() >> 63) != 0 ? '1' : '0';
-    const std::vector<Paso> enviada = codificar(c, aleatorios, estadoInicial(c));
-    linea::AjustesLinea sinRuido = ajustesLinea();
-    const bool conRuido = sinRuido.ebn0Db.has_value();
-    sinRuido.ebn0Db.reset();
-    std::mt19937_64 azar(kSemillaRuido);
-    const linea::Ojo ojo = linea::medirOjo(c, enviada, linea::transmitir(c, enviada, sinRuido, azar));
-    ojo_->ponerOjo(c, llegada(c, enviada));
-    QString texto =
-        ojo.alto > 0
-            ? QStringLiteral("altura del ojo: %1 · anchura: %2 del bit").arg(porCiento(ojo.alto), porCiento(ojo.ancho))
-            : QStringLiteral("el ojo está cerrado: el receptor se equivoca.");
-    texto = conRuido ? QStringLiteral("Sin el ruido, ") + texto : texto.left(1).toUpper() + texto.mid(1);
-    medidasOjo->setText(texto);
-}
-
-// The plot follows the chosen codes; the buttons and the bar, the run.
-void VentanaLaboratorio::actualizarTasa()
-{
-    const linea::AjustesLinea a = ajustesLinea();
-    const bool teoriaValida = a.perdidaDb == 0 && a.acoplamiento == 0;
-    std::vector<laboratorio::SerieBer> series;
-    for (Codigo c : elegidos()) {
-        const auto it = medidor_->puntos().find(c);
-        series.push_back({c, it != medidor_->puntos().end() ? it->second : std::vector<laboratorio::PuntoBer>{},
-                          teoriaValida && linea::berTeorica(c, 0).has_value()});
-    }
-    graficoBer_->ponerSeries(std::move(series));
-    progresoBer->setRange(0, std::max(1, medidor_->total()));
-    progresoBer->setValue(medidor_->hechos());
-    medirBer->setEnabled(!medidor_->midiendo());
-    cancelarBer->setEnabled(medidor_->midiendo());
-}
+// The eye of the code in focus, from its starting state.
+void VentanaLaboratorio::actualizarOjo() { linea_->mostrarOjo(enFoco(), estadoInicial(enFoco())); }
 
 } // namespace laboratorio

@@ -12,26 +12,19 @@
 #include "codigos/EntradaBits.h"
 #include "formularios/Formulario.h"
 #include "laboratorio/DibujoCodigos.h"
-#include "linea/Linea.h"
 
 #include <map>
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class QProgressBar;
-class QPushButton;
-class QSlider;
 
 namespace laboratorio {
-class GraficoBer;
 class GraficoEspectro;
-class GraficoOjo;
-class MedidorTasa;
 class ModeloPasos;
+class PanelLinea;
 } // namespace laboratorio
 
 namespace laboratorio {
@@ -54,20 +47,13 @@ private:
     void alternarError(int linea, int bit, int mitad);
     void actualizar();
     void actualizarFoco();
-    void cambiarLinea();
     void actualizarOjo();
-    void actualizarTasa();
     QString enLaFormaDeLaEntrada(const std::string& leidos) const;
 
     codigos::EstadoInicial estadoInicial(codigos::Codigo c) const;
     std::vector<codigos::Codigo> elegidos() const;
     codigos::Codigo enFoco() const;
     laboratorio::LineaDibujada linea(codigos::Codigo c) const;
-    linea::AjustesLinea ajustesLinea() const;
-    bool lineaIdeal() const;
-    std::vector<double> llegada(codigos::Codigo c, const std::vector<codigos::Paso>& pasos) const;
-    void pasarPorLaLinea(laboratorio::LineaDibujada& l) const;
-    void ponerRelojRecuperado(const laboratorio::LineaDibujada& l);
 
     std::string bits_;
     QString textoValido_;
@@ -90,20 +76,7 @@ private:
     laboratorio::GraficoEspectro* grafico_;
     laboratorio::ModeloPasos* pasos_;
 
-    QSlider* perdida;
-    QLabel* valorPerdida;
-    QComboBox* acoplamiento;
-    QComboBox* ruido;
-    QCheckBox* recibida;
-    QCheckBox* reloj;
-    QLabel* deslizamientos;
-    QLabel* medidasOjo;
-    QPushButton* medirBer;
-    QPushButton* cancelarBer;
-    QProgressBar* progresoBer;
-    laboratorio::GraficoOjo* ojo_;
-    laboratorio::GraficoBer* graficoBer_;
-    laboratorio::MedidorTasa* medidor_;
+    laboratorio::PanelLinea* linea_;
 };
 
 } // namespace laboratorio
