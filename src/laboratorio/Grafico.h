@@ -9,6 +9,8 @@
 #include <QColor>
 #include <QImage>
 
+class QPainter;
+
 namespace laboratorio {
 
 class Grafico : public DibujoAmpliable {
@@ -29,6 +31,17 @@ public:
 
 protected:
     Grafico(Margenes margenes, QWidget* parent);
+    // Black, then the axes (with all that lies beneath the data), then the
+    // data antialiased and clipped to the plot (with room for a mark on its
+    // edge), then what lies over everything.
+    void paintEvent(QPaintEvent* e) final;
+    virtual void pintarEjes(QPainter& p, const QRect& a) const = 0;
+    virtual void pintarDatos(QPainter& p, const QRect& a) const = 0;
+    virtual void pintarEncima(QPainter& p, const QRect& a) const
+    {
+        (void)p;
+        (void)a;
+    }
     // Room kept at the right of the plot, beyond its margin (a legend).
     virtual int reservaDerecha() const { return 0; }
 

@@ -62,18 +62,9 @@ QPointF GraficoBer::punto(double ebn0Db, double ber) const
     return {a.left() + a.width() * ebn0Db / kEbn0Maximo, a.top() - a.height() * decadas / kDecadas};
 }
 
-void GraficoBer::paintEvent(QPaintEvent*)
+void GraficoBer::pintarDatos(QPainter& p, const QRect&) const
 {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    const QRect a = area();
-    pintarEjes(p, a);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.save();
-    p.setClipRect(a.adjusted(-px(kMarca), -px(kMarca), px(kMarca), px(kMarca)));
     for (const SerieBer& serie : series_) pintarSerie(p, serie);
-    p.restore();
-    pintarLeyenda(p, a);
 }
 
 void GraficoBer::pintarEjes(QPainter& p, const QRect& a) const
@@ -117,8 +108,8 @@ void GraficoBer::pintarSerie(QPainter& p, const SerieBer& serie) const
         if (m.medida.errores > 0) pintarMarca(p, punto(m.ebn0Db, m.medida.ber()), serie.codigo, px(kMarca) + 1);
 }
 
-// At the plot's lower left, where the rates have fallen out of the way.
-void GraficoBer::pintarLeyenda(QPainter& p, const QRect& a) const
+// The legend at the plot's lower left, where the rates have fallen out of the way.
+void GraficoBer::pintarEncima(QPainter& p, const QRect& a) const
 {
     const QFontMetrics fm = p.fontMetrics();
     const int x = a.left() + px(2 * kSeparacion);

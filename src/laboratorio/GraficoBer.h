@@ -32,13 +32,11 @@ public:
     // Where a rate at an Eb/N0 lies in the widget.
     QPointF punto(double ebn0Db, double ber) const;
 
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
 private:
-    void pintarEjes(QPainter& p, const QRect& a) const;
+    void pintarEjes(QPainter& p, const QRect& a) const override;
+    void pintarDatos(QPainter& p, const QRect& a) const override;
+    void pintarEncima(QPainter& p, const QRect& a) const override;
     void pintarSerie(QPainter& p, const SerieBer& serie) const;
-    void pintarLeyenda(QPainter& p, const QRect& a) const;
 
     std::vector<SerieBer> series_;
 };

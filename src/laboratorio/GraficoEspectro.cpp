@@ -108,17 +108,14 @@ double GraficoEspectro::y(double densidad, const QRect& a) const
     return a.bottom() - a.height() * (v - suelo_) / (tope_ - suelo_);
 }
 
-void GraficoEspectro::paintEvent(QPaintEvent*)
+void GraficoEspectro::pintarDatos(QPainter& p, const QRect& a) const
 {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    const QRect a = area();
-    pintarEjes(p, a);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.save();
-    p.setClipRect(a.adjusted(-px(kMarca), -px(kMarca), px(kMarca), px(kMarca)));
     for (const Curva& curva : curvas_) pintarCurva(p, a, curva);
-    p.restore();
+}
+
+// The discrete lines' arrows and the legend.
+void GraficoEspectro::pintarEncima(QPainter& p, const QRect& a) const
+{
     pintarRayas(p, a);
     pintarLeyenda(p, a);
 }

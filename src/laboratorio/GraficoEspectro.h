@@ -28,14 +28,15 @@ public:
     double tope() const { return tope_; }
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
     int reservaDerecha() const override { return anchoLeyenda(); }
 
 private:
     void ajustarEscala();
     double valor(double densidad) const;
     double y(double densidad, const QRect& area) const;
-    void pintarEjes(QPainter& p, const QRect& area) const;
+    void pintarEjes(QPainter& p, const QRect& area) const override;
+    void pintarDatos(QPainter& p, const QRect& area) const override;
+    void pintarEncima(QPainter& p, const QRect& area) const override;
     void pintarCurva(QPainter& p, const QRect& area, const Curva& curva) const;
     void pintarRayas(QPainter& p, const QRect& area) const;
     void pintarLeyenda(QPainter& p, const QRect& area) const;

@@ -58,13 +58,9 @@ double GraficoOjo::y(double nivel, const QRect& a) const
     return a.center().y() - a.height() / 2.0 * std::clamp(nivel / tope, -1.0, 1.0);
 }
 
-void GraficoOjo::paintEvent(QPaintEvent*)
+// The receiver's thresholds, dashed over the traces.
+void GraficoOjo::pintarDatos(QPainter& p, const QRect& a) const
 {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    const QRect a = area();
-    p.drawImage(a.topLeft(), trazos(a.size()));
-    pintarEjes(p, a);
     p.setPen(QPen(colorEjes(), 1, Qt::DashLine));
     for (double u : linea::umbrales(codigo_)) p.drawLine(QPointF(a.left(), y(u, a)), QPointF(a.right(), y(u, a)));
 }
@@ -126,9 +122,11 @@ QImage GraficoOjo::trazos(QSize tamano) const
     return imagen;
 }
 
-// The code's levels on the left, the two bits' starts and ends below.
+// The traces, the code's levels on the left and the two bits' starts and
+// ends below.
 void GraficoOjo::pintarEjes(QPainter& p, const QRect& a) const
 {
+    p.drawImage(a.topLeft(), trazos(a.size()));
     p.setPen(colorEjes());
     p.drawRect(a);
     const codigos::DatosCodigo& datos = codigos::datosCodigo(codigo_);

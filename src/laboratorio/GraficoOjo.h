@@ -25,12 +25,10 @@ public:
     // Where a level lies in the widget, at the plot's middle height.
     double y(double nivel) const { return y(nivel, area()); }
 
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
 private:
     double y(double nivel, const QRect& a) const;
-    void pintarEjes(QPainter& p, const QRect& a) const;
+    void pintarEjes(QPainter& p, const QRect& a) const override;
+    void pintarDatos(QPainter& p, const QRect& a) const override;
     QImage trazos(QSize tamano) const;
 
     codigos::Codigo codigo_ = codigos::Codigo::Hdb3;
