@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codigos/Correccion.h"
 
+#include "codigos/DatosCodigo.h"
+
 #include <cstdlib>
 
 namespace codigos {
 
 namespace {
-
-bool esBipolar(Codigo c)
-{
-    return c == Codigo::Ami || c == Codigo::Pseudoternario || c == Codigo::Hdb3 || c == Codigo::B8zs ||
-           c == Codigo::Cmi;
-}
 
 std::string nivelEnTexto(int nivel)
 {
@@ -29,7 +25,7 @@ std::string porQue(Codigo c, const std::vector<Paso>& bien, std::size_t b, int m
         return std::string("aquí va ") + (paso.marca == '0' ? '0' : paso.marca) + ": " + razonPaso(c, bien, b);
     if ((c == Codigo::Manchester || c == Codigo::ManchesterDiferencial) && dibujado == otraMitad)
         return "falta la transición a mitad de bit";
-    if (esBipolar(c) && esperado != 0 && dibujado == -esperado) return "la marca debe alternar";
+    if (datosCodigo(c).alterna && esperado != 0 && dibujado == -esperado) return "la marca debe alternar";
     if (esperado == 0 && dibujado != 0)
         return mitad == 1 && paso.nivel1 != 0 ? "el pulso dura medio bit" : "aquí no hay pulso";
     if (esperado != 0 && dibujado == 0) return "aquí va un pulso";

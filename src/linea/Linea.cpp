@@ -21,42 +21,16 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kDbNeper = 8.685889638065035; // dB in a neper
 constexpr int kBloque = 1 << 16;               // bits a measure handles at once
 
-// How a code's receiver integrates a bit.
-enum class Filtro {
-    BitEntero,    // the level lasts the whole bit
-    PrimeraMitad, // pulses of half a bit, then zero
-    Mitades,      // each half has its own level
-    Manchester,   // one level and its opposite: the difference of the halves
-};
+using codigos::Pulso;
 
-Filtro filtroDe(Codigo c)
-{
-    switch (c) {
-    case Codigo::NrzUnipolar:
-    case Codigo::NrzPolar:
-    case Codigo::Nrzi:
-    case Codigo::Pseudoternario:
-    case Codigo::DosBUnoQ:
-    case Codigo::Mlt3: return Filtro::BitEntero;
-    case Codigo::Rz:
-    case Codigo::Ami:
-    case Codigo::Hdb3:
-    case Codigo::B8zs: return Filtro::PrimeraMitad;
-    case Codigo::Manchester: return Filtro::Manchester;
-    default: return Filtro::Mitades;
-    }
-}
-
-// The levels a code sends: those of its scale, less the zero that polar
-// codes show only as the middle of their scale.
+// The levels a code sends, highest first: those of its scale, less the
+// zero that polar codes show only as the middle of their scale.
 std::vector<int> nivelesEnviados(Codigo c)
 {
     const auto& datos = codigos::datosCodigo(c);
-    const bool envia0 = c == Codigo::NrzUnipolar || c == Codigo::Rz || c == Codigo::Ami ||
-                        c == Codigo::Pseudoternario || c == Codigo::Hdb3 || c == Codigo::B8zs || c == Codigo::Mlt3;
     std::vector<int> r;
     for (int i = 0; i < datos.cuantosNiveles; ++i)
-        if (datos.niveles[std::size_t(i)] != 0 || envia0) r.push_back(datos.niveles[std::size_t(i)]);
+        if (datos.niveles[std::size_t(i)] != 0 || datos.enviaCero) r.push_back(datos.niveles[std::size_t(i)]);
     return r;
 }
 
@@ -184,11 +158,11 @@ std::vector<double> pulsoAislado(Codigo c, int bitsAntes, int bitsTotal)
 {
     std::vector<double> onda(std::size_t(bitsTotal * kMuestrasPorBit), 0.0);
     const auto inicio = onda.begin() + bitsAntes * kMuestrasPorBit;
-    switch (filtroDe(c)) {
-    case Filtro::BitEntero: std::fill_n(inicio, kMuestrasPorBit, 1.0); break;
-    case Filtro::PrimeraMitad:
-    case Filtro::Mitades: std::fill_n(inicio, kMitad, 1.0); break;
-    case Filtro::Manchester:
+    switch (codigos::datosCodigo(c).pulso) {
+    case Pulso::BitEntero: std::fill_n(inicio, kMuestrasPorBit, 1.0); break;
+    case Pulso::MedioBit:
+    case Pulso::Mitades: std::fill_n(inicio, kMitad, 1.0); break;
+    case Pulso::Manchester:
         std::fill_n(inicio, kMitad, -1.0);
         std::fill_n(inicio + kMitad, kMitad, 1.0);
         break;
@@ -204,9 +178,9 @@ double filtrado(Codigo c, const std::vector<double>& onda, std::size_t i)
         for (int k = 0; k < cuantas; ++k) s += onda[std::min(onda.size() - 1, desde + std::size_t(k))];
         return s / cuantas;
     };
-    switch (filtroDe(c)) {
-    case Filtro::BitEntero: return media(i, kMuestrasPorBit);
-    case Filtro::Manchester: return media(i + kMitad, kMitad) - media(i, kMitad);
+    switch (codigos::datosCodigo(c).pulso) {
+    case Pulso::BitEntero: return media(i, kMuestrasPorBit);
+    case Pulso::Manchester: return media(i + kMitad, kMitad) - media(i, kMitad);
     default: return media(i, kMitad);
     }
 }
@@ -266,14 +240,14 @@ std::vector<Paso> decidir(Codigo c, const std::vector<double>& recibida)
     for (std::size_t b = 0; b < bits; ++b) {
         const std::size_t i = b * kMuestrasPorBit;
         int n1 = 0, n2 = 0;
-        switch (filtroDe(c)) {
-        case Filtro::BitEntero: n1 = n2 = masCercano(datos, media(i, kMuestrasPorBit)); break;
-        case Filtro::PrimeraMitad: n1 = masCercano(datos, media(i, kMitad)); break;
-        case Filtro::Mitades:
+        switch (codigos::datosCodigo(c).pulso) {
+        case Pulso::BitEntero: n1 = n2 = masCercano(datos, media(i, kMuestrasPorBit)); break;
+        case Pulso::MedioBit: n1 = masCercano(datos, media(i, kMitad)); break;
+        case Pulso::Mitades:
             n1 = masCercano(datos, media(i, kMitad));
             n2 = masCercano(datos, media(i + kMitad, kMitad));
             break;
-        case Filtro::Manchester:
+        case Pulso::Manchester:
             n2 = media(i + kMitad, kMitad) - media(i, kMitad) >= 0 ? 1 : -1;
             n1 = -n2;
             break;
@@ -287,7 +261,7 @@ std::set<std::pair<int, int>> mitadesMalDecididas(Codigo c, const std::vector<Pa
                                                   const std::vector<Paso>& decidida)
 {
     std::set<std::pair<int, int>> r;
-    const bool segunda = filtroDe(c) != Filtro::PrimeraMitad;
+    const bool segunda = codigos::datosCodigo(c).pulso != Pulso::MedioBit;
     for (std::size_t b = 0; b < std::min(enviada.size(), decidida.size()); ++b) {
         if (enviada[b].nivel1 != decidida[b].nivel1) r.insert({int(b), 0});
         if (segunda && enviada[b].nivel2 != decidida[b].nivel2) r.insert({int(b), 1});
@@ -326,7 +300,7 @@ std::optional<double> berTeorica(Codigo c, double ebn0Db)
 
 std::vector<double> umbrales(Codigo c)
 {
-    if (filtroDe(c) == Filtro::Manchester) return {0.0};
+    if (codigos::datosCodigo(c).pulso == Pulso::Manchester) return {0.0};
     const std::vector<int> niveles = nivelesEnviados(c);
     std::vector<double> r;
     for (std::size_t i = 0; i + 1 < niveles.size(); ++i) r.push_back((niveles[i] + niveles[i + 1]) / 2.0);
