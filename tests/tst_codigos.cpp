@@ -17,6 +17,8 @@
 
 #include <cmath>
 #include <QTest>
+#include <set>
+#include <tuple>
 
 using namespace codigos;
 
@@ -83,6 +85,7 @@ private slots:
     void vectores_data();
     void vectores();
     void decodificarDeshaceCodificar();
+    void estadosAlAzar();
     void errorDeLinea_data();
     void errorDeLinea();
     void b8zsNoMultiplicaUnError();
@@ -501,6 +504,26 @@ void TestCodigos::dibujoCorregido()
     QCOMPARE(c.mal, mal);
     QCOMPARE(c.primera, primera);
     QCOMPARE(QString::fromStdString(c.porque), porque);
+}
+
+// Drawn starting states reach every state a code may start from, and no
+// other: MLT-3 may start at zero, NRZI only high or low.
+void TestCodigos::estadosAlAzar()
+{
+    QRandomGenerator azar(3);
+    for (Codigo c : {Codigo::Mlt3, Codigo::Nrzi}) {
+        std::set<std::tuple<int, int, int>> vistos;
+        for (int i = 0; i < 400; ++i) {
+            const EstadoInicial e = estadoAlAzar(c, [&](int n) { return int(azar.bounded(n)); });
+            vistos.insert({e.ultimoPulso, e.nivel, e.paridad});
+        }
+        const std::set<int> niveles = c == Codigo::Mlt3 ? std::set<int>{-1, 0, 1} : std::set<int>{-1, 1};
+        std::set<std::tuple<int, int, int>> todos;
+        for (int u : {-1, 1})
+            for (int n : niveles)
+                for (int p : {0, 1}) todos.insert({u, n, p});
+        QCOMPARE(vistos, todos);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCodigos)

@@ -199,6 +199,16 @@ void comprobarBits(const std::string& bits)
 
 } // namespace
 
+EstadoInicial estadoAlAzar(Codigo c, const std::function<int(int)>& alAzarHasta)
+{
+    const auto signo = [&] { return alAzarHasta(2) == 0 ? -1 : 1; };
+    EstadoInicial e;
+    e.ultimoPulso = signo();
+    e.nivel = c == Codigo::Mlt3 && alAzarHasta(3) == 0 ? 0 : signo();
+    e.paridad = alAzarHasta(2);
+    return e;
+}
+
 std::vector<Paso> codificar(Codigo c, const std::string& bits, const EstadoInicial& inicio)
 {
     comprobarInicio(c, inicio);

@@ -27,6 +27,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ struct EstadoInicial {
     int nivel = -1;       // level before the first bit: -1 or 1 (NRZI, differential Manchester); MLT-3 also 0
     int paridad = 0;      // HDB3: marks since the last violation, modulo 2
 };
+
+// A state the code may start from, drawn with `alAzarHasta(n)`, a whole
+// number from 0 to n − 1: every sign and parity, and for MLT-3 the zero
+// level too (as often as each sign).
+EstadoInicial estadoAlAzar(Codigo c, const std::function<int(int)>& alAzarHasta);
 
 // One bit slot of the line.
 struct Paso {

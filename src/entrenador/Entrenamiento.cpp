@@ -17,8 +17,6 @@ const QString kTrampa = QStringLiteral("Trampa, trampa, miraste la solución");
 
 int alAzarHasta(int n) { return std::min(n - 1, static_cast<int>(modelo::alAzar() * float(n))); }
 
-int signoAlAzar() { return alAzarHasta(2) == 0 ? -1 : 1; }
-
 bool esHexadecimal(QChar c)
 {
     return c.isDigit() || (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'));
@@ -49,9 +47,7 @@ void Entrenamiento::nuevo()
     ejercicio_.codigo = codigos_[std::size_t(alAzarHasta(int(codigos_.size())))];
     ejercicio_.bits.clear();
     for (int i = 0; i < longitud_; ++i) ejercicio_.bits += alAzarHasta(2) == 0 ? '0' : '1';
-    ejercicio_.inicio.ultimoPulso = signoAlAzar();
-    ejercicio_.inicio.nivel = ejercicio_.codigo == Codigo::Mlt3 && alAzarHasta(3) == 0 ? 0 : signoAlAzar();
-    ejercicio_.inicio.paridad = alAzarHasta(2);
+    ejercicio_.inicio = codigos::estadoAlAzar(ejercicio_.codigo, alAzarHasta);
     respuesta_.clear();
     mitades_.assign(std::size_t(2 * longitud_), kSinDibujar);
     cursor_ = 0;

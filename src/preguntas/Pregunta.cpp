@@ -21,7 +21,6 @@ class Azar {
 public:
     explicit Azar(std::uint64_t semilla) : motor_(semilla) {}
     bool moneda() { return (motor_() >> 63) != 0; }
-    int signo() { return moneda() ? 1 : -1; }
     std::string bits(int n)
     {
         std::string r;
@@ -31,11 +30,7 @@ public:
     // A state the code can start from.
     codigos::EstadoInicial inicio(Codigo c)
     {
-        codigos::EstadoInicial e;
-        e.ultimoPulso = signo();
-        e.nivel = c == Codigo::Mlt3 && moneda() ? 0 : signo();
-        e.paridad = moneda() ? 1 : 0;
-        return e;
+        return codigos::estadoAlAzar(c, [this](int n) { return int(motor_() % std::uint64_t(n)); });
     }
 
 private:
