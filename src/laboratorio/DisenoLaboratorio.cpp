@@ -121,10 +121,16 @@ formularios::DefinicionVentana disenoLaboratorio()
             .accesible("Tasa de errores",
                        "Tasa de errores de bit de los códigos elegidos frente a Eb/N0: medida en puntos, teórica en "
                        "curvas"),
-        control("medirBer", Tipo::Boton, {}, 13740, 9585, 2520, 375).conTexto("Medir la tasa de errores").enTab(19),
+        control("medirBer", Tipo::Boton, {}, 13740, 9585, 2520, 375)
+            .conTexto("Medir la tasa de errores")
+            .enTab(19)
+            .accesible({}, "Mide la tasa de errores de los códigos elegidos por esta línea, de 0 a 12 dB de Eb/N0"),
         control("progresoBer", Tipo::BarraProgreso, {}, 16380, 9615, 2220, 315)
             .accesible("Progreso de la medida", "Cuántos puntos de la tasa de errores se han medido"),
-        control("cancelarBer", Tipo::Boton, {}, 18720, 9585, 1320, 375).conTexto("Cancelar").enTab(20),
+        control("cancelarBer", Tipo::Boton, {}, 18720, 9585, 1320, 375)
+            .conTexto("Cancelar")
+            .enTab(20)
+            .accesible("Cancelar la medida", "Para la medida; los puntos ya medidos se quedan"),
     };
     return f;
 }
