@@ -1,24 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window, driven as a student and a teacher drive it.
 
+#include "ayuda/DisenoAcerca.h"
+#include "ayuda/DisenoAyuda.h"
 #include "Ayudantes.h"
+#include "ejercicio/DisenoEjercicios.h"
+#include "ejercicio/DisenoVistaClase.h"
 #include "ejercicio/Estadisticas.h"
 #include "ejercicio/Numeros.h"
 #include "ejercicio/PuntosCompartidos.h"
 #include "ejercicio/VentanaEjercicios.h"
+#include "entrenador/DisenoEntrenador.h"
 #include "Filas.h"
 #include "formularios/AreaDibujo.h"
 #include "formularios/Controles.h"
 #include "formularios/Zoom.h"
+#include "laboratorio/DisenoLaboratorio.h"
+#include "principal/DisenoPrincipal.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMap>
 #include <QMenu>
 #include <QProcess>
@@ -30,6 +40,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -101,6 +112,7 @@ private slots:
     void cabeEnLaPantalla();
 
 private:
+    void disenosTraducidos();
     bool abrirEjercicio();
     void escribirNombre(const QString& nombre, Qt::Key fin = Qt::Key_Return);
     void elegirDeLaLista(int indice);
@@ -581,9 +593,94 @@ void TestEjercicio::vistaDeLaClase()
                             control(lab, "ber")->findChild<QWidget*>("graficoBer"),
                             ventana("entrenador")->findChild<QWidget*>("dibujoEntrenador")})
         QCOMPARE(QAccessible::queryAccessibleInterface(dibujo)->role(), QAccessible::Graphic);
+    disenosTraducidos();
     entrada::activar(d);
     entrada::tecla(d, Qt::Key_Escape, Qt::NoModifier, "\x1b"); // Esc closes the view, as its close button does
     QVERIFY(!ventana("detalles"));
+}
+
+namespace {
+
+// Marks every text of ours it is asked for, as a translation would change it.
+class TraductorMarcado : public QTranslator {
+public:
+    static QString marcar(const QString& texto) { return QStringLiteral("\u27e6%1\u27e7").arg(texto); }
+    QString translate(const char* contexto, const char* fuente, const char*, int) const override
+    {
+        return ventana(QString::fromLatin1(contexto)) && fuente && *fuente ? marcar(QString::fromUtf8(fuente))
+                                                                           : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// What a control or menu shows: its caption, or its list's items.
+QString textoDe(QObject* o)
+{
+    if (auto* l = qobject_cast<QLabel*>(o)) return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(o)) return b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(o)) return g->title();
+    if (auto* m = qobject_cast<QMenu*>(o)) return m->title();
+    if (auto* a = qobject_cast<QAction*>(o)) return a->text();
+    if (auto* v = qobject_cast<QMainWindow*>(o)) return v->windowTitle();
+    if (auto* lista = qobject_cast<QComboBox*>(o)) {
+        QStringList items;
+        for (int i = 0; i < lista->count(); ++i) items << lista->itemText(i);
+        return items.join('|');
+    }
+    return {};
+}
+
+} // namespace
+
+// Every caption, list, menu item, title and accessible name of the designs
+// goes through the translation system: under a translator that marks each
+// text, the open windows relabel at once, except the captions the windows
+// have rewritten (a count, a verdict); without it the Spanish comes back.
+void TestEjercicio::disenosTraducidos()
+{
+    using formularios::Tipo;
+    const std::vector<formularios::DefinicionVentana> disenos = {
+        principal::disenoPrincipal(),  ejercicio::disenoEjercicios(), ejercicio::disenoVistaClase(),
+        ayuda::disenoAcerca(),         ayuda::disenoAyuda(),          laboratorio::disenoLaboratorio(),
+        entrenador::disenoEntrenador()};
+    struct Texto {
+        QObject* donde;
+        QString diseno;
+        QString antes;
+    };
+    std::vector<Texto> textos;
+    QStringList accesibles;
+    for (const auto& def : disenos) {
+        QWidget* v = ventana(def.nombre);
+        QVERIFY2(v, qPrintable(def.nombre));
+        textos.push_back({v, def.titulo, textoDe(v)});
+        for (const auto& c : def.controles) {
+            QWidget* w = control(v, c.nombre, c.indice);
+            if (!c.texto.isEmpty() && c.tipo != Tipo::Texto && c.tipo != Tipo::Combo)
+                textos.push_back({w, c.texto, textoDe(w)});
+            if (!c.nombreAccesible.isEmpty()) accesibles << def.nombre + '/' + c.nombre;
+        }
+        for (const auto& m : def.menus)
+            textos.push_back({v->findChild<QObject*>(m.nombre, Qt::FindChildrenRecursively), m.texto, {}});
+    }
+    for (Texto& t : textos) t.antes = textoDe(t.donde);
+
+    TraductorMarcado marcador;
+    QCoreApplication::installTranslator(&marcador);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); // the windows hear of it
+    int traducidos = 0;
+    for (const Texto& t : textos) {
+        if (t.antes != t.diseno) continue; // the window writes it
+        QCOMPARE(textoDe(t.donde), TraductorMarcado::marcar(t.diseno));
+        ++traducidos;
+    }
+    QVERIFY2(traducidos > 80, qPrintable(QString::number(traducidos))); // not a check of nothing
+    for (const QString& a : accesibles)
+        QVERIFY2(control(ventana(a.section('/', 0, 0)), a.section('/', 1))->accessibleName().startsWith(QChar(0x27e6)),
+                 qPrintable(a));
+    QCoreApplication::removeTranslator(&marcador);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    for (const Texto& t : textos) QCOMPARE(textoDe(t.donde), t.antes);
 }
 
 // Run as a child process in the folder it is started in: choose the first

@@ -6,9 +6,11 @@
 #include "formularios/Controles.h"
 #include "formularios/Zoom.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -256,6 +258,67 @@ void ConstructorVentanas::escalar(QWidget* cliente)
     }
 }
 
+namespace {
+
+// The translation a caption was last given: while it still shows, the
+// caption is the design's and follows the language.
+const char* const kTraducido = "textoTraducido";
+
+QString traducido(const DefinicionVentana& def, const QString& texto)
+{
+    return texto.isEmpty() ? texto : QCoreApplication::translate(qPrintable(def.nombre), qPrintable(texto));
+}
+
+// Sets a caption through `poner` unless the window has rewritten it since
+// the last translation.
+void traducirTexto(QObject* o, const QString& actual, const QString& nuevo, const std::function<void()>& poner)
+{
+    const QVariant anterior = o->property(kTraducido);
+    if (anterior.isValid() && anterior.toString() != actual) return;
+    poner();
+    o->setProperty(kTraducido, nuevo);
+}
+
+void traducirControl(const DefinicionVentana& def, const DefinicionControl& c, QWidget* w)
+{
+    if (!c.nombreAccesible.isEmpty()) w->setAccessibleName(traducido(def, c.nombreAccesible));
+    w->setAccessibleDescription(traducido(def, c.descripcion));
+    const QString t = traducido(def, c.texto);
+    if (c.texto.isEmpty()) return;
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        traducirTexto(l, l->text(), t, [&] {
+            l->setText(t);
+            ensancharParaTexto(l);
+        });
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        traducirTexto(b, b->text(), t, [&] { b->setText(t); });
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        traducirTexto(g, g->title(), t, [&] { g->setTitle(t); });
+    } else if (c.tipo == Tipo::Selector) {
+        auto* lista = qobject_cast<QComboBox*>(w);
+        const QStringList items = t.split(QLatin1Char('|'));
+        for (int i = 0; i < lista->count() && i < items.size(); ++i) lista->setItemText(i, items[i]);
+    }
+}
+
+} // namespace
+
+void ConstructorVentanas::traducir(const DefinicionVentana& def, const Controles& hechos)
+{
+    for (const DefinicionControl& c : def.controles)
+        traducirControl(def, c, hechos.buscar<QWidget>(c.nombre, c.indice));
+    for (const DefinicionMenu& m : def.menus) {
+        const QString t = traducido(def, m.texto);
+        if (m.menu.isEmpty()) {
+            auto* menu = hechos.buscar<QMenu>(m.nombre);
+            traducirTexto(menu, menu->title(), t, [&] { menu->setTitle(t); });
+        } else {
+            auto* item = hechos.buscar<QAction>(m.nombre);
+            traducirTexto(item, item->text(), t, [&] { item->setText(t); });
+        }
+    }
+}
+
 Controles ConstructorVentanas::construir(const DefinicionVentana& def, QWidget* cliente, QMenuBar* barra)
 {
     Controles hechos;
@@ -267,6 +330,7 @@ Controles ConstructorVentanas::construir(const DefinicionVentana& def, QWidget* 
         crear(c, padre, hechos);
     }
     if (barra) construirMenus(def, barra, hechos);
+    traducir(def, hechos);
     ordenarTabulacion(def, hechos);
     return hechos;
 }

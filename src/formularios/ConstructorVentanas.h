@@ -52,6 +52,11 @@ public:
     // Places and sizes every control of a built window again for the
     // current zoom, from its design.
     static void escalar(QWidget* cliente);
+    // Gives every caption, list item, menu item and accessible name of a
+    // built window its text in the current language (the design's text
+    // translated in the window's context, its objectName). A caption the
+    // window has since rewritten (a count, a verdict) is left to it.
+    static void traducir(const DefinicionVentana& def, const Controles& hechos);
 
 private:
     static QWidget* crear(const DefinicionControl& c, QWidget* padre, Controles& hechos);

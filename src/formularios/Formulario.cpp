@@ -6,6 +6,7 @@
 #include "formularios/Zoom.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,10 +16,10 @@
 
 namespace formularios {
 
-Formulario::Formulario(const DefinicionVentana& def, QWidget* parent) : QMainWindow(parent)
+Formulario::Formulario(const DefinicionVentana& def, QWidget* parent) : QMainWindow(parent), def_(def)
 {
     setObjectName(def.nombre);
-    setWindowTitle(def.titulo);
+    traducirTitulo();
     setAttribute(Qt::WA_DeleteOnClose);
     static const QIcon icono = dibujo::iconoPrograma();
     setWindowIcon(icono);
@@ -108,6 +109,26 @@ void Formulario::encajarEnPantalla()
     const int x = qBound(libre.left(), exterior.left(), qMax(libre.left(), libre.right() + 1 - exterior.width()));
     const int y = qBound(libre.top(), exterior.top(), qMax(libre.top(), libre.bottom() + 1 - exterior.height()));
     if (QPoint(x, y) != exterior.topLeft()) move(x, y);
+}
+
+// The design's title in the current language, unless the window has
+// written its own since.
+void Formulario::traducirTitulo()
+{
+    const QString titulo = QCoreApplication::translate(qPrintable(def_.nombre), qPrintable(def_.titulo));
+    const QVariant anterior = property("tituloTraducido");
+    if (anterior.isValid() && anterior.toString() != windowTitle()) return;
+    setWindowTitle(titulo);
+    setProperty("tituloTraducido", titulo);
+}
+
+void Formulario::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::LanguageChange) return;
+    traducirTitulo();
+    ConstructorVentanas::traducir(def_, controles_);
+    alCambiarIdioma();
 }
 
 void Formulario::showEvent(QShowEvent* e)

@@ -41,7 +41,11 @@ protected:
     // After the zoom changed and the controls were placed again: what the
     // builder does not know of (pictures, documents) follows here.
     virtual void alCambiarZoom() {}
+    // After the language changed and the design's captions were translated
+    // again: the texts the window writes itself follow here.
+    virtual void alCambiarIdioma() {}
 
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     // Where the window goes as it shows: by default where it was (or where
@@ -57,6 +61,9 @@ private:
     void aplicarZoom();
     void teclasDelPrograma();
 
+    void traducirTitulo();
+
+    DefinicionVentana def_;      // its captions are translated again when the language changes
     QWidget* cliente_ = nullptr; // the design's area, the controls' parent
     Controles controles_;
     TeclasPrevias* vistaPrevia_ = nullptr;
