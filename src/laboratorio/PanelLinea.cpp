@@ -122,12 +122,14 @@ void PanelLinea::pasarPorLaLinea(LineaDibujada& l, const codigos::EstadoInicial&
     }
 }
 
-std::optional<RelojDibujado> PanelLinea::recuperarReloj(Codigo c, const std::vector<Paso>& pasos)
+std::optional<RelojDibujado> PanelLinea::recuperarReloj(const LineaDibujada& l)
 {
-    const linea::RelojRecuperado r = linea::recuperarReloj(c, llegada(c, pasos));
+    // What arrives is already there when it is drawn.
+    const linea::RelojRecuperado r =
+        linea::recuperarReloj(l.codigo, l.recibida.empty() ? llegada(l.codigo, l.pasos) : l.recibida);
     deslizamientos->setText(QStringLiteral("Deslizamientos del reloj: %1").arg(r.deslizamientos.size()));
     if (!reloj->isChecked()) return std::nullopt;
-    return RelojDibujado{c, r.fase, r.deslizamientos};
+    return RelojDibujado{l.codigo, r.fase, r.deslizamientos};
 }
 
 // The eye of a code from random bits through the line. Its measures are

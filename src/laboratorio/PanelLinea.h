@@ -49,7 +49,7 @@ public:
     void pasarPorLaLinea(LineaDibujada& l, const codigos::EstadoInicial& inicio) const;
     // The clock recovered from a code's line: its slips are counted always;
     // it is drawn (returned) when asked for.
-    std::optional<RelojDibujado> recuperarReloj(codigos::Codigo c, const std::vector<codigos::Paso>& pasos);
+    std::optional<RelojDibujado> recuperarReloj(const LineaDibujada& l);
     void mostrarOjo(codigos::Codigo c, const codigos::EstadoInicial& inicio);
     void mostrarTasa();
     void ponerZoom(double zoom);

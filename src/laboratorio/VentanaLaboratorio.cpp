@@ -335,7 +335,7 @@ void VentanaLaboratorio::actualizarFoco()
     }
     deteccion->setText(veredicto);
     deteccion->setToolTip(veredicto);
-    dibujo_->ponerReloj(linea_->recuperarReloj(c, l.pasos));
+    dibujo_->ponerReloj(linea_->recuperarReloj(l));
     pasos_->ponerPasos(c, bits_, std::move(l.pasos), avisosPorFila(l));
 }
 
