@@ -278,13 +278,10 @@ void TestPuntos::nombres_data()
     QTest::addColumn<QString>("tecleado");
     QTest::addColumn<QString>("limpio");
     QTest::addColumn<QString>("motivo");
-    fila("pasted from a cell", "Ana García\r\n", "Ana García", "");
     fila("two cells", "Ana\nPepe", "AnaPepe", "");
     fila("tabs, NUL, separators, blanks", " \tEva\u2028 Ruiz\x00 ", "Eva Ruiz", "");
     fila("40 characters", QString(40, 'x'), QString(40, 'x'), "");
     fila("41 characters", QString(41, 'x'), QString(41, 'x'), "El nombre no puede pasar de 40 caracteres.");
-    fila("outside Windows-1252", "Łukasz", "Łukasz",
-         "El nombre no puede llevar «Ł»: el fichero de notas no puede guardarlo.");
     fila("outside the first plane", "Eva 😀", "Eva 😀",
          "El nombre no puede llevar «😀»: el fichero de notas no puede guardarlo.");
     fila("Windows-1252 beyond Latin-1", "€ Œuvre", "€ Œuvre", "");
