@@ -34,8 +34,7 @@ constexpr double kBrilloMinimo = 0.12;
 QImage figuraOjo(Codigo c, double perdidaDb)
 {
     std::mt19937_64 azar(7);
-    std::string bits(2048, '0');
-    for (char& b : bits) b = (azar() >> 63) != 0 ? '1' : '0';
+    const std::string bits = linea::bitsAlAzar(2048, azar);
     linea::AjustesLinea ajustes;
     ajustes.perdidaDb = perdidaDb;
     GraficoOjo ojo;

@@ -31,7 +31,7 @@ constexpr std::array<double, 9> kEbn0Db = {20, 15, 12, 10, 8, 6, 4, 2, 0};
 // a bit does not shake the whole picture.
 constexpr std::uint64_t kSemillaRuido = 1000;
 // The eye is drawn from these many random bits, the same ones every time.
-constexpr int kBitsOjo = 2048;
+constexpr std::size_t kBitsOjo = 2048;
 constexpr std::uint64_t kSemillaOjo = 77;
 
 QString porCiento(double fraccion) { return QString::number(qRound(fraccion * 100)) + QStringLiteral(" %"); }
@@ -139,9 +139,7 @@ std::optional<RelojDibujado> PanelLinea::recuperarReloj(const LineaDibujada& l)
 void PanelLinea::mostrarOjo(Codigo c, const codigos::EstadoInicial& inicio)
 {
     std::mt19937_64 azarBits(kSemillaOjo);
-    std::string aleatorios(kBitsOjo, '0');
-    for (char& b : aleatorios) b = (azarBits() >> 63) != 0 ? '1' : '0';
-    const std::vector<Paso> enviada = codigos::codificar(c, aleatorios, inicio);
+    const std::vector<Paso> enviada = codigos::codificar(c, linea::bitsAlAzar(kBitsOjo, azarBits), inicio);
     linea::AjustesLinea sinRuido = ajustes();
     const bool conRuido = sinRuido.ebn0Db.has_value();
     sinRuido.ebn0Db.reset();

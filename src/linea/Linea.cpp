@@ -117,6 +117,13 @@ void acoplar(std::vector<double>& onda, double corte)
 
 } // namespace
 
+std::string bitsAlAzar(std::size_t n, std::mt19937_64& azar)
+{
+    std::string r(n, '0');
+    for (char& b : r) b = (azar() >> 63) != 0 ? '1' : '0';
+    return r;
+}
+
 std::vector<double> formaDeOnda(const std::vector<Paso>& linea)
 {
     std::vector<double> r(linea.size() * kMuestrasPorBit);
@@ -275,8 +282,7 @@ MedidaBer medirBer(Codigo c, const AjustesLinea& ajustes, long bits, std::uint64
     MedidaBer m;
     codigos::EstadoInicial inicio;
     for (long hechos = 0; hechos < bits; hechos += kBloque) {
-        std::string enviados;
-        for (long i = 0; i < std::min<long>(kBloque, bits - hechos); ++i) enviados += (azar() >> 63) != 0 ? '1' : '0';
+        const std::string enviados = bitsAlAzar(std::size_t(std::min<long>(kBloque, bits - hechos)), azar);
         const std::vector<Paso> linea = codigos::codificar(c, enviados, inicio);
         const std::string leidos = codigos::decodificar(c, decidir(c, transmitir(c, linea, ajustes, azar)), inicio);
         for (std::size_t i = 0; i < enviados.size(); ++i) m.errores += leidos[i] != enviados[i];

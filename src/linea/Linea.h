@@ -12,6 +12,7 @@
 #include <optional>
 #include <random>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct AjustesLinea {
     double acoplamiento = 0;      // the coupling's cut-off, a fraction of the bit rate; 0: none
     std::optional<double> ebn0Db; // Eb/N0 of the noise; none: no noise
 };
+
+// `n` random bits, each the top bit of one draw: the same on every
+// standard library for the same seed.
+std::string bitsAlAzar(std::size_t n, std::mt19937_64& azar);
 
 // The waveform of a line, kMuestrasPorBit samples a bit.
 std::vector<double> formaDeOnda(const std::vector<codigos::Paso>& linea);
