@@ -145,8 +145,7 @@ void TestLinea::acoplamientoDeriva()
 void TestLinea::elOjoSeCierra()
 {
     std::mt19937_64 azar(5);
-    std::string bits;
-    for (int i = 0; i < 2000; ++i) bits += (azar() >> 63) != 0 ? '1' : '0';
+    const std::string bits = linea::bitsAlAzar(2000, azar);
     const auto enviada = codigos::codificar(Codigo::NrzPolar, bits);
     double antes = 2;
     for (double perdida : {0.0, 6.0, 12.0, 18.0}) {
