@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formularios/Idioma.h"
 #include "inicio/inicio.h"
 #include "linea/OrdenBer.h"
 #include "preguntas/OrdenMoodle.h"
@@ -11,7 +12,10 @@
 int main(int argc, char* argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], "--ber") == 0) {
-        // A table on the standard output, for scripts: no window, no Qt.
+        // A table on the standard output, for scripts: no window; Qt only
+        // for the messages in the user's language.
+        QCoreApplication app(argc, argv);
+        formularios::Idioma::actual();
         std::string salida, error;
         const int estado = linea::ordenBer({argv + 1, argv + argc}, salida, error);
         std::fputs(salida.c_str(), stdout);
@@ -28,6 +32,7 @@ int main(int argc, char* argv[])
             if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(texto));
         });
         QApplication app(argc, argv);
+        formularios::Idioma::actual();
         return preguntas::ordenMoodle(QCoreApplication::arguments().mid(1));
     }
     QApplication app(argc, argv);

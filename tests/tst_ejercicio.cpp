@@ -604,10 +604,9 @@ namespace {
 class TraductorMarcado : public QTranslator {
 public:
     static QString marcar(const QString& texto) { return QStringLiteral("\u27e6%1\u27e7").arg(texto); }
-    QString translate(const char* contexto, const char* fuente, const char*, int) const override
+    QString translate(const char*, const char* fuente, const char*, int) const override
     {
-        return ventana(QString::fromLatin1(contexto)) && fuente && *fuente ? marcar(QString::fromUtf8(fuente))
-                                                                           : QString();
+        return fuente && *fuente ? marcar(QString::fromUtf8(fuente)) : QString();
     }
     bool isEmpty() const override { return false; }
 };
@@ -646,17 +645,17 @@ void TestEjercicio::disenosTraducidos()
                             ayuda::disenoAcerca(), ayuda::disenoAyuda(), laboratorio::disenoLaboratorio(),
                             entrenador::disenoEntrenador()}) {
         QWidget* v = ventana(def.nombre);
-        textos.push_back({[v] { return v->windowTitle(); }, def.titulo});
+        textos.push_back({[v] { return v->windowTitle(); }, def.titulo, {}});
         for (const auto& c : def.controles) {
             QWidget* w = control(v, c.nombre, c.indice);
             if (!c.texto.isEmpty() && c.tipo != Tipo::Texto && c.tipo != Tipo::Combo)
-                textos.push_back({[w] { return textoDe(w); }, c.texto});
+                textos.push_back({[w] { return textoDe(w); }, c.texto, {}});
             if (!c.nombreAccesible.isEmpty())
-                textos.push_back({[w] { return w->accessibleName(); }, c.nombreAccesible});
+                textos.push_back({[w] { return w->accessibleName(); }, c.nombreAccesible, {}});
         }
         for (const auto& m : def.menus) {
             QObject* o = v->findChild<QObject*>(m.nombre);
-            textos.push_back({[o] { return textoDe(o); }, m.texto});
+            textos.push_back({[o] { return textoDe(o); }, m.texto, {}});
         }
     }
     for (Texto& t : textos) t.antes = t.ver();

@@ -39,9 +39,7 @@ VentanaAcerca::VentanaAcerca() : Formulario(disenoAcerca())
 {
     auto* imagen = new QLabel(controles().buscar<formularios::CuadroImagen>("Picture1"));
     imagen->setObjectName(QStringLiteral("imagenAcerca"));
-    imagen->setAccessibleName(QStringLiteral("Dibujo de Tramavox"));
-    imagen->setAccessibleDescription(
-        QStringLiteral("Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa"));
+    alCambiarIdioma();
     // The text box's background is the color of an active window border.
     auto* texto = controles().buscar<QTextEdit>("Text1");
     QPalette p = texto->palette();
@@ -68,6 +66,16 @@ void VentanaAcerca::alCambiarZoom()
     imagen->setGeometry(QRect(dentro.topLeft(), imagen->pixmap().size()));
     caja->resize(imagen->width() + caja->width() - dentro.width(), imagen->height() + caja->height() - dentro.height());
     ajustarLetra(controles().buscar<QTextEdit>("Text1"));
+}
+
+void VentanaAcerca::alCambiarIdioma()
+{
+    auto* imagen = findChild<QLabel*>(QStringLiteral("imagenAcerca"));
+    imagen->setAccessibleName(tr("Dibujo de Tramavox"));
+    imagen->setAccessibleDescription(
+        tr("Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa"));
+    // The picture's words and the text's length are the language's.
+    alCambiarZoom();
 }
 
 void VentanaAcerca::aceptar()

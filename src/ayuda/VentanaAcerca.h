@@ -21,6 +21,7 @@ signals:
 protected:
     bool alCerrar() override;
     void alCambiarZoom() override;
+    void alCambiarIdioma() override;
 };
 
 } // namespace ayuda

@@ -51,7 +51,7 @@ void VentanaAyuda::alCargar()
         if (!lectura.error.isEmpty()) {
             formularios::Avisos::actual().mensaje(
                 this,
-                QStringLiteral("No se pudo leer «%1»: %2. Se muestra la ayuda que lleva el programa.")
+                tr("No se pudo leer «%1»: %2. Se muestra la ayuda que lleva el programa.")
                     .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), lectura.error),
                 formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
             break;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codigos/CodigosLinea.h"
 
+#include "codigos/Traduccion.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
@@ -314,13 +316,15 @@ std::string simboloPaso(Codigo c, const Paso& paso)
 std::string razonPaso(Codigo c, const std::vector<Paso>& linea, std::size_t i)
 {
     if (!linea[i].sustituido) return {};
-    if (c == Codigo::B8zs) return "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte";
+    if (c == Codigo::B8zs)
+        return traducir("codigos", "ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte");
     // Substitutions lie in whole runs of four from the first substituted slot.
     std::size_t inicio = i;
     while (inicio > 0 && linea[inicio - 1].sustituido) --inicio;
     inicio += (i - inicio) / 4 * 4;
-    return linea[inicio].marca == 'B' ? "cuatro ceros tras un número par de marcas desde la última V → B00V"
-                                      : "cuatro ceros tras un número impar de marcas desde la última V → 000V";
+    return linea[inicio].marca == 'B'
+               ? traducir("codigos", "cuatro ceros tras un número par de marcas desde la última V → B00V")
+               : traducir("codigos", "cuatro ceros tras un número impar de marcas desde la última V → 000V");
 }
 
 } // namespace codigos

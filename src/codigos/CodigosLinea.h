@@ -59,6 +59,10 @@ constexpr std::array<Codigo, kCodigosLinea> kTodosLosCodigos = {
 const char* nombreCodigo(Codigo c);
 // The convention the program follows for the code, in one Spanish line.
 const char* convencionCodigo(Codigo c);
+// The name and the convention in the user's language, for the windows;
+// files and the command line keep the Spanish name.
+std::string nombreVisible(Codigo c);
+std::string convencionVisible(Codigo c);
 
 // The line before the first bit.
 struct EstadoInicial {

@@ -2,6 +2,7 @@
 #include "codigos/Correccion.h"
 
 #include "codigos/DatosCodigo.h"
+#include "codigos/Traduccion.h"
 
 #include <cstdlib>
 
@@ -20,16 +21,18 @@ std::string porQue(Codigo c, const std::vector<Paso>& bien, std::size_t b, int m
 {
     const Paso& paso = bien[b];
     const int esperado = mitad == 0 ? paso.nivel1 : paso.nivel2;
-    if (dibujado == kSinDibujar) return "falta dibujar este medio bit";
+    if (dibujado == kSinDibujar) return traducir("codigos", "falta dibujar este medio bit");
     if (paso.sustituido)
-        return std::string("aquí va ") + (paso.marca == '0' ? '0' : paso.marca) + ": " + razonPaso(c, bien, b);
+        return rellenar(traducir("codigos", "aquí va %1: %2"), {std::string(1, paso.marca), razonPaso(c, bien, b)});
     if ((c == Codigo::Manchester || c == Codigo::ManchesterDiferencial) && dibujado == otraMitad)
-        return "falta la transición a mitad de bit";
-    if (datosCodigo(c).alterna && esperado != 0 && dibujado == -esperado) return "la marca debe alternar";
+        return traducir("codigos", "falta la transición a mitad de bit");
+    if (datosCodigo(c).alterna && esperado != 0 && dibujado == -esperado)
+        return traducir("codigos", "la marca debe alternar");
     if (esperado == 0 && dibujado != 0)
-        return mitad == 1 && paso.nivel1 != 0 ? "el pulso dura medio bit" : "aquí no hay pulso";
-    if (esperado != 0 && dibujado == 0) return "aquí va un pulso";
-    return "aquí va el nivel " + nivelEnTexto(esperado);
+        return mitad == 1 && paso.nivel1 != 0 ? traducir("codigos", "el pulso dura medio bit")
+                                              : traducir("codigos", "aquí no hay pulso");
+    if (esperado != 0 && dibujado == 0) return traducir("codigos", "aquí va un pulso");
+    return rellenar(traducir("codigos", "aquí va el nivel %1"), {nivelEnTexto(esperado)});
 }
 
 } // namespace

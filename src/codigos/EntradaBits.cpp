@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codigos/EntradaBits.h"
 
+#include "codigos/Traduccion.h"
+
 #include "codigos/Codificador.h"
 
 namespace codigos {
@@ -17,10 +19,11 @@ void anadir(std::string& bits, unsigned valor, int cuantos)
 std::string rechazo(FormaEntrada forma)
 {
     switch (forma) {
-    case FormaEntrada::Bits: return "Solo se admiten los bits 0 y 1; los espacios se ignoran.";
+    case FormaEntrada::Bits: return traducir("codigos", "Solo se admiten los bits 0 y 1; los espacios se ignoran.");
     case FormaEntrada::Hexadecimal:
-        return "Solo se admiten las cifras hexadecimales 0-9 y A-F; los espacios se ignoran.";
-    case FormaEntrada::Texto: return "Solo se admiten caracteres de un byte (Latin-1): cada uno da sus 8 bits.";
+        return traducir("codigos", "Solo se admiten las cifras hexadecimales 0-9 y A-F; los espacios se ignoran.");
+    case FormaEntrada::Texto:
+        return traducir("codigos", "Solo se admiten caracteres de un byte (Latin-1): cada uno da sus 8 bits.");
     }
     return {};
 }
@@ -43,7 +46,7 @@ BitsLeidos leerBits(FormaEntrada forma, const std::u32string& texto)
             return r;
         }
         if (r.bits.size() > static_cast<std::size_t>(kMaximoBits)) {
-            r.error = "Como mucho " + std::to_string(kMaximoBits) + " bits.";
+            r.error = rellenar(traducir("codigos", "Como mucho %1 bits."), {std::to_string(kMaximoBits)});
             return r;
         }
     }

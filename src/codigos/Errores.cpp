@@ -9,7 +9,7 @@ namespace codigos {
 
 namespace {
 
-const char* const kBipolar = "violación bipolar no esperada";
+const char* const kBipolar = TRADUCIBLE("codigos", "violación bipolar no esperada");
 
 bool ceros(const std::vector<Paso>& linea, std::size_t desde, std::size_t hasta)
 {
@@ -69,14 +69,16 @@ void hdb3(const std::vector<Paso>& linea, const EstadoInicial& inicio, std::vect
         const int v = linea[i].nivel1;
         if (ultimaV == 0) {
             for (std::size_t k = 0; k < i; ++k) pulsos += linea[k].nivel1 != 0;
-            if (pulsos % 2 == 0) r.push_back({int(i), "violación que no cuadra con la paridad inicial"});
+            if (pulsos % 2 == 0)
+                r.push_back({int(i), TRADUCIBLE("codigos", "violación que no cuadra con la paridad inicial")});
         } else if (v == ultimaV) {
-            r.push_back({int(i), "violación con la polaridad de la anterior"});
+            r.push_back({int(i), TRADUCIBLE("codigos", "violación con la polaridad de la anterior")});
         }
         ultimaV = v;
         return 0;
     };
-    sustituciones(linea, inicio.ultimoPulso, 4, "cuatro ceros seguidos, imposibles en HDB3,", esV, r);
+    sustituciones(linea, inicio.ultimoPulso, 4, TRADUCIBLE("codigos", "cuatro ceros seguidos, imposibles en HDB3,"),
+                  esV, r);
 }
 
 // B8ZS: the first V of 000VB0VB; the rest of the pattern is skipped (its
@@ -86,7 +88,7 @@ void b8zs(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
     const auto esV = [&](std::size_t i) -> std::optional<std::size_t> {
         return esSustitucionB8zs(linea, i, linea[i].nivel1) ? std::optional<std::size_t>(4) : std::nullopt;
     };
-    sustituciones(linea, ultimo, 8, "ocho ceros seguidos, imposibles en B8ZS,", esV, r);
+    sustituciones(linea, ultimo, 8, TRADUCIBLE("codigos", "ocho ceros seguidos, imposibles en B8ZS,"), esV, r);
 }
 
 // CMI: a 1 holds its level a whole slot, alternately high and low; a 0 is
@@ -96,10 +98,10 @@ void cmi(const std::vector<Paso>& linea, int ultimo, std::vector<Violacion>& r)
     for (std::size_t i = 0; i < linea.size(); ++i) {
         const Paso& p = linea[i];
         if (p.nivel1 == p.nivel2 && p.nivel1 != 0) {
-            if (p.nivel1 == ultimo) r.push_back({int(i), "violación de la alternancia CMI"});
+            if (p.nivel1 == ultimo) r.push_back({int(i), TRADUCIBLE("codigos", "violación de la alternancia CMI")});
             ultimo = p.nivel1;
         } else if (!(p.nivel1 < 0 && p.nivel2 > 0)) {
-            r.push_back({int(i), "símbolo CMI no válido"});
+            r.push_back({int(i), TRADUCIBLE("codigos", "símbolo CMI no válido")});
         }
     }
 }
@@ -135,7 +137,8 @@ std::vector<Violacion> violaciones(Codigo c, const std::vector<Paso>& linea, con
     case Codigo::Manchester:
     case Codigo::ManchesterDiferencial: // (IEEE 802.5 marks its J and K symbols so)
         for (std::size_t i = 0; i < linea.size(); ++i)
-            if (linea[i].nivel1 == linea[i].nivel2) r.push_back({int(i), "falta la transición a mitad de bit"});
+            if (linea[i].nivel1 == linea[i].nivel2)
+                r.push_back({int(i), TRADUCIBLE("codigos", "falta la transición a mitad de bit")});
         break;
     default: break;
     }

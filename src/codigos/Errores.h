@@ -5,6 +5,7 @@
 // Plain C++, beside the codes themselves.
 
 #include "codigos/CodigosLinea.h"
+#include "codigos/Traduccion.h"
 
 #include <string>
 #include <vector>
@@ -20,9 +21,14 @@ bool detectaErrores(Codigo c);
 
 struct Violacion {
     int bit;         // from 0
-    std::string que; // "violación bipolar no esperada"
+    const char* que; // "violación bipolar no esperada", in Spanish
+    // What it is in the user's language: "violación bipolar no esperada".
+    std::string motivo() const { return traducir("codigos", que); }
     // "violación bipolar no esperada en el bit 13" (bits counted from 1)
-    std::string texto() const { return que + " en el bit " + std::to_string(bit + 1); }
+    std::string texto() const
+    {
+        return rellenar(traducir("codigos", "%1 en el bit %2"), {motivo(), std::to_string(bit + 1)});
+    }
 };
 
 // What the receiver finds against the code's rules, in bit order.

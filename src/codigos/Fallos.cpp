@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codigos/Fallos.h"
 
+#include "codigos/Traduccion.h"
+
 #include <algorithm>
 
 namespace codigos {
@@ -108,9 +110,12 @@ EstadoInicial valido(EstadoInicial e)
     return e;
 }
 
-const std::string kMarcasNoAlternan = "las marcas no alternan: cada una lleva el signo contrario de la anterior";
-const std::string kOtroSigno = "se empezó con el signo contrario: mira el último pulso antes del primer bit";
-const std::string kOtroNivel = "se partió del nivel contrario: mira el nivel antes del primer bit";
+const char* const kMarcasNoAlternan =
+    TRADUCIBLE("codigos", "las marcas no alternan: cada una lleva el signo contrario de la anterior");
+const char* const kOtroSigno =
+    TRADUCIBLE("codigos", "se empezó con el signo contrario: mira el último pulso antes del primer bit");
+const char* const kOtroNivel =
+    TRADUCIBLE("codigos", "se partió del nivel contrario: mira el nivel antes del primer bit");
 
 std::vector<Fallo> candidatos(Codigo c, const std::string& bits, const EstadoInicial& e)
 {
@@ -120,68 +125,93 @@ std::vector<Fallo> candidatos(Codigo c, const std::string& bits, const EstadoIni
     const std::vector<Paso> bien = codificar(c, bits, e);
     switch (c) {
     case Codigo::NrzUnipolar:
-        return {{"unos y ceros al revés: el 1 es el nivel alto", con(c, complemento(bits), e)},
-                {"así es NRZ polar: en unipolar el 0 no tiene tensión", con(Codigo::NrzPolar, bits, e)},
-                {"así es RZ: en NRZ el nivel dura todo el bit", con(Codigo::Rz, bits, e)}};
+        return {{traducir("codigos", "unos y ceros al revés: el 1 es el nivel alto"), con(c, complemento(bits), e)},
+                {traducir("codigos", "así es NRZ polar: en unipolar el 0 no tiene tensión"),
+                 con(Codigo::NrzPolar, bits, e)},
+                {traducir("codigos", "así es RZ: en NRZ el nivel dura todo el bit"), con(Codigo::Rz, bits, e)}};
     case Codigo::NrzPolar:
-        return {{"unos y ceros al revés: el 1 es positivo y el 0 negativo", invertida(bien)},
-                {"así es NRZ unipolar: en polar el 0 es negativo", con(Codigo::NrzUnipolar, bits, e)},
-                {"así es NRZI: en NRZ polar el nivel dice el bit", con(Codigo::Nrzi, bits, valido(e))}};
+        return {
+            {traducir("codigos", "unos y ceros al revés: el 1 es positivo y el 0 negativo"), invertida(bien)},
+            {traducir("codigos", "así es NRZ unipolar: en polar el 0 es negativo"), con(Codigo::NrzUnipolar, bits, e)},
+            {traducir("codigos", "así es NRZI: en NRZ polar el nivel dice el bit"),
+             con(Codigo::Nrzi, bits, valido(e))}};
     case Codigo::Nrzi:
-        return {
-            {"el cambio va en los ceros: en NRZI cada 1 cambia el nivel", con(c, complemento(bits), e)},
-            {"así es NRZ polar: en NRZI el bit no lo dice el nivel, sino el cambio", con(Codigo::NrzPolar, bits, e)},
-            {kOtroNivel, con(c, bits, otroNivel(e))}};
-    case Codigo::Rz:
-        return {{"así es NRZ unipolar: en RZ el pulso vuelve a cero a mitad de bit", con(Codigo::NrzUnipolar, bits, e)},
-                {"unos y ceros al revés: el pulso es el 1", con(c, complemento(bits), e)},
-                {"el pulso va en la primera mitad del bit, no en la segunda", pulsoTardio(bien)}};
-    case Codigo::Ami:
-        return {{kMarcasNoAlternan, sinAlternar(bien)},
-                {"así es pseudoternario: en AMI los pulsos son los unos", con(Codigo::Pseudoternario, bits, e)},
-                {"el pulso dura todo el bit: en AMI dura medio bit", pulsoEntero(bien)},
-                {kOtroSigno, con(c, bits, otroSigno(e))}};
-    case Codigo::Pseudoternario:
-        return {{"así es AMI: en pseudoternario los pulsos son los ceros", con(Codigo::Ami, bits, e)},
-                {kMarcasNoAlternan, sinAlternar(bien)},
-                {kOtroSigno, con(c, bits, otroSigno(e))}};
-    case Codigo::Hdb3:
-        return {{"sin sustituciones: así queda en AMI, y en HDB3 cada cuatro ceros seguidos se sustituyen",
-                 con(Codigo::Ami, bits, e)},
-                {"se eligió mal entre 000V y B00V: cuenta las marcas desde la última V", con(c, bits, otraParidad(e))},
-                {"la V lleva la polaridad contraria: repite la del pulso anterior", signoCambiadoEn(bien, 'V')},
-                {kOtroSigno, con(c, bits, otroSigno(e))}};
-    case Codigo::B8zs:
-        return {{"sin sustituciones: así queda en AMI, y en B8ZS cada ocho ceros seguidos se sustituyen",
-                 con(Codigo::Ami, bits, e)},
-                {"el patrón 000VB0VB va desplazado: empieza en el primero de los ocho ceros", patronDesplazado(bien)},
-                {"la V lleva la polaridad contraria: repite la del pulso anterior", signoCambiadoEn(bien, 'V')},
-                {"la B no alterna: lleva el signo contrario del pulso anterior", signoCambiadoEn(bien, 'B')}};
-    case Codigo::Cmi:
-        return {{"el 0 va al revés: en CMI es bajo en la primera mitad y alto en la segunda", pulsoTardio(bien)},
-                {"los unos no alternan: cada 1 lleva el nivel contrario del 1 anterior", sinAlternar(bien)},
-                {kOtroSigno, con(c, bits, otroSigno(e))}};
-    case Codigo::Manchester:
-        return {{"las transiciones van al revés: es el convenio de G. E. Thomas, no el de IEEE 802.3", invertida(bien)},
-                {"así es NRZ polar: falta la transición a mitad de bit", con(Codigo::NrzPolar, bits, e)},
-                {"así es Manchester diferencial: en Manchester el sentido de la transición dice el bit",
-                 con(Codigo::ManchesterDiferencial, bits, valido(e))}};
-    case Codigo::ManchesterDiferencial:
-        return {{"el cambio al principio del bit va en los unos: en el diferencial lo lleva cada 0",
+        return {{traducir("codigos", "el cambio va en los ceros: en NRZI cada 1 cambia el nivel"),
                  con(c, complemento(bits), e)},
-                {"así es Manchester: en el diferencial el bit lo dice si hay cambio al principio",
-                 con(Codigo::Manchester, bits, e)},
-                {kOtroNivel, con(c, bits, otroNivel(e))}};
-    case Codigo::DosBUnoQ:
+                {traducir("codigos", "así es NRZ polar: en NRZI el bit no lo dice el nivel, sino el cambio"),
+                 con(Codigo::NrzPolar, bits, e)},
+                {traducir("codigos", kOtroNivel), con(c, bits, otroNivel(e))}};
+    case Codigo::Rz:
+        return {{traducir("codigos", "así es NRZ unipolar: en RZ el pulso vuelve a cero a mitad de bit"),
+                 con(Codigo::NrzUnipolar, bits, e)},
+                {traducir("codigos", "unos y ceros al revés: el pulso es el 1"), con(c, complemento(bits), e)},
+                {traducir("codigos", "el pulso va en la primera mitad del bit, no en la segunda"), pulsoTardio(bien)}};
+    case Codigo::Ami:
+        return {{traducir("codigos", kMarcasNoAlternan), sinAlternar(bien)},
+                {traducir("codigos", "así es pseudoternario: en AMI los pulsos son los unos"),
+                 con(Codigo::Pseudoternario, bits, e)},
+                {traducir("codigos", "el pulso dura todo el bit: en AMI dura medio bit"), pulsoEntero(bien)},
+                {traducir("codigos", kOtroSigno), con(c, bits, otroSigno(e))}};
+    case Codigo::Pseudoternario:
         return {
-            {"signo y magnitud cambiados: el primer bit de cada par da el signo", con(c, cambiarPares(bits, 2), e)},
-            {"las magnitudes al revés: un 1 en el segundo bit es ±1 y un 0 es ±3", con(c, cambiarPares(bits, 1), e)},
-            {"el signo al revés: un 1 en el primer bit es positivo", con(c, cambiarPares(bits, 0), e)}};
+            {traducir("codigos", "así es AMI: en pseudoternario los pulsos son los ceros"), con(Codigo::Ami, bits, e)},
+            {traducir("codigos", kMarcasNoAlternan), sinAlternar(bien)},
+            {traducir("codigos", kOtroSigno), con(c, bits, otroSigno(e))}};
+    case Codigo::Hdb3:
+        return {{traducir("codigos",
+                          "sin sustituciones: así queda en AMI, y en HDB3 cada cuatro ceros seguidos se sustituyen"),
+                 con(Codigo::Ami, bits, e)},
+                {traducir("codigos", "se eligió mal entre 000V y B00V: cuenta las marcas desde la última V"),
+                 con(c, bits, otraParidad(e))},
+                {traducir("codigos", "la V lleva la polaridad contraria: repite la del pulso anterior"),
+                 signoCambiadoEn(bien, 'V')},
+                {traducir("codigos", kOtroSigno), con(c, bits, otroSigno(e))}};
+    case Codigo::B8zs:
+        return {{traducir("codigos",
+                          "sin sustituciones: así queda en AMI, y en B8ZS cada ocho ceros seguidos se sustituyen"),
+                 con(Codigo::Ami, bits, e)},
+                {traducir("codigos", "el patrón 000VB0VB va desplazado: empieza en el primero de los ocho ceros"),
+                 patronDesplazado(bien)},
+                {traducir("codigos", "la V lleva la polaridad contraria: repite la del pulso anterior"),
+                 signoCambiadoEn(bien, 'V')},
+                {traducir("codigos", "la B no alterna: lleva el signo contrario del pulso anterior"),
+                 signoCambiadoEn(bien, 'B')}};
+    case Codigo::Cmi:
+        return {{traducir("codigos", "el 0 va al revés: en CMI es bajo en la primera mitad y alto en la segunda"),
+                 pulsoTardio(bien)},
+                {traducir("codigos", "los unos no alternan: cada 1 lleva el nivel contrario del 1 anterior"),
+                 sinAlternar(bien)},
+                {traducir("codigos", kOtroSigno), con(c, bits, otroSigno(e))}};
+    case Codigo::Manchester:
+        return {
+            {traducir("codigos", "las transiciones van al revés: es el convenio de G. E. Thomas, no el de IEEE 802.3"),
+             invertida(bien)},
+            {traducir("codigos", "así es NRZ polar: falta la transición a mitad de bit"),
+             con(Codigo::NrzPolar, bits, e)},
+            {traducir("codigos",
+                      "así es Manchester diferencial: en Manchester el sentido de la transición dice el bit"),
+             con(Codigo::ManchesterDiferencial, bits, valido(e))}};
+    case Codigo::ManchesterDiferencial:
+        return {
+            {traducir("codigos", "el cambio al principio del bit va en los unos: en el diferencial lo lleva cada 0"),
+             con(c, complemento(bits), e)},
+            {traducir("codigos", "así es Manchester: en el diferencial el bit lo dice si hay cambio al principio"),
+             con(Codigo::Manchester, bits, e)},
+            {traducir("codigos", kOtroNivel), con(c, bits, otroNivel(e))}};
+    case Codigo::DosBUnoQ:
+        return {{traducir("codigos", "signo y magnitud cambiados: el primer bit de cada par da el signo"),
+                 con(c, cambiarPares(bits, 2), e)},
+                {traducir("codigos", "las magnitudes al revés: un 1 en el segundo bit es ±1 y un 0 es ±3"),
+                 con(c, cambiarPares(bits, 1), e)},
+                {traducir("codigos", "el signo al revés: un 1 en el primer bit es positivo"),
+                 con(c, cambiarPares(bits, 0), e)}};
     case Codigo::Mlt3:
-        return {{"cada 1 cambia de signo sin pasar por cero: MLT-3 recorre 0, +1, 0, −1",
+        return {{traducir("codigos", "cada 1 cambia de signo sin pasar por cero: MLT-3 recorre 0, +1, 0, −1"),
                  con(Codigo::Nrzi, bits, valido(e))},
-                {"cambian los ceros: en MLT-3 solo cada 1 avanza un paso", con(c, complemento(bits), e)},
-                {"se partió de otro nivel: mira el nivel antes del primer bit", con(c, bits, otroNivel(e))}};
+                {traducir("codigos", "cambian los ceros: en MLT-3 solo cada 1 avanza un paso"),
+                 con(c, complemento(bits), e)},
+                {traducir("codigos", "se partió de otro nivel: mira el nivel antes del primer bit"),
+                 con(c, bits, otroNivel(e))}};
     }
     return {};
 }
@@ -209,21 +239,24 @@ std::vector<Fallo> fallosTipicos(Codigo c, const std::string& bits, const Estado
 
 std::string describirInicio(Codigo c, const EstadoInicial& e)
 {
-    const std::string signo = e.ultimoPulso > 0 ? "positivo" : "negativo";
-    const std::string nivel = e.nivel > 0 ? "alto" : e.nivel < 0 ? "bajo" : "cero";
+    const std::string pulso =
+        e.ultimoPulso > 0 ? traducir("codigos", "último pulso positivo") : traducir("codigos", "último pulso negativo");
     switch (c) {
     case Codigo::Ami:
     case Codigo::Pseudoternario:
     case Codigo::B8zs:
-    case Codigo::Cmi: return "último pulso " + signo;
+    case Codigo::Cmi: return pulso;
     case Codigo::Hdb3:
-        return "último pulso " + signo + ", un número " + (e.paridad != 0 ? "impar" : "par") +
-               " de marcas desde la última V";
+        return rellenar(e.paridad != 0 ? traducir("codigos", "%1, un número impar de marcas desde la última V")
+                                       : traducir("codigos", "%1, un número par de marcas desde la última V"),
+                        {pulso});
     case Codigo::Nrzi:
-    case Codigo::ManchesterDiferencial: return "nivel inicial " + nivel;
+    case Codigo::ManchesterDiferencial:
+        return e.nivel > 0 ? traducir("codigos", "nivel inicial alto") : traducir("codigos", "nivel inicial bajo");
     case Codigo::Mlt3:
-        return e.nivel == 0 ? "nivel inicial cero, tras un pulso " + signo
-                            : "nivel inicial " + std::string(e.nivel > 0 ? "+1" : "−1");
+        if (e.nivel != 0) return rellenar(traducir("codigos", "nivel inicial %1"), {e.nivel > 0 ? "+1" : "−1"});
+        return e.ultimoPulso > 0 ? traducir("codigos", "nivel inicial cero, tras un pulso positivo")
+                                 : traducir("codigos", "nivel inicial cero, tras un pulso negativo");
     default: return {};
     }
 }

@@ -2,6 +2,7 @@
 #include "dibujo/Dibujos.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -83,7 +84,8 @@ void dibujarTitulo(QPainter& p, const QRect& zona)
     f.setBold(true);
     f.setPixelSize(21);
     p.setFont(f);
-    const QStringList lineas{QStringLiteral("Sistemas de"), QStringLiteral("Telefonía")};
+    // The course's name, in two lines.
+    const QStringList lineas = QCoreApplication::translate("dibujo", "Sistemas de\nTelefonía").split(QLatin1Char('\n'));
     const QList<QColor> colores{QColor(40, 200, 40), QColor(255, 225, 0)};
     for (int i = 0; i < lineas.size(); ++i) {
         const QRect r(zona.x(), zona.y() + i * 24, zona.width(), 26);

@@ -5,11 +5,19 @@
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cp1252.h"
 
+#include <QCoreApplication>
 #include <QUtf8StringView>
 
 #include <algorithm>
 
 namespace ejercicio {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+};
+} // namespace
 
 const QString kArchivoPuntos = QStringLiteral("puntos.pnt");
 
@@ -33,9 +41,9 @@ struct LineaLeida {
 QString leerCuentas(const QStringList& campos, LineaLeida& l, bool* saturada)
 {
     if (campos.isEmpty() || campos.size() > 2 || !std::all_of(campos.begin(), campos.end(), esCuenta))
-        return QStringLiteral("las cuentas no son dos números enteros positivos");
+        return Textos::tr("las cuentas no son dos números enteros positivos");
     const qint64 total = leerCuenta(campos[0], saturada), bien = leerCuenta(campos.value(1), saturada);
-    if (bien > total) return QStringLiteral("tiene más aciertos (%1) que respuestas (%2)").arg(bien).arg(total);
+    if (bien > total) return Textos::tr("tiene más aciertos (%1) que respuestas (%2)").arg(bien).arg(total);
     l.total = modelo::Cuenta::leida(total);
     l.bien = modelo::Cuenta::leida(bien);
     return {};
@@ -47,11 +55,11 @@ LineaLeida leerLinea(const QString& texto, bool* saturada)
 {
     LineaLeida l{texto.left(kAnchoNombre), modelo::Cuenta::leida(0), modelo::Cuenta::leida(0), {}};
     if (texto.trimmed().isEmpty()) {
-        l.problema = QStringLiteral("está en blanco");
+        l.problema = Textos::tr("está en blanco");
         return l;
     }
     if (texto.contains(QChar(0))) {
-        l.problema = QStringLiteral("tiene caracteres nulos");
+        l.problema = Textos::tr("tiene caracteres nulos");
         return l;
     }
     const QStringList resto = texto.mid(kAnchoNombre).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -61,21 +69,19 @@ LineaLeida leerLinea(const QString& texto, bool* saturada)
     // Not in columns: the counts are the last two words, the name the rest.
     const QStringList palabras = texto.simplified().split(QLatin1Char(' '));
     if (std::all_of(palabras.begin(), palabras.end(), esCuenta)) {
-        l.problema = QStringLiteral("no tiene nombre");
+        l.problema = Textos::tr("no tiene nombre");
         return l;
     }
     const qsizetype n = palabras.size();
     if (n < 3 || !esCuenta(palabras[n - 1]) || !esCuenta(palabras[n - 2])) {
         // The name alone is a student with no answers yet; a long line
         // whose counts cannot be read is not.
-        if (texto.size() > kAnchoNombre)
-            l.problema = QStringLiteral("las cuentas no son dos números enteros positivos");
+        if (texto.size() > kAnchoNombre) l.problema = Textos::tr("las cuentas no son dos números enteros positivos");
         return l;
     }
     l.problema = leerCuentas(palabras.mid(n - 2), l, saturada);
     l.nombre = palabras.mid(0, n - 2).join(QLatin1Char(' '));
-    if (l.nombre.size() > kAnchoNombre)
-        l.problema = QStringLiteral("el nombre pasa de %1 caracteres").arg(kAnchoNombre);
+    if (l.nombre.size() > kAnchoNombre) l.problema = Textos::tr("el nombre pasa de %1 caracteres").arg(kAnchoNombre);
     return l;
 }
 
@@ -125,7 +131,7 @@ TablaAlumnos leerPuntos(const QByteArray& contenido, Lecturas* lecturas)
             continue;
         }
         tabla.intactas << LineaIntacta{tabla.num_alumnos(), formatos::a1252(lineas[n])};
-        l.avisos << QStringLiteral("línea %1: %2").arg(n + 1).arg(leida.problema);
+        l.avisos << Textos::tr("línea %1: %2").arg(n + 1).arg(leida.problema);
     }
     if (lecturas) *lecturas = l;
     return tabla;

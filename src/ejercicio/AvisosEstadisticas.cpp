@@ -3,11 +3,19 @@
 
 #include "formularios/Avisos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <limits>
 
 namespace ejercicio {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+};
+} // namespace
 
 namespace {
 
@@ -22,15 +30,15 @@ void avisarLecturas(QWidget* ventana, const Lecturas& lecturas, const QString& r
     const QString archivo = nativa(ruta);
     QStringList partes;
     if (lecturas.utf8)
-        partes << QStringLiteral("«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo "
-                                 "escribe el programa.")
+        partes << Textos::tr("«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo "
+                             "escribe el programa.")
                       .arg(archivo);
     if (!lecturas.avisos.isEmpty()) {
         constexpr int kMaximoLineas = 10;
         QStringList lineas = lecturas.avisos.mid(0, kMaximoLineas);
         if (lecturas.avisos.size() > kMaximoLineas)
-            lineas << QStringLiteral("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
-        partes << QStringLiteral("Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.")
+            lineas << Textos::tr("y %1 más").arg(lecturas.avisos.size() - kMaximoLineas);
+        partes << Textos::tr("Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.")
                       .arg(archivo, lineas.join(QStringLiteral("; ")));
     }
     if (!partes.isEmpty())
@@ -46,19 +54,20 @@ void avisarCarga(QWidget* ventana, const Carga& carga, const QString& ruta)
         avisarLecturas(ventana, carga.lecturas, ruta);
         return;
     }
-    Avisos::actual().mensaje(
-        ventana,
-        QStringLiteral("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
-            .arg(nativa(ruta), carga.error),
-        Avisos::Botones::Aceptar, Avisos::Icono::Critico);
+    Avisos::actual().mensaje(ventana,
+                             Textos::tr("No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.")
+                                 .arg(nativa(ruta), carga.error),
+                             Avisos::Botones::Aceptar, Avisos::Icono::Critico);
 }
 
 bool guardarConAvisos(QWidget* ventana, Estadisticas& estadisticas, Momento momento)
 {
     if (!estadisticas.puedeGuardar()) return true;
-    const QStringList opciones = momento == Momento::AlCerrar
-                                     ? QStringList{"Reintentar", "Guardar una copia…", "Cerrar sin guardar", "Cancelar"}
-                                     : QStringList{"Reintentar", "Guardar una copia…", "Seguir"};
+    const QStringList opciones =
+        momento == Momento::AlCerrar
+            ? QStringList{Textos::tr("Reintentar"), Textos::tr("Guardar una copia…"), Textos::tr("Cerrar sin guardar"),
+                          Textos::tr("Cancelar")}
+            : QStringList{Textos::tr("Reintentar"), Textos::tr("Guardar una copia…"), Textos::tr("Seguir")};
     const QString ruta = estadisticas.rutaPuntos();
     auto& avisos = Avisos::actual();
     for (;;) {
@@ -67,25 +76,24 @@ bool guardarConAvisos(QWidget* ventana, Estadisticas& estadisticas, Momento mome
             if (hecho.saturada) avisarSaturada(ventana, ruta);
             if (!hecho.error.isEmpty())
                 avisos.mensaje(ventana,
-                               QStringLiteral("Las estadísticas se guardaron en «%1», pero las respuestas no se "
-                                              "pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
+                               Textos::tr("Las estadísticas se guardaron en «%1», pero las respuestas no se "
+                                          "pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
                                    .arg(nativa(ruta), nativa(estadisticas.rutaHistorial()), hecho.error),
                                Avisos::Botones::Aceptar, Avisos::Icono::Aviso);
             return true;
         }
         const int eleccion = avisos.elegir(
-            ventana,
-            QStringLiteral("No se pudieron guardar las estadísticas en «%1»: %2.").arg(nativa(ruta), hecho.error),
+            ventana, Textos::tr("No se pudieron guardar las estadísticas en «%1»: %2.").arg(nativa(ruta), hecho.error),
             opciones);
         if (eleccion == 0) continue;
         if (eleccion == 1) {
             const QString copia = avisos.ficheroParaGuardar(
-                ventana, QStringLiteral("Guardar una copia de las estadísticas"),
-                QDir::homePath() + QStringLiteral("/puntos.pnt"), QStringLiteral("Estadísticas (*.pnt)"));
+                ventana, Textos::tr("Guardar una copia de las estadísticas"),
+                QDir::homePath() + QStringLiteral("/puntos.pnt"), Textos::tr("Estadísticas (*.pnt)"));
             if (copia.isEmpty()) continue;
             if (const QString error = estadisticas.guardarCopia(copia); !error.isEmpty()) {
                 avisos.mensaje(ventana,
-                               QStringLiteral("No se pudo guardar la copia en «%1»: %2.").arg(nativa(copia), error),
+                               Textos::tr("No se pudo guardar la copia en «%1»: %2.").arg(nativa(copia), error),
                                Avisos::Botones::Aceptar, Avisos::Icono::Critico);
                 continue;
             }
@@ -99,7 +107,7 @@ void avisarSaturada(QWidget* ventana, const QString& ruta)
 {
     Avisos::actual().mensaje(
         ventana,
-        QStringLiteral("Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.")
+        Textos::tr("Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.")
             .arg(nativa(ruta))
             .arg(std::numeric_limits<qint64>::max()),
         Avisos::Botones::Aceptar, Avisos::Icono::Aviso);

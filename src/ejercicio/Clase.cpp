@@ -6,6 +6,7 @@
 #include "ejercicio/Numeros.h"
 #include "formatos/Csv.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QStringList>
@@ -149,6 +150,12 @@ std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& h
 }
 
 QString CodigoClase::titulo() const { return dibujado ? codigo + QStringLiteral(" (dibujo)") : codigo; }
+
+QString CodigoClase::tituloVisible() const
+{
+    const QString nombre = QCoreApplication::translate("codigos", codigo.toUtf8().constData());
+    return dibujado ? QCoreApplication::translate("ejercicio", "%1 (dibujo)").arg(nombre) : nombre;
+}
 
 QString textoPorcentajeClase(double porcentaje)
 {

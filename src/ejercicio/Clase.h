@@ -20,6 +20,8 @@ struct CodigoClase {
     bool dibujado = false;
     // "HDB3", or "HDB3 (dibujo)" for the answers that drew it.
     QString titulo() const;
+    // The same in the user's language, for the windows and the report.
+    QString tituloVisible() const;
     bool operator==(const CodigoClase& otro) const { return codigo == otro.codigo && dibujado == otro.dibujado; }
 };
 

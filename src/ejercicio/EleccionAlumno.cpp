@@ -14,10 +14,6 @@
 
 namespace ejercicio {
 
-namespace {
-const QString kPrompt = QStringLiteral("Introduce tu nombre");
-} // namespace
-
 EleccionAlumno::EleccionAlumno(QComboBox* caja, Estadisticas& estadisticas, QWidget* siguiente)
     : QObject(caja), caja_(caja), estadisticas_(estadisticas), siguiente_(siguiente)
 {
@@ -57,13 +53,20 @@ bool EleccionAlumno::eventFilter(QObject* objeto, QEvent* evento)
     return false;
 }
 
+void EleccionAlumno::cambiarIdioma()
+{
+    const bool mostrada = caja_->currentIndex() < 0 && caja_->currentText() == invitacion_;
+    invitacion_ = tr("Introduce tu nombre");
+    if (mostrada) caja_->setEditText(invitacion_);
+}
+
 void EleccionAlumno::empezar()
 {
     caja_->addItems(estadisticas_.tabla().nombresVisibles());
     // The box shows its prompt with no student chosen: Qt would have chosen
     // the first one it was given.
     caja_->setCurrentIndex(-1);
-    caja_->setEditText(kPrompt);
+    caja_->setEditText(invitacion_);
     // Nobody is chosen yet: the keyboard starts on the name, over the prompt,
     // and what is typed there never reaches the answer.
     caja_->lineEdit()->selectAll();
@@ -82,13 +85,13 @@ void EleccionAlumno::seleccionar(int indice)
 // student: asked before a second entry splits their results.
 bool EleccionAlumno::esElMismo(int indice)
 {
-    return formularios::Avisos::actual().mensaje(
-               caja_->window(),
-               QStringLiteral("Ya hay un alumno «%1». ¿Eres tú?\n"
-                              "Responde No solo si eres otro alumno con un nombre parecido.")
-                   .arg(sinRelleno(estadisticas_.tabla().nombres[indice])),
-               formularios::Avisos::Botones::SiNo,
-               formularios::Avisos::Icono::Ninguno) == formularios::Avisos::Respuesta::Si;
+    return formularios::Avisos::actual().mensaje(caja_->window(),
+                                                 tr("Ya hay un alumno «%1». ¿Eres tú?\n"
+                                                    "Responde No solo si eres otro alumno con un nombre parecido.")
+                                                     .arg(sinRelleno(estadisticas_.tabla().nombres[indice])),
+                                                 formularios::Avisos::Botones::SiNo,
+                                                 formularios::Avisos::Icono::Ninguno) ==
+           formularios::Avisos::Respuesta::Si;
 }
 
 void EleccionAlumno::validar()
@@ -99,7 +102,7 @@ void EleccionAlumno::validar()
         return;
     }
     const QString texto = nombreLimpio(caja_->currentText());
-    if (texto == kPrompt) return;
+    if (texto == invitacion_) return;
     if (const QString motivo = motivoNombreNoValido(texto); !motivo.isEmpty()) {
         formularios::Avisos::actual().mensaje(caja_->window(), motivo, formularios::Avisos::Botones::Aceptar,
                                               formularios::Avisos::Icono::Aviso);
@@ -128,7 +131,7 @@ int EleccionAlumno::seguirTabla(const QVector<int>& posiciones, int elegido, boo
     const int ahora = elegido >= 0 ? posiciones.value(elegido, -1) : -1;
     caja_->setCurrentIndex(ahora);
     caja_->lineEdit()->setCursorPosition(0);
-    if (ahora < 0) caja_->setEditText(borrado && eraElegido ? kPrompt : texto);
+    if (ahora < 0) caja_->setEditText(borrado && eraElegido ? invitacion_ : texto);
     return ahora;
 }
 

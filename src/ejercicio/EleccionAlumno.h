@@ -32,6 +32,8 @@ public:
     // when gone: the box keeps the name typed, or shows the prompt again
     // after a deletion).
     int seguirTabla(const QVector<int>& posiciones, int elegido, bool borrado);
+    // The prompt in the new language, replacing the old one if it shows.
+    void cambiarIdioma();
 
 signals:
     // A student chosen; `nuevo` when just added, with no answers yet.
@@ -50,6 +52,7 @@ private:
     QComboBox* caja_;
     Estadisticas& estadisticas_;
     QWidget* siguiente_;
+    QString invitacion_ = tr("Introduce tu nombre"); // the prompt, in the language it was shown in
 };
 
 } // namespace ejercicio

@@ -3,11 +3,19 @@
 
 #include "formatos/ArchivoEntero.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 
 namespace ejercicio {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+};
+} // namespace
 
 namespace {
 
@@ -48,14 +56,14 @@ private:
         if (pagina_ > 0) hoja_.nuevaPagina();
         ++pagina_;
         const double x = kMargenInforme, ancho = kAnchoA4 - 2 * kMargenInforme;
-        hoja_.texto(QRectF(x, kMargenInforme, ancho, 22), Qt::AlignLeft, QStringLiteral("Estadísticas de la clase"), 16,
+        hoja_.texto(QRectF(x, kMargenInforme, ancho, 22), Qt::AlignLeft, Textos::tr("Estadísticas de la clase"), 16,
                     true);
         hoja_.texto(QRectF(x, kMargenInforme + 24, ancho, kFila), Qt::AlignLeft,
                     fecha_ + QStringLiteral(" · ") + t.titulo, kLetra, false);
         y_ = kMargenInforme + kCabecera - kFila;
         celdas(t, t.columnas, true);
         y_ += kFila;
-        const QString pie = QStringLiteral("Página %1 de %2").arg(pagina_).arg(paginas_);
+        const QString pie = Textos::tr("Página %1 de %2").arg(pagina_).arg(paginas_);
         hoja_.texto(QRectF(x, kAltoA4 - kMargenInforme - kFila, ancho, kFila), Qt::AlignHCenter, pie, kLetra, false);
     }
 
@@ -92,9 +100,9 @@ private:
 
 Tabla tablaCuentas(const std::vector<FilaClase>& filas)
 {
-    Tabla t{QStringLiteral("Respuestas de cada alumno"),
-            {QStringLiteral("Alumno"), QStringLiteral("Total"), QStringLiteral("Aciertos"), QStringLiteral("Errores"),
-             QStringLiteral("%"), QStringLiteral("Gráfico")},
+    Tabla t{Textos::tr("Respuestas de cada alumno"),
+            {Textos::tr("Alumno"), Textos::tr("Total"), Textos::tr("Aciertos"), Textos::tr("Errores"),
+             QStringLiteral("%"), Textos::tr("Gráfico")},
             {},
             {}};
     for (const FilaClase& f : filas) {
@@ -113,14 +121,14 @@ std::vector<Tabla> tablasPorCodigo(const DatosInforme& datos)
     std::vector<Tabla> r;
     for (std::size_t desde = 0; desde < datos.codigos.size() || desde == 0; desde += kCodigosPorTabla) {
         const std::size_t hasta = std::min(datos.codigos.size(), desde + kCodigosPorTabla);
-        Tabla t{datos.desde.isEmpty() ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada")
-                                      : QStringLiteral("Respuestas por código desde el %1").arg(datos.desde),
-                {QStringLiteral("Alumno")},
+        Tabla t{datos.desde.isEmpty() ? Textos::tr("Respuestas por código: aún no hay ninguna anotada")
+                                      : Textos::tr("Respuestas por código desde el %1").arg(datos.desde),
+                {Textos::tr("Alumno")},
                 {},
                 {}};
         for (std::size_t c = desde; c < hasta; ++c)
-            t.columnas << datos.codigos[c].titulo() + QStringLiteral(" bien")
-                       << datos.codigos[c].titulo() + QStringLiteral(" mal");
+            t.columnas << Textos::tr("%1 bien").arg(datos.codigos[c].tituloVisible())
+                       << Textos::tr("%1 mal").arg(datos.codigos[c].tituloVisible());
         for (const FilaClase& f : datos.porCodigo) {
             QStringList fila{f.nombre};
             for (std::size_t c = desde; c < hasta && c < f.bienPorCodigo.size(); ++c)
@@ -178,7 +186,7 @@ QString informeClase(const DatosInforme& datos, const QString& ruta)
 {
     return formatos::escribirEntero(ruta, [&datos](QIODevice& destino) {
         QPdfWriter pdf(&destino);
-        pdf.setTitle(QStringLiteral("Estadísticas de la clase"));
+        pdf.setTitle(Textos::tr("Estadísticas de la clase"));
         pdf.setCreator(QStringLiteral("Tramavox"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF()); // the report keeps its own margins

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/ModeloClase.h"
 
+#include <iterator>
+
 namespace ejercicio {
 
 namespace {
 
-const QStringList kCabecerasCuentas{QStringLiteral("Alumno"),  QStringLiteral("Total"), QStringLiteral("Aciertos"),
-                                    QStringLiteral("Errores"), QStringLiteral("%"),     QStringLiteral("Gráfico")};
+const char* const kCabecerasCuentas[] = {QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Alumno"),
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Total"),
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Aciertos"),
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Errores"),
+                                         "%",
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Gráfico")};
 
 } // namespace
 
@@ -25,7 +31,7 @@ int ModeloClase::rowCount(const QModelIndex& parent) const { return parent.isVal
 int ModeloClase::columnCount(const QModelIndex& parent) const
 {
     if (parent.isValid()) return 0;
-    return vista_ == Vista::Cuentas ? int(kCabecerasCuentas.size()) : 1 + 2 * int(codigos_.size());
+    return vista_ == Vista::Cuentas ? int(std::size(kCabecerasCuentas)) : 1 + 2 * int(codigos_.size());
 }
 
 QVariant ModeloClase::valor(const FilaClase& f, int columna) const
@@ -64,10 +70,11 @@ QVariant ModeloClase::data(const QModelIndex& index, int role) const
 QVariant ModeloClase::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    if (vista_ == Vista::Cuentas) return kCabecerasCuentas.value(section);
-    if (section == 0) return QStringLiteral("Alumno");
+    if (vista_ == Vista::Cuentas)
+        return section >= 0 && section < int(std::size(kCabecerasCuentas)) ? tr(kCabecerasCuentas[section]) : QString();
+    if (section == 0) return tr("Alumno");
     const CodigoClase& c = codigos_[std::size_t((section - 1) / 2)];
-    return c.titulo() + ((section - 1) % 2 == 0 ? QStringLiteral(" bien") : QStringLiteral(" mal"));
+    return ((section - 1) % 2 == 0 ? tr("%1 bien") : tr("%1 mal")).arg(c.tituloVisible());
 }
 
 } // namespace ejercicio

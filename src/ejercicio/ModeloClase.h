@@ -28,6 +28,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The headers in the new language.
+    void cambiarIdioma() { emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1); }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:

@@ -8,6 +8,7 @@
 #include "formatos/Cerrojo.h"
 #include "formatos/Csv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,13 @@
 #include <sys/stat.h>
 
 namespace ejercicio {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+};
+} // namespace
 
 namespace {
 
@@ -206,19 +214,20 @@ PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const 
 
 PuntosCompartidos::Guardado PuntosCompartidos::borrar(const QString& nombre, int pista, TablaAlumnos& mia)
 {
-    return actualizar(
-        mia,
-        [&nombre, pista](Fusion& f) {
-            int j = pista >= 0 && pista < f.tabla.num_alumnos() && f.tabla.nombres[pista] == nombre ? pista : -1;
-            if (j < 0) j = int(f.tabla.nombres.indexOf(nombre));
-            if (j < 0)
-                return QStringLiteral("«%1» ya no está en el fichero: otra copia del programa lo ha borrado")
-                    .arg(sinRelleno(nombre));
-            f.tabla.quitar(j);
-            for (int& p : f.posiciones) p = p == j ? -1 : p > j ? p - 1 : p;
-            return QString();
-        },
-        {});
+    return actualizar(mia,
+                      [&nombre, pista](Fusion& f) {
+                          int j = pista >= 0 && pista < f.tabla.num_alumnos() && f.tabla.nombres[pista] == nombre
+                                      ? pista
+                                      : -1;
+                          if (j < 0) j = int(f.tabla.nombres.indexOf(nombre));
+                          if (j < 0)
+                              return Textos::tr("«%1» ya no está en el fichero: otra copia del programa lo ha borrado")
+                                  .arg(sinRelleno(nombre));
+                          f.tabla.quitar(j);
+                          for (int& p : f.posiciones) p = p == j ? -1 : p > j ? p - 1 : p;
+                          return QString();
+                      },
+                      {});
 }
 
 } // namespace ejercicio

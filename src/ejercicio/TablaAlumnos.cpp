@@ -3,7 +3,16 @@
 
 #include "formatos/Cp1252.h"
 
+#include <QCoreApplication>
+
 namespace ejercicio {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+};
+} // namespace
 
 QString nombreDeTabla(const QString& nombre)
 {
@@ -28,11 +37,10 @@ QString nombreLimpio(const QString& nombre)
 
 QString motivoNombreNoValido(const QString& nombre)
 {
-    if (nombre.size() > kAnchoNombre)
-        return QStringLiteral("El nombre no puede pasar de %1 caracteres.").arg(kAnchoNombre);
+    if (nombre.size() > kAnchoNombre) return Textos::tr("El nombre no puede pasar de %1 caracteres.").arg(kAnchoNombre);
     for (const QChar c : nombre) {
         if (c.isHighSurrogate() || formatos::desde1252(formatos::a1252(QString(c))) != QString(c))
-            return QStringLiteral("El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.")
+            return Textos::tr("El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.")
                 .arg(c.isHighSurrogate() ? nombre.mid(nombre.indexOf(c), 2) : QString(c));
     }
     return {};

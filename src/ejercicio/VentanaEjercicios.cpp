@@ -149,6 +149,20 @@ void VentanaEjercicios::colocarAlMostrar()
     move((sinTapar.isNull() ? menosTapa : sinTapar).topLeft());
 }
 
+void VentanaEjercicios::mostrarVeredicto()
+{
+    if (!veredicto_) return;
+    bienmal->setText(veredicto_ == Veredicto::Trampa     ? tr("Trampa, trampa, miraste la solución")
+                     : veredicto_ == Veredicto::Correcta ? tr("La respuesta es correcta")
+                                                         : tr("La respuesta es incorrecta"));
+}
+
+void VentanaEjercicios::alCambiarIdioma()
+{
+    mostrarVeredicto();
+    eleccion_->cambiarIdioma();
+}
+
 void VentanaEjercicios::alCambiarZoom()
 {
     // Once the main window has taken its new size too.
@@ -234,9 +248,9 @@ void VentanaEjercicios::aceptarRespuesta()
 {
     const auto resultado = modelo_.responder();
     if (!resultado) {
-        formularios::Avisos::actual().mensaje(
-            this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
-            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+        formularios::Avisos::actual().mensaje(this, tr("Has de introducir un alumno o elegir uno de la lista"),
+                                              formularios::Avisos::Botones::Aceptar,
+                                              formularios::Avisos::Icono::Critico);
         alumno->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -244,9 +258,10 @@ void VentanaEjercicios::aceptarRespuesta()
     QPalette paleta = bienmal->palette();
     paleta.setColor(QPalette::WindowText, dibujo::qColor(resultado->correcta ? kColorCorrecta : kColorIncorrecta));
     bienmal->setPalette(paleta);
-    bienmal->setText(!resultado->contada   ? QStringLiteral("Trampa, trampa, miraste la solución")
-                     : resultado->correcta ? QStringLiteral("La respuesta es correcta")
-                                           : QStringLiteral("La respuesta es incorrecta"));
+    veredicto_ = !resultado->contada   ? Veredicto::Trampa
+                 : resultado->correcta ? Veredicto::Correcta
+                                       : Veredicto::Incorrecta;
+    mostrarVeredicto();
     respuesta->setVisible(false);
     bienmal->show();
     // The keyboard goes on where the drill does: to the next exercise.
@@ -278,9 +293,9 @@ void VentanaEjercicios::mostrarCuentas()
 
 void VentanaEjercicios::borrarEstadisticas()
 {
-    const auto r = formularios::Avisos::actual().mensaje(
-        this, QStringLiteral("Esta acción borrará tus estadísticas. ¿Deseas continuar?"),
-        formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno);
+    const auto r =
+        formularios::Avisos::actual().mensaje(this, tr("Esta acción borrará tus estadísticas. ¿Deseas continuar?"),
+                                              formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno);
     if (r != formularios::Avisos::Respuesta::Si) return;
     modelo_.reiniciarCuentas();
     if (const int indiceAlumno = modelo_.alumno(); indiceAlumno >= 0) {

@@ -14,6 +14,8 @@
 
 #include <array>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -41,6 +43,7 @@ protected:
     void alCargar() override;
     void colocarAlMostrar() override;
     void alCambiarZoom() override;
+    void alCambiarIdioma() override;
     bool alCerrar() override;
     bool alPulsarTecla(int codigo) override;
 
@@ -48,6 +51,7 @@ private:
     void aceptarRespuesta();
     void borrarEstadisticas();
     void seguirRonda();
+    void mostrarVeredicto();
     void ocultarVeredicto();
     void abrirVistaClase();
 
@@ -74,6 +78,9 @@ private:
     QPushButton* proponer;
     formularios::Deslizador* periodo;
     std::array<QRadioButton*, modelo::kCodigos> botonesCodigo{};
+    // The last answer's verdict, written again in a new language.
+    enum class Veredicto { Correcta, Incorrecta, Trampa };
+    std::optional<Veredicto> veredicto_; // none before the first answer
 };
 
 } // namespace ejercicio

@@ -84,7 +84,7 @@ QTableView* tablaPara(QTableView* vista, ModeloClase* modelo)
 
 QString mensajeError(const QString& que, const QString& ruta, const QString& error)
 {
-    return QStringLiteral("No se pudo guardar %1 en «%2»: %3.").arg(que, QDir::toNativeSeparators(ruta), error);
+    return VistaClase::tr("No se pudo guardar %1 en «%2»: %3.").arg(que, QDir::toNativeSeparators(ruta), error);
 }
 
 } // namespace
@@ -103,6 +103,21 @@ VistaClase::VistaClase(DatosClase& datos)
     actualizar();
 }
 
+// Older students may have answered before the log was kept.
+void VistaClase::mostrarDesde()
+{
+    controles().buscar<QLabel>("desde")->setText(
+        desde_.isEmpty() ? tr("Respuestas por código: aún no hay ninguna anotada.")
+                         : tr("Respuestas por código desde el %1, la primera anotada en el historial:").arg(desde_));
+}
+
+void VistaClase::alCambiarIdioma()
+{
+    mostrarDesde();
+    cuentas_->cambiarIdioma();
+    porCodigo_->cambiarIdioma();
+}
+
 void VistaClase::actualizar()
 {
     const auto historial = formatos::leerEntero(datos_.rutaHistorial(), kMaximoHistorial);
@@ -110,17 +125,12 @@ void VistaClase::actualizar()
     if (!historial.error.isEmpty()) {
         formularios::Avisos::actual().mensaje(
             this,
-            QStringLiteral("No se pudo leer «%1»: %2. No se muestran las respuestas por código.")
+            tr("No se pudo leer «%1»: %2. No se muestran las respuestas por código.")
                 .arg(QDir::toNativeSeparators(datos_.rutaHistorial()), historial.error),
             formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
     }
     auto filas = ejercicio::filasClase(datos_.alumnos(), historial.contenido, &codigos_, &desde_);
-    // Older students may have answered before the log was kept.
-    controles().buscar<QLabel>("desde")->setText(
-        desde_.isEmpty() ? QStringLiteral("Respuestas por código: aún no hay ninguna anotada.")
-                         : QStringLiteral("Respuestas por código desde el %1, la primera anotada en el "
-                                          "historial:")
-                               .arg(desde_));
+    mostrarDesde();
     porCodigo_->ponerFilas(filas, codigos_);
     cuentas_->ponerFilas(std::move(filas));
 }
@@ -134,16 +144,16 @@ int VistaClase::filaElegida() const
 
 void VistaClase::exportarCsv()
 {
-    guardarComo(QStringLiteral("Exportar la clase"), QStringLiteral("clase.csv"),
-                QStringLiteral("Hoja de cálculo CSV (*.csv)"), QStringLiteral("la tabla"), [this](const QString& ruta) {
+    guardarComo(tr("Exportar la clase"), QStringLiteral("clase.csv"), tr("Hoja de cálculo CSV (*.csv)"), tr("la tabla"),
+                [this](const QString& ruta) {
                     return formatos::escribirEntero(ruta, ejercicio::csvClase(filasEnPantalla(tabla), codigos_));
                 });
 }
 
 void VistaClase::imprimirInforme()
 {
-    guardarComo(QStringLiteral("Informe de la clase"), QStringLiteral("clase.pdf"),
-                QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("el informe"), [this](const QString& ruta) {
+    guardarComo(tr("Informe de la clase"), QStringLiteral("clase.pdf"), tr("Documento PDF (*.pdf)"), tr("el informe"),
+                [this](const QString& ruta) {
                     return ejercicio::informeClase(
                         {filasEnPantalla(tabla), filasEnPantalla(codigos), codigos_, desde_, QDate::currentDate()},
                         ruta);
@@ -167,20 +177,20 @@ void VistaClase::borrarAlumno()
     auto& avisos = formularios::Avisos::actual();
     const int fila = filaElegida();
     if (fila < 0) {
-        avisos.mensaje(this, QStringLiteral("Elige en la tabla el alumno que quieres borrar."),
+        avisos.mensaje(this, tr("Elige en la tabla el alumno que quieres borrar."),
                        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
         return;
     }
     const auto respuesta =
         avisos.mensaje(this,
-                       QStringLiteral("¿Borrar a «%1» y sus estadísticas? Sus respuestas quedan en el historial.")
+                       tr("¿Borrar a «%1» y sus estadísticas? Sus respuestas quedan en el historial.")
                            .arg(cuentas_->filas()[size_t(fila)].nombre),
                        formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Aviso);
     if (respuesta != formularios::Avisos::Respuesta::Si) return;
     if (const QString error = datos_.borrarAlumno(cuentas_->filas()[size_t(fila)].nombre, fila); !error.isEmpty())
         avisos.mensaje(
             this,
-            QStringLiteral("No se pudo borrar a «%1» de «%2»: %3.")
+            tr("No se pudo borrar a «%1» de «%2»: %3.")
                 .arg(cuentas_->filas()[size_t(fila)].nombre, QDir::toNativeSeparators(datos_.rutaPuntos()), error),
             formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
     actualizar();

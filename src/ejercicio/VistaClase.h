@@ -25,12 +25,14 @@ public:
 
     // Reads the class again: the table as last saved, the log as it is.
     void actualizar();
+    void alCambiarIdioma() override;
 
     void exportarCsv();
     void imprimirInforme();
     void borrarAlumno();
 
 private:
+    void mostrarDesde();
     int filaElegida() const;
     void
     guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,

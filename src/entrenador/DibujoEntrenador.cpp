@@ -120,9 +120,9 @@ void DibujoEntrenador::paintEvent(QPaintEvent*)
         p.drawText(QRect(x, 0, 2 * t, reloj), Qt::AlignCenter, QString(QLatin1Char(ej.bits[std::size_t(b)])));
     }
     p.setPen(kColorBits);
-    p.drawText(QRect(px(kSangria), 0, px(kMargen), reloj), Qt::AlignVCenter, QStringLiteral("Bits"));
+    p.drawText(QRect(px(kSangria), 0, px(kMargen), reloj), Qt::AlignVCenter, tr("Bits"));
     p.setPen(kColorReloj);
-    p.drawText(QRect(px(kSangria), reloj, px(kMargen), px(kBanda)), Qt::AlignVCenter, QStringLiteral("Reloj"));
+    p.drawText(QRect(px(kSangria), reloj, px(kMargen), px(kBanda)), Qt::AlignVCenter, tr("Reloj"));
     std::vector<int> relojMitades;
     for (int b = 0; b < n; ++b) relojMitades.insert(relojMitades.end(), {1, -1});
     const int maximo = codigos::nivelMaximo(ej.codigo);
@@ -132,7 +132,7 @@ void DibujoEntrenador::paintEvent(QPaintEvent*)
     const QColor color = QColor::fromRgb(codigos::datosCodigo(ej.codigo).color);
     p.setPen(color);
     p.drawText(QRect(px(kSangria), banda, px(kMargen), px(kBanda)), Qt::AlignVCenter,
-               QString::fromUtf8(codigos::nombreCodigo(ej.codigo)));
+               QString::fromStdString(codigos::nombreVisible(ej.codigo)));
     const std::vector<int> bien = nivelesDe(e_.solucion());
     QPen trazo(color, zoom_ >= 2.0 ? 2 : 1);
     if (leyendo) {
@@ -176,15 +176,14 @@ void DibujoEntrenador::keyPressEvent(QKeyEvent* e)
 void DibujoEntrenador::describir()
 {
     const Ejercicio& ej = e_.ejercicio();
-    QString d = QStringLiteral("Señal %1 de %2 bits")
-                    .arg(QString::fromUtf8(codigos::nombreCodigo(ej.codigo)))
-                    .arg(ej.bits.size());
+    QString d =
+        tr("Señal %1 de %2 bits").arg(QString::fromStdString(codigos::nombreVisible(ej.codigo))).arg(ej.bits.size());
     if (e_.modo() == Modo::Dibujar && !e_.mitades().empty()) {
         const int nivel = e_.mitades()[std::size_t(e_.cursor())];
-        d += QStringLiteral(". Bit %1, %2 mitad: %3")
+        d += tr(". Bit %1, %2 mitad: %3")
                  .arg(e_.cursor() / 2 + 1)
                  .arg(e_.cursor() % 2 == 0 ? QStringLiteral("primera") : QStringLiteral("segunda"))
-                 .arg(nivel == codigos::kSinDibujar ? QStringLiteral("sin dibujar") : QString::number(nivel));
+                 .arg(nivel == codigos::kSinDibujar ? tr("sin dibujar") : QString::number(nivel));
     }
     setAccessibleDescription(d);
 }

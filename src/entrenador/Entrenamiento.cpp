@@ -13,8 +13,6 @@ using codigos::kSinDibujar;
 
 namespace {
 
-const QString kTrampa = QStringLiteral("Trampa, trampa, miraste la solución");
-
 int alAzarHasta(int n) { return std::min(n - 1, static_cast<int>(modelo::alAzar() * float(n))); }
 
 bool esHexadecimal(QChar c)
@@ -79,7 +77,7 @@ std::optional<std::string> Entrenamiento::bitsDe(const QString& texto, QString* 
         for (QChar c : limpio)
             bits += QString::number(QString(c).toInt(nullptr, 16), 2).rightJustified(4, '0').toStdString();
     } else {
-        if (porque) *porque = QStringLiteral("Escribe los %1 bits, o sus %2 cifras hexadecimales.").arg(n).arg(n / 4);
+        if (porque) *porque = tr("Escribe los %1 bits, o sus %2 cifras hexadecimales.").arg(n).arg(n / 4);
         return std::nullopt;
     }
     return bits;
@@ -167,26 +165,35 @@ std::optional<Resultado> Entrenamiento::comprobar(QString* porque)
             mal += r.bitsMal.back();
         }
         r.correcta = mal == 0;
-        r.veredicto = r.correcta ? QStringLiteral("Correcto.")
-                                 : QStringLiteral("Incorrecto: %1 de %2 bits mal leídos.").arg(mal).arg(bits->size());
     } else {
         const codigos::Correccion c =
             codigos::corregir(ejercicio_.codigo, ejercicio_.bits, ejercicio_.inicio, mitades_);
         r.correcta = c.mal == 0;
         r.primera = c.primera;
-        r.veredicto = r.correcta ? QStringLiteral("Correcto.")
-                                 : QStringLiteral("Incorrecto en el bit %1, %2 mitad: %3. Medios bits mal: %4.")
-                                       .arg(c.primera / 2 + 1)
-                                       .arg(c.primera % 2 == 0 ? QStringLiteral("primera") : QStringLiteral("segunda"))
-                                       .arg(QString::fromStdString(c.porque))
-                                       .arg(c.mal);
     }
     r.contada = ronda_ == Ronda::Propuesto;
-    if (!r.contada) r.veredicto = kTrampa;
     ronda_ = Ronda::Respondido;
     resultado_ = r;
     emit cambiado();
     return r;
+}
+
+QString Entrenamiento::veredicto() const
+{
+    if (!resultado_) return {};
+    const Resultado& r = *resultado_;
+    if (!r.contada) return tr("Trampa, trampa, miraste la solución");
+    if (r.correcta) return tr("Correcto.");
+    if (modo_ == Modo::Leer) {
+        const auto mal = std::count(r.bitsMal.begin(), r.bitsMal.end(), true);
+        return tr("Incorrecto: %1 de %2 bits mal leídos.").arg(mal).arg(r.bitsMal.size());
+    }
+    // The reason is worked out again, in the language of the moment.
+    const codigos::Correccion c = codigos::corregir(ejercicio_.codigo, ejercicio_.bits, ejercicio_.inicio, mitades_);
+    const QString plantilla = c.primera % 2 == 0
+                                  ? tr("Incorrecto en el bit %1, primera mitad: %2. Medios bits mal: %3.")
+                                  : tr("Incorrecto en el bit %1, segunda mitad: %2. Medios bits mal: %3.");
+    return plantilla.arg(c.primera / 2 + 1).arg(QString::fromStdString(c.porque)).arg(c.mal);
 }
 
 } // namespace entrenador

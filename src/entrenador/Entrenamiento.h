@@ -35,7 +35,6 @@ struct Ejercicio {
 struct Resultado {
     bool correcta = false;
     bool contada = false;
-    QString veredicto;
     std::string leidos;        // reading: the bits the answer gives
     std::vector<bool> bitsMal; // reading: the bits misread
     int primera = -1;          // drawing: the first wrong half-bit
@@ -87,6 +86,8 @@ public:
     std::optional<Resultado> comprobar(QString* porque = nullptr);
     // The last check of this exercise, for the drawing to mark.
     const std::optional<Resultado>& resultado() const { return resultado_; }
+    // The last answer's verdict, in the current language.
+    QString veredicto() const;
 
 signals:
     void cambiado();

@@ -34,7 +34,9 @@ constexpr codigos::Color kColorCorrecta = dibujo::kAzul;
 constexpr codigos::Color kColorIncorrecta = dibujo::kRojo;
 constexpr int kPreguntasMoodle = 40;
 
+// The name the settings and the log keep, and the one the window shows.
 QString nombreDe(Codigo c) { return QString::fromUtf8(codigos::nombreCodigo(c)); }
+QString nombreMostrado(Codigo c) { return QString::fromStdString(codigos::nombreVisible(c)); }
 
 QString hexadecimal(const std::string& bits) { return QString::fromStdString(preguntas::aHexadecimal(bits)); }
 
@@ -57,7 +59,7 @@ VentanaEntrenador::VentanaEntrenador(ejercicio::Estadisticas& estadisticas)
     area->setWidget(dibujo_);
     dibujo_->setAccessibleName(area->accessibleName());
     eleccion_ = new ejercicio::EleccionAlumno(alumno, estadisticas_, c.buscar<QPushButton>("nuevo"));
-    for (Codigo k : codigos::kTodosLosCodigos) new QListWidgetItem(nombreDe(k), codigos);
+    for (Codigo k : codigos::kTodosLosCodigos) new QListWidgetItem(nombreMostrado(k), codigos);
     longitud->setCurrentIndex(2); // 16 bits, as the exercise window's numbers
     conectar();
 }
@@ -148,30 +150,39 @@ void VentanaEntrenador::mostrar()
     const bool leyendo = entrenamiento_.modo() == Modo::Leer;
     const bool resuelto = entrenamiento_.ronda() == Ronda::SolucionVista || entrenamiento_.ronda() == Ronda::Respondido;
     modo->setCurrentIndex(leyendo ? 0 : 1);
-    pedidos->setText(leyendo ? QStringLiteral("Lee la señal %1 de %2 bits y escribe sus bits o su valor hexadecimal.")
-                                   .arg(nombreDe(ej.codigo))
-                                   .arg(ej.bits.size())
-                             : QStringLiteral("Dibuja la señal %1 de %2.")
-                                   .arg(nombreDe(ej.codigo), QString::fromStdString(preguntas::enGrupos(ej.bits))));
+    pedidos->setText(leyendo
+                         ? tr("Lee la señal %1 de %2 bits y escribe sus bits o su valor hexadecimal.")
+                               .arg(nombreMostrado(ej.codigo))
+                               .arg(ej.bits.size())
+                         : tr("Dibuja la señal %1 de %2.")
+                               .arg(nombreMostrado(ej.codigo), QString::fromStdString(preguntas::enGrupos(ej.bits))));
     const std::string inicio = codigos::describirInicio(ej.codigo, ej.inicio);
-    estado->setText(inicio.empty() ? QStringLiteral("La señal no depende de cómo estaba la línea antes.")
-                                   : QStringLiteral("Antes del primer bit: %1.").arg(QString::fromStdString(inicio)));
+    estado->setText(inicio.empty() ? tr("La señal no depende de cómo estaba la línea antes.")
+                                   : tr("Antes del primer bit: %1.").arg(QString::fromStdString(inicio)));
     respuesta->setEnabled(leyendo);
     if (respuesta->text() != entrenamiento_.respuesta()) respuesta->setText(entrenamiento_.respuesta());
     if (entrenamiento_.ronda() == Ronda::Propuesto) {
         veredicto->clear();
     } else if (resuelto && !entrenamiento_.resultado()) {
         veredicto->setText(leyendo
-                               ? QStringLiteral("Solución: %1 (%2 en hexadecimal).")
+                               ? tr("Solución: %1 (%2 en hexadecimal).")
                                      .arg(QString::fromStdString(preguntas::enGrupos(ej.bits)), hexadecimal(ej.bits))
-                               : QStringLiteral("Solución: la línea gris."));
+                               : tr("Solución: la línea gris."));
     }
+}
+
+void VentanaEntrenador::alCambiarIdioma()
+{
+    for (Codigo k : codigos::kTodosLosCodigos) codigos->item(static_cast<int>(k))->setText(nombreMostrado(k));
+    mostrar();
+    if (entrenamiento_.resultado()) veredicto->setText(entrenamiento_.veredicto());
+    dibujo_->update();
 }
 
 void VentanaEntrenador::comprobar()
 {
     if (alumnoElegido_ < 0) {
-        Avisos::actual().mensaje(this, QStringLiteral("Has de introducir un alumno o elegir uno de la lista"),
+        Avisos::actual().mensaje(this, tr("Has de introducir un alumno o elegir uno de la lista"),
                                  Avisos::Botones::Aceptar, Avisos::Icono::Critico);
         alumno->setFocus(Qt::OtherFocusReason);
         return;
@@ -185,7 +196,7 @@ void VentanaEntrenador::comprobar()
     QPalette paleta = veredicto->palette();
     paleta.setColor(QPalette::WindowText, dibujo::qColor(r->correcta ? kColorCorrecta : kColorIncorrecta));
     veredicto->setPalette(paleta);
-    veredicto->setText(r->veredicto);
+    veredicto->setText(entrenamiento_.veredicto());
     if (!r->contada) return;
     auto& tabla = estadisticas_.tabla();
     bool saturada = false;
@@ -205,9 +216,9 @@ void VentanaEntrenador::comprobar()
 void VentanaEntrenador::exportar()
 {
     auto& avisos = Avisos::actual();
-    const QString ruta = avisos.ficheroParaGuardar(this, QStringLiteral("Exportar preguntas para Moodle"),
-                                                   QDir::homePath() + QStringLiteral("/preguntas.xml"),
-                                                   QStringLiteral("Moodle XML (*.xml)"));
+    const QString ruta =
+        avisos.ficheroParaGuardar(this, tr("Exportar preguntas para Moodle"),
+                                  QDir::homePath() + QStringLiteral("/preguntas.xml"), tr("Moodle XML (*.xml)"));
     if (ruta.isEmpty()) return;
     preguntas::Pedido pedido;
     pedido.preguntas = std::max<int>(kPreguntasMoodle, 2 * int(codigosMarcados().size()));
@@ -216,10 +227,9 @@ void VentanaEntrenador::exportar()
     pedido.semilla = QRandomGenerator::system()->generate64();
     const QString error = formatos::escribirEntero(ruta, preguntas::bancoMoodle(preguntas::generarPreguntas(pedido)));
     if (!error.isEmpty())
-        avisos.mensaje(this,
-                       QStringLiteral("No se pudieron exportar las preguntas a «%1»: %2.")
-                           .arg(QDir::toNativeSeparators(ruta), error),
-                       Avisos::Botones::Aceptar, Avisos::Icono::Critico);
+        avisos.mensaje(
+            this, tr("No se pudieron exportar las preguntas a «%1»: %2.").arg(QDir::toNativeSeparators(ruta), error),
+            Avisos::Botones::Aceptar, Avisos::Icono::Critico);
 }
 
 } // namespace entrenador

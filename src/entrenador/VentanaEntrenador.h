@@ -37,6 +37,7 @@ protected:
     void alCargar() override;
     bool alCerrar() override;
     void alCambiarZoom() override;
+    void alCambiarIdioma() override;
 
 private:
     void conectar();

@@ -5,6 +5,7 @@
 #include "formatos/Descriptor.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,6 +17,13 @@
 #include <vector>
 
 namespace formatos {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(formatos)
+};
+} // namespace
 
 namespace {
 
@@ -113,11 +121,11 @@ Lectura leerEntero(const QString& ruta, qint64 maximo)
     if (S_ISDIR(datos.st_mode))
         r.error = motivo(EISDIR);
     else if (!S_ISREG(datos.st_mode))
-        r.error = QStringLiteral("no es un fichero normal");
+        r.error = Textos::tr("no es un fichero normal");
     if (!r.error.isEmpty()) return r;
     const int error = datos.st_size > maximo ? EFBIG : leerTodo(f.numero(), maximo, r.contenido);
     if (error == EFBIG)
-        r.error = QStringLiteral("el fichero es demasiado grande (más de %1 bytes)").arg(maximo);
+        r.error = Textos::tr("el fichero es demasiado grande (más de %1 bytes)").arg(maximo);
     else if (error != 0)
         r.error = motivo(error);
     return r;
@@ -131,7 +139,7 @@ QString escribir(const QString& ruta, const QByteArray& contenido, Descriptor* r
     const bool existe = ::lstat(nativo(ruta).constData(), &previo) == 0;
     if (existe && S_ISLNK(previo.st_mode)) return motivo(ELOOP);
     if (existe && S_ISDIR(previo.st_mode)) return motivo(EISDIR);
-    if (existe && !S_ISREG(previo.st_mode)) return QStringLiteral("no es un fichero normal");
+    if (existe && !S_ISREG(previo.st_mode)) return Textos::tr("no es un fichero normal");
     const Intento intento = porCopia(ruta, contenido, existe ? &previo : nullptr, retenido);
     if (intento.error.isEmpty() || !intento.sinCopia || !existe) return intento.error;
     return enSuSitio(ruta, contenido, previo.st_size);
@@ -164,7 +172,7 @@ QString anadirAlFinal(const QString& ruta, const QByteArray& bytes)
     if (f.numero() < 0) return motivo(errno);
     struct stat datos {};
     if (::fstat(f.numero(), &datos) != 0) return motivo(errno);
-    if (!S_ISREG(datos.st_mode)) return QStringLiteral("no es un fichero normal");
+    if (!S_ISREG(datos.st_mode)) return Textos::tr("no es un fichero normal");
     int error = escribirTodo(f.numero(), bytes, datos.st_size);
     if (error == 0 && ::fsync(f.numero()) != 0) error = errno;
     if (error != 0) {
@@ -180,7 +188,7 @@ QString escribirEntero(const QString& ruta, const std::function<bool(QIODevice&)
     QByteArray contenido;
     QBuffer memoria(&contenido);
     memoria.open(QIODevice::WriteOnly);
-    if (!escribir(memoria)) return QStringLiteral("no se pudo preparar el contenido");
+    if (!escribir(memoria)) return Textos::tr("no se pudo preparar el contenido");
     return escribirEntero(ruta, contenido);
 }
 

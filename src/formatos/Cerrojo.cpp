@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formatos/Cerrojo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,6 +15,13 @@
 #include <unistd.h>
 
 namespace formatos {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(formatos)
+};
+} // namespace
 
 namespace {
 
@@ -72,7 +80,7 @@ Cerrojo::Cerrojo(const QString& ruta, int esperaMs, bool crear)
             return;
         }
         if (!S_ISREG(abierto.st_mode)) {
-            error_ = QStringLiteral("no es un fichero normal");
+            error_ = Textos::tr("no es un fichero normal");
             return;
         }
         while (!bloquear(f.numero())) {
@@ -94,7 +102,7 @@ Cerrojo::Cerrojo(const QString& ruta, int esperaMs, bool crear)
             return;
         }
         if (reloj.elapsed() >= esperaMs) {
-            error_ = QStringLiteral("otra copia del programa lo cambia sin parar; inténtelo de nuevo");
+            error_ = Textos::tr("otra copia del programa lo cambia sin parar; inténtelo de nuevo");
             return;
         }
     }
@@ -107,12 +115,11 @@ QString Cerrojo::ocupado() const
     struct stat datos {};
     const pid_t pid = ::fstat(fd_.numero(), &datos) == 0 ? titular(datos) : 0;
     if (pid > 0) {
-        return QStringLiteral(
-                   "otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo")
+        return Textos::tr("otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo")
             .arg(pid)
             .arg(usuarioDe(pid));
     }
-    return QStringLiteral(
+    return Textos::tr(
         "otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo");
 }
 

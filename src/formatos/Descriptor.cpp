@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formatos/Descriptor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,6 +11,13 @@
 #include <unistd.h>
 
 namespace formatos {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(formatos)
+};
+} // namespace
 
 Descriptor::~Descriptor()
 {
@@ -121,21 +129,20 @@ int leerTodo(int fd, qint64 maximo, QByteArray& contenido)
 QString motivo(int numeroError)
 {
     switch (numeroError) {
-    case ENOSPC: return QStringLiteral("no queda espacio en el disco");
-    case EDQUOT: return QStringLiteral("se ha agotado la cuota de disco");
+    case ENOSPC: return Textos::tr("no queda espacio en el disco");
+    case EDQUOT: return Textos::tr("se ha agotado la cuota de disco");
     case EACCES:
-    case EPERM: return QStringLiteral("permiso denegado");
-    case EROFS: return QStringLiteral("el disco es de solo lectura");
-    case ENOENT: return QStringLiteral("la carpeta no existe");
-    case ENOTDIR: return QStringLiteral("una parte de la ruta no es una carpeta");
-    case EISDIR: return QStringLiteral("es una carpeta, no un fichero");
-    case EFBIG: return QStringLiteral("el fichero sería demasiado grande");
-    case ENAMETOOLONG: return QStringLiteral("el nombre es demasiado largo");
-    case EIO: return QStringLiteral("error de lectura o escritura en el disco");
-    case ELOOP: return QStringLiteral("es un enlace simbólico, y por seguridad no se sigue");
-    case ENOLCK:
-        return QStringLiteral("la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado");
-    default: return QStringLiteral("error del sistema número %1").arg(numeroError);
+    case EPERM: return Textos::tr("permiso denegado");
+    case EROFS: return Textos::tr("el disco es de solo lectura");
+    case ENOENT: return Textos::tr("la carpeta no existe");
+    case ENOTDIR: return Textos::tr("una parte de la ruta no es una carpeta");
+    case EISDIR: return Textos::tr("es una carpeta, no un fichero");
+    case EFBIG: return Textos::tr("el fichero sería demasiado grande");
+    case ENAMETOOLONG: return Textos::tr("el nombre es demasiado largo");
+    case EIO: return Textos::tr("error de lectura o escritura en el disco");
+    case ELOOP: return Textos::tr("es un enlace simbólico, y por seguridad no se sigue");
+    case ENOLCK: return Textos::tr("la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado");
+    default: return Textos::tr("error del sistema número %1").arg(numeroError);
     }
 }
 

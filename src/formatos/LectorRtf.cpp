@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
@@ -24,6 +25,13 @@
 #include <vector>
 
 namespace formatos {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(formatos)
+};
+} // namespace
 
 namespace {
 
@@ -599,7 +607,7 @@ void Lector::texto(const QString& s)
     caracteres_ += s.size();
     aplicarBloque();
     cursor_.insertText(caben < s.size() ? s.left(qsizetype(std::max<qint64>(0, caben))) : s, st_.caracter);
-    dentro(caracteres_ <= kCaracteresMaximos, QStringLiteral("más de %L1 caracteres").arg(kCaracteresMaximos));
+    dentro(caracteres_ <= kCaracteresMaximos, Textos::tr("más de %L1 caracteres").arg(kCaracteresMaximos));
 }
 
 // Whether the document is still within a bound; the first bound it passes
@@ -624,8 +632,8 @@ void Lector::notaDeCorte()
     letra.setFontPointSize(kPuntosPorDefecto * escala_);
     letra.setForeground(QColor(160, 0, 0));
     cursor_.insertBlock(QTextBlockFormat(), letra);
-    cursor_.insertText(QStringLiteral("[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede "
-                                      "mostrar (%1).]")
+    cursor_.insertText(Textos::tr("[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede "
+                                  "mostrar (%1).]")
                            .arg(cortado_),
                        letra);
 }
@@ -672,7 +680,7 @@ void Lector::quitarParrafoFinalVacio()
 void Lector::nuevoParrafo()
 {
     vaciar();
-    if (!dentro(++parrafos_ <= kParrafosMaximos, QStringLiteral("más de %L1 párrafos").arg(kParrafosMaximos))) return;
+    if (!dentro(++parrafos_ <= kParrafosMaximos, Textos::tr("más de %L1 párrafos").arg(kParrafosMaximos))) return;
     aplicarBloque();
     cursor_.insertBlock(formatoBloque(), st_.caracter);
 }
@@ -715,9 +723,9 @@ bool Lector::palabraDeTabla(const QByteArray& w, int p)
         situarEnTabla();
         if (!tabla_) return true; // a cell mark outside any table ends nothing
         if (!dentro(++celdasTabla_ <= kCeldasPorTabla,
-                    QStringLiteral("una tabla de más de %L1 celdas").arg(kCeldasPorTabla)) ||
+                    Textos::tr("una tabla de más de %L1 celdas").arg(kCeldasPorTabla)) ||
             !dentro(++celdas_ <= kCeldasPorDocumento,
-                    QStringLiteral("más de %L1 celdas de tabla").arg(kCeldasPorDocumento)))
+                    Textos::tr("más de %L1 celdas de tabla").arg(kCeldasPorDocumento)))
             return true;
         // A paragraph mark just before the end of the cell leaves no empty
         // paragraph in it.
@@ -889,7 +897,7 @@ void Lector::insertarImagen(const Imagen& img)
                           Qt::KeepAspectRatio);
     pixeles_ += qint64(propio.width()) * propio.height();
     if (!dentro(pixeles_ <= kPixelesPorDocumento,
-                QStringLiteral("imágenes de más de %L1 megapíxeles en total").arg(kPixelesPorDocumento / 1000000)))
+                Textos::tr("imágenes de más de %L1 megapíxeles en total").arg(kPixelesPorDocumento / 1000000)))
         return;
     if (decodificado != propio) lector.setScaledSize(decodificado);
     const QImage imagen = lector.read();

@@ -11,6 +11,8 @@ namespace formularios {
 
 // The zoom every window opens at (1.0 is 100 %).
 inline const QString kClaveZoom = QStringLiteral("ventanas/zoom");
+// The language the user chose ("ca", "en"…); without it, the system's.
+inline const QString kClaveIdioma = QStringLiteral("ventanas/idioma");
 // A teacher's fixed seed for the exercises; without it each start differs.
 inline const QString kClaveSemilla = QStringLiteral("ejercicios/semilla");
 

@@ -2,12 +2,20 @@
 #include "formularios/Avisos.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace formularios {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(formularios)
+};
+} // namespace
 
 namespace {
 Avisos* instalado = nullptr;
@@ -26,16 +34,16 @@ Avisos::Respuesta Avisos::mensaje(QWidget* padre, const QString& texto, Botones 
     case Icono::Aviso: box.setIcon(QMessageBox::Warning); break;
     }
     if (botones == Botones::SiNo) {
-        QPushButton* si = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+        QPushButton* si = box.addButton(Textos::tr("Sí"), QMessageBox::YesRole);
         // Every yes-or-no question here would erase something: Enter or
         // Space on a box just opened, or Esc, answers No.
-        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        QPushButton* no = box.addButton(Textos::tr("No"), QMessageBox::NoRole);
         box.setDefaultButton(no);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == si ? Respuesta::Si : Respuesta::No;
     }
-    box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    box.addButton(Textos::tr("Aceptar"), QMessageBox::AcceptRole);
     box.exec();
     return Respuesta::Aceptar;
 }

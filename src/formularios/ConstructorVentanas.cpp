@@ -303,13 +303,20 @@ void traducirControl(const DefinicionVentana& def, const DefinicionControl& c, Q
 
 } // namespace
 
+// A title of the menu bar, or an item that others hang from (a submenu).
+static bool esMenu(const DefinicionVentana& def, const DefinicionMenu& m)
+{
+    return m.menu.isEmpty() ||
+           std::any_of(def.menus.begin(), def.menus.end(), [&](const DefinicionMenu& o) { return o.menu == m.nombre; });
+}
+
 void ConstructorVentanas::traducir(const DefinicionVentana& def, const Controles& hechos)
 {
     for (const DefinicionControl& c : def.controles)
         traducirControl(def, c, hechos.buscar<QWidget>(c.nombre, c.indice));
     for (const DefinicionMenu& m : def.menus) {
         const QString t = traducido(def, m.texto);
-        if (m.menu.isEmpty()) {
+        if (esMenu(def, m)) {
             auto* menu = hechos.buscar<QMenu>(m.nombre);
             traducirTexto(menu, menu->title(), t, [&] { menu->setTitle(t); });
         } else {
@@ -359,8 +366,8 @@ QWidget* ConstructorVentanas::crear(const DefinicionControl& c, QWidget* padre, 
 void ConstructorVentanas::construirMenus(const DefinicionVentana& def, QMenuBar* barra, Controles& hechos)
 {
     for (const DefinicionMenu& m : def.menus) {
-        if (m.menu.isEmpty()) {
-            QMenu* menu = barra->addMenu(m.texto);
+        if (esMenu(def, m)) {
+            QMenu* menu = m.menu.isEmpty() ? barra->addMenu(m.texto) : hechos.buscar<QMenu>(m.menu)->addMenu(m.texto);
             menu->setObjectName(m.nombre);
             menu->menuAction()->setObjectName(m.nombre);
             hechos.poner(m.nombre, menu);

@@ -28,6 +28,16 @@ DefinicionVentana formulario(const QString& nombre, const QString& titulo, int a
     return f;
 }
 
+QStringList textosTraducibles(const DefinicionVentana& def)
+{
+    QStringList r{def.titulo};
+    for (const DefinicionControl& c : def.controles) r << c.texto << c.nombreAccesible << c.descripcion;
+    for (const DefinicionMenu& m : def.menus) r << m.texto;
+    r.removeAll(QString());
+    r.removeDuplicates();
+    return r;
+}
+
 QString claveControl(const QString& nombre, int indice)
 {
     return indice < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(indice);

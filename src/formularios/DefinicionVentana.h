@@ -8,6 +8,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -172,6 +173,11 @@ struct DefinicionVentana {
 
 DefinicionVentana formulario(const QString& nombre, const QString& titulo, int ancho, int alto,
                              bool vistaPreviaTeclas = false);
+
+// Every text of the design that the builder translates (title, captions,
+// list items, accessible names and descriptions, menus), once each, in the
+// window's order.
+QStringList textosTraducibles(const DefinicionVentana& def);
 
 // The key under which a control is found: its name, or name(index) for a
 // member of a control array.

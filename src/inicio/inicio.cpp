@@ -10,6 +10,7 @@
 #include "formularios/Accesibilidad.h"
 #include "formularios/Ajustes.h"
 #include "formularios/AspectoZoom.h"
+#include "formularios/Idioma.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/GraficoBer.h"
 #include "laboratorio/GraficoEspectro.h"
@@ -21,10 +22,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QRandomGenerator>
-#include <QTranslator>
 
 namespace inicio {
 
@@ -70,21 +68,6 @@ VentanaAcerca* crearAcerca()
     auto* a = new VentanaAcerca();
     QObject::connect(a, &VentanaAcerca::redibujar, a, [] { principal()->actualizarPantalla(); });
     return a;
-}
-
-// Qt's own texts (a text box's context menu, the file dialog) in Spanish
-// like the rest of the program, whatever language the desktop speaks.
-void traducirQt()
-{
-    static bool instalado = false;
-    if (instalado) return;
-    auto* traductor = new QTranslator(QCoreApplication::instance());
-    instalado = traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
-                                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (instalado)
-        QCoreApplication::installTranslator(traductor);
-    else
-        delete traductor;
 }
 
 // Every start proposes its own exercises, so that a class cannot pass the
@@ -153,7 +136,7 @@ modelo::Ejercicio& modeloEjercicio()
 
 void Main()
 {
-    traducirQt();
+    formularios::Idioma::actual();
     formularios::instalarAccesibilidad();
     formularios::seguirZoomEnQt();
     formularios::sonDibujos(laboratorio::DibujoCodigos::staticMetaObject);

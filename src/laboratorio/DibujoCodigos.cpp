@@ -37,8 +37,6 @@ const QColor kColorBits(220, 220, 220);
 const QColor kColorEscala(170, 170, 170);
 const QColor kColorError(255, 255, 255);
 const QColor kColorDeslizamiento = dibujo::qColor(dibujo::kRojo);
-const QString kNombreRecuperado = QStringLiteral("Recuperado");
-const QString kNombreRecibida = QStringLiteral("recibida");
 
 QString textoNivel(int nivel, bool conCifra)
 {
@@ -169,11 +167,11 @@ void DibujoCodigos::ponerZoom(double zoom)
 void DibujoCodigos::ajustarTamano()
 {
     const QFontMetrics fm(font());
-    int nombres = fm.horizontalAdvance(QStringLiteral("Reloj"));
+    int nombres = fm.horizontalAdvance(tr("Reloj"));
     for (const auto& l : lineas_)
-        nombres = std::max(nombres, fm.horizontalAdvance(QString::fromUtf8(codigos::nombreCodigo(l.codigo))));
-    if (reloj_) nombres = std::max(nombres, fm.horizontalAdvance(kNombreRecuperado));
-    if (bandasPorLinea() > 1) nombres = std::max(nombres, fm.horizontalAdvance(kNombreRecibida));
+        nombres = std::max(nombres, fm.horizontalAdvance(QString::fromStdString(codigos::nombreVisible(l.codigo))));
+    if (reloj_) nombres = std::max(nombres, fm.horizontalAdvance(DibujoCodigos::tr("Recuperado")));
+    if (bandasPorLinea() > 1) nombres = std::max(nombres, fm.horizontalAdvance(DibujoCodigos::tr("recibida")));
     const int escala = QFontMetrics(letraPequena(font())).horizontalAdvance(textoNivel(-3, true));
     margen_ = px(kSangria) + nombres + px(kSeparacion) + escala + px(kSeparacion);
 
@@ -256,25 +254,24 @@ void DibujoCodigos::pintarNombres(QPainter& p, int izquierda, int arribaCabecera
         const LineaDibujada& l = lineas_[std::size_t(i)];
         p.setPen(colorCodigo(l.codigo));
         p.drawText(QRect(izquierda + px(kSangria), arribaDeLinea(i), margen_, banda_), Qt::AlignVCenter,
-                   QString::fromUtf8(codigos::nombreCodigo(l.codigo)));
+                   QString::fromStdString(codigos::nombreVisible(l.codigo)));
         pintarEscala(p, izquierda, arribaDeLinea(i) + banda_ / 2, l.codigo);
         if (l.recibida.empty()) continue;
         p.setPen(colorCodigo(l.codigo));
         p.drawText(QRect(izquierda + px(kSangria), arribaDeLinea(i) + banda_, margen_, banda_), Qt::AlignVCenter,
-                   kNombreRecibida);
+                   DibujoCodigos::tr("recibida"));
         pintarEscala(p, izquierda, arribaDeLinea(i) + banda_ + banda_ / 2, l.codigo);
     }
     p.fillRect(izquierda, arribaCabecera, ancho, cabecera(), kFondo);
     p.setPen(kColorBits);
-    p.drawText(QRect(izquierda + px(kSangria), arribaCabecera, margen_, px(kFilaBits)), Qt::AlignVCenter,
-               QStringLiteral("Bits"));
+    p.drawText(QRect(izquierda + px(kSangria), arribaCabecera, margen_, px(kFilaBits)), Qt::AlignVCenter, tr("Bits"));
     p.setPen(kColorReloj);
     p.drawText(QRect(izquierda + px(kSangria), arribaCabecera + px(kFilaBits), margen_, banda_), Qt::AlignVCenter,
-               QStringLiteral("Reloj"));
+               tr("Reloj"));
     if (reloj_) p.setPen(colorCodigo(reloj_->codigo));
     if (reloj_)
         p.drawText(QRect(izquierda + px(kSangria), arribaCabecera + px(kFilaBits) + banda_, margen_, banda_),
-                   Qt::AlignVCenter, kNombreRecuperado);
+                   Qt::AlignVCenter, DibujoCodigos::tr("Recuperado"));
 }
 
 // "+", "0", "−" (2B1Q: "+3" ... "−3") beside the band, each at its level.

@@ -87,7 +87,7 @@ void GraficoBer::pintarEjes(QPainter& p, const QRect& a) const
                    decada == 0 ? QStringLiteral("1") : QStringLiteral("10\u207B") + kVolados[decada]);
     }
     p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Tasa de errores: %1 bits por punto; la curva, la teoría.")
+               tr("Tasa de errores: %1 bits por punto; la curva, la teoría.")
                    .arg(QLocale(QLocale::Spanish).toString(qlonglong(MedidorTasa::kBitsPorPunto))));
 }
 
@@ -120,7 +120,7 @@ void GraficoBer::pintarEncima(QPainter& p, const QRect& a) const
         if (s.conTeoria) p.drawLine(x, fila + fm.height() / 2, x + px(kMuestraLeyenda), fila + fm.height() / 2);
         pintarMarca(p, QPointF(x + px(kMuestraLeyenda) / 2.0, fila + fm.height() / 2.0), s.codigo, px(kMarca) + 1);
         p.drawText(QPoint(x + px(kMuestraLeyenda + kSeparacion), fila + fm.ascent()),
-                   QString::fromUtf8(codigos::nombreCodigo(s.codigo)));
+                   QString::fromStdString(codigos::nombreVisible(s.codigo)));
     }
 }
 

@@ -147,13 +147,11 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
     p.translate(0, a.center().y());
     p.rotate(-90);
     p.drawText(QRect(-a.height() / 2 - px(kMargenes.superior), 0, a.height() + px(kMargenes.superior), px(kAltoRotulo)),
-               Qt::AlignCenter,
-               lineal ? QStringLiteral("densidad espectral (potencia media 1)")
-                      : QStringLiteral("dB (potencia media 1)"));
+               Qt::AlignCenter, lineal ? tr("densidad espectral (potencia media 1)") : tr("dB (potencia media 1)"));
     p.restore();
-    p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Estimada con %1 bits al azar; a trazos, la fórmula teórica.")
-                   .arg(cifrasAgrupadas(codigos::kBitsEspectro)));
+    p.drawText(
+        QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
+        tr("Estimada con %1 bits al azar; a trazos, la fórmula teórica.").arg(cifrasAgrupadas(codigos::kBitsEspectro)));
 }
 
 // The estimate, solid, with the code's marks (one at 0 Hz, which tells at
@@ -218,8 +216,8 @@ int GraficoEspectro::anchoLeyenda() const
 
 QString GraficoEspectro::nombreEnLeyenda(Codigo c)
 {
-    const QString nombre = QString::fromUtf8(codigos::nombreCodigo(c));
-    return codigos::densidadTeorica(c, 0) ? nombre : nombre + QStringLiteral(" (solo estimada)");
+    const QString nombre = QString::fromStdString(codigos::nombreVisible(c));
+    return codigos::densidadTeorica(c, 0) ? nombre : nombre + tr(" (solo estimada)");
 }
 
 void GraficoEspectro::pintarLeyenda(QPainter& p, const QRect& a) const

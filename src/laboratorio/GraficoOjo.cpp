@@ -142,8 +142,8 @@ void GraficoOjo::pintarEjes(QPainter& p, const QRect& a) const
                    Qt::AlignHCenter | Qt::AlignTop, QString::number(bit));
     }
     p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Ojo de %1: %2 bits al azar, dos bits por trazo")
-                   .arg(QString::fromUtf8(codigos::nombreCodigo(codigo_)))
+               tr("Ojo de %1: %2 bits al azar, dos bits por trazo")
+                   .arg(QString::fromStdString(codigos::nombreVisible(codigo_)))
                    .arg(recibida_.size() / linea::kMuestrasPorBit));
 }
 

@@ -68,8 +68,9 @@ QVariant ModeloPasos::headerData(int seccion, Qt::Orientation orientacion, int r
 {
     if (rol != Qt::DisplayRole) return {};
     if (orientacion == Qt::Vertical) return seccion + 1;
-    static const char* const kTitulos[kColumnas] = {"Bit", "Símbolo", "Nivel 1", "Nivel 2", "Motivo"};
-    return QString::fromUtf8(kTitulos[seccion]);
+    static const char* const kTitulos[kColumnas] = {QT_TR_NOOP("Bit"), QT_TR_NOOP("Símbolo"), QT_TR_NOOP("Nivel 1"),
+                                                    QT_TR_NOOP("Nivel 2"), QT_TR_NOOP("Motivo")};
+    return tr(kTitulos[seccion]);
 }
 
 } // namespace laboratorio

@@ -28,6 +28,8 @@ public:
     int columnCount(const QModelIndex& padre = {}) const override;
     QVariant data(const QModelIndex& index, int rol) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
+    // The titles in the new language.
+    void cambiarIdioma() { emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1); }
 
 private:
     bool resaltado(int fila) const;

@@ -40,10 +40,10 @@ QString porCiento(double fraccion) { return QString::number(qRound(fraccion * 10
 QString textoOjo(const linea::Ojo& ojo, bool conRuido)
 {
     if (ojo.alto <= 0)
-        return conRuido ? QStringLiteral("Sin el ruido, el ojo está cerrado: el receptor se equivoca.")
-                        : QStringLiteral("El ojo está cerrado: el receptor se equivoca.");
-    const QString medidas = conRuido ? QStringLiteral("Sin el ruido, altura del ojo: %1 · anchura: %2 del bit")
-                                     : QStringLiteral("Altura del ojo: %1 · anchura: %2 del bit");
+        return conRuido ? PanelLinea::tr("Sin el ruido, el ojo está cerrado: el receptor se equivoca.")
+                        : PanelLinea::tr("El ojo está cerrado: el receptor se equivoca.");
+    const QString medidas = conRuido ? PanelLinea::tr("Sin el ruido, altura del ojo: %1 · anchura: %2 del bit")
+                                     : PanelLinea::tr("Altura del ojo: %1 · anchura: %2 del bit");
     return medidas.arg(porCiento(ojo.alto), porCiento(ojo.ancho));
 }
 
@@ -127,7 +127,7 @@ std::optional<RelojDibujado> PanelLinea::recuperarReloj(const LineaDibujada& l)
     // What arrives is already there when it is drawn.
     const linea::RelojRecuperado r =
         linea::recuperarReloj(l.codigo, l.recibida.empty() ? llegada(l.codigo, l.pasos) : l.recibida);
-    deslizamientos->setText(QStringLiteral("Deslizamientos del reloj: %1").arg(r.deslizamientos.size()));
+    deslizamientos->setText(tr("Deslizamientos del reloj: %1").arg(r.deslizamientos.size()));
     if (!reloj->isChecked()) return std::nullopt;
     return RelojDibujado{l.codigo, r.fase, r.deslizamientos};
 }

@@ -51,12 +51,12 @@ std::map<int, QString> avisosPorFila(const laboratorio::LineaDibujada& l)
 {
     std::map<int, QStringList> avisos;
     for (const auto& [bit, mitad] : l.errores)
-        avisos[bit] << (mitad == 0 ? QStringLiteral("error de línea en la primera mitad")
-                                   : QStringLiteral("error de línea en la segunda mitad"));
+        avisos[bit] << (mitad == 0 ? VentanaLaboratorio::tr("error de línea en la primera mitad")
+                                   : VentanaLaboratorio::tr("error de línea en la segunda mitad"));
     for (const auto& [bit, mitad] : l.malDecididos)
-        avisos[bit] << (mitad == 0 ? QStringLiteral("el receptor decide mal la primera mitad")
-                                   : QStringLiteral("el receptor decide mal la segunda mitad"));
-    for (const Violacion& v : l.violaciones) avisos[v.bit] << QString::fromStdString(v.que);
+        avisos[bit] << (mitad == 0 ? VentanaLaboratorio::tr("el receptor decide mal la primera mitad")
+                                   : VentanaLaboratorio::tr("el receptor decide mal la segunda mitad"));
+    for (const Violacion& v : l.violaciones) avisos[v.bit] << QString::fromStdString(v.motivo());
     std::map<int, QString> r;
     for (const auto& [fila, textos] : avisos) r[fila] = textos.join(QStringLiteral("; "));
     return r;
@@ -115,7 +115,7 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     tabla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     for (Codigo k : kTodosLosCodigos) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(nombreCodigo(k)), codigo);
+        auto* item = new QListWidgetItem(QString::fromStdString(nombreVisible(k)), codigo);
         const bool elegido =
             std::find(kElegidosIniciales.begin(), kElegidosIniciales.end(), k) != kElegidosIniciales.end();
         item->setCheckState(elegido ? Qt::Checked : Qt::Unchecked);
@@ -177,11 +177,29 @@ void VentanaLaboratorio::leerEntrada(const QString& texto)
     }
     textoValido_ = texto;
     bits_ = leidos.bits;
-    ponerPista(bits_.empty() ? QStringLiteral("Escribe de 1 a %1 bits.").arg(kMaximoBits)
-                             : QStringLiteral("%1 bits.").arg(bits_.size()),
-               false);
+    ponerPista(pistaDeCuenta(), false);
     errores_.clear();
     actualizar();
+}
+
+QString VentanaLaboratorio::pistaDeCuenta() const
+{
+    return bits_.empty() ? tr("Escribe de 1 a %1 bits.").arg(kMaximoBits) : tr("%1 bits.").arg(bits_.size());
+}
+
+// Everything the window wrote itself, again in the new language; the
+// bits, the errors and the line stay as they are.
+void VentanaLaboratorio::alCambiarIdioma()
+{
+    for (Codigo k : kTodosLosCodigos)
+        codigo->item(static_cast<int>(k))->setText(QString::fromStdString(nombreVisible(k)));
+    pasos_->cambiarIdioma();
+    alCambiarZoom(); // the columns as wide as their new titles
+    ponerPista(pistaDeCuenta(), false);
+    actualizar();
+    actualizarOjo();
+    linea_->mostrarTasa();
+    grafico_->update();
 }
 
 // A refusal in red; the count of bits in the window's own color.
@@ -201,11 +219,10 @@ void VentanaLaboratorio::cambiarFormaEntrada(int indice)
     const auto texto = escribirBits(nueva, bits_);
     if (!texto) {
         formularios::Avisos::actual().pitido();
-        ponerPista(
-            nueva == FormaEntrada::Hexadecimal
-                ? QStringLiteral("Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.")
-                : QStringLiteral("Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles."),
-            true);
+        ponerPista(nueva == FormaEntrada::Hexadecimal
+                       ? tr("Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.")
+                       : tr("Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles."),
+                   true);
         entrada->setCurrentIndex(static_cast<int>(forma_));
         return;
     }
@@ -307,7 +324,7 @@ void VentanaLaboratorio::actualizarFoco()
     laboratorio::LineaDibujada l = dibujada != dibujadas.end() ? *dibujada : linea(c);
     const std::string leidos = decodificar(c, l.lineaLeida(), estadoInicial(c));
     formularios::ponerTexto(decodificado, QString::fromStdString(leidos));
-    convencion->setText(QString::fromUtf8(convencionCodigo(c)));
+    convencion->setText(QString::fromStdString(convencionVisible(c)));
 
     formularios::ponerTexto(leido, enLaFormaDeLaEntrada(leidos));
 
@@ -316,22 +333,20 @@ void VentanaLaboratorio::actualizarFoco()
         if (leidos[i] != bits_[i]) erroneos.push_back(int(i));
     QString veredicto;
     if (!l.malDecididos.empty())
-        veredicto =
-            QStringLiteral("La línea hace que el receptor decida mal %1 medios bits. ").arg(l.malDecididos.size());
+        veredicto = tr("La línea hace que el receptor decida mal %1 medios bits. ").arg(l.malDecididos.size());
     if (!l.errores.empty() || !l.malDecididos.empty()) {
         if (!erroneos.empty())
-            veredicto += QStringLiteral("Bits erróneos: %1.").arg(listaDeBits(erroneos));
+            veredicto += tr("Bits erróneos: %1.").arg(listaDeBits(erroneos));
         else
-            veredicto += l.errores.empty() ? QStringLiteral("No cambia ningún bit.")
-                                           : QStringLiteral("El error no cambia ningún bit.");
+            veredicto += l.errores.empty() ? tr("No cambia ningún bit.") : tr("El error no cambia ningún bit.");
         QStringList detectadas;
         for (const Violacion& v : l.violaciones) detectadas << QString::fromStdString(v.texto());
         if (!detectadas.isEmpty())
-            veredicto += QStringLiteral(" Detectado: %1.").arg(detectadas.join(QStringLiteral("; ")));
+            veredicto += tr(" Detectado: %1.").arg(detectadas.join(QStringLiteral("; ")));
         else if (detectaErrores(c))
-            veredicto += QStringLiteral(" El receptor no ve ninguna violación.");
+            veredicto += tr(" El receptor no ve ninguna violación.");
         else
-            veredicto += QStringLiteral(" Este código no detecta errores de línea.");
+            veredicto += tr(" Este código no detecta errores de línea.");
     }
     deteccion->setText(veredicto);
     deteccion->setToolTip(veredicto);

@@ -38,12 +38,14 @@ public:
 
 protected:
     void alCambiarZoom() override;
+    void alCambiarIdioma() override;
 
 private:
     void conectar();
     void leerEntrada(const QString& texto);
     void cambiarFormaEntrada(int indice);
     void ponerPista(const QString& texto, bool rechazo);
+    QString pistaDeCuenta() const;
     void alternarError(int linea, int bit, int mitad);
     void actualizar();
     void actualizarFoco();

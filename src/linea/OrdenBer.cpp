@@ -3,6 +3,8 @@
 
 #include "linea/Linea.h"
 
+#include "codigos/Traduccion.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -18,8 +20,16 @@ constexpr long kMaximoBits = 100000000;
 constexpr double kMaximaPerdida = 40;
 constexpr double kMaximoAcoplamiento = 0.5;
 
-const char* const kUso = "uso: tramavox --ber --codigo CÓDIGO --ebn0 0,2,4 [--bits 200000] [--semilla S] "
-                         "[--perdida DB] [--acoplamiento F]";
+std::string uso()
+{
+    return codigos::traducir("linea", "uso: tramavox --ber --codigo CÓDIGO --ebn0 0,2,4 [--bits 200000] [--semilla S] "
+                                      "[--perdida DB] [--acoplamiento F]");
+}
+
+std::string dicho(const std::string& plantilla, const std::string& dato)
+{
+    return codigos::rellenar(plantilla, {dato});
+}
 
 std::string normalizado(const std::string& s)
 {
@@ -62,7 +72,7 @@ std::string leer(const std::vector<std::string>& a, Orden& o)
 {
     for (std::size_t i = 1; i < a.size(); i += 2) {
         const std::string& opcion = a[i];
-        if (i + 1 >= a.size()) return "a «" + opcion + "» le falta su valor";
+        if (i + 1 >= a.size()) return dicho(codigos::traducir("linea", "a «%1» le falta su valor"), opcion);
         const std::string& valor = a[i + 1];
         long long entero = 0;
         double real = 0;
@@ -70,36 +80,43 @@ std::string leer(const std::vector<std::string>& a, Orden& o)
             const auto c = std::find_if(
                 codigos::kTodosLosCodigos.begin(), codigos::kTodosLosCodigos.end(),
                 [&](codigos::Codigo k) { return normalizado(codigos::nombreCodigo(k)) == normalizado(valor); });
-            if (c == codigos::kTodosLosCodigos.end()) return "«" + valor + "» no es un código";
+            if (c == codigos::kTodosLosCodigos.end())
+                return dicho(codigos::traducir("linea", "«%1» no es un código"), valor);
             o.codigo = *c;
             o.hayCodigo = true;
         } else if (opcion == "--ebn0") {
             std::istringstream lista(valor);
             for (std::string parte; std::getline(lista, parte, ',');) {
-                if (!leerDouble(parte, real)) return "«" + parte + "» no es un Eb/N0 en dB";
+                if (!leerDouble(parte, real))
+                    return dicho(codigos::traducir("linea", "«%1» no es un Eb/N0 en dB"), parte);
                 o.ebn0.push_back(real);
             }
         } else if (opcion == "--bits") {
             if (!leerEntero(valor, entero) || entero < 1 || entero > kMaximoBits)
-                return "los bits han de ser de 1 a " + std::to_string(kMaximoBits);
+                return dicho(codigos::traducir("linea", "los bits han de ser de 1 a %1"), std::to_string(kMaximoBits));
             o.bits = long(entero);
         } else if (opcion == "--semilla") {
-            if (!leerEntero(valor, entero) || entero < 0) return "la semilla ha de ser un número entero positivo";
+            if (!leerEntero(valor, entero) || entero < 0)
+                return codigos::traducir("linea", "la semilla ha de ser un número entero positivo");
             o.semilla = std::uint64_t(entero);
         } else if (opcion == "--perdida") {
             if (!leerDouble(valor, real) || real < 0 || real > kMaximaPerdida)
-                return "la pérdida del cable ha de ser de 0 a 40 dB";
+                return dicho(codigos::traducir("linea", "la pérdida del cable ha de ser de 0 a %1 dB"),
+                             numero(kMaximaPerdida));
             o.linea.perdidaDb = real;
         } else if (opcion == "--acoplamiento") {
             if (!leerDouble(valor, real) || real < 0 || real > kMaximoAcoplamiento)
-                return "el corte del acoplamiento ha de ser una fracción de la velocidad binaria de 0 a 0.5";
+                return dicho(
+                    codigos::traducir(
+                        "linea", "el corte del acoplamiento ha de ser una fracción de la velocidad binaria de 0 a %1"),
+                    numero(kMaximoAcoplamiento));
             o.linea.acoplamiento = real;
         } else {
-            return "no se conoce la opción «" + opcion + "»";
+            return dicho(codigos::traducir("linea", "no se conoce la opción «%1»"), opcion);
         }
     }
-    if (!o.hayCodigo) return "falta el código (--codigo)";
-    if (o.ebn0.empty()) return "faltan los valores de Eb/N0 (--ebn0)";
+    if (!o.hayCodigo) return codigos::traducir("linea", "falta el código (--codigo)");
+    if (o.ebn0.empty()) return codigos::traducir("linea", "faltan los valores de Eb/N0 (--ebn0)");
     return {};
 }
 
@@ -110,7 +127,7 @@ int ordenBer(const std::vector<std::string>& argumentos, std::string& salida, st
     Orden o;
     error = leer(argumentos, o);
     if (!error.empty()) {
-        error = "tramavox: " + error + ".\n" + kUso + "\n";
+        error = "tramavox: " + error + ".\n" + uso() + "\n";
         return 2;
     }
     salida = "ebn0_db;bits;errores;ber;ber_teorico\n";

@@ -4,9 +4,17 @@
 #include "laboratorio/DibujoCodigos.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QXmlStreamWriter>
 
 namespace preguntas {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(preguntas)
+};
+} // namespace
 
 namespace {
 
@@ -18,7 +26,7 @@ const QString kCategoria = QStringLiteral("$course$/top/Tramavox/");
 
 QString deUtf8(const std::string& s) { return QString::fromUtf8(s.c_str()); }
 
-QString nombreDe(Codigo c) { return QString::fromUtf8(codigos::nombreCodigo(c)); }
+QString nombreDe(Codigo c) { return QString::fromStdString(codigos::nombreVisible(c)); }
 
 // A sentence from a phrase: its first letter in capitals and a full stop.
 QString frase(const std::string& texto)
@@ -31,7 +39,7 @@ QString frase(const std::string& texto)
 QString estadoDe(const Pregunta& p)
 {
     const std::string estado = codigos::describirInicio(p.codigo, p.inicio);
-    return estado.empty() ? QString() : QStringLiteral("<p>Antes del primer bit: %1.</p>").arg(deUtf8(estado));
+    return estado.empty() ? QString() : Textos::tr("<p>Antes del primer bit: %1.</p>").arg(deUtf8(estado));
 }
 
 class Escritor {
@@ -73,17 +81,17 @@ private:
         const QString imagen = QStringLiteral("leer-%1.png").arg(numero);
         const QString hex = deUtf8(aHexadecimal(p.bits));
         abrir(QStringLiteral("shortanswer"),
-              QStringLiteral("%1: leer %2 bits (%3)").arg(nombreDe(p.codigo)).arg(p.bits.size()).arg(numero));
+              Textos::tr("%1: leer %2 bits (%3)").arg(nombreDe(p.codigo)).arg(p.bits.size()).arg(numero));
         texto(QStringLiteral("questiontext"),
-              QStringLiteral("<p>Este dibujo es la señal %1 de %2 bits, con el reloj encima.</p>%3"
-                             "<p><img src=\"@@PLUGINFILE@@/%4\" alt=\"Señal %1 de %2 bits\"></p>"
-                             "<p>Escribe los bits, o su valor en hexadecimal.</p>")
+              Textos::tr("<p>Este dibujo es la señal %1 de %2 bits, con el reloj encima.</p>%3"
+                         "<p><img src=\"@@PLUGINFILE@@/%4\" alt=\"Señal %1 de %2 bits\"></p>"
+                         "<p>Escribe los bits, o su valor en hexadecimal.</p>")
                   .arg(nombreDe(p.codigo))
                   .arg(p.bits.size())
                   .arg(estadoDe(p), imagen),
               imagen, imagenPng(p.codigo, codigos::codificar(p.codigo, p.bits, p.inicio), p.bits, false));
         texto(QStringLiteral("generalfeedback"),
-              QStringLiteral("<p>Los bits son %1 (%2 en hexadecimal).</p>").arg(deUtf8(enGrupos(p.bits)), hex));
+              Textos::tr("<p>Los bits son %1 (%2 en hexadecimal).</p>").arg(deUtf8(enGrupos(p.bits)), hex));
         comunes();
         xml_.writeTextElement(QStringLiteral("usecase"), QStringLiteral("0"));
         for (const QString& respuesta : {deUtf8(p.bits), hex}) respuestaCorrecta(respuesta);
@@ -92,13 +100,11 @@ private:
 
     void elegir(const Pregunta& p, int numero)
     {
-        abrir(QStringLiteral("multichoice"), QStringLiteral("%1: elegir la señal de %2 bits (%3)")
-                                                 .arg(nombreDe(p.codigo))
-                                                 .arg(p.bits.size())
-                                                 .arg(numero));
-        texto(QStringLiteral("questiontext"), QStringLiteral("<p>¿Cuál es la señal %1 de %2?</p>%3")
+        abrir(QStringLiteral("multichoice"),
+              Textos::tr("%1: elegir la señal de %2 bits (%3)").arg(nombreDe(p.codigo)).arg(p.bits.size()).arg(numero));
+        texto(QStringLiteral("questiontext"), Textos::tr("<p>¿Cuál es la señal %1 de %2?</p>%3")
                                                   .arg(nombreDe(p.codigo), deUtf8(enGrupos(p.bits)), estadoDe(p)));
-        texto(QStringLiteral("generalfeedback"), QString::fromUtf8(codigos::convencionCodigo(p.codigo)));
+        texto(QStringLiteral("generalfeedback"), QString::fromStdString(codigos::convencionVisible(p.codigo)));
         comunes();
         xml_.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));
         xml_.writeTextElement(QStringLiteral("shuffleanswers"), QStringLiteral("true"));
@@ -109,12 +115,12 @@ private:
             xml_.writeStartElement(QStringLiteral("answer"));
             xml_.writeAttribute(QStringLiteral("fraction"), o.correcta ? QStringLiteral("100") : QStringLiteral("0"));
             xml_.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
-            html(QStringLiteral("<p><img src=\"@@PLUGINFILE@@/%1\" alt=\"Una señal de %2 bits\"></p>")
+            html(Textos::tr("<p><img src=\"@@PLUGINFILE@@/%1\" alt=\"Una señal de %2 bits\"></p>")
                      .arg(imagen)
                      .arg(p.bits.size()));
             archivo(imagen, imagenPng(p.codigo, o.linea, p.bits, true));
-            texto(QStringLiteral("feedback"), o.correcta ? QStringLiteral("<p>Correcto.</p>")
-                                                         : QStringLiteral("<p>%1</p>").arg(frase(o.comentario)));
+            texto(QStringLiteral("feedback"),
+                  o.correcta ? Textos::tr("<p>Correcto.</p>") : QStringLiteral("<p>%1</p>").arg(frase(o.comentario)));
             xml_.writeEndElement();
         }
         xml_.writeEndElement();
@@ -142,7 +148,7 @@ private:
         xml_.writeAttribute(QStringLiteral("fraction"), QStringLiteral("100"));
         xml_.writeAttribute(QStringLiteral("format"), QStringLiteral("moodle_auto_format"));
         xml_.writeTextElement(QStringLiteral("text"), respuesta);
-        texto(QStringLiteral("feedback"), QStringLiteral("<p>Correcto.</p>"));
+        texto(QStringLiteral("feedback"), Textos::tr("<p>Correcto.</p>"));
         xml_.writeEndElement();
     }
 

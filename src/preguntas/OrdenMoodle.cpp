@@ -4,6 +4,7 @@
 #include "formatos/ArchivoEntero.h"
 #include "preguntas/BancoMoodle.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 
@@ -12,12 +13,22 @@
 namespace preguntas {
 
 namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(preguntas)
+};
+} // namespace
+
+namespace {
 
 constexpr int kMaximoPreguntas = 1000;
 constexpr int kMinimoBits = 4, kMaximoBits = 64;
 
-const char* const kUso = "uso: tramavox --moodle FICHERO [--preguntas N] [--codigos HDB3,AMI,…] [--bits 16] "
-                         "[--semilla S]";
+QString uso()
+{
+    return Textos::tr(
+        "uso: tramavox --moodle FICHERO [--preguntas N] [--codigos HDB3,AMI,…] [--bits 16] [--semilla S]");
+}
 
 QString sinBlancos(QString s) { return s.remove(QLatin1Char(' ')); }
 
@@ -42,7 +53,7 @@ QString leerCodigos(const QString& lista, std::vector<codigos::Codigo>* codigos)
             QStringList conocidos;
             for (codigos::Codigo k : codigos::kTodosLosCodigos)
                 conocidos << sinBlancos(QString::fromUtf8(codigos::nombreCodigo(k)));
-            return QStringLiteral("«%1» no es un código; los códigos son %2")
+            return Textos::tr("«%1» no es un código; los códigos son %2")
                 .arg(nombre, conocidos.join(QStringLiteral(", ")));
         }
         if (std::find(codigos->begin(), codigos->end(), c) == codigos->end()) codigos->push_back(c);
@@ -58,14 +69,14 @@ OrdenLeida leerOrden(const QStringList& argumentos)
     r.pedido.semilla = QRandomGenerator::system()->generate64();
     if (argumentos.value(0) != QLatin1String("--moodle") || argumentos.size() < 2 ||
         argumentos[1].startsWith(QLatin1String("--"))) {
-        r.error = QStringLiteral("falta el fichero de preguntas que se ha de escribir");
+        r.error = Textos::tr("falta el fichero de preguntas que se ha de escribir");
         return r;
     }
     r.fichero = argumentos[1];
     for (int i = 2; i < argumentos.size() && r.error.isEmpty(); i += 2) {
         const QString& opcion = argumentos[i];
         if (i + 1 >= argumentos.size()) {
-            r.error = QStringLiteral("a «%1» le falta su valor").arg(opcion);
+            r.error = Textos::tr("a «%1» le falta su valor").arg(opcion);
             break;
         }
         const QString& valor = argumentos[i + 1];
@@ -73,21 +84,20 @@ OrdenLeida leerOrden(const QStringList& argumentos)
         if (opcion == QLatin1String("--preguntas")) {
             r.pedido.preguntas = valor.toInt(&ok);
             if (!ok || r.pedido.preguntas < 1 || r.pedido.preguntas > kMaximoPreguntas)
-                r.error = QStringLiteral("el número de preguntas ha de ser de 1 a %1").arg(kMaximoPreguntas);
+                r.error = Textos::tr("el número de preguntas ha de ser de 1 a %1").arg(kMaximoPreguntas);
         } else if (opcion == QLatin1String("--bits")) {
             r.pedido.bits = valor.toInt(&ok);
             if (!ok || r.pedido.bits < kMinimoBits || r.pedido.bits > kMaximoBits || r.pedido.bits % 4 != 0)
-                r.error =
-                    QStringLiteral("los bits han de ser un múltiplo de 4 de %1 a %2 (cada cifra hexadecimal son 4)")
-                        .arg(kMinimoBits)
-                        .arg(kMaximoBits);
+                r.error = Textos::tr("los bits han de ser un múltiplo de 4 de %1 a %2 (cada cifra hexadecimal son 4)")
+                              .arg(kMinimoBits)
+                              .arg(kMaximoBits);
         } else if (opcion == QLatin1String("--semilla")) {
             r.pedido.semilla = valor.toULongLong(&ok);
-            if (!ok) r.error = QStringLiteral("la semilla ha de ser un número entero positivo");
+            if (!ok) r.error = Textos::tr("la semilla ha de ser un número entero positivo");
         } else if (opcion == QLatin1String("--codigos")) {
             r.error = leerCodigos(valor, &r.pedido.codigos);
         } else {
-            r.error = QStringLiteral("no se conoce la opción «%1»").arg(opcion);
+            r.error = Textos::tr("no se conoce la opción «%1»").arg(opcion);
         }
     }
     return r;
@@ -97,13 +107,14 @@ int ordenMoodle(const QStringList& argumentos)
 {
     const OrdenLeida orden = leerOrden(argumentos);
     if (!orden.error.isEmpty()) {
-        std::fprintf(stderr, "tramavox: %s.\n%s\n", qPrintable(orden.error), kUso);
+        std::fprintf(stderr, "tramavox: %s.\n%s\n", qPrintable(orden.error), qPrintable(uso()));
         return 2;
     }
     const QString error = formatos::escribirEntero(orden.fichero, bancoMoodle(generarPreguntas(orden.pedido)));
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "tramavox: no se pudo escribir «%s»: %s.\n",
-                     qPrintable(QDir::toNativeSeparators(orden.fichero)), qPrintable(error));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Textos::tr("tramavox: no se pudo escribir «%1»: %2.")
+                                    .arg(QDir::toNativeSeparators(orden.fichero), error)));
         return 1;
     }
     return 0;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "principal/DisenoPrincipal.h"
 
+#include "formularios/Idioma.h"
 #include "formularios/Zoom.h"
+
+#include <algorithm>
 
 #include "dibujo/Color.h"
 
@@ -112,6 +115,7 @@ formularios::DefinicionVentana disenoPrincipal()
         {"normal", "Tamaño normal", "ver", false, false, formularios::kTeclasNormal},
         // Only says how large the windows are now; it does nothing.
         {"zoomActual", "Ampliación: 100 %", "ver", false, false, {}},
+        {"idioma", "Idioma", "ver", false, false, {}},
         {"util", "Utilidades", {}, false, false, {}},
         {"prop", "Proponer ejercicio", "util", false, false, "Ctrl+E"},
         {"laboratorio", "Laboratorio de códigos…", "util", false, false, {}},
@@ -120,6 +124,18 @@ formularios::DefinicionVentana disenoPrincipal()
         {"acercade", "Acerca de ...", "ayud", false, false, {}},
         {"ayuda", "Ayuda ...", "ayud", false, false, formularios::kTeclasAyuda},
     };
+    // Each language by its own name, after "Idioma" in the Ver menu.
+    const auto idioma =
+        std::find_if(f.menus.begin(), f.menus.end(), [](const auto& m) { return m.nombre == "idioma"; });
+    std::vector<formularios::DefinicionMenu> lenguas;
+    for (const formularios::Lengua& l : formularios::kIdiomas)
+        lenguas.push_back({QStringLiteral("idioma_") + QLatin1String(l.codigo),
+                           QString::fromUtf8(l.nombre),
+                           QStringLiteral("idioma"),
+                           false,
+                           true,
+                           {}});
+    f.menus.insert(idioma + 1, lenguas.begin(), lenguas.end());
     return f;
 }
 

@@ -9,6 +9,7 @@
 #include "formularios/Controles.h"
 #include "principal/DisenoPrincipal.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -56,12 +57,14 @@ QImage figuraOndas(const QString& numero, const codigos::Visibles& visibles, int
 
 QString descripcionOndas(const codigos::Visibles& visibles)
 {
-    static const char* const kNombres[codigos::kTrazas] = {"reloj", "NRZ", "RZ", "AMI", "HDB3"};
+    static const char* const kNombres[codigos::kTrazas] = {QT_TRANSLATE_NOOP("principal", "reloj"), "NRZ", "RZ", "AMI",
+                                                           "HDB3"};
     QStringList vistas;
     for (int i = 0; i < codigos::kTrazas; ++i)
-        if (visibles[size_t(i)]) vistas << QString::fromLatin1(kNombres[i]);
-    return QStringLiteral("Forma de onda de 16 bits: %1")
-        .arg(vistas.isEmpty() ? QStringLiteral("ninguna señal a la vista") : formatos::enumerar(vistas));
+        if (visibles[size_t(i)]) vistas << QCoreApplication::translate("principal", kNombres[i]);
+    return QCoreApplication::translate("principal", "Forma de onda de 16 bits: %1")
+        .arg(vistas.isEmpty() ? QCoreApplication::translate("principal", "ninguna señal a la vista")
+                              : formatos::enumerar(vistas));
 }
 
 } // namespace principal

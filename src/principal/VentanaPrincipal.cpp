@@ -8,12 +8,14 @@
 #include "formularios/AreaDibujo.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
+#include "formularios/Idioma.h"
 #include "formularios/Teclado.h"
 #include "formularios/Zoom.h"
 #include "principal/DisenoPrincipal.h"
 #include "principal/Figura.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -95,6 +97,27 @@ void VentanaPrincipal::conectar()
     formularios::alElegir(c.buscar<QAction>("normal"), this, [&zoom] { zoom.normal(); });
     connect(&zoom, &formularios::Zoom::cambiado, this, &VentanaPrincipal::mostrarZoom);
     mostrarZoom();
+    conectarIdiomas();
+}
+
+// One language ticked at a time; choosing one applies it to every window.
+void VentanaPrincipal::conectarIdiomas()
+{
+    auto* grupo = new QActionGroup(this);
+    auto& idioma = formularios::Idioma::actual();
+    for (const formularios::Lengua& l : formularios::kIdiomas) {
+        auto* item = controles().buscar<QAction>(QStringLiteral("idioma_") + QLatin1String(l.codigo));
+        grupo->addAction(item);
+        item->setChecked(idioma.codigo() == QLatin1String(l.codigo));
+        formularios::alElegir(item, this, [&idioma, codigo = QString::fromLatin1(l.codigo)] { idioma.elegir(codigo); });
+    }
+}
+
+// What the window wrote itself, in the new language.
+void VentanaPrincipal::alCambiarIdioma()
+{
+    mostrarZoom();
+    Pantalla->setAccessibleDescription(descripcionOndas(modelo_.visibles()));
 }
 
 // The zoom as a percentage, and Ampliar greyed out where the next step
@@ -107,7 +130,7 @@ void VentanaPrincipal::mostrarZoom()
     c.buscar<QAction>("reducir")->setEnabled(zoom.factor() > formularios::kPasosZoom.front());
     auto* actual = c.buscar<QAction>("zoomActual");
     actual->setEnabled(false);
-    actual->setText(QStringLiteral("Ampliación: %1 %").arg(zoom.porcentaje()));
+    actual->setText(tr("Ampliación: %1 %").arg(zoom.porcentaje()));
 }
 
 void VentanaPrincipal::alCargar() { modelo_.empezar(); }
@@ -187,10 +210,8 @@ void VentanaPrincipal::menuDePantalla(const QPoint& donde)
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("menuImagen"));
-    connect(menu.addAction(QStringLiteral("Copiar imagen")), &QAction::triggered, this,
-            &VentanaPrincipal::copiarImagen);
-    connect(menu.addAction(QStringLiteral("Guardar imagen…")), &QAction::triggered, this,
-            &VentanaPrincipal::guardarImagen);
+    connect(menu.addAction(tr("Copiar imagen")), &QAction::triggered, this, &VentanaPrincipal::copiarImagen);
+    connect(menu.addAction(tr("Guardar imagen…")), &QAction::triggered, this, &VentanaPrincipal::guardarImagen);
     menu.exec(Pantalla->mapToGlobal(donde));
 }
 
@@ -201,8 +222,8 @@ void VentanaPrincipal::guardarImagen()
     // Only the last folder is remembered, and only while the program runs.
     static QString carpeta = QDir::currentPath();
     auto& avisos = formularios::Avisos::actual();
-    const QString ruta = avisos.ficheroParaGuardar(this, QStringLiteral("Guardar imagen"), carpeta,
-                                                   QStringLiteral("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)"));
+    const QString ruta = avisos.ficheroParaGuardar(this, tr("Guardar imagen"), carpeta,
+                                                   tr("Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)"));
     if (ruta.isEmpty()) return;
     carpeta = QFileInfo(ruta).absolutePath();
 
@@ -218,10 +239,8 @@ void VentanaPrincipal::guardarImagen()
         error = dibujo::guardarPng(Pantalla->lienzo().imagen(), ruta);
     }
     if (!error.isEmpty()) {
-        avisos.mensaje(
-            this,
-            QStringLiteral("No se pudo guardar la imagen en «%1»: %2.").arg(QDir::toNativeSeparators(ruta), error),
-            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+        avisos.mensaje(this, tr("No se pudo guardar la imagen en «%1»: %2.").arg(QDir::toNativeSeparators(ruta), error),
+                       formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
     }
 }
 

@@ -56,10 +56,12 @@ protected:
     bool alCerrar() override;
     bool alPulsarTecla(int codigo) override;
     void alCambiarZoom() override;
+    void alCambiarIdioma() override;
 
 private:
     void conectar();
     void mostrarZoom();
+    void conectarIdiomas();
     // The menu's check marks, the labels' colours, the number's frame and
     // boxes and the slider follow the model, then the drawing.
     void seguirModelo();
