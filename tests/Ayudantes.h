@@ -173,9 +173,13 @@ struct Programa {
     bool abrir()
     {
         // Settings (the zoom) in a place of the tests' own, never the user's;
-        // the exercises always the same set, so that a failure can be replayed.
+        // the exercises always the same set, so that a failure can be replayed;
+        // Spanish at 100 %, whatever another test running beside chose last.
         QStandardPaths::setTestModeEnabled(true);
-        QSettings(QStringLiteral("Tramavox"), QStringLiteral("Tramavox")).setValue("ejercicios/semilla", 20261206);
+        QSettings ajustes(QStringLiteral("Tramavox"), QStringLiteral("Tramavox"));
+        ajustes.setValue("ejercicios/semilla", 20261206);
+        ajustes.setValue("ventanas/idioma", "es");
+        ajustes.setValue("ventanas/zoom", 1.0);
         inicio::Main();
         p = ventana<VentanaPrincipal>("principal");
         if (!p || !QTest::qWaitForWindowExposed(p)) return false;

@@ -5,222 +5,222 @@
     <name>Ejerc</name>
     <message>
         <source>Ejercicios</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercises</translation>
     </message>
     <message>
         <source>Estadísticas</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics</translation>
     </message>
     <message>
         <source>Barra de aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Score bar</translation>
     </message>
     <message>
         <source>El porcentaje de aciertos del alumno elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen student&apos;s percentage of right answers</translation>
     </message>
     <message>
         <source>Detalles</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Abre la vista de toda la clase para el profesor</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the whole class&apos;s view for the teacher</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Borra las estadísticas del alumno elegido, tras confirmarlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Erases the chosen student&apos;s statistics, after confirming</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Porcentaje de aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage right</translation>
     </message>
     <message>
         <source>Estadística del alumno elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Chosen student&apos;s statistics</translation>
     </message>
     <message>
         <source>Aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong</translation>
     </message>
     <message>
         <source>Total de respuestas</source>
-        <translation type="unfinished"></translation>
+        <translation>Total answers</translation>
     </message>
     <message>
         <source>Introduce tu nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>Type your name</translation>
     </message>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Student</translation>
     </message>
     <message>
         <source>Escribe tu nombre y pulsa Intro, o elige uno de la lista</source>
-        <translation type="unfinished"></translation>
+        <translation>Type your name and press Enter, or choose one from the list</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Alumno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Student:</translation>
     </message>
     <message>
         <source>Respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer</translation>
     </message>
     <message>
         <source>0000</source>
-        <translation type="unfinished"></translation>
+        <translation>0000</translation>
     </message>
     <message>
         <source>Escribe las cifras hexadecimales del número que lees en el dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the hexadecimal digits of the number you read in the drawing</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Comprueba la respuesta y la cuenta para el alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Checks the answer and counts it for the student</translation>
     </message>
     <message>
         <source>Código a  ejercitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Code to practise</translation>
     </message>
     <message>
         <source>NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ</translation>
     </message>
     <message>
         <source>Código que se dibuja en los ejercicios</source>
-        <translation type="unfinished"></translation>
+        <translation>Code drawn in the exercises</translation>
     </message>
     <message>
         <source>RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ</translation>
     </message>
     <message>
         <source>AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI</translation>
     </message>
     <message>
         <source>HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3</translation>
     </message>
     <message>
         <source>Aleatorio</source>
-        <translation type="unfinished"></translation>
+        <translation>Random</translation>
     </message>
     <message>
         <source>Proponer</source>
-        <translation type="unfinished"></translation>
+        <translation>Propose</translation>
     </message>
     <message>
         <source>Propone un ejercicio nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposes a new exercise</translation>
     </message>
     <message>
         <source>Solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>Muestra el número; la respuesta ya no cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the number; the answer no longer counts</translation>
     </message>
     <message>
         <source>Periodo </source>
-        <translation type="unfinished"></translation>
+        <translation>Period </translation>
     </message>
     <message>
         <source>Periodo de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit period</translation>
     </message>
     <message>
         <source>Ancho de un bit en el dibujo de la ventana principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of a bit in the main window&apos;s drawing</translation>
     </message>
     <message>
         <source>Text1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text1</translation>
     </message>
     <message>
         <source>Teclado de la respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer keyboard</translation>
     </message>
     <message>
         <source>Tras elegir alumno, las cifras tecleadas van a la respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Once a student is chosen, the digits typed go to the answer</translation>
     </message>
     <message>
         <source>La respuesta es incorrecta</source>
-        <translation type="unfinished"></translation>
+        <translation>The answer is wrong</translation>
     </message>
 </context>
 <context>
     <name>acerca</name>
     <message>
         <source>Acerca de Tramavox</source>
-        <translation type="unfinished"></translation>
+        <translation>About Tramavox</translation>
     </message>
     <message>
         <source>Imagen y ciclo formativo del programa</source>
-        <translation type="unfinished"></translation>
+        <translation>The program&apos;s picture and training course</translation>
     </message>
     <message>
         <source>Imagen del aula</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture of the classroom</translation>
     </message>
     <message>
         <source>Alumnos en los bancos de un laboratorio de telefonía</source>
-        <translation type="unfinished"></translation>
+        <translation>Students at the benches of a telephony laboratory</translation>
     </message>
     <message>
         <source>    Ciclo Formativo de Grado Superior   Sistemas de Telecomunicación e Informáticos.</source>
-        <translation type="unfinished"></translation>
+        <translation>    Higher Vocational Training   Telecommunication and Computer Systems.</translation>
     </message>
     <message>
         <source>Descripción del programa</source>
-        <translation type="unfinished"></translation>
+        <translation>Description of the program</translation>
     </message>
     <message>
         <source>Para qué y para quién se hizo el programa</source>
-        <translation type="unfinished"></translation>
+        <translation>What the program was made for, and for whom</translation>
     </message>
     <message>
         <source>Programa y dibujos: equipo Tramavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Program and drawings: the Tramavox team</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cierra esta ventana</source>
-        <translation type="unfinished"></translation>
+        <translation>Closes this window</translation>
     </message>
     <message>
         <source>Sistemas de Telefonía</source>
-        <translation type="unfinished"></translation>
+        <translation>Telephony Systems</translation>
     </message>
     <message>
         <source>Progama de ejercicio de los códigos <byte value="xd"/>
@@ -231,442 +231,449 @@ ciclo formativo de grado superior <byte value="xd"/>
 &quot;Sistemas de Telecomunicación e <byte value="xd"/>
 Informáticos&quot;.<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Practice program for the serial <byte value="xd"/>
+data codes used in telephony, developed for the <byte value="xd"/>
+professional introduction module &quot;Telephony <byte value="xd"/>
+Systems&quot;, part of the higher <byte value="xd"/>
+vocational training course <byte value="xd"/>
+&quot;Telecommunication and <byte value="xd"/>
+Computer Systems&quot;.<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>ayu</name>
     <message>
         <source>Ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>RichTextBox1</source>
-        <translation type="unfinished"></translation>
+        <translation>RichTextBox1</translation>
     </message>
     <message>
         <source>Texto de ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help text</translation>
     </message>
     <message>
         <source>Cómo se usa el programa y la teoría de los códigos de línea</source>
-        <translation type="unfinished"></translation>
+        <translation>How to use the program, and the theory of line codes</translation>
     </message>
 </context>
 <context>
     <name>ayuda::VentanaAcerca</name>
     <message>
         <source>Dibujo de Tramavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramavox drawing</translation>
     </message>
     <message>
         <source>Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock, NRZ, RZ, AMI and HDB3 signals of a number, as the program draws them</translation>
     </message>
 </context>
 <context>
     <name>ayuda::VentanaAyuda</name>
     <message>
         <source>No se pudo leer «%1»: %2. Se muestra la ayuda que lleva el programa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read “%1”: %2. Showing the help built into the program.</translation>
     </message>
 </context>
 <context>
     <name>codigos</name>
     <message>
         <source>ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte</source>
-        <translation type="unfinished"></translation>
+        <translation>eight zeros → 000VB0VB: V repeats the sign of the last pulse and B inverts it</translation>
     </message>
     <message>
         <source>cuatro ceros tras un número par de marcas desde la última V → B00V</source>
-        <translation type="unfinished"></translation>
+        <translation>four zeros after an even number of marks since the last V → B00V</translation>
     </message>
     <message>
         <source>cuatro ceros tras un número impar de marcas desde la última V → 000V</source>
-        <translation type="unfinished"></translation>
+        <translation>four zeros after an odd number of marks since the last V → 000V</translation>
     </message>
     <message>
         <source>falta dibujar este medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>this half-bit is still to be drawn</translation>
     </message>
     <message>
         <source>aquí va %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 goes here: %2</translation>
     </message>
     <message>
         <source>falta la transición a mitad de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>the mid-bit transition is missing</translation>
     </message>
     <message>
         <source>la marca debe alternar</source>
-        <translation type="unfinished"></translation>
+        <translation>the mark must alternate</translation>
     </message>
     <message>
         <source>el pulso dura medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>the pulse lasts half a bit</translation>
     </message>
     <message>
         <source>aquí no hay pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>there is no pulse here</translation>
     </message>
     <message>
         <source>aquí va un pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>a pulse goes here</translation>
     </message>
     <message>
         <source>aquí va el nivel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>level %1 goes here</translation>
     </message>
     <message>
         <source>NRZ unipolar</source>
-        <translation type="unfinished"></translation>
+        <translation>Unipolar NRZ</translation>
     </message>
     <message>
         <source>NRZ unipolar: un 1 es nivel alto todo el bit; un 0, nivel cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unipolar NRZ: a 1 is a high level for the whole bit; a 0, level zero.</translation>
     </message>
     <message>
         <source>NRZ polar</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar NRZ</translation>
     </message>
     <message>
         <source>NRZ polar: un 1 es +1 todo el bit; un 0, −1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polar NRZ: a 1 is +1 for the whole bit; a 0, −1.</translation>
     </message>
     <message>
         <source>NRZI: cada 1 cambia el nivel al empezar el bit; un 0 lo mantiene.</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZI: each 1 changes the level at the start of the bit; a 0 keeps it.</translation>
     </message>
     <message>
         <source>RZ unipolar: un 1 es un pulso en la primera mitad del bit; un 0, nivel cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unipolar RZ: a 1 is a pulse in the first half of the bit; a 0, level zero.</translation>
     </message>
     <message>
         <source>AMI (ANSI T1.102): cada 1 es un pulso de medio bit de signo contrario al anterior; un 0, cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI (ANSI T1.102): each 1 is a half-bit pulse of the opposite sign to the one before; a 0, zero.</translation>
     </message>
     <message>
         <source>Pseudoternario</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudoternary</translation>
     </message>
     <message>
         <source>Pseudoternario (UIT-T I.430): cada 0 es un pulso de bit entero, de signo contrario al anterior; un 1, cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudoternary (ITU-T I.430): each 0 is a whole-bit pulse of the opposite sign to the one before; a 1, zero.</translation>
     </message>
     <message>
         <source>HDB3 (UIT-T G.703): AMI en que cuatro ceros son 000V tras un número impar de marcas desde la última V, o B00V tras un número par.</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3 (ITU-T G.703): AMI in which four zeros are 000V after an odd number of marks since the last V, or B00V after an even number.</translation>
     </message>
     <message>
         <source>B8ZS (ANSI T1.102): AMI en que ocho ceros son 000VB0VB.</source>
-        <translation type="unfinished"></translation>
+        <translation>B8ZS (ANSI T1.102): AMI in which eight zeros are 000VB0VB.</translation>
     </message>
     <message>
         <source>CMI (UIT-T G.703): un 1 ocupa el bit entero, alto y bajo por turnos; un 0 es bajo y luego alto.</source>
-        <translation type="unfinished"></translation>
+        <translation>CMI (ITU-T G.703): a 1 fills the whole bit, high and low in turn; a 0 is low then high.</translation>
     </message>
     <message>
         <source>Manchester (IEEE 802.3): un 1 sube a mitad de bit; un 0 baja (al revés que el convenio de G. E. Thomas).</source>
-        <translation type="unfinished"></translation>
+        <translation>Manchester (IEEE 802.3): a 1 rises at mid-bit; a 0 falls (the reverse of G. E. Thomas&apos;s convention).</translation>
     </message>
     <message>
         <source>Manchester diferencial</source>
-        <translation type="unfinished"></translation>
+        <translation>Differential Manchester</translation>
     </message>
     <message>
         <source>Manchester diferencial: siempre hay transición a mitad de bit, y además al empezar cada 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Differential Manchester: there is always a transition at mid-bit, and also at the start of each 0.</translation>
     </message>
     <message>
         <source>2B1Q (ANSI T1.601): dos bits por símbolo, el primero el signo y el segundo la magnitud: 10 +3, 11 +1, 01 −1, 00 −3; un último bit sin pareja va con un 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>2B1Q (ANSI T1.601): two bits per symbol, the first the sign and the second the magnitude: 10 +3, 11 +1, 01 −1, 00 −3; a last bit without a pair goes with a 0.</translation>
     </message>
     <message>
         <source>MLT-3: cada 1 avanza un paso por 0, +1, 0, −1; un 0 mantiene el nivel.</source>
-        <translation type="unfinished"></translation>
+        <translation>MLT-3: each 1 moves one step through 0, +1, 0, −1; a 0 keeps the level.</translation>
     </message>
     <message>
         <source>Solo se admiten los bits 0 y 1; los espacios se ignoran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only the bits 0 and 1 are accepted; spaces are ignored.</translation>
     </message>
     <message>
         <source>Solo se admiten las cifras hexadecimales 0-9 y A-F; los espacios se ignoran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only the hexadecimal digits 0-9 and A-F are accepted; spaces are ignored.</translation>
     </message>
     <message>
         <source>Solo se admiten caracteres de un byte (Latin-1): cada uno da sus 8 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only one-byte characters (Latin-1) are accepted: each gives its 8 bits.</translation>
     </message>
     <message>
         <source>Como mucho %1 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>At most %1 bits.</translation>
     </message>
     <message>
         <source>violación bipolar no esperada</source>
-        <translation type="unfinished"></translation>
+        <translation>unexpected bipolar violation</translation>
     </message>
     <message>
         <source>violación que no cuadra con la paridad inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>violation that does not match the starting parity</translation>
     </message>
     <message>
         <source>violación con la polaridad de la anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>violation with the polarity of the previous one</translation>
     </message>
     <message>
         <source>cuatro ceros seguidos, imposibles en HDB3,</source>
-        <translation type="unfinished"></translation>
+        <translation>four zeros in a row, impossible in HDB3,</translation>
     </message>
     <message>
         <source>ocho ceros seguidos, imposibles en B8ZS,</source>
-        <translation type="unfinished"></translation>
+        <translation>eight zeros in a row, impossible in B8ZS,</translation>
     </message>
     <message>
         <source>violación de la alternancia CMI</source>
-        <translation type="unfinished"></translation>
+        <translation>CMI alternation violation</translation>
     </message>
     <message>
         <source>símbolo CMI no válido</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid CMI symbol</translation>
     </message>
     <message>
         <source>%1 en el bit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 at bit %2</translation>
     </message>
     <message>
         <source>las marcas no alternan: cada una lleva el signo contrario de la anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>the marks do not alternate: each has the opposite sign to the one before</translation>
     </message>
     <message>
         <source>se empezó con el signo contrario: mira el último pulso antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>started with the opposite sign: look at the last pulse before the first bit</translation>
     </message>
     <message>
         <source>se partió del nivel contrario: mira el nivel antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>started from the opposite level: look at the level before the first bit</translation>
     </message>
     <message>
         <source>unos y ceros al revés: el 1 es el nivel alto</source>
-        <translation type="unfinished"></translation>
+        <translation>ones and zeros swapped: the 1 is the high level</translation>
     </message>
     <message>
         <source>así es NRZ polar: en unipolar el 0 no tiene tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>that is polar NRZ: in unipolar the 0 has no voltage</translation>
     </message>
     <message>
         <source>así es RZ: en NRZ el nivel dura todo el bit</source>
-        <translation type="unfinished"></translation>
+        <translation>that is RZ: in NRZ the level lasts the whole bit</translation>
     </message>
     <message>
         <source>unos y ceros al revés: el 1 es positivo y el 0 negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>ones and zeros swapped: the 1 is positive and the 0 negative</translation>
     </message>
     <message>
         <source>así es NRZ unipolar: en polar el 0 es negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>that is unipolar NRZ: in polar the 0 is negative</translation>
     </message>
     <message>
         <source>así es NRZI: en NRZ polar el nivel dice el bit</source>
-        <translation type="unfinished"></translation>
+        <translation>that is NRZI: in polar NRZ the level gives the bit</translation>
     </message>
     <message>
         <source>el cambio va en los ceros: en NRZI cada 1 cambia el nivel</source>
-        <translation type="unfinished"></translation>
+        <translation>the change goes on the zeros: in NRZI each 1 changes the level</translation>
     </message>
     <message>
         <source>así es NRZ polar: en NRZI el bit no lo dice el nivel, sino el cambio</source>
-        <translation type="unfinished"></translation>
+        <translation>that is polar NRZ: in NRZI the bit is given by the change, not the level</translation>
     </message>
     <message>
         <source>así es NRZ unipolar: en RZ el pulso vuelve a cero a mitad de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>that is unipolar NRZ: in RZ the pulse returns to zero at mid-bit</translation>
     </message>
     <message>
         <source>unos y ceros al revés: el pulso es el 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ones and zeros swapped: the pulse is the 1</translation>
     </message>
     <message>
         <source>el pulso va en la primera mitad del bit, no en la segunda</source>
-        <translation type="unfinished"></translation>
+        <translation>the pulse goes in the first half of the bit, not the second</translation>
     </message>
     <message>
         <source>así es pseudoternario: en AMI los pulsos son los unos</source>
-        <translation type="unfinished"></translation>
+        <translation>that is pseudoternary: in AMI the pulses are the ones</translation>
     </message>
     <message>
         <source>el pulso dura todo el bit: en AMI dura medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>the pulse lasts the whole bit: in AMI it lasts half a bit</translation>
     </message>
     <message>
         <source>así es AMI: en pseudoternario los pulsos son los ceros</source>
-        <translation type="unfinished"></translation>
+        <translation>that is AMI: in pseudoternary the pulses are the zeros</translation>
     </message>
     <message>
         <source>sin sustituciones: así queda en AMI, y en HDB3 cada cuatro ceros seguidos se sustituyen</source>
-        <translation type="unfinished"></translation>
+        <translation>no substitutions: that is how AMI sends it, and in HDB3 every four zeros in a row are substituted</translation>
     </message>
     <message>
         <source>se eligió mal entre 000V y B00V: cuenta las marcas desde la última V</source>
-        <translation type="unfinished"></translation>
+        <translation>wrong choice between 000V and B00V: count the marks since the last V</translation>
     </message>
     <message>
         <source>la V lleva la polaridad contraria: repite la del pulso anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>the V has the opposite polarity: it repeats that of the previous pulse</translation>
     </message>
     <message>
         <source>sin sustituciones: así queda en AMI, y en B8ZS cada ocho ceros seguidos se sustituyen</source>
-        <translation type="unfinished"></translation>
+        <translation>no substitutions: that is how AMI sends it, and in B8ZS every eight zeros in a row are substituted</translation>
     </message>
     <message>
         <source>el patrón 000VB0VB va desplazado: empieza en el primero de los ocho ceros</source>
-        <translation type="unfinished"></translation>
+        <translation>the 000VB0VB pattern is shifted: it starts at the first of the eight zeros</translation>
     </message>
     <message>
         <source>la B no alterna: lleva el signo contrario del pulso anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>the B does not alternate: it has the opposite sign to the previous pulse</translation>
     </message>
     <message>
         <source>el 0 va al revés: en CMI es bajo en la primera mitad y alto en la segunda</source>
-        <translation type="unfinished"></translation>
+        <translation>the 0 is reversed: in CMI it is low in the first half and high in the second</translation>
     </message>
     <message>
         <source>los unos no alternan: cada 1 lleva el nivel contrario del 1 anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>the ones do not alternate: each 1 has the opposite level to the previous 1</translation>
     </message>
     <message>
         <source>las transiciones van al revés: es el convenio de G. E. Thomas, no el de IEEE 802.3</source>
-        <translation type="unfinished"></translation>
+        <translation>the transitions are reversed: that is G. E. Thomas&apos;s convention, not IEEE 802.3&apos;s</translation>
     </message>
     <message>
         <source>así es NRZ polar: falta la transición a mitad de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>that is polar NRZ: the mid-bit transition is missing</translation>
     </message>
     <message>
         <source>así es Manchester diferencial: en Manchester el sentido de la transición dice el bit</source>
-        <translation type="unfinished"></translation>
+        <translation>that is differential Manchester: in Manchester the direction of the transition gives the bit</translation>
     </message>
     <message>
         <source>el cambio al principio del bit va en los unos: en el diferencial lo lleva cada 0</source>
-        <translation type="unfinished"></translation>
+        <translation>the change at the start of the bit goes on the ones: in differential each 0 has it</translation>
     </message>
     <message>
         <source>así es Manchester: en el diferencial el bit lo dice si hay cambio al principio</source>
-        <translation type="unfinished"></translation>
+        <translation>that is Manchester: in differential the bit is given by whether there is a change at the start</translation>
     </message>
     <message>
         <source>signo y magnitud cambiados: el primer bit de cada par da el signo</source>
-        <translation type="unfinished"></translation>
+        <translation>sign and magnitude swapped: the first bit of each pair gives the sign</translation>
     </message>
     <message>
         <source>las magnitudes al revés: un 1 en el segundo bit es ±1 y un 0 es ±3</source>
-        <translation type="unfinished"></translation>
+        <translation>magnitudes reversed: a 1 in the second bit is ±1 and a 0 is ±3</translation>
     </message>
     <message>
         <source>el signo al revés: un 1 en el primer bit es positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>sign reversed: a 1 in the first bit is positive</translation>
     </message>
     <message>
         <source>cada 1 cambia de signo sin pasar por cero: MLT-3 recorre 0, +1, 0, −1</source>
-        <translation type="unfinished"></translation>
+        <translation>each 1 changes sign without passing through zero: MLT-3 runs through 0, +1, 0, −1</translation>
     </message>
     <message>
         <source>cambian los ceros: en MLT-3 solo cada 1 avanza un paso</source>
-        <translation type="unfinished"></translation>
+        <translation>the zeros change: in MLT-3 only each 1 moves one step</translation>
     </message>
     <message>
         <source>se partió de otro nivel: mira el nivel antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>started from another level: look at the level before the first bit</translation>
     </message>
     <message>
         <source>último pulso positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>last pulse positive</translation>
     </message>
     <message>
         <source>último pulso negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>last pulse negative</translation>
     </message>
     <message>
         <source>%1, un número impar de marcas desde la última V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, an odd number of marks since the last V</translation>
     </message>
     <message>
         <source>%1, un número par de marcas desde la última V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, an even number of marks since the last V</translation>
     </message>
     <message>
         <source>nivel inicial alto</source>
-        <translation type="unfinished"></translation>
+        <translation>starting level high</translation>
     </message>
     <message>
         <source>nivel inicial bajo</source>
-        <translation type="unfinished"></translation>
+        <translation>starting level low</translation>
     </message>
     <message>
         <source>nivel inicial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>starting level %1</translation>
     </message>
     <message>
         <source>nivel inicial cero, tras un pulso positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>starting level zero, after a positive pulse</translation>
     </message>
     <message>
         <source>nivel inicial cero, tras un pulso negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>starting level zero, after a negative pulse</translation>
     </message>
 </context>
 <context>
     <name>detalles</name>
     <message>
         <source>Detalles de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Class details</translation>
     </message>
     <message>
         <source>Estadísticas de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Class statistics</translation>
     </message>
     <message>
         <source>Total, aciertos, errores y porcentaje de cada alumno; pulsa una cabecera para ordenar</source>
-        <translation type="unfinished"></translation>
+        <translation>Each student&apos;s total, right, wrong and percentage; click a header to sort</translation>
     </message>
     <message>
         <source>Respuestas por código</source>
-        <translation type="unfinished"></translation>
+        <translation>Answers by code</translation>
     </message>
     <message>
         <source>Aciertos y errores de cada alumno en NRZ, RZ, AMI y HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Each student&apos;s right and wrong answers in NRZ, RZ, AMI and HDB3</translation>
     </message>
     <message>
         <source>Exportar CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV…</translation>
     </message>
     <message>
         <source>Exportar CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV</translation>
     </message>
     <message>
         <source>Guarda la tabla para una hoja de cálculo</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the table for a spreadsheet</translation>
     </message>
     <message>
         <source>Informe PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF report…</translation>
     </message>
     <message>
         <source>Informe PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF report</translation>
     </message>
     <message>
         <source>Guarda un informe de la clase para imprimir</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves a report of the class for printing</translation>
     </message>
     <message>
         <source>Borrar alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete student</translation>
     </message>
     <message>
         <source>Borra de las estadísticas el alumno elegido en la tabla</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the student chosen in the table from the statistics</translation>
     </message>
 </context>
 <context>
@@ -674,1493 +681,1499 @@ Informáticos&quot;.<byte value="xd"/>
     <message>
         <source>Sistemas de
 Telefonía</source>
-        <translation type="unfinished"></translation>
+        <translation>Telephony
+Systems</translation>
     </message>
 </context>
 <context>
     <name>ejercicio</name>
     <message>
         <source>las cuentas no son dos números enteros positivos</source>
-        <translation type="unfinished"></translation>
+        <translation>the counts are not two positive whole numbers</translation>
     </message>
     <message>
         <source>tiene más aciertos (%1) que respuestas (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>has more right answers (%1) than answers (%2)</translation>
     </message>
     <message>
         <source>está en blanco</source>
-        <translation type="unfinished"></translation>
+        <translation>is blank</translation>
     </message>
     <message>
         <source>tiene caracteres nulos</source>
-        <translation type="unfinished"></translation>
+        <translation>has null characters</translation>
     </message>
     <message>
         <source>no tiene nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>has no name</translation>
     </message>
     <message>
         <source>el nombre pasa de %1 caracteres</source>
-        <translation type="unfinished"></translation>
+        <translation>the name is longer than %1 characters</translation>
     </message>
     <message>
         <source>línea %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo escribe el programa.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” was written in UTF-8; it has been read so and will be saved in Windows-1252, as the program writes it.</translation>
     </message>
     <message>
         <source>y %1 más</source>
-        <translation type="unfinished"></translation>
+        <translation>and %1 more</translation>
     </message>
     <message>
         <source>Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>These lines of “%1” belong to no student and are left as they are: %2.</translation>
     </message>
     <message>
         <source>No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read “%1”: %2. This session&apos;s statistics will not be saved.</translation>
     </message>
     <message>
         <source>Reintentar</source>
-        <translation type="unfinished"></translation>
+        <translation>Retry</translation>
     </message>
     <message>
         <source>Guardar una copia…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save a copy…</translation>
     </message>
     <message>
         <source>Cerrar sin guardar</source>
-        <translation type="unfinished"></translation>
+        <translation>Close without saving</translation>
     </message>
     <message>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Seguir</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue</translation>
     </message>
     <message>
         <source>Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.</source>
-        <translation type="unfinished"></translation>
+        <translation>The statistics were saved in “%1”, but the answers could not be logged in “%2”: %3. They will be logged the next time it saves.</translation>
     </message>
     <message>
         <source>No se pudieron guardar las estadísticas en «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the statistics in “%1”: %2.</translation>
     </message>
     <message>
         <source>Guardar una copia de las estadísticas</source>
-        <translation type="unfinished"></translation>
+        <translation>Save a copy of the statistics</translation>
     </message>
     <message>
         <source>Estadísticas (*.pnt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics (*.pnt)</translation>
     </message>
     <message>
         <source>No se pudo guardar la copia en «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the copy in “%1”: %2.</translation>
     </message>
     <message>
         <source>Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.</source>
-        <translation type="unfinished"></translation>
+        <translation>A count of “%1” has reached the largest that can be saved (%2) and will grow no more.</translation>
     </message>
     <message>
         <source>%1 (dibujo)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (drawing)</translation>
     </message>
     <message>
         <source>Estadísticas de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Class statistics</translation>
     </message>
     <message>
         <source>Página %1 de %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>Respuestas de cada alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Each student&apos;s answers</translation>
     </message>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Student</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong</translation>
     </message>
     <message>
         <source>Gráfico</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart</translation>
     </message>
     <message>
         <source>Respuestas por código: aún no hay ninguna anotada</source>
-        <translation type="unfinished"></translation>
+        <translation>Answers by code: none logged yet</translation>
     </message>
     <message>
         <source>Respuestas por código desde el %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Answers by code since %1</translation>
     </message>
     <message>
         <source>%1 bien</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 right</translation>
     </message>
     <message>
         <source>%1 mal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wrong</translation>
     </message>
     <message>
         <source>«%1» ya no está en el fichero: otra copia del programa lo ha borrado</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is no longer in the file: another copy of the program has deleted it</translation>
     </message>
     <message>
         <source>El nombre no puede pasar de %1 caracteres.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name cannot be longer than %1 characters.</translation>
     </message>
     <message>
         <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name cannot contain “%1”: the marks file cannot store it.</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
     <message>
         <source>Introduce tu nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>Type your name</translation>
     </message>
     <message>
         <source>Ya hay un alumno «%1». ¿Eres tú?
 Responde No solo si eres otro alumno con un nombre parecido.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is already a student “%1”. Is it you?
+Answer No only if you are another student with a similar name.</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::ModeloClase</name>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Student</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong</translation>
     </message>
     <message>
         <source>Gráfico</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart</translation>
     </message>
     <message>
         <source>%1 bien</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 right</translation>
     </message>
     <message>
         <source>%1 mal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wrong</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::VentanaEjercicios</name>
     <message>
         <source>Trampa, trampa, miraste la solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheat, cheat, you looked at the solution</translation>
     </message>
     <message>
         <source>La respuesta es correcta</source>
-        <translation type="unfinished"></translation>
+        <translation>The answer is right</translation>
     </message>
     <message>
         <source>La respuesta es incorrecta</source>
-        <translation type="unfinished"></translation>
+        <translation>The answer is wrong</translation>
     </message>
     <message>
         <source>Has de introducir un alumno o elegir uno de la lista</source>
-        <translation type="unfinished"></translation>
+        <translation>You must type a student or choose one from the list</translation>
     </message>
     <message>
         <source>Esta acción borrará tus estadísticas. ¿Deseas continuar?</source>
-        <translation type="unfinished"></translation>
+        <translation>This will erase your statistics. Do you want to continue?</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::VistaClase</name>
     <message>
         <source>No se pudo guardar %1 en «%2»: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save %1 in “%2”: %3.</translation>
     </message>
     <message>
         <source>Respuestas por código: aún no hay ninguna anotada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Answers by code: none logged yet.</translation>
     </message>
     <message>
         <source>Respuestas por código desde el %1, la primera anotada en el historial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Answers by code since %1, the first logged in the history:</translation>
     </message>
     <message>
         <source>No se pudo leer «%1»: %2. No se muestran las respuestas por código.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read “%1”: %2. The answers by code are not shown.</translation>
     </message>
     <message>
         <source>Exportar la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Export the class</translation>
     </message>
     <message>
         <source>Hoja de cálculo CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV spreadsheet (*.csv)</translation>
     </message>
     <message>
         <source>la tabla</source>
-        <translation type="unfinished"></translation>
+        <translation>the table</translation>
     </message>
     <message>
         <source>Informe de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Class report</translation>
     </message>
     <message>
         <source>Documento PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>el informe</source>
-        <translation type="unfinished"></translation>
+        <translation>the report</translation>
     </message>
     <message>
         <source>Elige en la tabla el alumno que quieres borrar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose in the table the student you want to delete.</translation>
     </message>
     <message>
         <source>¿Borrar a «%1» y sus estadísticas? Sus respuestas quedan en el historial.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete “%1” and their statistics? Their answers stay in the history.</translation>
     </message>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not delete “%1” from “%2”: %3.</translation>
     </message>
 </context>
 <context>
     <name>entrenador</name>
     <message>
         <source>Entrenador de códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Code trainer</translation>
     </message>
     <message>
         <source>Alumno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Student:</translation>
     </message>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Student</translation>
     </message>
     <message>
         <source>Elige tu nombre de la lista o escribe uno nuevo y pulsa Intro</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose your name from the list or type a new one and press Enter</translation>
     </message>
     <message>
         <source>Leer la señal|Dibujar la señal</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the signal|Draw the signal</translation>
     </message>
     <message>
         <source>Modo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Leer los bits de una señal dibujada, o dibujar la señal de unos bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the bits of a drawn signal, or draw the signal of some bits</translation>
     </message>
     <message>
         <source>Códigos que se preguntan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes asked:</translation>
     </message>
     <message>
         <source>Códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes</translation>
     </message>
     <message>
         <source>Marca los códigos que pueden salir en los ejercicios</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick the codes that may come up in the exercises</translation>
     </message>
     <message>
         <source>8 bits|12 bits|16 bits|24 bits|32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits|12 bits|16 bits|24 bits|32 bits</translation>
     </message>
     <message>
         <source>Longitud</source>
-        <translation type="unfinished"></translation>
+        <translation>Length</translation>
     </message>
     <message>
         <source>Bits de cada ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits in each exercise</translation>
     </message>
     <message>
         <source>Exportar preguntas para Moodle…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export questions for Moodle…</translation>
     </message>
     <message>
         <source>Exportar preguntas para Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>Export questions for Moodle</translation>
     </message>
     <message>
         <source>Escribe un banco de preguntas de los códigos marcados para importarlo en Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>Writes a question bank of the ticked codes to import into Moodle</translation>
     </message>
     <message>
         <source>Lo que se pide</source>
-        <translation type="unfinished"></translation>
+        <translation>What is asked</translation>
     </message>
     <message>
         <source>Qué hay que hacer en este ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>What to do in this exercise</translation>
     </message>
     <message>
         <source>Estado inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting state</translation>
     </message>
     <message>
         <source>Cómo estaba la línea antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>How the line was before the first bit</translation>
     </message>
     <message>
         <source>Dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>Drawing</translation>
     </message>
     <message>
         <source>La señal que se lee, o donde se dibuja: las flechas mueven el cursor y cambian el nivel, y un clic cambia el nivel de medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>The signal to read, or where to draw it: the arrows move the cursor and change the level, and a click changes a half-bit&apos;s level</translation>
     </message>
     <message>
         <source>Respuesta:</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer:</translation>
     </message>
     <message>
         <source>Respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer</translation>
     </message>
     <message>
         <source>Los bits leídos, o sus cifras hexadecimales; los espacios no cuentan</source>
-        <translation type="unfinished"></translation>
+        <translation>The bits read, or their hexadecimal digits; spaces do not count</translation>
     </message>
     <message>
         <source>Nuevo ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>New exercise</translation>
     </message>
     <message>
         <source>Comprobar</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Corrige la respuesta y la cuenta para el alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Marks the answer and counts it for the student</translation>
     </message>
     <message>
         <source>Solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>Muestra la solución; la respuesta ya no cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the solution; the answer no longer counts</translation>
     </message>
     <message>
         <source>Veredicto</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict</translation>
     </message>
     <message>
         <source>Si la respuesta es correcta y, si no, dónde y por qué</source>
-        <translation type="unfinished"></translation>
+        <translation>Whether the answer is right and, if not, where and why</translation>
     </message>
 </context>
 <context>
     <name>entrenador::DibujoEntrenador</name>
     <message>
         <source>Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits</translation>
     </message>
     <message>
         <source>Reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock</translation>
     </message>
     <message>
         <source>Señal %1 de %2 bits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>. Bit %1, %2 mitad: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 signal of %2 bits</translation>
     </message>
     <message>
         <source>sin dibujar</source>
-        <translation type="unfinished"></translation>
+        <translation>not drawn</translation>
+    </message>
+    <message>
+        <source>. Bit %1, primera mitad: %2</source>
+        <translation>. Bit %1, first half: %2</translation>
+    </message>
+    <message>
+        <source>. Bit %1, segunda mitad: %2</source>
+        <translation>. Bit %1, second half: %2</translation>
     </message>
 </context>
 <context>
     <name>entrenador::Entrenamiento</name>
     <message>
         <source>Escribe los %1 bits, o sus %2 cifras hexadecimales.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the %1 bits, or their %2 hexadecimal digits.</translation>
     </message>
     <message>
         <source>Trampa, trampa, miraste la solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheat, cheat, you looked at the solution</translation>
     </message>
     <message>
         <source>Correcto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Right.</translation>
     </message>
     <message>
         <source>Incorrecto: %1 de %2 bits mal leídos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong: %1 of %2 bits misread.</translation>
     </message>
     <message>
         <source>Incorrecto en el bit %1, primera mitad: %2. Medios bits mal: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong at bit %1, first half: %2. Half-bits wrong: %3.</translation>
     </message>
     <message>
         <source>Incorrecto en el bit %1, segunda mitad: %2. Medios bits mal: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong at bit %1, second half: %2. Half-bits wrong: %3.</translation>
     </message>
 </context>
 <context>
     <name>entrenador::VentanaEntrenador</name>
     <message>
         <source>Lee la señal %1 de %2 bits y escribe sus bits o su valor hexadecimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the %1 signal of %2 bits and type its bits or its hexadecimal value.</translation>
     </message>
     <message>
         <source>Dibuja la señal %1 de %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw the %1 signal of %2.</translation>
     </message>
     <message>
         <source>La señal no depende de cómo estaba la línea antes.</source>
-        <translation type="unfinished"></translation>
+        <translation>The signal does not depend on how the line was before.</translation>
     </message>
     <message>
         <source>Antes del primer bit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Before the first bit: %1.</translation>
     </message>
     <message>
         <source>Solución: %1 (%2 en hexadecimal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution: %1 (%2 in hexadecimal).</translation>
     </message>
     <message>
         <source>Solución: la línea gris.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution: the grey line.</translation>
     </message>
     <message>
         <source>Has de introducir un alumno o elegir uno de la lista</source>
-        <translation type="unfinished"></translation>
+        <translation>You must type a student or choose one from the list</translation>
     </message>
     <message>
         <source>Exportar preguntas para Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>Export questions for Moodle</translation>
     </message>
     <message>
         <source>Moodle XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moodle XML (*.xml)</translation>
     </message>
     <message>
         <source>No se pudieron exportar las preguntas a «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not export the questions to “%1”: %2.</translation>
     </message>
 </context>
 <context>
     <name>formatos</name>
     <message>
         <source>no es un fichero normal</source>
-        <translation type="unfinished"></translation>
+        <translation>is not a regular file</translation>
     </message>
     <message>
         <source>el fichero es demasiado grande (más de %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too large (more than %1 bytes)</translation>
     </message>
     <message>
         <source>no se pudo preparar el contenido</source>
-        <translation type="unfinished"></translation>
+        <translation>could not prepare the contents</translation>
     </message>
     <message>
         <source>otra copia del programa lo cambia sin parar; inténtelo de nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>another copy of the program keeps changing it; try again</translation>
     </message>
     <message>
         <source>otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>another copy of the program (process %1 of user “%2”) is saving it; try again</translation>
     </message>
     <message>
         <source>otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>another copy of the program, of another user or on another computer, is saving it; try again</translation>
     </message>
     <message>
         <source>no queda espacio en el disco</source>
-        <translation type="unfinished"></translation>
+        <translation>no space left on the disk</translation>
     </message>
     <message>
         <source>se ha agotado la cuota de disco</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk quota is used up</translation>
     </message>
     <message>
         <source>permiso denegado</source>
-        <translation type="unfinished"></translation>
+        <translation>permission denied</translation>
     </message>
     <message>
         <source>el disco es de solo lectura</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>la carpeta no existe</source>
-        <translation type="unfinished"></translation>
+        <translation>the folder does not exist</translation>
     </message>
     <message>
         <source>una parte de la ruta no es una carpeta</source>
-        <translation type="unfinished"></translation>
+        <translation>part of the path is not a folder</translation>
     </message>
     <message>
         <source>es una carpeta, no un fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a folder, not a file</translation>
     </message>
     <message>
         <source>el fichero sería demasiado grande</source>
-        <translation type="unfinished"></translation>
+        <translation>the file would be too large</translation>
     </message>
     <message>
         <source>el nombre es demasiado largo</source>
-        <translation type="unfinished"></translation>
+        <translation>the name is too long</translation>
     </message>
     <message>
         <source>error de lectura o escritura en el disco</source>
-        <translation type="unfinished"></translation>
+        <translation>read or write error on the disk</translation>
     </message>
     <message>
         <source>es un enlace simbólico, y por seguridad no se sigue</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a symbolic link, and for safety it is not followed</translation>
     </message>
     <message>
         <source>la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado</source>
-        <translation type="unfinished"></translation>
+        <translation>the folder does not support locks, and without them another copy could erase what was saved</translation>
     </message>
     <message>
         <source>error del sistema número %1</source>
-        <translation type="unfinished"></translation>
+        <translation>system error number %1</translation>
     </message>
     <message>
         <source>%1 y %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2</translation>
     </message>
     <message>
         <source>más de %L1 caracteres</source>
-        <translation type="unfinished"></translation>
+        <translation>more than %L1 characters</translation>
     </message>
     <message>
         <source>[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede mostrar (%1).]</source>
-        <translation type="unfinished"></translation>
+        <translation>[The help is shown up to here: the document is more than this window can show (%1).]</translation>
     </message>
     <message>
         <source>más de %L1 párrafos</source>
-        <translation type="unfinished"></translation>
+        <translation>more than %L1 paragraphs</translation>
     </message>
     <message>
         <source>una tabla de más de %L1 celdas</source>
-        <translation type="unfinished"></translation>
+        <translation>a table of more than %L1 cells</translation>
     </message>
     <message>
         <source>más de %L1 celdas de tabla</source>
-        <translation type="unfinished"></translation>
+        <translation>more than %L1 table cells</translation>
     </message>
     <message>
         <source>imágenes de más de %L1 megapíxeles en total</source>
-        <translation type="unfinished"></translation>
+        <translation>pictures of more than %L1 megapixels in all</translation>
     </message>
 </context>
 <context>
     <name>formularios</name>
     <message>
         <source>Sí</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>lab</name>
     <message>
         <source>Laboratorio de códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Code laboratory</translation>
     </message>
     <message>
         <source>Entrada:</source>
-        <translation type="unfinished"></translation>
+        <translation>Input:</translation>
     </message>
     <message>
         <source>Bits|Hexadecimal|Texto</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits|Hexadecimal|Text</translation>
     </message>
     <message>
         <source>Forma de la entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>Input form</translation>
     </message>
     <message>
         <source>Si la entrada se escribe en bits, en cifras hexadecimales o como texto</source>
-        <translation type="unfinished"></translation>
+        <translation>Whether the input is written in bits, in hexadecimal digits or as text</translation>
     </message>
     <message>
         <source>Entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>De 1 a 4096 bits que se codifican; los espacios se ignoran</source>
-        <translation type="unfinished"></translation>
+        <translation>From 1 to 4096 bits to encode; spaces are ignored</translation>
     </message>
     <message>
         <source>Pista</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint</translation>
     </message>
     <message>
         <source>Cuántos bits hay, o por qué se rechazó un carácter</source>
-        <translation type="unfinished"></translation>
+        <translation>How many bits there are, or why a character was refused</translation>
     </message>
     <message>
         <source>Códigos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes:</translation>
     </message>
     <message>
         <source>Códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes</translation>
     </message>
     <message>
         <source>Marca los códigos que se dibujan; el elegido es el de la tabla de pasos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick the codes to draw; the chosen one is the one in the step table</translation>
     </message>
     <message>
         <source>Estado inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting state</translation>
     </message>
     <message>
         <source>Último pulso negativo|Último pulso positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Last pulse negative|Last pulse positive</translation>
     </message>
     <message>
         <source>Último pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>Last pulse</translation>
     </message>
     <message>
         <source>Signo del último pulso antes del primer bit (AMI, pseudoternario, HDB3, B8ZS, CMI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign of the last pulse before the first bit (AMI, pseudoternary, HDB3, B8ZS, CMI)</translation>
     </message>
     <message>
         <source>Nivel inicial bajo|Nivel inicial cero (MLT-3)|Nivel inicial alto</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting level low|Starting level zero (MLT-3)|Starting level high</translation>
     </message>
     <message>
         <source>Nivel inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting level</translation>
     </message>
     <message>
         <source>Nivel de la línea antes del primer bit (NRZI, Manchester diferencial, MLT-3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Level of the line before the first bit (NRZI, differential Manchester, MLT-3)</translation>
     </message>
     <message>
         <source>Paridad HDB3 par|Paridad HDB3 impar</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3 parity even|HDB3 parity odd</translation>
     </message>
     <message>
         <source>Paridad HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3 parity</translation>
     </message>
     <message>
         <source>Paridad de las marcas desde la última violación, para HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Parity of the marks since the last violation, for HDB3</translation>
     </message>
     <message>
         <source>Señales de línea</source>
-        <translation type="unfinished"></translation>
+        <translation>Line signals</translation>
     </message>
     <message>
         <source>El reloj y cada código elegido; pulsa medio bit para meter un error de línea</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock and each chosen code; click a half-bit to put in a line error</translation>
     </message>
     <message>
         <source>Decodificado:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoded:</translation>
     </message>
     <message>
         <source>Decodificado</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoded</translation>
     </message>
     <message>
         <source>Los bits que el receptor lee en la línea del código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>The bits the receiver reads on the chosen code&apos;s line</translation>
     </message>
     <message>
         <source>Decodificado como la entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoded like the input</translation>
     </message>
     <message>
         <source>Lo que el receptor lee, en hexadecimal o como texto si así se escribió la entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>What the receiver reads, in hexadecimal or as text if the input was written so</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong</translation>
     </message>
     <message>
         <source>Los bits que un error de línea ha cambiado y cada violación que lo delata</source>
-        <translation type="unfinished"></translation>
+        <translation>The bits a line error has changed and each violation that gives it away</translation>
     </message>
     <message>
         <source>Convenio</source>
-        <translation type="unfinished"></translation>
+        <translation>Convention</translation>
     </message>
     <message>
         <source>Cómo codifica el código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>How the chosen code encodes</translation>
     </message>
     <message>
         <source>Pasos</source>
-        <translation type="unfinished"></translation>
+        <translation>Steps</translation>
     </message>
     <message>
         <source>Cada bit del código elegido: símbolo, nivel en cada mitad y motivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Each bit of the chosen code: symbol, level in each half and reason</translation>
     </message>
     <message>
         <source>Escala lineal|Escala en dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear scale|Scale in dB</translation>
     </message>
     <message>
         <source>Escala del espectro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spectrum scale</translation>
     </message>
     <message>
         <source>Lineal, ajustada a la curva más alta, o en decibelios</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear, fitted to the highest curve, or in decibels</translation>
     </message>
     <message>
         <source>Espectro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spectrum</translation>
     </message>
     <message>
         <source>Densidad espectral de potencia de los códigos elegidos, de 0 a dos veces la velocidad binaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Power spectral density of the chosen codes, from 0 to twice the bit rate</translation>
     </message>
     <message>
         <source>Línea</source>
-        <translation type="unfinished"></translation>
+        <translation>Line</translation>
     </message>
     <message>
         <source>Cable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable:</translation>
     </message>
     <message>
         <source>Pérdida del cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable loss</translation>
     </message>
     <message>
         <source>Pérdida del cable a la mitad de la velocidad binaria, de 0 a 40 dB; crece con la raíz de la frecuencia</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable loss at half the bit rate, from 0 to 40 dB; it grows with the square root of frequency</translation>
     </message>
     <message>
         <source>0 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>0 dB</translation>
     </message>
     <message>
         <source>Transformador:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer:</translation>
     </message>
     <message>
         <source>Sin transformador|Corte al 0,1 % de la velocidad binaria|Corte al 1 % de la velocidad binaria|Corte al 5 % de la velocidad binaria</source>
-        <translation type="unfinished"></translation>
+        <translation>No transformer|Cut-off at 0.1 % of the bit rate|Cut-off at 1 % of the bit rate|Cut-off at 5 % of the bit rate</translation>
     </message>
     <message>
         <source>Transformador</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <source>Acoplamiento por transformador: un paso alto de primer orden, o ninguno</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer coupling: a first-order high-pass, or none</translation>
     </message>
     <message>
         <source>Ruido:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noise:</translation>
     </message>
     <message>
         <source>Sin ruido|Eb/N0 = 20 dB|Eb/N0 = 15 dB|Eb/N0 = 12 dB|Eb/N0 = 10 dB|Eb/N0 = 8 dB|Eb/N0 = 6 dB|Eb/N0 = 4 dB|Eb/N0 = 2 dB|Eb/N0 = 0 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>No noise|Eb/N0 = 20 dB|Eb/N0 = 15 dB|Eb/N0 = 12 dB|Eb/N0 = 10 dB|Eb/N0 = 8 dB|Eb/N0 = 6 dB|Eb/N0 = 4 dB|Eb/N0 = 2 dB|Eb/N0 = 0 dB</translation>
     </message>
     <message>
         <source>Ruido</source>
-        <translation type="unfinished"></translation>
+        <translation>Noise</translation>
     </message>
     <message>
         <source>Ruido blanco gaussiano, como energía por bit frente a densidad de ruido, o ninguno</source>
-        <translation type="unfinished"></translation>
+        <translation>White Gaussian noise, as energy per bit against noise density, or none</translation>
     </message>
     <message>
         <source>Dibujar lo que llega al receptor y lo que decide</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw what reaches the receiver and what it decides</translation>
     </message>
     <message>
         <source>Señal recibida</source>
-        <translation type="unfinished"></translation>
+        <translation>Received signal</translation>
     </message>
     <message>
         <source>Bajo cada código, la señal que llega tras la ganancia del receptor, sus umbrales y los bits que decide</source>
-        <translation type="unfinished"></translation>
+        <translation>Under each code, the signal that arrives after the receiver&apos;s gain, its thresholds and the bits it decides</translation>
     </message>
     <message>
         <source>Recuperar el reloj del código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Recover the chosen code&apos;s clock</translation>
     </message>
     <message>
         <source>Reloj recuperado</source>
-        <translation type="unfinished"></translation>
+        <translation>Recovered clock</translation>
     </message>
     <message>
         <source>Bajo el reloj, el que recupera el receptor del código elegido, con sus deslizamientos</source>
-        <translation type="unfinished"></translation>
+        <translation>Under the clock, the one the receiver recovers from the chosen code, with its slips</translation>
     </message>
     <message>
         <source>Deslizamientos del reloj: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock slips: 0</translation>
     </message>
     <message>
         <source>Deslizamientos del reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock slips</translation>
     </message>
     <message>
         <source>Cuántas veces el reloj recuperado se desvía más de un cuarto de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times the recovered clock strays more than a quarter of a bit</translation>
     </message>
     <message>
         <source>Diagrama de ojo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eye diagram</translation>
     </message>
     <message>
         <source>Lo que llega de cada bit del código elegido, superpuesto de dos en dos bits</source>
-        <translation type="unfinished"></translation>
+        <translation>What arrives of each bit of the chosen code, overlaid two bits at a time</translation>
     </message>
     <message>
         <source>Medidas del ojo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eye measurements</translation>
     </message>
     <message>
         <source>Altura y anchura del ojo del código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Height and width of the chosen code&apos;s eye</translation>
     </message>
     <message>
         <source>Tasa de errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Error rate</translation>
     </message>
     <message>
         <source>Tasa de errores de bit de los códigos elegidos frente a Eb/N0: medida en puntos, teórica en curvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit error rate of the chosen codes against Eb/N0: measured as points, theory as curves</translation>
     </message>
     <message>
         <source>Medir la tasa de errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Measure the error rate</translation>
     </message>
     <message>
         <source>Mide la tasa de errores de los códigos elegidos por esta línea, de 0 a 12 dB de Eb/N0</source>
-        <translation type="unfinished"></translation>
+        <translation>Measures the error rate of the chosen codes through this line, from 0 to 12 dB of Eb/N0</translation>
     </message>
     <message>
         <source>Progreso de la medida</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement progress</translation>
     </message>
     <message>
         <source>Cuántos puntos de la tasa de errores se han medido</source>
-        <translation type="unfinished"></translation>
+        <translation>How many points of the error rate have been measured</translation>
     </message>
     <message>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Cancelar la medida</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel the measurement</translation>
     </message>
     <message>
         <source>Para la medida; los puntos ya medidos se quedan</source>
-        <translation type="unfinished"></translation>
+        <translation>Stops the measurement; the points already measured stay</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::DibujoCodigos</name>
     <message>
         <source>Reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock</translation>
     </message>
     <message>
         <source>Recuperado</source>
-        <translation type="unfinished"></translation>
+        <translation>Recovered</translation>
     </message>
     <message>
         <source>recibida</source>
-        <translation type="unfinished"></translation>
+        <translation>received</translation>
     </message>
     <message>
         <source>Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::GraficoBer</name>
     <message>
         <source>Tasa de errores: %1 bits por punto; la curva, la teoría.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error rate: %1 bits per point; the curve, the theory.</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::GraficoEspectro</name>
     <message>
         <source>densidad espectral (potencia media 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>spectral density (mean power 1)</translation>
     </message>
     <message>
         <source>dB (potencia media 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dB (mean power 1)</translation>
     </message>
     <message>
         <source>Estimada con %1 bits al azar; a trazos, la fórmula teórica.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimated with %1 random bits; dashed, the theoretical formula.</translation>
     </message>
     <message>
         <source> (solo estimada)</source>
-        <translation type="unfinished"></translation>
+        <translation> (estimated only)</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::GraficoOjo</name>
     <message>
         <source>Ojo de %1: %2 bits al azar, dos bits por trazo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eye of %1: %2 random bits, two bits per trace</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::ModeloPasos</name>
     <message>
         <source>Bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit</translation>
     </message>
     <message>
         <source>Símbolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Nivel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Level 1</translation>
     </message>
     <message>
         <source>Nivel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Level 2</translation>
     </message>
     <message>
         <source>Motivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Reason</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::PanelLinea</name>
     <message>
         <source>Sin el ruido, el ojo está cerrado: el receptor se equivoca.</source>
-        <translation type="unfinished"></translation>
+        <translation>Without the noise, the eye is closed: the receiver makes mistakes.</translation>
     </message>
     <message>
         <source>El ojo está cerrado: el receptor se equivoca.</source>
-        <translation type="unfinished"></translation>
+        <translation>The eye is closed: the receiver makes mistakes.</translation>
     </message>
     <message>
         <source>Sin el ruido, altura del ojo: %1 · anchura: %2 del bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Without the noise, eye height: %1 · width: %2 of the bit</translation>
     </message>
     <message>
         <source>Altura del ojo: %1 · anchura: %2 del bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eye height: %1 · width: %2 of the bit</translation>
     </message>
     <message>
         <source>Deslizamientos del reloj: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock slips: %1</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::VentanaLaboratorio</name>
     <message>
         <source>error de línea en la primera mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>line error in the first half</translation>
     </message>
     <message>
         <source>error de línea en la segunda mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>line error in the second half</translation>
     </message>
     <message>
         <source>el receptor decide mal la primera mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>the receiver decides the first half wrong</translation>
     </message>
     <message>
         <source>el receptor decide mal la segunda mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>the receiver decides the second half wrong</translation>
     </message>
     <message>
         <source>Escribe de 1 a %1 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type from 1 to %1 bits.</translation>
     </message>
     <message>
         <source>%1 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bits.</translation>
     </message>
     <message>
         <source>Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>To see them in hexadecimal, the bits must be a multiple of 4.</translation>
     </message>
     <message>
         <source>Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles.</source>
-        <translation type="unfinished"></translation>
+        <translation>To see them as text, the bits must be whole bytes of visible characters.</translation>
     </message>
     <message>
         <source>La línea hace que el receptor decida mal %1 medios bits. </source>
-        <translation type="unfinished"></translation>
+        <translation>The line makes the receiver decide %1 half-bits wrong. </translation>
     </message>
     <message>
         <source>Bits erróneos: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong bits: %1.</translation>
     </message>
     <message>
         <source>No cambia ningún bit.</source>
-        <translation type="unfinished"></translation>
+        <translation>No bit changes.</translation>
     </message>
     <message>
         <source>El error no cambia ningún bit.</source>
-        <translation type="unfinished"></translation>
+        <translation>The error changes no bit.</translation>
     </message>
     <message>
         <source> Detectado: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Detected: %1.</translation>
     </message>
     <message>
         <source> El receptor no ve ninguna violación.</source>
-        <translation type="unfinished"></translation>
+        <translation> The receiver sees no violation.</translation>
     </message>
     <message>
         <source> Este código no detecta errores de línea.</source>
-        <translation type="unfinished"></translation>
+        <translation> This code does not detect line errors.</translation>
     </message>
 </context>
 <context>
     <name>linea</name>
     <message>
         <source>uso: tramavox --ber --codigo CÓDIGO --ebn0 0,2,4 [--bits 200000] [--semilla S] [--perdida DB] [--acoplamiento F]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage: tramavox --ber --codigo CODE --ebn0 0,2,4 [--bits 200000] [--semilla S] [--perdida DB] [--acoplamiento F]</translation>
     </message>
     <message>
         <source>a «%1» le falta su valor</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is missing its value</translation>
     </message>
     <message>
         <source>«%1» no es un código</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not a code</translation>
     </message>
     <message>
         <source>«%1» no es un Eb/N0 en dB</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not an Eb/N0 in dB</translation>
     </message>
     <message>
         <source>los bits han de ser de 1 a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the bits must be from 1 to %1</translation>
     </message>
     <message>
         <source>la semilla ha de ser un número entero positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>the seed must be a positive whole number</translation>
     </message>
     <message>
         <source>la pérdida del cable ha de ser de 0 a %1 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>the cable loss must be from 0 to %1 dB</translation>
     </message>
     <message>
         <source>el corte del acoplamiento ha de ser una fracción de la velocidad binaria de 0 a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the coupling cut-off must be a fraction of the bit rate from 0 to %1</translation>
     </message>
     <message>
         <source>no se conoce la opción «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown option “%1”</translation>
     </message>
     <message>
         <source>falta el código (--codigo)</source>
-        <translation type="unfinished"></translation>
+        <translation>the code is missing (--codigo)</translation>
     </message>
     <message>
         <source>faltan los valores de Eb/N0 (--ebn0)</source>
-        <translation type="unfinished"></translation>
+        <translation>the Eb/N0 values are missing (--ebn0)</translation>
     </message>
 </context>
 <context>
     <name>preguntas</name>
     <message>
         <source>&lt;p&gt;Antes del primer bit: %1.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Before the first bit: %1.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>%1: leer %2 bits (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: read %2 bits (%3)</translation>
     </message>
     <message>
         <source>&lt;p&gt;Este dibujo es la señal %1 de %2 bits, con el reloj encima.&lt;/p&gt;%3&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%4&quot; alt=&quot;Señal %1 de %2 bits&quot;&gt;&lt;/p&gt;&lt;p&gt;Escribe los bits, o su valor en hexadecimal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;This drawing is the %1 signal of %2 bits, with the clock above.&lt;/p&gt;%3&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%4&quot; alt=&quot;%1 signal of %2 bits&quot;&gt;&lt;/p&gt;&lt;p&gt;Type the bits, or their value in hexadecimal.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Los bits son %1 (%2 en hexadecimal).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;The bits are %1 (%2 in hexadecimal).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>%1: elegir la señal de %2 bits (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: choose the signal of %2 bits (%3)</translation>
     </message>
     <message>
         <source>&lt;p&gt;¿Cuál es la señal %1 de %2?&lt;/p&gt;%3</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Which is the %1 signal of %2?&lt;/p&gt;%3</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%1&quot; alt=&quot;Una señal de %2 bits&quot;&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%1&quot; alt=&quot;A signal of %2 bits&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Correcto.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Right.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>uso: tramavox --moodle FICHERO [--preguntas N] [--codigos HDB3,AMI,…] [--bits 16] [--semilla S]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage: tramavox --moodle FILE [--preguntas N] [--codigos HDB3,AMI,…] [--bits 16] [--semilla S]</translation>
     </message>
     <message>
         <source>«%1» no es un código; los códigos son %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not a code; the codes are %2</translation>
     </message>
     <message>
         <source>falta el fichero de preguntas que se ha de escribir</source>
-        <translation type="unfinished"></translation>
+        <translation>the question file to write is missing</translation>
     </message>
     <message>
         <source>a «%1» le falta su valor</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is missing its value</translation>
     </message>
     <message>
         <source>el número de preguntas ha de ser de 1 a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the number of questions must be from 1 to %1</translation>
     </message>
     <message>
         <source>los bits han de ser un múltiplo de 4 de %1 a %2 (cada cifra hexadecimal son 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>the bits must be a multiple of 4 from %1 to %2 (each hexadecimal digit is 4)</translation>
     </message>
     <message>
         <source>la semilla ha de ser un número entero positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>the seed must be a positive whole number</translation>
     </message>
     <message>
         <source>no se conoce la opción «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown option “%1”</translation>
     </message>
     <message>
         <source>tramavox: no se pudo escribir «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>tramavox: could not write “%1”: %2.</translation>
     </message>
 </context>
 <context>
     <name>principal</name>
     <message>
         <source>reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>clock</translation>
     </message>
     <message>
         <source>Forma de onda de 16 bits: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>16-bit waveform: %1</translation>
     </message>
     <message>
         <source>ninguna señal a la vista</source>
-        <translation type="unfinished"></translation>
+        <translation>no signal shown</translation>
     </message>
     <message>
         <source>Sistemas de Telefonía (Tramavox)</source>
-        <translation type="unfinished"></translation>
+        <translation>Telephony Systems (Tramavox)</translation>
     </message>
     <message>
         <source>Dibujo de las señales</source>
-        <translation type="unfinished"></translation>
+        <translation>Drawing of the signals</translation>
     </message>
     <message>
         <source>El reloj y las formas de onda NRZ, RZ, AMI y HDB3 del número; cada casilla de la rejilla es un bit</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock and the NRZ, RZ, AMI and HDB3 waveforms of the number; each square of the grid is a bit</translation>
     </message>
     <message>
         <source>Nombres de las señales</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal names</translation>
     </message>
     <message>
         <source>Pulsa el nombre de una señal para mostrarla u ocultarla</source>
-        <translation type="unfinished"></translation>
+        <translation>Click a signal&apos;s name to show or hide it</translation>
     </message>
     <message>
         <source>RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ</translation>
     </message>
     <message>
         <source>Señal RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ signal</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to show or hide the RZ signal</translation>
     </message>
     <message>
         <source>NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ</translation>
     </message>
     <message>
         <source>Señal NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ signal</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to show or hide the NRZ signal</translation>
     </message>
     <message>
         <source>CLK</source>
-        <translation type="unfinished"></translation>
+        <translation>CLK</translation>
     </message>
     <message>
         <source>Señal CLK</source>
-        <translation type="unfinished"></translation>
+        <translation>CLK signal</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal CLK</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to show or hide the CLK signal</translation>
     </message>
     <message>
         <source>AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI</translation>
     </message>
     <message>
         <source>Señal AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI signal</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to show or hide the AMI signal</translation>
     </message>
     <message>
         <source>HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3</translation>
     </message>
     <message>
         <source>Señal HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3 signal</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to show or hide the HDB3 signal</translation>
     </message>
     <message>
         <source>Periodo </source>
-        <translation type="unfinished"></translation>
+        <translation>Period </translation>
     </message>
     <message>
         <source>Periodo de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit period</translation>
     </message>
     <message>
         <source>Ancho de un bit en el dibujo, de 1 a 10; se mueve con las flechas</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of a bit in the drawing, from 1 to 10; the arrows move it</translation>
     </message>
     <message>
         <source>Número</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>0000</source>
-        <translation type="unfinished"></translation>
+        <translation>0000</translation>
     </message>
     <message>
         <source>Número hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimal number</translation>
     </message>
     <message>
         <source>Escribe cifras hexadecimales en cualquier parte de la ventana; entran por la derecha</source>
-        <translation type="unfinished"></translation>
+        <translation>Type hexadecimal digits anywhere in the window; they come in from the right</translation>
     </message>
     <message>
         <source>Hexa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex.</translation>
     </message>
     <message>
         <source>000000000000000</source>
-        <translation type="unfinished"></translation>
+        <translation>000000000000000</translation>
     </message>
     <message>
         <source>Número en binario</source>
-        <translation type="unfinished"></translation>
+        <translation>Number in binary</translation>
     </message>
     <message>
         <source>Los 16 bits del número</source>
-        <translation type="unfinished"></translation>
+        <translation>The number&apos;s 16 bits</translation>
     </message>
     <message>
         <source>Binario</source>
-        <translation type="unfinished"></translation>
+        <translation>Binary</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Vuelve el número a 0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets the number back to 0000</translation>
     </message>
     <message>
         <source>Cadena HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3 string</translation>
     </message>
     <message>
         <source>Los símbolos HDB3 de ocho copias del número, con sus sustituciones B y V</source>
-        <translation type="unfinished"></translation>
+        <translation>The HDB3 symbols of eight copies of the number, with their B and V substitutions</translation>
     </message>
     <message>
         <source>¿A qué número hexadecimal se corresponde el código que se muestra?</source>
-        <translation type="unfinished"></translation>
+        <translation>Which hexadecimal number does the code shown stand for?</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>View</translation>
     </message>
     <message>
         <source>Reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock</translation>
     </message>
     <message>
         <source>AMI RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI RZ</translation>
     </message>
     <message>
         <source>HBD3 RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>HBD3 RZ</translation>
     </message>
     <message>
         <source>Ver todos</source>
-        <translation type="unfinished"></translation>
+        <translation>Show all</translation>
     </message>
     <message>
         <source>Ocultar todos</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide all</translation>
     </message>
     <message>
         <source>Ampliar</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>Reducir</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>Tamaño normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal size</translation>
     </message>
     <message>
         <source>Ampliación: 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom: 100 %</translation>
     </message>
     <message>
         <source>Idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Català</source>
-        <translation type="unfinished"></translation>
+        <translation>Català</translation>
     </message>
     <message>
         <source>Galego</source>
-        <translation type="unfinished"></translation>
+        <translation>Galego</translation>
     </message>
     <message>
         <source>Euskara</source>
-        <translation type="unfinished"></translation>
+        <translation>Euskara</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Utilidades</source>
-        <translation type="unfinished"></translation>
+        <translation>Tools</translation>
     </message>
     <message>
         <source>Proponer ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>Propose exercise</translation>
     </message>
     <message>
         <source>Laboratorio de códigos…</source>
-        <translation type="unfinished"></translation>
+        <translation>Code laboratory…</translation>
     </message>
     <message>
         <source>Entrenador de códigos…</source>
-        <translation type="unfinished"></translation>
+        <translation>Code trainer…</translation>
     </message>
     <message>
         <source>Ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Acerca de ...</source>
-        <translation type="unfinished"></translation>
+        <translation>About ...</translation>
     </message>
     <message>
         <source>Ayuda ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Help ...</translation>
     </message>
 </context>
 <context>
     <name>principal::VentanaPrincipal</name>
     <message>
         <source>Ampliación: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom: %1 %</translation>
     </message>
     <message>
         <source>Copiar imagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy picture</translation>
     </message>
     <message>
         <source>Guardar imagen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save picture…</translation>
     </message>
     <message>
         <source>Guardar imagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Save picture</translation>
     </message>
     <message>
         <source>Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image (*.png);;SVG vector drawing (*.svg)</translation>
     </message>
     <message>
         <source>No se pudo guardar la imagen en «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the picture in “%1”: %2.</translation>
     </message>
 </context>
 </TS>

@@ -5,222 +5,222 @@
     <name>Ejerc</name>
     <message>
         <source>Ejercicios</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercicios</translation>
     </message>
     <message>
         <source>Estadísticas</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas</translation>
     </message>
     <message>
         <source>Barra de aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de acertos</translation>
     </message>
     <message>
         <source>El porcentaje de aciertos del alumno elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>A porcentaxe de acertos do alumno escollido</translation>
     </message>
     <message>
         <source>Detalles</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Abre la vista de toda la clase para el profesor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a vista de toda a clase para o profesor</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Borra las estadísticas del alumno elegido, tras confirmarlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra as estatísticas do alumno escollido, despois de confirmalo</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Porcentaje de aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaxe de acertos</translation>
     </message>
     <message>
         <source>Estadística del alumno elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatística do alumno escollido</translation>
     </message>
     <message>
         <source>Aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros</translation>
     </message>
     <message>
         <source>Total de respuestas</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de respostas</translation>
     </message>
     <message>
         <source>Introduce tu nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe o teu nome</translation>
     </message>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Escribe tu nombre y pulsa Intro, o elige uno de la lista</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe o teu nome e preme Intro, ou escolle un da lista</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Alumno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno:</translation>
     </message>
     <message>
         <source>Respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta</translation>
     </message>
     <message>
         <source>0000</source>
-        <translation type="unfinished"></translation>
+        <translation>0000</translation>
     </message>
     <message>
         <source>Escribe las cifras hexadecimales del número que lees en el dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe as cifras hexadecimais do número que les no debuxo</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Comprueba la respuesta y la cuenta para el alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Comproba a resposta e cóntaa para o alumno</translation>
     </message>
     <message>
         <source>Código a  ejercitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Código que exercitar</translation>
     </message>
     <message>
         <source>NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ</translation>
     </message>
     <message>
         <source>Código que se dibuja en los ejercicios</source>
-        <translation type="unfinished"></translation>
+        <translation>Código que se debuxa nos exercicios</translation>
     </message>
     <message>
         <source>RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ</translation>
     </message>
     <message>
         <source>AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI</translation>
     </message>
     <message>
         <source>HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3</translation>
     </message>
     <message>
         <source>Aleatorio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio</translation>
     </message>
     <message>
         <source>Proponer</source>
-        <translation type="unfinished"></translation>
+        <translation>Propor</translation>
     </message>
     <message>
         <source>Propone un ejercicio nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>Propón un exercicio novo</translation>
     </message>
     <message>
         <source>Solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución</translation>
     </message>
     <message>
         <source>Muestra el número; la respuesta ya no cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o número; a resposta xa non conta</translation>
     </message>
     <message>
         <source>Periodo </source>
-        <translation type="unfinished"></translation>
+        <translation>Período </translation>
     </message>
     <message>
         <source>Periodo de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Período de bit</translation>
     </message>
     <message>
         <source>Ancho de un bit en el dibujo de la ventana principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura dun bit no debuxo da xanela principal</translation>
     </message>
     <message>
         <source>Text1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text1</translation>
     </message>
     <message>
         <source>Teclado de la respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado da resposta</translation>
     </message>
     <message>
         <source>Tras elegir alumno, las cifras tecleadas van a la respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Despois de escoller alumno, as cifras tecleadas van á resposta</translation>
     </message>
     <message>
         <source>La respuesta es incorrecta</source>
-        <translation type="unfinished"></translation>
+        <translation>A resposta é incorrecta</translation>
     </message>
 </context>
 <context>
     <name>acerca</name>
     <message>
         <source>Acerca de Tramavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tramavox</translation>
     </message>
     <message>
         <source>Imagen y ciclo formativo del programa</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaxe e ciclo formativo do programa</translation>
     </message>
     <message>
         <source>Imagen del aula</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaxe da aula</translation>
     </message>
     <message>
         <source>Alumnos en los bancos de un laboratorio de telefonía</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos nos bancos dun laboratorio de telefonía</translation>
     </message>
     <message>
         <source>    Ciclo Formativo de Grado Superior   Sistemas de Telecomunicación e Informáticos.</source>
-        <translation type="unfinished"></translation>
+        <translation>    Ciclo Formativo de Grao Superior   Sistemas de Telecomunicación e Informáticos.</translation>
     </message>
     <message>
         <source>Descripción del programa</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrición do programa</translation>
     </message>
     <message>
         <source>Para qué y para quién se hizo el programa</source>
-        <translation type="unfinished"></translation>
+        <translation>Para que e para quen se fixo o programa</translation>
     </message>
     <message>
         <source>Programa y dibujos: equipo Tramavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa e debuxos: equipo Tramavox</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cierra esta ventana</source>
-        <translation type="unfinished"></translation>
+        <translation>Pecha esta xanela</translation>
     </message>
     <message>
         <source>Sistemas de Telefonía</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas de Telefonía</translation>
     </message>
     <message>
         <source>Progama de ejercicio de los códigos <byte value="xd"/>
@@ -231,442 +231,449 @@ ciclo formativo de grado superior <byte value="xd"/>
 &quot;Sistemas de Telecomunicación e <byte value="xd"/>
 Informáticos&quot;.<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Programa de exercicio dos códigos <byte value="xd"/>
+de datos serie usados en telefonía desenvolvido para o módulo <byte value="xd"/>
+de iniciación profesional &quot;Sistemas <byte value="xd"/>
+de Telefonía&quot;, pertencente ao <byte value="xd"/>
+ciclo formativo de grao superior <byte value="xd"/>
+&quot;Sistemas de Telecomunicación e <byte value="xd"/>
+Informáticos&quot;.<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>ayu</name>
     <message>
         <source>Ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Axuda</translation>
     </message>
     <message>
         <source>RichTextBox1</source>
-        <translation type="unfinished"></translation>
+        <translation>RichTextBox1</translation>
     </message>
     <message>
         <source>Texto de ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de axuda</translation>
     </message>
     <message>
         <source>Cómo se usa el programa y la teoría de los códigos de línea</source>
-        <translation type="unfinished"></translation>
+        <translation>Como se usa o programa e a teoría dos códigos de liña</translation>
     </message>
 </context>
 <context>
     <name>ayuda::VentanaAcerca</name>
     <message>
         <source>Dibujo de Tramavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Debuxo de Tramavox</translation>
     </message>
     <message>
         <source>Las señales de reloj, NRZ, RZ, AMI y HDB3 de un número, como las dibuja el programa</source>
-        <translation type="unfinished"></translation>
+        <translation>Os sinais de reloxo, NRZ, RZ, AMI e HDB3 dun número, como os debuxa o programa</translation>
     </message>
 </context>
 <context>
     <name>ayuda::VentanaAyuda</name>
     <message>
         <source>No se pudo leer «%1»: %2. Se muestra la ayuda que lleva el programa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido ler «%1»: %2. Móstrase a axuda que leva o programa.</translation>
     </message>
 </context>
 <context>
     <name>codigos</name>
     <message>
         <source>ocho ceros → 000VB0VB: V repite el signo del último pulso y B lo invierte</source>
-        <translation type="unfinished"></translation>
+        <translation>oito ceros → 000VB0VB: V repite o signo do último pulso e B invérteo</translation>
     </message>
     <message>
         <source>cuatro ceros tras un número par de marcas desde la última V → B00V</source>
-        <translation type="unfinished"></translation>
+        <translation>catro ceros tras un número par de marcas desde a última V → B00V</translation>
     </message>
     <message>
         <source>cuatro ceros tras un número impar de marcas desde la última V → 000V</source>
-        <translation type="unfinished"></translation>
+        <translation>catro ceros tras un número impar de marcas desde a última V → 000V</translation>
     </message>
     <message>
         <source>falta dibujar este medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>falta debuxar este medio bit</translation>
     </message>
     <message>
         <source>aquí va %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí vai %1: %2</translation>
     </message>
     <message>
         <source>falta la transición a mitad de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>falta a transición a medio bit</translation>
     </message>
     <message>
         <source>la marca debe alternar</source>
-        <translation type="unfinished"></translation>
+        <translation>a marca debe alternar</translation>
     </message>
     <message>
         <source>el pulso dura medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>o pulso dura medio bit</translation>
     </message>
     <message>
         <source>aquí no hay pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí non hai pulso</translation>
     </message>
     <message>
         <source>aquí va un pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí vai un pulso</translation>
     </message>
     <message>
         <source>aquí va el nivel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí vai o nivel %1</translation>
     </message>
     <message>
         <source>NRZ unipolar</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ unipolar</translation>
     </message>
     <message>
         <source>NRZ unipolar: un 1 es nivel alto todo el bit; un 0, nivel cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ unipolar: un 1 é nivel alto todo o bit; un 0, nivel cero.</translation>
     </message>
     <message>
         <source>NRZ polar</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ polar</translation>
     </message>
     <message>
         <source>NRZ polar: un 1 es +1 todo el bit; un 0, −1.</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ polar: un 1 é +1 todo o bit; un 0, −1.</translation>
     </message>
     <message>
         <source>NRZI: cada 1 cambia el nivel al empezar el bit; un 0 lo mantiene.</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZI: cada 1 cambia o nivel ao comezar o bit; un 0 mantéño.</translation>
     </message>
     <message>
         <source>RZ unipolar: un 1 es un pulso en la primera mitad del bit; un 0, nivel cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ unipolar: un 1 é un pulso na primeira metade do bit; un 0, nivel cero.</translation>
     </message>
     <message>
         <source>AMI (ANSI T1.102): cada 1 es un pulso de medio bit de signo contrario al anterior; un 0, cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI (ANSI T1.102): cada 1 é un pulso de medio bit de signo contrario ao anterior; un 0, cero.</translation>
     </message>
     <message>
         <source>Pseudoternario</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudoternario</translation>
     </message>
     <message>
         <source>Pseudoternario (UIT-T I.430): cada 0 es un pulso de bit entero, de signo contrario al anterior; un 1, cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudoternario (UIT-T I.430): cada 0 é un pulso de bit enteiro, de signo contrario ao anterior; un 1, cero.</translation>
     </message>
     <message>
         <source>HDB3 (UIT-T G.703): AMI en que cuatro ceros son 000V tras un número impar de marcas desde la última V, o B00V tras un número par.</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3 (UIT-T G.703): AMI en que catro ceros son 000V tras un número impar de marcas desde a última V, ou B00V tras un número par.</translation>
     </message>
     <message>
         <source>B8ZS (ANSI T1.102): AMI en que ocho ceros son 000VB0VB.</source>
-        <translation type="unfinished"></translation>
+        <translation>B8ZS (ANSI T1.102): AMI en que oito ceros son 000VB0VB.</translation>
     </message>
     <message>
         <source>CMI (UIT-T G.703): un 1 ocupa el bit entero, alto y bajo por turnos; un 0 es bajo y luego alto.</source>
-        <translation type="unfinished"></translation>
+        <translation>CMI (UIT-T G.703): un 1 ocupa o bit enteiro, alto e baixo por quendas; un 0 é baixo e logo alto.</translation>
     </message>
     <message>
         <source>Manchester (IEEE 802.3): un 1 sube a mitad de bit; un 0 baja (al revés que el convenio de G. E. Thomas).</source>
-        <translation type="unfinished"></translation>
+        <translation>Manchester (IEEE 802.3): un 1 sobe a medio bit; un 0 baixa (ao revés que a convención de G. E. Thomas).</translation>
     </message>
     <message>
         <source>Manchester diferencial</source>
-        <translation type="unfinished"></translation>
+        <translation>Manchester diferencial</translation>
     </message>
     <message>
         <source>Manchester diferencial: siempre hay transición a mitad de bit, y además al empezar cada 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manchester diferencial: sempre hai transición a medio bit, e ademais ao comezar cada 0.</translation>
     </message>
     <message>
         <source>2B1Q (ANSI T1.601): dos bits por símbolo, el primero el signo y el segundo la magnitud: 10 +3, 11 +1, 01 −1, 00 −3; un último bit sin pareja va con un 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>2B1Q (ANSI T1.601): dous bits por símbolo, o primeiro o signo e o segundo a magnitude: 10 +3, 11 +1, 01 −1, 00 −3; un último bit sen parella vai cun 0.</translation>
     </message>
     <message>
         <source>MLT-3: cada 1 avanza un paso por 0, +1, 0, −1; un 0 mantiene el nivel.</source>
-        <translation type="unfinished"></translation>
+        <translation>MLT-3: cada 1 avanza un paso por 0, +1, 0, −1; un 0 mantén o nivel.</translation>
     </message>
     <message>
         <source>Solo se admiten los bits 0 y 1; los espacios se ignoran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só se admiten os bits 0 e 1; os espazos ignóranse.</translation>
     </message>
     <message>
         <source>Solo se admiten las cifras hexadecimales 0-9 y A-F; los espacios se ignoran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só se admiten as cifras hexadecimais 0-9 e A-F; os espazos ignóranse.</translation>
     </message>
     <message>
         <source>Solo se admiten caracteres de un byte (Latin-1): cada uno da sus 8 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só se admiten caracteres dun byte (Latin-1): cada un dá os seus 8 bits.</translation>
     </message>
     <message>
         <source>Como mucho %1 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como moito %1 bits.</translation>
     </message>
     <message>
         <source>violación bipolar no esperada</source>
-        <translation type="unfinished"></translation>
+        <translation>violación bipolar non esperada</translation>
     </message>
     <message>
         <source>violación que no cuadra con la paridad inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>violación que non cadra coa paridade inicial</translation>
     </message>
     <message>
         <source>violación con la polaridad de la anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>violación coa polaridade da anterior</translation>
     </message>
     <message>
         <source>cuatro ceros seguidos, imposibles en HDB3,</source>
-        <translation type="unfinished"></translation>
+        <translation>catro ceros seguidos, imposibles en HDB3,</translation>
     </message>
     <message>
         <source>ocho ceros seguidos, imposibles en B8ZS,</source>
-        <translation type="unfinished"></translation>
+        <translation>oito ceros seguidos, imposibles en B8ZS,</translation>
     </message>
     <message>
         <source>violación de la alternancia CMI</source>
-        <translation type="unfinished"></translation>
+        <translation>violación da alternancia CMI</translation>
     </message>
     <message>
         <source>símbolo CMI no válido</source>
-        <translation type="unfinished"></translation>
+        <translation>símbolo CMI non válido</translation>
     </message>
     <message>
         <source>%1 en el bit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no bit %2</translation>
     </message>
     <message>
         <source>las marcas no alternan: cada una lleva el signo contrario de la anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>as marcas non alternan: cada unha leva o signo contrario da anterior</translation>
     </message>
     <message>
         <source>se empezó con el signo contrario: mira el último pulso antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>empezouse co signo contrario: mira o último pulso antes do primeiro bit</translation>
     </message>
     <message>
         <source>se partió del nivel contrario: mira el nivel antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>partiuse do nivel contrario: mira o nivel antes do primeiro bit</translation>
     </message>
     <message>
         <source>unos y ceros al revés: el 1 es el nivel alto</source>
-        <translation type="unfinished"></translation>
+        <translation>uns e ceros ao revés: o 1 é o nivel alto</translation>
     </message>
     <message>
         <source>así es NRZ polar: en unipolar el 0 no tiene tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>así é NRZ polar: en unipolar o 0 non ten tensión</translation>
     </message>
     <message>
         <source>así es RZ: en NRZ el nivel dura todo el bit</source>
-        <translation type="unfinished"></translation>
+        <translation>así é RZ: en NRZ o nivel dura todo o bit</translation>
     </message>
     <message>
         <source>unos y ceros al revés: el 1 es positivo y el 0 negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>uns e ceros ao revés: o 1 é positivo e o 0 negativo</translation>
     </message>
     <message>
         <source>así es NRZ unipolar: en polar el 0 es negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>así é NRZ unipolar: en polar o 0 é negativo</translation>
     </message>
     <message>
         <source>así es NRZI: en NRZ polar el nivel dice el bit</source>
-        <translation type="unfinished"></translation>
+        <translation>así é NRZI: en NRZ polar o nivel di o bit</translation>
     </message>
     <message>
         <source>el cambio va en los ceros: en NRZI cada 1 cambia el nivel</source>
-        <translation type="unfinished"></translation>
+        <translation>o cambio vai nos ceros: en NRZI cada 1 cambia o nivel</translation>
     </message>
     <message>
         <source>así es NRZ polar: en NRZI el bit no lo dice el nivel, sino el cambio</source>
-        <translation type="unfinished"></translation>
+        <translation>así é NRZ polar: en NRZI o bit non o di o nivel, senón o cambio</translation>
     </message>
     <message>
         <source>así es NRZ unipolar: en RZ el pulso vuelve a cero a mitad de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>así é NRZ unipolar: en RZ o pulso volve a cero a medio bit</translation>
     </message>
     <message>
         <source>unos y ceros al revés: el pulso es el 1</source>
-        <translation type="unfinished"></translation>
+        <translation>uns e ceros ao revés: o pulso é o 1</translation>
     </message>
     <message>
         <source>el pulso va en la primera mitad del bit, no en la segunda</source>
-        <translation type="unfinished"></translation>
+        <translation>o pulso vai na primeira metade do bit, non na segunda</translation>
     </message>
     <message>
         <source>así es pseudoternario: en AMI los pulsos son los unos</source>
-        <translation type="unfinished"></translation>
+        <translation>así é pseudoternario: en AMI os pulsos son os uns</translation>
     </message>
     <message>
         <source>el pulso dura todo el bit: en AMI dura medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>o pulso dura todo o bit: en AMI dura medio bit</translation>
     </message>
     <message>
         <source>así es AMI: en pseudoternario los pulsos son los ceros</source>
-        <translation type="unfinished"></translation>
+        <translation>así é AMI: en pseudoternario os pulsos son os ceros</translation>
     </message>
     <message>
         <source>sin sustituciones: así queda en AMI, y en HDB3 cada cuatro ceros seguidos se sustituyen</source>
-        <translation type="unfinished"></translation>
+        <translation>sen substitucións: así queda en AMI, e en HDB3 cada catro ceros seguidos substitúense</translation>
     </message>
     <message>
         <source>se eligió mal entre 000V y B00V: cuenta las marcas desde la última V</source>
-        <translation type="unfinished"></translation>
+        <translation>escolleuse mal entre 000V e B00V: conta as marcas desde a última V</translation>
     </message>
     <message>
         <source>la V lleva la polaridad contraria: repite la del pulso anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>a V leva a polaridade contraria: repite a do pulso anterior</translation>
     </message>
     <message>
         <source>sin sustituciones: así queda en AMI, y en B8ZS cada ocho ceros seguidos se sustituyen</source>
-        <translation type="unfinished"></translation>
+        <translation>sen substitucións: así queda en AMI, e en B8ZS cada oito ceros seguidos substitúense</translation>
     </message>
     <message>
         <source>el patrón 000VB0VB va desplazado: empieza en el primero de los ocho ceros</source>
-        <translation type="unfinished"></translation>
+        <translation>o patrón 000VB0VB vai desprazado: comeza no primeiro dos oito ceros</translation>
     </message>
     <message>
         <source>la B no alterna: lleva el signo contrario del pulso anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>a B non alterna: leva o signo contrario do pulso anterior</translation>
     </message>
     <message>
         <source>el 0 va al revés: en CMI es bajo en la primera mitad y alto en la segunda</source>
-        <translation type="unfinished"></translation>
+        <translation>o 0 vai ao revés: en CMI é baixo na primeira metade e alto na segunda</translation>
     </message>
     <message>
         <source>los unos no alternan: cada 1 lleva el nivel contrario del 1 anterior</source>
-        <translation type="unfinished"></translation>
+        <translation>os uns non alternan: cada 1 leva o nivel contrario do 1 anterior</translation>
     </message>
     <message>
         <source>las transiciones van al revés: es el convenio de G. E. Thomas, no el de IEEE 802.3</source>
-        <translation type="unfinished"></translation>
+        <translation>as transicións van ao revés: é a convención de G. E. Thomas, non a de IEEE 802.3</translation>
     </message>
     <message>
         <source>así es NRZ polar: falta la transición a mitad de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>así é NRZ polar: falta a transición a medio bit</translation>
     </message>
     <message>
         <source>así es Manchester diferencial: en Manchester el sentido de la transición dice el bit</source>
-        <translation type="unfinished"></translation>
+        <translation>así é Manchester diferencial: en Manchester o sentido da transición di o bit</translation>
     </message>
     <message>
         <source>el cambio al principio del bit va en los unos: en el diferencial lo lleva cada 0</source>
-        <translation type="unfinished"></translation>
+        <translation>o cambio ao principio do bit vai nos uns: no diferencial lévao cada 0</translation>
     </message>
     <message>
         <source>así es Manchester: en el diferencial el bit lo dice si hay cambio al principio</source>
-        <translation type="unfinished"></translation>
+        <translation>así é Manchester: no diferencial o bit dio se hai cambio ao principio</translation>
     </message>
     <message>
         <source>signo y magnitud cambiados: el primer bit de cada par da el signo</source>
-        <translation type="unfinished"></translation>
+        <translation>signo e magnitude cambiados: o primeiro bit de cada par dá o signo</translation>
     </message>
     <message>
         <source>las magnitudes al revés: un 1 en el segundo bit es ±1 y un 0 es ±3</source>
-        <translation type="unfinished"></translation>
+        <translation>as magnitudes ao revés: un 1 no segundo bit é ±1 e un 0 é ±3</translation>
     </message>
     <message>
         <source>el signo al revés: un 1 en el primer bit es positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>o signo ao revés: un 1 no primeiro bit é positivo</translation>
     </message>
     <message>
         <source>cada 1 cambia de signo sin pasar por cero: MLT-3 recorre 0, +1, 0, −1</source>
-        <translation type="unfinished"></translation>
+        <translation>cada 1 cambia de signo sen pasar por cero: MLT-3 percorre 0, +1, 0, −1</translation>
     </message>
     <message>
         <source>cambian los ceros: en MLT-3 solo cada 1 avanza un paso</source>
-        <translation type="unfinished"></translation>
+        <translation>cambian os ceros: en MLT-3 só cada 1 avanza un paso</translation>
     </message>
     <message>
         <source>se partió de otro nivel: mira el nivel antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>partiuse doutro nivel: mira o nivel antes do primeiro bit</translation>
     </message>
     <message>
         <source>último pulso positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>último pulso positivo</translation>
     </message>
     <message>
         <source>último pulso negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>último pulso negativo</translation>
     </message>
     <message>
         <source>%1, un número impar de marcas desde la última V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, un número impar de marcas desde a última V</translation>
     </message>
     <message>
         <source>%1, un número par de marcas desde la última V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, un número par de marcas desde a última V</translation>
     </message>
     <message>
         <source>nivel inicial alto</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel inicial alto</translation>
     </message>
     <message>
         <source>nivel inicial bajo</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel inicial baixo</translation>
     </message>
     <message>
         <source>nivel inicial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel inicial %1</translation>
     </message>
     <message>
         <source>nivel inicial cero, tras un pulso positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel inicial cero, tras un pulso positivo</translation>
     </message>
     <message>
         <source>nivel inicial cero, tras un pulso negativo</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel inicial cero, tras un pulso negativo</translation>
     </message>
 </context>
 <context>
     <name>detalles</name>
     <message>
         <source>Detalles de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles da clase</translation>
     </message>
     <message>
         <source>Estadísticas de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas da clase</translation>
     </message>
     <message>
         <source>Total, aciertos, errores y porcentaje de cada alumno; pulsa una cabecera para ordenar</source>
-        <translation type="unfinished"></translation>
+        <translation>Total, acertos, erros e porcentaxe de cada alumno; preme unha cabeceira para ordenar</translation>
     </message>
     <message>
         <source>Respuestas por código</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas por código</translation>
     </message>
     <message>
         <source>Aciertos y errores de cada alumno en NRZ, RZ, AMI y HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos e erros de cada alumno en NRZ, RZ, AMI e HDB3</translation>
     </message>
     <message>
         <source>Exportar CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV…</translation>
     </message>
     <message>
         <source>Exportar CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Guarda la tabla para una hoja de cálculo</source>
-        <translation type="unfinished"></translation>
+        <translation>Garda a táboa para unha folla de cálculo</translation>
     </message>
     <message>
         <source>Informe PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe PDF…</translation>
     </message>
     <message>
         <source>Informe PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe PDF</translation>
     </message>
     <message>
         <source>Guarda un informe de la clase para imprimir</source>
-        <translation type="unfinished"></translation>
+        <translation>Garda un informe da clase para imprimir</translation>
     </message>
     <message>
         <source>Borrar alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar alumno</translation>
     </message>
     <message>
         <source>Borra de las estadísticas el alumno elegido en la tabla</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra das estatísticas o alumno escollido na táboa</translation>
     </message>
 </context>
 <context>
@@ -674,1493 +681,1499 @@ Informáticos&quot;.<byte value="xd"/>
     <message>
         <source>Sistemas de
 Telefonía</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas de
+Telefonía</translation>
     </message>
 </context>
 <context>
     <name>ejercicio</name>
     <message>
         <source>las cuentas no son dos números enteros positivos</source>
-        <translation type="unfinished"></translation>
+        <translation>as contas non son dous números enteiros positivos</translation>
     </message>
     <message>
         <source>tiene más aciertos (%1) que respuestas (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ten máis acertos (%1) que respostas (%2)</translation>
     </message>
     <message>
         <source>está en blanco</source>
-        <translation type="unfinished"></translation>
+        <translation>está en branco</translation>
     </message>
     <message>
         <source>tiene caracteres nulos</source>
-        <translation type="unfinished"></translation>
+        <translation>ten caracteres nulos</translation>
     </message>
     <message>
         <source>no tiene nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>non ten nome</translation>
     </message>
     <message>
         <source>el nombre pasa de %1 caracteres</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome pasa de %1 caracteres</translation>
     </message>
     <message>
         <source>línea %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>liña %1: %2</translation>
     </message>
     <message>
         <source>«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo escribe el programa.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» estaba escrito en UTF-8; leuse así e gardarase en Windows-1252, como o escribe o programa.</translation>
     </message>
     <message>
         <source>y %1 más</source>
-        <translation type="unfinished"></translation>
+        <translation>e %1 máis</translation>
     </message>
     <message>
         <source>Estas líneas de «%1» no son de ningún alumno y se dejan como están: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas liñas de «%1» non son de ningún alumno e déixanse como están: %2.</translation>
     </message>
     <message>
         <source>No se pudo leer «%1»: %2. Las estadísticas de esta sesión no se guardarán.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido ler «%1»: %2. As estatísticas desta sesión non se gardarán.</translation>
     </message>
     <message>
         <source>Reintentar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentar de novo</translation>
     </message>
     <message>
         <source>Guardar una copia…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar unha copia…</translation>
     </message>
     <message>
         <source>Cerrar sin guardar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pechar sen gardar</translation>
     </message>
     <message>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Seguir</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.</source>
-        <translation type="unfinished"></translation>
+        <translation>As estatísticas gardáronse en «%1», pero as respostas non se puideron anotar en «%2»: %3. Anotaranse a próxima vez que se garde.</translation>
     </message>
     <message>
         <source>No se pudieron guardar las estadísticas en «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puideron gardar as estatísticas en «%1»: %2.</translation>
     </message>
     <message>
         <source>Guardar una copia de las estadísticas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar unha copia das estatísticas</translation>
     </message>
     <message>
         <source>Estadísticas (*.pnt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas (*.pnt)</translation>
     </message>
     <message>
         <source>No se pudo guardar la copia en «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido gardar a copia en «%1»: %2.</translation>
     </message>
     <message>
         <source>Una cuenta de «%1» ha llegado al máximo que se puede guardar (%2) y no crecerá más.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unha conta de «%1» chegou ao máximo que se pode gardar (%2) e non medrará máis.</translation>
     </message>
     <message>
         <source>%1 (dibujo)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (debuxo)</translation>
     </message>
     <message>
         <source>Estadísticas de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas da clase</translation>
     </message>
     <message>
         <source>Página %1 de %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Páxina %1 de %2</translation>
     </message>
     <message>
         <source>Respuestas de cada alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas de cada alumno</translation>
     </message>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros</translation>
     </message>
     <message>
         <source>Gráfico</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Respuestas por código: aún no hay ninguna anotada</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas por código: aínda non hai ningunha anotada</translation>
     </message>
     <message>
         <source>Respuestas por código desde el %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas por código desde o %1</translation>
     </message>
     <message>
         <source>%1 bien</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ben</translation>
     </message>
     <message>
         <source>%1 mal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal</translation>
     </message>
     <message>
         <source>«%1» ya no está en el fichero: otra copia del programa lo ha borrado</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» xa non está no ficheiro: outra copia do programa borrouno</translation>
     </message>
     <message>
         <source>El nombre no puede pasar de %1 caracteres.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome non pode pasar de %1 caracteres.</translation>
     </message>
     <message>
         <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome non pode levar «%1»: o ficheiro de notas non pode gardalo.</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
     <message>
         <source>Introduce tu nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe o teu nome</translation>
     </message>
     <message>
         <source>Ya hay un alumno «%1». ¿Eres tú?
 Responde No solo si eres otro alumno con un nombre parecido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Xa hai un alumno «%1». Es ti?
+Responde Non só se es outro alumno cun nome parecido.</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::ModeloClase</name>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Aciertos</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros</translation>
     </message>
     <message>
         <source>Gráfico</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>%1 bien</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ben</translation>
     </message>
     <message>
         <source>%1 mal</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::VentanaEjercicios</name>
     <message>
         <source>Trampa, trampa, miraste la solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Trampa, trampa, miraches a solución</translation>
     </message>
     <message>
         <source>La respuesta es correcta</source>
-        <translation type="unfinished"></translation>
+        <translation>A resposta é correcta</translation>
     </message>
     <message>
         <source>La respuesta es incorrecta</source>
-        <translation type="unfinished"></translation>
+        <translation>A resposta é incorrecta</translation>
     </message>
     <message>
         <source>Has de introducir un alumno o elegir uno de la lista</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes que introducir un alumno ou escoller un da lista</translation>
     </message>
     <message>
         <source>Esta acción borrará tus estadísticas. ¿Deseas continuar?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta acción borrará as túas estatísticas. Desexas continuar?</translation>
     </message>
 </context>
 <context>
     <name>ejercicio::VistaClase</name>
     <message>
         <source>No se pudo guardar %1 en «%2»: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido gardar %1 en «%2»: %3.</translation>
     </message>
     <message>
         <source>Respuestas por código: aún no hay ninguna anotada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas por código: aínda non hai ningunha anotada.</translation>
     </message>
     <message>
         <source>Respuestas por código desde el %1, la primera anotada en el historial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas por código desde o %1, a primeira anotada no historial:</translation>
     </message>
     <message>
         <source>No se pudo leer «%1»: %2. No se muestran las respuestas por código.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido ler «%1»: %2. Non se mostran as respostas por código.</translation>
     </message>
     <message>
         <source>Exportar la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a clase</translation>
     </message>
     <message>
         <source>Hoja de cálculo CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Folla de cálculo CSV (*.csv)</translation>
     </message>
     <message>
         <source>la tabla</source>
-        <translation type="unfinished"></translation>
+        <translation>a táboa</translation>
     </message>
     <message>
         <source>Informe de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe da clase</translation>
     </message>
     <message>
         <source>Documento PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>el informe</source>
-        <translation type="unfinished"></translation>
+        <translation>o informe</translation>
     </message>
     <message>
         <source>Elige en la tabla el alumno que quieres borrar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolle na táboa o alumno que queres borrar.</translation>
     </message>
     <message>
         <source>¿Borrar a «%1» y sus estadísticas? Sus respuestas quedan en el historial.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar a «%1» e as súas estatísticas? As súas respostas quedan no historial.</translation>
     </message>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido borrar a «%1» de «%2»: %3.</translation>
     </message>
 </context>
 <context>
     <name>entrenador</name>
     <message>
         <source>Entrenador de códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Adestrador de códigos</translation>
     </message>
     <message>
         <source>Alumno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno:</translation>
     </message>
     <message>
         <source>Alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Elige tu nombre de la lista o escribe uno nuevo y pulsa Intro</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolle o teu nome da lista ou escribe un novo e preme Intro</translation>
     </message>
     <message>
         <source>Leer la señal|Dibujar la señal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o sinal|Debuxar o sinal</translation>
     </message>
     <message>
         <source>Modo</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Leer los bits de una señal dibujada, o dibujar la señal de unos bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler os bits dun sinal debuxado, ou debuxar o sinal duns bits</translation>
     </message>
     <message>
         <source>Códigos que se preguntan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos que se preguntan:</translation>
     </message>
     <message>
         <source>Códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos</translation>
     </message>
     <message>
         <source>Marca los códigos que pueden salir en los ejercicios</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca os códigos que poden saír nos exercicios</translation>
     </message>
     <message>
         <source>8 bits|12 bits|16 bits|24 bits|32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits|12 bits|16 bits|24 bits|32 bits</translation>
     </message>
     <message>
         <source>Longitud</source>
-        <translation type="unfinished"></translation>
+        <translation>Lonxitude</translation>
     </message>
     <message>
         <source>Bits de cada ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de cada exercicio</translation>
     </message>
     <message>
         <source>Exportar preguntas para Moodle…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar preguntas para Moodle…</translation>
     </message>
     <message>
         <source>Exportar preguntas para Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar preguntas para Moodle</translation>
     </message>
     <message>
         <source>Escribe un banco de preguntas de los códigos marcados para importarlo en Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un banco de preguntas dos códigos marcados para importalo en Moodle</translation>
     </message>
     <message>
         <source>Lo que se pide</source>
-        <translation type="unfinished"></translation>
+        <translation>O que se pide</translation>
     </message>
     <message>
         <source>Qué hay que hacer en este ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>Que hai que facer neste exercicio</translation>
     </message>
     <message>
         <source>Estado inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado inicial</translation>
     </message>
     <message>
         <source>Cómo estaba la línea antes del primer bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Como estaba a liña antes do primeiro bit</translation>
     </message>
     <message>
         <source>Dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>Debuxo</translation>
     </message>
     <message>
         <source>La señal que se lee, o donde se dibuja: las flechas mueven el cursor y cambian el nivel, y un clic cambia el nivel de medio bit</source>
-        <translation type="unfinished"></translation>
+        <translation>O sinal que se le, ou onde se debuxa: as frechas moven o cursor e cambian o nivel, e un clic cambia o nivel de medio bit</translation>
     </message>
     <message>
         <source>Respuesta:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta:</translation>
     </message>
     <message>
         <source>Respuesta</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta</translation>
     </message>
     <message>
         <source>Los bits leídos, o sus cifras hexadecimales; los espacios no cuentan</source>
-        <translation type="unfinished"></translation>
+        <translation>Os bits lidos, ou as súas cifras hexadecimais; os espazos non contan</translation>
     </message>
     <message>
         <source>Nuevo ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo exercicio</translation>
     </message>
     <message>
         <source>Comprobar</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>Corrige la respuesta y la cuenta para el alumno</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrixe a resposta e cóntaa para o alumno</translation>
     </message>
     <message>
         <source>Solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución</translation>
     </message>
     <message>
         <source>Muestra la solución; la respuesta ya no cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a solución; a resposta xa non conta</translation>
     </message>
     <message>
         <source>Veredicto</source>
-        <translation type="unfinished"></translation>
+        <translation>Veredicto</translation>
     </message>
     <message>
         <source>Si la respuesta es correcta y, si no, dónde y por qué</source>
-        <translation type="unfinished"></translation>
+        <translation>Se a resposta é correcta e, se non, onde e por que</translation>
     </message>
 </context>
 <context>
     <name>entrenador::DibujoEntrenador</name>
     <message>
         <source>Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits</translation>
     </message>
     <message>
         <source>Reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloxo</translation>
     </message>
     <message>
         <source>Señal %1 de %2 bits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>. Bit %1, %2 mitad: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal %1 de %2 bits</translation>
     </message>
     <message>
         <source>sin dibujar</source>
-        <translation type="unfinished"></translation>
+        <translation>sen debuxar</translation>
+    </message>
+    <message>
+        <source>. Bit %1, primera mitad: %2</source>
+        <translation>. Bit %1, primeira metade: %2</translation>
+    </message>
+    <message>
+        <source>. Bit %1, segunda mitad: %2</source>
+        <translation>. Bit %1, segunda metade: %2</translation>
     </message>
 </context>
 <context>
     <name>entrenador::Entrenamiento</name>
     <message>
         <source>Escribe los %1 bits, o sus %2 cifras hexadecimales.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe os %1 bits, ou as súas %2 cifras hexadecimais.</translation>
     </message>
     <message>
         <source>Trampa, trampa, miraste la solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Trampa, trampa, miraches a solución</translation>
     </message>
     <message>
         <source>Correcto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto.</translation>
     </message>
     <message>
         <source>Incorrecto: %1 de %2 bits mal leídos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto: %1 de %2 bits mal lidos.</translation>
     </message>
     <message>
         <source>Incorrecto en el bit %1, primera mitad: %2. Medios bits mal: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto no bit %1, primeira metade: %2. Medios bits mal: %3.</translation>
     </message>
     <message>
         <source>Incorrecto en el bit %1, segunda mitad: %2. Medios bits mal: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto no bit %1, segunda metade: %2. Medios bits mal: %3.</translation>
     </message>
 </context>
 <context>
     <name>entrenador::VentanaEntrenador</name>
     <message>
         <source>Lee la señal %1 de %2 bits y escribe sus bits o su valor hexadecimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le o sinal %1 de %2 bits e escribe os seus bits ou o seu valor hexadecimal.</translation>
     </message>
     <message>
         <source>Dibuja la señal %1 de %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debuxa o sinal %1 de %2.</translation>
     </message>
     <message>
         <source>La señal no depende de cómo estaba la línea antes.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sinal non depende de como estaba a liña antes.</translation>
     </message>
     <message>
         <source>Antes del primer bit: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes do primeiro bit: %1.</translation>
     </message>
     <message>
         <source>Solución: %1 (%2 en hexadecimal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución: %1 (%2 en hexadecimal).</translation>
     </message>
     <message>
         <source>Solución: la línea gris.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución: a liña gris.</translation>
     </message>
     <message>
         <source>Has de introducir un alumno o elegir uno de la lista</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes que introducir un alumno ou escoller un da lista</translation>
     </message>
     <message>
         <source>Exportar preguntas para Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar preguntas para Moodle</translation>
     </message>
     <message>
         <source>Moodle XML (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moodle XML (*.xml)</translation>
     </message>
     <message>
         <source>No se pudieron exportar las preguntas a «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puideron exportar as preguntas a «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>formatos</name>
     <message>
         <source>no es un fichero normal</source>
-        <translation type="unfinished"></translation>
+        <translation>non é un ficheiro normal</translation>
     </message>
     <message>
         <source>el fichero es demasiado grande (más de %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>o ficheiro é demasiado grande (máis de %1 bytes)</translation>
     </message>
     <message>
         <source>no se pudo preparar el contenido</source>
-        <translation type="unfinished"></translation>
+        <translation>non se puido preparar o contido</translation>
     </message>
     <message>
         <source>otra copia del programa lo cambia sin parar; inténtelo de nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>outra copia do programa cámbiao sen parar; ténteo de novo</translation>
     </message>
     <message>
         <source>otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>outra copia do programa (proceso %1 do usuario «%2») estao gardando; ténteo de novo</translation>
     </message>
     <message>
         <source>otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>outra copia do programa, doutro usuario ou noutro equipo, estao gardando; ténteo de novo</translation>
     </message>
     <message>
         <source>no queda espacio en el disco</source>
-        <translation type="unfinished"></translation>
+        <translation>non queda espazo no disco</translation>
     </message>
     <message>
         <source>se ha agotado la cuota de disco</source>
-        <translation type="unfinished"></translation>
+        <translation>esgotouse a cota de disco</translation>
     </message>
     <message>
         <source>permiso denegado</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado</translation>
     </message>
     <message>
         <source>el disco es de solo lectura</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco é de só lectura</translation>
     </message>
     <message>
         <source>la carpeta no existe</source>
-        <translation type="unfinished"></translation>
+        <translation>o cartafol non existe</translation>
     </message>
     <message>
         <source>una parte de la ruta no es una carpeta</source>
-        <translation type="unfinished"></translation>
+        <translation>unha parte da ruta non é un cartafol</translation>
     </message>
     <message>
         <source>es una carpeta, no un fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>é un cartafol, non un ficheiro</translation>
     </message>
     <message>
         <source>el fichero sería demasiado grande</source>
-        <translation type="unfinished"></translation>
+        <translation>o ficheiro sería demasiado grande</translation>
     </message>
     <message>
         <source>el nombre es demasiado largo</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome é demasiado longo</translation>
     </message>
     <message>
         <source>error de lectura o escritura en el disco</source>
-        <translation type="unfinished"></translation>
+        <translation>erro de lectura ou escritura no disco</translation>
     </message>
     <message>
         <source>es un enlace simbólico, y por seguridad no se sigue</source>
-        <translation type="unfinished"></translation>
+        <translation>é unha ligazón simbólica, e por seguridade non se segue</translation>
     </message>
     <message>
         <source>la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado</source>
-        <translation type="unfinished"></translation>
+        <translation>o cartafol non admite bloqueos, e sen eles outra copia podería borrar o gardado</translation>
     </message>
     <message>
         <source>error del sistema número %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erro do sistema número %1</translation>
     </message>
     <message>
         <source>%1 y %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>más de %L1 caracteres</source>
-        <translation type="unfinished"></translation>
+        <translation>máis de %L1 caracteres</translation>
     </message>
     <message>
         <source>[La ayuda se muestra hasta aquí: el documento pasa de lo que esta ventana puede mostrar (%1).]</source>
-        <translation type="unfinished"></translation>
+        <translation>[A axuda móstrase ata aquí: o documento pasa do que esta xanela pode mostrar (%1).]</translation>
     </message>
     <message>
         <source>más de %L1 párrafos</source>
-        <translation type="unfinished"></translation>
+        <translation>máis de %L1 parágrafos</translation>
     </message>
     <message>
         <source>una tabla de más de %L1 celdas</source>
-        <translation type="unfinished"></translation>
+        <translation>unha táboa de máis de %L1 celas</translation>
     </message>
     <message>
         <source>más de %L1 celdas de tabla</source>
-        <translation type="unfinished"></translation>
+        <translation>máis de %L1 celas de táboa</translation>
     </message>
     <message>
         <source>imágenes de más de %L1 megapíxeles en total</source>
-        <translation type="unfinished"></translation>
+        <translation>imaxes de máis de %L1 megapíxeles en total</translation>
     </message>
 </context>
 <context>
     <name>formularios</name>
     <message>
         <source>Sí</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>lab</name>
     <message>
         <source>Laboratorio de códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Laboratorio de códigos</translation>
     </message>
     <message>
         <source>Entrada:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada:</translation>
     </message>
     <message>
         <source>Bits|Hexadecimal|Texto</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits|Hexadecimal|Texto</translation>
     </message>
     <message>
         <source>Forma de la entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma da entrada</translation>
     </message>
     <message>
         <source>Si la entrada se escribe en bits, en cifras hexadecimales o como texto</source>
-        <translation type="unfinished"></translation>
+        <translation>Se a entrada se escribe en bits, en cifras hexadecimais ou como texto</translation>
     </message>
     <message>
         <source>Entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>De 1 a 4096 bits que se codifican; los espacios se ignoran</source>
-        <translation type="unfinished"></translation>
+        <translation>De 1 a 4096 bits que se codifican; os espazos ignóranse</translation>
     </message>
     <message>
         <source>Pista</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Cuántos bits hay, o por qué se rechazó un carácter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantos bits hai, ou por que se rexeitou un carácter</translation>
     </message>
     <message>
         <source>Códigos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos:</translation>
     </message>
     <message>
         <source>Códigos</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos</translation>
     </message>
     <message>
         <source>Marca los códigos que se dibujan; el elegido es el de la tabla de pasos</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca os códigos que se debuxan; o escollido é o da táboa de pasos</translation>
     </message>
     <message>
         <source>Estado inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado inicial</translation>
     </message>
     <message>
         <source>Último pulso negativo|Último pulso positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Último pulso negativo|Último pulso positivo</translation>
     </message>
     <message>
         <source>Último pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>Último pulso</translation>
     </message>
     <message>
         <source>Signo del último pulso antes del primer bit (AMI, pseudoternario, HDB3, B8ZS, CMI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo do último pulso antes do primeiro bit (AMI, pseudoternario, HDB3, B8ZS, CMI)</translation>
     </message>
     <message>
         <source>Nivel inicial bajo|Nivel inicial cero (MLT-3)|Nivel inicial alto</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel inicial baixo|Nivel inicial cero (MLT-3)|Nivel inicial alto</translation>
     </message>
     <message>
         <source>Nivel inicial</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel inicial</translation>
     </message>
     <message>
         <source>Nivel de la línea antes del primer bit (NRZI, Manchester diferencial, MLT-3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel da liña antes do primeiro bit (NRZI, Manchester diferencial, MLT-3)</translation>
     </message>
     <message>
         <source>Paridad HDB3 par|Paridad HDB3 impar</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridade HDB3 par|Paridade HDB3 impar</translation>
     </message>
     <message>
         <source>Paridad HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridade HDB3</translation>
     </message>
     <message>
         <source>Paridad de las marcas desde la última violación, para HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridade das marcas desde a última violación, para HDB3</translation>
     </message>
     <message>
         <source>Señales de línea</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinais de liña</translation>
     </message>
     <message>
         <source>El reloj y cada código elegido; pulsa medio bit para meter un error de línea</source>
-        <translation type="unfinished"></translation>
+        <translation>O reloxo e cada código escollido; preme medio bit para meter un erro de liña</translation>
     </message>
     <message>
         <source>Decodificado:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificado:</translation>
     </message>
     <message>
         <source>Decodificado</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificado</translation>
     </message>
     <message>
         <source>Los bits que el receptor lee en la línea del código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Os bits que o receptor le na liña do código escollido</translation>
     </message>
     <message>
         <source>Decodificado como la entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificado como a entrada</translation>
     </message>
     <message>
         <source>Lo que el receptor lee, en hexadecimal o como texto si así se escribió la entrada</source>
-        <translation type="unfinished"></translation>
+        <translation>O que le o receptor, en hexadecimal ou como texto se así se escribiu a entrada</translation>
     </message>
     <message>
         <source>Errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros</translation>
     </message>
     <message>
         <source>Los bits que un error de línea ha cambiado y cada violación que lo delata</source>
-        <translation type="unfinished"></translation>
+        <translation>Os bits que un erro de liña cambiou e cada violación que o delata</translation>
     </message>
     <message>
         <source>Convenio</source>
-        <translation type="unfinished"></translation>
+        <translation>Convención</translation>
     </message>
     <message>
         <source>Cómo codifica el código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Como codifica o código escollido</translation>
     </message>
     <message>
         <source>Pasos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Cada bit del código elegido: símbolo, nivel en cada mitad y motivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bit do código escollido: símbolo, nivel en cada metade e motivo</translation>
     </message>
     <message>
         <source>Escala lineal|Escala en dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala lineal|Escala en dB</translation>
     </message>
     <message>
         <source>Escala del espectro</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala do espectro</translation>
     </message>
     <message>
         <source>Lineal, ajustada a la curva más alta, o en decibelios</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineal, axustada á curva máis alta, ou en decibelios</translation>
     </message>
     <message>
         <source>Espectro</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectro</translation>
     </message>
     <message>
         <source>Densidad espectral de potencia de los códigos elegidos, de 0 a dos veces la velocidad binaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidade espectral de potencia dos códigos escollidos, de 0 a dúas veces a velocidade binaria</translation>
     </message>
     <message>
         <source>Línea</source>
-        <translation type="unfinished"></translation>
+        <translation>Liña</translation>
     </message>
     <message>
         <source>Cable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable:</translation>
     </message>
     <message>
         <source>Pérdida del cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Perda do cable</translation>
     </message>
     <message>
         <source>Pérdida del cable a la mitad de la velocidad binaria, de 0 a 40 dB; crece con la raíz de la frecuencia</source>
-        <translation type="unfinished"></translation>
+        <translation>Perda do cable á metade da velocidade binaria, de 0 a 40 dB; medra coa raíz da frecuencia</translation>
     </message>
     <message>
         <source>0 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>0 dB</translation>
     </message>
     <message>
         <source>Transformador:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformador:</translation>
     </message>
     <message>
         <source>Sin transformador|Corte al 0,1 % de la velocidad binaria|Corte al 1 % de la velocidad binaria|Corte al 5 % de la velocidad binaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen transformador|Corte ao 0,1 % da velocidade binaria|Corte ao 1 % da velocidade binaria|Corte ao 5 % da velocidade binaria</translation>
     </message>
     <message>
         <source>Transformador</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformador</translation>
     </message>
     <message>
         <source>Acoplamiento por transformador: un paso alto de primer orden, o ninguno</source>
-        <translation type="unfinished"></translation>
+        <translation>Acoplamento por transformador: un paso alto de primeira orde, ou ningún</translation>
     </message>
     <message>
         <source>Ruido:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruído:</translation>
     </message>
     <message>
         <source>Sin ruido|Eb/N0 = 20 dB|Eb/N0 = 15 dB|Eb/N0 = 12 dB|Eb/N0 = 10 dB|Eb/N0 = 8 dB|Eb/N0 = 6 dB|Eb/N0 = 4 dB|Eb/N0 = 2 dB|Eb/N0 = 0 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen ruído|Eb/N0 = 20 dB|Eb/N0 = 15 dB|Eb/N0 = 12 dB|Eb/N0 = 10 dB|Eb/N0 = 8 dB|Eb/N0 = 6 dB|Eb/N0 = 4 dB|Eb/N0 = 2 dB|Eb/N0 = 0 dB</translation>
     </message>
     <message>
         <source>Ruido</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruído</translation>
     </message>
     <message>
         <source>Ruido blanco gaussiano, como energía por bit frente a densidad de ruido, o ninguno</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruído branco gaussiano, como enerxía por bit fronte a densidade de ruído, ou ningún</translation>
     </message>
     <message>
         <source>Dibujar lo que llega al receptor y lo que decide</source>
-        <translation type="unfinished"></translation>
+        <translation>Debuxar o que chega ao receptor e o que decide</translation>
     </message>
     <message>
         <source>Señal recibida</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal recibido</translation>
     </message>
     <message>
         <source>Bajo cada código, la señal que llega tras la ganancia del receptor, sus umbrales y los bits que decide</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixo cada código, o sinal que chega tras a ganancia do receptor, os seus limiares e os bits que decide</translation>
     </message>
     <message>
         <source>Recuperar el reloj del código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar o reloxo do código escollido</translation>
     </message>
     <message>
         <source>Reloj recuperado</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloxo recuperado</translation>
     </message>
     <message>
         <source>Bajo el reloj, el que recupera el receptor del código elegido, con sus deslizamientos</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixo o reloxo, o que recupera o receptor do código escollido, cos seus esvaramentos</translation>
     </message>
     <message>
         <source>Deslizamientos del reloj: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaramentos do reloxo: 0</translation>
     </message>
     <message>
         <source>Deslizamientos del reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaramentos do reloxo</translation>
     </message>
     <message>
         <source>Cuántas veces el reloj recuperado se desvía más de un cuarto de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantas veces o reloxo recuperado se desvía máis dun cuarto de bit</translation>
     </message>
     <message>
         <source>Diagrama de ojo</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de ollo</translation>
     </message>
     <message>
         <source>Lo que llega de cada bit del código elegido, superpuesto de dos en dos bits</source>
-        <translation type="unfinished"></translation>
+        <translation>O que chega de cada bit do código escollido, superposto de dous en dous bits</translation>
     </message>
     <message>
         <source>Medidas del ojo</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidas do ollo</translation>
     </message>
     <message>
         <source>Altura y anchura del ojo del código elegido</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura e largura do ollo do código escollido</translation>
     </message>
     <message>
         <source>Tasa de errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de erros</translation>
     </message>
     <message>
         <source>Tasa de errores de bit de los códigos elegidos frente a Eb/N0: medida en puntos, teórica en curvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de erros de bit dos códigos escollidos fronte a Eb/N0: medida en puntos, teórica en curvas</translation>
     </message>
     <message>
         <source>Medir la tasa de errores</source>
-        <translation type="unfinished"></translation>
+        <translation>Medir a taxa de erros</translation>
     </message>
     <message>
         <source>Mide la tasa de errores de los códigos elegidos por esta línea, de 0 a 12 dB de Eb/N0</source>
-        <translation type="unfinished"></translation>
+        <translation>Mide a taxa de erros dos códigos escollidos por esta liña, de 0 a 12 dB de Eb/N0</translation>
     </message>
     <message>
         <source>Progreso de la medida</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso da medida</translation>
     </message>
     <message>
         <source>Cuántos puntos de la tasa de errores se han medido</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantos puntos da taxa de erros se mediron</translation>
     </message>
     <message>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Cancelar la medida</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar a medida</translation>
     </message>
     <message>
         <source>Para la medida; los puntos ya medidos se quedan</source>
-        <translation type="unfinished"></translation>
+        <translation>Detén a medida; os puntos xa medidos quedan</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::DibujoCodigos</name>
     <message>
         <source>Reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloxo</translation>
     </message>
     <message>
         <source>Recuperado</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperado</translation>
     </message>
     <message>
         <source>recibida</source>
-        <translation type="unfinished"></translation>
+        <translation>recibido</translation>
     </message>
     <message>
         <source>Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::GraficoBer</name>
     <message>
         <source>Tasa de errores: %1 bits por punto; la curva, la teoría.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de erros: %1 bits por punto; a curva, a teoría.</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::GraficoEspectro</name>
     <message>
         <source>densidad espectral (potencia media 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>densidade espectral (potencia media 1)</translation>
     </message>
     <message>
         <source>dB (potencia media 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dB (potencia media 1)</translation>
     </message>
     <message>
         <source>Estimada con %1 bits al azar; a trazos, la fórmula teórica.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimada con %1 bits ao chou; a trazos, a fórmula teórica.</translation>
     </message>
     <message>
         <source> (solo estimada)</source>
-        <translation type="unfinished"></translation>
+        <translation> (só estimada)</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::GraficoOjo</name>
     <message>
         <source>Ojo de %1: %2 bits al azar, dos bits por trazo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollo de %1: %2 bits ao chou, dous bits por trazo</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::ModeloPasos</name>
     <message>
         <source>Bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit</translation>
     </message>
     <message>
         <source>Símbolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Nivel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel 1</translation>
     </message>
     <message>
         <source>Nivel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel 2</translation>
     </message>
     <message>
         <source>Motivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::PanelLinea</name>
     <message>
         <source>Sin el ruido, el ojo está cerrado: el receptor se equivoca.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen o ruído, o ollo está pechado: o receptor equivócase.</translation>
     </message>
     <message>
         <source>El ojo está cerrado: el receptor se equivoca.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ollo está pechado: o receptor equivócase.</translation>
     </message>
     <message>
         <source>Sin el ruido, altura del ojo: %1 · anchura: %2 del bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen o ruído, altura do ollo: %1 · largura: %2 do bit</translation>
     </message>
     <message>
         <source>Altura del ojo: %1 · anchura: %2 del bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura do ollo: %1 · largura: %2 do bit</translation>
     </message>
     <message>
         <source>Deslizamientos del reloj: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaramentos do reloxo: %1</translation>
     </message>
 </context>
 <context>
     <name>laboratorio::VentanaLaboratorio</name>
     <message>
         <source>error de línea en la primera mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>erro de liña na primeira metade</translation>
     </message>
     <message>
         <source>error de línea en la segunda mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>erro de liña na segunda metade</translation>
     </message>
     <message>
         <source>el receptor decide mal la primera mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>o receptor decide mal a primeira metade</translation>
     </message>
     <message>
         <source>el receptor decide mal la segunda mitad</source>
-        <translation type="unfinished"></translation>
+        <translation>o receptor decide mal a segunda metade</translation>
     </message>
     <message>
         <source>Escribe de 1 a %1 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe de 1 a %1 bits.</translation>
     </message>
     <message>
         <source>%1 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bits.</translation>
     </message>
     <message>
         <source>Para verlos en hexadecimal, los bits han de ser un múltiplo de 4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para velos en hexadecimal, os bits han de ser un múltiplo de 4.</translation>
     </message>
     <message>
         <source>Para verlos como texto, los bits han de ser bytes enteros de caracteres visibles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para velos como texto, os bits han de ser bytes enteiros de caracteres visibles.</translation>
     </message>
     <message>
         <source>La línea hace que el receptor decida mal %1 medios bits. </source>
-        <translation type="unfinished"></translation>
+        <translation>A liña fai que o receptor decida mal %1 medios bits. </translation>
     </message>
     <message>
         <source>Bits erróneos: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits erróneos: %1.</translation>
     </message>
     <message>
         <source>No cambia ningún bit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non cambia ningún bit.</translation>
     </message>
     <message>
         <source>El error no cambia ningún bit.</source>
-        <translation type="unfinished"></translation>
+        <translation>O erro non cambia ningún bit.</translation>
     </message>
     <message>
         <source> Detectado: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Detectado: %1.</translation>
     </message>
     <message>
         <source> El receptor no ve ninguna violación.</source>
-        <translation type="unfinished"></translation>
+        <translation> O receptor non ve ningunha violación.</translation>
     </message>
     <message>
         <source> Este código no detecta errores de línea.</source>
-        <translation type="unfinished"></translation>
+        <translation> Este código non detecta erros de liña.</translation>
     </message>
 </context>
 <context>
     <name>linea</name>
     <message>
         <source>uso: tramavox --ber --codigo CÓDIGO --ebn0 0,2,4 [--bits 200000] [--semilla S] [--perdida DB] [--acoplamiento F]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: tramavox --ber --codigo CÓDIGO --ebn0 0,2,4 [--bits 200000] [--semilla S] [--perdida DB] [--acoplamiento F]</translation>
     </message>
     <message>
         <source>a «%1» le falta su valor</source>
-        <translation type="unfinished"></translation>
+        <translation>a «%1» fáltalle o seu valor</translation>
     </message>
     <message>
         <source>«%1» no es un código</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non é un código</translation>
     </message>
     <message>
         <source>«%1» no es un Eb/N0 en dB</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non é un Eb/N0 en dB</translation>
     </message>
     <message>
         <source>los bits han de ser de 1 a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>os bits han de ser de 1 a %1</translation>
     </message>
     <message>
         <source>la semilla ha de ser un número entero positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>a semente ha de ser un número enteiro positivo</translation>
     </message>
     <message>
         <source>la pérdida del cable ha de ser de 0 a %1 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>a perda do cable ha de ser de 0 a %1 dB</translation>
     </message>
     <message>
         <source>el corte del acoplamiento ha de ser una fracción de la velocidad binaria de 0 a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o corte do acoplamento ha de ser unha fracción da velocidade binaria de 0 a %1</translation>
     </message>
     <message>
         <source>no se conoce la opción «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>non se coñece a opción «%1»</translation>
     </message>
     <message>
         <source>falta el código (--codigo)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o código (--codigo)</translation>
     </message>
     <message>
         <source>faltan los valores de Eb/N0 (--ebn0)</source>
-        <translation type="unfinished"></translation>
+        <translation>faltan os valores de Eb/N0 (--ebn0)</translation>
     </message>
 </context>
 <context>
     <name>preguntas</name>
     <message>
         <source>&lt;p&gt;Antes del primer bit: %1.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Antes do primeiro bit: %1.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>%1: leer %2 bits (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ler %2 bits (%3)</translation>
     </message>
     <message>
         <source>&lt;p&gt;Este dibujo es la señal %1 de %2 bits, con el reloj encima.&lt;/p&gt;%3&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%4&quot; alt=&quot;Señal %1 de %2 bits&quot;&gt;&lt;/p&gt;&lt;p&gt;Escribe los bits, o su valor en hexadecimal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Este debuxo é o sinal %1 de %2 bits, co reloxo enriba.&lt;/p&gt;%3&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%4&quot; alt=&quot;Sinal %1 de %2 bits&quot;&gt;&lt;/p&gt;&lt;p&gt;Escribe os bits, ou o seu valor en hexadecimal.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Los bits son %1 (%2 en hexadecimal).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Os bits son %1 (%2 en hexadecimal).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>%1: elegir la señal de %2 bits (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: escoller o sinal de %2 bits (%3)</translation>
     </message>
     <message>
         <source>&lt;p&gt;¿Cuál es la señal %1 de %2?&lt;/p&gt;%3</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Cal é o sinal %1 de %2?&lt;/p&gt;%3</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%1&quot; alt=&quot;Una señal de %2 bits&quot;&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;img src=&quot;@@PLUGINFILE@@/%1&quot; alt=&quot;Un sinal de %2 bits&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Correcto.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Correcto.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>uso: tramavox --moodle FICHERO [--preguntas N] [--codigos HDB3,AMI,…] [--bits 16] [--semilla S]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: tramavox --moodle FICHEIRO [--preguntas N] [--codigos HDB3,AMI,…] [--bits 16] [--semilla S]</translation>
     </message>
     <message>
         <source>«%1» no es un código; los códigos son %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non é un código; os códigos son %2</translation>
     </message>
     <message>
         <source>falta el fichero de preguntas que se ha de escribir</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o ficheiro de preguntas que se ha de escribir</translation>
     </message>
     <message>
         <source>a «%1» le falta su valor</source>
-        <translation type="unfinished"></translation>
+        <translation>a «%1» fáltalle o seu valor</translation>
     </message>
     <message>
         <source>el número de preguntas ha de ser de 1 a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de preguntas ha de ser de 1 a %1</translation>
     </message>
     <message>
         <source>los bits han de ser un múltiplo de 4 de %1 a %2 (cada cifra hexadecimal son 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>os bits han de ser un múltiplo de 4 de %1 a %2 (cada cifra hexadecimal son 4)</translation>
     </message>
     <message>
         <source>la semilla ha de ser un número entero positivo</source>
-        <translation type="unfinished"></translation>
+        <translation>a semente ha de ser un número enteiro positivo</translation>
     </message>
     <message>
         <source>no se conoce la opción «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>non se coñece a opción «%1»</translation>
     </message>
     <message>
         <source>tramavox: no se pudo escribir «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>tramavox: non se puido escribir «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>principal</name>
     <message>
         <source>reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>reloxo</translation>
     </message>
     <message>
         <source>Forma de onda de 16 bits: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de onda de 16 bits: %1</translation>
     </message>
     <message>
         <source>ninguna señal a la vista</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún sinal á vista</translation>
     </message>
     <message>
         <source>Sistemas de Telefonía (Tramavox)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas de Telefonía (Tramavox)</translation>
     </message>
     <message>
         <source>Dibujo de las señales</source>
-        <translation type="unfinished"></translation>
+        <translation>Debuxo dos sinais</translation>
     </message>
     <message>
         <source>El reloj y las formas de onda NRZ, RZ, AMI y HDB3 del número; cada casilla de la rejilla es un bit</source>
-        <translation type="unfinished"></translation>
+        <translation>O reloxo e as formas de onda NRZ, RZ, AMI e HDB3 do número; cada cadro da grade é un bit</translation>
     </message>
     <message>
         <source>Nombres de las señales</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomes dos sinais</translation>
     </message>
     <message>
         <source>Pulsa el nombre de una señal para mostrarla u ocultarla</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme o nome dun sinal para mostralo ou ocultalo</translation>
     </message>
     <message>
         <source>RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>RZ</translation>
     </message>
     <message>
         <source>Señal RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal RZ</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme para mostrar ou ocultar o sinal RZ</translation>
     </message>
     <message>
         <source>NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>NRZ</translation>
     </message>
     <message>
         <source>Señal NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal NRZ</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal NRZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme para mostrar ou ocultar o sinal NRZ</translation>
     </message>
     <message>
         <source>CLK</source>
-        <translation type="unfinished"></translation>
+        <translation>CLK</translation>
     </message>
     <message>
         <source>Señal CLK</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal CLK</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal CLK</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme para mostrar ou ocultar o sinal CLK</translation>
     </message>
     <message>
         <source>AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI</translation>
     </message>
     <message>
         <source>Señal AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal AMI</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal AMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme para mostrar ou ocultar o sinal AMI</translation>
     </message>
     <message>
         <source>HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>HDB3</translation>
     </message>
     <message>
         <source>Señal HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal HDB3</translation>
     </message>
     <message>
         <source>Pulsa para mostrar u ocultar la señal HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme para mostrar ou ocultar o sinal HDB3</translation>
     </message>
     <message>
         <source>Periodo </source>
-        <translation type="unfinished"></translation>
+        <translation>Período </translation>
     </message>
     <message>
         <source>Periodo de bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Período de bit</translation>
     </message>
     <message>
         <source>Ancho de un bit en el dibujo, de 1 a 10; se mueve con las flechas</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura dun bit no debuxo, de 1 a 10; móvese coas frechas</translation>
     </message>
     <message>
         <source>Número</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>0000</source>
-        <translation type="unfinished"></translation>
+        <translation>0000</translation>
     </message>
     <message>
         <source>Número hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Número hexadecimal</translation>
     </message>
     <message>
         <source>Escribe cifras hexadecimales en cualquier parte de la ventana; entran por la derecha</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe cifras hexadecimais en calquera parte da xanela; entran pola dereita</translation>
     </message>
     <message>
         <source>Hexa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexa.</translation>
     </message>
     <message>
         <source>000000000000000</source>
-        <translation type="unfinished"></translation>
+        <translation>000000000000000</translation>
     </message>
     <message>
         <source>Número en binario</source>
-        <translation type="unfinished"></translation>
+        <translation>Número en binario</translation>
     </message>
     <message>
         <source>Los 16 bits del número</source>
-        <translation type="unfinished"></translation>
+        <translation>Os 16 bits do número</translation>
     </message>
     <message>
         <source>Binario</source>
-        <translation type="unfinished"></translation>
+        <translation>Binario</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Vuelve el número a 0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Volve o número a 0000</translation>
     </message>
     <message>
         <source>Cadena HDB3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadea HDB3</translation>
     </message>
     <message>
         <source>Los símbolos HDB3 de ocho copias del número, con sus sustituciones B y V</source>
-        <translation type="unfinished"></translation>
+        <translation>Os símbolos HDB3 de oito copias do número, coas súas substitucións B e V</translation>
     </message>
     <message>
         <source>¿A qué número hexadecimal se corresponde el código que se muestra?</source>
-        <translation type="unfinished"></translation>
+        <translation>A que número hexadecimal corresponde o código que se mostra?</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloxo</translation>
     </message>
     <message>
         <source>AMI RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>AMI RZ</translation>
     </message>
     <message>
         <source>HBD3 RZ</source>
-        <translation type="unfinished"></translation>
+        <translation>HBD3 RZ</translation>
     </message>
     <message>
         <source>Ver todos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver todos</translation>
     </message>
     <message>
         <source>Ocultar todos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar todos</translation>
     </message>
     <message>
         <source>Ampliar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Reducir</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>Tamaño normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño normal</translation>
     </message>
     <message>
         <source>Ampliación: 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación: 100 %</translation>
     </message>
     <message>
         <source>Idioma</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Català</source>
-        <translation type="unfinished"></translation>
+        <translation>Català</translation>
     </message>
     <message>
         <source>Galego</source>
-        <translation type="unfinished"></translation>
+        <translation>Galego</translation>
     </message>
     <message>
         <source>Euskara</source>
-        <translation type="unfinished"></translation>
+        <translation>Euskara</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Utilidades</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidades</translation>
     </message>
     <message>
         <source>Proponer ejercicio</source>
-        <translation type="unfinished"></translation>
+        <translation>Propor exercicio</translation>
     </message>
     <message>
         <source>Laboratorio de códigos…</source>
-        <translation type="unfinished"></translation>
+        <translation>Laboratorio de códigos…</translation>
     </message>
     <message>
         <source>Entrenador de códigos…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adestrador de códigos…</translation>
     </message>
     <message>
         <source>Ayuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Axuda</translation>
     </message>
     <message>
         <source>Acerca de ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de ...</translation>
     </message>
     <message>
         <source>Ayuda ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Axuda ...</translation>
     </message>
 </context>
 <context>
     <name>principal::VentanaPrincipal</name>
     <message>
         <source>Ampliación: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación: %1 %</translation>
     </message>
     <message>
         <source>Copiar imagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imaxe</translation>
     </message>
     <message>
         <source>Guardar imagen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar imaxe…</translation>
     </message>
     <message>
         <source>Guardar imagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar imaxe</translation>
     </message>
     <message>
         <source>Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaxe PNG (*.png);;Debuxo vectorial SVG (*.svg)</translation>
     </message>
     <message>
         <source>No se pudo guardar la imagen en «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido gardar a imaxe en «%1»: %2.</translation>
     </message>
 </context>
 </TS>

@@ -180,9 +180,8 @@ void DibujoEntrenador::describir()
         tr("Señal %1 de %2 bits").arg(QString::fromStdString(codigos::nombreVisible(ej.codigo))).arg(ej.bits.size());
     if (e_.modo() == Modo::Dibujar && !e_.mitades().empty()) {
         const int nivel = e_.mitades()[std::size_t(e_.cursor())];
-        d += tr(". Bit %1, %2 mitad: %3")
+        d += (e_.cursor() % 2 == 0 ? tr(". Bit %1, primera mitad: %2") : tr(". Bit %1, segunda mitad: %2"))
                  .arg(e_.cursor() / 2 + 1)
-                 .arg(e_.cursor() % 2 == 0 ? QStringLiteral("primera") : QStringLiteral("segunda"))
                  .arg(nivel == codigos::kSinDibujar ? tr("sin dibujar") : QString::number(nivel));
     }
     setAccessibleDescription(d);

@@ -180,31 +180,6 @@ QPoint origenDe(const QWidget* control)
     return caja ? caja->origen() : QPoint();
 }
 
-// The available faces are a little wider than the designs' own: a one-line
-// caption that would not fit grows its label, away from its aligned edge and
-// never past its container, so that every caption stays whole.
-void ensancharParaTexto(QLabel* l)
-{
-    if (l->wordWrap()) return;
-    int falta = l->fontMetrics().horizontalAdvance(l->text()) + 1 - l->width();
-    if (falta <= 0) return;
-    const auto* caja = qobject_cast<const CuadroImagen*>(l->parentWidget());
-    const QRect dentro = caja ? caja->contentsRect() : l->parentWidget()->rect();
-    QRect g = l->geometry();
-    const bool derecha = (l->alignment() & Qt::AlignRight) != 0;
-    auto crecer = [&](bool haciaIzquierda) {
-        const int antes = g.width();
-        if (haciaIzquierda)
-            g.setLeft(std::max(dentro.left(), g.left() - falta));
-        else
-            g.setRight(std::min(dentro.right(), g.right() + falta));
-        falta -= g.width() - antes;
-    };
-    crecer(derecha);
-    if (falta > 0) crecer(!derecha);
-    l->setGeometry(g);
-}
-
 void ponerFuente(QWidget* w, const Fuente& f)
 {
     w->setProperty(kPixelesDiseno, f.puntos * kPuntosAPixeles);
@@ -220,6 +195,57 @@ void escalarFuente(QWidget* w)
     w->setFont(f);
 }
 
+// A wrapped caption longer than its box (in a wordier language) takes
+// smaller letters, down to two thirds of its own size, rather than lose its
+// last lines.
+void encogerParaTexto(QLabel* l)
+{
+    if (!l->property(kPixelesDiseno).isValid()) l->setProperty(kPixelesDiseno, l->font().pixelSize() / zoom());
+    escalarFuente(l);
+    QFont f = l->font();
+    const int minimo = f.pixelSize() * 2 / 3;
+    while (f.pixelSize() > minimo && l->heightForWidth(l->width()) > l->height()) {
+        f.setPixelSize(f.pixelSize() - 1);
+        l->setFont(f);
+    }
+}
+
+// How wide a one-line caption needs its control: a label its text, a check
+// box or an option button its mark and its text.
+int anchoNecesario(const QWidget* w)
+{
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->fontMetrics().horizontalAdvance(l->text()) + 1;
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) return w->sizeHint().width();
+    return 0;
+}
+
+// The available faces are a little wider than the designs' own, and other
+// languages longer: a one-line caption that would not fit grows its
+// control, away from its aligned edge and never past its container, so that
+// every caption stays whole.
+void ensancharParaTexto(QWidget* w)
+{
+    auto* l = qobject_cast<QLabel*>(w);
+    if (l && l->wordWrap()) return encogerParaTexto(l);
+    int falta = anchoNecesario(w) - w->width();
+    if (falta <= 0) return;
+    const auto* caja = qobject_cast<const CuadroImagen*>(w->parentWidget());
+    const QRect dentro = caja ? caja->contentsRect() : w->parentWidget()->contentsRect();
+    QRect g = w->geometry();
+    const bool derecha = l && (l->alignment() & Qt::AlignRight) != 0;
+    auto crecer = [&](bool haciaIzquierda) {
+        const int antes = g.width();
+        if (haciaIzquierda)
+            g.setLeft(std::max(dentro.left(), g.left() - falta));
+        else
+            g.setRight(std::min(dentro.right(), g.right() + falta));
+        falta -= g.width() - antes;
+    };
+    crecer(derecha);
+    if (falta > 0) crecer(!derecha);
+    w->setGeometry(g);
+}
+
 // A control at its design geometry for the current zoom; a picture box's
 // border grows with it, a table's rows with its letters.
 void colocar(QWidget* w)
@@ -229,7 +255,7 @@ void colocar(QWidget* w)
     const QPoint origen = origenDe(w);
     w->setGeometry(origen.x() + aPixeles(t.x()), origen.y() + aPixeles(t.y()), aPixeles(t.width()),
                    aPixeles(t.height()));
-    if (auto* l = qobject_cast<QLabel*>(w)) ensancharParaTexto(l);
+    ensancharParaTexto(w);
     if (auto* tabla = qobject_cast<QTableView*>(w))
         tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + 6);
 }
@@ -291,7 +317,10 @@ void traducirControl(const DefinicionVentana& def, const DefinicionControl& c, Q
             ensancharParaTexto(l);
         });
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        traducirTexto(b, b->text(), t, [&] { b->setText(t); });
+        traducirTexto(b, b->text(), t, [&] {
+            b->setText(t);
+            ensancharParaTexto(b);
+        });
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
         traducirTexto(g, g->title(), t, [&] { g->setTitle(t); });
     } else if (c.tipo == Tipo::Selector) {

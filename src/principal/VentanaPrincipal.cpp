@@ -15,7 +15,6 @@
 #include "principal/Figura.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -100,17 +99,23 @@ void VentanaPrincipal::conectar()
     conectarIdiomas();
 }
 
-// One language ticked at a time; choosing one applies it to every window.
+// Choosing a language applies it to every window; the menu ticks the one in use.
 void VentanaPrincipal::conectarIdiomas()
 {
-    auto* grupo = new QActionGroup(this);
     auto& idioma = formularios::Idioma::actual();
-    for (const formularios::Lengua& l : formularios::kIdiomas) {
-        auto* item = controles().buscar<QAction>(QStringLiteral("idioma_") + QLatin1String(l.codigo));
-        grupo->addAction(item);
-        item->setChecked(idioma.codigo() == QLatin1String(l.codigo));
-        formularios::alElegir(item, this, [&idioma, codigo = QString::fromLatin1(l.codigo)] { idioma.elegir(codigo); });
-    }
+    for (const formularios::Lengua& l : formularios::kIdiomas)
+        formularios::alElegir(controles().buscar<QAction>(QStringLiteral("idioma_") + QLatin1String(l.codigo)), this,
+                              [&idioma, codigo = QString::fromLatin1(l.codigo)] { idioma.elegir(codigo); });
+    connect(&idioma, &formularios::Idioma::cambiado, this, &VentanaPrincipal::marcarIdioma);
+    marcarIdioma();
+}
+
+void VentanaPrincipal::marcarIdioma()
+{
+    for (const formularios::Lengua& l : formularios::kIdiomas)
+        controles()
+            .buscar<QAction>(QStringLiteral("idioma_") + QLatin1String(l.codigo))
+            ->setChecked(formularios::Idioma::actual().codigo() == QLatin1String(l.codigo));
 }
 
 // What the window wrote itself, in the new language.

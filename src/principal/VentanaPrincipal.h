@@ -62,6 +62,7 @@ private:
     void conectar();
     void mostrarZoom();
     void conectarIdiomas();
+    void marcarIdioma();
     // The menu's check marks, the labels' colours, the number's frame and
     // boxes and the slider follow the model, then the drawing.
     void seguirModelo();

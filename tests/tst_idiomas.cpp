@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program in the classroom languages: the translations complete and
+// faithful to their Spanish (every number, list item and space in place),
+// the windows relabelled when the language changes, captions that fit in
+// every language at every zoom, and files that do not change with it.
+
+#include "Ayudantes.h"
+#include "Filas.h"
+
+#include "ejercicio/VentanaEjercicios.h"
+#include "formularios/Idioma.h"
+#include "formularios/Zoom.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QStringList kTraducidos{"ca", "gl", "eu", "en"};
+
+// What a translation must keep of its source: the numbers it fills in, the
+// items of a list, the line breaks and the spaces at either end (texts that
+// are joined to others).
+QString forma(const QString& texto)
+{
+    QStringList marcas;
+    static const QRegularExpression numero(QStringLiteral("%L?[1-9]"));
+    for (auto it = numero.globalMatch(texto); it.hasNext();) marcas << it.next().captured();
+    marcas.sort();
+    return QStringLiteral("%1 |×%2 ¶×%3 %4%5")
+        .arg(marcas.join(QLatin1Char(',')))
+        .arg(texto.count(QLatin1Char('|')))
+        .arg(texto.count(QLatin1Char('\n')))
+        .arg(texto.startsWith(QLatin1Char(' ')))
+        .arg(texto.endsWith(QLatin1Char(' ')));
+}
+
+// Every caption a window shows that does not fit its control.
+QStringList cortados(const QWidget* ventana)
+{
+    QStringList r;
+    for (QWidget* w : ventana->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(ventana)) continue;
+        bool cabe = true;
+        QString texto;
+        if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull() && !l->text().isEmpty()) {
+            texto = l->text();
+            cabe = l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                 : l->fontMetrics().horizontalAdvance(texto) <= l->contentsRect().width();
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty()) {
+            texto = b->text();
+            cabe = qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b)
+                       ? b->sizeHint().width() <= b->width()
+                       : b->fontMetrics().horizontalAdvance(texto) < b->width();
+        } else if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+            texto = g->title();
+            cabe = g->fontMetrics().horizontalAdvance(texto) < g->width();
+        }
+        if (!cabe) r << ventana->objectName() + "/" + w->objectName() + ": " + texto;
+    }
+    return r;
+}
+
+} // namespace
+
+class TestIdiomas : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void traducciones_data();
+    void traducciones();
+    void ventanasEnCadaIdioma_data();
+    void ventanasEnCadaIdioma();
+    void rotulosQueCaben_data();
+    void rotulosQueCaben();
+    void idiomaDelSistema_data();
+    void idiomaDelSistema();
+
+private:
+    void abrirTodas();
+    // From the menu; the windows hear of it as the event loop goes on.
+    void elegir(const QString& idioma) const
+    {
+        v.hijo<QAction>("idioma_" + idioma)->trigger();
+        QCoreApplication::processEvents();
+    }
+
+    Programa v;
+    AvisosDePrueba* avisos = nullptr;
+    QTemporaryDir* dir = nullptr;
+};
+
+void TestIdiomas::init()
+{
+    dir = new QTemporaryDir;
+    QVERIFY(QDir::setCurrent(dir->path()));
+    avisos = new AvisosDePrueba;
+    QVERIFY(v.abrir());
+}
+
+void TestIdiomas::cleanup()
+{
+    formularios::Idioma::actual().elegir("es");
+    formularios::Zoom::actual().normal();
+    v.cerrar();
+    delete avisos;
+    delete dir;
+}
+
+// Every window the program has, open at once.
+void TestIdiomas::abrirTodas()
+{
+    for (const char* menu : {"acercade", "ayuda", "laboratorio", "entrenador"}) v.hijo<QAction>(menu)->trigger();
+    entrada::activar(v.p);
+    entrada::tecla(v.p, Qt::Key_E, Qt::ControlModifier, "\x05");
+    auto* e = ventana<ejercicio::VentanaEjercicios>("Ejerc");
+    QVERIFY(e);
+    entrada::clic(control(e, "Detalles"));
+}
+
+void TestIdiomas::traducciones_data()
+{
+    QTest::addColumn<QString>("fichero");
+    for (const QString& f : QDir(TRAMAVOX_TRADUCCIONES).entryList({"*.ts"}))
+        QTest::newRow(qPrintable(f)) << QString(TRAMAVOX_TRADUCCIONES "/" + f);
+}
+
+// Each text is translated, and its translation keeps what the program fills
+// in or cuts: a lost %1 drops a number, a lost '|' an item of a list.
+void TestIdiomas::traducciones()
+{
+    QFETCH(QString, fichero);
+    QFile f(fichero);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&f);
+    QString fuente;
+    int mensajes = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("source")) fuente = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (xml.name() != QLatin1String("translation")) continue;
+        const bool inacabada = !xml.attributes().value("type").isEmpty();
+        const QString traduccion = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        QVERIFY2(!inacabada && !traduccion.isEmpty(), qPrintable(fuente));
+        QVERIFY2(fuente.contains('&') || forma(traduccion) == forma(fuente), qPrintable(fuente + " → " + traduccion));
+        ++mensajes;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(mensajes > 100);
+}
+
+void TestIdiomas::ventanasEnCadaIdioma_data()
+{
+    QTest::addColumn<QString>("idioma");
+    QTest::addColumn<QStringList>("rotulos"); // the View menu, Propose, the laboratory, the zoom
+    fila("Catalan", "ca", QStringList{"Visualitza", "Proposa", "Laboratori de codis", "Ampliació: 100 %"});
+    fila("Galician", "gl", QStringList{"Ver", "Propor", "Laboratorio de códigos", "Ampliación: 100 %"});
+    fila("Basque", "eu", QStringList{"Ikusi", "Proposatu", "Kode-laborategia", "Handiagotzea: % 100"});
+    fila("English", "en", QStringList{"View", "Propose", "Code laboratory", "Zoom: 100 %"});
+}
+
+// Choosing a language relabels every open window at once, the texts the
+// windows write themselves included (the verdict of an answer), both ways;
+// the answer is kept in the files exactly as in Spanish.
+void TestIdiomas::ventanasEnCadaIdioma()
+{
+    QFETCH(QString, idioma);
+    QFETCH(QStringList, rotulos);
+    abrirTodas();
+    auto textos = [] {
+        QStringList t;
+        for (QWidget* ventana : QApplication::topLevelWidgets()) {
+            if (!ventana->isVisible()) continue;
+            t << ventana->windowTitle();
+            for (QLabel* l : ventana->findChildren<QLabel*>()) t << l->text() << l->accessibleName();
+            for (QAbstractButton* b : ventana->findChildren<QAbstractButton*>()) t << b->text();
+            for (QAction* a : ventana->findChildren<QAction*>()) t << a->text();
+        }
+        return t;
+    };
+    elegir(idioma);
+    QCOMPARE(formularios::Idioma::actual().codigo(), idioma);
+    QVERIFY(v.hijo<QAction>("idioma_" + idioma)->isChecked());
+    auto* e = ventana<ejercicio::VentanaEjercicios>("Ejerc");
+    QCOMPARE(v.hijo<QMenu>("ver")->title(), rotulos[0]);
+    QCOMPARE(control<QAbstractButton>(e, "proponer")->text(), rotulos[1]);
+    QCOMPARE(ventana("lab")->windowTitle(), rotulos[2]);
+    QCOMPARE(v.hijo<QAction>("zoomActual")->text(), rotulos[3]);
+
+    const QString numero = inicio::modeloEjercicio().numero();
+    entrada::teclearEn(control(e, "alumno"), "Ana\r");
+    entrada::teclearEn(control(e, "solu"), numero);
+    entrada::clic(control(e, "aceptar"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 1 1"));
+    const QStringList anotada = QString::fromUtf8(leer("historial.csv")).split("\r\n").value(1).split(',');
+    QCOMPARE(anotada.mid(1),
+             (QStringList{"Ana", inicio::modeloEjercicio().codigoPreguntado(), numero, numero, "bien", "leer"}));
+
+    const QStringList traducidos = textos();
+    elegir("es");
+    QCOMPARE(control<QLabel>(e, "bienmal")->text(), QString("La respuesta es correcta"));
+    const QStringList espanol = textos();
+    QCOMPARE(espanol.size(), traducidos.size());
+    int cambiados = 0;
+    for (int i = 0; i < espanol.size(); ++i) cambiados += traducidos[i] != espanol[i];
+    QVERIFY2(cambiados > 30, qPrintable(QString::number(cambiados)));
+    elegir(idioma);
+    QCOMPARE(textos(), traducidos);
+}
+
+void TestIdiomas::rotulosQueCaben_data()
+{
+    QTest::addColumn<QString>("idioma");
+    QTest::addColumn<int>("pulsaciones"); // of Ctrl++
+    for (const QString& idioma : QStringList{"es"} + kTraducidos) {
+        QTest::newRow(qPrintable(idioma + " 100 %")) << idioma << 0;
+        QTest::newRow(qPrintable(idioma + " 300 %")) << idioma << 5;
+    }
+}
+
+// No caption is cut in any window, in any language, at 100 % nor at 300 %
+// (on a teacher's large screen, which holds every window at 300 %).
+void TestIdiomas::rotulosQueCaben()
+{
+    QFETCH(QString, idioma);
+    QFETCH(int, pulsaciones);
+    abrirTodas();
+    elegir(idioma);
+    for (int i = 0; i < pulsaciones; ++i) entrada::tecla(v.p, Qt::Key_Plus, Qt::ControlModifier, "+");
+    QCOMPARE(formularios::Zoom::actual().porcentaje(), pulsaciones ? 300 : 100);
+    QStringList cortes;
+    for (const char* nombre : {"principal", "Ejerc", "acerca", "ayu", "lab", "detalles", "entrenador"})
+        cortes << cortados(ventana(nombre));
+    QVERIFY2(cortes.isEmpty(), qPrintable(cortes.join('\n')));
+}
+
+void TestIdiomas::idiomaDelSistema_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("elegido"); // in the settings
+    QTest::addColumn<QString>("error");   // of a wrong command line
+    fila("Basque system", "eu_ES.UTF-8", "", "«XYZ» ez da kode bat");
+    fila("Catalan system", "ca_ES@valencia", "", "«XYZ» no és un codi");
+    fila("French system: Spanish", "fr_FR.UTF-8", "", "«XYZ» no es un código");
+    fila("English chosen on a Galician system", "gl_ES.UTF-8", "en", "“XYZ” is not a code");
+}
+
+// Without a choice the program speaks the system's language, when it is one
+// of its own, and Spanish otherwise; a choice made in the menu wins. The
+// command line speaks it too.
+void TestIdiomas::idiomaDelSistema()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, elegido);
+    QFETCH(QString, error);
+    // Settings of its own, so that the tests running beside see none of it.
+    QTemporaryDir configuracion;
+    if (!elegido.isEmpty()) {
+        QVERIFY(QDir(configuracion.path()).mkdir("Tramavox"));
+        escribir(configuracion.filePath("Tramavox/Tramavox.conf"), "[ventanas]\nidioma=" + elegido.toUtf8() + "\n");
+    }
+    QProcess orden;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.remove("LANGUAGE");
+    entorno.insert("LC_ALL", lang);
+    entorno.insert("XDG_CONFIG_HOME", configuracion.path());
+    orden.setProcessEnvironment(entorno);
+    orden.start(TRAMAVOX_PROGRAMA, {"--ber", "--codigo", "XYZ", "--ebn0", "6"});
+    QVERIFY(orden.waitForFinished(30000));
+    QCOMPARE(orden.exitCode(), 2);
+    const QString dicho = QString::fromUtf8(orden.readAllStandardError());
+    QVERIFY2(dicho.contains(error), qPrintable(dicho));
+}
+
+QTEST_MAIN(TestIdiomas)
+#include "tst_idiomas.moc"
