@@ -10,6 +10,7 @@
 #include "ejercicio/VentanaEjercicios.h"
 #include "formularios/Idioma.h"
 #include "formularios/Zoom.h"
+#include "laboratorio/GraficoOjo.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,6 +23,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QXmlStreamReader>
 
 namespace {
@@ -86,6 +89,9 @@ private slots:
     void rotulosQueCaben();
     void idiomaDelSistema_data();
     void idiomaDelSistema();
+    void ayudaEnCadaIdioma_data();
+    void ayudaEnCadaIdioma();
+    void ayudaDelProfesor();
 
 private:
     void abrirTodas();
@@ -281,6 +287,55 @@ void TestIdiomas::idiomaDelSistema()
     QCOMPARE(orden.exitCode(), 2);
     const QString dicho = QString::fromUtf8(orden.readAllStandardError());
     QVERIFY2(dicho.contains(error), qPrintable(dicho));
+}
+
+void TestIdiomas::ayudaEnCadaIdioma_data()
+{
+    QTest::addColumn<QString>("idioma");
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<QString>("pie"); // of the second figure
+    fila("Catalan", "ca", "Ajuda de Tramavox",
+         "Forma d'ona de 16 bits: rellotge, NRZ, RZ, AMI i HDB3, del nombre 00A5.");
+    fila("Galician", "gl", "Axuda de Tramavox",
+         "Forma de onda de 16 bits: reloxo, NRZ, RZ, AMI e HDB3, do número 00A5.");
+    fila("Basque", "eu", "Tramavox-en laguntza",
+         "16 biteko uhin-forma: erlojua, NRZ, RZ, AMI eta HDB3, 00A5 zenbakiarena.");
+    fila("English", "en", "Tramavox Help", "16-bit waveform: clock, NRZ, RZ, AMI and HDB3, of the number 00A5.");
+}
+
+// The help shown follows the language, with every figure and its words in
+// that language, the figures drawn as the program draws them in it.
+void TestIdiomas::ayudaEnCadaIdioma()
+{
+    QFETCH(QString, idioma);
+    QFETCH(QString, titulo);
+    QFETCH(QString, pie);
+    entrada::tecla(v.p, Qt::Key_F1);
+    auto* texto = control<QTextEdit>(ventana("ayu"), "ayutext");
+    elegir(idioma);
+    QVERIFY(texto->toPlainText().startsWith(titulo));
+    QList<QImage> figuras;
+    QStringList pies;
+    for (QTextBlock b = texto->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QUrl nombre(it.fragment().charFormat().toImageFormat().name());
+                figuras << texto->document()->resource(QTextDocument::ImageResource, nombre).value<QImage>();
+                pies << b.text().section(QChar::LineSeparator, 1);
+            }
+    QCOMPARE(figuras.size(), 15);
+    QCOMPARE(pies[1], pie);
+    QCOMPARE(figuras[13].convertToFormat(QImage::Format_RGB32), laboratorio::figuraOjo(codigos::Codigo::Hdb3, 6));
+}
+
+// A teacher's own help stays whatever language is chosen.
+void TestIdiomas::ayudaDelProfesor()
+{
+    escribir("ayuda.rtf", "{\\rtf1 Ayuda del profesor}");
+    entrada::tecla(v.p, Qt::Key_F1);
+    auto* texto = control<QTextEdit>(ventana("ayu"), "ayutext");
+    elegir("en");
+    QCOMPARE(texto->toPlainText(), QString("Ayuda del profesor"));
 }
 
 QTEST_MAIN(TestIdiomas)

@@ -7,11 +7,14 @@
 // one drawn as the code laboratory draws, so the figures always match what
 // the program shows.
 //
-// Usage: generar_ayuda <source> <ayuda.rtf>
+// The captions, and the words in the figures, are in the document's language.
+//
+// Usage: generar_ayuda <source> <ayuda.rtf> <language: es, ca, gl, eu, en>
 
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cp1252.h"
 #include "formatos/Enumeracion.h"
+#include "formularios/Idioma.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/GraficoBer.h"
 #include "laboratorio/GraficoOjo.h"
@@ -21,6 +24,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -29,6 +33,14 @@
 #include <optional>
 
 namespace {
+
+// The context of the captions in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ayuda)
+};
+
+// A code as the captions name it, in the document's language.
+QString nombre(codigos::Codigo c) { return QString::fromStdString(codigos::nombreVisible(c)); }
 
 QByteArray escaparRtf(const QString& texto)
 {
@@ -75,7 +87,7 @@ QByteArray figura(const QStringList& partes)
             visibles[i] = true;
     }
     return imagenRtf(principal::figuraOndas(partes.value(0), visibles, t)) +
-           pie(principal::descripcionOndas(visibles) + QStringLiteral(", del número ") + partes.value(0) + '.');
+           pie(Textos::tr("%1, del número %2.").arg(principal::descripcionOndas(visibles), partes.value(0)));
 }
 
 // A code named as the laboratory lists it, without its blanks.
@@ -89,9 +101,9 @@ QByteArray figuraCodigos(const QStringList& partes)
     }
     if (codigos.size() != std::size_t(partes.size() - 1)) return {};
     QStringList nombres;
-    for (codigos::Codigo c : codigos) nombres << QString::fromUtf8(codigos::nombreCodigo(c));
+    for (codigos::Codigo c : codigos) nombres << nombre(c);
     return imagenRtf(laboratorio::figuraCodigos(partes.value(0).toStdString(), codigos)) +
-           pie(QStringLiteral("Señal %1 de los bits %2.").arg(formatos::enumerar(nombres), partes.value(0)));
+           pie(Textos::tr("Señal %1 de los bits %2.").arg(formatos::enumerar(nombres), partes.value(0)));
 }
 
 std::optional<codigos::Codigo> codigoLlamado(const QString& nombre)
@@ -107,9 +119,9 @@ QByteArray figuraLinea(const QStringList& partes)
     const auto c = codigoLlamado(partes.value(1));
     if (partes.size() != 3 || !c) return {};
     return imagenRtf(laboratorio::figuraLinea(partes.value(0).toStdString(), *c, partes.value(2).toDouble())) +
-           pie(QStringLiteral("%1 de los bits %2 tras %3 dB de cable: lo que llega, lo que lee el receptor y el reloj "
-                              "que recupera.")
-                   .arg(QString::fromUtf8(codigos::nombreCodigo(*c)), partes.value(0), partes.value(2)));
+           pie(Textos::tr("%1 de los bits %2 tras %3 dB de cable: lo que llega, lo que lee el receptor y el reloj "
+                          "que recupera.")
+                   .arg(nombre(*c), partes.value(0), partes.value(2)));
 }
 
 // @OJO código dB@: its eye through that cable.
@@ -118,8 +130,7 @@ QByteArray figuraOjo(const QStringList& partes)
     const auto c = codigoLlamado(partes.value(0));
     if (partes.size() != 2 || !c) return {};
     return imagenRtf(laboratorio::figuraOjo(*c, partes.value(1).toDouble())) +
-           pie(QStringLiteral("Ojo de %1 tras %2 dB de cable, sin ruido.")
-                   .arg(QString::fromUtf8(codigos::nombreCodigo(*c)), partes.value(1)));
+           pie(Textos::tr("Ojo de %1 tras %2 dB de cable, sin ruido.").arg(nombre(*c), partes.value(1)));
 }
 
 // @TASA códigos@: their error rate, measured and in theory.
@@ -130,16 +141,18 @@ QByteArray figuraTasa(const QStringList& partes)
     for (const QString& p : partes)
         if (const auto c = codigoLlamado(p)) {
             codigos.push_back(*c);
-            nombres << QString::fromUtf8(codigos::nombreCodigo(*c));
+            nombres << nombre(*c);
         }
     if (codigos.empty() || codigos.size() != std::size_t(partes.size())) return {};
     return imagenRtf(laboratorio::figuraTasa(codigos)) +
-           pie(QStringLiteral("Tasa de errores de %1: medida (puntos) y teórica (curvas).")
+           pie(Textos::tr("Tasa de errores de %1: medida (puntos) y teórica (curvas).")
                    .arg(formatos::enumerar(nombres)));
 }
 
 int generar(const QStringList& argumentos)
 {
+    // The figures' words and the captions in the document's language.
+    formularios::Idioma::actual().usar(argumentos[2]);
     QFile fuente(argumentos[0]);
     if (!fuente.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "generar_ayuda: %s\n", qPrintable(fuente.errorString()));
@@ -180,5 +193,5 @@ int generar(const QStringList& argumentos)
 int main(int argc, char** argv)
 {
     // A QApplication: the laboratory's figures are drawn by its widget.
-    return ejecutarHerramienta<QApplication>(argc, argv, "generar_ayuda <fuente> <ayuda.rtf>", 2, generar);
+    return ejecutarHerramienta<QApplication>(argc, argv, "generar_ayuda <fuente> <ayuda.rtf> <idioma>", 3, generar);
 }

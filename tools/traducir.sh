@@ -20,5 +20,5 @@ for idioma in ca gl eu en; do
   "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h \
     -tr-function-alias QT_TRANSLATE_NOOP+=traducir,QT_TRANSLATE_NOOP+=TRADUCIBLE \
     -target-language "$idioma" -source-language es \
-    src "$tmp/disenos.cpp" -ts "resources/traducciones/tramavox_$idioma.ts"
+    src tools/generar_ayuda.cpp "$tmp/disenos.cpp" -ts "resources/traducciones/tramavox_$idioma.ts"
 done

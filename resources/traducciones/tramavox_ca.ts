@@ -261,6 +261,29 @@ Informàtics&quot;.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>ayuda</name>
+    <message>
+        <source>%1, del número %2.</source>
+        <translation>%1, del nombre %2.</translation>
+    </message>
+    <message>
+        <source>Señal %1 de los bits %2.</source>
+        <translation>Senyal %1 dels bits %2.</translation>
+    </message>
+    <message>
+        <source>%1 de los bits %2 tras %3 dB de cable: lo que llega, lo que lee el receptor y el reloj que recupera.</source>
+        <translation>%1 dels bits %2 després de %3 dB de cable: el que arriba, el que llegeix el receptor i el rellotge que recupera.</translation>
+    </message>
+    <message>
+        <source>Ojo de %1 tras %2 dB de cable, sin ruido.</source>
+        <translation>Ull de %1 després de %2 dB de cable, sense soroll.</translation>
+    </message>
+    <message>
+        <source>Tasa de errores de %1: medida (puntos) y teórica (curvas).</source>
+        <translation>Taxa d&apos;errors de %1: mesurada (punts) i teòrica (corbes).</translation>
+    </message>
+</context>
+<context>
     <name>ayuda::VentanaAcerca</name>
     <message>
         <source>Dibujo de Tramavox</source>

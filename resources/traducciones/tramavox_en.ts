@@ -261,6 +261,29 @@ Computer Systems&quot;.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>ayuda</name>
+    <message>
+        <source>%1, del número %2.</source>
+        <translation>%1, of the number %2.</translation>
+    </message>
+    <message>
+        <source>Señal %1 de los bits %2.</source>
+        <translation>%1 signal of the bits %2.</translation>
+    </message>
+    <message>
+        <source>%1 de los bits %2 tras %3 dB de cable: lo que llega, lo que lee el receptor y el reloj que recupera.</source>
+        <translation>%1 of the bits %2 after %3 dB of cable: what arrives, what the receiver reads and the clock it recovers.</translation>
+    </message>
+    <message>
+        <source>Ojo de %1 tras %2 dB de cable, sin ruido.</source>
+        <translation>Eye of %1 after %2 dB of cable, without noise.</translation>
+    </message>
+    <message>
+        <source>Tasa de errores de %1: medida (puntos) y teórica (curvas).</source>
+        <translation>Error rate of %1: measured (points) and theoretical (curves).</translation>
+    </message>
+</context>
+<context>
     <name>ayuda::VentanaAcerca</name>
     <message>
         <source>Dibujo de Tramavox</source>

@@ -261,6 +261,29 @@ zikloaren barruan.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>ayuda</name>
+    <message>
+        <source>%1, del número %2.</source>
+        <translation>%1, %2 zenbakiarena.</translation>
+    </message>
+    <message>
+        <source>Señal %1 de los bits %2.</source>
+        <translation>%2 biten %1 seinalea.</translation>
+    </message>
+    <message>
+        <source>%1 de los bits %2 tras %3 dB de cable: lo que llega, lo que lee el receptor y el reloj que recupera.</source>
+        <translation>%2 biten %1, %3 dB kableren ondoren: iristen dena, hartzaileak irakurtzen duena eta berreskuratzen duen erlojua.</translation>
+    </message>
+    <message>
+        <source>Ojo de %1 tras %2 dB de cable, sin ruido.</source>
+        <translation>%1-(r)en begia %2 dB kableren ondoren, zaratarik gabe.</translation>
+    </message>
+    <message>
+        <source>Tasa de errores de %1: medida (puntos) y teórica (curvas).</source>
+        <translation>%1 kodeen errore-tasa: neurtua (puntuak) eta teorikoa (kurbak).</translation>
+    </message>
+</context>
+<context>
     <name>ayuda::VentanaAcerca</name>
     <message>
         <source>Dibujo de Tramavox</source>
@@ -1645,7 +1668,7 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <name>laboratorio::GraficoEspectro</name>
     <message>
         <source>densidad espectral (potencia media 1)</source>
-        <translation>dentsitate espektrala (batez besteko potentzia 1)</translation>
+        <translation>dentsitate espektrala (potentzia 1)</translation>
     </message>
     <message>
         <source>dB (potencia media 1)</source>

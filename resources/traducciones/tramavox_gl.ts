@@ -261,6 +261,29 @@ Informáticos&quot;.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>ayuda</name>
+    <message>
+        <source>%1, del número %2.</source>
+        <translation>%1, do número %2.</translation>
+    </message>
+    <message>
+        <source>Señal %1 de los bits %2.</source>
+        <translation>Sinal %1 dos bits %2.</translation>
+    </message>
+    <message>
+        <source>%1 de los bits %2 tras %3 dB de cable: lo que llega, lo que lee el receptor y el reloj que recupera.</source>
+        <translation>%1 dos bits %2 tras %3 dB de cable: o que chega, o que le o receptor e o reloxo que recupera.</translation>
+    </message>
+    <message>
+        <source>Ojo de %1 tras %2 dB de cable, sin ruido.</source>
+        <translation>Ollo de %1 tras %2 dB de cable, sen ruído.</translation>
+    </message>
+    <message>
+        <source>Tasa de errores de %1: medida (puntos) y teórica (curvas).</source>
+        <translation>Taxa de erros de %1: medida (puntos) e teórica (curvas).</translation>
+    </message>
+</context>
+<context>
     <name>ayuda::VentanaAcerca</name>
     <message>
         <source>Dibujo de Tramavox</source>

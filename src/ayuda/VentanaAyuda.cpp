@@ -5,6 +5,7 @@
 #include "formatos/ArchivoEntero.h"
 #include "formatos/LectorRtf.h"
 #include "formularios/Avisos.h"
+#include "formularios/Idioma.h"
 #include "formularios/Zoom.h"
 
 #include <QCoreApplication>
@@ -23,10 +24,18 @@ namespace {
 const QString kArchivoAyuda = QStringLiteral("ayuda.rtf");
 constexpr qint64 kMaximoBytes = 32 * 1024 * 1024; // a long manual with pictures
 
-// The built-in help is a resource, not a file of the disk.
-QByteArray incorporada()
+// The help's file in a language: "ayuda.rtf" in Spanish, "ayuda.ca.rtf"...
+QString archivoEn(const QString& idioma)
 {
-    QFile f(VentanaAyuda::kAyudaIncorporada);
+    return idioma == QLatin1String("es") ? kArchivoAyuda : QStringLiteral("ayuda.%1.rtf").arg(idioma);
+}
+
+// The built-in help is a resource, not a file of the disk.
+QByteArray incorporada(const QString& idioma)
+{
+    QFile f(QStringLiteral(":/") + archivoEn(idioma));
+    if (f.open(QIODevice::ReadOnly)) return f.readAll();
+    f.setFileName(VentanaAyuda::kAyudaIncorporada);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -40,12 +49,29 @@ VentanaAyuda::VentanaAyuda() : Formulario(disenoAyuda())
 
 void VentanaAyuda::alCargar()
 {
+    leerAyuda();
+    mostrar();
+}
+
+// A teacher's own help stays whatever the language; the program's follows it.
+void VentanaAyuda::alCambiarIdioma()
+{
+    if (propia_) return;
+    leerAyuda();
+    mostrar();
+}
+
+void VentanaAyuda::leerAyuda()
+{
     // The working directory's copy first, so a teacher can replace it; then
-    // the installed one; then the one built into the program. A file there
-    // that cannot be read (a folder, a FIFO, a huge file) is said.
+    // the installed one in the user's language; then the one built into the
+    // program in that language, or in Spanish. A file there that cannot be
+    // read (a folder, a FIFO, a huge file) is said.
+    const QString idioma = formularios::Idioma::actual().codigo();
     const QStringList rutas{kArchivoAyuda, QCoreApplication::applicationDirPath() +
-                                               QStringLiteral("/../share/tramavox/") + kArchivoAyuda};
-    QByteArray rtf;
+                                               QStringLiteral("/../share/tramavox/") + archivoEn(idioma)};
+    rtf_.clear();
+    propia_ = false;
     for (const QString& ruta : rutas) {
         const formatos::Lectura lectura = formatos::leerEntero(ruta, kMaximoBytes);
         if (!lectura.error.isEmpty()) {
@@ -57,12 +83,12 @@ void VentanaAyuda::alCargar()
             break;
         }
         if (lectura.existe && !lectura.contenido.isEmpty()) {
-            rtf = lectura.contenido;
+            rtf_ = lectura.contenido;
+            propia_ = ruta == kArchivoAyuda;
             break;
         }
     }
-    rtf_ = rtf.isEmpty() ? incorporada() : rtf;
-    mostrar();
+    if (rtf_.isEmpty()) rtf_ = incorporada(idioma);
 }
 
 void VentanaAyuda::alCambiarZoom() { mostrar(); }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window "ayu": shows "ayuda.rtf" from the working directory, so a
-// teacher can replace it, or the copy built into the program when there is
-// none to read.
+// teacher can replace it, or the program's own help in the user's language
+// (installed, or built into the program) when there is none to read.
 
 #include "formularios/Formulario.h"
 
@@ -21,12 +21,15 @@ public:
 protected:
     void alCargar() override;
     void alCambiarZoom() override;
+    void alCambiarIdioma() override;
 
 private:
+    void leerAyuda();
     void mostrar();
 
     QTextEdit* ayutext;
-    QByteArray rtf_; // the document read at load
+    QByteArray rtf_;      // the document read at load
+    bool propia_ = false; // a teacher's own, from the working directory
 };
 
 } // namespace ayuda

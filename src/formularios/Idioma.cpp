@@ -59,7 +59,12 @@ void Idioma::elegir(const QString& codigo)
 {
     if (!esNuestro(codigo)) return;
     Ajustes().setValue(kClaveIdioma, codigo);
-    if (codigo == codigo_) return;
+    usar(codigo);
+}
+
+void Idioma::usar(const QString& codigo)
+{
+    if (!esNuestro(codigo) || codigo == codigo_) return;
     instalar(codigo);
     emit cambiado();
 }

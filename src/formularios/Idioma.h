@@ -36,6 +36,9 @@ public:
 
     // The user's choice, kept for the next run; an unknown code is ignored.
     void elegir(const QString& codigo);
+    // A language for this run only (a build tool writing one document per
+    // language), leaving the user's choice as it was.
+    void usar(const QString& codigo);
 
 signals:
     void cambiado();
