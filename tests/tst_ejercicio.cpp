@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QProcess>
@@ -35,6 +36,7 @@
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -603,7 +605,7 @@ namespace {
 // Marks every text of ours it is asked for, as a translation would change it.
 class TraductorMarcado : public QTranslator {
 public:
-    static QString marcar(const QString& texto) { return QStringLiteral("\u27e6%1\u27e7").arg(texto); }
+    static QString marcar(const QString& texto) { return QStringLiteral("\u2039%1\u203a").arg(texto); }
     QString translate(const char*, const char* fuente, const char*, int) const override
     {
         return fuente && *fuente ? marcar(QString::fromUtf8(fuente)) : QString();
@@ -625,6 +627,35 @@ QString textoDe(QObject* o)
         return items.join('|');
     }
     return {};
+}
+
+// The texts a window shows (captions, lists, table titles, menus, its title,
+// what a screen reader hears) that hold words outside a marked translation.
+QStringList textosSinTraducir(QWidget* ventana)
+{
+    QStringList textos{ventana->windowTitle()};
+    for (QWidget* w : ventana->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(ventana) || w->objectName() == "alumno") continue; // the students' names are data
+        textos << textoDe(w) << w->accessibleName() << w->accessibleDescription();
+        if (auto* lista = qobject_cast<QListWidget*>(w))
+            for (int i = 0; i < lista->count(); ++i) textos << lista->item(i)->text();
+        if (auto* cabecera = qobject_cast<QHeaderView*>(w); cabecera && cabecera->orientation() == Qt::Horizontal)
+            for (int i = 0; i < cabecera->count(); ++i)
+                textos << cabecera->model()->headerData(i, Qt::Horizontal).toString();
+    }
+    for (QAction* a : ventana->findChildren<QAction*>()) textos << a->text();
+    static const QRegularExpression marcado(QStringLiteral("\u2039[^\u2039\u203a]*\u203a"));
+    static const QRegularExpression palabra(QStringLiteral("[a-záéíóúñ]{3,}"));
+    QStringList r;
+    for (QString t : textos) {
+        const QString original = t;
+        for (qsizetype antes = -1; antes != t.size();) { // translations nested in others, inside out
+            antes = t.size();
+            t.remove(marcado);
+        }
+        if (t.contains(palabra)) r << ventana->objectName() + ": " + original;
+    }
+    return r;
 }
 
 } // namespace
@@ -669,6 +700,12 @@ void TestEjercicio::disenosTraducidos()
             ++traducidos;
         }
     QVERIFY2(traducidos > 150, qPrintable(QString::number(traducidos))); // not a check of nothing
+    // What the windows write themselves is relabelled too: no words are left
+    // outside a translation, only numbers, bits and codes' letters.
+    QStringList sinTraducir;
+    for (QWidget* v : QApplication::topLevelWidgets())
+        if (v->isVisible()) sinTraducir << textosSinTraducir(v);
+    QVERIFY2(sinTraducir.isEmpty(), qPrintable(sinTraducir.join('\n')));
     QCoreApplication::removeTranslator(&marcador);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     for (const Texto& t : textos) QCOMPARE(t.ver(), t.antes);

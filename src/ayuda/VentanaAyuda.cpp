@@ -53,10 +53,10 @@ void VentanaAyuda::alCargar()
     mostrar();
 }
 
-// A teacher's own help stays whatever the language; the program's follows it.
+// The program's help follows the language; a teacher's own, read first
+// again, stays.
 void VentanaAyuda::alCambiarIdioma()
 {
-    if (propia_) return;
     leerAyuda();
     mostrar();
 }
@@ -71,7 +71,6 @@ void VentanaAyuda::leerAyuda()
     const QStringList rutas{kArchivoAyuda, QCoreApplication::applicationDirPath() +
                                                QStringLiteral("/../share/tramavox/") + archivoEn(idioma)};
     rtf_.clear();
-    propia_ = false;
     for (const QString& ruta : rutas) {
         const formatos::Lectura lectura = formatos::leerEntero(ruta, kMaximoBytes);
         if (!lectura.error.isEmpty()) {
@@ -84,7 +83,6 @@ void VentanaAyuda::leerAyuda()
         }
         if (lectura.existe && !lectura.contenido.isEmpty()) {
             rtf_ = lectura.contenido;
-            propia_ = ruta == kArchivoAyuda;
             break;
         }
     }

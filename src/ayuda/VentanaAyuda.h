@@ -28,8 +28,7 @@ private:
     void mostrar();
 
     QTextEdit* ayutext;
-    QByteArray rtf_;      // the document read at load
-    bool propia_ = false; // a teacher's own, from the working directory
+    QByteArray rtf_; // the document read at load
 };
 
 } // namespace ayuda

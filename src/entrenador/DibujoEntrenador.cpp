@@ -173,6 +173,14 @@ void DibujoEntrenador::keyPressEvent(QKeyEvent* e)
 
 // What a screen reader says of the drawing: the code, and while drawing,
 // where the cursor is and the level there.
+void DibujoEntrenador::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::LanguageChange) return;
+    describir();
+    update();
+}
+
 void DibujoEntrenador::describir()
 {
     const Ejercicio& ej = e_.ejercicio();

@@ -26,6 +26,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    // Its words, drawn and read aloud, in the new language.
+    void changeEvent(QEvent* e) override;
 
 private:
     int px(int disenio) const { return qRound(disenio * zoom_); }

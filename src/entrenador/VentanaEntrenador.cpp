@@ -173,10 +173,14 @@ void VentanaEntrenador::mostrar()
 
 void VentanaEntrenador::alCambiarIdioma()
 {
-    for (Codigo k : codigos::kTodosLosCodigos) codigos->item(static_cast<int>(k))->setText(nombreMostrado(k));
+    {
+        // New names are no new choice of codes.
+        const QSignalBlocker callado(codigos);
+        for (Codigo k : codigos::kTodosLosCodigos) codigos->item(static_cast<int>(k))->setText(nombreMostrado(k));
+    }
     mostrar();
     if (entrenamiento_.resultado()) veredicto->setText(entrenamiento_.veredicto());
-    dibujo_->update();
+    dibujo_->setAccessibleName(controles().buscar<QScrollArea>("dibujo")->accessibleName());
 }
 
 void VentanaEntrenador::comprobar()

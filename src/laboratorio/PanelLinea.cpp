@@ -149,6 +149,13 @@ void PanelLinea::mostrarOjo(Codigo c, const codigos::EstadoInicial& inicio)
     medidasOjo->setText(textoOjo(ojo, conRuido));
 }
 
+void PanelLinea::cambiarIdioma()
+{
+    comoSuCaja(ojo_, "graficoOjo", cajaOjo_);
+    comoSuCaja(graficoBer_, "graficoBer", cajaBer_);
+    mostrarTasa();
+}
+
 // The plot follows the chosen codes; the buttons and the bar, the run.
 void PanelLinea::mostrarTasa()
 {

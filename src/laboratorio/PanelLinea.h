@@ -52,6 +52,8 @@ public:
     std::optional<RelojDibujado> recuperarReloj(const LineaDibujada& l);
     void mostrarOjo(codigos::Codigo c, const codigos::EstadoInicial& inicio);
     void mostrarTasa();
+    // The plots named again after their boxes, in the new language.
+    void cambiarIdioma();
     void ponerZoom(double zoom);
 
 signals:

@@ -191,14 +191,20 @@ QString VentanaLaboratorio::pistaDeCuenta() const
 // bits, the errors and the line stay as they are.
 void VentanaLaboratorio::alCambiarIdioma()
 {
-    for (Codigo k : kTodosLosCodigos)
-        codigo->item(static_cast<int>(k))->setText(QString::fromStdString(nombreVisible(k)));
+    {
+        // New names are no new choice of codes: the drawing is redone once, below.
+        const QSignalBlocker callado(codigo);
+        for (Codigo k : kTodosLosCodigos)
+            codigo->item(static_cast<int>(k))->setText(QString::fromStdString(nombreVisible(k)));
+    }
     pasos_->cambiarIdioma();
     alCambiarZoom(); // the columns as wide as their new titles
     ponerPista(pistaDeCuenta(), false);
+    comoSuCaja(dibujo_, "dibujoCodigos", controles().buscar<QWidget>("dibujo"));
+    comoSuCaja(grafico_, "graficoEspectro", controles().buscar<QWidget>("espectro"));
     actualizar();
     actualizarOjo();
-    linea_->mostrarTasa();
+    linea_->cambiarIdioma();
     grafico_->update();
 }
 
