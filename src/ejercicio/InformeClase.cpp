@@ -2,6 +2,7 @@
 #include "ejercicio/InformeClase.h"
 
 #include "formatos/ArchivoEntero.h"
+#include "formularios/Idioma.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -35,7 +36,7 @@ struct Tabla {
 class Paginador {
 public:
     Paginador(HojaInforme& hoja, const DatosInforme& datos, int paginas)
-        : hoja_(hoja), fecha_(QLocale(QLocale::Spanish, QLocale::Spain).toString(datos.fecha, QLocale::LongFormat)),
+        : hoja_(hoja), fecha_(formularios::Idioma::actual().locale().toString(datos.fecha, QLocale::LongFormat)),
           paginas_(paginas)
     {
     }

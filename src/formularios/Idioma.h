@@ -6,6 +6,7 @@
 // installs the new translations at once; Qt then tells every open window,
 // and each relabels itself.
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QTranslator>
@@ -33,6 +34,9 @@ public:
     static Idioma& actual();
 
     QString codigo() const { return codigo_; }
+    // How the language writes numbers and dates, for what is shown; files
+    // keep their own fixed forms.
+    QLocale locale() const { return QLocale(codigo_); }
 
     // The user's choice, kept for the next run; an unknown code is ignored.
     void elegir(const QString& codigo);

@@ -2,6 +2,7 @@
 #include "laboratorio/GraficoBer.h"
 
 #include "codigos/DatosCodigo.h"
+#include "formularios/Idioma.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/Marcas.h"
 
@@ -88,7 +89,7 @@ void GraficoBer::pintarEjes(QPainter& p, const QRect& a) const
     }
     p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
                tr("Tasa de errores: %1 bits por punto; la curva, la teoría.")
-                   .arg(QLocale(QLocale::Spanish).toString(qlonglong(MedidorTasa::kBitsPorPunto))));
+                   .arg(formularios::Idioma::actual().locale().toString(qlonglong(MedidorTasa::kBitsPorPunto))));
 }
 
 void GraficoBer::pintarSerie(QPainter& p, const SerieBer& serie) const

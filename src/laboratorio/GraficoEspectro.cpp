@@ -129,7 +129,7 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
         const int xm = a.left() + a.width() * medio / 4;
         p.drawLine(xm, a.bottom(), xm, a.bottom() + px(kMarca));
         p.drawText(QRect(xm - px(kAnchoRotulo) / 2, a.bottom() + px(kSeparacion), px(kAnchoRotulo), px(kAltoRotulo)),
-                   Qt::AlignHCenter | Qt::AlignTop, enEspanol(medio / 2.0));
+                   Qt::AlignHCenter | Qt::AlignTop, enCifras(medio / 2.0));
     }
     p.drawText(QRect(a.left(), a.bottom() + px(kSeparacion + kAltoRotulo), a.width(), px(kAltoRotulo)),
                Qt::AlignRight | Qt::AlignTop, QStringLiteral("f / fb"));
@@ -140,7 +140,7 @@ void GraficoEspectro::pintarEjes(QPainter& p, const QRect& a) const
         const int ym = a.bottom() - qRound(a.height() * (v - suelo_) / (tope_ - suelo_));
         p.drawLine(a.left() - px(kMarca), ym, a.left(), ym);
         p.drawText(QRect(0, ym - px(kAltoRotulo) / 2, a.left() - px(kSeparacion), px(kAltoRotulo)),
-                   Qt::AlignRight | Qt::AlignVCenter, enEspanol(v));
+                   Qt::AlignRight | Qt::AlignVCenter, enCifras(v));
     }
     // The density's title runs up the left edge.
     p.save();

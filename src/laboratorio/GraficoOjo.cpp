@@ -133,7 +133,7 @@ void GraficoOjo::pintarEjes(QPainter& p, const QRect& a) const
         const int ym = qRound(y(datos.niveles[std::size_t(i)], a));
         p.drawLine(a.left() - px(kMarca), ym, a.left(), ym);
         p.drawText(QRect(0, ym - px(kAltoRotulo) / 2, a.left() - px(kSeparacion), px(kAltoRotulo)),
-                   Qt::AlignRight | Qt::AlignVCenter, enEspanol(datos.niveles[std::size_t(i)]));
+                   Qt::AlignRight | Qt::AlignVCenter, enCifras(datos.niveles[std::size_t(i)]));
     }
     for (int bit = 0; bit <= 2; ++bit) {
         const int xm = a.left() + a.width() * bit / 2;

@@ -2,6 +2,7 @@
 #include "laboratorio/Marcas.h"
 
 #include "codigos/DatosCodigo.h"
+#include "formularios/Idioma.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -44,6 +45,6 @@ void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
     p.setBrush(Qt::NoBrush);
 }
 
-QString enEspanol(double v, int cifras) { return QLocale(QLocale::Spanish).toString(v, 'g', cifras); }
+QString enCifras(double v, int cifras) { return formularios::Idioma::actual().locale().toString(v, 'g', cifras); }
 
 } // namespace laboratorio

@@ -16,7 +16,7 @@ namespace laboratorio {
 // painter's pen (filled with it where the code's mark is solid).
 void pintarMarca(QPainter& p, QPointF c, codigos::Codigo codigo, double r);
 
-// "0,5", "1e-05": a decimal comma, `cifras` significant figures.
-QString enEspanol(double v, int cifras = 3);
+// "0,5", "1e-05": as the language writes numbers, `cifras` significant figures.
+QString enCifras(double v, int cifras = 3);
 
 } // namespace laboratorio
