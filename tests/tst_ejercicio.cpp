@@ -662,8 +662,9 @@ QStringList textosSinTraducir(QWidget* ventana)
 
 // Every caption, list, menu item, title and accessible name of the designs
 // goes through the translation system: under a translator that marks each
-// text, the open windows relabel at once, except the captions the windows
-// have rewritten (a count, a verdict); without it the Spanish comes back.
+// text, the open windows relabel at once, and what the windows wrote
+// themselves (a count, a verdict, a table's titles) is written again in
+// marked words; without it the Spanish comes back.
 void TestEjercicio::disenosTraducidos()
 {
     using formularios::Tipo;
