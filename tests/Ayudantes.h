@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -200,3 +202,22 @@ struct Programa {
     }
     void teclear(const QString& foco, const QString& texto) const { entrada::teclearEn(hijo(foco), texto); }
 };
+
+// The pictures of a help document, in order, each with the words under it.
+struct FigurasDeAyuda {
+    QList<QImage> figuras;
+    QStringList pies;
+};
+
+inline FigurasDeAyuda figurasDeAyuda(const QTextDocument* documento)
+{
+    FigurasDeAyuda r;
+    for (QTextBlock b = documento->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QUrl nombre(it.fragment().charFormat().toImageFormat().name());
+                r.figuras << documento->resource(QTextDocument::ImageResource, nombre).value<QImage>();
+                r.pies << b.text().section(QChar::LineSeparator, 1);
+            }
+    return r;
+}

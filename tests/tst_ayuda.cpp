@@ -66,15 +66,7 @@ void TestAyuda::copiaIncorporadaAlPrincipio()
     QVERIFY(t->verticalScrollBar()->maximum() > 0);
 
     // Each figure has its words under it, for a screen reader too.
-    QList<QImage> figuras;
-    QStringList pies;
-    for (QTextBlock b = t->document()->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat()) {
-                const QUrl nombre(it.fragment().charFormat().toImageFormat().name());
-                figuras << t->document()->resource(QTextDocument::ImageResource, nombre).value<QImage>();
-                pies << b.text().section(QChar::LineSeparator, 1);
-            }
+    const auto [figuras, pies] = figurasDeAyuda(t->document());
     QCOMPARE(pies[1], QString("Forma de onda de 16 bits: reloj, NRZ, RZ, AMI y HDB3, del número 00A5."));
     QCOMPARE(pies[6], QString("Señal B8ZS de los bits 1011000000001101."));
     QVERIFY(!pies.contains(QString()));

@@ -297,15 +297,7 @@ void TestIdiomas::ayudaEnCadaIdioma()
     auto* texto = control<QTextEdit>(ventana("ayu"), "ayutext");
     elegir(idioma);
     QVERIFY(texto->toPlainText().startsWith(titulo));
-    QList<QImage> figuras;
-    QStringList pies;
-    for (QTextBlock b = texto->document()->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat()) {
-                const QUrl nombre(it.fragment().charFormat().toImageFormat().name());
-                figuras << texto->document()->resource(QTextDocument::ImageResource, nombre).value<QImage>();
-                pies << b.text().section(QChar::LineSeparator, 1);
-            }
+    const auto [figuras, pies] = figurasDeAyuda(texto->document());
     QCOMPARE(figuras.size(), 15);
     QCOMPARE(pies[1], pie);
     QCOMPARE(figuras[13].convertToFormat(QImage::Format_RGB32), laboratorio::figuraOjo(codigos::Codigo::Hdb3, 6));
