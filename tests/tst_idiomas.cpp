@@ -237,12 +237,14 @@ void TestIdiomas::rotulosQueCaben()
 void TestIdiomas::idiomaDelSistema_data()
 {
     QTest::addColumn<QString>("lang");
-    QTest::addColumn<QString>("elegido"); // in the settings
-    QTest::addColumn<QString>("error");   // of a wrong command line
-    fila("Basque system", "eu_ES.UTF-8", "", "«XYZ» ez da kode bat");
-    fila("Catalan system", "ca_ES@valencia", "", "«XYZ» no és un codi");
-    fila("French system: Spanish", "fr_FR.UTF-8", "", "«XYZ» no es un código");
-    fila("English chosen on a Galician system", "gl_ES.UTF-8", "en", "“XYZ” is not a code");
+    QTest::addColumn<QString>("language"); // the desktop's list of languages
+    QTest::addColumn<QString>("elegido");  // in the settings
+    QTest::addColumn<QString>("error");    // of a wrong command line
+    fila("Basque system", "eu_ES.UTF-8", "", "", "«XYZ» ez da kode bat");
+    fila("Catalan system", "ca_ES@valencia", "", "", "«XYZ» no és un codi");
+    fila("French system: Spanish", "fr_FR.UTF-8", "", "", "«XYZ» no es un código");
+    fila("French first, then Galician", "fr_FR.UTF-8", "fr:gl", "", "«XYZ» non é un código");
+    fila("English chosen on a Galician system", "gl_ES.UTF-8", "", "en", "“XYZ” is not a code");
 }
 
 // Without a choice the program speaks the system's language, when it is one
@@ -251,6 +253,7 @@ void TestIdiomas::idiomaDelSistema_data()
 void TestIdiomas::idiomaDelSistema()
 {
     QFETCH(QString, lang);
+    QFETCH(QString, language);
     QFETCH(QString, elegido);
     QFETCH(QString, error);
     // Settings of its own, so that the tests running beside see none of it.
@@ -261,7 +264,7 @@ void TestIdiomas::idiomaDelSistema()
     }
     QProcess orden;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.remove("LANGUAGE");
+    entorno.insert("LANGUAGE", language);
     entorno.insert("LC_ALL", lang);
     entorno.insert("XDG_CONFIG_HOME", configuracion.path());
     orden.setProcessEnvironment(entorno);

@@ -32,10 +32,15 @@ bool cargarQt(QTranslator& t, const QString& codigo)
 
 } // namespace
 
-QString idiomaPara(const QString& nombreLocale)
+QString idiomaDelSistema()
 {
-    const QString codigo = nombreLocale.left(2).toLower();
-    return esNuestro(codigo) ? codigo : QStringLiteral("es");
+    // The languages the desktop asks for, in its order (LANGUAGE, then
+    // LC_ALL, LC_MESSAGES and LANG): the first that is ours.
+    for (const QString& lengua : QLocale::system().uiLanguages()) {
+        const QString codigo = lengua.left(2).toLower();
+        if (esNuestro(codigo)) return codigo;
+    }
+    return QStringLiteral("es");
 }
 
 Idioma& Idioma::actual()
@@ -52,7 +57,7 @@ Idioma::Idioma()
         return QCoreApplication::translate(contexto, texto).toStdString();
     });
     const QString guardado = Ajustes().value(kClaveIdioma).toString();
-    instalar(esNuestro(guardado) ? guardado : idiomaPara(QLocale::system().name()));
+    instalar(esNuestro(guardado) ? guardado : idiomaDelSistema());
 }
 
 void Idioma::elegir(const QString& codigo)

@@ -56,7 +56,7 @@ private:
     QTranslator deQt_;    // Qt's: context menus, dialog buttons, file dialogs
 };
 
-// One of ours for a system locale such as "ca_ES.UTF-8" or "eu", or Spanish.
-QString idiomaPara(const QString& nombreLocale);
+// The first of the desktop's languages that is one of ours, or Spanish.
+QString idiomaDelSistema();
 
 } // namespace formularios
