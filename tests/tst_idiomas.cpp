@@ -169,11 +169,13 @@ void TestIdiomas::traducciones()
 void TestIdiomas::ventanasEnCadaIdioma_data()
 {
     QTest::addColumn<QString>("idioma");
-    QTest::addColumn<QStringList>("rotulos"); // the View menu, Propose, the laboratory, the zoom
-    fila("Catalan", "ca", QStringList{"Visualitza", "Proposa", "Laboratori de codis", "Ampliació: 100 %"});
-    fila("Galician", "gl", QStringList{"Ver", "Propor", "Laboratorio de códigos", "Ampliación: 100 %"});
-    fila("Basque", "eu", QStringList{"Ikusi", "Proposatu", "Kode-laborategia", "Handiagotzea: % 100"});
-    fila("English", "en", QStringList{"View", "Propose", "Code laboratory", "Zoom: 100 %"});
+    // The View menu, Propose, the laboratory, the zoom, and Qt's own Copy
+    // of a text box's menu.
+    QTest::addColumn<QStringList>("rotulos");
+    fila("Catalan", "ca", QStringList{"Visualitza", "Proposa", "Laboratori de codis", "Ampliació: 100 %", "&Copia"});
+    fila("Galician", "gl", QStringList{"Ver", "Propor", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar"});
+    fila("Basque", "eu", QStringList{"Ikusi", "Proposatu", "Kode-laborategia", "Handiagotzea: % 100", "&Kopiatu"});
+    fila("English", "en", QStringList{"View", "Propose", "Code laboratory", "Zoom: 100 %", "&Copy"});
 }
 
 // Choosing a language relabels the open windows at once with its own
@@ -192,6 +194,7 @@ void TestIdiomas::ventanasEnCadaIdioma()
     QCOMPARE(control<QAbstractButton>(e, "proponer")->text(), rotulos[1]);
     QCOMPARE(ventana("lab")->windowTitle(), rotulos[2]);
     QCOMPARE(v.hijo<QAction>("zoomActual")->text(), rotulos[3]);
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), rotulos[4]);
 
     const QString numero = inicio::modeloEjercicio().numero();
     entrada::teclearEn(control(e, "alumno"), "Ana\r");
