@@ -195,6 +195,7 @@ void TestIdiomas::ventanasEnCadaIdioma()
     QCOMPARE(ventana("lab")->windowTitle(), rotulos[2]);
     QCOMPARE(v.hijo<QAction>("zoomActual")->text(), rotulos[3]);
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), rotulos[4]);
+    QCOMPARE(formularios::localeEnUso().toString(0.5), QLocale(idioma).toString(0.5)); // the plots' numbers
 
     const QString numero = inicio::modeloEjercicio().numero();
     entrada::teclearEn(control(e, "alumno"), "Ana\r");

@@ -67,7 +67,7 @@ void VentanaAyuda::leerAyuda()
     // the installed one in the user's language; then the one built into the
     // program in that language, or in Spanish. A file there that cannot be
     // read (a folder, a FIFO, a huge file) is said.
-    const QString idioma = formularios::Idioma::actual().codigo();
+    const QString idioma = formularios::idiomaEnUso();
     const QStringList rutas{kArchivoAyuda, QCoreApplication::applicationDirPath() +
                                                QStringLiteral("/../share/tramavox/") + archivoEn(idioma)};
     rtf_.clear();

@@ -36,8 +36,7 @@ struct Tabla {
 class Paginador {
 public:
     Paginador(HojaInforme& hoja, const DatosInforme& datos, int paginas)
-        : hoja_(hoja), fecha_(formularios::Idioma::actual().locale().toString(datos.fecha, QLocale::LongFormat)),
-          paginas_(paginas)
+        : hoja_(hoja), fecha_(formularios::localeEnUso().toString(datos.fecha, QLocale::LongFormat)), paginas_(paginas)
     {
     }
 

@@ -43,6 +43,18 @@ QString idiomaDelSistema()
     return QStringLiteral("es");
 }
 
+namespace {
+QString& enUso()
+{
+    static QString codigo = QStringLiteral("es");
+    return codigo;
+}
+} // namespace
+
+QString idiomaEnUso() { return enUso(); }
+
+QLocale localeEnUso() { return QLocale(enUso()); }
+
 Idioma& Idioma::actual()
 {
     static Idioma idioma;
@@ -79,6 +91,7 @@ void Idioma::instalar(const QString& codigo)
     QCoreApplication::removeTranslator(&nuestro_);
     QCoreApplication::removeTranslator(&deQt_);
     codigo_ = codigo;
+    enUso() = codigo;
     if (codigo != QLatin1String("es") && nuestro_.load(QStringLiteral(":/traducciones/tramavox_") + codigo))
         QCoreApplication::installTranslator(&nuestro_);
     if (cargarQt(deQt_, codigo)) QCoreApplication::installTranslator(&deQt_);

@@ -34,9 +34,6 @@ public:
     static Idioma& actual();
 
     QString codigo() const { return codigo_; }
-    // How the language writes numbers and dates, for what is shown; files
-    // keep their own fixed forms.
-    QLocale locale() const { return QLocale(codigo_); }
 
     // The user's choice, kept for the next run; an unknown code is ignored.
     void elegir(const QString& codigo);
@@ -58,5 +55,10 @@ private:
 
 // The first of the desktop's languages that is one of ours, or Spanish.
 QString idiomaDelSistema();
+
+// The language in use (Spanish until the program chooses one), and how it
+// writes numbers and dates for what is shown; files keep their own forms.
+QString idiomaEnUso();
+QLocale localeEnUso();
 
 } // namespace formularios

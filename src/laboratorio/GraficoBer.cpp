@@ -89,7 +89,7 @@ void GraficoBer::pintarEjes(QPainter& p, const QRect& a) const
     }
     p.drawText(QRect(a.left(), 0, a.width(), a.top()), Qt::AlignLeft | Qt::AlignVCenter,
                tr("Tasa de errores: %1 bits por punto; la curva, la teoría.")
-                   .arg(formularios::Idioma::actual().locale().toString(qlonglong(MedidorTasa::kBitsPorPunto))));
+                   .arg(formularios::localeEnUso().toString(qlonglong(MedidorTasa::kBitsPorPunto))));
 }
 
 void GraficoBer::pintarSerie(QPainter& p, const SerieBer& serie) const

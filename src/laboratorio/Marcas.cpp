@@ -45,6 +45,6 @@ void pintarMarca(QPainter& p, QPointF c, Codigo codigo, double r)
     p.setBrush(Qt::NoBrush);
 }
 
-QString enCifras(double v, int cifras) { return formularios::Idioma::actual().locale().toString(v, 'g', cifras); }
+QString enCifras(double v, int cifras) { return formularios::localeEnUso().toString(v, 'g', cifras); }
 
 } // namespace laboratorio
