@@ -2,6 +2,7 @@
 #include "ejercicio/Clase.h"
 
 #include "codigos/CodigosLinea.h"
+#include "codigos/Traduccion.h"
 #include "codigos/Trazas.h"
 #include "ejercicio/Numeros.h"
 #include "formatos/Csv.h"
@@ -153,7 +154,7 @@ QString CodigoClase::titulo() const { return dibujado ? codigo + QStringLiteral(
 
 QString CodigoClase::tituloVisible() const
 {
-    const QString nombre = QCoreApplication::translate("codigos", codigo.toUtf8().constData());
+    const QString nombre = QString::fromStdString(codigos::traducir("codigos", codigo.toUtf8().constData()));
     return dibujado ? QCoreApplication::translate("ejercicio", "%1 (dibujo)").arg(nombre) : nombre;
 }
 

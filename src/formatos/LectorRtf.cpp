@@ -208,7 +208,7 @@ private:
     int celdas_ = 0, celdasTabla_ = 0;
     qint64 pixeles_ = 0;
     QString cortado_;
-    bool dentro(bool cabe, const QString& limite);
+    bool dentro(bool cabe, const char* limite, qint64 valor);
     void notaDeCorte();
 
     QTextTable* tabla_ = nullptr;
@@ -607,15 +607,18 @@ void Lector::texto(const QString& s)
     caracteres_ += s.size();
     aplicarBloque();
     cursor_.insertText(caben < s.size() ? s.left(qsizetype(std::max<qint64>(0, caben))) : s, st_.caracter);
-    dentro(caracteres_ <= kCaracteresMaximos, Textos::tr("más de %L1 caracteres").arg(kCaracteresMaximos));
+    dentro(caracteres_ <= kCaracteresMaximos, QT_TRANSLATE_NOOP("formatos", "más de %L1 caracteres"),
+           kCaracteresMaximos);
 }
 
 // Whether the document is still within a bound; the first bound it passes
 // ends the reading there.
-bool Lector::dentro(bool cabe, const QString& limite)
+// `limite` (marked for translation) and its `valor` are put into words only
+// when the bound is passed: this runs for every piece of text.
+bool Lector::dentro(bool cabe, const char* limite, qint64 valor)
 {
     if (!cortado_.isEmpty()) return false;
-    if (!cabe) cortado_ = limite;
+    if (!cabe) cortado_ = Textos::tr(limite).arg(valor);
     return cabe;
 }
 
@@ -680,7 +683,9 @@ void Lector::quitarParrafoFinalVacio()
 void Lector::nuevoParrafo()
 {
     vaciar();
-    if (!dentro(++parrafos_ <= kParrafosMaximos, Textos::tr("más de %L1 párrafos").arg(kParrafosMaximos))) return;
+    if (!dentro(++parrafos_ <= kParrafosMaximos, QT_TRANSLATE_NOOP("formatos", "más de %L1 párrafos"),
+                kParrafosMaximos))
+        return;
     aplicarBloque();
     cursor_.insertBlock(formatoBloque(), st_.caracter);
 }
@@ -722,10 +727,10 @@ bool Lector::palabraDeTabla(const QByteArray& w, int p)
         vaciar();
         situarEnTabla();
         if (!tabla_) return true; // a cell mark outside any table ends nothing
-        if (!dentro(++celdasTabla_ <= kCeldasPorTabla,
-                    Textos::tr("una tabla de más de %L1 celdas").arg(kCeldasPorTabla)) ||
-            !dentro(++celdas_ <= kCeldasPorDocumento,
-                    Textos::tr("más de %L1 celdas de tabla").arg(kCeldasPorDocumento)))
+        if (!dentro(++celdasTabla_ <= kCeldasPorTabla, QT_TRANSLATE_NOOP("formatos", "una tabla de más de %L1 celdas"),
+                    kCeldasPorTabla) ||
+            !dentro(++celdas_ <= kCeldasPorDocumento, QT_TRANSLATE_NOOP("formatos", "más de %L1 celdas de tabla"),
+                    kCeldasPorDocumento))
             return true;
         // A paragraph mark just before the end of the cell leaves no empty
         // paragraph in it.
@@ -897,7 +902,8 @@ void Lector::insertarImagen(const Imagen& img)
                           Qt::KeepAspectRatio);
     pixeles_ += qint64(propio.width()) * propio.height();
     if (!dentro(pixeles_ <= kPixelesPorDocumento,
-                Textos::tr("imágenes de más de %L1 megapíxeles en total").arg(kPixelesPorDocumento / 1000000)))
+                QT_TRANSLATE_NOOP("formatos", "imágenes de más de %L1 megapíxeles en total"),
+                kPixelesPorDocumento / 1000000))
         return;
     if (decodificado != propio) lector.setScaledSize(decodificado);
     const QImage imagen = lector.read();

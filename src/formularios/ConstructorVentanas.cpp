@@ -292,7 +292,8 @@ const char* const kTraducido = "textoTraducido";
 
 QString traducido(const DefinicionVentana& def, const QString& texto)
 {
-    return texto.isEmpty() ? texto : QCoreApplication::translate(qPrintable(def.nombre), qPrintable(texto));
+    return texto.isEmpty() ? texto
+                           : QCoreApplication::translate(def.nombre.toUtf8().constData(), texto.toUtf8().constData());
 }
 
 // Sets a caption through `poner` unless the window has rewritten it since

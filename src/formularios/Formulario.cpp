@@ -115,7 +115,8 @@ void Formulario::encajarEnPantalla()
 // written its own since.
 void Formulario::traducirTitulo()
 {
-    const QString titulo = QCoreApplication::translate(qPrintable(def_.nombre), qPrintable(def_.titulo));
+    const QString titulo =
+        QCoreApplication::translate(def_.nombre.toUtf8().constData(), def_.titulo.toUtf8().constData());
     const QVariant anterior = property("tituloTraducido");
     if (anterior.isValid() && anterior.toString() != windowTitle()) return;
     setWindowTitle(titulo);

@@ -81,7 +81,7 @@ void Idioma::elegir(const QString& codigo)
 
 void Idioma::usar(const QString& codigo)
 {
-    if (!esNuestro(codigo) || codigo == codigo_) return;
+    if (!esNuestro(codigo) || codigo == enUso()) return;
     instalar(codigo);
     emit cambiado();
 }
@@ -90,7 +90,6 @@ void Idioma::instalar(const QString& codigo)
 {
     QCoreApplication::removeTranslator(&nuestro_);
     QCoreApplication::removeTranslator(&deQt_);
-    codigo_ = codigo;
     enUso() = codigo;
     if (codigo != QLatin1String("es") && nuestro_.load(QStringLiteral(":/traducciones/tramavox_") + codigo))
         QCoreApplication::installTranslator(&nuestro_);

@@ -28,12 +28,20 @@ constexpr std::array<Lengua, 5> kIdiomas = {{
     {"en", "English"},
 }};
 
+// The first of the desktop's languages that is one of ours, or Spanish.
+QString idiomaDelSistema();
+
+// The language in use (Spanish until the program chooses one), and how it
+// writes numbers and dates for what is shown; files keep their own forms.
+QString idiomaEnUso();
+QLocale localeEnUso();
+
 class Idioma : public QObject {
     Q_OBJECT
 public:
     static Idioma& actual();
 
-    QString codigo() const { return codigo_; }
+    QString codigo() const { return idiomaEnUso(); }
 
     // The user's choice, kept for the next run; an unknown code is ignored.
     void elegir(const QString& codigo);
@@ -48,17 +56,8 @@ private:
     Idioma();
     void instalar(const QString& codigo);
 
-    QString codigo_;
     QTranslator nuestro_; // the program's own texts
     QTranslator deQt_;    // Qt's: context menus, dialog buttons, file dialogs
 };
-
-// The first of the desktop's languages that is one of ours, or Spanish.
-QString idiomaDelSistema();
-
-// The language in use (Spanish until the program chooses one), and how it
-// writes numbers and dates for what is shown; files keep their own forms.
-QString idiomaEnUso();
-QLocale localeEnUso();
 
 } // namespace formularios

@@ -26,11 +26,6 @@ std::string uso()
                                       "[--perdida DB] [--acoplamiento F]");
 }
 
-std::string dicho(const std::string& plantilla, const std::string& dato)
-{
-    return codigos::rellenar(plantilla, {dato});
-}
-
 std::string normalizado(const std::string& s)
 {
     std::string r;
@@ -72,7 +67,8 @@ std::string leer(const std::vector<std::string>& a, Orden& o)
 {
     for (std::size_t i = 1; i < a.size(); i += 2) {
         const std::string& opcion = a[i];
-        if (i + 1 >= a.size()) return dicho(codigos::traducir("linea", "a «%1» le falta su valor"), opcion);
+        if (i + 1 >= a.size())
+            return codigos::rellenar(codigos::traducir("linea", "a «%1» le falta su valor"), {opcion});
         const std::string& valor = a[i + 1];
         long long entero = 0;
         double real = 0;
@@ -81,19 +77,20 @@ std::string leer(const std::vector<std::string>& a, Orden& o)
                 codigos::kTodosLosCodigos.begin(), codigos::kTodosLosCodigos.end(),
                 [&](codigos::Codigo k) { return normalizado(codigos::nombreCodigo(k)) == normalizado(valor); });
             if (c == codigos::kTodosLosCodigos.end())
-                return dicho(codigos::traducir("linea", "«%1» no es un código"), valor);
+                return codigos::rellenar(codigos::traducir("linea", "«%1» no es un código"), {valor});
             o.codigo = *c;
             o.hayCodigo = true;
         } else if (opcion == "--ebn0") {
             std::istringstream lista(valor);
             for (std::string parte; std::getline(lista, parte, ',');) {
                 if (!leerDouble(parte, real))
-                    return dicho(codigos::traducir("linea", "«%1» no es un Eb/N0 en dB"), parte);
+                    return codigos::rellenar(codigos::traducir("linea", "«%1» no es un Eb/N0 en dB"), {parte});
                 o.ebn0.push_back(real);
             }
         } else if (opcion == "--bits") {
             if (!leerEntero(valor, entero) || entero < 1 || entero > kMaximoBits)
-                return dicho(codigos::traducir("linea", "los bits han de ser de 1 a %1"), std::to_string(kMaximoBits));
+                return codigos::rellenar(codigos::traducir("linea", "los bits han de ser de 1 a %1"),
+                                         {std::to_string(kMaximoBits)});
             o.bits = long(entero);
         } else if (opcion == "--semilla") {
             if (!leerEntero(valor, entero) || entero < 0)
@@ -101,18 +98,18 @@ std::string leer(const std::vector<std::string>& a, Orden& o)
             o.semilla = std::uint64_t(entero);
         } else if (opcion == "--perdida") {
             if (!leerDouble(valor, real) || real < 0 || real > kMaximaPerdida)
-                return dicho(codigos::traducir("linea", "la pérdida del cable ha de ser de 0 a %1 dB"),
-                             numero(kMaximaPerdida));
+                return codigos::rellenar(codigos::traducir("linea", "la pérdida del cable ha de ser de 0 a %1 dB"),
+                                         {numero(kMaximaPerdida)});
             o.linea.perdidaDb = real;
         } else if (opcion == "--acoplamiento") {
             if (!leerDouble(valor, real) || real < 0 || real > kMaximoAcoplamiento)
-                return dicho(
+                return codigos::rellenar(
                     codigos::traducir(
                         "linea", "el corte del acoplamiento ha de ser una fracción de la velocidad binaria de 0 a %1"),
-                    numero(kMaximoAcoplamiento));
+                    {numero(kMaximoAcoplamiento)});
             o.linea.acoplamiento = real;
         } else {
-            return dicho(codigos::traducir("linea", "no se conoce la opción «%1»"), opcion);
+            return codigos::rellenar(codigos::traducir("linea", "no se conoce la opción «%1»"), {opcion});
         }
     }
     if (!o.hayCodigo) return codigos::traducir("linea", "falta el código (--codigo)");
