@@ -16,7 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
@@ -66,7 +65,6 @@ private slots:
     void deslizador_data();
     void deslizador();
     void guardarYCopiarImagen();
-    void textosDeQtEnCastellano();
     void zoom();
     void loQueGuardaElArranque();
     void escCierra_data();
@@ -342,15 +340,6 @@ void TestPrincipal::guardarYCopiarImagen()
     QVERIFY(avisos->mensajes[0].startsWith("No se pudo guardar la imagen en"));
     QVERIFY(avisos->mensajes[0].contains("ondas.png"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
-}
-
-// Qt's own texts, such as a text box's context menu, are Spanish too.
-void TestPrincipal::textosDeQtEnCastellano()
-{
-    std::unique_ptr<QMenu> menu(hijo<QLineEdit>("binario")->createStandardContextMenu());
-    QStringList textos;
-    for (QAction* a : menu->actions()) textos << a->text().remove('&').section('\t', 0, 0);
-    QVERIFY2(textos.contains("Copiar") && textos.contains("Seleccionar todo"), qPrintable(textos.join('|')));
 }
 
 // The projector zoom scales the whole window and its drawing, draws the
