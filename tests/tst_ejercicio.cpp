@@ -900,8 +900,8 @@ void TestEjercicio::claseEnUnaCarpetaCompartida()
     QVERIFY2(total > (kAlumnos + 1 - matar) * kRespuestas - 1, qPrintable(QString::number(total)));
     // The teacher's file is still the teacher's, and what the students made
     // the whole group may write.
-    struct stat puntos {
-    }, historial{};
+    struct stat puntos = {};
+    struct stat historial = {};
     QCOMPARE(::stat(carpeta + "/puntos.pnt", &puntos) | ::stat(carpeta + "/historial.csv", &historial), 0);
     QCOMPARE((QList<uint>{puntos.st_uid, puntos.st_gid, puntos.st_mode & 07777u}),
              (QList<uint>{kProfesor, kClase, 0664}));

@@ -168,11 +168,9 @@ void TestPuntos::discoLlenoDejaElAnterior()
     escribir(ruta, antes);
     const TablaAlumnos t =
         leerPuntos(lineaPuntos("Luis", " 1 1") + lineaPuntos("Eva", " 2 2") + lineaPuntos("Pepe", " 3 3"));
-    struct rlimit limite {};
+    struct rlimit limite = {};
     ::getrlimit(RLIMIT_FSIZE, &limite);
-    const struct rlimit pequeno {
-        64, limite.rlim_max
-    };
+    const struct rlimit pequeno = {64, limite.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &pequeno);
     const QString error = guardarPuntos(t, ruta);

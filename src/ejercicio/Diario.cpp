@@ -103,7 +103,7 @@ QString Diario::pagar(const QString& rutaHistorial, const Deuda& d)
 {
     {
         formatos::Descriptor f(formatos::abrir(rutaHistorial, O_RDWR));
-        struct stat datos {};
+        struct stat datos = {};
         if (f.numero() >= 0 && ::fstat(f.numero(), &datos) == 0 && S_ISREG(datos.st_mode) &&
             datos.st_size > d.largoHistorial) {
             const QByteArray tras = leerDesde(f.numero(), d.largoHistorial, d.lineas.size());

@@ -38,7 +38,7 @@ QByteArray& sinAnotar(const QString& rutaHistorial)
 // The length of the log, 0 while it is no file yet (it then gets its header).
 qint64 largoDe(const QString& ruta)
 {
-    struct stat datos {};
+    struct stat datos = {};
     return ::lstat(QFile::encodeName(ruta).constData(), &datos) == 0 && S_ISREG(datos.st_mode) ? qint64(datos.st_size)
                                                                                                : 0;
 }
@@ -208,8 +208,8 @@ PuntosCompartidos::Guardado PuntosCompartidos::actualizar(TablaAlumnos& mia,
 
 PuntosCompartidos::Guardado PuntosCompartidos::guardar(TablaAlumnos& mia, const QList<RespuestaContada>& nuevas)
 {
-    return actualizar(
-        mia, [](Fusion&) { return QString(); }, nuevas);
+    const auto sinCambios = [](Fusion&) { return QString(); };
+    return actualizar(mia, sinCambios, nuevas);
 }
 
 PuntosCompartidos::Guardado PuntosCompartidos::borrar(const QString& nombre, int pista, TablaAlumnos& mia)

@@ -113,7 +113,7 @@ Lectura leerEntero(const QString& ruta, qint64 maximo)
             r.error = motivo(errno);
         return r;
     }
-    struct stat datos {};
+    struct stat datos = {};
     if (::fstat(f.numero(), &datos) != 0) {
         r.error = motivo(errno);
         return r;
@@ -135,7 +135,7 @@ namespace {
 
 QString escribir(const QString& ruta, const QByteArray& contenido, Descriptor* retenido)
 {
-    struct stat previo {};
+    struct stat previo = {};
     const bool existe = ::lstat(nativo(ruta).constData(), &previo) == 0;
     if (existe && S_ISLNK(previo.st_mode)) return motivo(ELOOP);
     if (existe && S_ISDIR(previo.st_mode)) return motivo(EISDIR);
@@ -159,7 +159,7 @@ QString escribirEntero(const QString& ruta, const QByteArray& contenido, Cerrojo
 
 bool seEscribeEnSuSitio(const QString& ruta)
 {
-    struct stat datos {};
+    struct stat datos = {};
     if (::lstat(nativo(ruta).constData(), &datos) != 0) return false; // a new file is made whole
     const bool suyo =
         ::geteuid() == 0 || (datos.st_uid == ::geteuid() && (datos.st_gid == ::getegid() || enGrupo(datos.st_gid)));
@@ -170,7 +170,7 @@ QString anadirAlFinal(const QString& ruta, const QByteArray& bytes)
 {
     Descriptor f(abrir(ruta, O_WRONLY, true));
     if (f.numero() < 0) return motivo(errno);
-    struct stat datos {};
+    struct stat datos = {};
     if (::fstat(f.numero(), &datos) != 0) return motivo(errno);
     if (!S_ISREG(datos.st_mode)) return Textos::tr("no es un fichero normal");
     int error = escribirTodo(f.numero(), bytes, datos.st_size);

@@ -56,7 +56,7 @@ pid_t titular(const struct stat& datos)
 
 QString usuarioDe(pid_t pid)
 {
-    struct stat datos {};
+    struct stat datos = {};
     if (::stat(QByteArray("/proc/" + QByteArray::number(pid)).constData(), &datos) != 0) return {};
     if (const struct passwd* p = ::getpwuid(datos.st_uid)) return QString::fromLocal8Bit(p->pw_name);
     return QString::number(datos.st_uid);
@@ -74,7 +74,7 @@ Cerrojo::Cerrojo(const QString& ruta, int esperaMs, bool crear)
             error_ = motivo(errno);
             return;
         }
-        struct stat abierto {};
+        struct stat abierto = {};
         if (::fstat(f.numero(), &abierto) != 0) {
             error_ = motivo(errno);
             return;
@@ -96,7 +96,7 @@ Cerrojo::Cerrojo(const QString& ruta, int esperaMs, bool crear)
             QThread::msleep(kPausaMs);
         }
         // The file locked must still be the one the name leads to.
-        struct stat ahora {};
+        struct stat ahora = {};
         if (::lstat(nativo(ruta).constData(), &ahora) == 0 && mismoFichero(abierto, ahora)) {
             fd_ = std::move(f);
             return;
@@ -112,7 +112,7 @@ void Cerrojo::retener(Descriptor otro) { retenidos_.push_back(std::move(otro)); 
 
 QString Cerrojo::ocupado() const
 {
-    struct stat datos {};
+    struct stat datos = {};
     const pid_t pid = ::fstat(fd_.numero(), &datos) == 0 ? titular(datos) : 0;
     if (pid > 0) {
         return Textos::tr("otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo")

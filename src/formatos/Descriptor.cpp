@@ -48,7 +48,7 @@ mode_t modoNuevo(const QString& carpeta)
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
     mode_t modo = 0666 & ~mascara;
-    struct stat datos {};
+    struct stat datos = {};
     if (::stat(nativo(carpeta).constData(), &datos) == 0 && (datos.st_mode & (S_ISGID | S_IWGRP)))
         modo |= S_IRGRP | S_IWGRP;
     return modo;
@@ -78,7 +78,7 @@ int abrir(const QString& ruta, int flags, bool crear, bool* creado)
 
 bool bloquear(int fd)
 {
-    struct flock cerrojo {};
+    struct flock cerrojo = {};
     cerrojo.l_type = F_WRLCK;
     cerrojo.l_whence = SEEK_SET;
     return ::fcntl(fd, F_OFD_SETLK, &cerrojo) == 0;
@@ -100,7 +100,7 @@ int leerTodo(int fd, qint64 maximo, QByteArray& contenido)
 {
     // Room for what the file holds now, and one byte more than allowed: a
     // file still growing is refused too.
-    struct stat datos {};
+    struct stat datos = {};
     const qint64 previsto = ::fstat(fd, &datos) == 0 ? qMin(qint64(datos.st_size), maximo) : 0;
     contenido.resize(qsizetype(previsto) + 1);
     qsizetype leido = 0;

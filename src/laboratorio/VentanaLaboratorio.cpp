@@ -96,8 +96,8 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     for (QScrollBar* barra : {area->horizontalScrollBar(), area->verticalScrollBar()})
         connect(barra, &QScrollBar::valueChanged, dibujo_, qOverload<>(&QWidget::update));
     grafico_ = new laboratorio::GraficoEspectro(c.buscar<QWidget>("espectro"));
-    linea_ = new laboratorio::PanelLinea(
-        c, [this] { return elegidos(); }, this);
+    const auto codigosElegidos = [this] { return elegidos(); };
+    linea_ = new laboratorio::PanelLinea(c, codigosElegidos, this);
     // The pictures themselves, named as the boxes that hold them.
     comoSuCaja(dibujo_, "dibujoCodigos", c.buscar<QWidget>("dibujo"));
     comoSuCaja(grafico_, "graficoEspectro", c.buscar<QWidget>("espectro"));
