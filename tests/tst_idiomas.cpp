@@ -5,7 +5,9 @@
 // every language at every zoom, and files that do not change with it.
 
 #include "Ayudantes.h"
+#include "ejercicio/Estadisticas.h"
 #include "Filas.h"
+#include "inicio/inicio.h"
 
 #include "ejercicio/VentanaEjercicios.h"
 #include "formularios/Idioma.h"
@@ -208,7 +210,8 @@ void TestIdiomas::ventanasEnCadaIdioma()
     entrada::teclearEn(control(e, "solu"), numero);
     entrada::clic(control(e, "aceptar"));
     QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 1 1"));
-    const QStringList anotada = QString::fromUtf8(leer("historial.csv")).split("\r\n").value(1).split(',');
+    const QStringList anotada =
+        QString::fromUtf8(inicio::estadisticas().historial().contenido).split("\r\n").value(1).split(',');
     QCOMPARE(anotada.mid(1),
              (QStringList{"Ana", inicio::modeloEjercicio().codigoPreguntado(), numero, numero, "bien", "leer"}));
 

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics file "puntos.pnt": its bytes, read and written.
+// The statistics file "puntos.pnt": its bytes, read and written; and the
+// class's records, on which every count stands.
 
 #include "Archivos.h"
+#include "ejercicio/AlmacenClase.h"
 #include "ejercicio/ArchivoPuntos.h"
 #include "ejercicio/Clase.h"
-#include "ejercicio/Diario.h"
 #include "ejercicio/InformeClase.h"
-#include "ejercicio/PuntosCompartidos.h"
 #include "Filas.h"
 #include "formatos/ArchivoEntero.h"
-#include "formatos/Cerrojo.h"
 #include "formatos/Csv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,18 +62,17 @@ private slots:
     void tablaSinLimiteYFueraDe1252();
     void discoLlenoDejaElAnterior();
     void soloFicherosNormalesYDeTamanoSensato();
-    void fusion_data();
-    void fusion();
+    void clase_data();
+    void clase();
+    void lineasDeRegistro();
     void enlacesNoSeSiguen();
     void nombres_data();
     void nombres();
     void camposCsv_data();
     void camposCsv();
-    void borrarPorNombre();
-    void cerrojoDeOtroProceso();
-    void motivosDeNoPoderGuardar_data();
-    void motivosDeNoPoderGuardar();
-    void copiaMuertaEntreLosDosFicheros();
+    void motivosDeNoPoderAbrir_data();
+    void motivosDeNoPoderAbrir();
+    void registroCortadoPorUnaMuerte();
     void discoQueNoGuarda();
     void informeDeLaClase();
 };
@@ -177,12 +176,29 @@ void TestPuntos::discoLlenoDejaElAnterior()
     ::setrlimit(RLIMIT_FSIZE, &limite);
     QCOMPARE(error, QString("el fichero sería demasiado grande"));
     QCOMPARE(leer(ruta), antes);
-    ::setrlimit(RLIMIT_FSIZE, &pequeno);
-    const QString alAnadir = formatos::anadirAlFinal(ruta, QByteArray(100, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    QCOMPARE(alAnadir, QString("el fichero sería demasiado grande"));
-    QCOMPARE(leer(ruta), antes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"puntos.pnt"});
+    // A record cut short the same way is not counted anywhere; it is kept,
+    // counted here, and written whole (once) when there is room again.
+    AlmacenClase almacen(ruta), otroPuesto(ruta);
+    QCOMPARE(almacen.abrir(), QString());
+    Evento respuesta;
+    respuesta.respuesta = {QDateTime::currentDateTimeUtc(), "Ana", "AMI", "0001", "0001", true};
+    const QFileInfoList registros = QDir(almacen.carpetaRegistros()).entryInfoList({"*.reg"}, QDir::Files);
+    QCOMPARE(registros.size(), 1);
+    const struct rlimit aMedias = {rlim_t(registros[0].size() + 60), limite.rlim_max}; // one line and a half
+    ::setrlimit(RLIMIT_FSIZE, &aMedias);
+    const QString alRegistrar = almacen.registrar({respuesta, respuesta});
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    QCOMPARE(alRegistrar, QString("el fichero sería demasiado grande"));
+    QVERIFY(almacen.hayPendientes());
+    QCOMPARE(almacen.vista().tabla.totales[0].valor(), 7);
+    QCOMPARE(otroPuesto.abrir(), QString());
+    QCOMPARE(otroPuesto.vista().tabla.totales[0].valor(), 5);
+    QCOMPARE(almacen.registrar({respuesta}), QString());
+    QVERIFY(!almacen.hayPendientes());
+    otroPuesto.releer();
+    QCOMPARE(resumen(otroPuesto.vista().tabla), QString("Ana|8|6"));
+    QCOMPARE(leer(ruta), lineaPuntos("Ana", " 8 6"));
 }
 
 // A FIFO, a device behind a link, a folder or a huge file of that name is
@@ -205,36 +221,107 @@ void TestPuntos::soloFicherosNormalesYDeTamanoSensato()
     QVERIFY(QFileInfo(cero).isSymLink());
 }
 
-void TestPuntos::fusion_data()
+// Events of two desks' files, "a" and "b", one a step, in time order:
+// "a R Ana +" an answer (right; "-" wrong), "a A Eva" a student added,
+// "a Z Ana b1" a reset knowing the first line of b (and a's own earlier
+// lines), "a B Ana" a deletion, "b I" a hand edit taken as the new starting
+// point (`editado`), knowing what its cut says. "Ana#1" is the second Ana.
+Registros eventosDe(const QString& guion, const QByteArray& editado)
 {
-    QTest::addColumn<QByteArray>("base");  // the file as this copy read it
-    QTest::addColumn<QByteArray>("disco"); // the file now, as other copies left it
-    QTest::addColumn<QByteArray>("mia");   // this copy's table
-    QTest::addColumn<bool>("reiniciado");  // this copy reset the first student
-    QTest::addColumn<QString>("tabla");
-    const QByteArray ana = lineaPuntos("Ana", " 5 3"), luis = lineaPuntos("Luis", " 1 0");
-    fila("both answered", ana, lineaPuntos("Ana", " 7 4"), lineaPuntos("Ana", " 6 4"), false, "Ana|8|5");
-    fila("both added students", ana, ana + luis, ana + lineaPuntos("Eva", " 1 1"), false,
-         "Ana| 5| 3;Luis| 1| 0;Eva| 1| 1");
-    fila("reset here", ana, lineaPuntos("Ana", " 7 4"), lineaPuntos("Ana", "0 0"), true, "Ana| 0| 0");
-    fila("removed elsewhere, no new answers", ana + luis, luis, ana + lineaPuntos("Luis", " 2 1"), false, "Luis|2|1");
-    fila("removed elsewhere, new answers", ana, QByteArray(), lineaPuntos("Ana", " 6 3"), false, "Ana|1|0");
-    fila("reset here, removed elsewhere", ana + luis, luis, lineaPuntos("Ana", "0 0") + luis, true, "Luis| 1| 0");
-    fila("the largest count holds", ana, lineaPuntos("Ana", " 9223372036854775806 0"), lineaPuntos("Ana", " 8 3"),
-         false, "Ana|9223372036854775807|0");
+    Registros archivos;
+    QDateTime cuando = QDateTime::fromString("2026-12-08T09:00:00Z", Qt::ISODate);
+    for (const QString& paso : guion.split(';', Qt::SkipEmptyParts)) {
+        const QStringList p = paso.trimmed().split(' ');
+        Evento e;
+        e.archivo = p[0];
+        e.tipo = Evento::Tipo(p[1].at(0).toLatin1());
+        e.orden = archivos[e.archivo].size() + 1;
+        e.respuesta.cuando = cuando = cuando.addSecs(1);
+        const QStringList alumno = p.value(2).split('#');
+        e.respuesta.alumno = alumno[0];
+        e.vez = alumno.value(1).toInt();
+        e.respuesta.correcta = p.value(3) == "+";
+        e.corte[e.archivo] = e.orden - 1;
+        for (const QString& c : p.mid(e.tipo == Evento::Tipo::Inicio ? 2 : 3))
+            e.corte[c.left(1)] = std::max(e.corte.value(c.left(1)), c.mid(1).toLongLong());
+        if (e.tipo == Evento::Tipo::Inicio) e.puntos = editado;
+        // Every line goes through the file format, as a desk reads it.
+        archivos[e.archivo].push_back(*decodificar(codificar(e)));
+        archivos[e.archivo].back().archivo = e.archivo;
+    }
+    return archivos;
 }
 
-// This copy's new answers are added to what the other copies wrote.
-void TestPuntos::fusion()
+void TestPuntos::clase_data()
 {
-    QFETCH(QByteArray, base);
-    QFETCH(QByteArray, disco);
-    QFETCH(QByteArray, mia);
-    QFETCH(bool, reiniciado);
+    QTest::addColumn<QByteArray>("inicio"); // "puntos.pnt" when the records began
+    QTest::addColumn<QString>("guion");
+    QTest::addColumn<QByteArray>("editado");
+    QTest::addColumn<QString>("tabla");
+    const QByteArray ana = lineaPuntos("Ana", " 5 3"), luis = lineaPuntos("Luis", " 1 0");
+    fila("both desks answered", ana, "a R Ana +; b R Ana -", QByteArray(), "Ana|7|4");
+    fila("students added at both", ana, "a A Eva; b A Luis; b R Luis +", QByteArray(), "Ana| 5| 3;Eva| 0| 0;Luis|1|1");
+    fila("a reset clears what it knew", ana, "a R Ana +; b R Ana +; a Z Ana", QByteArray(), "Ana|1|1");
+    fila("a reset that knew both desks", ana, "a R Ana +; b R Ana +; a Z Ana b1", QByteArray(), "Ana|0|0");
+    fila("deleted, no answers since", ana + luis, "b B Ana", QByteArray(), "Luis| 1| 0");
+    fila("deleted, with an answer it could not know", ana, "a R Ana +; b B Ana", QByteArray(), "Ana|1|1");
+    fila("deleted, then added again", ana, "b B Ana; b A Ana; a R Ana -", QByteArray(), "Ana|1|0");
+    fila("two students of one name", ana + lineaPuntos("Ana", " 0 0"), "a R Ana#1 +; b Z Ana", QByteArray(),
+         "Ana|0|0;Ana|1|1");
+    fila("the largest count holds", lineaPuntos("Ana", " 9223372036854775806 0"), "a R Ana +; b R Ana +", QByteArray(),
+         "Ana|9223372036854775807|2");
+    fila("a hand edit takes over what it knew", ana, "a R Ana +; b R Ana +; b I a1; a R Ana -; b R Luis +",
+         lineaPuntos("Ana", " 9 9"), "Ana|10|9;Luis|1|1");
+}
+
+// The class every desk works out from the same records.
+void TestPuntos::clase()
+{
+    QFETCH(QByteArray, inicio);
+    QFETCH(QString, guion);
+    QFETCH(QByteArray, editado);
     QFETCH(QString, tabla);
-    const Fusion f =
-        fusionar(leerPuntos(disco), leerPuntos(base), leerPuntos(mia), reiniciado ? QSet<int>{0} : QSet<int>{});
-    QCOMPARE(resumen(f.tabla), tabla);
+    Registros archivos = eventosDe(guion, editado);
+    Evento primero;
+    primero.tipo = Evento::Tipo::Inicio;
+    primero.orden = 1;
+    primero.archivo = "0";
+    primero.puntos = inicio;
+    primero.respuesta.cuando = QDateTime::fromString("2026-12-08T08:00:00Z", Qt::ISODate);
+    archivos["0"].push_back(primero);
+    const EstadoClase v = calcularClase(archivos);
+    QCOMPARE(resumen(v.tabla), tabla);
+    QCOMPARE(v.respuestas.size(), guion.count(" R "));
+}
+
+// A line of a record file is whole or it is nothing: one cut short by a
+// kill, damaged on the way, or of a kind this version does not know.
+void TestPuntos::lineasDeRegistro()
+{
+    Evento e;
+    e.orden = 7;
+    e.respuesta = {QDateTime::fromString("2026-12-08T09:00:00.123Z", Qt::ISODateWithMs),
+                   "Ana\tde\\la\nPeña",
+                   "HDB3",
+                   "00A5",
+                   "00A4",
+                   false,
+                   "dibujar"};
+    e.vez = 1;
+    const QByteArray linea = codificar(e);
+    QCOMPARE(linea.count('\n'), 1);
+    const auto vuelta = decodificar(linea);
+    QVERIFY(vuelta);
+    QCOMPARE(codificar(*vuelta), linea);
+    QCOMPARE(vuelta->respuesta.alumno, e.respuesta.alumno);
+    QCOMPARE(vuelta->vez, 1);
+    QVERIFY(!decodificar(linea.chopped(1)));
+    QByteArray danada = linea;
+    danada[5] = danada[5] ^ 0x04;
+    QVERIFY(!decodificar(danada));
+    QByteArray otroTipo = linea;
+    otroTipo[2] = 'Q';
+    QVERIFY(!decodificar(otroTipo));
 }
 
 // No save reads or writes through a link: a classmate's link to the
@@ -248,24 +335,25 @@ void TestPuntos::enlacesNoSeSiguen()
     escribir(notas, "notas del profesor\n");
     escribir(bashrc, "alias ls='ls -l'\n");
     QVERIFY(QFile::link(notas, puntos));
-    PuntosCompartidos compartidos(puntos);
-    QCOMPARE(compartidos.cargar().error, kEnlace);
-    TablaAlumnos t = leerPuntos(lineaPuntos("Ana", " 1 1"));
-    const RespuestaContada respuesta{QDateTime::currentDateTime(), "$(id>~/pwned)", "AMI", "0001", "0001", true};
-    QCOMPARE(compartidos.guardar(t, {respuesta}).error, kEnlace);
-    QCOMPARE(leer(notas), QByteArray("notas del profesor\n"));
-    QVERIFY(QFileInfo(puntos).isSymLink());
-
+    QVERIFY(AlmacenClase(puntos).abrir().endsWith("puntos.pnt»: " + kEnlace));
     QVERIFY(QFile::remove(puntos));
     QVERIFY(QFile::link(bashrc, dir.filePath("historial.csv")));
-    const auto hecho = compartidos.guardar(t, {respuesta});
-    QVERIFY(hecho.puntosGuardados);
-    QCOMPARE(hecho.error, kEnlace);
+    QVERIFY(AlmacenClase(puntos).abrir().endsWith("historial.csv»: " + kEnlace));
+    QVERIFY(QFile::remove(dir.filePath("historial.csv")));
+    // A records' folder that leads elsewhere is no records' folder.
+    QVERIFY(QDir().mkdir(dir.filePath("otra")));
+    QVERIFY(QDir().rmdir(dir.filePath(".tramavox")));
+    QVERIFY(QFile::link(dir.filePath("otra"), dir.filePath(".tramavox")));
+    QCOMPARE(
+        AlmacenClase(puntos).abrir(),
+        QString("no se puede crear en ella la carpeta de los registros «.tramavox»: «.tramavox» no es una carpeta"));
+    QVERIFY(QDir(dir.filePath("otra")).isEmpty());
+    QCOMPARE(leer(notas), QByteArray("notas del profesor\n"));
     QCOMPARE(leer(bashrc), QByteArray("alias ls='ls -l'\n"));
 
+    const TablaAlumnos t = leerPuntos(lineaPuntos("Ana", " 1 1"));
     QVERIFY(QFile::link(dir.filePath("nada.pnt"), dir.filePath("colgante.pnt")));
     QCOMPARE(guardarPuntos(t, dir.filePath("colgante.pnt")), kEnlace);
-    QCOMPARE(formatos::anadirAlFinal(dir.filePath("colgante.pnt"), "x"), kEnlace);
     QVERIFY(!QFileInfo::exists(dir.filePath("nada.pnt")));
     QVERIFY(QFile::link("yo.pnt", dir.filePath("yo.pnt")));
     QCOMPARE(cargarPuntos(dir.filePath("yo.pnt")).error, kEnlace);
@@ -335,183 +423,55 @@ void TestPuntos::camposCsv()
     QCOMPARE(filas[0].malPorCodigo, (std::vector<qint64>{0, 0, 1, 0, 1}));
 }
 
-// The class view deletes the student it names: with the view filled
-// before another copy removed a student, its row 1 ("S02") is S03's place
-// in the file now; a student already gone is refused, not mistaken.
-void TestPuntos::borrarPorNombre()
-{
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath("puntos.pnt");
-    escribir(ruta, lineaPuntos("S01", " 1 1") + lineaPuntos("S02", " 2 2") + lineaPuntos("S03", " 3 3"));
-    PuntosCompartidos esta(ruta), otra(ruta);
-    TablaAlumnos mia = esta.cargar().tabla, suya = otra.cargar().tabla;
-    QVERIFY(otra.borrar(nombreDeTabla("S01"), 0, suya).error.isEmpty());
-    mia.totales[2] = modelo::Cuenta(4);
-    QVERIFY(esta.guardar(mia, {}).error.isEmpty());
-    const auto hecho = esta.borrar(nombreDeTabla("S02"), 1, mia);
-    QVERIFY(hecho.error.isEmpty());
-    QCOMPARE(hecho.posiciones, (QVector<int>{-1, 0}));
-    QCOMPARE(leer(ruta), lineaPuntos("S03", " 4 3"));
-    QCOMPARE(esta.borrar(nombreDeTabla("S01"), 0, mia).error,
-             QString("«S01» ya no está en el fichero: otra copia del programa lo ha borrado"));
-    QCOMPARE(leer(ruta), lineaPuntos("S03", " 4 3"));
-    // A line of no student's stays where it stood.
-    TablaAlumnos conBlanco = leerPuntos(lineaPuntos("S01", " 1 1") + "\r\n" + lineaPuntos("S02", " 1 1"));
-    conBlanco.quitar(1);
-    QCOMPARE(escribirPuntos(conBlanco), lineaPuntos("S01", " 1 1") + "\r\n");
-}
-
-// A child process that holds the lock of `ruta` as `usuario` until it is
-// killed, as a copy of the program busy saving (with `reemplazar`, it has
-// put the new file in the old one's place); killed when it goes.
-class Titular {
-public:
-    Titular(const QString& ruta, uid_t usuario, bool reemplazar = false)
-    {
-        int tubo[2];
-        if (::pipe(tubo) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::close(tubo[0]);
-            if (usuario != ::geteuid() && ::setuid(usuario) != 0) ::_exit(1);
-            formatos::Cerrojo suyo(ruta);
-            if (::write(tubo[1], suyo.tomado() ? "1" : "0", 1) != 1) ::_exit(1);
-            if (reemplazar) {
-                QThread::msleep(300); // long enough for another copy to wait on the old file
-                formatos::escribirEntero(ruta, "nuevo\r\n", suyo);
-            }
-            ::pause();
-            ::_exit(0);
-        }
-        ::close(tubo[1]);
-        char tomado = 0;
-        tomado_ = ::read(tubo[0], &tomado, 1) == 1 && tomado == '1';
-        ::close(tubo[0]);
-    }
-    ~Titular() { matar(); }
-    bool tomado() const { return tomado_; }
-    pid_t pid() const { return pid_; }
-    void matar()
-    {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = 0;
-    }
-
-private:
-    pid_t pid_ = 0;
-    bool tomado_ = false;
-};
-
-// A lock held by a live process, of this user or another, is never broken;
-// the message names the holder where it can be known; the moment the holder
-// dies, however it dies, the lock is free.
-void TestPuntos::cerrojoDeOtroProceso()
-{
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath("puntos.pnt");
-    escribir(ruta, lineaPuntos("Ana", " 1 1"));
-    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755) |
-                 ::chmod(QFile::encodeName(ruta).constData(), 0666),
-             0);
-    for (const uid_t usuario : {::geteuid(), uid_t(65534)}) {
-        if (usuario != ::geteuid() && ::geteuid() != 0) continue;
-        Titular otro(ruta, usuario);
-        QVERIFY(otro.tomado());
-        const formatos::Cerrojo ocupado(ruta, 300);
-        QVERIFY(!ocupado.tomado());
-        // A student's copy can name only the student's own copies; root's, any.
-        const QString quien = QStringLiteral("otra copia del programa (proceso %1 del usuario «%2») lo está guardando")
-                                  .arg(otro.pid())
-                                  .arg(QString::fromLocal8Bit(::getpwuid(usuario)->pw_name));
-        QVERIFY2(ocupado.error().startsWith(quien), qPrintable(ocupado.error()));
-        otro.matar();
-        QVERIFY(formatos::Cerrojo(ruta, 0).tomado());
-    }
-    // A save puts a new file in the old one's place: it is held until the
-    // save ends, and a copy that was waiting on the old file then takes the
-    // new one, so no third copy works beside it.
-    Titular guardando(ruta, ::geteuid(), true);
-    QVERIFY(guardando.tomado());
-    std::atomic<int> esperando{0};
-    std::thread otraCopia([&] {
-        const formatos::Cerrojo suyo(ruta);
-        esperando = suyo.tomado() ? 1 : -1;
-        while (esperando == 1) QThread::msleep(10);
-    });
-    QThread::msleep(500);
-    QCOMPARE(leer(ruta), QByteArray("nuevo\r\n"));
-    QVERIFY(!formatos::Cerrojo(ruta, 100).tomado());
-    guardando.matar();
-    QVERIFY(QTest::qWaitFor([&] { return esperando != 0; }));
-    QCOMPARE(int(esperando), 1);
-    QVERIFY(!formatos::Cerrojo(ruta, 100).tomado());
-    esperando = 2;
-    otraCopia.join();
-    QVERIFY(formatos::Cerrojo(ruta, 0).tomado());
-}
-
-void TestPuntos::motivosDeNoPoderGuardar_data()
+void TestPuntos::motivosDeNoPoderAbrir_data()
 {
     QTest::addColumn<QString>("preparar"); // what the folder is like
     QTest::addColumn<QString>("error");
-    fila("folder removed", "sin carpeta", "la carpeta no existe");
-    fila("a folder of the file's name", "carpeta", "es una carpeta, no un fichero");
+    fila("folder removed", "sin carpeta",
+         "no se puede crear en ella la carpeta de los registros «.tramavox»: el fichero o su carpeta ya no está (otro "
+         "puesto o el servidor lo ha quitado)");
+    fila("a file where the records go", ".tramavox",
+         "no se puede crear en ella la carpeta de los registros «.tramavox»: «.tramavox» no es una carpeta");
+    fila("a folder of the statistics' name", "puntos.pnt",
+         "no se pudo leer «%1/puntos.pnt»: es una carpeta, no un fichero");
 }
 
-// Each cause of a save that cannot even take the lock says its own reason,
-// not "another copy holds it".
-void TestPuntos::motivosDeNoPoderGuardar()
+// Each cause of a class folder that cannot hold the class says its own
+// reason, and nothing is left behind.
+void TestPuntos::motivosDeNoPoderAbrir()
 {
     QFETCH(QString, preparar);
     QFETCH(QString, error);
     QTemporaryDir raiz;
-    const QString carpeta = raiz.filePath("clase"), ruta = carpeta + "/puntos.pnt";
+    const QString carpeta = raiz.filePath("clase");
     if (preparar != "sin carpeta") QVERIFY(QDir().mkdir(carpeta));
-    if (preparar == "carpeta") QVERIFY(QDir().mkdir(ruta));
-    PuntosCompartidos p(ruta);
-    TablaAlumnos t = leerPuntos(lineaPuntos("Eva", " 1 1"));
-    QCOMPARE(p.guardar(t, {}).error, error);
+    if (preparar == ".tramavox") escribir(carpeta + "/.tramavox", {});
+    if (preparar == "puntos.pnt") QVERIFY(QDir().mkdir(carpeta + "/puntos.pnt"));
+    AlmacenClase almacen(carpeta + "/puntos.pnt");
+    QCOMPARE(almacen.abrir(), error.arg(carpeta));
+    QVERIFY(!almacen.abierto());
+    QVERIFY(QDir(carpeta + "/.tramavox").isEmpty());
 }
 
-// A copy killed after writing the totals and before the log leaves a note;
-// the next copy to open the file writes the owed lines, once. A note whose
-// totals never reached the file owes nothing; totals left half written are
-// put back as they were.
-void TestPuntos::copiaMuertaEntreLosDosFicheros()
+// A copy killed while it wrote leaves a line cut short: the others count
+// the lines before it, and only them.
+void TestPuntos::registroCortadoPorUnaMuerte()
 {
     QTemporaryDir dir;
-    const QString ruta = dir.filePath("puntos.pnt"), historial = dir.filePath("historial.csv");
-    const QByteArray antes = lineaPuntos("Ana", " 1 1"), despues = lineaPuntos("Ana", " 2 2");
-    const QByteArray primera = kCabeceraHistorial + "2026-12-06T10:00:00,Ana,AMI,0001,0001,bien\r\n";
-    const QByteArray segunda = "2026-12-06T10:01:00,Ana,AMI,0002,0002,bien\r\n";
-    escribir(historial, primera);
-    escribir(ruta, despues);
-    Diario diario(ruta);
-    QVERIFY(diario.anotar({primera.size(), Diario::huella(despues), segunda, antes, despues}));
-    escribir(historial, primera + segunda.left(10)); // killed while adding, even
-    for (int vez = 0; vez < 2; ++vez) {
-        PuntosCompartidos(ruta).cargar();
-        QCOMPARE(leer(historial), primera + segunda);
-        QVERIFY(!diario.leer());
-    }
-    const QByteArray eva = despues + lineaPuntos("Eva", " 1 1");
-    QVERIFY(diario.anotar({(primera + segunda).size(), Diario::huella(eva), "no escrita\r\n", despues, eva}));
-    PuntosCompartidos(ruta).cargar();
-    QCOMPARE(leer(historial), primera + segunda);
-    QCOMPARE(leer(ruta), despues);
-    // Killed while writing the totals in place: the old bytes come back;
-    // a hand edit made after the kill stays.
-    const auto tras = [&](const QByteArray& ahora) {
-        diario.anotar({(primera + segunda).size(), Diario::huella(eva), "no escrita\r\n", despues, eva});
-        escribir(ruta, ahora);
-        PuntosCompartidos(ruta).cargar();
-        return leer(ruta);
-    };
-    QCOMPARE(tras(eva.left(50)), despues);
-    QCOMPARE(tras(lineaPuntos("Ana", " 3 3")), lineaPuntos("Ana", " 3 3"));
-    QCOMPARE(leer(historial), primera + segunda);
+    const QString ruta = dir.filePath("puntos.pnt");
+    AlmacenClase almacen(ruta);
+    QCOMPARE(almacen.abrir(), QString());
+    Evento respuesta;
+    respuesta.respuesta = {QDateTime::currentDateTimeUtc(), "Eva", "AMI", "0001", "0001", true};
+    respuesta.orden = 1;
+    QByteArray muerto = codificar(respuesta);
+    respuesta.orden = 2;
+    muerto += codificar(respuesta).left(30);
+    escribir(almacen.carpetaRegistros() + "/muerto.reg", muerto);
+    almacen.releer();
+    QCOMPARE(resumen(almacen.vista().tabla), QString("Eva|1|1"));
+    QCOMPARE(almacen.registrar({respuesta}), QString());
+    QCOMPARE(leer(ruta), lineaPuntos("Eva", " 2 2"));
 }
 
 // A disk that takes the bytes but cannot keep them (fsync fails): the save
@@ -528,12 +488,14 @@ void TestPuntos::discoQueNoGuarda()
     entorno.insert("LD_PRELOAD", TRAMAVOX_FALLAR_FSYNC);
     entorno.insert("ASAN_OPTIONS", entorno.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
     hijo.setProcessEnvironment(entorno);
-    hijo.start(QCoreApplication::applicationFilePath(), {"--guardar", ruta, historial});
+    hijo.start(QCoreApplication::applicationFilePath(), {"--guardar", ruta});
     QVERIFY(hijo.waitForFinished(30000));
     QCOMPARE(QString::fromUtf8(hijo.readAllStandardOutput()),
-             QString("error de lectura o escritura en el disco\nerror de lectura o escritura en el disco\n"));
+             QString("error de lectura o escritura en el disco\nno se pudo guardar la copia del historial: error de "
+                     "lectura o escritura en el disco\n"));
     QCOMPARE(leer(ruta), lineaPuntos("Ana", " 1 1"));
     QCOMPARE(leer(historial), kCabeceraHistorial);
+    QVERIFY(QDir(dir.filePath(".tramavox")).isEmpty());
 }
 
 // What the report draws, page by page.
@@ -595,10 +557,10 @@ void TestPuntos::informeDeLaClase()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc == 4 && std::strcmp(argv[1], "--guardar") == 0) {
+    if (argc == 3 && std::strcmp(argv[1], "--guardar") == 0) {
         std::printf("%s\n%s\n",
                     qPrintable(guardarPuntos(leerPuntos(lineaPuntos("Ana", " 2 2")), QString::fromLocal8Bit(argv[2]))),
-                    qPrintable(formatos::anadirAlFinal(QString::fromLocal8Bit(argv[3]), "una linea\r\n")));
+                    qPrintable(AlmacenClase(QString::fromLocal8Bit(argv[2])).abrir()));
         return 0;
     }
     TestPuntos t;

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QSet>
 
 #include <limits>
 
@@ -60,31 +62,61 @@ void avisarCarga(QWidget* ventana, const Carga& carga, const QString& ruta)
                              Avisos::Botones::Aceptar, Avisos::Icono::Critico);
 }
 
+Carga abrirConAvisos(QWidget* ventana, Estadisticas& estadisticas)
+{
+    Carga carga = estadisticas.abrir();
+    auto& avisos = Avisos::actual();
+    while (estadisticas.usuarios() == 1 && !estadisticas.errorCarpeta().isEmpty()) {
+        const QString carpeta = QFileInfo(estadisticas.rutaPuntos()).absolutePath();
+        const int eleccion = avisos.elegir(
+            ventana,
+            Textos::tr("La carpeta «%1» no puede guardar las respuestas de la clase: %2. Puedes guardarlas en una "
+                       "carpeta tuya.")
+                .arg(nativa(carpeta), estadisticas.errorCarpeta()),
+            {Textos::tr("Guardar en una carpeta mía…"), Textos::tr("Seguir sin guardar")});
+        if (eleccion != 0) break;
+        const QString ruta = avisos.ficheroParaGuardar(ventana, Textos::tr("Guardar las estadísticas en"),
+                                                       QDir::homePath() + QStringLiteral("/puntos.pnt"),
+                                                       Textos::tr("Estadísticas (*.pnt)"));
+        if (ruta.isEmpty()) continue;
+        estadisticas.cerrar();
+        carga = estadisticas.abrir(ruta);
+    }
+    avisarCarga(ventana, carga, estadisticas.rutaPuntos());
+    return carga;
+}
+
 bool guardarConAvisos(QWidget* ventana, Estadisticas& estadisticas, Momento momento)
 {
+    // The desks whose student has been told that their answers wait.
+    static QSet<const Estadisticas*> avisadas;
     if (!estadisticas.puedeGuardar()) return true;
-    const QStringList opciones =
-        momento == Momento::AlCerrar
-            ? QStringList{Textos::tr("Reintentar"), Textos::tr("Guardar una copia…"), Textos::tr("Cerrar sin guardar"),
-                          Textos::tr("Cancelar")}
-            : QStringList{Textos::tr("Reintentar"), Textos::tr("Guardar una copia…"), Textos::tr("Seguir")};
     const QString ruta = estadisticas.rutaPuntos();
     auto& avisos = Avisos::actual();
     for (;;) {
         const auto hecho = estadisticas.guardar();
-        if (hecho.puntosGuardados) {
-            if (hecho.saturada) avisarSaturada(ventana, ruta);
-            if (!hecho.error.isEmpty())
-                avisos.mensaje(ventana,
-                               Textos::tr("Las estadísticas se guardaron en «%1», pero las respuestas no se "
-                                          "pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.")
-                                   .arg(nativa(ruta), nativa(estadisticas.rutaHistorial()), hecho.error),
-                               Avisos::Botones::Aceptar, Avisos::Icono::Aviso);
+        if (hecho.saturada) avisarSaturada(ventana, ruta);
+        if (hecho.guardado) {
+            avisadas.remove(&estadisticas);
             return true;
         }
-        const int eleccion = avisos.elegir(
-            ventana, Textos::tr("No se pudieron guardar las estadísticas en «%1»: %2.").arg(nativa(ruta), hecho.error),
-            opciones);
+        if (momento == Momento::TrasResponder) {
+            if (!avisadas.contains(&estadisticas))
+                avisos.mensaje(ventana,
+                               Textos::tr("No se pudo anotar la respuesta en la carpeta de la clase «%1»: %2. Se "
+                                          "guarda en este puesto y se anotará en cuanto se pueda; no se te volverá "
+                                          "a avisar hasta entonces.")
+                                   .arg(nativa(QFileInfo(ruta).absolutePath()), hecho.error),
+                               Avisos::Botones::Aceptar, Avisos::Icono::Aviso);
+            avisadas.insert(&estadisticas);
+            return true;
+        }
+        const int eleccion =
+            avisos.elegir(ventana,
+                          Textos::tr("No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.")
+                              .arg(nativa(QFileInfo(ruta).absolutePath()), hecho.error),
+                          {Textos::tr("Reintentar"), Textos::tr("Guardar una copia…"), Textos::tr("Cerrar sin guardar"),
+                           Textos::tr("Cancelar")});
         if (eleccion == 0) continue;
         if (eleccion == 1) {
             const QString copia = avisos.ficheroParaGuardar(
@@ -97,9 +129,9 @@ bool guardarConAvisos(QWidget* ventana, Estadisticas& estadisticas, Momento mome
                                Avisos::Botones::Aceptar, Avisos::Icono::Critico);
                 continue;
             }
-            return momento == Momento::AlCerrar;
+            return true;
         }
-        return momento == Momento::AlCerrar && eleccion == 2;
+        return eleccion == 2;
     }
 }
 

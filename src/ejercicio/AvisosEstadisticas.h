@@ -10,6 +10,11 @@ class QWidget;
 
 namespace ejercicio {
 
+// Opens the class's statistics for a window. Where the class's folder
+// cannot hold them, says so, naming the folder and why, and offers to keep
+// them in a folder of the student's own; then says what avisarCarga says.
+Carga abrirConAvisos(QWidget* ventana, Estadisticas& estadisticas);
+
 // What opening the statistics found: a file that cannot be read (then this
 // session's counts are not saved), or what a hand edit left in it.
 void avisarCarga(QWidget* ventana, const Carga& carga, const QString& ruta);
@@ -18,8 +23,10 @@ void avisarCarga(QWidget* ventana, const Carga& carga, const QString& ruta);
 // fate; on closing, a failed save may keep it open.
 enum class Momento { TrasResponder, AlCerrar };
 
-// Saves, offering to try again or to save a copy elsewhere when it fails;
-// what was not saved stays for the next save. Returns whether the window
+// Saves. After an answer, a failure is said once (what was not recorded is
+// kept and goes with a later save, and the student is not told again until
+// a save has worked); on closing, it offers to try again or to save a copy
+// elsewhere. Returns whether the window
 // may go on (closing, after a save or the user's choice).
 bool guardarConAvisos(QWidget* ventana, Estadisticas& estadisticas, Momento momento);
 

@@ -6,6 +6,7 @@
 // exercise window provides it, so the class view needs no window of its own.
 
 #include "ejercicio/TablaAlumnos.h"
+#include "formatos/ArchivoEntero.h"
 
 #include <QString>
 
@@ -16,7 +17,8 @@ public:
     virtual ~DatosClase() = default;
     virtual const TablaAlumnos& alumnos() const = 0;
     virtual QString rutaPuntos() const = 0;
-    virtual QString rutaHistorial() const = 0;
+    // The answer log as the class's records give it.
+    virtual formatos::Lectura historial() const = 0;
     // Deletes the student under the lock (the row only as a hint); the
     // reason it could not, or empty.
     virtual QString borrarAlumno(const QString& nombre, int pista) = 0;

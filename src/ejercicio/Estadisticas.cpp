@@ -1,38 +1,149 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/Estadisticas.h"
 
+#include <QCoreApplication>
+
 namespace ejercicio {
 
-Estadisticas::Estadisticas(const QString& ruta) : nombre_(ruta), puntos_(ruta) {}
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+};
 
-Carga Estadisticas::abrir()
+// Where each entry of `antes` stands in `ahora`: the same name, taken in
+// the same order where a name is there twice; -1 where it is gone.
+QVector<int> posicionesEn(const TablaAlumnos& antes, const TablaAlumnos& ahora)
+{
+    QVector<int> r(antes.num_alumnos(), -1);
+    QVector<bool> usado(ahora.num_alumnos(), false);
+    for (int i = 0; i < antes.num_alumnos(); ++i)
+        for (int j = 0; j < ahora.num_alumnos(); ++j)
+            if (!usado[j] && ahora.nombres[j] == antes.nombres[i]) {
+                usado[j] = true;
+                r[i] = j;
+                break;
+            }
+    return r;
+}
+
+Evento eventoDe(Evento::Tipo tipo, const TablaAlumnos& tabla, int indice)
+{
+    Evento e;
+    e.tipo = tipo;
+    e.respuesta.cuando = QDateTime::currentDateTimeUtc();
+    e.respuesta.alumno = tabla.nombres[indice];
+    e.vez = vezEn(tabla, indice);
+    return e;
+}
+
+} // namespace
+
+Estadisticas::Estadisticas(const QString& ruta) : nombre_(ruta) {}
+
+Estadisticas::~Estadisticas() = default;
+
+Carga Estadisticas::abrir(const QString& ruta)
 {
     if (usuarios_++ > 0) return {};
-    puntos_ = PuntosCompartidos(nombre_);
-    Carga carga = puntos_.cargar();
-    // Saving over a file that could not be read would lose its students.
-    puedeGuardar_ = carga.error.isEmpty();
+    if (!ruta.isEmpty()) nombre_ = ruta;
+    almacen_ = std::make_unique<AlmacenClase>(nombre_);
+    errorCarpeta_ = almacen_->abrir();
+    Carga carga;
+    if (almacen_->abierto()) {
+        // What a hand edit left in the starting point is said as it opens.
+        if (const Evento* inicio = almacen_->vista().inicio) leerPuntos(inicio->puntos, &carga.lecturas);
+        carga.tabla = almacen_->vista().tabla;
+    } else {
+        // Nothing is recorded; the file is still shown as it is.
+        carga = cargarPuntos(almacen_->rutaPuntos());
+    }
     tabla_ = carga.tabla;
-    pendientes_.clear();
+    conocidos_ = tabla_.num_alumnos();
+    saturada_ = almacen_->vista().saturada;
+    cambios_.clear();
     return carga;
 }
 
-PuntosCompartidos::Guardado Estadisticas::guardar()
+void Estadisticas::cerrar()
 {
-    const auto hecho = puntos_.guardar(tabla_, pendientes_);
-    if (hecho.puntosGuardados) {
-        // The log's lines are owed now, and the next save writes them.
-        pendientes_.clear();
-        emit tablaCambiada(hecho.posiciones, hecho.saturada, false);
+    if (--usuarios_ > 0 || !almacen_) return;
+    almacen_->cerrar();
+}
+
+QString Estadisticas::rutaPuntos() const
+{
+    return almacen_ ? almacen_->rutaPuntos() : AlmacenClase(nombre_).rutaPuntos();
+}
+
+formatos::Lectura Estadisticas::historial() const
+{
+    formatos::Lectura r;
+    if (almacen_ && almacen_->abierto()) r.contenido = almacen_->historial();
+    return r;
+}
+
+void Estadisticas::reiniciar(int indice)
+{
+    if (indice >= 0 && indice < tabla_.num_alumnos()) cambios_ << eventoDe(Evento::Tipo::Reinicio, tabla_, indice);
+}
+
+void Estadisticas::anotar(int indice, const RespuestaContada& respuesta)
+{
+    if (indice < 0 || indice >= tabla_.num_alumnos()) return;
+    Evento e = eventoDe(Evento::Tipo::Respuesta, tabla_, indice);
+    e.respuesta = respuesta;
+    e.respuesta.alumno = tabla_.nombres[indice];
+    e.respuesta.cuando = respuesta.cuando.isValid() ? respuesta.cuando.toUTC() : QDateTime::currentDateTimeUtc();
+    cambios_ << e;
+}
+
+Guardado Estadisticas::guardar()
+{
+    Guardado g;
+    if (!puedeGuardar()) {
+        g.error = errorCarpeta_;
+        return g;
     }
-    return hecho;
+    almacen_->releer(); // so that a reset knows every answer there is to clear
+    QVector<Evento> eventos;
+    for (int i = conocidos_; i < tabla_.num_alumnos(); ++i) eventos << eventoDe(Evento::Tipo::Alta, tabla_, i);
+    for (Evento e : std::as_const(cambios_)) {
+        if (e.tipo == Evento::Tipo::Reinicio) e.corte = almacen_->corteDe(e.respuesta.alumno, e.vez);
+        eventos << e;
+    }
+    cambios_.clear();
+    return registrar(eventos, false);
+}
+
+Guardado Estadisticas::registrar(QVector<Evento> eventos, bool borrado)
+{
+    Guardado g;
+    g.error = almacen_->registrar(eventos);
+    g.guardado = g.error.isEmpty() && !almacen_->hayPendientes();
+    const TablaAlumnos& ahora = almacen_->vista().tabla;
+    g.posiciones = posicionesEn(tabla_, ahora);
+    g.saturada = almacen_->vista().saturada && !saturada_;
+    saturada_ = almacen_->vista().saturada;
+    tabla_ = ahora;
+    conocidos_ = tabla_.num_alumnos();
+    emit tablaCambiada(g.posiciones, g.saturada, borrado);
+    return g;
 }
 
 QString Estadisticas::borrarAlumno(const QString& nombre, int pista)
 {
-    const auto hecho = puntos_.borrar(nombreDeTabla(nombre), pista, tabla_);
-    if (hecho.error.isEmpty()) emit tablaCambiada(hecho.posiciones, false, true);
-    return hecho.error;
+    if (!puedeGuardar()) return errorCarpeta_;
+    guardar(); // what was counted here first, and the others' changes
+    const QString enTabla = nombreDeTabla(nombre);
+    // The row named, where it still is that student; else the first of that name.
+    int i = pista >= 0 && pista < tabla_.num_alumnos() && tabla_.nombres[pista] == enTabla
+                ? pista
+                : int(tabla_.nombres.indexOf(enTabla));
+    if (i < 0) return Textos::tr("«%1» ya no está en la clase: otro puesto lo ha borrado").arg(sinRelleno(enTabla));
+    Evento e = eventoDe(Evento::Tipo::Baja, tabla_, i);
+    e.corte = almacen_->corteDe(e.respuesta.alumno, e.vez);
+    return registrar({e}, true).error;
 }
 
 } // namespace ejercicio

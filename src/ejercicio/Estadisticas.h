@@ -1,64 +1,83 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The class's statistics for the whole run, with no widgets: the students
-// and their counts as read from "puntos.pnt", the answers counted and not
-// yet in the log, and every save (merged with the other copies' under the
-// file's lock). Every window that counts answers and the class view use
-// this one object, so two windows of one copy never merge the same answers
-// twice; each follows the table through `tablaCambiada`.
+// and their counts as the class's records give them (AlmacenClase), the
+// answers and changes counted here and not yet recorded, and every record
+// made. Every window that counts answers and the class view use this one
+// object, so two windows of one copy never count the same answer twice;
+// each follows the table through `tablaCambiada`, and shows the counts it
+// finds there: no window adds to a count itself.
 
+#include "ejercicio/AlmacenClase.h"
 #include "ejercicio/DatosClase.h"
-#include "ejercicio/PuntosCompartidos.h"
 
 #include <QObject>
 
+#include <memory>
+
 namespace ejercicio {
+
+struct Guardado {
+    QString error;           // empty on success
+    bool guardado = false;   // everything counted here is recorded
+    QVector<int> posiciones; // where each former entry of the table stands now; -1: gone
+    bool saturada = false;   // a sum reached the largest count
+};
 
 class Estadisticas : public QObject, public DatosClase {
     Q_OBJECT
 public:
     explicit Estadisticas(const QString& ruta = kArchivoPuntos);
+    ~Estadisticas() override;
 
-    // A window that counts answers opens: the first one reads the file in
-    // the working folder of that moment (what it found is handed back for
-    // the window to say); the others find the table as it is. A file that
-    // could not be read is never saved over.
-    Carga abrir();
-    void cerrar() { --usuarios_; }
+    // A window that counts answers opens: the first one opens the class in
+    // the working folder of that moment, or in `ruta` when given (what it
+    // found is handed back for the window to say); the others find the
+    // table as it is. `errorCarpeta()` then says why the folder cannot hold
+    // the class, and nothing is recorded.
+    Carga abrir(const QString& ruta = QString());
+    void cerrar();
+    const QString& errorCarpeta() const { return errorCarpeta_; }
+    int usuarios() const { return usuarios_; }
 
     TablaAlumnos& tabla() { return tabla_; }
-    bool puedeGuardar() const { return puedeGuardar_; }
+    bool puedeGuardar() const { return almacen_ && almacen_->abierto(); }
 
-    // An answer counted for the log, written by the next save.
-    void anotar(const RespuestaContada& respuesta) { pendientes_ << respuesta; }
-    // The student's counts were reset here: the next save gives them to the file.
-    void reiniciar(int indice) { puntos_.reiniciar(indice); }
+    // An answer counted for the student at `indice`, recorded by the next save.
+    void anotar(int indice, const RespuestaContada& respuesta);
+    // The student's counts were reset here: the next save records it.
+    void reiniciar(int indice);
 
-    // Merges the table into the file and writes the log's lines; on success
-    // the table holds the other copies' answers and students too, and
-    // `tablaCambiada` says where each student went. Only while puedeGuardar().
-    PuntosCompartidos::Guardado guardar();
+    // Records what was counted here and reads what the other desks did; the
+    // table then holds every desk's answers and students, and `tablaCambiada`
+    // says where each student went. What cannot be recorded is kept, counted
+    // in the table, and recorded by a later save.
+    Guardado guardar();
     // The table alone, to another file (a copy where the shared one fails).
     QString guardarCopia(const QString& ruta) const { return guardarPuntos(tabla_, ruta); }
 
     // For the class view.
     const TablaAlumnos& alumnos() const override { return tabla_; }
-    QString rutaPuntos() const override { return puntos_.ruta(); }
-    QString rutaHistorial() const override { return puntos_.rutaHistorial(); }
+    QString rutaPuntos() const override;
+    formatos::Lectura historial() const override;
     QString borrarAlumno(const QString& nombre, int pista) override;
 
 signals:
-    // The table changed under a merge or, with `borrado`, the class view's
+    // The table changed under a save or, with `borrado`, the class view's
     // deletion: `posiciones` gives where each former entry stands now (-1:
     // gone); `saturada`, that a sum reached the largest count.
     void tablaCambiada(const QVector<int>& posiciones, bool saturada, bool borrado);
 
 private:
+    Guardado registrar(QVector<Evento> eventos, bool borrado);
+
     QString nombre_; // the file's name, found in the working folder on opening
-    PuntosCompartidos puntos_;
+    std::unique_ptr<AlmacenClase> almacen_;
     TablaAlumnos tabla_;
-    QList<RespuestaContada> pendientes_; // counted, not yet in the log
-    bool puedeGuardar_ = true;
+    int conocidos_ = 0;       // the table's entries the records know; the others were added here
+    QVector<Evento> cambios_; // counted here, not yet handed to the records
+    QString errorCarpeta_;
+    bool saturada_ = false;
     int usuarios_ = 0;
 };
 

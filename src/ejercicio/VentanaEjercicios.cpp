@@ -102,8 +102,7 @@ void VentanaEjercicios::alCargar()
     botonesCodigo[modelo_.codigoElegido()]->setChecked(true);
     ocultarVeredicto();
 
-    const Carga carga = estadisticas_.abrir(); // before asking where the file is
-    avisarCarga(this, carga, estadisticas_.rutaPuntos());
+    const Carga carga = abrirConAvisos(this, estadisticas_); // before asking where the file is
     eleccion_->empezar();
 }
 
@@ -267,12 +266,11 @@ void VentanaEjercicios::aceptarRespuesta()
     // The keyboard goes on where the drill does: to the next exercise.
     proponer->setFocus(Qt::OtherFocusReason);
     const int i = modelo_.alumno();
-    estadisticas_.tabla().totales[i] = modelo_.total();
-    estadisticas_.tabla().aciertos[i] = modelo_.bien();
-    if (resultado->saturada) avisarSaturada(this, estadisticas_.rutaPuntos());
-    // Saved at once, so that a crash or a power cut loses no answer.
+    // Recorded at once, so that a crash or a power cut loses no answer; the
+    // counts shown then come back from the class's records.
     if (resultado->contada) {
-        estadisticas_.anotar({QDateTime::currentDateTime(), estadisticas_.tabla().nombres[i],
+        estadisticas_.anotar(i,
+                             {QDateTime::currentDateTime(), estadisticas_.tabla().nombres[i],
                               modelo_.codigoPreguntado(), modelo_.numero(), modelo_.respuesta(), resultado->correcta});
         guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }
@@ -299,8 +297,6 @@ void VentanaEjercicios::borrarEstadisticas()
     if (r != formularios::Avisos::Respuesta::Si) return;
     modelo_.reiniciarCuentas();
     if (const int indiceAlumno = modelo_.alumno(); indiceAlumno >= 0) {
-        estadisticas_.tabla().totales[indiceAlumno] = modelo_.total();
-        estadisticas_.tabla().aciertos[indiceAlumno] = modelo_.bien();
         estadisticas_.reiniciar(indiceAlumno);
         guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }

@@ -24,8 +24,6 @@ namespace ejercicio {
 
 namespace {
 
-constexpr qint64 kMaximoHistorial = 256 * 1024 * 1024;
-
 // The percentage column of the counts drawn as a bar, so that the chart
 // sorts and scrolls with the table.
 class DelegadoBarra : public QStyledItemDelegate {
@@ -120,13 +118,13 @@ void VistaClase::alCambiarIdioma()
 
 void VistaClase::actualizar()
 {
-    const auto historial = formatos::leerEntero(datos_.rutaHistorial(), kMaximoHistorial);
+    const auto historial = datos_.historial();
     // An empty per-code table would look like a class that never answered.
     if (!historial.error.isEmpty()) {
         formularios::Avisos::actual().mensaje(
             this,
-            tr("No se pudo leer «%1»: %2. No se muestran las respuestas por código.")
-                .arg(QDir::toNativeSeparators(datos_.rutaHistorial()), historial.error),
+            tr("No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.")
+                .arg(historial.error),
             formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
     }
     auto filas = ejercicio::filasClase(datos_.alumnos(), historial.contenido, &codigos_, &desde_);

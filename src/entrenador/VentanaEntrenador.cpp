@@ -93,8 +93,7 @@ void VentanaEntrenador::conectar()
 
 void VentanaEntrenador::alCargar()
 {
-    const ejercicio::Carga carga = estadisticas_.abrir(); // before asking where the file is
-    ejercicio::avisarCarga(this, carga, estadisticas_.rutaPuntos());
+    const ejercicio::Carga carga = ejercicio::abrirConAvisos(this, estadisticas_); // before asking where the file is
     eleccion_->empezar();
     // The teacher's last choice of codes; every code the first time.
     const QStringList guardados = formularios::Ajustes().value(formularios::kClaveCodigosEntrenador).toStringList();
@@ -202,14 +201,12 @@ void VentanaEntrenador::comprobar()
     veredicto->setPalette(paleta);
     veredicto->setText(entrenamiento_.veredicto());
     if (!r->contada) return;
-    auto& tabla = estadisticas_.tabla();
-    bool saturada = false;
-    tabla.totales[alumnoElegido_] = tabla.totales[alumnoElegido_].mas(1, &saturada);
-    tabla.aciertos[alumnoElegido_] = tabla.aciertos[alumnoElegido_].mas(r->correcta ? 1 : 0, &saturada);
-    if (saturada) ejercicio::avisarSaturada(this, estadisticas_.rutaPuntos());
+    // Recorded at once; the counts shown come back from the class's records.
+    const auto& tabla = estadisticas_.tabla();
     const Ejercicio& ej = entrenamiento_.ejercicio();
     const bool leyendo = entrenamiento_.modo() == Modo::Leer;
-    estadisticas_.anotar({QDateTime::currentDateTime(), tabla.nombres[alumnoElegido_], nombreDe(ej.codigo),
+    estadisticas_.anotar(alumnoElegido_,
+                         {QDateTime::currentDateTime(), tabla.nombres[alumnoElegido_], nombreDe(ej.codigo),
                           hexadecimal(ej.bits), leyendo ? hexadecimal(r->leidos) : QString(), r->correcta,
                           leyendo ? QStringLiteral("leer") : QStringLiteral("dibujar")});
     ejercicio::guardarConAvisos(this, estadisticas_, ejercicio::Momento::TrasResponder);

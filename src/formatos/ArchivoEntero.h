@@ -14,8 +14,7 @@
 // cannot be done (the folder refuses a new file, or the file belongs to
 // another user, as in a folder a class shares), the file is written in place
 // and read back; a failure there puts the old bytes back. Either way a
-// failure leaves the old content and says why, in Spanish. A file several
-// copies share is written only under its lock (formatos::Cerrojo).
+// failure leaves the old content and says why, in Spanish.
 
 #include <QByteArray>
 #include <QString>
@@ -34,25 +33,15 @@ struct Lectura {
 
 Lectura leerEntero(const QString& ruta, qint64 maximo);
 
-class Cerrojo;
-
 // Returns an empty text on success, else the reason of the failure.
 QString escribirEntero(const QString& ruta, const QByteArray& contenido);
-// The same for a file several copies share, written under `cerrojo`: a new
-// file that takes the old one's place is locked by `cerrojo` before it is
-// there to be opened.
-QString escribirEntero(const QString& ruta, const QByteArray& contenido, Cerrojo& cerrojo);
+// For a file that is only a summary of others, which several desks write:
+// always a new file in the old one's place, never the old one written over
+// (two desks writing in place at once could mix their bytes). The new file
+// keeps the old one's group and mode, and its owner where this user may
+// give it; it belongs to this user otherwise.
+QString reemplazarEntero(const QString& ruta, const QByteArray& contenido);
 // `escribir` produces the content into a device and says whether it could.
 QString escribirEntero(const QString& ruta, const std::function<bool(QIODevice&)>& escribir);
-
-// Whether escribirEntero would write `ruta` in place rather than put a new
-// file in its place (a folder this user may not add to, or a file of
-// another user's): in place, a kill can leave it half written. In doubt, yes.
-bool seEscribeEnSuSitio(const QString& ruta);
-
-// Adds bytes at the end of a file (made if missing), whole or not at all: a
-// failure cuts the file back to its old length. For logs, where rewriting
-// the whole file at every line would grow with the log.
-QString anadirAlFinal(const QString& ruta, const QByteArray& bytes);
 
 } // namespace formatos

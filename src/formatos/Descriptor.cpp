@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,14 +77,6 @@ int abrir(const QString& ruta, int flags, bool crear, bool* creado)
     }
 }
 
-bool bloquear(int fd)
-{
-    struct flock cerrojo = {};
-    cerrojo.l_type = F_WRLCK;
-    cerrojo.l_whence = SEEK_SET;
-    return ::fcntl(fd, F_OFD_SETLK, &cerrojo) == 0;
-}
-
 int escribirTodo(int fd, const QByteArray& datos, off_t desde)
 {
     qsizetype hecho = 0;
@@ -134,15 +127,29 @@ QString motivo(int numeroError)
     case EACCES:
     case EPERM: return Textos::tr("permiso denegado");
     case EROFS: return Textos::tr("el disco es de solo lectura");
-    case ENOENT: return Textos::tr("la carpeta no existe");
+    case ENOENT: return Textos::tr("el fichero o su carpeta ya no está (otro puesto o el servidor lo ha quitado)");
+    case EBUSY:
+    case ETXTBSY: return Textos::tr("el fichero está abierto en otro puesto y ahora no se puede cambiar");
+    case EOPNOTSUPP:
+    case ENOSYS: return Textos::tr("la carpeta compartida no admite esta operación");
+    case ESTALE: return Textos::tr("el servidor ha cambiado el fichero mientras se usaba");
+    case ENOTCONN:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ECONNABORTED:
+    case ECONNRESET: return Textos::tr("se ha perdido la conexión con el servidor de la carpeta");
+    case EEXIST: return Textos::tr("ya hay un fichero con ese nombre");
     case ENOTDIR: return Textos::tr("una parte de la ruta no es una carpeta");
     case EISDIR: return Textos::tr("es una carpeta, no un fichero");
     case EFBIG: return Textos::tr("el fichero sería demasiado grande");
     case ENAMETOOLONG: return Textos::tr("el nombre es demasiado largo");
     case EIO: return Textos::tr("error de lectura o escritura en el disco");
     case ELOOP: return Textos::tr("es un enlace simbólico, y por seguridad no se sigue");
-    case ENOLCK: return Textos::tr("la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado");
-    default: return Textos::tr("error del sistema número %1").arg(numeroError);
+    default:
+        return Textos::tr("error inesperado del sistema (%1, número %2)")
+            .arg(QString::fromLocal8Bit(std::strerror(numeroError)))
+            .arg(numeroError);
     }
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The file descriptors under the project's file writer and its lock: one
+// The file descriptors under the project's file writer: one
 // that closes itself, and the one way files are opened, never through a
 // symbolic link, and made group-writable where a class shares the folder.
 
@@ -42,11 +42,6 @@ mode_t modoNuevo(const QString& carpeta);
 // missing file is made with modoNuevo(), and `creado` says so. Returns the
 // descriptor, or -1 with errno set.
 int abrir(const QString& ruta, int flags, bool crear = false, bool* creado = nullptr);
-
-// Takes the write lock of the whole open file `fd` (an open file
-// description lock) without waiting; false, with errno set, when another
-// holds it.
-bool bloquear(int fd);
 
 // Writes every byte from `desde` on; returns 0 or the errno of the failure.
 int escribirTodo(int fd, const QByteArray& datos, off_t desde);

@@ -1,0 +1,365 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ejercicio/AlmacenClase.h"
+
+#include "formatos/ArchivoEntero.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ejercicio {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+};
+
+const QString kCarpeta = QStringLiteral(".tramavox");
+const QString kTerminacion = QStringLiteral(".reg");
+constexpr qint64 kMaximoResumen = 64 * 1024 * 1024;
+constexpr qint64 kMaximoHistorial = qint64(1) << 30;
+constexpr qint64 kTrozo = 1 << 20;
+
+// A name no other copy can take: the desk, the user, the process, when it
+// started and a random part, in letters any server's file names hold.
+QString nombreUnico()
+{
+    QString maquina = QSysInfo::machineHostName();
+    for (QChar& c : maquina)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128)) c = QLatin1Char('_');
+    return QStringLiteral("%1-%2-%3-%4-%5")
+        .arg(maquina.left(32))
+        .arg(::getuid())
+        .arg(::getpid())
+        .arg(QDateTime::currentMSecsSinceEpoch())
+        .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+// Makes the records' folder; in a folder a group shares, the group may add
+// to it too and what is made there stays the group's.
+QString hacerCarpeta(const QString& carpeta, const QString& clase)
+{
+    const QByteArray nombre = formatos::nativo(carpeta);
+    if (::mkdir(nombre.constData(), 0777) == 0) {
+        struct stat padre = {};
+        if (::stat(formatos::nativo(clase).constData(), &padre) == 0 && (padre.st_mode & (S_ISGID | S_IWGRP))) {
+            const mode_t mascara = ::umask(0);
+            ::umask(mascara);
+            ::chmod(nombre.constData(), (0777 & ~mascara) | S_IRWXG | S_ISGID);
+        }
+        return {};
+    }
+    if (errno != EEXIST) return formatos::motivo(errno);
+    struct stat datos = {};
+    if (::lstat(nombre.constData(), &datos) != 0) return formatos::motivo(errno);
+    if (!S_ISDIR(datos.st_mode)) return Textos::tr("«%1» no es una carpeta").arg(kCarpeta);
+    return {};
+}
+
+} // namespace
+
+AlmacenClase::AlmacenClase(const QString& rutaPuntos) : rutaPuntos_(QDir::current().absoluteFilePath(rutaPuntos)) {}
+
+AlmacenClase::~AlmacenClase() = default;
+
+QString AlmacenClase::rutaHistorial() const
+{
+    return QFileInfo(rutaPuntos_).absolutePath() + QStringLiteral("/historial.csv");
+}
+
+QString AlmacenClase::carpetaRegistros() const
+{
+    return QFileInfo(rutaPuntos_).absolutePath() + QLatin1Char('/') + kCarpeta;
+}
+
+QString AlmacenClase::abrir()
+{
+    if (const QString error = crearPropio(); !error.isEmpty()) return error;
+    eventos_[propio_];
+    releer();
+    if (vista_.inicio) return {};
+    if (const QString error = empezar(); !error.isEmpty()) {
+        ::unlink(formatos::nativo(rutaPropia()).constData());
+        fd_ = formatos::Descriptor();
+        return error;
+    }
+    return {};
+}
+
+bool AlmacenClase::hayPendientes() const
+{
+    const auto mios = eventos_.constFind(propio_);
+    return mios != eventos_.constEnd() && size_t(escritos_) < mios->size();
+}
+
+QString AlmacenClase::rutaPropia() const { return carpetaRegistros() + QLatin1Char('/') + propio_ + kTerminacion; }
+
+// This copy's record file, new, under a name no other copy can have.
+QString AlmacenClase::crearPropio()
+{
+    if (const QString error = hacerCarpeta(carpetaRegistros(), QFileInfo(rutaPuntos_).absolutePath()); !error.isEmpty())
+        return Textos::tr("no se puede crear en ella la carpeta de los registros «%1»: %2").arg(kCarpeta, error);
+    propio_ = nombreUnico();
+    const QByteArray ruta = formatos::nativo(rutaPropia());
+    const mode_t modo = formatos::modoNuevo(carpetaRegistros());
+    constexpr int kNuevo = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    formatos::Descriptor fd(::open(ruta.constData(), kNuevo, modo));
+    if (fd.numero() < 0)
+        return Textos::tr("no se puede crear en ella el registro de este puesto: %1").arg(formatos::motivo(errno));
+    ::fchmod(fd.numero(), modo);
+    // Every desk's file is only its own because a create fails where a file
+    // is: a share that says otherwise could let two desks write one file.
+    formatos::Descriptor otra(::open(ruta.constData(), kNuevo, modo));
+    if (otra.numero() >= 0 || errno != EEXIST) {
+        ::unlink(ruta.constData());
+        return Textos::tr("la carpeta compartida no garantiza que un fichero nuevo sea solo del puesto que lo crea");
+    }
+    fd_ = std::move(fd);
+    largo_ = 0;
+    lecturas_[propio_].acabado = true; // written here, never read back
+    return {};
+}
+
+// The class's files as they are become its starting point; the log is
+// kept as a copy of its own, since "historial.csv" becomes a summary.
+QString AlmacenClase::empezar()
+{
+    const Carga puntos = cargarPuntos(rutaPuntos_);
+    if (!puntos.error.isEmpty())
+        return Textos::tr("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(rutaPuntos_), puntos.error);
+    const formatos::Lectura log = formatos::leerEntero(rutaHistorial(), kMaximoHistorial);
+    if (!log.error.isEmpty())
+        return Textos::tr("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(rutaHistorial()), log.error);
+    Evento inicio = evento(Evento::Tipo::Inicio);
+    inicio.puntos = puntos.bytes;
+    inicio.corte = vista_.visto;
+    if (!log.contenido.isEmpty()) {
+        inicio.historial = QStringLiteral("historial-%1.csv").arg(propio_);
+        inicio.huella = huella(log.contenido);
+        const QByteArray ruta = formatos::nativo(carpetaRegistros() + QLatin1Char('/') + inicio.historial);
+        formatos::Descriptor copia(::open(ruta.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                          formatos::modoNuevo(carpetaRegistros())));
+        int error = copia.numero() < 0 ? errno : formatos::escribirTodo(copia.numero(), log.contenido, 0);
+        if (error == 0 && ::fsync(copia.numero()) != 0) error = errno;
+        if (error == 0) error = copia.cerrar();
+        if (error != 0) {
+            ::unlink(ruta.constData());
+            return Textos::tr("no se pudo guardar la copia del historial: %1").arg(formatos::motivo(error));
+        }
+    }
+    return registrar({inicio});
+}
+
+Evento AlmacenClase::evento(Evento::Tipo tipo) const
+{
+    Evento e;
+    e.tipo = tipo;
+    e.respuesta.cuando = QDateTime::currentDateTimeUtc();
+    return e;
+}
+
+void AlmacenClase::releer()
+{
+    const QStringList archivos =
+        QDir(carpetaRegistros())
+            .entryList({QLatin1Char('*') + kTerminacion}, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
+    QSet<QString> hay;
+    for (const QString& archivo : archivos) hay.insert(archivo.chopped(kTerminacion.size()));
+    // A file taken out of the folder (a teacher clearing it) no longer
+    // counts; a listing without this copy's own file is not to be trusted.
+    if (hay.contains(propio_)) {
+        for (auto it = lecturas_.begin(); it != lecturas_.end();) {
+            if (hay.contains(it.key())) {
+                ++it;
+                continue;
+            }
+            eventos_.remove(it.key());
+            it = lecturas_.erase(it);
+        }
+    }
+    for (const QString& id : std::as_const(hay)) leerArchivo(id);
+    calcular();
+}
+
+// What a file holds past the lines already taken, to its end as this read
+// finds it (a length the server reports for another desk's file can lag),
+// whole lines only: a line its writer is still writing comes next time.
+void AlmacenClase::leerArchivo(const QString& id)
+{
+    Lectura& l = lecturas_[id];
+    if (l.acabado) return;
+    formatos::Descriptor f(formatos::abrir(carpetaRegistros() + QLatin1Char('/') + id + kTerminacion, O_RDONLY));
+    if (f.numero() < 0) return;
+    QByteArray nuevo;
+    for (;;) {
+        if (l.leido + nuevo.size() > kMaximoRegistro) break;
+        const qsizetype antes = nuevo.size();
+        nuevo.resize(antes + kTrozo);
+        const ssize_t n = ::pread(f.numero(), nuevo.data() + antes, size_t(kTrozo), off_t(l.leido + antes));
+        nuevo.resize(antes + std::max<ssize_t>(n, 0));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+    }
+    const qsizetype fin = nuevo.lastIndexOf('\n');
+    if (fin < 0) return;
+    std::deque<Evento>& eventos = eventos_[id];
+    qsizetype desde = 0;
+    while (desde <= fin) {
+        const qsizetype salto = nuevo.indexOf('\n', desde);
+        if (auto e = decodificar(nuevo.mid(desde, salto + 1 - desde))) {
+            e->archivo = id;
+            if (e->tipo == Evento::Tipo::Fin) l.acabado = true;
+            eventos.push_back(std::move(*e));
+        }
+        desde = salto + 1;
+    }
+    l.leido += fin + 1;
+}
+
+void AlmacenClase::calcular() { vista_ = calcularClase(eventos_); }
+
+QString AlmacenClase::escribirPropio(const QByteArray& bytes)
+{
+    if (perdido_) return rehacerPropio(bytes);
+    int error = formatos::escribirTodo(fd_.numero(), bytes, off_t(largo_));
+    if (error == 0 && ::fsync(fd_.numero()) != 0) error = errno;
+    struct stat datos = {};
+    if (error == 0 && ::fstat(fd_.numero(), &datos) == 0 && datos.st_nlink == 0) error = ENOENT;
+    if (error == ENOENT || error == ESTALE) return rehacerPropio(bytes);
+    if (error != 0) return formatos::motivo(error);
+    largo_ += bytes.size();
+    return {};
+}
+
+// This copy's file was taken away (the folder cleared while the class
+// worked): everything this copy recorded goes into a new one.
+QString AlmacenClase::rehacerPropio(const QByteArray& bytes)
+{
+    const QString anterior = propio_;
+    formatos::Descriptor viejo = std::move(fd_);
+    if (const QString error = crearPropio(); !error.isEmpty()) {
+        // Still open, so the copy goes on counting; the next record tries again.
+        propio_ = anterior;
+        fd_ = std::move(viejo);
+        perdido_ = true;
+        return error;
+    }
+    perdido_ = false;
+    std::deque<Evento> mios = eventos_.take(anterior);
+    lecturas_.remove(anterior);
+    QByteArray todo;
+    for (int i = 0; i < escritos_; ++i) todo += codificar(mios[size_t(i)]);
+    for (Evento& e : mios) e.archivo = propio_;
+    eventos_.insert(propio_, std::move(mios));
+    return escribirPropio(todo + bytes);
+}
+
+// A "puntos.pnt" no copy wrote is a hand edit to take, not to write over:
+// it is left alone until it has stayed so long enough that no desk's late
+// view of the records can explain it, and then becomes the starting point.
+void AlmacenClase::comprobarPuntos()
+{
+    const formatos::Lectura ahora = formatos::leerEntero(rutaPuntos_, kMaximoResumen);
+    if (!ahora.existe || !ahora.error.isEmpty() || vista_.resumenes.contains(huella(ahora.contenido))) {
+        ajeno_.clear();
+        return;
+    }
+    if (ahora.contenido != ajeno_ || !ajenoDesde_.isValid()) {
+        ajeno_ = ahora.contenido;
+        ajenoDesde_.start();
+        ajenoCorte_ = vista_.visto;
+        return;
+    }
+    if (ajenoDesde_.elapsed() < kAsentarMs) return;
+    Evento inicio = evento(Evento::Tipo::Inicio);
+    inicio.puntos = ajeno_;
+    inicio.corte = ajenoCorte_;
+    inicio.orden = ++orden_;
+    inicio.archivo = propio_;
+    eventos_[propio_].push_back(inicio);
+    ajeno_.clear();
+    calcular();
+}
+
+QString AlmacenClase::registrar(const QVector<Evento>& eventos)
+{
+    if (!abierto()) return Textos::tr("el registro de este puesto no está abierto");
+    for (Evento e : eventos) {
+        e.orden = ++orden_;
+        e.archivo = propio_;
+        eventos_[propio_].push_back(e);
+    }
+    releer();
+    comprobarPuntos();
+    const bool resumible = ajeno_.isEmpty();
+    const QByteArray resumen = escribirPuntos(vista_.tabla);
+    QByteArray bytes;
+    const std::deque<Evento>& mios = eventos_[propio_];
+    for (size_t i = size_t(escritos_); i < mios.size(); ++i) bytes += codificar(mios[i]);
+    // The summary is known to every desk before it is there to be read.
+    Evento nota = evento(Evento::Tipo::Resumen);
+    nota.huella = huella(resumen);
+    const bool nuevoResumen = resumible && resumen != ultimoResumen_ && !vista_.resumenes.contains(nota.huella);
+    if (nuevoResumen) {
+        nota.orden = orden_ + 1;
+        nota.archivo = propio_;
+        bytes += codificar(nota);
+    }
+    if (!bytes.isEmpty()) {
+        if (const QString error = escribirPropio(bytes); !error.isEmpty()) return error;
+        if (nuevoResumen) {
+            ++orden_;
+            eventos_[propio_].push_back(nota);
+            vista_.resumenes.insert(nota.huella);
+        }
+        escritos_ = int(eventos_[propio_].size());
+    }
+    if (resumible && resumen != ultimoResumen_ && formatos::reemplazarEntero(rutaPuntos_, resumen).isEmpty())
+        ultimoResumen_ = resumen;
+    return {};
+}
+
+QByteArray AlmacenClase::historial() const
+{
+    // The log the class had before its first record, as it was copied then.
+    const Evento* primero = vista_.primerInicio;
+    if (primero && !primero->historial.isEmpty() && primero->historial != historialCopiado_) {
+        const formatos::Lectura copia =
+            formatos::leerEntero(carpetaRegistros() + QLatin1Char('/') + primero->historial, kMaximoHistorial);
+        if (huella(copia.contenido) == primero->huella) {
+            historialCopiado_ = primero->historial;
+            historialInicial_ = copia.contenido;
+        }
+    }
+    QByteArray r = historialInicial_.isEmpty() ? kCabeceraHistorial : historialInicial_;
+    if (!r.endsWith('\n')) r += "\r\n";
+    for (const Evento* e : vista_.respuestas) r += lineaHistorial(e->respuesta);
+    return r;
+}
+
+void AlmacenClase::resumir()
+{
+    if (!abierto()) return;
+    registrar({});
+    formatos::reemplazarEntero(rutaHistorial(), historial());
+}
+
+void AlmacenClase::cerrar()
+{
+    if (!abierto()) return;
+    resumir();
+    if (!hayPendientes()) registrar({evento(Evento::Tipo::Fin)});
+    fd_ = formatos::Descriptor();
+}
+
+} // namespace ejercicio

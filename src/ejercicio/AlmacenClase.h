@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A class's folder as every desk of the class shares it, each through its
+// own mount of the school's server (NFS, SMB, SFTP), where a lock taken on
+// one desk is not seen on another.
+//
+// Beside "puntos.pnt", the folder ".tramavox" holds one record file per
+// running copy of the program (RegistroClase.h): a name no other copy can
+// make (desk, user, process, start and a random part), created exclusively,
+// and only ever added to by its one writer, at the length that writer knows
+// it has, never at the length the server reports. Reading the class adds up
+// every file. "puntos.pnt" and "historial.csv" stay what people, older
+// copies and spreadsheets read: summaries of the records, written whole by
+// putting a new file in their place, never the source of a count; a copy
+// that cannot replace them leaves them to the next one.
+//
+// The first copy to open a folder with no records takes its "puntos.pnt"
+// and "historial.csv" as the starting point. A "puntos.pnt" that differs from
+// every summary a copy wrote has been edited by hand (or by an older copy of
+// the program): once it has stayed so for kAsentarMs, it is the new
+// starting point, with what this copy had read when it first saw it.
+
+#include "ejercicio/ArchivoPuntos.h"
+#include "ejercicio/RegistroClase.h"
+#include "formatos/Descriptor.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+namespace ejercicio {
+
+class AlmacenClase {
+public:
+    static constexpr int kAsentarMs = 20000;
+    static constexpr qint64 kMaximoRegistro = 256 * 1024 * 1024;
+
+    explicit AlmacenClase(const QString& rutaPuntos);
+    ~AlmacenClase();
+    AlmacenClase(const AlmacenClase&) = delete;
+    AlmacenClase& operator=(const AlmacenClase&) = delete;
+
+    const QString& rutaPuntos() const { return rutaPuntos_; }
+    QString rutaHistorial() const;
+    QString carpetaRegistros() const;
+
+    // Makes the records' folder and this copy's file, and reads the class.
+    // Empty on success, else why the folder cannot hold the class safely
+    // (no new file can be made there, a create that is not exclusive, a
+    // starting point that cannot be read): nothing is written then.
+    QString abrir();
+    bool abierto() const { return fd_.numero() >= 0; }
+
+    // Reads what every copy added since the last read.
+    void releer();
+    const EstadoClase& vista() const { return vista_; }
+
+    // Adds the events at the end of this copy's file, flushed to the server,
+    // together with the summary they lead to; then replaces "puntos.pnt" by
+    // it. Events that cannot be written are kept, and written before any
+    // others next time. Empty on success, else why not.
+    QString registrar(const QVector<Evento>& eventos);
+    bool hayPendientes() const;
+
+    // What a reset or a deletion of `alumno` knows of them.
+    Corte corteDe(const QString& alumno, int vez) const { return ejercicio::corteDe(eventos_, alumno, vez); }
+
+    // The answer log as it stands: the starting point's log, then every
+    // answer recorded since, in time order.
+    QByteArray historial() const;
+    // Writes both summaries, the log included (which grows with the class,
+    // so it is written on closing rather than after every answer).
+    void resumir();
+    // Says the copy is done, after a last summary.
+    void cerrar();
+
+private:
+    struct Lectura {
+        qint64 leido = 0;     // bytes of the file taken so far (whole lines only)
+        bool acabado = false; // its copy closed it: nothing more will come
+    };
+    void leerArchivo(const QString& id);
+    void calcular();
+    QString empezar();
+    QString crearPropio();
+    QString rutaPropia() const;
+    QString escribirPropio(const QByteArray& bytes);
+    QString rehacerPropio(const QByteArray& bytes);
+    void comprobarPuntos();
+    QString reemplazar(const QString& ruta, const QByteArray& bytes);
+    Evento evento(Evento::Tipo tipo) const;
+
+    QString rutaPuntos_;
+    QString propio_; // this copy's file, without its ending
+    formatos::Descriptor fd_;
+    qint64 largo_ = 0;     // what this copy wrote to its file
+    bool perdido_ = false; // its file was taken away and no new one could be made yet
+    qint64 orden_ = 0;     // its last line
+    int escritos_ = 0;     // this copy's events in its file; the others wait to be written
+    Registros eventos_;
+    QHash<QString, Lectura> lecturas_;
+    EstadoClase vista_;
+    QByteArray ultimoResumen_;
+    mutable QString historialCopiado_; // the copy of the starting log, once read
+    mutable QByteArray historialInicial_;
+    // A "puntos.pnt" no copy wrote, since when, and what was read then.
+    QByteArray ajeno_;
+    QElapsedTimer ajenoDesde_;
+    Corte ajenoCorte_;
+};
+
+} // namespace ejercicio
