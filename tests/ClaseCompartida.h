@@ -51,10 +51,11 @@ inline void prepararCarpetaDeClase(const QString& clase, bool soloLectura)
 
 // The program as the students run it, from where any user may (the build
 // folder may lie in one only its owner can enter).
-inline QString programaParaTodos(const QString& carpeta)
+inline QString programaParaTodos(const QString& carpeta,
+                                 const QString& original = QCoreApplication::applicationFilePath())
 {
     const QString programa = carpeta + "/tramavox-prueba";
-    QFile::copy(QCoreApplication::applicationFilePath(), programa);
+    QFile::copy(original, programa);
     ::chmod(QFile::encodeName(programa).constData(), 0755);
     return programa;
 }

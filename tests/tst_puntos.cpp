@@ -185,7 +185,7 @@ void TestPuntos::discoLlenoDejaElAnterior()
     respuesta.respuesta = {QDateTime::currentDateTimeUtc(), "Ana", "AMI", "0001", "0001", true};
     const QFileInfoList registros = QDir(almacen.carpetaRegistros()).entryInfoList({"*.reg"}, QDir::Files);
     QCOMPARE(registros.size(), 1);
-    const struct rlimit aMedias = {rlim_t(registros[0].size() + 60), limite.rlim_max}; // one line and a half
+    const struct rlimit aMedias = {rlim_t(registros[0].size() + 20), limite.rlim_max}; // part of a line
     ::setrlimit(RLIMIT_FSIZE, &aMedias);
     const QString alRegistrar = almacen.registrar({respuesta, respuesta});
     ::setrlimit(RLIMIT_FSIZE, &limite);

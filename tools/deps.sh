@@ -10,7 +10,8 @@ TRAMAVOX_PACKAGES_PROGRAM=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n qt6-l10n-tools libfftw3-dev
   fonts-liberation2 fonts-dejavu-core
 )
-TRAMAVOX_PACKAGES_TESTS=(qt6-base-private-dev libbenchmark-dev clang-format desktop-file-utils appstream)
+TRAMAVOX_PACKAGES_TESTS=(qt6-base-private-dev libbenchmark-dev clang-format desktop-file-utils appstream
+  openssh-server openssh-client sshfs fuse3)
 # Wanted where the distribution has them: the format check then judges the
 # tree with each clang-format version it is kept in (Debian 12's 14 and
 # Debian 13's 19), so a change that only one of them accepts is caught.

@@ -177,6 +177,7 @@ void AlmacenClase::releer()
     for (const QString& archivo : archivos) hay.insert(archivo.chopped(kTerminacion.size()));
     // A file taken out of the folder (a teacher clearing it) no longer
     // counts; a listing without this copy's own file is not to be trusted.
+    bool quitados = false;
     if (hay.contains(propio_)) {
         for (auto it = lecturas_.begin(); it != lecturas_.end();) {
             if (hay.contains(it.key())) {
@@ -185,10 +186,18 @@ void AlmacenClase::releer()
             }
             eventos_.remove(it.key());
             it = lecturas_.erase(it);
+            quitados = true;
         }
     }
-    for (const QString& id : std::as_const(hay)) leerArchivo(id);
-    calcular();
+    bool deNuevo = quitados || !calculada_;
+    for (const QString& id : std::as_const(hay)) {
+        const auto ya = eventos_.constFind(id);
+        const size_t antes = ya == eventos_.constEnd() ? 0 : ya->size();
+        leerArchivo(id); // may add a file to the table, which moves what it holds
+        const std::deque<Evento>& eventos = eventos_[id];
+        for (size_t i = antes; i < eventos.size() && !deNuevo; ++i) deNuevo = !vista_.sumar(eventos[i]);
+    }
+    if (deNuevo) calcular();
 }
 
 // What a file holds past the lines already taken, to its end as this read
@@ -226,7 +235,11 @@ void AlmacenClase::leerArchivo(const QString& id)
     l.leido += fin + 1;
 }
 
-void AlmacenClase::calcular() { vista_ = calcularClase(eventos_); }
+void AlmacenClase::calcular()
+{
+    vista_ = calcularClase(eventos_);
+    calculada_ = true;
+}
 
 QString AlmacenClase::escribirPropio(const QByteArray& bytes)
 {
@@ -297,7 +310,9 @@ QString AlmacenClase::registrar(const QVector<Evento>& eventos)
     for (Evento e : eventos) {
         e.orden = ++orden_;
         e.archivo = propio_;
+        e.respuesta.alumno = sinRelleno(e.respuesta.alumno); // as a desk reads it back
         eventos_[propio_].push_back(e);
+        if (calculada_ && !vista_.sumar(eventos_[propio_].back())) calculada_ = false;
     }
     releer();
     comprobarPuntos();
@@ -320,7 +335,7 @@ QString AlmacenClase::registrar(const QVector<Evento>& eventos)
         if (nuevoResumen) {
             ++orden_;
             eventos_[propio_].push_back(nota);
-            vista_.resumenes.insert(nota.huella);
+            vista_.sumar(eventos_[propio_].back());
         }
         escritos_ = int(eventos_[propio_].size());
     }
@@ -329,8 +344,9 @@ QString AlmacenClase::registrar(const QVector<Evento>& eventos)
     return {};
 }
 
-QByteArray AlmacenClase::historial() const
+QByteArray AlmacenClase::historial()
 {
+    calcular(); // the log is written rarely: worked out from every record as they are
     // The log the class had before its first record, as it was copied then.
     const Evento* primero = vista_.primerInicio;
     if (primero && !primero->historial.isEmpty() && primero->historial != historialCopiado_) {
@@ -343,7 +359,9 @@ QByteArray AlmacenClase::historial() const
     }
     QByteArray r = historialInicial_.isEmpty() ? kCabeceraHistorial : historialInicial_;
     if (!r.endsWith('\n')) r += "\r\n";
-    for (const Evento* e : vista_.respuestas) r += lineaHistorial(e->respuesta);
+    QVector<const Evento*> respuestas = vista_.respuestas;
+    ordenarEnElTiempo(respuestas);
+    for (const Evento* e : std::as_const(respuestas)) r += lineaHistorial(e->respuesta);
     return r;
 }
 

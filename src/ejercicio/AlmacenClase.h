@@ -68,7 +68,7 @@ public:
 
     // The answer log as it stands: the starting point's log, then every
     // answer recorded since, in time order.
-    QByteArray historial() const;
+    QByteArray historial();
     // Writes both summaries, the log included (which grows with the class,
     // so it is written on closing rather than after every answer).
     void resumir();
@@ -101,9 +101,10 @@ private:
     Registros eventos_;
     QHash<QString, Lectura> lecturas_;
     EstadoClase vista_;
+    bool calculada_ = false; // vista_ holds every event read; else it is worked out again
     QByteArray ultimoResumen_;
-    mutable QString historialCopiado_; // the copy of the starting log, once read
-    mutable QByteArray historialInicial_;
+    QString historialCopiado_; // the copy of the starting log, once read
+    QByteArray historialInicial_;
     // A "puntos.pnt" no copy wrote, since when, and what was read then.
     QByteArray ajeno_;
     QElapsedTimer ajenoDesde_;

@@ -18,7 +18,7 @@ public:
     virtual const TablaAlumnos& alumnos() const = 0;
     virtual QString rutaPuntos() const = 0;
     // The answer log as the class's records give it.
-    virtual formatos::Lectura historial() const = 0;
+    virtual formatos::Lectura historial() = 0;
     // Deletes the student under the lock (the row only as a hint); the
     // reason it could not, or empty.
     virtual QString borrarAlumno(const QString& nombre, int pista) = 0;

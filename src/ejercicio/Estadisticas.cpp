@@ -76,7 +76,7 @@ QString Estadisticas::rutaPuntos() const
     return almacen_ ? almacen_->rutaPuntos() : AlmacenClase(nombre_).rutaPuntos();
 }
 
-formatos::Lectura Estadisticas::historial() const
+formatos::Lectura Estadisticas::historial()
 {
     formatos::Lectura r;
     if (almacen_ && almacen_->abierto()) r.contenido = almacen_->historial();

@@ -59,7 +59,7 @@ public:
     // For the class view.
     const TablaAlumnos& alumnos() const override { return tabla_; }
     QString rutaPuntos() const override;
-    formatos::Lectura historial() const override;
+    formatos::Lectura historial() override;
     QString borrarAlumno(const QString& nombre, int pista) override;
 
 signals:

@@ -75,6 +75,7 @@ QByteArray escapar(const QString& texto)
 
 QString desescapar(const QByteArray& campo)
 {
+    if (!campo.contains('\\')) return QString::fromUtf8(campo);
     QByteArray r;
     for (qsizetype i = 0; i < campo.size(); ++i) {
         if (campo[i] != '\\' || i + 1 == campo.size()) {
@@ -147,7 +148,7 @@ bool tipoConocido(char c) { return QByteArrayLiteral("IARZBSF").contains(c); }
 QByteArray codificar(const Evento& e)
 {
     QByteArray linea = QByteArray::number(e.orden) + kSeparador + char(e.tipo) + kSeparador +
-                       e.respuesta.cuando.toUTC().toString(Qt::ISODateWithMs).toLatin1();
+                       QByteArray::number(e.respuesta.cuando.toMSecsSinceEpoch());
     for (const QString& campo : camposDe(e)) linea += kSeparador + escapar(campo);
     linea += kSeparador;
     return linea + QByteArray::number(crc32(linea), 16).rightJustified(8, '0') + '\n';
@@ -168,7 +169,9 @@ std::optional<Evento> decodificar(const QByteArray& linea)
     e.tipo = Evento::Tipo(campos[1][0]);
     e.orden = campos[0].toLongLong();
     if (campos.size() != 3 + camposEsperados(e.tipo) || e.orden <= 0) return std::nullopt;
-    e.respuesta.cuando = QDateTime::fromString(QString::fromLatin1(campos[2]), Qt::ISODateWithMs);
+    bool hora = false;
+    e.respuesta.cuando = QDateTime::fromMSecsSinceEpoch(campos[2].toLongLong(&hora), Qt::UTC);
+    if (!hora) return std::nullopt;
     QStringList f;
     for (qsizetype i = 3; i < campos.size(); ++i) f << desescapar(campos[i]);
     RespuestaContada& r = e.respuesta;
@@ -215,16 +218,32 @@ QStringList clavesDe(const TablaAlumnos& tabla)
 {
     QStringList r;
     QHash<QString, int> vistos;
-    for (const QString& nombre : tabla.nombres) r << claveDe(nombre, vistos[nombre]++);
+    for (const QString& nombre : tabla.nombres) {
+        const int vez = vistos[nombre]++;
+        r << (vez == 0 ? sinRelleno(nombre) : claveDe(sinRelleno(nombre), vez));
+    }
     return r;
 }
 
 bool dentro(const Evento& e, const Corte& corte) { return e.orden <= corte.value(e.archivo, 0); }
 
+bool deAlumno(const Evento& e)
+{
+    return e.tipo == Evento::Tipo::Alta || e.tipo == Evento::Tipo::Respuesta || e.tipo == Evento::Tipo::Reinicio ||
+           e.tipo == Evento::Tipo::Baja;
+}
+
+// The key of a student's events: the name without its padding and, for a
+// second student of that name, which one (no copy of the name for the
+// first, so a year of answers makes no new strings).
+QString claveDe(const Evento& e) { return e.vez == 0 ? e.respuesta.alumno : claveDe(e.respuesta.alumno, e.vez); }
+
 // What one student's events give, once the resets and deletions are applied.
 struct DeUnAlumno {
-    QVector<const Evento*> eventos;  // their events, in time order
     QVector<const Evento*> borrados; // their resets and deletions
+    const Evento* primero = nullptr; // their first event that still counts
+    qint64 total = 0, bien = 0;
+    bool queda = false; // something of theirs still counts
     bool vivo(const Evento* e) const
     {
         return std::none_of(borrados.begin(), borrados.end(),
@@ -234,76 +253,101 @@ struct DeUnAlumno {
 
 } // namespace
 
+// Linear in the events: a school year of answers is worked out again after
+// every answer, so nothing here sorts them all.
 EstadoClase calcularClase(const Registros& archivos)
 {
     EstadoClase v;
-    QVector<const Evento*> todos;
     for (auto it = archivos.begin(); it != archivos.end(); ++it)
         for (const Evento& e : it.value()) {
-            todos << &e;
             v.visto[e.archivo] = std::max(v.visto.value(e.archivo, 0), e.orden);
+            if (e.tipo == Evento::Tipo::Resumen) v.resumenes.insert(e.huella);
+            if (e.tipo != Evento::Tipo::Inicio) continue;
+            v.resumenes.insert(huella(e.puntos));
+            if (!v.primerInicio || antes(&e, v.primerInicio)) v.primerInicio = &e;
+            if (!v.inicio || antes(v.inicio, &e)) v.inicio = &e;
         }
-    std::sort(todos.begin(), todos.end(), antes);
-
-    for (const Evento* e : todos) {
-        if (e->tipo == Evento::Tipo::Resumen) v.resumenes.insert(e->huella);
-        if (e->tipo != Evento::Tipo::Inicio) continue;
-        v.resumenes.insert(huella(e->puntos));
-        if (!v.primerInicio) v.primerInicio = e;
-        v.inicio = e;
-    }
     const Corte sinCorte;
     const Corte& base = v.inicio ? v.inicio->corte : sinCorte;
     const Corte& delLog = v.primerInicio ? v.primerInicio->corte : sinCorte;
 
     QHash<QString, DeUnAlumno> alumnos;
-    QStringList orden; // the students' keys, by their first event
-    for (const Evento* e : todos) {
-        if (e->tipo == Evento::Tipo::Respuesta && !dentro(*e, delLog)) v.respuestas << e;
-        const bool deAlumno = e->tipo == Evento::Tipo::Alta || e->tipo == Evento::Tipo::Respuesta ||
-                              e->tipo == Evento::Tipo::Reinicio || e->tipo == Evento::Tipo::Baja;
-        if (!deAlumno || dentro(*e, base)) continue;
-        const QString clave = claveDe(nombreDeTabla(e->respuesta.alumno), e->vez);
-        DeUnAlumno& a = alumnos[clave];
-        if (a.eventos.isEmpty()) orden << clave;
-        a.eventos << e;
-        if (e->tipo == Evento::Tipo::Reinicio || e->tipo == Evento::Tipo::Baja) a.borrados << e;
-    }
+    for (auto it = archivos.begin(); it != archivos.end(); ++it)
+        for (const Evento& e : it.value()) {
+            if (e.tipo == Evento::Tipo::Respuesta && !dentro(e, delLog)) v.respuestas << &e;
+            if ((e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja) && !dentro(e, base)) {
+                alumnos[claveDe(e)].borrados << &e;
+                v.conBorrados.insert(claveDe(e));
+            }
+        }
+    for (auto it = archivos.begin(); it != archivos.end(); ++it)
+        for (const Evento& e : it.value()) {
+            if (!deAlumno(e) || dentro(e, base)) continue;
+            DeUnAlumno& a = alumnos[claveDe(e)];
+            if (e.tipo == Evento::Tipo::Baja || !a.vivo(&e)) continue;
+            a.queda = true;
+            if (!a.primero || antes(&e, a.primero)) a.primero = &e;
+            if (e.tipo != Evento::Tipo::Respuesta) continue;
+            a.total = modelo::sumarCuenta(a.total, 1, &v.saturada);
+            a.bien = modelo::sumarCuenta(a.bien, e.respuesta.correcta ? 1 : 0, &v.saturada);
+        }
 
     // The starting point's students: a reset or a deletion clears what it
     // held of them; kept only while something of theirs still counts.
-    const TablaAlumnos inicial = v.inicio ? leerPuntos(v.inicio->puntos) : TablaAlumnos();
-    v.tabla = inicial;
-    QHash<QString, int> donde; // each key's entry in the table
-    const QStringList claves = clavesDe(inicial);
-    for (int i = inicial.num_alumnos() - 1; i >= 0; --i) {
-        const QString& clave = claves[i];
-        const auto it = alumnos.constFind(clave);
-        if (it == alumnos.constEnd() || it->borrados.isEmpty()) continue;
-        const bool queda = std::any_of(it->eventos.begin(), it->eventos.end(),
-                                       [&](const Evento* e) { return e->tipo != Evento::Tipo::Baja && it->vivo(e); });
-        if (queda) {
+    v.tabla = v.inicio ? leerPuntos(v.inicio->puntos) : TablaAlumnos();
+    const QStringList claves = clavesDe(v.tabla);
+    QSet<QString> enLaTabla;
+    for (int i = v.tabla.num_alumnos() - 1; i >= 0; --i) {
+        const auto it = alumnos.constFind(claves[i]);
+        if (it == alumnos.constEnd()) continue;
+        enLaTabla.insert(claves[i]);
+        if (!it->borrados.isEmpty()) {
+            if (!it->queda) {
+                v.tabla.quitar(i);
+                continue;
+            }
             v.tabla.totales[i] = modelo::Cuenta(0);
             v.tabla.aciertos[i] = modelo::Cuenta(0);
-        } else {
-            v.tabla.quitar(i);
         }
+        if (it->total == 0 && it->bien == 0) continue;
+        v.tabla.totales[i] = v.tabla.totales[i].mas(it->total, &v.saturada);
+        v.tabla.aciertos[i] = v.tabla.aciertos[i].mas(it->bien, &v.saturada);
+    }
+    // The others after them, by their first event that still counts.
+    QVector<const DeUnAlumno*> nuevos;
+    for (auto it = alumnos.constBegin(); it != alumnos.constEnd(); ++it)
+        if (it->queda && !enLaTabla.contains(it.key())) nuevos << &it.value();
+    std::sort(nuevos.begin(), nuevos.end(),
+              [](const DeUnAlumno* a, const DeUnAlumno* b) { return antes(a->primero, b->primero); });
+    for (const DeUnAlumno* a : std::as_const(nuevos)) {
+        const int i = v.tabla.agregar(a->primero->respuesta.alumno); // " 0", as a student just added
+        if (a->total == 0 && a->bien == 0 && a->borrados.isEmpty()) continue;
+        v.tabla.totales[i] = modelo::Cuenta(a->total);
+        v.tabla.aciertos[i] = modelo::Cuenta(a->bien);
     }
     const QStringList quedan = clavesDe(v.tabla);
-    for (int i = 0; i < quedan.size(); ++i) donde[quedan[i]] = i;
-    for (const QString& clave : std::as_const(orden)) {
-        const DeUnAlumno& a = alumnos[clave];
-        int i = donde.value(clave, -1);
-        for (const Evento* e : a.eventos) {
-            if (e->tipo == Evento::Tipo::Baja || !a.vivo(e)) continue;
-            if (i < 0) donde[clave] = i = v.tabla.agregar(nombreDeTabla(e->respuesta.alumno));
-            if (e->tipo != Evento::Tipo::Respuesta) continue;
-            v.tabla.totales[i] = v.tabla.totales[i].mas(1, &v.saturada);
-            v.tabla.aciertos[i] = v.tabla.aciertos[i].mas(e->respuesta.correcta ? 1 : 0, &v.saturada);
-        }
-    }
+    for (int i = 0; i < quedan.size(); ++i) v.donde.insert(quedan[i], i);
     return v;
 }
+
+bool EstadoClase::sumar(const Evento& e)
+{
+    visto[e.archivo] = std::max(visto.value(e.archivo, 0), e.orden);
+    if (e.tipo == Evento::Tipo::Resumen) resumenes.insert(e.huella);
+    if (e.tipo == Evento::Tipo::Resumen || e.tipo == Evento::Tipo::Fin) return true;
+    if (e.tipo != Evento::Tipo::Respuesta && e.tipo != Evento::Tipo::Alta) return false;
+    const QString clave = claveDe(e);
+    if (conBorrados.contains(clave)) return false;
+    int i = donde.value(clave, -1);
+    if (i < 0) donde.insert(clave, i = tabla.agregar(e.respuesta.alumno));
+    if (e.tipo != Evento::Tipo::Respuesta) return true;
+    respuestas << &e;
+    tabla.totales[i] = tabla.totales[i].mas(1, &saturada);
+    tabla.aciertos[i] = tabla.aciertos[i].mas(e.respuesta.correcta ? 1 : 0, &saturada);
+    return true;
+}
+
+void ordenarEnElTiempo(QVector<const Evento*>& eventos) { std::sort(eventos.begin(), eventos.end(), antes); }
 
 Corte corteDe(const Registros& archivos, const QString& alumno, int vez)
 {

@@ -85,12 +85,19 @@ std::optional<Evento> decodificar(const QByteArray& linea);
 // The class as the records say.
 struct EstadoClase {
     TablaAlumnos tabla;
-    QVector<const Evento*> respuestas;    // every answer recorded, in time order
+    QVector<const Evento*> respuestas;    // every answer recorded, in no order
     const Evento* inicio = nullptr;       // the starting point in force
     const Evento* primerInicio = nullptr; // the first one: the class's log before any record
     QSet<QByteArray> resumenes;           // every "puntos.pnt" a copy wrote (and the starting points)
     Corte visto;                          // the last line of every file
     bool saturada = false;                // a sum reached the largest count
+    QHash<QString, int> donde;            // each student's entry in the table, by key
+    QSet<QString> conBorrados;            // the students a reset or a deletion touches
+
+    // Adds one event read or made since, where that needs no working out
+    // again (an answer or a student added, of a student no reset or
+    // deletion touches; a summary; a copy's end): false for the others.
+    bool sumar(const Evento& e);
 };
 
 // The events of every record file, by file. Pointers in the result point
@@ -100,6 +107,10 @@ EstadoClase calcularClase(const Registros& archivos);
 // What a reset or deletion of the `vez`-th student called `alumno` knows
 // of them: for each file, their last line in it.
 Corte corteDe(const Registros& archivos, const QString& alumno, int vez);
+
+// Events in the order every desk agrees on: by time, and where two desks'
+// clocks agree to the millisecond, by file and place.
+void ordenarEnElTiempo(QVector<const Evento*>& eventos);
 
 // Which of the students of its name the one at `indice` is.
 int vezEn(const TablaAlumnos& tabla, int indice);
