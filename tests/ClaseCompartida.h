@@ -177,3 +177,12 @@ inline ClaseTrasLaSesion claseTrasLaSesion(const QString& carpeta)
         if (f != "puntos.pnt" && f != "historial.csv") r.defectos << "left behind: " + f;
     return r;
 }
+
+// What went wrong in a session, all of it: copies that failed, files left
+// torn or behind, summaries that disagree, answers counted twice or lost.
+inline QStringList faltasDeLaSesion(const FinDeLasCopias& fin, const ClaseTrasLaSesion& final)
+{
+    QStringList r = fin.errores + final.defectos;
+    if (final.enPuntos != final.enHistorial) r << "puntos.pnt and historial.csv disagree";
+    return r + cuentasQueNoCuadran(fin, final.enPuntos);
+}
