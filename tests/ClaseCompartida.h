@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -99,18 +100,30 @@ struct FinDeLasCopias {
     }
 };
 
-inline FinDeLasCopias esperarCopias(std::vector<std::unique_ptr<QProcess>>& copias, int matar, quint32 semilla)
+inline FinDeLasCopias esperarCopias(std::vector<std::unique_ptr<QProcess>>& copias, int matar, quint32 semilla,
+                                    int veces)
 {
     FinDeLasCopias fin;
     QRandomGenerator azar(semilla);
+    std::map<QProcess*, QByteArray> dicho;
+    const auto dadas = [&dicho](QProcess* p) {
+        dicho[p] += p->readAllStandardOutput();
+        return dicho[p].count('\n');
+    };
+    // Each killed copy is killed in the middle of its work: once it has
+    // said it gave a number of answers drawn at random.
     for (int k = 0; k < matar; ++k) {
-        QTest::qWait(int(azar.bounded(300, 1500)));
-        copias[size_t(azar.bounded(int(copias.size())))]->kill();
+        QProcess* p = copias[size_t(azar.bounded(int(copias.size())))].get();
+        const int tras = int(azar.bounded(1, veces));
+        if (!QTest::qWaitFor([&] { return p->state() == QProcess::NotRunning || dadas(p) >= tras; }, 120000))
+            fin.errores << p->property("alumno").toString() + " gave no answers";
+        p->kill();
     }
     for (auto& p : copias) {
         const QString alumno = p->property("alumno").toString();
         if (p->state() != QProcess::NotRunning && !p->waitForFinished(300000)) fin.errores << alumno + " hung";
-        const QList<QByteArray> dichas = p->readAllStandardOutput().trimmed().split('\n');
+        dadas(p.get());
+        const QList<QByteArray> dichas = dicho[p.get()].trimmed().split('\n');
         fin.dadas[alumno] += dichas.last().toInt();
         if (p->exitStatus() == QProcess::CrashExit)
             ++fin.muertas[alumno];

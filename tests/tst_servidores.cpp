@@ -127,7 +127,7 @@ void TestServidores::claseEnUnServidorSftp()
     for (int i = 0; i < kAlumnos; ++i)
         copias.push_back(
             lanzarAlumno(programa, desks[i % 2], dir.filePath("casa" + QString::number(i)), i, kRespuestas));
-    const FinDeLasCopias fin = esperarCopias(copias, 3, 20261208);
+    const FinDeLasCopias fin = esperarCopias(copias, 3, 20261208, kRespuestas);
     // The teacher, on the server, opens the class once more.
     const ClaseTrasLaSesion final = claseTrasLaSesion(clase);
     const QStringList faltas = faltasDeLaSesion(fin, final);
