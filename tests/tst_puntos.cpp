@@ -73,6 +73,8 @@ private slots:
     void motivosDeNoPoderAbrir_data();
     void motivosDeNoPoderAbrir();
     void registroCortadoPorUnaMuerte();
+    void temporalesQueQuedan_data();
+    void temporalesQueQuedan();
     void discoQueNoGuarda();
     void informeDeLaClase();
 };
@@ -472,6 +474,49 @@ void TestPuntos::registroCortadoPorUnaMuerte()
     QCOMPARE(resumen(almacen.vista().tabla), QString("Eva|1|1"));
     QCOMPARE(almacen.registrar({respuesta}), QString());
     QCOMPARE(leer(ruta), lineaPuntos("Eva", " 2 2"));
+}
+
+void TestPuntos::temporalesQueQuedan_data()
+{
+    QTest::addColumn<QString>("autor"); // of this desk: "muerto" (a process gone) or "vivo" (this one)
+    QTest::addColumn<int>("minutos");   // how long ago it was last written
+    QTest::addColumn<bool>("seVa");
+    fila("a copy of this desk that is gone", "muerto", 0, true);
+    fila("a copy of this desk still at work, for long", "vivo", 0, false);
+    fila("another desk's copy, now", "otro-1000-1-1-ab", 0, false);
+    fila("another desk's copy, long ago", "otro-1000-1-1-ab", 11, true);
+    fila("an older program's, now", "", 0, false);
+    fila("an older program's, long ago", "", 11, true);
+}
+
+// A copy killed while it replaced a summary leaves its temporary file: the
+// next copy to open the class takes it away once no writer can be at it.
+void TestPuntos::temporalesQueQuedan()
+{
+    QFETCH(QString, autor);
+    QFETCH(int, minutos);
+    QFETCH(bool, seVa);
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("puntos.pnt");
+    AlmacenClase primera(ruta);
+    QCOMPARE(primera.abrir(), QString());
+    const QString puesto = QDir(primera.carpetaRegistros()).entryList({"*.reg"}).value(0).section('-', 0, 0);
+    const pid_t muerto = ::fork();
+    if (muerto == 0) ::_exit(0);
+    ::waitpid(muerto, nullptr, 0);
+    if (autor == "muerto" || autor == "vivo")
+        autor = QStringLiteral("%1-%2-%3-1-ab").arg(puesto).arg(::getuid()).arg(autor == "vivo" ? ::getpid() : muerto);
+    for (const QString& resumen : {ruta, dir.filePath("historial.csv")}) {
+        const QString temporal = formatos::prefijoTemporal(resumen, autor) + "Q1w2e3";
+        escribir(temporal, "a half-written summary");
+        const QDateTime entonces = QDateTime::currentDateTime().addSecs(-60 * minutos);
+        QFile f(temporal);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(entonces, QFileDevice::FileModificationTime));
+    }
+    AlmacenClase segunda(ruta);
+    QCOMPARE(segunda.abrir(), QString());
+    const QStringList quedan = QDir(dir.path()).entryList({".*.*.*"}, QDir::Files | QDir::Hidden);
+    QCOMPARE(quedan.size(), seVa ? 0 : 2);
 }
 
 // A disk that takes the bytes but cannot keep them (fsync fails): the save

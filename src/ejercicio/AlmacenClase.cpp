@@ -12,6 +12,7 @@
 #include <QSysInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,15 +31,25 @@ constexpr qint64 kMaximoResumen = 64 * 1024 * 1024;
 constexpr qint64 kMaximoHistorial = qint64(1) << 30;
 constexpr qint64 kTrozo = 1 << 20;
 
-// A name no other copy can take: the desk, the user, the process, when it
-// started and a random part, in letters any server's file names hold.
-QString nombreUnico()
+// A summary's temporary file older than this was left by a writer that died
+// half way: replacing a summary takes seconds at most, even on a slow share.
+constexpr qint64 kTemporalAbandonadoMs = 10 * 60 * 1000;
+
+// This desk's name, in letters any server's file names hold.
+QString estePuesto()
 {
     QString maquina = QSysInfo::machineHostName();
     for (QChar& c : maquina)
         if (!(c.isLetterOrNumber() && c.unicode() < 128)) c = QLatin1Char('_');
+    return maquina.left(32);
+}
+
+// A name no other copy can take: the desk, the user, the process, when it
+// started and a random part.
+QString nombreUnico()
+{
     return QStringLiteral("%1-%2-%3-%4-%5")
-        .arg(maquina.left(32))
+        .arg(estePuesto())
         .arg(::getuid())
         .arg(::getpid())
         .arg(QDateTime::currentMSecsSinceEpoch())
@@ -66,6 +77,34 @@ QString hacerCarpeta(const QString& carpeta, const QString& clase)
     return {};
 }
 
+// Whether the copy of that name is known to have ended: a process of this
+// desk that is gone. Of another desk nothing can be known.
+bool copiaAcabada(const QString& id)
+{
+    const QStringList partes = id.split(QLatin1Char('-'));
+    bool esNumero = false;
+    const pid_t proceso = pid_t(partes.value(2).toLong(&esNumero));
+    if (partes.size() != 5 || partes.first() != estePuesto() || !esNumero || proceso <= 0) return false;
+    return ::kill(proceso, 0) != 0 && errno == ESRCH;
+}
+
+// A copy killed while replacing a summary leaves its temporary file behind;
+// the next copy takes it away once its writer is surely not at work on it.
+void barrerTemporales(const QString& resumen)
+{
+    const QString prefijo = formatos::prefijoTemporal(resumen);
+    const QFileInfo info(prefijo);
+    const QDir carpeta = info.dir();
+    const QString comienzo = info.fileName();
+    const QDateTime ahora = QDateTime::currentDateTimeUtc();
+    for (const QFileInfo& f : carpeta.entryInfoList({comienzo + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
+        const QString resto = f.fileName().mid(comienzo.size());
+        const QString autor = resto.section(QLatin1Char('.'), 0, -2);
+        const bool viejo = f.lastModified().msecsTo(ahora) > kTemporalAbandonadoMs;
+        if (viejo || copiaAcabada(autor)) ::unlink(formatos::nativo(f.filePath()).constData());
+    }
+}
+
 } // namespace
 
 AlmacenClase::AlmacenClase(const QString& rutaPuntos) : rutaPuntos_(QDir::current().absoluteFilePath(rutaPuntos)) {}
@@ -86,6 +125,8 @@ QString AlmacenClase::abrir()
 {
     if (const QString error = crearPropio(); !error.isEmpty()) return error;
     eventos_[propio_];
+    barrerTemporales(rutaPuntos_);
+    barrerTemporales(rutaHistorial());
     releer();
     if (vista_.inicio) return {};
     if (const QString error = empezar(); !error.isEmpty()) {
@@ -339,8 +380,7 @@ QString AlmacenClase::registrar(const QVector<Evento>& eventos)
         }
         escritos_ = int(eventos_[propio_].size());
     }
-    if (resumible && resumen != ultimoResumen_ && formatos::reemplazarEntero(rutaPuntos_, resumen).isEmpty())
-        ultimoResumen_ = resumen;
+    if (resumible && resumen != ultimoResumen_ && reemplazar(rutaPuntos_, resumen).isEmpty()) ultimoResumen_ = resumen;
     return {};
 }
 
@@ -369,7 +409,13 @@ void AlmacenClase::resumir()
 {
     if (!abierto()) return;
     registrar({});
-    formatos::reemplazarEntero(rutaHistorial(), historial());
+    reemplazar(rutaHistorial(), historial());
+}
+
+// Under this copy's name, so that what it leaves if killed is known as its own.
+QString AlmacenClase::reemplazar(const QString& ruta, const QByteArray& bytes)
+{
+    return formatos::reemplazarEntero(ruta, bytes, propio_);
 }
 
 void AlmacenClase::cerrar()

@@ -32,11 +32,9 @@ struct Intento {
 // The usual way: a temporary file with the old file's owner, group and mode,
 // flushed, then renamed over the old one.
 Intento porCopia(const QString& ruta, const QByteArray& contenido, const struct stat* previo,
-                 bool cambiaDeDueno = false)
+                 bool cambiaDeDueno = false, const QString& autor = {})
 {
-    const QFileInfo info(ruta);
-    QByteArray plantilla =
-        nativo(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    QByteArray plantilla = nativo(prefijoTemporal(ruta, autor) + QStringLiteral("XXXXXX"));
     Descriptor copia(::mkostemp(plantilla.data(), O_CLOEXEC));
     if (copia.numero() < 0) return {motivo(errno), true};
     const auto abandonar = [&](const QString& error, bool sinCopia) {
@@ -50,7 +48,7 @@ Intento porCopia(const QString& ruta, const QByteArray& contenido, const struct 
             return abandonar(motivo(errno), true);
         ::fchmod(copia.numero(), previo->st_mode & 07777);
     } else {
-        ::fchmod(copia.numero(), modoNuevo(info.absolutePath()));
+        ::fchmod(copia.numero(), modoNuevo(QFileInfo(ruta).absolutePath()));
     }
     int error = escribirTodo(copia.numero(), contenido, 0);
     if (error == 0 && ::fsync(copia.numero()) != 0) error = errno;
@@ -134,12 +132,20 @@ QString escribir(const QString& ruta, const QByteArray& contenido)
 
 QString escribirEntero(const QString& ruta, const QByteArray& contenido) { return escribir(ruta, contenido); }
 
-QString reemplazarEntero(const QString& ruta, const QByteArray& contenido)
+QString prefijoTemporal(const QString& ruta, const QString& autor)
+{
+    const QFileInfo info(ruta);
+    QString r = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.');
+    if (!autor.isEmpty()) r += autor + QLatin1Char('.');
+    return r;
+}
+
+QString reemplazarEntero(const QString& ruta, const QByteArray& contenido, const QString& autor)
 {
     struct stat previo = {};
     const bool existe = ::lstat(nativo(ruta).constData(), &previo) == 0;
     if (existe && !S_ISREG(previo.st_mode)) return Textos::tr("no es un fichero normal");
-    return porCopia(ruta, contenido, existe ? &previo : nullptr, true).error;
+    return porCopia(ruta, contenido, existe ? &previo : nullptr, true, autor).error;
 }
 
 QString escribirEntero(const QString& ruta, const std::function<bool(QIODevice&)>& escribir)

@@ -39,8 +39,13 @@ QString escribirEntero(const QString& ruta, const QByteArray& contenido);
 // always a new file in the old one's place, never the old one written over
 // (two desks writing in place at once could mix their bytes). The new file
 // keeps the old one's group and mode, and its owner where this user may
-// give it; it belongs to this user otherwise.
-QString reemplazarEntero(const QString& ruta, const QByteArray& contenido);
+// give it; it belongs to this user otherwise. The temporary file's name
+// carries `autor`, so that what a writer killed half way leaves behind can be
+// told from what a live one is writing.
+QString reemplazarEntero(const QString& ruta, const QByteArray& contenido, const QString& autor = {});
+// The start of the names of the temporary files a write of `ruta` makes:
+// ".puntos.pnt." then, with an author, "<autor>.", then six random letters.
+QString prefijoTemporal(const QString& ruta, const QString& autor = {});
 // `escribir` produces the content into a device and says whether it could.
 QString escribirEntero(const QString& ruta, const std::function<bool(QIODevice&)>& escribir);
 
