@@ -6,8 +6,8 @@
 // in TRAMAVOX_CLASE_BENCH (a folder on a mounted share, say). Run with
 // QT_QPA_PLATFORM=offscreen.
 
-#include "ejercicio/AlmacenClase.h"
-#include "ejercicio/Estadisticas.h"
+#include "almacen/AlmacenClase.h"
+#include "almacen/Estadisticas.h"
 #include "ejercicio/VistaClase.h"
 #include "inicio/inicio.h"
 #include "principal/VentanaPrincipal.h"
@@ -57,17 +57,17 @@ QString carpetaDeLaClase()
     QDateTime cuando = QDateTime::fromString("2026-09-15T08:00:00Z", Qt::ISODate);
     for (int s = 0; s < kSesiones; ++s) {
         const QString id = QStringLiteral("puesto%1-sesion%2").arg(s % kPuestos).arg(s);
-        ejercicio::Evento e;
+        almacen::Evento e;
         QByteArray bytes;
         if (s == 0) {
-            e.tipo = ejercicio::Evento::Tipo::Inicio;
+            e.tipo = almacen::Evento::Tipo::Inicio;
             e.orden = 1;
             e.puntos = puntos;
             e.respuesta.cuando = cuando;
-            bytes += ejercicio::codificar(e);
+            bytes += almacen::codificar(e);
         }
         for (int r = 0; r < kRespuestasPorSesion; ++r) {
-            e = ejercicio::Evento();
+            e = almacen::Evento();
             e.orden = r + 2;
             e.respuesta = {cuando = cuando.addSecs(7),
                            "Alumno " + QString::number(s % kPuestos),
@@ -75,13 +75,13 @@ QString carpetaDeLaClase()
                            "8421",
                            r % 3 ? "8421" : "8420",
                            r % 3 != 0};
-            bytes += ejercicio::codificar(e);
+            bytes += almacen::codificar(e);
         }
-        e = ejercicio::Evento();
-        e.tipo = ejercicio::Evento::Tipo::Fin;
+        e = almacen::Evento();
+        e.tipo = almacen::Evento::Tipo::Fin;
         e.orden = kRespuestasPorSesion + 2;
         e.respuesta.cuando = cuando;
-        bytes += ejercicio::codificar(e);
+        bytes += almacen::codificar(e);
         escribir(carpeta + "/.tramavox/" + id + ".reg", bytes);
     }
     return carpeta;
@@ -111,7 +111,7 @@ void BM_AbrirLaClase(benchmark::State& state)
     double pico = 0;
     for (auto _ : state) {
         reiniciarPicoDeMemoria();
-        ejercicio::AlmacenClase almacen(ruta);
+        almacen::AlmacenClase almacen(ruta);
         if (const QString error = almacen.abrir(); !error.isEmpty()) state.SkipWithError(qPrintable(error));
         benchmark::DoNotOptimize(almacen.vista().tabla.num_alumnos());
         pico = std::max(pico, picoDeMemoriaMB());
@@ -127,9 +127,9 @@ BENCHMARK(BM_AbrirLaClase)->Unit(benchmark::kMillisecond)->Iterations(5);
 // summary flushed to this desk's file, and "puntos.pnt" replaced.
 void BM_RegistrarUnaRespuesta(benchmark::State& state)
 {
-    ejercicio::AlmacenClase almacen(carpetaDeLaClase() + "/puntos.pnt");
+    almacen::AlmacenClase almacen(carpetaDeLaClase() + "/puntos.pnt");
     if (const QString error = almacen.abrir(); !error.isEmpty()) state.SkipWithError(qPrintable(error));
-    ejercicio::Evento respuesta;
+    almacen::Evento respuesta;
     respuesta.respuesta = {QDateTime::currentDateTimeUtc(), "Alumno 7", "HDB3", "8421", "8421", true};
     for (auto _ : state)
         if (const QString error = almacen.registrar({respuesta}); !error.isEmpty())

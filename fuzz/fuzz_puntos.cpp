@@ -3,13 +3,13 @@
 // must read back to itself: saving twice gives the same bytes. (Windows-1252
 // bytes that happen to be valid UTF-8 are read as a hand edit in UTF-8.)
 
-#include "ejercicio/ArchivoPuntos.h"
+#include "almacen/ArchivoPuntos.h"
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n)
 {
-    using namespace ejercicio;
+    using namespace almacen;
     const QByteArray entrada(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(n));
     const TablaAlumnos tabla = leerPuntos(entrada);
     const QByteArray escrito = escribirPuntos(tabla);

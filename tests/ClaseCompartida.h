@@ -4,8 +4,8 @@
 // it: opened once more by the program, which writes its summaries, and
 // checked against them.
 
+#include "almacen/AlmacenClase.h"
 #include "Archivos.h"
-#include "ejercicio/AlmacenClase.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +35,7 @@ inline void prepararCarpetaDeClase(const QString& clase, bool soloLectura)
     const QByteArray carpeta = QFile::encodeName(clase);
     QCOMPARE(::chown(carpeta.constData(), 0, kGrupoClase), 0);
     escribir(clase + "/puntos.pnt", lineaPuntos("S1", " 2 1"));
-    escribir(clase + "/historial.csv", ejercicio::kCabeceraHistorial +
+    escribir(clase + "/historial.csv", almacen::kCabeceraHistorial +
                                            "2026-12-01T10:00:00,S1,NRZ,0001,0001,bien,leer\r\n"
                                            "2026-12-01T10:01:00,S1,NRZ,0002,0003,mal,leer\r\n");
     for (const char* nombre : {"/puntos.pnt", "/historial.csv"}) {
@@ -167,17 +167,17 @@ inline ClaseTrasLaSesion claseTrasLaSesion(const QString& carpeta)
 {
     ClaseTrasLaSesion r;
     {
-        ejercicio::AlmacenClase almacen(carpeta + "/puntos.pnt");
+        almacen::AlmacenClase almacen(carpeta + "/puntos.pnt");
         if (const QString error = almacen.abrir(); !error.isEmpty()) r.defectos << error;
         almacen.cerrar();
     }
-    const ejercicio::TablaAlumnos tabla = ejercicio::leerPuntos(leer(carpeta + "/puntos.pnt"));
+    const almacen::TablaAlumnos tabla = almacen::leerPuntos(leer(carpeta + "/puntos.pnt"));
     for (int i = 0; i < tabla.num_alumnos(); ++i)
-        r.enPuntos[ejercicio::sinRelleno(tabla.nombres[i])] += int(tabla.totales[i].valor());
+        r.enPuntos[almacen::sinRelleno(tabla.nombres[i])] += int(tabla.totales[i].valor());
     // Every line whole: seven fields, the last of them the mode.
     static const QRegularExpression entera("^[^,]+,[^,]+,[^,]+,[0-9A-F]+,[0-9A-F]*,(bien|mal),(leer|dibujar)\r$");
     const QList<QByteArray> lineas = leer(carpeta + "/historial.csv").split('\n');
-    if (lineas.value(0) + '\n' != ejercicio::kCabeceraHistorial) r.defectos << "no header: " + lineas.value(0);
+    if (lineas.value(0) + '\n' != almacen::kCabeceraHistorial) r.defectos << "no header: " + lineas.value(0);
     for (const QByteArray& l : lineas.mid(1, lineas.size() - 2)) {
         if (!entera.match(QString::fromUtf8(l)).hasMatch())
             r.defectos << "torn line: " + QString::fromUtf8(l);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window, driven as a student and a teacher drive it.
 
+#include "almacen/Estadisticas.h"
+#include "almacen/Numeros.h"
 #include "ayuda/DisenoAcerca.h"
 #include "ayuda/DisenoAyuda.h"
 #include "Ayudantes.h"
 #include "ClaseCompartida.h"
 #include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/DisenoVistaClase.h"
-#include "ejercicio/Estadisticas.h"
-#include "ejercicio/Numeros.h"
 #include "ejercicio/VentanaEjercicios.h"
 #include "entrenador/DisenoEntrenador.h"
 #include "Filas.h"
@@ -302,7 +302,7 @@ void TestEjercicio::nombresParecidos()
                                                    "». ¿Eres tú?\n"
                                                    "Responde No solo si eres otro alumno con un nombre parecido.");
     auto* combo = de<QComboBox>("alumno");
-    QCOMPARE(ejercicio::sinRelleno(combo->currentText()), elegido);
+    QCOMPARE(almacen::sinRelleno(combo->currentText()), elegido);
     QCOMPARE(combo->count(), esElMismo && !pregunta.isEmpty() ? 2 : 3);
 }
 
@@ -435,7 +435,7 @@ void TestEjercicio::alumnoBorradoEnOtraCopia()
     QVERIFY(abrirEjercicio());
     elegirDeLaLista(1);
     {
-        ejercicio::Estadisticas otroPuesto(dir->filePath("puntos.pnt"));
+        almacen::Estadisticas otroPuesto(dir->filePath("puntos.pnt"));
         otroPuesto.abrir();
         QCOMPARE(otroPuesto.borrarAlumno("Bea", 1), QString());
         otroPuesto.cerrar();
@@ -496,7 +496,7 @@ void TestEjercicio::guardadoFallidoConservaLosResultados()
     entrada::clic(de("proponer"));
     contestar(inicio::modeloEjercicio().numero());
     QCOMPARE(avisos->mensajes.size(), 3); // told once, and asked at both closings
-    ejercicio::AlmacenClase otroPuesto(dir->filePath("puntos.pnt"));
+    almacen::AlmacenClase otroPuesto(dir->filePath("puntos.pnt"));
     QCOMPARE(otroPuesto.abrir(), QString());
     QCOMPARE(otroPuesto.vista().tabla.totales.value(0).valor(), 3);
 

@@ -3,9 +3,9 @@
 // it: reading a waveform, drawing one with the mouse and the keyboard, and
 // every checked answer counted once in the class's files.
 
+#include "almacen/Estadisticas.h"
 #include "Ayudantes.h"
 #include "codigos/DatosCodigo.h"
-#include "ejercicio/Estadisticas.h"
 #include "entrenador/DibujoEntrenador.h"
 #include "entrenador/VentanaEntrenador.h"
 #include "Filas.h"
@@ -196,7 +196,7 @@ void TestEntrenador::solucionAntesNoCuenta()
     entrada::teclearEn(de("respuesta"), QString::fromStdString(bits) + '\r');
     QCOMPARE(veredicto(), QString("Trampa, trampa, miraste la solución"));
     entrada::clic(de("comprobar"));
-    QCOMPARE(inicio::estadisticas().historial().contenido, ejercicio::kCabeceraHistorial);
+    QCOMPARE(inicio::estadisticas().historial().contenido, almacen::kCabeceraHistorial);
     QCOMPARE(leer("puntos.pnt"), QByteArray("<missing>"));
 }
 

@@ -4,8 +4,8 @@
 // the windows relabelled when the language changes, captions that fit in
 // every language at every zoom, and files that do not change with it.
 
+#include "almacen/Estadisticas.h"
 #include "Ayudantes.h"
-#include "ejercicio/Estadisticas.h"
 #include "Filas.h"
 #include "inicio/inicio.h"
 

@@ -2,9 +2,9 @@
 // The statistics file "puntos.pnt": its bytes, read and written; and the
 // class's records, on which every count stands.
 
+#include "almacen/AlmacenClase.h"
+#include "almacen/ArchivoPuntos.h"
 #include "Archivos.h"
-#include "ejercicio/AlmacenClase.h"
-#include "ejercicio/ArchivoPuntos.h"
 #include "ejercicio/Clase.h"
 #include "ejercicio/InformeClase.h"
 #include "Filas.h"
@@ -31,6 +31,7 @@
 #include <thread>
 #include <unistd.h>
 
+using namespace almacen;
 using namespace ejercicio;
 
 namespace {

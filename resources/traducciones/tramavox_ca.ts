@@ -242,6 +242,77 @@ Informàtics&quot;.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>almacen</name>
+    <message>
+        <source>las cuentas no son dos números enteros positivos</source>
+        <translation>els comptes no són dos nombres enters positius</translation>
+    </message>
+    <message>
+        <source>tiene más aciertos (%1) que respuestas (%2)</source>
+        <translation>té més encerts (%1) que respostes (%2)</translation>
+    </message>
+    <message>
+        <source>está en blanco</source>
+        <translation>està en blanc</translation>
+    </message>
+    <message>
+        <source>tiene caracteres nulos</source>
+        <translation>té caràcters nuls</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>no té nom</translation>
+    </message>
+    <message>
+        <source>el nombre pasa de %1 caracteres</source>
+        <translation>el nom passa de %1 caràcters</translation>
+    </message>
+    <message>
+        <source>línea %1: %2</source>
+        <translation>línia %1: %2</translation>
+    </message>
+    <message>
+        <source>El nombre no puede pasar de %1 caracteres.</source>
+        <translation>El nom no pot passar de %1 caràcters.</translation>
+    </message>
+    <message>
+        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
+        <translation>El nom no pot portar «%1»: el fitxer de notes no el pot desar.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta</source>
+        <translation>«%1» no és una carpeta</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella la carpeta de los registros «%1»: %2</source>
+        <translation>no s'hi pot crear la carpeta dels registres «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella el registro de este puesto: %1</source>
+        <translation>no s'hi pot crear el registre d'aquest lloc: %1</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no garantiza que un fichero nuevo sea solo del puesto que lo crea</source>
+        <translation>la carpeta compartida no garanteix que un fitxer nou sigui només del lloc que el crea</translation>
+    </message>
+    <message>
+        <source>no se pudo leer «%1»: %2</source>
+        <translation>no s'ha pogut llegir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo guardar la copia del historial: %1</source>
+        <translation>no s'ha pogut desar la còpia de l'historial: %1</translation>
+    </message>
+    <message>
+        <source>el registro de este puesto no está abierto</source>
+        <translation>el registre d'aquest lloc no està obert</translation>
+    </message>
+    <message>
+        <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
+        <translation>«%1» ja no és a la classe: un altre lloc l'ha esborrat</translation>
+    </message>
+</context>
+<context>
     <name>ayu</name>
     <message>
         <source>Ayuda</source>
@@ -711,34 +782,6 @@ Telefonia</translation>
 <context>
     <name>ejercicio</name>
     <message>
-        <source>las cuentas no son dos números enteros positivos</source>
-        <translation>els comptes no són dos nombres enters positius</translation>
-    </message>
-    <message>
-        <source>tiene más aciertos (%1) que respuestas (%2)</source>
-        <translation>té més encerts (%1) que respostes (%2)</translation>
-    </message>
-    <message>
-        <source>está en blanco</source>
-        <translation>està en blanc</translation>
-    </message>
-    <message>
-        <source>tiene caracteres nulos</source>
-        <translation>té caràcters nuls</translation>
-    </message>
-    <message>
-        <source>no tiene nombre</source>
-        <translation>no té nom</translation>
-    </message>
-    <message>
-        <source>el nombre pasa de %1 caracteres</source>
-        <translation>el nom passa de %1 caràcters</translation>
-    </message>
-    <message>
-        <source>línea %1: %2</source>
-        <translation>línia %1: %2</translation>
-    </message>
-    <message>
         <source>«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo escribe el programa.</source>
         <translation>«%1» estava escrit en UTF-8; s&apos;ha llegit així i es desarà en Windows-1252, com l&apos;escriu el programa.</translation>
     </message>
@@ -769,18 +812,6 @@ Telefonia</translation>
     <message>
         <source>Cancelar</source>
         <translation>Cancel·la</translation>
-    </message>
-    <message>
-        <source>Seguir</source>
-        <translation>Continua</translation>
-    </message>
-    <message>
-        <source>Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.</source>
-        <translation>Les estadístiques s&apos;han desat a «%1», però les respostes no s&apos;han pogut anotar a «%2»: %3. S&apos;anotaran la propera vegada que es desi.</translation>
-    </message>
-    <message>
-        <source>No se pudieron guardar las estadísticas en «%1»: %2.</source>
-        <translation>No s&apos;han pogut desar les estadístiques a «%1»: %2.</translation>
     </message>
     <message>
         <source>Guardar una copia de las estadísticas</source>
@@ -851,16 +882,28 @@ Telefonia</translation>
         <translation>%1 malament</translation>
     </message>
     <message>
-        <source>«%1» ya no está en el fichero: otra copia del programa lo ha borrado</source>
-        <translation>«%1» ja no és al fitxer: una altra còpia del programa l&apos;ha esborrat</translation>
+        <source>La carpeta «%1» no puede guardar las respuestas de la clase: %2. Puedes guardarlas en una carpeta tuya.</source>
+        <translation>La carpeta «%1» no pot desar les respostes de la classe: %2. Pots desar-les en una carpeta teva.</translation>
     </message>
     <message>
-        <source>El nombre no puede pasar de %1 caracteres.</source>
-        <translation>El nom no pot passar de %1 caràcters.</translation>
+        <source>Guardar en una carpeta mía…</source>
+        <translation>Desa en una carpeta meva…</translation>
     </message>
     <message>
-        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
-        <translation>El nom no pot portar «%1»: el fitxer de notes no el pot desar.</translation>
+        <source>Seguir sin guardar</source>
+        <translation>Continua sense desar</translation>
+    </message>
+    <message>
+        <source>Guardar las estadísticas en</source>
+        <translation>Desa les estadístiques a</translation>
+    </message>
+    <message>
+        <source>No se pudo anotar la respuesta en la carpeta de la clase «%1»: %2. Se guarda en este puesto y se anotará en cuanto se pueda; no se te volverá a avisar hasta entonces.</source>
+        <translation>No s'ha pogut anotar la resposta a la carpeta de la classe «%1»: %2. Es guarda en aquest lloc i s'anotarà tan aviat com es pugui; no se't tornarà a avisar fins aleshores.</translation>
+    </message>
+    <message>
+        <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
+        <translation>No s'han pogut anotar les respostes a la carpeta de la classe «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -945,10 +988,6 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
         <translation>Respostes per codi des del %1, la primera anotada a l&apos;historial:</translation>
     </message>
     <message>
-        <source>No se pudo leer «%1»: %2. No se muestran las respuestas por código.</source>
-        <translation>No s&apos;ha pogut llegir «%1»: %2. No es mostren les respostes per codi.</translation>
-    </message>
-    <message>
         <source>Exportar la clase</source>
         <translation>Exporta la classe</translation>
     </message>
@@ -983,6 +1022,10 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>No s&apos;ha pogut esborrar «%1» de «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
+        <translation>No s'han pogut llegir les respostes de la classe: %1. No es mostren les respostes per codi.</translation>
     </message>
 </context>
 <context>
@@ -1228,18 +1271,6 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
         <translation>no s&apos;ha pogut preparar el contingut</translation>
     </message>
     <message>
-        <source>otra copia del programa lo cambia sin parar; inténtelo de nuevo</source>
-        <translation>una altra còpia del programa el canvia sense parar; torneu-ho a provar</translation>
-    </message>
-    <message>
-        <source>otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo</source>
-        <translation>una altra còpia del programa (procés %1 de l&apos;usuari «%2») l&apos;està desant; torneu-ho a provar</translation>
-    </message>
-    <message>
-        <source>otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo</source>
-        <translation>una altra còpia del programa, d&apos;un altre usuari o en un altre equip, l&apos;està desant; torneu-ho a provar</translation>
-    </message>
-    <message>
         <source>no queda espacio en el disco</source>
         <translation>no queda espai al disc</translation>
     </message>
@@ -1254,10 +1285,6 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>el disco es de solo lectura</source>
         <translation>el disc és només de lectura</translation>
-    </message>
-    <message>
-        <source>la carpeta no existe</source>
-        <translation>la carpeta no existeix</translation>
     </message>
     <message>
         <source>una parte de la ruta no es una carpeta</source>
@@ -1282,14 +1309,6 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>es un enlace simbólico, y por seguridad no se sigue</source>
         <translation>és un enllaç simbòlic, i per seguretat no se segueix</translation>
-    </message>
-    <message>
-        <source>la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado</source>
-        <translation>la carpeta no admet forrellats, i sense ells una altra còpia podria esborrar el que s&apos;ha desat</translation>
-    </message>
-    <message>
-        <source>error del sistema número %1</source>
-        <translation>error del sistema número %1</translation>
     </message>
     <message>
         <source>%1 y %2</source>
@@ -1318,6 +1337,34 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>imágenes de más de %L1 megapíxeles en total</source>
         <translation>imatges de més de %L1 megapíxels en total</translation>
+    </message>
+    <message>
+        <source>el fichero o su carpeta ya no está (otro puesto o el servidor lo ha quitado)</source>
+        <translation>el fitxer o la seva carpeta ja no hi són (un altre lloc o el servidor els ha tret)</translation>
+    </message>
+    <message>
+        <source>el fichero está abierto en otro puesto y ahora no se puede cambiar</source>
+        <translation>el fitxer està obert en un altre lloc i ara no es pot canviar</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no admite esta operación</source>
+        <translation>la carpeta compartida no admet aquesta operació</translation>
+    </message>
+    <message>
+        <source>el servidor ha cambiado el fichero mientras se usaba</source>
+        <translation>el servidor ha canviat el fitxer mentre s'usava</translation>
+    </message>
+    <message>
+        <source>se ha perdido la conexión con el servidor de la carpeta</source>
+        <translation>s'ha perdut la connexió amb el servidor de la carpeta</translation>
+    </message>
+    <message>
+        <source>ya hay un fichero con ese nombre</source>
+        <translation>ja hi ha un fitxer amb aquest nom</translation>
+    </message>
+    <message>
+        <source>error inesperado del sistema (%1, número %2)</source>
+        <translation>error inesperat del sistema (%1, número %2)</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,77 @@ Computer Systems&quot;.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>almacen</name>
+    <message>
+        <source>las cuentas no son dos números enteros positivos</source>
+        <translation>the counts are not two positive whole numbers</translation>
+    </message>
+    <message>
+        <source>tiene más aciertos (%1) que respuestas (%2)</source>
+        <translation>has more right answers (%1) than answers (%2)</translation>
+    </message>
+    <message>
+        <source>está en blanco</source>
+        <translation>is blank</translation>
+    </message>
+    <message>
+        <source>tiene caracteres nulos</source>
+        <translation>has null characters</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>has no name</translation>
+    </message>
+    <message>
+        <source>el nombre pasa de %1 caracteres</source>
+        <translation>the name is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>línea %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>El nombre no puede pasar de %1 caracteres.</source>
+        <translation>The name cannot be longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
+        <translation>The name cannot contain “%1”: the marks file cannot store it.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta</source>
+        <translation>“%1” is not a folder</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella la carpeta de los registros «%1»: %2</source>
+        <translation>the records folder “%1” cannot be made in it: %2</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella el registro de este puesto: %1</source>
+        <translation>this desk's record cannot be made in it: %1</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no garantiza que un fichero nuevo sea solo del puesto que lo crea</source>
+        <translation>the shared folder does not ensure that a new file belongs only to the desk that makes it</translation>
+    </message>
+    <message>
+        <source>no se pudo leer «%1»: %2</source>
+        <translation>“%1” could not be read: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo guardar la copia del historial: %1</source>
+        <translation>the copy of the answer log could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>el registro de este puesto no está abierto</source>
+        <translation>this desk's record is not open</translation>
+    </message>
+    <message>
+        <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
+        <translation>“%1” is no longer in the class: another desk has deleted them</translation>
+    </message>
+</context>
+<context>
     <name>ayu</name>
     <message>
         <source>Ayuda</source>
@@ -711,34 +782,6 @@ Systems</translation>
 <context>
     <name>ejercicio</name>
     <message>
-        <source>las cuentas no son dos números enteros positivos</source>
-        <translation>the counts are not two positive whole numbers</translation>
-    </message>
-    <message>
-        <source>tiene más aciertos (%1) que respuestas (%2)</source>
-        <translation>has more right answers (%1) than answers (%2)</translation>
-    </message>
-    <message>
-        <source>está en blanco</source>
-        <translation>is blank</translation>
-    </message>
-    <message>
-        <source>tiene caracteres nulos</source>
-        <translation>has null characters</translation>
-    </message>
-    <message>
-        <source>no tiene nombre</source>
-        <translation>has no name</translation>
-    </message>
-    <message>
-        <source>el nombre pasa de %1 caracteres</source>
-        <translation>the name is longer than %1 characters</translation>
-    </message>
-    <message>
-        <source>línea %1: %2</source>
-        <translation>line %1: %2</translation>
-    </message>
-    <message>
         <source>«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo escribe el programa.</source>
         <translation>“%1” was written in UTF-8; it has been read so and will be saved in Windows-1252, as the program writes it.</translation>
     </message>
@@ -769,18 +812,6 @@ Systems</translation>
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Seguir</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.</source>
-        <translation>The statistics were saved in “%1”, but the answers could not be logged in “%2”: %3. They will be logged the next time it saves.</translation>
-    </message>
-    <message>
-        <source>No se pudieron guardar las estadísticas en «%1»: %2.</source>
-        <translation>Could not save the statistics in “%1”: %2.</translation>
     </message>
     <message>
         <source>Guardar una copia de las estadísticas</source>
@@ -851,16 +882,28 @@ Systems</translation>
         <translation>%1 wrong</translation>
     </message>
     <message>
-        <source>«%1» ya no está en el fichero: otra copia del programa lo ha borrado</source>
-        <translation>“%1” is no longer in the file: another copy of the program has deleted it</translation>
+        <source>La carpeta «%1» no puede guardar las respuestas de la clase: %2. Puedes guardarlas en una carpeta tuya.</source>
+        <translation>The folder “%1” cannot keep the class's answers: %2. You can keep them in a folder of your own.</translation>
     </message>
     <message>
-        <source>El nombre no puede pasar de %1 caracteres.</source>
-        <translation>The name cannot be longer than %1 characters.</translation>
+        <source>Guardar en una carpeta mía…</source>
+        <translation>Save in a folder of mine…</translation>
     </message>
     <message>
-        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
-        <translation>The name cannot contain “%1”: the marks file cannot store it.</translation>
+        <source>Seguir sin guardar</source>
+        <translation>Go on without saving</translation>
+    </message>
+    <message>
+        <source>Guardar las estadísticas en</source>
+        <translation>Save the statistics in</translation>
+    </message>
+    <message>
+        <source>No se pudo anotar la respuesta en la carpeta de la clase «%1»: %2. Se guarda en este puesto y se anotará en cuanto se pueda; no se te volverá a avisar hasta entonces.</source>
+        <translation>The answer could not be recorded in the class folder “%1”: %2. It is kept on this desk and will be recorded as soon as possible; you will not be told again until then.</translation>
+    </message>
+    <message>
+        <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
+        <translation>The answers could not be recorded in the class folder “%1”: %2.</translation>
     </message>
 </context>
 <context>
@@ -945,10 +988,6 @@ Answer No only if you are another student with a similar name.</translation>
         <translation>Answers by code since %1, the first logged in the history:</translation>
     </message>
     <message>
-        <source>No se pudo leer «%1»: %2. No se muestran las respuestas por código.</source>
-        <translation>Could not read “%1”: %2. The answers by code are not shown.</translation>
-    </message>
-    <message>
         <source>Exportar la clase</source>
         <translation>Export the class</translation>
     </message>
@@ -983,6 +1022,10 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Could not delete “%1” from “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
+        <translation>The class's answers could not be read: %1. The answers per code are not shown.</translation>
     </message>
 </context>
 <context>
@@ -1228,18 +1271,6 @@ Answer No only if you are another student with a similar name.</translation>
         <translation>could not prepare the contents</translation>
     </message>
     <message>
-        <source>otra copia del programa lo cambia sin parar; inténtelo de nuevo</source>
-        <translation>another copy of the program keeps changing it; try again</translation>
-    </message>
-    <message>
-        <source>otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo</source>
-        <translation>another copy of the program (process %1 of user “%2”) is saving it; try again</translation>
-    </message>
-    <message>
-        <source>otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo</source>
-        <translation>another copy of the program, of another user or on another computer, is saving it; try again</translation>
-    </message>
-    <message>
         <source>no queda espacio en el disco</source>
         <translation>no space left on the disk</translation>
     </message>
@@ -1254,10 +1285,6 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>el disco es de solo lectura</source>
         <translation>the disk is read-only</translation>
-    </message>
-    <message>
-        <source>la carpeta no existe</source>
-        <translation>the folder does not exist</translation>
     </message>
     <message>
         <source>una parte de la ruta no es una carpeta</source>
@@ -1282,14 +1309,6 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>es un enlace simbólico, y por seguridad no se sigue</source>
         <translation>it is a symbolic link, and for safety it is not followed</translation>
-    </message>
-    <message>
-        <source>la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado</source>
-        <translation>the folder does not support locks, and without them another copy could erase what was saved</translation>
-    </message>
-    <message>
-        <source>error del sistema número %1</source>
-        <translation>system error number %1</translation>
     </message>
     <message>
         <source>%1 y %2</source>
@@ -1318,6 +1337,34 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>imágenes de más de %L1 megapíxeles en total</source>
         <translation>pictures of more than %L1 megapixels in all</translation>
+    </message>
+    <message>
+        <source>el fichero o su carpeta ya no está (otro puesto o el servidor lo ha quitado)</source>
+        <translation>the file or its folder is no longer there (another desk or the server has removed it)</translation>
+    </message>
+    <message>
+        <source>el fichero está abierto en otro puesto y ahora no se puede cambiar</source>
+        <translation>the file is open on another desk and cannot be changed now</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no admite esta operación</source>
+        <translation>the shared folder does not support this operation</translation>
+    </message>
+    <message>
+        <source>el servidor ha cambiado el fichero mientras se usaba</source>
+        <translation>the server changed the file while it was in use</translation>
+    </message>
+    <message>
+        <source>se ha perdido la conexión con el servidor de la carpeta</source>
+        <translation>the connection to the folder's server was lost</translation>
+    </message>
+    <message>
+        <source>ya hay un fichero con ese nombre</source>
+        <translation>there is already a file of that name</translation>
+    </message>
+    <message>
+        <source>error inesperado del sistema (%1, número %2)</source>
+        <translation>unexpected system error (%1, number %2)</translation>
     </message>
 </context>
 <context>

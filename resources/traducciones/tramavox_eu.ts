@@ -242,6 +242,77 @@ zikloaren barruan.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>almacen</name>
+    <message>
+        <source>las cuentas no son dos números enteros positivos</source>
+        <translation>kontuak ez dira bi zenbaki oso positibo</translation>
+    </message>
+    <message>
+        <source>tiene más aciertos (%1) que respuestas (%2)</source>
+        <translation>erantzunak (%2) baino asmatze gehiago (%1) ditu</translation>
+    </message>
+    <message>
+        <source>está en blanco</source>
+        <translation>zuri dago</translation>
+    </message>
+    <message>
+        <source>tiene caracteres nulos</source>
+        <translation>karaktere nuluak ditu</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>ez du izenik</translation>
+    </message>
+    <message>
+        <source>el nombre pasa de %1 caracteres</source>
+        <translation>izenak %1 karaktere baino gehiago ditu</translation>
+    </message>
+    <message>
+        <source>línea %1: %2</source>
+        <translation>%1. lerroa: %2</translation>
+    </message>
+    <message>
+        <source>El nombre no puede pasar de %1 caracteres.</source>
+        <translation>Izenak ezin ditu %1 karaktere baino gehiago izan.</translation>
+    </message>
+    <message>
+        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
+        <translation>Izenak ezin du «%1» eraman: noten fitxategiak ezin du gorde.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta</source>
+        <translation>«%1» ez da karpeta bat</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella la carpeta de los registros «%1»: %2</source>
+        <translation>ezin da bertan «%1» erregistroen karpeta sortu: %2</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella el registro de este puesto: %1</source>
+        <translation>ezin da bertan postu honen erregistroa sortu: %1</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no garantiza que un fichero nuevo sea solo del puesto que lo crea</source>
+        <translation>karpeta partekatuak ez du bermatzen fitxategi berri bat sortzen duen postuarena bakarrik izatea</translation>
+    </message>
+    <message>
+        <source>no se pudo leer «%1»: %2</source>
+        <translation>ezin izan da «%1» irakurri: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo guardar la copia del historial: %1</source>
+        <translation>ezin izan da historialaren kopia gorde: %1</translation>
+    </message>
+    <message>
+        <source>el registro de este puesto no está abierto</source>
+        <translation>postu honen erregistroa ez dago irekita</translation>
+    </message>
+    <message>
+        <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
+        <translation>«%1» ez dago jada klasean: beste postu batek ezabatu du</translation>
+    </message>
+</context>
+<context>
     <name>ayu</name>
     <message>
         <source>Ayuda</source>
@@ -711,34 +782,6 @@ Sistemak</translation>
 <context>
     <name>ejercicio</name>
     <message>
-        <source>las cuentas no son dos números enteros positivos</source>
-        <translation>kontuak ez dira bi zenbaki oso positibo</translation>
-    </message>
-    <message>
-        <source>tiene más aciertos (%1) que respuestas (%2)</source>
-        <translation>erantzunak (%2) baino asmatze gehiago (%1) ditu</translation>
-    </message>
-    <message>
-        <source>está en blanco</source>
-        <translation>zuri dago</translation>
-    </message>
-    <message>
-        <source>tiene caracteres nulos</source>
-        <translation>karaktere nuluak ditu</translation>
-    </message>
-    <message>
-        <source>no tiene nombre</source>
-        <translation>ez du izenik</translation>
-    </message>
-    <message>
-        <source>el nombre pasa de %1 caracteres</source>
-        <translation>izenak %1 karaktere baino gehiago ditu</translation>
-    </message>
-    <message>
-        <source>línea %1: %2</source>
-        <translation>%1. lerroa: %2</translation>
-    </message>
-    <message>
         <source>«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo escribe el programa.</source>
         <translation>«%1» UTF-8n idatzita zegoen; horrela irakurri da eta Windows-1252n gordeko da, programak idazten duen bezala.</translation>
     </message>
@@ -769,18 +812,6 @@ Sistemak</translation>
     <message>
         <source>Cancelar</source>
         <translation>Utzi</translation>
-    </message>
-    <message>
-        <source>Seguir</source>
-        <translation>Jarraitu</translation>
-    </message>
-    <message>
-        <source>Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.</source>
-        <translation>Estatistikak «%1»-(e)n gorde dira, baina erantzunak ezin izan dira «%2»-(e)n idatzi: %3. Gordetzen den hurrengo aldian idatziko dira.</translation>
-    </message>
-    <message>
-        <source>No se pudieron guardar las estadísticas en «%1»: %2.</source>
-        <translation>Ezin izan dira estatistikak «%1»-(e)n gorde: %2.</translation>
     </message>
     <message>
         <source>Guardar una copia de las estadísticas</source>
@@ -851,16 +882,28 @@ Sistemak</translation>
         <translation>%1 gaizki</translation>
     </message>
     <message>
-        <source>«%1» ya no está en el fichero: otra copia del programa lo ha borrado</source>
-        <translation>«%1» ez dago jada fitxategian: programaren beste kopia batek ezabatu du</translation>
+        <source>La carpeta «%1» no puede guardar las respuestas de la clase: %2. Puedes guardarlas en una carpeta tuya.</source>
+        <translation>«%1» karpetak ezin ditu klasearen erantzunak gorde: %2. Zure karpeta batean gorde ditzakezu.</translation>
     </message>
     <message>
-        <source>El nombre no puede pasar de %1 caracteres.</source>
-        <translation>Izenak ezin ditu %1 karaktere baino gehiago izan.</translation>
+        <source>Guardar en una carpeta mía…</source>
+        <translation>Gorde nire karpeta batean…</translation>
     </message>
     <message>
-        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
-        <translation>Izenak ezin du «%1» eraman: noten fitxategiak ezin du gorde.</translation>
+        <source>Seguir sin guardar</source>
+        <translation>Jarraitu gorde gabe</translation>
+    </message>
+    <message>
+        <source>Guardar las estadísticas en</source>
+        <translation>Gorde estatistikak hemen</translation>
+    </message>
+    <message>
+        <source>No se pudo anotar la respuesta en la carpeta de la clase «%1»: %2. Se guarda en este puesto y se anotará en cuanto se pueda; no se te volverá a avisar hasta entonces.</source>
+        <translation>Ezin izan da erantzuna klasearen «%1» karpetan idatzi: %2. Postu honetan gordetzen da eta ahal denean idatziko da; ez zaizu berriro abisatuko orduan arte.</translation>
+    </message>
+    <message>
+        <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
+        <translation>Ezin izan dira erantzunak klasearen «%1» karpetan idatzi: %2.</translation>
     </message>
 </context>
 <context>
@@ -945,10 +988,6 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
         <translation>Erantzunak kodeka, %1 datatik, historialean idatzitako lehena:</translation>
     </message>
     <message>
-        <source>No se pudo leer «%1»: %2. No se muestran las respuestas por código.</source>
-        <translation>Ezin izan da «%1» irakurri: %2. Ez dira erakusten erantzunak kodeka.</translation>
-    </message>
-    <message>
         <source>Exportar la clase</source>
         <translation>Esportatu klasea</translation>
     </message>
@@ -983,6 +1022,10 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Ezin izan da «%1» «%2»-(e)tik ezabatu: %3.</translation>
+    </message>
+    <message>
+        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
+        <translation>Ezin izan dira klasearen erantzunak irakurri: %1. Ez dira kodeko erantzunak erakusten.</translation>
     </message>
 </context>
 <context>
@@ -1228,18 +1271,6 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
         <translation>ezin izan da edukia prestatu</translation>
     </message>
     <message>
-        <source>otra copia del programa lo cambia sin parar; inténtelo de nuevo</source>
-        <translation>programaren beste kopia batek etengabe aldatzen du; saiatu berriro</translation>
-    </message>
-    <message>
-        <source>otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo</source>
-        <translation>programaren beste kopia bat (%1 prozesua, «%2» erabiltzailearena) gordetzen ari da; saiatu berriro</translation>
-    </message>
-    <message>
-        <source>otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo</source>
-        <translation>programaren beste kopia bat, beste erabiltzaile batena edo beste ordenagailu batean, gordetzen ari da; saiatu berriro</translation>
-    </message>
-    <message>
         <source>no queda espacio en el disco</source>
         <translation>ez dago lekurik diskoan</translation>
     </message>
@@ -1254,10 +1285,6 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>el disco es de solo lectura</source>
         <translation>diskoa irakurtzeko soilik da</translation>
-    </message>
-    <message>
-        <source>la carpeta no existe</source>
-        <translation>karpeta ez dago</translation>
     </message>
     <message>
         <source>una parte de la ruta no es una carpeta</source>
@@ -1282,14 +1309,6 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>es un enlace simbólico, y por seguridad no se sigue</source>
         <translation>esteka sinbolikoa da, eta segurtasunagatik ez da jarraitzen</translation>
-    </message>
-    <message>
-        <source>la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado</source>
-        <translation>karpetak ez du blokeorik onartzen, eta horiek gabe beste kopia batek gordetakoa ezaba lezake</translation>
-    </message>
-    <message>
-        <source>error del sistema número %1</source>
-        <translation>sistemaren %1 zenbakiko errorea</translation>
     </message>
     <message>
         <source>%1 y %2</source>
@@ -1318,6 +1337,34 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>imágenes de más de %L1 megapíxeles en total</source>
         <translation>guztira %L1 megapixel baino gehiagoko irudiak</translation>
+    </message>
+    <message>
+        <source>el fichero o su carpeta ya no está (otro puesto o el servidor lo ha quitado)</source>
+        <translation>fitxategia edo bere karpeta ez dago jada (beste postu batek edo zerbitzariak kendu du)</translation>
+    </message>
+    <message>
+        <source>el fichero está abierto en otro puesto y ahora no se puede cambiar</source>
+        <translation>fitxategia beste postu batean dago irekita eta orain ezin da aldatu</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no admite esta operación</source>
+        <translation>karpeta partekatuak ez du eragiketa hau onartzen</translation>
+    </message>
+    <message>
+        <source>el servidor ha cambiado el fichero mientras se usaba</source>
+        <translation>zerbitzariak fitxategia aldatu du erabiltzen ari zen bitartean</translation>
+    </message>
+    <message>
+        <source>se ha perdido la conexión con el servidor de la carpeta</source>
+        <translation>karpetaren zerbitzariarekiko konexioa galdu da</translation>
+    </message>
+    <message>
+        <source>ya hay un fichero con ese nombre</source>
+        <translation>badago izen hori duen fitxategi bat</translation>
+    </message>
+    <message>
+        <source>error inesperado del sistema (%1, número %2)</source>
+        <translation>sistemaren ustekabeko errorea (%1, %2 zenbakia)</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,77 @@ Informáticos&quot;.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>almacen</name>
+    <message>
+        <source>las cuentas no son dos números enteros positivos</source>
+        <translation>as contas non son dous números enteiros positivos</translation>
+    </message>
+    <message>
+        <source>tiene más aciertos (%1) que respuestas (%2)</source>
+        <translation>ten máis acertos (%1) que respostas (%2)</translation>
+    </message>
+    <message>
+        <source>está en blanco</source>
+        <translation>está en branco</translation>
+    </message>
+    <message>
+        <source>tiene caracteres nulos</source>
+        <translation>ten caracteres nulos</translation>
+    </message>
+    <message>
+        <source>no tiene nombre</source>
+        <translation>non ten nome</translation>
+    </message>
+    <message>
+        <source>el nombre pasa de %1 caracteres</source>
+        <translation>o nome pasa de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>línea %1: %2</source>
+        <translation>liña %1: %2</translation>
+    </message>
+    <message>
+        <source>El nombre no puede pasar de %1 caracteres.</source>
+        <translation>O nome non pode pasar de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
+        <translation>O nome non pode levar «%1»: o ficheiro de notas non pode gardalo.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta</source>
+        <translation>«%1» non é un cartafol</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella la carpeta de los registros «%1»: %2</source>
+        <translation>non se pode crear nel o cartafol dos rexistros «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se puede crear en ella el registro de este puesto: %1</source>
+        <translation>non se pode crear nel o rexistro deste posto: %1</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no garantiza que un fichero nuevo sea solo del puesto que lo crea</source>
+        <translation>o cartafol compartido non garante que un ficheiro novo sexa só do posto que o crea</translation>
+    </message>
+    <message>
+        <source>no se pudo leer «%1»: %2</source>
+        <translation>non se puido ler «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo guardar la copia del historial: %1</source>
+        <translation>non se puido gardar a copia do historial: %1</translation>
+    </message>
+    <message>
+        <source>el registro de este puesto no está abierto</source>
+        <translation>o rexistro deste posto non está aberto</translation>
+    </message>
+    <message>
+        <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
+        <translation>«%1» xa non está na clase: outro posto borrouno</translation>
+    </message>
+</context>
+<context>
     <name>ayu</name>
     <message>
         <source>Ayuda</source>
@@ -711,34 +782,6 @@ Telefonía</translation>
 <context>
     <name>ejercicio</name>
     <message>
-        <source>las cuentas no son dos números enteros positivos</source>
-        <translation>as contas non son dous números enteiros positivos</translation>
-    </message>
-    <message>
-        <source>tiene más aciertos (%1) que respuestas (%2)</source>
-        <translation>ten máis acertos (%1) que respostas (%2)</translation>
-    </message>
-    <message>
-        <source>está en blanco</source>
-        <translation>está en branco</translation>
-    </message>
-    <message>
-        <source>tiene caracteres nulos</source>
-        <translation>ten caracteres nulos</translation>
-    </message>
-    <message>
-        <source>no tiene nombre</source>
-        <translation>non ten nome</translation>
-    </message>
-    <message>
-        <source>el nombre pasa de %1 caracteres</source>
-        <translation>o nome pasa de %1 caracteres</translation>
-    </message>
-    <message>
-        <source>línea %1: %2</source>
-        <translation>liña %1: %2</translation>
-    </message>
-    <message>
         <source>«%1» estaba escrito en UTF-8; se ha leído así y se guardará en Windows-1252, como lo escribe el programa.</source>
         <translation>«%1» estaba escrito en UTF-8; leuse así e gardarase en Windows-1252, como o escribe o programa.</translation>
     </message>
@@ -769,18 +812,6 @@ Telefonía</translation>
     <message>
         <source>Cancelar</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Seguir</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
-        <source>Las estadísticas se guardaron en «%1», pero las respuestas no se pudieron anotar en «%2»: %3. Se anotarán la próxima vez que se guarde.</source>
-        <translation>As estatísticas gardáronse en «%1», pero as respostas non se puideron anotar en «%2»: %3. Anotaranse a próxima vez que se garde.</translation>
-    </message>
-    <message>
-        <source>No se pudieron guardar las estadísticas en «%1»: %2.</source>
-        <translation>Non se puideron gardar as estatísticas en «%1»: %2.</translation>
     </message>
     <message>
         <source>Guardar una copia de las estadísticas</source>
@@ -851,16 +882,28 @@ Telefonía</translation>
         <translation>%1 mal</translation>
     </message>
     <message>
-        <source>«%1» ya no está en el fichero: otra copia del programa lo ha borrado</source>
-        <translation>«%1» xa non está no ficheiro: outra copia do programa borrouno</translation>
+        <source>La carpeta «%1» no puede guardar las respuestas de la clase: %2. Puedes guardarlas en una carpeta tuya.</source>
+        <translation>O cartafol «%1» non pode gardar as respostas da clase: %2. Podes gardalas nun cartafol teu.</translation>
     </message>
     <message>
-        <source>El nombre no puede pasar de %1 caracteres.</source>
-        <translation>O nome non pode pasar de %1 caracteres.</translation>
+        <source>Guardar en una carpeta mía…</source>
+        <translation>Gardar nun cartafol meu…</translation>
     </message>
     <message>
-        <source>El nombre no puede llevar «%1»: el fichero de notas no puede guardarlo.</source>
-        <translation>O nome non pode levar «%1»: o ficheiro de notas non pode gardalo.</translation>
+        <source>Seguir sin guardar</source>
+        <translation>Continuar sen gardar</translation>
+    </message>
+    <message>
+        <source>Guardar las estadísticas en</source>
+        <translation>Gardar as estatísticas en</translation>
+    </message>
+    <message>
+        <source>No se pudo anotar la respuesta en la carpeta de la clase «%1»: %2. Se guarda en este puesto y se anotará en cuanto se pueda; no se te volverá a avisar hasta entonces.</source>
+        <translation>Non se puido anotar a resposta no cartafol da clase «%1»: %2. Gárdase neste posto e anotarase en canto se poida; non se che volverá avisar ata entón.</translation>
+    </message>
+    <message>
+        <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
+        <translation>Non se puideron anotar as respostas no cartafol da clase «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -945,10 +988,6 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
         <translation>Respostas por código desde o %1, a primeira anotada no historial:</translation>
     </message>
     <message>
-        <source>No se pudo leer «%1»: %2. No se muestran las respuestas por código.</source>
-        <translation>Non se puido ler «%1»: %2. Non se mostran as respostas por código.</translation>
-    </message>
-    <message>
         <source>Exportar la clase</source>
         <translation>Exportar a clase</translation>
     </message>
@@ -983,6 +1022,10 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Non se puido borrar a «%1» de «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
+        <translation>Non se puideron ler as respostas da clase: %1. Non se amosan as respostas por código.</translation>
     </message>
 </context>
 <context>
@@ -1228,18 +1271,6 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
         <translation>non se puido preparar o contido</translation>
     </message>
     <message>
-        <source>otra copia del programa lo cambia sin parar; inténtelo de nuevo</source>
-        <translation>outra copia do programa cámbiao sen parar; ténteo de novo</translation>
-    </message>
-    <message>
-        <source>otra copia del programa (proceso %1 del usuario «%2») lo está guardando; inténtelo de nuevo</source>
-        <translation>outra copia do programa (proceso %1 do usuario «%2») estao gardando; ténteo de novo</translation>
-    </message>
-    <message>
-        <source>otra copia del programa, de otro usuario o en otro equipo, lo está guardando; inténtelo de nuevo</source>
-        <translation>outra copia do programa, doutro usuario ou noutro equipo, estao gardando; ténteo de novo</translation>
-    </message>
-    <message>
         <source>no queda espacio en el disco</source>
         <translation>non queda espazo no disco</translation>
     </message>
@@ -1254,10 +1285,6 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>el disco es de solo lectura</source>
         <translation>o disco é de só lectura</translation>
-    </message>
-    <message>
-        <source>la carpeta no existe</source>
-        <translation>o cartafol non existe</translation>
     </message>
     <message>
         <source>una parte de la ruta no es una carpeta</source>
@@ -1282,14 +1309,6 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>es un enlace simbólico, y por seguridad no se sigue</source>
         <translation>é unha ligazón simbólica, e por seguridade non se segue</translation>
-    </message>
-    <message>
-        <source>la carpeta no admite cerrojos, y sin ellos otra copia podría borrar lo guardado</source>
-        <translation>o cartafol non admite bloqueos, e sen eles outra copia podería borrar o gardado</translation>
-    </message>
-    <message>
-        <source>error del sistema número %1</source>
-        <translation>erro do sistema número %1</translation>
     </message>
     <message>
         <source>%1 y %2</source>
@@ -1318,6 +1337,34 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>imágenes de más de %L1 megapíxeles en total</source>
         <translation>imaxes de máis de %L1 megapíxeles en total</translation>
+    </message>
+    <message>
+        <source>el fichero o su carpeta ya no está (otro puesto o el servidor lo ha quitado)</source>
+        <translation>o ficheiro ou o seu cartafol xa non está (outro posto ou o servidor quitouno)</translation>
+    </message>
+    <message>
+        <source>el fichero está abierto en otro puesto y ahora no se puede cambiar</source>
+        <translation>o ficheiro está aberto noutro posto e agora non se pode cambiar</translation>
+    </message>
+    <message>
+        <source>la carpeta compartida no admite esta operación</source>
+        <translation>o cartafol compartido non admite esta operación</translation>
+    </message>
+    <message>
+        <source>el servidor ha cambiado el fichero mientras se usaba</source>
+        <translation>o servidor cambiou o ficheiro mentres se usaba</translation>
+    </message>
+    <message>
+        <source>se ha perdido la conexión con el servidor de la carpeta</source>
+        <translation>perdeuse a conexión co servidor do cartafol</translation>
+    </message>
+    <message>
+        <source>ya hay un fichero con ese nombre</source>
+        <translation>xa hai un ficheiro con ese nome</translation>
+    </message>
+    <message>
+        <source>error inesperado del sistema (%1, número %2)</source>
+        <translation>erro inesperado do sistema (%1, número %2)</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,10 @@
 
 namespace ejercicio {
 
+using almacen::Carga;
+using almacen::Estadisticas;
+using almacen::Lecturas;
+
 namespace {
 // The context of this file's texts in the translations.
 struct Textos {

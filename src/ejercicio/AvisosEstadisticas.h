@@ -4,7 +4,7 @@
 // file, in Spanish: what opening it found, a save that failed (with the
 // choice to try again or save a copy elsewhere) and a count at its largest.
 
-#include "ejercicio/Estadisticas.h"
+#include "almacen/Estadisticas.h"
 
 class QWidget;
 
@@ -13,11 +13,11 @@ namespace ejercicio {
 // Opens the class's statistics for a window. Where the class's folder
 // cannot hold them, says so, naming the folder and why, and offers to keep
 // them in a folder of the student's own; then says what avisarCarga says.
-Carga abrirConAvisos(QWidget* ventana, Estadisticas& estadisticas);
+almacen::Carga abrirConAvisos(QWidget* ventana, almacen::Estadisticas& estadisticas);
 
 // What opening the statistics found: a file that cannot be read (then this
 // session's counts are not saved), or what a hand edit left in it.
-void avisarCarga(QWidget* ventana, const Carga& carga, const QString& ruta);
+void avisarCarga(QWidget* ventana, const almacen::Carga& carga, const QString& ruta);
 
 // After a counted answer or a reset the window goes on whatever the save's
 // fate; on closing, a failed save may keep it open.
@@ -28,7 +28,7 @@ enum class Momento { TrasResponder, AlCerrar };
 // a save has worked); on closing, it offers to try again or to save a copy
 // elsewhere. Returns whether the window
 // may go on (closing, after a save or the user's choice).
-bool guardarConAvisos(QWidget* ventana, Estadisticas& estadisticas, Momento momento);
+bool guardarConAvisos(QWidget* ventana, almacen::Estadisticas& estadisticas, Momento momento);
 
 void avisarSaturada(QWidget* ventana, const QString& ruta);
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/Clase.h"
 
+#include "almacen/Numeros.h"
 #include "codigos/CodigosLinea.h"
 #include "codigos/Traduccion.h"
 #include "codigos/Trazas.h"
-#include "ejercicio/Numeros.h"
 #include "formatos/Csv.h"
 
 #include <QCoreApplication>
@@ -87,7 +87,7 @@ void recorrerHistorial(const QByteArray& t, Hacer hacer)
 
 } // namespace
 
-std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial,
+std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByteArray& historial,
                                   std::vector<CodigoClase>* codigosClase, QString* desde)
 {
     // Every code that may be asked, in the order the columns go.
@@ -104,7 +104,7 @@ std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& h
     QHash<QString, std::vector<size_t>> porNombre;
     for (int i = 0; i < tabla.num_alumnos(); ++i) {
         FilaClase f;
-        f.nombre = sinRelleno(tabla.nombres[i]);
+        f.nombre = almacen::sinRelleno(tabla.nombres[i]);
         f.total = tabla.totales[i].valor();
         f.bien = tabla.aciertos[i].valor();
         f.bienPorCodigo.assign(posibles.size(), 0);

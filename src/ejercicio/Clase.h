@@ -4,7 +4,7 @@
 // statistics table, and the right and wrong answers per code from the
 // answer log; and the CSV a spreadsheet with Spanish settings opens.
 
-#include "ejercicio/TablaAlumnos.h"
+#include "almacen/TablaAlumnos.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,7 +43,7 @@ struct FilaClase {
 // four read, then each other code the log holds, in the codes' order, read
 // before drawn. `desde` gets the day of the earliest answer counted
 // ("2026-12-06"), empty when there is none.
-std::vector<FilaClase> filasClase(const TablaAlumnos& tabla, const QByteArray& historial,
+std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByteArray& historial,
                                   std::vector<CodigoClase>* codigos, QString* desde = nullptr);
 
 // The rows as CSV for LibreOffice Calc and Excel with Spanish settings:

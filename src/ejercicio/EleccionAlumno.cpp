@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/EleccionAlumno.h"
 
-#include "ejercicio/Estadisticas.h"
+#include "almacen/Estadisticas.h"
 #include "ejercicio/ValidadorNombre.h"
 #include "formularios/Avisos.h"
 
@@ -14,7 +14,7 @@
 
 namespace ejercicio {
 
-EleccionAlumno::EleccionAlumno(QComboBox* caja, Estadisticas& estadisticas, QWidget* siguiente)
+EleccionAlumno::EleccionAlumno(QComboBox* caja, almacen::Estadisticas& estadisticas, QWidget* siguiente)
     : QObject(caja), caja_(caja), estadisticas_(estadisticas), siguiente_(siguiente)
 {
     connect(caja_, &QComboBox::activated, this, [this] {
@@ -88,7 +88,7 @@ bool EleccionAlumno::esElMismo(int indice)
     return formularios::Avisos::actual().mensaje(caja_->window(),
                                                  tr("Ya hay un alumno «%1». ¿Eres tú?\n"
                                                     "Responde No solo si eres otro alumno con un nombre parecido.")
-                                                     .arg(sinRelleno(estadisticas_.tabla().nombres[indice])),
+                                                     .arg(almacen::sinRelleno(estadisticas_.tabla().nombres[indice])),
                                                  formularios::Avisos::Botones::SiNo,
                                                  formularios::Avisos::Icono::Ninguno) ==
            formularios::Avisos::Respuesta::Si;
@@ -101,9 +101,9 @@ void EleccionAlumno::validar()
         emit elegido(i, false);
         return;
     }
-    const QString texto = nombreLimpio(caja_->currentText());
+    const QString texto = almacen::nombreLimpio(caja_->currentText());
     if (texto == invitacion_) return;
-    if (const QString motivo = motivoNombreNoValido(texto); !motivo.isEmpty()) {
+    if (const QString motivo = almacen::motivoNombreNoValido(texto); !motivo.isEmpty()) {
         formularios::Avisos::actual().mensaje(caja_->window(), motivo, formularios::Avisos::Botones::Aceptar,
                                               formularios::Avisos::Icono::Aviso);
         return;
@@ -113,7 +113,7 @@ void EleccionAlumno::validar()
         return;
     }
     const int n = estadisticas_.tabla().agregar(texto);
-    caja_->addItem(sinRelleno(estadisticas_.tabla().nombres[n]));
+    caja_->addItem(almacen::sinRelleno(estadisticas_.tabla().nombres[n]));
     seleccionar(n);
     emit elegido(n, true);
 }

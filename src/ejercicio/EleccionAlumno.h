@@ -12,15 +12,17 @@
 class QComboBox;
 class QWidget;
 
-namespace ejercicio {
-
+namespace almacen {
 class Estadisticas;
+}
+
+namespace ejercicio {
 
 class EleccionAlumno : public QObject {
     Q_OBJECT
 public:
     // `siguiente` takes the keyboard once a student is chosen from the list.
-    EleccionAlumno(QComboBox* caja, Estadisticas& estadisticas, QWidget* siguiente);
+    EleccionAlumno(QComboBox* caja, almacen::Estadisticas& estadisticas, QWidget* siguiente);
 
     // The list filled from the statistics and the prompt shown, nobody
     // chosen, the keyboard on the box.
@@ -50,7 +52,7 @@ private:
     bool esElMismo(int indice);
 
     QComboBox* caja_;
-    Estadisticas& estadisticas_;
+    almacen::Estadisticas& estadisticas_;
     QWidget* siguiente_;
     QString invitacion_ = tr("Introduce tu nombre"); // the prompt, in the language it was shown in
 };

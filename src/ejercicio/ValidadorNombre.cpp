@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/ValidadorNombre.h"
 
-#include "ejercicio/TablaAlumnos.h"
+#include "almacen/TablaAlumnos.h"
 
 namespace ejercicio {
 
@@ -9,7 +9,7 @@ QValidator::State ValidadorNombre::validate(QString& texto, int& posicion) const
 {
     QString limpio;
     for (int i = 0; i < texto.size(); ++i) {
-        if (esDeControl(texto[i])) {
+        if (almacen::esDeControl(texto[i])) {
             if (i < posicion) --posicion;
             continue;
         }
@@ -17,7 +17,7 @@ QValidator::State ValidadorNombre::validate(QString& texto, int& posicion) const
     }
     texto = limpio;
     // Blanks may be typed at the ends; they are trimmed when the name is kept.
-    motivo_ = motivoNombreNoValido(nombreLimpio(texto));
+    motivo_ = almacen::motivoNombreNoValido(almacen::nombreLimpio(texto));
     return motivo_.isEmpty() ? Acceptable : Invalid;
 }
 

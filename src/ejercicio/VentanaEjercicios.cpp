@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/VentanaEjercicios.h"
 
+#include "almacen/Numeros.h"
 #include "dibujo/Color.h"
 #include "ejercicio/AvisosEstadisticas.h"
 #include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/EleccionAlumno.h"
-#include "ejercicio/Numeros.h"
 #include "ejercicio/VistaClase.h"
 #include "formularios/Avisos.h"
 #include "formularios/Controles.h"
@@ -26,8 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using ejercicio::leerNumero;
-using ejercicio::RespuestaContada;
+using almacen::leerNumero;
+using almacen::RespuestaContada;
 
 namespace ejercicio {
 
@@ -41,7 +41,7 @@ constexpr codigos::Color kColorIncorrecta = dibujo::kRojo;
 
 } // namespace
 
-VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, Estadisticas& estadisticas, QWidget& principal)
+VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, almacen::Estadisticas& estadisticas, QWidget& principal)
     : Formulario(disenoEjercicios()), modelo_(modelo), estadisticas_(estadisticas), principal_(principal)
 {
     const auto& c = controles();
@@ -69,7 +69,7 @@ VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, Estadisticas& es
 void VentanaEjercicios::conectar()
 {
     const auto& c = controles();
-    connect(&estadisticas_, &Estadisticas::tablaCambiada, this,
+    connect(&estadisticas_, &almacen::Estadisticas::tablaCambiada, this,
             [this](const QVector<int>& posiciones, bool, bool borrado) { trasGuardar(posiciones, borrado); });
     connect(&modelo_, &modelo::Ejercicio::rondaCambiada, this, &VentanaEjercicios::seguirRonda);
     connect(&modelo_, &modelo::Ejercicio::cuentasCambiadas, this, &VentanaEjercicios::mostrarCuentas);
@@ -102,7 +102,7 @@ void VentanaEjercicios::alCargar()
     botonesCodigo[modelo_.codigoElegido()]->setChecked(true);
     ocultarVeredicto();
 
-    const Carga carga = abrirConAvisos(this, estadisticas_); // before asking where the file is
+    const almacen::Carga carga = abrirConAvisos(this, estadisticas_); // before asking where the file is
     eleccion_->empezar();
 }
 
@@ -283,10 +283,10 @@ void VentanaEjercicios::mostrarCuentas()
     formularios::ponerTexto(bien, modelo_.bien().texto());
     formularios::ponerTexto(mal, modelo_.mal().texto());
     const QString texto =
-        modelo_.total().valor() > 0 ? ejercicio::textoPorcentaje(modelo_.porcentaje()) : QStringLiteral("0");
+        modelo_.total().valor() > 0 ? almacen::textoPorcentaje(modelo_.porcentaje()) : QStringLiteral("0");
     formularios::ponerTexto(tciento, texto);
     // A hand-edited file can claim more right answers than answers.
-    barraEstadisticas->setValue(qBound(0, qRound(leerNumero(texto)), 100));
+    barraEstadisticas->setValue(qBound(0, qRound(almacen::leerNumero(texto)), 100));
 }
 
 void VentanaEjercicios::borrarEstadisticas()

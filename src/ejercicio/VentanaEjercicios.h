@@ -6,7 +6,7 @@
 // counts live in the exercise model; the window changes them through it and
 // shows them as it reports them.
 
-#include "ejercicio/Estadisticas.h"
+#include "almacen/Estadisticas.h"
 #include "formularios/Formulario.h"
 #include "modelo/Ejercicio.h"
 
@@ -37,7 +37,7 @@ class VentanaEjercicios : public formularios::Formulario {
     Q_OBJECT
 public:
     // `principal` is the window it places itself beside.
-    VentanaEjercicios(modelo::Ejercicio& modelo, Estadisticas& estadisticas, QWidget& principal);
+    VentanaEjercicios(modelo::Ejercicio& modelo, almacen::Estadisticas& estadisticas, QWidget& principal);
 
 protected:
     void alCargar() override;
@@ -60,7 +60,7 @@ private:
     void conectar();
 
     modelo::Ejercicio& modelo_;
-    Estadisticas& estadisticas_;
+    almacen::Estadisticas& estadisticas_;
     QWidget& principal_;
     QPointer<VistaClase> detalles_;
 

@@ -87,7 +87,7 @@ QString mensajeError(const QString& que, const QString& ruta, const QString& err
 
 } // namespace
 
-VistaClase::VistaClase(DatosClase& datos)
+VistaClase::VistaClase(almacen::DatosClase& datos)
     : Formulario(disenoVistaClase()), datos_(datos), cuentas_(new ModeloClase(ModeloClase::Vista::Cuentas, this)),
       porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this))
 {

@@ -6,8 +6,8 @@
 // code from "historial.csv", the class as CSV or as a PDF report, and the
 // deletion of a student entered by mistake.
 
+#include "almacen/DatosClase.h"
 #include "ejercicio/Clase.h"
-#include "ejercicio/DatosClase.h"
 #include "formularios/Formulario.h"
 
 #include <functional>
@@ -21,7 +21,7 @@ class ModeloClase;
 class VistaClase : public formularios::Formulario {
     Q_OBJECT
 public:
-    explicit VistaClase(DatosClase& datos);
+    explicit VistaClase(almacen::DatosClase& datos);
 
     // Reads the class again: the table as last saved, the log as it is.
     void actualizar();
@@ -38,7 +38,7 @@ private:
     guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
                 const std::function<QString(const QString&)>& escribir); // the chosen student's row in the table, or -1
 
-    DatosClase& datos_;
+    almacen::DatosClase& datos_;
     ejercicio::ModeloClase* cuentas_;
     ejercicio::ModeloClase* porCodigo_;
     QTableView* tabla;

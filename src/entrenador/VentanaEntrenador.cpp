@@ -42,7 +42,7 @@ QString hexadecimal(const std::string& bits) { return QString::fromStdString(pre
 
 } // namespace
 
-VentanaEntrenador::VentanaEntrenador(ejercicio::Estadisticas& estadisticas)
+VentanaEntrenador::VentanaEntrenador(almacen::Estadisticas& estadisticas)
     : Formulario(disenoEntrenador()), estadisticas_(estadisticas)
 {
     const auto& c = controles();
@@ -70,7 +70,7 @@ void VentanaEntrenador::conectar()
     connect(&entrenamiento_, &Entrenamiento::cambiado, this, &VentanaEntrenador::mostrar);
     connect(eleccion_, &ejercicio::EleccionAlumno::elegido, this,
             [this](int indice, bool) { alumnoElegido_ = indice; });
-    connect(&estadisticas_, &ejercicio::Estadisticas::tablaCambiada, this,
+    connect(&estadisticas_, &almacen::Estadisticas::tablaCambiada, this,
             [this](const QVector<int>& posiciones, bool, bool borrado) {
                 alumnoElegido_ = eleccion_->seguirTabla(posiciones, alumnoElegido_, borrado);
             });
@@ -93,7 +93,7 @@ void VentanaEntrenador::conectar()
 
 void VentanaEntrenador::alCargar()
 {
-    const ejercicio::Carga carga = ejercicio::abrirConAvisos(this, estadisticas_); // before asking where the file is
+    const almacen::Carga carga = ejercicio::abrirConAvisos(this, estadisticas_); // before asking where the file is
     eleccion_->empezar();
     // The teacher's last choice of codes; every code the first time.
     const QStringList guardados = formularios::Ajustes().value(formularios::kClaveCodigosEntrenador).toStringList();

@@ -17,9 +17,11 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
+namespace almacen {
+class Estadisticas;
+}
 namespace ejercicio {
 class EleccionAlumno;
-class Estadisticas;
 } // namespace ejercicio
 
 namespace entrenador {
@@ -29,7 +31,7 @@ class DibujoEntrenador;
 class VentanaEntrenador : public formularios::Formulario {
     Q_OBJECT
 public:
-    explicit VentanaEntrenador(ejercicio::Estadisticas& estadisticas);
+    explicit VentanaEntrenador(almacen::Estadisticas& estadisticas);
 
     Entrenamiento& entrenamiento() { return entrenamiento_; }
 
@@ -48,7 +50,7 @@ private:
     std::vector<codigos::Codigo> codigosMarcados() const;
 
     Entrenamiento entrenamiento_;
-    ejercicio::Estadisticas& estadisticas_;
+    almacen::Estadisticas& estadisticas_;
     int alumnoElegido_ = -1;
 
     QComboBox* alumno;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "inicio/inicio.h"
 
+#include "almacen/Estadisticas.h"
 #include "ayuda/VentanaAcerca.h"
 #include "ayuda/VentanaAyuda.h"
-#include "ejercicio/Estadisticas.h"
 #include "ejercicio/VentanaEjercicios.h"
 #include "entrenador/DibujoEntrenador.h"
 #include "entrenador/VentanaEntrenador.h"
@@ -122,9 +122,9 @@ formularios::Referencia<VentanaLaboratorio>& laboratorio()
     return ref;
 }
 
-ejercicio::Estadisticas& estadisticas()
+almacen::Estadisticas& estadisticas()
 {
-    static ejercicio::Estadisticas estadisticas;
+    static almacen::Estadisticas estadisticas;
     return estadisticas;
 }
 

@@ -9,8 +9,10 @@
 namespace principal {
 class VentanaPrincipal;
 }
-namespace ejercicio {
+namespace almacen {
 class Estadisticas;
+}
+namespace ejercicio {
 class VentanaEjercicios;
 } // namespace ejercicio
 namespace ayuda {
@@ -45,6 +47,6 @@ modelo::Ejercicio& modeloEjercicio();
 
 // The class's statistics ("puntos.pnt" and its log), for the whole run: every
 // window that counts answers shares them.
-ejercicio::Estadisticas& estadisticas();
+almacen::Estadisticas& estadisticas();
 
 } // namespace inicio

@@ -8,14 +8,14 @@
 // each follows the table through `tablaCambiada`, and shows the counts it
 // finds there: no window adds to a count itself.
 
-#include "ejercicio/AlmacenClase.h"
-#include "ejercicio/DatosClase.h"
+#include "almacen/AlmacenClase.h"
+#include "almacen/DatosClase.h"
 
 #include <QObject>
 
 #include <memory>
 
-namespace ejercicio {
+namespace almacen {
 
 struct Guardado {
     QString error;           // empty on success
@@ -81,4 +81,4 @@ private:
     int usuarios_ = 0;
 };
 
-} // namespace ejercicio
+} // namespace almacen

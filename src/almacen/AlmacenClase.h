@@ -20,8 +20,8 @@
 // the program): once it has stayed so for kAsentarMs, it is the new
 // starting point, with what this copy had read when it first saw it.
 
-#include "ejercicio/ArchivoPuntos.h"
-#include "ejercicio/RegistroClase.h"
+#include "almacen/ArchivoPuntos.h"
+#include "almacen/RegistroClase.h"
 #include "formatos/Descriptor.h"
 
 #include <QElapsedTimer>
@@ -29,7 +29,7 @@
 #include <QString>
 #include <QVector>
 
-namespace ejercicio {
+namespace almacen {
 
 class AlmacenClase {
 public:
@@ -64,7 +64,7 @@ public:
     bool hayPendientes() const;
 
     // What a reset or a deletion of `alumno` knows of them.
-    Corte corteDe(const QString& alumno, int vez) const { return ejercicio::corteDe(eventos_, alumno, vez); }
+    Corte corteDe(const QString& alumno, int vez) const { return almacen::corteDe(eventos_, alumno, vez); }
 
     // The answer log as it stands: the starting point's log, then every
     // answer recorded since, in time order.
@@ -111,4 +111,4 @@ private:
     Corte ajenoCorte_;
 };
 
-} // namespace ejercicio
+} // namespace almacen

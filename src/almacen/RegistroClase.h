@@ -16,7 +16,7 @@
 // first time, or after a teacher's hand edit) plus every line not within
 // that starting point's cut.
 
-#include "ejercicio/TablaAlumnos.h"
+#include "almacen/TablaAlumnos.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -28,7 +28,7 @@
 #include <deque>
 #include <optional>
 
-namespace ejercicio {
+namespace almacen {
 
 // A counted answer, as the exercise window and the trainer give it.
 struct RespuestaContada {
@@ -115,4 +115,4 @@ void ordenarEnElTiempo(QVector<const Evento*>& eventos);
 // Which of the students of its name the one at `indice` is.
 int vezEn(const TablaAlumnos& tabla, int indice);
 
-} // namespace ejercicio
+} // namespace almacen

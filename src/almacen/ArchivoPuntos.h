@@ -6,12 +6,12 @@
 // digits. A file whose counts are all below 10 reads back and saves again
 // byte for byte.
 
-#include "ejercicio/TablaAlumnos.h"
+#include "almacen/TablaAlumnos.h"
 
 #include <QByteArray>
 #include <QString>
 
-namespace ejercicio {
+namespace almacen {
 
 extern const QString kArchivoPuntos; // "puntos.pnt", in the working directory
 
@@ -44,4 +44,4 @@ Carga cargarPuntos(const QString& ruta);
 // on failure, empty on success.
 QString guardarPuntos(const TablaAlumnos& tabla, const QString& ruta);
 
-} // namespace ejercicio
+} // namespace almacen

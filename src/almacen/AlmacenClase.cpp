@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ejercicio/AlmacenClase.h"
+#include "almacen/AlmacenClase.h"
 
 #include "formatos/ArchivoEntero.h"
 
@@ -17,12 +17,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace ejercicio {
+namespace almacen {
 
 namespace {
 // The context of this file's texts in the translations.
 struct Textos {
-    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+    Q_DECLARE_TR_FUNCTIONS(almacen)
 };
 
 const QString kCarpeta = QStringLiteral(".tramavox");
@@ -426,4 +426,4 @@ void AlmacenClase::cerrar()
     fd_ = formatos::Descriptor();
 }
 
-} // namespace ejercicio
+} // namespace almacen

@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace ejercicio {
+namespace almacen {
 
 constexpr int kAnchoNombre = 40;
 
@@ -62,4 +62,4 @@ QString motivoNombreNoValido(const QString& nombre);
 // A name without the spaces that fill it up to 40.
 QString sinRelleno(QString nombre);
 
-} // namespace ejercicio
+} // namespace almacen

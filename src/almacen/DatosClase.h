@@ -5,12 +5,12 @@
 // student (which the exercise window must follow in its own list). The
 // exercise window provides it, so the class view needs no window of its own.
 
-#include "ejercicio/TablaAlumnos.h"
+#include "almacen/TablaAlumnos.h"
 #include "formatos/ArchivoEntero.h"
 
 #include <QString>
 
-namespace ejercicio {
+namespace almacen {
 
 class DatosClase {
 public:
@@ -24,4 +24,4 @@ public:
     virtual QString borrarAlumno(const QString& nombre, int pista) = 0;
 };
 
-} // namespace ejercicio
+} // namespace almacen

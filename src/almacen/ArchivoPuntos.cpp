@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ejercicio/ArchivoPuntos.h"
+#include "almacen/ArchivoPuntos.h"
 
-#include "ejercicio/Numeros.h"
+#include "almacen/Numeros.h"
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Cp1252.h"
 
@@ -10,12 +10,12 @@
 
 #include <algorithm>
 
-namespace ejercicio {
+namespace almacen {
 
 namespace {
 // The context of this file's texts in the translations.
 struct Textos {
-    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+    Q_DECLARE_TR_FUNCTIONS(almacen)
 };
 } // namespace
 
@@ -167,4 +167,4 @@ QString guardarPuntos(const TablaAlumnos& tabla, const QString& ruta)
     return formatos::escribirEntero(ruta, escribirPuntos(tabla));
 }
 
-} // namespace ejercicio
+} // namespace almacen

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ejercicio/TablaAlumnos.h"
+#include "almacen/TablaAlumnos.h"
 
 #include "formatos/Cp1252.h"
 
 #include <QCoreApplication>
 
-namespace ejercicio {
+namespace almacen {
 
 namespace {
 // The context of this file's texts in the translations.
 struct Textos {
-    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+    Q_DECLARE_TR_FUNCTIONS(almacen)
 };
 } // namespace
 
@@ -95,4 +95,4 @@ int TablaAlumnos::parecido(const QString& nombre) const
     return -1;
 }
 
-} // namespace ejercicio
+} // namespace almacen

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ejercicio/Estadisticas.h"
+#include "almacen/Estadisticas.h"
 
 #include <QCoreApplication>
 
-namespace ejercicio {
+namespace almacen {
 
 namespace {
 // The context of this file's texts in the translations.
 struct Textos {
-    Q_DECLARE_TR_FUNCTIONS(ejercicio)
+    Q_DECLARE_TR_FUNCTIONS(almacen)
 };
 
 // Where each entry of `antes` stands in `ahora`: the same name, taken in
@@ -146,4 +146,4 @@ QString Estadisticas::borrarAlumno(const QString& nombre, int pista)
     return registrar({e}, true).error;
 }
 
-} // namespace ejercicio
+} // namespace almacen

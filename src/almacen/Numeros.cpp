@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ejercicio/Numeros.h"
+#include "almacen/Numeros.h"
 
 #include <QLocale>
 
 #include <cmath>
 #include <limits>
 
-namespace ejercicio {
+namespace almacen {
 
 double leerNumero(const QString& texto)
 {
@@ -48,4 +48,4 @@ QString textoPorcentaje(double valor)
 
 double porcentaje(double bien, double total) { return total > 0 ? bien * 100 / total : 0.0; }
 
-} // namespace ejercicio
+} // namespace almacen

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ejercicio/RegistroClase.h"
+#include "almacen/RegistroClase.h"
 
-#include "ejercicio/ArchivoPuntos.h"
+#include "almacen/ArchivoPuntos.h"
 #include "formatos/Csv.h"
 
 #include <QCryptographicHash>
@@ -11,7 +11,7 @@
 #include <array>
 #include <tuple>
 
-namespace ejercicio {
+namespace almacen {
 
 const QByteArray kCabeceraHistorial = "fecha,alumno,codigo,numero,respuesta,resultado,modo\r\n";
 
@@ -368,4 +368,4 @@ int vezEn(const TablaAlumnos& tabla, int indice)
     return vez;
 }
 
-} // namespace ejercicio
+} // namespace almacen

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace ejercicio {
+namespace almacen {
 
 // The text as a number; text that is no number reads as 0.
 double leerNumero(const QString& texto);
@@ -24,4 +24,4 @@ QString textoPorcentaje(double valor);
 // The percentage of right answers, or 0 with no answers.
 double porcentaje(double bien, double total);
 
-} // namespace ejercicio
+} // namespace almacen
