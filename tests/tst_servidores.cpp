@@ -135,10 +135,9 @@ public:
         }
         global.replace("private directory", "private dir");
         global += "log file = " + carpeta + "/samba/smbd.log\n";
-        escribir(carpeta + "/smb.conf",
-                 (global + "[clase]\npath = " + clase +
-                  "\nread only = no\nguest ok = yes\nguest only = yes\nforce user = root\n")
-                     .toUtf8());
+        escribir(carpeta + "/smb.conf", (global + "[clase]\npath = " + clase +
+                                         "\nread only = no\nguest ok = yes\nguest only = yes\nforce user = root\n")
+                                            .toUtf8());
         arrancar("/usr/sbin/smbd", {"--foreground", "--debug-stdout", "-s", carpeta + "/smb.conf"});
     }
     QString montar(const QString& local) override
