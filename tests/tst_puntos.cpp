@@ -66,6 +66,8 @@ private slots:
     void clase_data();
     void clase();
     void lineasDeRegistro();
+    void horasDelHistorial();
+    void respuestasDeDosPuestos();
     void enlacesNoSeSiguen();
     void nombres_data();
     void nombres();
@@ -325,6 +327,65 @@ void TestPuntos::lineasDeRegistro()
     QByteArray otroTipo = linea;
     otroTipo[2] = 'Q';
     QVERIFY(!decodificar(otroTipo));
+}
+
+// The log says each answer's local time, the clock of the classroom, across
+// the changes of summer time, leap days and before 1970, the way Qt says it.
+void TestPuntos::horasDelHistorial()
+{
+    RespuestaContada r{{}, "Ana", "AMI", "0001", "0001", true, "leer"};
+    QStringList distintas;
+    const auto probar = [&](const QDateTime& cuando) {
+        r.cuando = cuando;
+        const QString esperada = cuando.toLocalTime().toString(Qt::ISODate) + ",Ana,";
+        const QString escrita = QString::fromUtf8(lineaHistorial(r).left(esperada.size()));
+        if (escrita != esperada && distintas.size() < 5) distintas << escrita + " instead of " + esperada;
+    };
+    const QDateTime desde = QDateTime::fromString("2023-12-31T22:00:00Z", Qt::ISODate);
+    for (qint64 minuto = 0; minuto < 370 * 24 * 60; minuto += 47) probar(desde.addSecs(minuto * 60 + 59));
+    for (const char* cuando : {"1969-12-31T23:59:59.999Z", "1900-02-28T12:00:00Z", "2000-02-29T23:30:00Z"})
+        probar(QDateTime::fromString(cuando, Qt::ISODateWithMs));
+    QVERIFY2(distintas.isEmpty(), qPrintable(distintas.join('\n')));
+}
+
+// Two desks answer in turns: the class view counts each answer under its
+// code, read or drawn, right or wrong, from the day of the earliest; the log
+// has them in the order they were given, whichever desk recorded them.
+void TestPuntos::respuestasDeDosPuestos()
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("puntos.pnt");
+    AlmacenClase uno(ruta), otro(ruta);
+    QCOMPARE(uno.abrir(), QString());
+    QCOMPARE(otro.abrir(), QString());
+    const auto respuesta = [](const char* cuando, const char* alumno, const char* codigo, bool bien, const char* modo) {
+        Evento e;
+        e.respuesta = {QDateTime::fromString(cuando, Qt::ISODate), alumno, codigo, "0001", "0001", bien, modo};
+        return e;
+    };
+    QCOMPARE(uno.registrar({respuesta("2026-12-01T10:02:00Z", "Ana", "AMI", true, "leer")}), QString());
+    QCOMPARE(otro.registrar({respuesta("2026-11-30T10:01:00Z", "Ana", "HDB3", false, "dibujar")}), QString());
+    QCOMPARE(uno.registrar({respuesta("2026-12-01T10:03:00Z", "Luis", "AMI", false, "leer"),
+                            respuesta("2026-12-01T09:00:00Z", "Ana", "AMI", false, "leer")}),
+             QString());
+    otro.releer();
+    std::vector<ejercicio::CodigoClase> codigos;
+    QString desde;
+    const auto filas = ejercicio::filasClase(otro.vista().tabla, otro.respuestas(), &codigos, &desde);
+    QStringList vistas;
+    for (const auto& f : filas)
+        for (size_t c = 0; c < codigos.size(); ++c)
+            if (f.bienPorCodigo[c] + f.malPorCodigo[c] > 0)
+                vistas << QStringLiteral("%1 %2 %3/%4")
+                              .arg(f.nombre, codigos[c].titulo())
+                              .arg(f.bienPorCodigo[c])
+                              .arg(f.malPorCodigo[c]);
+    QCOMPARE(vistas, (QStringList{"Ana AMI 1/1", "Ana HDB3 (dibujo) 0/1", "Luis AMI 0/1"}));
+    QCOMPARE(desde, QString("2026-11-30"));
+    QStringList enElLog;
+    for (const QByteArray& l : otro.historial().split('\n').mid(1))
+        if (!l.isEmpty()) enElLog << QString::fromUtf8(l.split(',').mid(1, 2).join(' ')) + " " + l.split(',').value(5);
+    QCOMPARE(enElLog, (QStringList{"Ana HDB3 mal", "Ana AMI mal", "Ana AMI bien", "Luis AMI mal"}));
 }
 
 // No save reads or writes through a link: a classmate's link to the
@@ -602,6 +663,8 @@ void TestPuntos::informeDeLaClase()
 
 int main(int argc, char** argv)
 {
+    // The classroom's clock, with its summer time, whatever this machine's is.
+    qputenv("TZ", "Europe/Madrid");
     QCoreApplication app(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--guardar") == 0) {
         std::printf("%s\n%s\n",

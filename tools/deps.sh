@@ -11,7 +11,7 @@ TRAMAVOX_PACKAGES_PROGRAM=(
   fonts-liberation2 fonts-dejavu-core
 )
 TRAMAVOX_PACKAGES_TESTS=(qt6-base-private-dev libbenchmark-dev clang-format desktop-file-utils appstream
-  openssh-server openssh-client sshfs fuse3 samba smbnetfs)
+  openssh-server openssh-client sshfs fuse3 samba smbnetfs tzdata)
 # Wanted where the distribution has them: the format check then judges the
 # tree with each clang-format version it is kept in (Debian 12's 14 and
 # Debian 13's 19), so a change that only one of them accepts is caught.

@@ -285,11 +285,11 @@ Informàtics&quot;.<byte value="xd"/>
     </message>
     <message>
         <source>no se puede crear en ella la carpeta de los registros «%1»: %2</source>
-        <translation>no s'hi pot crear la carpeta dels registres «%1»: %2</translation>
+        <translation>no s&apos;hi pot crear la carpeta dels registres «%1»: %2</translation>
     </message>
     <message>
         <source>no se puede crear en ella el registro de este puesto: %1</source>
-        <translation>no s'hi pot crear el registre d'aquest lloc: %1</translation>
+        <translation>no s&apos;hi pot crear el registre d&apos;aquest lloc: %1</translation>
     </message>
     <message>
         <source>la carpeta compartida no garantiza que un fichero nuevo sea solo del puesto que lo crea</source>
@@ -297,19 +297,19 @@ Informàtics&quot;.<byte value="xd"/>
     </message>
     <message>
         <source>no se pudo leer «%1»: %2</source>
-        <translation>no s'ha pogut llegir «%1»: %2</translation>
+        <translation>no s&apos;ha pogut llegir «%1»: %2</translation>
     </message>
     <message>
         <source>no se pudo guardar la copia del historial: %1</source>
-        <translation>no s'ha pogut desar la còpia de l'historial: %1</translation>
+        <translation>no s&apos;ha pogut desar la còpia de l&apos;historial: %1</translation>
     </message>
     <message>
         <source>el registro de este puesto no está abierto</source>
-        <translation>el registre d'aquest lloc no està obert</translation>
+        <translation>el registre d&apos;aquest lloc no està obert</translation>
     </message>
     <message>
         <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
-        <translation>«%1» ja no és a la classe: un altre lloc l'ha esborrat</translation>
+        <translation>«%1» ja no és a la classe: un altre lloc l&apos;ha esborrat</translation>
     </message>
 </context>
 <context>
@@ -899,11 +899,11 @@ Telefonia</translation>
     </message>
     <message>
         <source>No se pudo anotar la respuesta en la carpeta de la clase «%1»: %2. Se guarda en este puesto y se anotará en cuanto se pueda; no se te volverá a avisar hasta entonces.</source>
-        <translation>No s'ha pogut anotar la resposta a la carpeta de la classe «%1»: %2. Es guarda en aquest lloc i s'anotarà tan aviat com es pugui; no se't tornarà a avisar fins aleshores.</translation>
+        <translation>No s&apos;ha pogut anotar la resposta a la carpeta de la classe «%1»: %2. Es guarda en aquest lloc i s&apos;anotarà tan aviat com es pugui; no se&apos;t tornarà a avisar fins aleshores.</translation>
     </message>
     <message>
         <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
-        <translation>No s'han pogut anotar les respostes a la carpeta de la classe «%1»: %2.</translation>
+        <translation>No s&apos;han pogut anotar les respostes a la carpeta de la classe «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -1022,10 +1022,6 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>No s&apos;ha pogut esborrar «%1» de «%2»: %3.</translation>
-    </message>
-    <message>
-        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
-        <translation>No s'han pogut llegir les respostes de la classe: %1. No es mostren les respostes per codi.</translation>
     </message>
 </context>
 <context>
@@ -1352,11 +1348,11 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     </message>
     <message>
         <source>el servidor ha cambiado el fichero mientras se usaba</source>
-        <translation>el servidor ha canviat el fitxer mentre s'usava</translation>
+        <translation>el servidor ha canviat el fitxer mentre s&apos;usava</translation>
     </message>
     <message>
         <source>se ha perdido la conexión con el servidor de la carpeta</source>
-        <translation>s'ha perdut la connexió amb el servidor de la carpeta</translation>
+        <translation>s&apos;ha perdut la connexió amb el servidor de la carpeta</translation>
     </message>
     <message>
         <source>ya hay un fichero con ese nombre</source>

@@ -289,7 +289,7 @@ Computer Systems&quot;.<byte value="xd"/>
     </message>
     <message>
         <source>no se puede crear en ella el registro de este puesto: %1</source>
-        <translation>this desk's record cannot be made in it: %1</translation>
+        <translation>this desk&apos;s record cannot be made in it: %1</translation>
     </message>
     <message>
         <source>la carpeta compartida no garantiza que un fichero nuevo sea solo del puesto que lo crea</source>
@@ -305,7 +305,7 @@ Computer Systems&quot;.<byte value="xd"/>
     </message>
     <message>
         <source>el registro de este puesto no está abierto</source>
-        <translation>this desk's record is not open</translation>
+        <translation>this desk&apos;s record is not open</translation>
     </message>
     <message>
         <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
@@ -883,7 +883,7 @@ Systems</translation>
     </message>
     <message>
         <source>La carpeta «%1» no puede guardar las respuestas de la clase: %2. Puedes guardarlas en una carpeta tuya.</source>
-        <translation>The folder “%1” cannot keep the class's answers: %2. You can keep them in a folder of your own.</translation>
+        <translation>The folder “%1” cannot keep the class&apos;s answers: %2. You can keep them in a folder of your own.</translation>
     </message>
     <message>
         <source>Guardar en una carpeta mía…</source>
@@ -1022,10 +1022,6 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Could not delete “%1” from “%2”: %3.</translation>
-    </message>
-    <message>
-        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
-        <translation>The class's answers could not be read: %1. The answers per code are not shown.</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1352,7 @@ Answer No only if you are another student with a similar name.</translation>
     </message>
     <message>
         <source>se ha perdido la conexión con el servidor de la carpeta</source>
-        <translation>the connection to the folder's server was lost</translation>
+        <translation>the connection to the folder&apos;s server was lost</translation>
     </message>
     <message>
         <source>ya hay un fichero con ese nombre</source>

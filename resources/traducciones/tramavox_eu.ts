@@ -1023,10 +1023,6 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Ezin izan da «%1» «%2»-(e)tik ezabatu: %3.</translation>
     </message>
-    <message>
-        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
-        <translation>Ezin izan dira klasearen erantzunak irakurri: %1. Ez dira kodeko erantzunak erakusten.</translation>
-    </message>
 </context>
 <context>
     <name>entrenador</name>

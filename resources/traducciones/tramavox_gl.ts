@@ -1023,10 +1023,6 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Non se puido borrar a «%1» de «%2»: %3.</translation>
     </message>
-    <message>
-        <source>No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.</source>
-        <translation>Non se puideron ler as respostas da clase: %1. Non se amosan as respostas por código.</translation>
-    </message>
 </context>
 <context>
     <name>entrenador</name>

@@ -384,9 +384,9 @@ QString AlmacenClase::registrar(const QVector<Evento>& eventos)
     return {};
 }
 
-QByteArray AlmacenClase::historial()
+RespuestasClase AlmacenClase::respuestas()
 {
-    calcular(); // the log is written rarely: worked out from every record as they are
+    calcular(); // read rarely: worked out from every record as they are
     // The log the class had before its first record, as it was copied then.
     const Evento* primero = vista_.primerInicio;
     if (primero && !primero->historial.isEmpty() && primero->historial != historialCopiado_) {
@@ -397,11 +397,21 @@ QByteArray AlmacenClase::historial()
             historialInicial_ = copia.contenido;
         }
     }
-    QByteArray r = historialInicial_.isEmpty() ? kCabeceraHistorial : historialInicial_;
+    QVector<const Evento*> enOrden = vista_.respuestas;
+    ordenarEnElTiempo(enOrden);
+    RespuestasClase r;
+    r.anteriores = historialInicial_;
+    r.anotadas.reserve(size_t(enOrden.size()));
+    for (const Evento* e : std::as_const(enOrden)) r.anotadas.push_back(&e->respuesta);
+    return r;
+}
+
+QByteArray AlmacenClase::historial()
+{
+    const RespuestasClase todas = respuestas();
+    QByteArray r = todas.anteriores.isEmpty() ? kCabeceraHistorial : todas.anteriores;
     if (!r.endsWith('\n')) r += "\r\n";
-    QVector<const Evento*> respuestas = vista_.respuestas;
-    ordenarEnElTiempo(respuestas);
-    for (const Evento* e : std::as_const(respuestas)) r += lineaHistorial(e->respuesta);
+    for (const RespuestaContada* e : todas.anotadas) r += lineaHistorial(*e);
     return r;
 }
 

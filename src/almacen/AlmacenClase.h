@@ -66,6 +66,8 @@ public:
     // What a reset or a deletion of `alumno` knows of them.
     Corte corteDe(const QString& alumno, int vez) const { return almacen::corteDe(eventos_, alumno, vez); }
 
+    // The starting point's log and every answer recorded since.
+    RespuestasClase respuestas();
     // The answer log as it stands: the starting point's log, then every
     // answer recorded since, in time order.
     QByteArray historial();

@@ -5,8 +5,8 @@
 // student (which the exercise window must follow in its own list). The
 // exercise window provides it, so the class view needs no window of its own.
 
+#include "almacen/RegistroClase.h"
 #include "almacen/TablaAlumnos.h"
-#include "formatos/ArchivoEntero.h"
 
 #include <QString>
 
@@ -17,8 +17,8 @@ public:
     virtual ~DatosClase() = default;
     virtual const TablaAlumnos& alumnos() const = 0;
     virtual QString rutaPuntos() const = 0;
-    // The answer log as the class's records give it.
-    virtual formatos::Lectura historial() = 0;
+    // The class's answers as its records give them.
+    virtual RespuestasClase respuestas() = 0;
     // Deletes the student under the lock (the row only as a hint); the
     // reason it could not, or empty.
     virtual QString borrarAlumno(const QString& nombre, int pista) = 0;

@@ -76,6 +76,11 @@ QString Estadisticas::rutaPuntos() const
     return almacen_ ? almacen_->rutaPuntos() : AlmacenClase(nombre_).rutaPuntos();
 }
 
+RespuestasClase Estadisticas::respuestas()
+{
+    return almacen_ && almacen_->abierto() ? almacen_->respuestas() : RespuestasClase{};
+}
+
 formatos::Lectura Estadisticas::historial()
 {
     formatos::Lectura r;

@@ -10,6 +10,7 @@
 
 #include "almacen/AlmacenClase.h"
 #include "almacen/DatosClase.h"
+#include "formatos/ArchivoEntero.h"
 
 #include <QObject>
 
@@ -59,7 +60,9 @@ public:
     // For the class view.
     const TablaAlumnos& alumnos() const override { return tabla_; }
     QString rutaPuntos() const override;
-    formatos::Lectura historial() override;
+    RespuestasClase respuestas() override;
+    // The answer log, as "historial.csv" gets it.
+    formatos::Lectura historial();
     QString borrarAlumno(const QString& nombre, int pista) override;
 
 signals:

@@ -7,6 +7,8 @@
 #include <QCryptographicHash>
 #include <QStringList>
 
+#include <cstdio>
+
 #include <algorithm>
 #include <array>
 #include <tuple>
@@ -15,18 +17,53 @@ namespace almacen {
 
 const QByteArray kCabeceraHistorial = "fecha,alumno,codigo,numero,respuesta,resultado,modo\r\n";
 
+namespace {
+
+// a / b rounded down, for instants before 1970 too.
+constexpr qint64 abajo(qint64 a, qint64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// The local time of an instant as the log writes it ("2026-12-01T10:00:00").
+// A class's log is written whole, a school year at a time: the time zone's
+// offset is looked up once per hour, not once per answer, and the date is
+// worked out from the day's number (the proleptic Gregorian calendar).
+QByteArray horaLocal(const QDateTime& cuando)
+{
+    constexpr qint64 kHora = 3600, kDia = 86400;
+    static QHash<qint64, int> desfases; // the offset from UTC, in seconds, of each hour
+    const qint64 s = abajo(cuando.toMSecsSinceEpoch(), qint64(1000));
+    const qint64 hora = abajo(s, kHora);
+    auto desfase = desfases.constFind(hora);
+    if (desfase == desfases.constEnd())
+        desfase = desfases.insert(hora, QDateTime::fromSecsSinceEpoch(hora * kHora).offsetFromUtc());
+    const qint64 local = s + *desfase;
+    const qint64 dias = abajo(local, kDia), segundos = local - dias * kDia;
+    // Days since 1970-01-01 to year, month and day, counted in 400-year eras from 0000-03-01.
+    const qint64 z = dias + 719468;
+    const qint64 era = abajo(z, qint64(146097));
+    const qint64 diaDeEra = z - era * 146097;
+    const qint64 anoDeEra = (diaDeEra - diaDeEra / 1460 + diaDeEra / 36524 - diaDeEra / 146096) / 365;
+    const qint64 diaDelAno = diaDeEra - (365 * anoDeEra + anoDeEra / 4 - anoDeEra / 100);
+    const qint64 mp = (5 * diaDelAno + 2) / 153;
+    const qint64 dia = diaDelAno - (153 * mp + 2) / 5 + 1;
+    const qint64 mes = mp < 10 ? mp + 3 : mp - 9;
+    const qint64 ano = anoDeEra + era * 400 + (mes <= 2);
+    char texto[80];
+    std::snprintf(texto, sizeof texto, "%04d-%02d-%02dT%02d:%02d:%02d", int(ano), int(mes), int(dia),
+                  int(segundos / kHora), int(segundos % kHora / 60), int(segundos % 60));
+    return QByteArray(texto);
+}
+
+} // namespace
+
 QByteArray lineaHistorial(const RespuestaContada& r)
 {
-    const QStringList campos{r.cuando.toLocalTime().toString(Qt::ISODate),
-                             sinRelleno(r.alumno),
-                             r.codigo,
-                             r.numero,
-                             r.respuesta,
-                             r.correcta ? QStringLiteral("bien") : QStringLiteral("mal"),
-                             r.modo};
-    QStringList escritos;
-    for (const QString& c : campos) escritos << formatos::campoCsv(c, QLatin1Char(','));
-    return escritos.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    QByteArray linea = horaLocal(r.cuando);
+    for (const QString& c : {sinRelleno(r.alumno), r.codigo, r.numero, r.respuesta,
+                             r.correcta ? QStringLiteral("bien") : QStringLiteral("mal"), r.modo}) {
+        linea += ',';
+        linea += formatos::campoCsv(c, QLatin1Char(',')).toUtf8();
+    }
+    return linea + "\r\n";
 }
 
 QByteArray huella(const QByteArray& bytes)
@@ -347,7 +384,18 @@ bool EstadoClase::sumar(const Evento& e)
     return true;
 }
 
-void ordenarEnElTiempo(QVector<const Evento*>& eventos) { std::sort(eventos.begin(), eventos.end(), antes); }
+void ordenarEnElTiempo(QVector<const Evento*>& eventos)
+{
+    // The instants taken out once: comparing two QDateTime is slow.
+    std::vector<std::pair<qint64, const Evento*>> porTiempo;
+    porTiempo.reserve(size_t(eventos.size()));
+    for (const Evento* e : std::as_const(eventos)) porTiempo.emplace_back(e->respuesta.cuando.toMSecsSinceEpoch(), e);
+    std::sort(porTiempo.begin(), porTiempo.end(), [](const auto& a, const auto& b) {
+        if (a.first != b.first) return a.first < b.first;
+        return std::tie(a.second->archivo, a.second->orden) < std::tie(b.second->archivo, b.second->orden);
+    });
+    for (qsizetype i = 0; i < eventos.size(); ++i) eventos[i] = porTiempo[size_t(i)].second;
+}
 
 Corte corteDe(const Registros& archivos, const QString& alumno, int vez)
 {

@@ -27,6 +27,7 @@
 
 #include <deque>
 #include <optional>
+#include <vector>
 
 namespace almacen {
 
@@ -39,6 +40,15 @@ struct RespuestaContada {
     QString respuesta; // the answer given
     bool correcta = false;
     QString modo = QStringLiteral("leer"); // "leer" the waveform, or "dibujar" it
+};
+
+// The class's answers as the class view counts them: the log the class had
+// before its first record, as text, and every answer recorded since.
+struct RespuestasClase {
+    QByteArray anteriores; // that "historial.csv", header included; empty if none
+    // In the order they were given; they stay where the store keeps them,
+    // valid until it next reads or records.
+    std::vector<const RespuestaContada*> anotadas;
 };
 
 // One line of the answer log (RFC 4180, UTF-8, CR LF), and its header.

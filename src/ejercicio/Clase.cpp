@@ -90,6 +90,14 @@ void recorrerHistorial(const QByteArray& t, Hacer hacer)
 std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByteArray& historial,
                                   std::vector<CodigoClase>* codigosClase, QString* desde)
 {
+    almacen::RespuestasClase respuestas;
+    respuestas.anteriores = historial;
+    return filasClase(tabla, respuestas, codigosClase, desde);
+}
+
+std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const almacen::RespuestasClase& respuestas,
+                                  std::vector<CodigoClase>* codigosClase, QString* desde)
+{
     // Every code that may be asked, in the order the columns go.
     std::vector<CodigoClase> posibles;
     for (const QByteArrayView c : kCodigosEjercicio) posibles.push_back({QString::fromLatin1(c), false});
@@ -98,7 +106,6 @@ std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByt
             const CodigoClase k{QString::fromUtf8(codigos::nombreCodigo(c)), dibujado};
             if (std::find(posibles.begin(), posibles.end(), k) == posibles.end()) posibles.push_back(k);
         }
-    QByteArray primera;
     std::vector<FilaClase> filas;
     filas.reserve(size_t(tabla.num_alumnos()));
     QHash<QString, std::vector<size_t>> porNombre;
@@ -114,22 +121,37 @@ std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByt
     }
     std::vector<bool> hay(posibles.size(), false);
     for (size_t c = 0; c < kCodigosEjercicio.size(); ++c) hay[c] = true;
-    // The header and hand-damaged records are passed over.
-    recorrerHistorial(historial, [&](const Registro& r) {
-        if (r.n < kCamposNecesarios) return;
-        const CodigoClase leido{QString::fromUtf8(r.campos[2]), r.n > kCamposNecesarios && r.campos[6] == "dibujar"};
+    // An answer counts for the students of its name, under its code; whether
+    // it did is said back, so that its day may count too.
+    const auto contar = [&](const CodigoClase& leido, const QString& nombre, bool bien) {
         const auto codigo = std::find(posibles.begin(), posibles.end(), leido);
-        if (codigo == posibles.end()) return;
-        const auto alumno = porNombre.constFind(formatos::campoCsvLeido(QString::fromUtf8(r.campos[1])));
-        if (alumno == porNombre.constEnd()) return;
-        const bool bien = r.campos[5] == "bien";
+        if (codigo == posibles.end()) return false;
+        const auto alumno = porNombre.constFind(nombre);
+        if (alumno == porNombre.constEnd()) return false;
         const auto c = size_t(codigo - posibles.begin());
         hay[c] = true;
         for (size_t i : *alumno) (bien ? filas[i].bienPorCodigo : filas[i].malPorCodigo)[c] += 1;
+        return true;
+    };
+    QByteArray primera;
+    // The header and hand-damaged records are passed over.
+    recorrerHistorial(respuestas.anteriores, [&](const Registro& r) {
+        if (r.n < kCamposNecesarios) return;
+        const CodigoClase leido{QString::fromUtf8(r.campos[2]), r.n > kCamposNecesarios && r.campos[6] == "dibujar"};
+        if (!contar(leido, formatos::campoCsvLeido(QString::fromUtf8(r.campos[1])), r.campos[5] == "bien")) return;
         // ISO dates sort as text; copies of the program may append out of order.
         const QByteArrayView dia = r.campos[0].first(qMin<qsizetype>(10, r.campos[0].size()));
         if (primera.isEmpty() || dia < primera) primera = dia.toByteArray();
     });
+    const almacen::RespuestaContada* antes = nullptr;
+    for (const almacen::RespuestaContada* r : respuestas.anotadas)
+        if (contar({r->codigo, r->modo == QLatin1String("dibujar")}, almacen::sinRelleno(r->alumno), r->correcta) &&
+            (!antes || r->cuando < antes->cuando))
+            antes = r;
+    if (antes) {
+        const QByteArray dia = antes->cuando.toLocalTime().date().toString(Qt::ISODate).toLatin1();
+        if (primera.isEmpty() || dia < primera) primera = dia;
+    }
     // Only the codes with answers keep their columns (and the exercise window's).
     for (FilaClase& f : filas) {
         size_t k = 0;

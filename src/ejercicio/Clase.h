@@ -2,8 +2,9 @@
 #pragma once
 // The class as the teacher's view shows it: each student's counts from the
 // statistics table, and the right and wrong answers per code from the
-// answer log; and the CSV a spreadsheet with Spanish settings opens.
+// class's answers; and the CSV a spreadsheet with Spanish settings opens.
 
+#include "almacen/RegistroClase.h"
 #include "almacen/TablaAlumnos.h"
 
 #include <QByteArray>
@@ -43,6 +44,9 @@ struct FilaClase {
 // four read, then each other code the log holds, in the codes' order, read
 // before drawn. `desde` gets the day of the earliest answer counted
 // ("2026-12-06"), empty when there is none.
+std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const almacen::RespuestasClase& respuestas,
+                                  std::vector<CodigoClase>* codigos, QString* desde = nullptr);
+// The same from an answer log alone, as "historial.csv" holds it.
 std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByteArray& historial,
                                   std::vector<CodigoClase>* codigos, QString* desde = nullptr);
 

@@ -118,16 +118,7 @@ void VistaClase::alCambiarIdioma()
 
 void VistaClase::actualizar()
 {
-    const auto historial = datos_.historial();
-    // An empty per-code table would look like a class that never answered.
-    if (!historial.error.isEmpty()) {
-        formularios::Avisos::actual().mensaje(
-            this,
-            tr("No se pudieron leer las respuestas de la clase: %1. No se muestran las respuestas por código.")
-                .arg(historial.error),
-            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
-    }
-    auto filas = ejercicio::filasClase(datos_.alumnos(), historial.contenido, &codigos_, &desde_);
+    auto filas = ejercicio::filasClase(datos_.alumnos(), datos_.respuestas(), &codigos_, &desde_);
     mostrarDesde();
     porCodigo_->ponerFilas(filas, codigos_);
     cuentas_->ponerFilas(std::move(filas));
