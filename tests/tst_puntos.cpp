@@ -477,10 +477,9 @@ void TestPuntos::camposCsv()
     };
     // The exercise window's four codes always; a code the trainer drew, apart.
     std::vector<CodigoClase> codigos;
-    const auto filas = filasClase(t,
-                                  kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) +
-                                      respuesta("AMI", false) + respuesta("B8ZS", false, "dibujar"),
-                                  &codigos);
+    const QByteArray log = kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) +
+                           respuesta("AMI", false) + respuesta("B8ZS", false, "dibujar");
+    const auto filas = filasClase(t, RespuestasClase{log, {}}, &codigos);
     QCOMPARE(codigos.size(), size_t(5));
     QCOMPARE(codigos.back().titulo(), QString("B8ZS (dibujo)"));
     QCOMPARE(filas[0].bienPorCodigo, (std::vector<qint64>{0, 2, 0, 0, 0}));

@@ -129,11 +129,12 @@ public:
                          "bind interfaces only = yes\nsmb ports = 445\ndisable netbios = yes\n"
                          "map to guest = Bad User\nguest account = root\nload printers = no\n"
                          "printcap name = /dev/null\ndisable spoolss = yes\n";
-        for (const char* d : {"private", "lock", "state", "cache", "pid"}) {
-            QDir().mkpath(carpeta + "/samba/" + d);
-            global += QStringLiteral("%1 directory = %2/samba/%1\n").arg(d, carpeta);
+        // Samba's own files in the test's folder, never in the machine's.
+        for (const char* d : {"private dir", "lock directory", "state directory", "cache directory", "pid directory"}) {
+            const QString carpetaSamba = carpeta + "/samba/" + QString(d).section(' ', 0, 0);
+            QDir().mkpath(carpetaSamba);
+            global += QStringLiteral("%1 = %2\n").arg(d, carpetaSamba);
         }
-        global.replace("private directory", "private dir");
         global += "log file = " + carpeta + "/samba/smbd.log\n";
         escribir(carpeta + "/smb.conf", (global + "[clase]\npath = " + clase +
                                          "\nread only = no\nguest ok = yes\nguest only = yes\nforce user = root\n")

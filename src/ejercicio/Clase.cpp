@@ -87,14 +87,6 @@ void recorrerHistorial(const QByteArray& t, Hacer hacer)
 
 } // namespace
 
-std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByteArray& historial,
-                                  std::vector<CodigoClase>* codigosClase, QString* desde)
-{
-    almacen::RespuestasClase respuestas;
-    respuestas.anteriores = historial;
-    return filasClase(tabla, respuestas, codigosClase, desde);
-}
-
 std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const almacen::RespuestasClase& respuestas,
                                   std::vector<CodigoClase>* codigosClase, QString* desde)
 {

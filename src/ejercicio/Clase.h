@@ -46,9 +46,6 @@ struct FilaClase {
 // ("2026-12-06"), empty when there is none.
 std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const almacen::RespuestasClase& respuestas,
                                   std::vector<CodigoClase>* codigos, QString* desde = nullptr);
-// The same from an answer log alone, as "historial.csv" holds it.
-std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const QByteArray& historial,
-                                  std::vector<CodigoClase>* codigos, QString* desde = nullptr);
 
 // The rows as CSV for LibreOffice Calc and Excel with Spanish settings:
 // UTF-8 with its byte order mark, ";" between fields, decimal comma, CR LF.
