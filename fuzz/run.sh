@@ -8,13 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 segundos=${1:-60}
 source tools/deps.sh
-tramavox_install_missing clang libclang-rt-14-dev
+tramavox_install_missing clang libclang-rt-14-dev zlib1g-dev
 if [ ! -f build-fuzz/build.ninja ]; then
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTRAMAVOX_FUZZ=ON -DBUILD_TESTING=OFF
 fi
-cmake --build build-fuzz --target fuzz_rtf fuzz_puntos
-for objetivo in rtf puntos; do
+cmake --build build-fuzz --target fuzz_rtf fuzz_puntos fuzz_registro
+for objetivo in rtf puntos registro; do
   trabajo=build-fuzz/corpus-$objetivo
   mkdir -p "$trabajo"
   echo "== fuzz_$objetivo, $segundos s"

@@ -210,8 +210,7 @@ void TestIdiomas::ventanasEnCadaIdioma()
     entrada::teclearEn(control(e, "solu"), numero);
     entrada::clic(control(e, "aceptar"));
     QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 1 1"));
-    const QStringList anotada =
-        QString::fromUtf8(inicio::estadisticas().historial().contenido).split("\r\n").value(1).split(',');
+    const QStringList anotada = QString::fromUtf8(inicio::estadisticas().historial()).split("\r\n").value(1).split(',');
     QCOMPARE(anotada.mid(1),
              (QStringList{"Ana", inicio::modeloEjercicio().codigoPreguntado(), numero, numero, "bien", "leer"}));
 

@@ -29,7 +29,9 @@ const QString kCarpeta = QStringLiteral(".tramavox");
 const QString kTerminacion = QStringLiteral(".reg");
 constexpr qint64 kMaximoResumen = 64 * 1024 * 1024;
 constexpr qint64 kMaximoHistorial = qint64(1) << 30;
-constexpr qint64 kTrozo = 1 << 20;
+// A desk's record file from one session is some kilobytes: read in pieces
+// that grow as the file proves longer.
+constexpr qint64 kTrozo = 64 * 1024;
 
 // A summary's temporary file older than this was left by a writer that died
 // half way: replacing a summary takes seconds at most, even on a slow share.
@@ -90,18 +92,23 @@ bool copiaAcabada(const QString& id)
 
 // A copy killed while replacing a summary leaves its temporary file behind;
 // the next copy takes it away once its writer is surely not at work on it.
-void barrerTemporales(const QString& resumen)
+// The summaries share the class's folder, which is listed once for all.
+void barrerTemporales(const QStringList& resumenes)
 {
-    const QString prefijo = formatos::prefijoTemporal(resumen);
-    const QFileInfo info(prefijo);
-    const QDir carpeta = info.dir();
-    const QString comienzo = info.fileName();
+    QStringList comienzos;
+    for (const QString& resumen : resumenes) comienzos << QFileInfo(formatos::prefijoTemporal(resumen)).fileName();
+    QStringList filtros;
+    for (const QString& comienzo : std::as_const(comienzos)) filtros << comienzo + QLatin1Char('*');
     const QDateTime ahora = QDateTime::currentDateTimeUtc();
-    for (const QFileInfo& f : carpeta.entryInfoList({comienzo + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
-        const QString resto = f.fileName().mid(comienzo.size());
-        const QString autor = resto.section(QLatin1Char('.'), 0, -2);
-        const bool viejo = f.lastModified().msecsTo(ahora) > kTemporalAbandonadoMs;
-        if (viejo || copiaAcabada(autor)) ::unlink(formatos::nativo(f.filePath()).constData());
+    const QDir carpeta = QFileInfo(resumenes.first()).dir();
+    for (const QFileInfo& f : carpeta.entryInfoList(filtros, QDir::Files | QDir::Hidden)) {
+        for (const QString& comienzo : std::as_const(comienzos)) {
+            if (!f.fileName().startsWith(comienzo)) continue;
+            const QString autor = f.fileName().mid(comienzo.size()).section(QLatin1Char('.'), 0, -2);
+            const bool viejo = f.lastModified().msecsTo(ahora) > kTemporalAbandonadoMs;
+            if (viejo || copiaAcabada(autor)) ::unlink(formatos::nativo(f.filePath()).constData());
+            break;
+        }
     }
 }
 
@@ -125,8 +132,7 @@ QString AlmacenClase::abrir()
 {
     if (const QString error = crearPropio(); !error.isEmpty()) return error;
     eventos_[propio_];
-    barrerTemporales(rutaPuntos_);
-    barrerTemporales(rutaHistorial());
+    barrerTemporales({rutaPuntos_, rutaHistorial()});
     releer();
     if (vista_.inicio) return {};
     if (const QString error = empezar(); !error.isEmpty()) {
@@ -254,8 +260,9 @@ void AlmacenClase::leerArchivo(const QString& id)
     for (;;) {
         if (l.leido + nuevo.size() > kMaximoRegistro) break;
         const qsizetype antes = nuevo.size();
-        nuevo.resize(antes + kTrozo);
-        const ssize_t n = ::pread(f.numero(), nuevo.data() + antes, size_t(kTrozo), off_t(l.leido + antes));
+        const qsizetype trozo = std::max<qsizetype>(kTrozo, antes);
+        nuevo.resize(antes + trozo);
+        const ssize_t n = ::pread(f.numero(), nuevo.data() + antes, size_t(trozo), off_t(l.leido + antes));
         nuevo.resize(antes + std::max<ssize_t>(n, 0));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
@@ -266,7 +273,7 @@ void AlmacenClase::leerArchivo(const QString& id)
     qsizetype desde = 0;
     while (desde <= fin) {
         const qsizetype salto = nuevo.indexOf('\n', desde);
-        if (auto e = decodificar(nuevo.mid(desde, salto + 1 - desde))) {
+        if (auto e = decodificar(QByteArrayView(nuevo).sliced(desde, salto + 1 - desde), &comunes_)) {
             e->archivo = id;
             if (e->tipo == Evento::Tipo::Fin) l.acabado = true;
             eventos.push_back(std::move(*e));
@@ -386,7 +393,9 @@ QString AlmacenClase::registrar(const QVector<Evento>& eventos)
 
 RespuestasClase AlmacenClase::respuestas()
 {
-    calcular(); // read rarely: worked out from every record as they are
+    // The view holds every answer read or recorded: pointers into the
+    // events' deques, which stay put when the table of files grows.
+    if (!calculada_) calcular();
     // The log the class had before its first record, as it was copied then.
     const Evento* primero = vista_.primerInicio;
     if (primero && !primero->historial.isEmpty() && primero->historial != historialCopiado_) {

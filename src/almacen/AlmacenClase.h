@@ -101,6 +101,7 @@ private:
     qint64 orden_ = 0;     // its last line
     int escritos_ = 0;     // this copy's events in its file; the others wait to be written
     Registros eventos_;
+    TextosComunes comunes_;
     QHash<QString, Lectura> lecturas_;
     EstadoClase vista_;
     bool calculada_ = false; // vista_ holds every event read; else it is worked out again

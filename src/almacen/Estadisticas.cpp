@@ -81,12 +81,7 @@ RespuestasClase Estadisticas::respuestas()
     return almacen_ && almacen_->abierto() ? almacen_->respuestas() : RespuestasClase{};
 }
 
-formatos::Lectura Estadisticas::historial()
-{
-    formatos::Lectura r;
-    if (almacen_ && almacen_->abierto()) r.contenido = almacen_->historial();
-    return r;
-}
+QByteArray Estadisticas::historial() { return almacen_ && almacen_->abierto() ? almacen_->historial() : QByteArray(); }
 
 void Estadisticas::reiniciar(int indice)
 {

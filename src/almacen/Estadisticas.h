@@ -10,7 +10,6 @@
 
 #include "almacen/AlmacenClase.h"
 #include "almacen/DatosClase.h"
-#include "formatos/ArchivoEntero.h"
 
 #include <QObject>
 
@@ -61,8 +60,8 @@ public:
     const TablaAlumnos& alumnos() const override { return tabla_; }
     QString rutaPuntos() const override;
     RespuestasClase respuestas() override;
-    // The answer log, as "historial.csv" gets it.
-    formatos::Lectura historial();
+    // The answer log, as "historial.csv" gets it; empty with no class open.
+    QByteArray historial();
     QString borrarAlumno(const QString& nombre, int pista) override;
 
 signals:

@@ -77,7 +77,7 @@ constexpr char kSeparador = '\t';
 
 // CRC-32 (the one of zip and PNG): enough to tell a line a kill or a
 // damaged transfer cut short from a whole one.
-quint32 crc32(const QByteArray& datos)
+quint32 crc32(QByteArrayView datos)
 {
     static const std::array<quint32, 256> tabla = [] {
         std::array<quint32, 256> t{};
@@ -191,49 +191,80 @@ QByteArray codificar(const Evento& e)
     return linea + QByteArray::number(crc32(linea), 16).rightJustified(8, '0') + '\n';
 }
 
-std::optional<Evento> decodificar(const QByteArray& linea)
+namespace {
+
+// The kind with the most fields (an answer) has ten.
+constexpr int kMaximoCampos = 10;
+
+// A field as text: the ones already read are shared, up to a bound so that
+// a year of distinct numbers does not fill the memory twice.
+QString textoDe(QByteArrayView campo, TextosComunes* comunes)
+{
+    constexpr qsizetype kMaximoComunes = 8192;
+    if (!comunes || campo.contains('\\')) return desescapar(campo.toByteArray());
+    const auto ya = comunes->constFind(QByteArray::fromRawData(campo.data(), campo.size()));
+    if (ya != comunes->constEnd()) return *ya;
+    const QString texto = QString::fromUtf8(campo);
+    if (comunes->size() < kMaximoComunes) comunes->insert(campo.toByteArray(), texto);
+    return texto;
+}
+
+QByteArray bytesDe(QByteArrayView campo) { return desescapar(campo.toByteArray()).toLatin1(); }
+
+} // namespace
+
+// Read in place, field by field: a class's open reads a school year of lines.
+std::optional<Evento> decodificar(QByteArrayView linea, TextosComunes* comunes)
 {
     if (!linea.endsWith('\n')) return std::nullopt;
     const qsizetype ultimo = linea.lastIndexOf(kSeparador);
     if (ultimo < 0) return std::nullopt;
-    const QByteArray cuerpo = linea.left(ultimo + 1);
+    const QByteArrayView cuerpo = linea.first(ultimo + 1);
     bool bien = false;
-    const quint32 suma = linea.mid(ultimo + 1, linea.size() - ultimo - 2).toUInt(&bien, 16);
+    const quint32 suma = linea.sliced(ultimo + 1, linea.size() - ultimo - 2).toUInt(&bien, 16);
     if (!bien || suma != crc32(cuerpo)) return std::nullopt;
-    QList<QByteArray> campos = cuerpo.chopped(1).split(kSeparador);
-    if (campos.size() < 3 || campos[1].size() != 1 || !tipoConocido(campos[1][0])) return std::nullopt;
+    // Every field ends with its separator, the last one too.
+    std::array<QByteArrayView, kMaximoCampos> c;
+    int n = 0;
+    for (qsizetype desde = 0; desde < cuerpo.size(); ++n) {
+        if (n == kMaximoCampos) return std::nullopt;
+        const qsizetype fin = cuerpo.indexOf(kSeparador, desde);
+        c[size_t(n)] = cuerpo.sliced(desde, fin - desde);
+        desde = fin + 1;
+    }
+    if (n < 3 || c[1].size() != 1 || !tipoConocido(c[1].front())) return std::nullopt;
     Evento e;
-    e.tipo = Evento::Tipo(campos[1][0]);
-    e.orden = campos[0].toLongLong();
-    if (campos.size() != 3 + camposEsperados(e.tipo) || e.orden <= 0) return std::nullopt;
+    e.tipo = Evento::Tipo(c[1].front());
+    e.orden = c[0].toLongLong();
+    if (n != 3 + camposEsperados(e.tipo) || e.orden <= 0) return std::nullopt;
     bool hora = false;
-    e.respuesta.cuando = QDateTime::fromMSecsSinceEpoch(campos[2].toLongLong(&hora), Qt::UTC);
+    e.respuesta.cuando = QDateTime::fromMSecsSinceEpoch(c[2].toLongLong(&hora), Qt::UTC);
     if (!hora) return std::nullopt;
-    QStringList f;
-    for (qsizetype i = 3; i < campos.size(); ++i) f << desescapar(campos[i]);
+    const auto f = [&](int i) { return c[size_t(3 + i)]; };
     RespuestaContada& r = e.respuesta;
     switch (e.tipo) {
     case Evento::Tipo::Respuesta:
-        r.alumno = f[0], r.codigo = f[1], r.numero = f[2], r.respuesta = f[3], r.correcta = f[4] == "1", r.modo = f[5];
-        e.vez = f[6].toInt();
+        r.alumno = textoDe(f(0), comunes), r.codigo = textoDe(f(1), comunes), r.numero = textoDe(f(2), comunes);
+        r.respuesta = textoDe(f(3), comunes), r.correcta = f(4) == "1", r.modo = textoDe(f(5), comunes);
+        e.vez = f(6).toInt();
         break;
     case Evento::Tipo::Alta:
-        r.alumno = f[0];
-        e.vez = f[1].toInt();
+        r.alumno = textoDe(f(0), comunes);
+        e.vez = f(1).toInt();
         break;
     case Evento::Tipo::Reinicio:
     case Evento::Tipo::Baja:
-        r.alumno = f[0];
-        e.corte = leerCorte(f[1]);
-        e.vez = f[2].toInt();
+        r.alumno = textoDe(f(0), comunes);
+        e.corte = leerCorte(desescapar(f(1).toByteArray()));
+        e.vez = f(2).toInt();
         break;
     case Evento::Tipo::Inicio:
-        e.puntos = QByteArray::fromBase64(f[0].toLatin1());
-        e.historial = f[1];
-        e.huella = f[2].toLatin1();
-        e.corte = leerCorte(f[3]);
+        e.puntos = QByteArray::fromBase64(bytesDe(f(0)));
+        e.historial = desescapar(f(1).toByteArray());
+        e.huella = bytesDe(f(2));
+        e.corte = leerCorte(desescapar(f(3).toByteArray()));
         break;
-    case Evento::Tipo::Resumen: e.huella = f[0].toLatin1(); break;
+    case Evento::Tipo::Resumen: e.huella = bytesDe(f(0)); break;
     case Evento::Tipo::Fin: break;
     }
     return e;

@@ -19,6 +19,7 @@
 #include "almacen/TablaAlumnos.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QHash>
 #include <QSet>
@@ -87,10 +88,15 @@ struct Evento {
 // moves none of those already there (the class worked out points at them).
 using Registros = QHash<QString, std::deque<Evento>>;
 
+// The texts that come back line after line (a student's name, a code),
+// read once and shared: a school year of answers holds a few thousand
+// strings, not a million.
+using TextosComunes = QHash<QByteArray, QString>;
+
 // A line of a record file, with its end, and back. A line that is cut
 // short, damaged or of a kind this version does not know gives nothing.
 QByteArray codificar(const Evento& e);
-std::optional<Evento> decodificar(const QByteArray& linea);
+std::optional<Evento> decodificar(QByteArrayView linea, TextosComunes* comunes = nullptr);
 
 // The class as the records say.
 struct EstadoClase {
