@@ -16,6 +16,7 @@
 #include "formularios/Controles.h"
 #include "formularios/Zoom.h"
 #include "laboratorio/DisenoLaboratorio.h"
+#include "modelo/Aleatorio.h"
 #include "principal/DisenoPrincipal.h"
 
 #include <QAbstractButton>
@@ -98,6 +99,7 @@ private slots:
     void alumnoDeLaLista();
     void respuestas_data();
     void respuestas();
+    void otroCodigoEsOtraPregunta();
     void reset();
     void alumnoBorradoEnOtraCopia();
     void cerrarDevuelveLaVentanaYGuarda();
@@ -410,6 +412,32 @@ void TestEjercicio::respuestas()
     QCOMPARE(texto("número"), QString("0000"));
     QCOMPARE(alturaPersiana(), formatos::aPixeles(250));
     QCOMPARE(v.hijo<QLineEdit>("Text1")->text(), QString());
+}
+
+// With a question on screen, another code asks another number in it, so a
+// hard question cannot be read again in an easy code: the answer counts
+// under the code it was shown in. Once answered, a code only changes the
+// traces.
+void TestEjercicio::otroCodigoEsOtraPregunta()
+{
+    modelo::sembrarAleatorio(2026); // questions that are told apart by their numbers
+    QVERIFY(abrirEjercicio());
+    escribirNombre("Ana");
+    entrada::clic(de("tipo_cod", 3)); // HDB3
+    const QString pregunta = inicio::modeloEjercicio().numero();
+    entrada::clic(de("tipo_cod", 0)); // NRZ
+    QCOMPARE(codigosVistos(v), QStringList{"VisuNrz"});
+    QCOMPARE(alturaPersiana(), formatos::aPixeles(250));
+    const QString numero = inicio::modeloEjercicio().numero();
+    QVERIFY(numero != pregunta);
+    contestar(numero);
+    QCOMPARE(texto("bien"), QString("1"));
+    QVERIFY(inicio::estadisticas().historial().endsWith(",Ana,NRZ," + numero.toLatin1() + "," + numero.toLatin1() +
+                                                        ",bien,leer\r\n"));
+    entrada::clic(de("tipo_cod", 3));
+    QCOMPARE(codigosVistos(v), QStringList{"VisuHdb"});
+    QCOMPARE(inicio::modeloEjercicio().numero(), numero);
+    QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
 }
 
 // "Sí" clears the shown counts, and the chosen student's in the file at once.

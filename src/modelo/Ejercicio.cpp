@@ -78,7 +78,16 @@ void Ejercicio::mostrarCodigo(int indice)
 
 void Ejercicio::elegirCodigo(int indice)
 {
+    const bool otro = indice != codigoElegido_;
     codigoElegido_ = indice;
+    // A question on screen is not to be read again in an easier code: in
+    // another code it is another question, and the answer counts under the
+    // code it was shown in.
+    if (otro && (ronda_ == Ronda::Propuesto || ronda_ == Ronda::SolucionVista)) {
+        if (indice != CodigoAleatorio) mostrarCodigo(indice); // the random choice draws after the digits
+        proponer();
+        return;
+    }
     mostrarCodigo(indice);
     emit pantallaCambiada();
 }

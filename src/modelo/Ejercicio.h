@@ -71,6 +71,7 @@ public:
     bool enCurso() const { return enCurso_; }
     int codigoElegido() const { return codigoElegido_; }
     // The clock and the code asked, drawn at random for the random choice.
+    // With a question waiting for its answer, another code asks a new one.
     void elegirCodigo(int indice);
     // The name of the code the drawing shows, as the log writes it.
     QString codigoPreguntado() const;
