@@ -101,6 +101,7 @@ private slots:
     void respuestas();
     void otroCodigoEsOtraPregunta();
     void reset();
+    void sucesosParaElProfesor();
     void alumnoBorradoEnOtraCopia();
     void cerrarDevuelveLaVentanaYGuarda();
     void guardadoFallidoConservaLosResultados();
@@ -455,6 +456,40 @@ void TestEjercicio::reset()
     QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 0 0"));
 }
 
+// A look at the solution and a reset are no longer without trace: the
+// class view lists both, newest first, with the desk and what the reset
+// cleared, and counts each student's looks, which a reset does not clear.
+void TestEjercicio::sucesosParaElProfesor()
+{
+    escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Ana", " 5 3"));
+    QVERIFY(abrirEjercicio());
+    elegirDeLaLista(0);
+    entrada::clic(de("tipo_cod", 3)); // HDB3
+    const QString mirado = inicio::modeloEjercicio().numero();
+    entrada::clic(de("solu"));
+    entrada::clic(de("proponer"));
+    contestar(inicio::modeloEjercicio().numero());
+    avisos->respuestas = {formularios::Avisos::Respuesta::Si};
+    entrada::clic(de("Reset"));
+    entrada::clic(de("Detalles"));
+    QWidget* d = ventana("detalles");
+    QVERIFY(d);
+    const QAbstractItemModel* sucesos = control<QTableView>(d, "sucesos")->model();
+    QStringList filas;
+    for (int f = 0; f < sucesos->rowCount(); ++f) {
+        QStringList celdas;
+        for (int c = 1; c < sucesos->columnCount(); ++c) celdas << sucesos->index(f, c).data().toString();
+        filas << celdas.join(" | ");
+    }
+    const QString puesto = QDir(".tramavox").entryList({"*.reg"}).value(0).section('-', 0, 0);
+    QCOMPARE(filas, (QStringList{"Ana | " + puesto + " | Cuentas a cero | 6 respuestas, 4 aciertos",
+                                 "Ana | " + puesto + " | Solución vista | HDB3 " + mirado}));
+    const QAbstractItemModel* tabla = control<QTableView>(d, "tabla")->model();
+    QCOMPARE(tabla->headerData(6, Qt::Horizontal).toString(), QString("Soluciones vistas"));
+    QCOMPARE((QStringList{tabla->index(0, 1).data().toString(), tabla->index(0, 6).data().toString()}),
+             (QStringList{"0", "1"}));
+}
+
 // The chosen student, removed by another copy while chosen here, is no
 // longer the one answers count for: the next answer asks for a student.
 void TestEjercicio::alumnoBorradoEnOtraCopia()
@@ -601,7 +636,7 @@ void TestEjercicio::vistaDeLaClase()
     const QByteArray csv = leer(dir->filePath("clase.csv"));
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"
                            "Alumno;Total;Aciertos;Errores;Porcentaje;NRZ aciertos;NRZ errores;"));
-    QVERIFY(csv.contains("\r\nAna;5;3;2;60,0;0;0;0;0;0;0;1;1\r\n"));
+    QVERIFY(csv.contains("\r\nAna;5;3;2;60,0;0;0;0;0;0;0;1;1;0\r\n"));
     QStringList enPantalla{"Alumno"}, enCsv;
     for (int i = 0; i < 156; ++i) enPantalla << celda(i, 0);
     for (const QByteArray& l : csv.mid(3).split('\n'))

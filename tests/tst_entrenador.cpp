@@ -184,7 +184,8 @@ void TestEntrenador::dibujar()
 }
 
 // "Solución" before an answer shows it and the answer counts nothing, as in
-// the original drill; nor does a second check of the same exercise.
+// the exercise window; nor does a second check of the same exercise. The
+// teacher is told of the look.
 void TestEntrenador::solucionAntesNoCuenta()
 {
     abrir({});
@@ -196,7 +197,14 @@ void TestEntrenador::solucionAntesNoCuenta()
     QCOMPARE(veredicto(), QString("Trampa, trampa, miraste la solución"));
     entrada::clic(de("comprobar"));
     QCOMPARE(inicio::estadisticas().historial(), almacen::kCabeceraHistorial);
-    QCOMPARE(leer("puntos.pnt"), QByteArray("<missing>"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Eva", " 0 0"));
+    // The look is recorded for the teacher, with its question.
+    const auto sucesos = inicio::estadisticas().respuestas().sucesos;
+    QCOMPARE(int(sucesos.size()), 1);
+    QCOMPARE(sucesos[0]->tipo, almacen::Evento::Tipo::Solucion);
+    QCOMPARE(sucesos[0]->respuesta.alumno, QString("Eva"));
+    QCOMPARE(sucesos[0]->respuesta.numero.size(), int(bits.size()) / 4);
+    QCOMPARE(sucesos[0]->respuesta.modo, QString("leer"));
 }
 
 // The teacher exports questions of the codes marked, at the length chosen.

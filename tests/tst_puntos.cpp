@@ -65,6 +65,7 @@ private slots:
     void soloFicherosNormalesYDeTamanoSensato();
     void clase_data();
     void clase();
+    void lineasDeRegistro_data();
     void lineasDeRegistro();
     void horasDelHistorial();
     void respuestasDeDosPuestos();
@@ -299,33 +300,76 @@ void TestPuntos::clase()
     QCOMPARE(v.respuestas.size(), guion.count(" R "));
 }
 
-// A line of a record file is whole or it is nothing: one cut short by a
-// kill, damaged on the way, or of a kind this version does not know.
+namespace {
+// CRC-32 bit by bit, as zip and PNG have it: lines as other copies wrote them.
+quint32 crc32(const QByteArray& datos)
+{
+    quint32 c = ~0u;
+    for (const char b : datos) {
+        c ^= quint8(b);
+        for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1)));
+    }
+    return ~c;
+}
+} // namespace
+
+void TestPuntos::lineasDeRegistro_data()
+{
+    QTest::addColumn<char>("tipo");
+    QTest::addColumn<QString>("alumno");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<qint64>("bien");
+    using N = qint64;
+    fila("an answer, its name with a tab, a backslash and a line end", 'R', "Ana\tde\\la\nPeña", N(0), N(0));
+    fila("a reset, with the counts it cleared", 'Z', "Luis", N(6), N(4));
+    fila("a deletion", 'B', "Eva", N(3), N(0));
+    fila("a solution shown", 'V', "Íñigo", N(0), N(0));
+    fila("a solution shown to nobody chosen", 'V', "", N(0), N(0));
+}
+
+// A line of a record file reads back as it was written, and is whole or
+// nothing: one cut short by a kill, damaged on the way, or of a kind this
+// version does not know gives nothing.
 void TestPuntos::lineasDeRegistro()
 {
+    QFETCH(char, tipo);
+    QFETCH(QString, alumno);
+    QFETCH(qint64, total);
+    QFETCH(qint64, bien);
     Evento e;
+    e.tipo = Evento::Tipo(tipo);
     e.orden = 7;
     e.respuesta = {QDateTime::fromString("2026-12-08T09:00:00.123Z", Qt::ISODateWithMs),
-                   "Ana\tde\\la\nPeña",
+                   alumno,
                    "HDB3",
                    "00A5",
                    "00A4",
                    false,
                    "dibujar"};
     e.vez = 1;
+    e.total = total;
+    e.bien = bien;
+    if (e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja) e.corte = {{"p1", 3}, {"p2", 9}};
     const QByteArray linea = codificar(e);
     QCOMPARE(linea.count('\n'), 1);
-    const auto vuelta = decodificar(linea);
-    QVERIFY(vuelta);
-    QCOMPARE(codificar(*vuelta), linea);
-    QCOMPARE(vuelta->respuesta.alumno, e.respuesta.alumno);
-    QCOMPARE(vuelta->vez, 1);
-    // Read twice through the texts already known, the second time from them.
+    // Read alone, and twice through the texts already known, the second time from them.
     TextosComunes comunes;
-    for (int vez = 0; vez < 2; ++vez) {
-        const auto leida = decodificar(linea, &comunes);
-        QVERIFY(leida);
-        QCOMPARE(codificar(*leida), linea);
+    for (TextosComunes* textos : {static_cast<TextosComunes*>(nullptr), &comunes, &comunes}) {
+        const auto vuelta = decodificar(linea, textos);
+        QVERIFY(vuelta);
+        QCOMPARE(codificar(*vuelta), linea);
+        QCOMPARE(vuelta->respuesta.alumno, alumno);
+        QCOMPARE((QList<qint64>{vuelta->vez, vuelta->total, vuelta->bien}), (QList<qint64>{1, total, bien}));
+    }
+    if (e.tipo == Evento::Tipo::Reinicio) {
+        // As copies wrote it before a reset kept the counts: the line without them.
+        QByteArray cuerpo = linea.left(linea.lastIndexOf('\t'));
+        cuerpo = cuerpo.left(cuerpo.lastIndexOf('\t'));
+        cuerpo = cuerpo.left(cuerpo.lastIndexOf('\t') + 1);
+        const auto anterior = decodificar(cuerpo + QByteArray::number(crc32(cuerpo), 16).rightJustified(8, '0') + '\n');
+        QVERIFY(anterior);
+        QCOMPARE((QList<qint64>{anterior->vez, anterior->total, anterior->bien}), (QList<qint64>{1, 0, 0}));
+        QCOMPARE(anterior->corte, e.corte);
     }
     QVERIFY(!decodificar(linea.chopped(1)));
     QByteArray danada = linea;
@@ -497,7 +541,7 @@ void TestPuntos::camposCsv()
     std::vector<CodigoClase> codigos;
     const QByteArray log = kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) +
                            respuesta("AMI", false) + respuesta("B8ZS", false, "dibujar");
-    const auto filas = filasClase(t, RespuestasClase{log, {}}, &codigos);
+    const auto filas = filasClase(t, RespuestasClase{log, {}, {}}, &codigos);
     QCOMPARE(codigos.size(), size_t(5));
     QCOMPARE(codigos.back().titulo(), QString("B8ZS (dibujo)"));
     QCOMPARE(filas[0].bienPorCodigo, (std::vector<qint64>{0, 2, 0, 0, 0}));

@@ -769,6 +769,18 @@ Informàtics&quot;.<byte value="xd"/>
         <source>Borra de las estadísticas el alumno elegido en la tabla</source>
         <translation>Esborra de les estadístiques l&apos;alumne triat a la taula</translation>
     </message>
+    <message>
+        <source>Cuentas a cero, alumnos borrados y soluciones vistas, lo último primero:</source>
+        <translation>Comptes a zero, alumnes esborrats i solucions vistes, el més recent primer:</translation>
+    </message>
+    <message>
+        <source>Sucesos de la clase</source>
+        <translation>Esdeveniments de la classe</translation>
+    </message>
+    <message>
+        <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
+        <translation>Qui ha posat els seus comptes a zero, ha esborrat un alumne o ha vist una solució, quan i en quin lloc</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -905,6 +917,22 @@ Telefonia</translation>
         <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
         <translation>No s&apos;han pogut anotar les respostes a la carpeta de la classe «%1»: %2.</translation>
     </message>
+    <message>
+        <source>Cuentas a cero</source>
+        <translation>Comptes a zero</translation>
+    </message>
+    <message>
+        <source>Alumno borrado</source>
+        <translation>Alumne esborrat</translation>
+    </message>
+    <message>
+        <source>Solución vista</source>
+        <translation>Solució vista</translation>
+    </message>
+    <message>
+        <source>%1 respuestas, %2 aciertos</source>
+        <translation>%1 respostes, %2 encerts</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -948,6 +976,37 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>%1 mal</source>
         <translation>%1 malament</translation>
+    </message>
+    <message>
+        <source>Soluciones vistas</source>
+        <translation>Solucions vistes</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::ModeloSucesos</name>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Alumno</source>
+        <translation>Alumne</translation>
+    </message>
+    <message>
+        <source>Puesto</source>
+        <translation>Lloc</translation>
+    </message>
+    <message>
+        <source>Suceso</source>
+        <translation>Esdeveniment</translation>
+    </message>
+    <message>
+        <source>Detalle</source>
+        <translation>Detall</translation>
+    </message>
+    <message>
+        <source>(sin elegir)</source>
+        <translation>(sense triar)</translation>
     </message>
 </context>
 <context>

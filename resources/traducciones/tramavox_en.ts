@@ -769,6 +769,18 @@ Computer Systems&quot;.<byte value="xd"/>
         <source>Borra de las estadísticas el alumno elegido en la tabla</source>
         <translation>Deletes the student chosen in the table from the statistics</translation>
     </message>
+    <message>
+        <source>Cuentas a cero, alumnos borrados y soluciones vistas, lo último primero:</source>
+        <translation>Counts reset, students deleted and solutions viewed, latest first:</translation>
+    </message>
+    <message>
+        <source>Sucesos de la clase</source>
+        <translation>Class events</translation>
+    </message>
+    <message>
+        <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
+        <translation>Who reset their counts, deleted a student or viewed a solution, when and at which desk</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -905,6 +917,22 @@ Systems</translation>
         <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
         <translation>The answers could not be recorded in the class folder “%1”: %2.</translation>
     </message>
+    <message>
+        <source>Cuentas a cero</source>
+        <translation>Counts reset</translation>
+    </message>
+    <message>
+        <source>Alumno borrado</source>
+        <translation>Student deleted</translation>
+    </message>
+    <message>
+        <source>Solución vista</source>
+        <translation>Solution viewed</translation>
+    </message>
+    <message>
+        <source>%1 respuestas, %2 aciertos</source>
+        <translation>%1 answers, %2 right</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -948,6 +976,37 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>%1 mal</source>
         <translation>%1 wrong</translation>
+    </message>
+    <message>
+        <source>Soluciones vistas</source>
+        <translation>Solutions viewed</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::ModeloSucesos</name>
+    <message>
+        <source>Fecha</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Alumno</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Puesto</source>
+        <translation>Desk</translation>
+    </message>
+    <message>
+        <source>Suceso</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Detalle</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>(sin elegir)</source>
+        <translation>(none chosen)</translation>
     </message>
 </context>
 <context>

@@ -769,6 +769,18 @@ zikloaren barruan.<byte value="xd"/>
         <source>Borra de las estadísticas el alumno elegido en la tabla</source>
         <translation>Taulan aukeratutako ikaslea estatistiketatik ezabatzen du</translation>
     </message>
+    <message>
+        <source>Cuentas a cero, alumnos borrados y soluciones vistas, lo último primero:</source>
+        <translation>Zerora jarritako kontuak, ezabatutako ikasleak eta ikusitako soluzioak, azkena lehenengo:</translation>
+    </message>
+    <message>
+        <source>Sucesos de la clase</source>
+        <translation>Klaseko gertaerak</translation>
+    </message>
+    <message>
+        <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
+        <translation>Nork jarri dituen bere kontuak zerora, ikasle bat ezabatu duen edo soluzio bat ikusi duen, noiz eta zein postutan</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -905,6 +917,22 @@ Sistemak</translation>
         <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
         <translation>Ezin izan dira erantzunak klasearen «%1» karpetan idatzi: %2.</translation>
     </message>
+    <message>
+        <source>Cuentas a cero</source>
+        <translation>Kontuak zerora</translation>
+    </message>
+    <message>
+        <source>Alumno borrado</source>
+        <translation>Ikaslea ezabatuta</translation>
+    </message>
+    <message>
+        <source>Solución vista</source>
+        <translation>Soluzioa ikusita</translation>
+    </message>
+    <message>
+        <source>%1 respuestas, %2 aciertos</source>
+        <translation>%1 erantzun, %2 asmatze</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -948,6 +976,37 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>%1 mal</source>
         <translation>%1 gaizki</translation>
+    </message>
+    <message>
+        <source>Soluciones vistas</source>
+        <translation>Ikusitako soluzioak</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::ModeloSucesos</name>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Alumno</source>
+        <translation>Ikaslea</translation>
+    </message>
+    <message>
+        <source>Puesto</source>
+        <translation>Postua</translation>
+    </message>
+    <message>
+        <source>Suceso</source>
+        <translation>Gertaera</translation>
+    </message>
+    <message>
+        <source>Detalle</source>
+        <translation>Xehetasuna</translation>
+    </message>
+    <message>
+        <source>(sin elegir)</source>
+        <translation>(aukeratu gabe)</translation>
     </message>
 </context>
 <context>

@@ -769,6 +769,18 @@ Informáticos&quot;.<byte value="xd"/>
         <source>Borra de las estadísticas el alumno elegido en la tabla</source>
         <translation>Borra das estatísticas o alumno escollido na táboa</translation>
     </message>
+    <message>
+        <source>Cuentas a cero, alumnos borrados y soluciones vistas, lo último primero:</source>
+        <translation>Contas a cero, alumnos borrados e solucións vistas, o último primeiro:</translation>
+    </message>
+    <message>
+        <source>Sucesos de la clase</source>
+        <translation>Sucesos da clase</translation>
+    </message>
+    <message>
+        <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
+        <translation>Quen puxo as súas contas a cero, borrou un alumno ou viu unha solución, cando e en que posto</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -905,6 +917,22 @@ Telefonía</translation>
         <source>No se pudieron anotar las respuestas en la carpeta de la clase «%1»: %2.</source>
         <translation>Non se puideron anotar as respostas no cartafol da clase «%1»: %2.</translation>
     </message>
+    <message>
+        <source>Cuentas a cero</source>
+        <translation>Contas a cero</translation>
+    </message>
+    <message>
+        <source>Alumno borrado</source>
+        <translation>Alumno borrado</translation>
+    </message>
+    <message>
+        <source>Solución vista</source>
+        <translation>Solución vista</translation>
+    </message>
+    <message>
+        <source>%1 respuestas, %2 aciertos</source>
+        <translation>%1 respostas, %2 acertos</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -948,6 +976,37 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>%1 mal</source>
         <translation>%1 mal</translation>
+    </message>
+    <message>
+        <source>Soluciones vistas</source>
+        <translation>Solucións vistas</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::ModeloSucesos</name>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Alumno</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Puesto</source>
+        <translation>Posto</translation>
+    </message>
+    <message>
+        <source>Suceso</source>
+        <translation>Suceso</translation>
+    </message>
+    <message>
+        <source>Detalle</source>
+        <translation>Detalle</translation>
+    </message>
+    <message>
+        <source>(sin elegir)</source>
+        <translation>(sen escoller)</translation>
     </message>
 </context>
 <context>

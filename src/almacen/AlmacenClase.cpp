@@ -316,13 +316,18 @@ QString AlmacenClase::rehacerPropio(const QByteArray& bytes)
         return error;
     }
     perdido_ = false;
-    std::deque<Evento> mios = eventos_.take(anterior);
+    // Moved, never copied: the class worked out points at these events.
+    const auto viejos = eventos_.find(anterior);
+    std::deque<Evento> mios = std::move(*viejos);
+    eventos_.erase(viejos);
     lecturas_.remove(anterior);
     QByteArray todo;
     for (int i = 0; i < escritos_; ++i) todo += codificar(mios[size_t(i)]);
     for (Evento& e : mios) e.archivo = propio_;
-    eventos_.insert(propio_, std::move(mios));
-    return escribirPropio(todo + bytes);
+    eventos_[propio_] = std::move(mios);
+    const QString error = escribirPropio(todo + bytes);
+    calcular(); // the events' file has a new name
+    return error;
 }
 
 // A "puntos.pnt" no copy wrote is a hand edit to take, not to write over:
@@ -412,6 +417,9 @@ RespuestasClase AlmacenClase::respuestas()
     r.anteriores = historialInicial_;
     r.anotadas.reserve(size_t(enOrden.size()));
     for (const Evento* e : std::as_const(enOrden)) r.anotadas.push_back(&e->respuesta);
+    QVector<const Evento*> sucesos = vista_.sucesos;
+    ordenarEnElTiempo(sucesos);
+    r.sucesos.assign(sucesos.begin(), sucesos.end());
     return r;
 }
 

@@ -34,6 +34,9 @@ Evento eventoDe(Evento::Tipo tipo, const TablaAlumnos& tabla, int indice)
     e.respuesta.cuando = QDateTime::currentDateTimeUtc();
     e.respuesta.alumno = tabla.nombres[indice];
     e.vez = vezEn(tabla, indice);
+    // What a reset or a deletion clears, for the teacher to see.
+    e.total = tabla.totales[indice].valor();
+    e.bien = tabla.aciertos[indice].valor();
     return e;
 }
 
@@ -86,6 +89,18 @@ QByteArray Estadisticas::historial() { return almacen_ && almacen_->abierto() ? 
 void Estadisticas::reiniciar(int indice)
 {
     if (indice >= 0 && indice < tabla_.num_alumnos()) cambios_ << eventoDe(Evento::Tipo::Reinicio, tabla_, indice);
+}
+
+void Estadisticas::verSolucion(int indice, const RespuestaContada& pregunta)
+{
+    Evento e;
+    if (indice >= 0 && indice < tabla_.num_alumnos()) e = eventoDe(Evento::Tipo::Solucion, tabla_, indice);
+    e.tipo = Evento::Tipo::Solucion;
+    e.respuesta.cuando = QDateTime::currentDateTimeUtc();
+    e.respuesta.codigo = pregunta.codigo;
+    e.respuesta.numero = pregunta.numero;
+    e.respuesta.modo = pregunta.modo;
+    cambios_ << e;
 }
 
 void Estadisticas::anotar(int indice, const RespuestaContada& respuesta)

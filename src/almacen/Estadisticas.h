@@ -47,6 +47,10 @@ public:
     void anotar(int indice, const RespuestaContada& respuesta);
     // The student's counts were reset here: the next save records it.
     void reiniciar(int indice);
+    // The solution of the question `pregunta` (its code, number and mode)
+    // was shown to the student at `indice` (-1: nobody chosen yet): the
+    // next save records it for the teacher.
+    void verSolucion(int indice, const RespuestaContada& pregunta);
 
     // Records what was counted here and reads what the other desks did; the
     // table then holds every desk's answers and students, and `tablaCambiada`

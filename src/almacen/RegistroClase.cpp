@@ -154,7 +154,10 @@ QStringList camposDe(const Evento& e)
                 QString::number(e.vez)};
     case Evento::Tipo::Alta: return {sinRelleno(r.alumno), QString::number(e.vez)};
     case Evento::Tipo::Reinicio:
-    case Evento::Tipo::Baja: return {sinRelleno(r.alumno), escribirCorte(e.corte), QString::number(e.vez)};
+    case Evento::Tipo::Baja:
+        return {sinRelleno(r.alumno), escribirCorte(e.corte), QString::number(e.vez), QString::number(e.total),
+                QString::number(e.bien)};
+    case Evento::Tipo::Solucion: return {sinRelleno(r.alumno), r.codigo, r.numero, r.modo, QString::number(e.vez)};
     case Evento::Tipo::Inicio:
         return {QString::fromLatin1(e.puntos.toBase64()), e.historial, QString::fromLatin1(e.huella),
                 escribirCorte(e.corte)};
@@ -164,13 +167,17 @@ QStringList camposDe(const Evento& e)
     return {};
 }
 
+// A reset's or deletion's counts came later: its lines without them still read.
+constexpr int kCamposBorradoSinCuentas = 3;
+
 int camposEsperados(Evento::Tipo tipo)
 {
     switch (tipo) {
     case Evento::Tipo::Respuesta: return 7;
     case Evento::Tipo::Alta: return 2;
     case Evento::Tipo::Reinicio:
-    case Evento::Tipo::Baja: return 3;
+    case Evento::Tipo::Baja: return 5;
+    case Evento::Tipo::Solucion: return 5;
     case Evento::Tipo::Inicio: return 4;
     case Evento::Tipo::Resumen: return 1;
     case Evento::Tipo::Fin: return 0;
@@ -178,7 +185,7 @@ int camposEsperados(Evento::Tipo tipo)
     return -1;
 }
 
-bool tipoConocido(char c) { return QByteArrayLiteral("IARZBSF").contains(c); }
+bool tipoConocido(char c) { return QByteArrayLiteral("IARZBSFV").contains(c); }
 
 } // namespace
 
@@ -236,7 +243,9 @@ std::optional<Evento> decodificar(QByteArrayView linea, TextosComunes* comunes)
     Evento e;
     e.tipo = Evento::Tipo(c[1].front());
     e.orden = c[0].toLongLong();
-    if (n != 3 + camposEsperados(e.tipo) || e.orden <= 0) return std::nullopt;
+    const bool sinCuentas =
+        (e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja) && n == 3 + kCamposBorradoSinCuentas;
+    if ((n != 3 + camposEsperados(e.tipo) && !sinCuentas) || e.orden <= 0) return std::nullopt;
     bool hora = false;
     e.respuesta.cuando = QDateTime::fromMSecsSinceEpoch(c[2].toLongLong(&hora), Qt::UTC);
     if (!hora) return std::nullopt;
@@ -257,6 +266,12 @@ std::optional<Evento> decodificar(QByteArrayView linea, TextosComunes* comunes)
         r.alumno = textoDe(f(0), comunes);
         e.corte = leerCorte(desescapar(f(1).toByteArray()));
         e.vez = f(2).toInt();
+        if (!sinCuentas) e.total = f(3).toLongLong(), e.bien = f(4).toLongLong();
+        break;
+    case Evento::Tipo::Solucion:
+        r.alumno = textoDe(f(0), comunes), r.codigo = textoDe(f(1), comunes), r.numero = textoDe(f(2), comunes);
+        r.modo = textoDe(f(3), comunes);
+        e.vez = f(4).toInt();
         break;
     case Evento::Tipo::Inicio:
         e.puntos = QByteArray::fromBase64(bytesDe(f(0)));
@@ -294,6 +309,12 @@ QStringList clavesDe(const TablaAlumnos& tabla)
 }
 
 bool dentro(const Evento& e, const Corte& corte) { return e.orden <= corte.value(e.archivo, 0); }
+
+// What the teacher's list of events shows.
+bool esSuceso(const Evento& e)
+{
+    return e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja || e.tipo == Evento::Tipo::Solucion;
+}
 
 bool deAlumno(const Evento& e)
 {
@@ -343,6 +364,7 @@ EstadoClase calcularClase(const Registros& archivos)
     for (auto it = archivos.begin(); it != archivos.end(); ++it)
         for (const Evento& e : it.value()) {
             if (e.tipo == Evento::Tipo::Respuesta && !dentro(e, delLog)) v.respuestas << &e;
+            if (esSuceso(e)) v.sucesos << &e;
             if ((e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja) && !dentro(e, base)) {
                 alumnos[claveDe(e)].borrados << &e;
                 v.conBorrados.insert(claveDe(e));
@@ -403,6 +425,10 @@ bool EstadoClase::sumar(const Evento& e)
     visto[e.archivo] = std::max(visto.value(e.archivo, 0), e.orden);
     if (e.tipo == Evento::Tipo::Resumen) resumenes.insert(e.huella);
     if (e.tipo == Evento::Tipo::Resumen || e.tipo == Evento::Tipo::Fin) return true;
+    if (e.tipo == Evento::Tipo::Solucion) {
+        sucesos << &e;
+        return true;
+    }
     if (e.tipo != Evento::Tipo::Respuesta && e.tipo != Evento::Tipo::Alta) return false;
     const QString clave = claveDe(e);
     if (conBorrados.contains(clave)) return false;
@@ -439,6 +465,8 @@ Corte corteDe(const Registros& archivos, const QString& alumno, int vez)
                 corte[it.key()] = std::max(corte.value(it.key(), 0), e.orden);
     return corte;
 }
+
+QString puestoDe(const Evento& e) { return e.archivo.section(QLatin1Char('-'), 0, 0); }
 
 int vezEn(const TablaAlumnos& tabla, int indice)
 {

@@ -43,6 +43,8 @@ struct RespuestaContada {
     QString modo = QStringLiteral("leer"); // "leer" the waveform, or "dibujar" it
 };
 
+struct Evento;
+
 // The class's answers as the class view counts them: the log the class had
 // before its first record, as text, and every answer recorded since.
 struct RespuestasClase {
@@ -50,6 +52,8 @@ struct RespuestasClase {
     // In the order they were given; they stay where the store keeps them,
     // valid until it next reads or records.
     std::vector<const RespuestaContada*> anotadas;
+    // Every reset, deletion and solution shown, in the order they happened.
+    std::vector<const Evento*> sucesos;
 };
 
 // One line of the answer log (RFC 4180, UTF-8, CR LF), and its header.
@@ -70,6 +74,7 @@ struct Evento {
         Respuesta = 'R', // an answer counted
         Reinicio = 'Z',  // a student's counts reset: what `corte` knew of them is cleared
         Baja = 'B',      // a student deleted, with the same cut
+        Solucion = 'V',  // the solution of a question shown (`codigo`, `numero`, `modo`), before any answer
         Resumen = 'S',   // a "puntos.pnt" about to be written, by its `huella`
         Fin = 'F',       // the copy closed: nothing more will be written to this file
     };
@@ -78,6 +83,7 @@ struct Evento {
     QString archivo;            // the record file it was read from (set by the reader)
     RespuestaContada respuesta; // `cuando` and `alumno` for every kind; the rest for answers
     int vez = 0;                // which of the students of that name (a class may have two Anas): 0 for the first
+    qint64 total = 0, bien = 0; // a reset's or a deletion's: the student's counts it cleared, as its desk saw them
     Corte corte;
     QByteArray puntos;
     QString historial;
@@ -102,6 +108,7 @@ std::optional<Evento> decodificar(QByteArrayView linea, TextosComunes* comunes =
 struct EstadoClase {
     TablaAlumnos tabla;
     QVector<const Evento*> respuestas;    // every answer recorded, in no order
+    QVector<const Evento*> sucesos;       // every reset, deletion and solution shown, in no order
     const Evento* inicio = nullptr;       // the starting point in force
     const Evento* primerInicio = nullptr; // the first one: the class's log before any record
     QSet<QByteArray> resumenes;           // every "puntos.pnt" a copy wrote (and the starting points)
@@ -130,5 +137,8 @@ void ordenarEnElTiempo(QVector<const Evento*>& eventos);
 
 // Which of the students of its name the one at `indice` is.
 int vezEn(const TablaAlumnos& tabla, int indice);
+
+// The desk a record file's events came from, as its name says.
+QString puestoDe(const Evento& e);
 
 } // namespace almacen

@@ -135,6 +135,12 @@ std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const alma
         const QByteArrayView dia = r.campos[0].first(qMin<qsizetype>(10, r.campos[0].size()));
         if (primera.isEmpty() || dia < primera) primera = dia.toByteArray();
     });
+    for (const almacen::Evento* e : respuestas.sucesos) {
+        if (e->tipo != almacen::Evento::Tipo::Solucion) continue;
+        const auto alumno = porNombre.constFind(almacen::sinRelleno(e->respuesta.alumno));
+        if (alumno != porNombre.constEnd())
+            for (size_t i : *alumno) ++filas[i].soluciones;
+    }
     const almacen::RespuestaContada* antes = nullptr;
     for (const almacen::RespuestaContada* r : respuestas.anotadas)
         if (contar({r->codigo, r->modo == QLatin1String("dibujar")}, almacen::sinRelleno(r->alumno), r->correcta) &&
@@ -164,6 +170,45 @@ std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const alma
     return filas;
 }
 
+std::vector<SucesoClase> sucesosClase(const almacen::RespuestasClase& respuestas)
+{
+    using almacen::Evento;
+    std::vector<SucesoClase> r;
+    for (const Evento* e : respuestas.sucesos) {
+        SucesoClase s;
+        s.tipo = e->tipo == Evento::Tipo::Reinicio ? SucesoClase::Tipo::Reinicio
+                 : e->tipo == Evento::Tipo::Baja   ? SucesoClase::Tipo::Baja
+                                                   : SucesoClase::Tipo::Solucion;
+        s.cuando = e->respuesta.cuando;
+        s.alumno = almacen::sinRelleno(e->respuesta.alumno);
+        s.puesto = almacen::puestoDe(*e);
+        s.total = e->total;
+        s.bien = e->bien;
+        s.codigo = e->respuesta.codigo;
+        s.numero = e->respuesta.numero;
+        s.dibujado = e->respuesta.modo == QLatin1String("dibujar");
+        r.push_back(s);
+    }
+    return r;
+}
+
+QString SucesoClase::texto() const
+{
+    switch (tipo) {
+    case Tipo::Reinicio: return QCoreApplication::translate("ejercicio", "Cuentas a cero");
+    case Tipo::Baja: return QCoreApplication::translate("ejercicio", "Alumno borrado");
+    case Tipo::Solucion: break;
+    }
+    return QCoreApplication::translate("ejercicio", "Solución vista");
+}
+
+QString SucesoClase::detalle() const
+{
+    if (tipo != Tipo::Solucion)
+        return QCoreApplication::translate("ejercicio", "%1 respuestas, %2 aciertos").arg(total).arg(bien);
+    return CodigoClase{codigo, dibujado}.tituloVisible() + QLatin1Char(' ') + numero;
+}
+
 QString CodigoClase::titulo() const { return dibujado ? codigo + QStringLiteral(" (dibujo)") : codigo; }
 
 QString CodigoClase::tituloVisible() const
@@ -183,12 +228,14 @@ QByteArray csvClase(const std::vector<FilaClase>& filas, const std::vector<Codig
                          QStringLiteral("Errores"), QStringLiteral("Porcentaje")};
     for (const CodigoClase& c : codigos)
         cabecera << c.titulo() + QStringLiteral(" aciertos") << c.titulo() + QStringLiteral(" errores");
+    cabecera << QStringLiteral("Soluciones vistas");
     QString csv = cabecera.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     for (const FilaClase& f : filas) {
         QStringList campos{formatos::campoCsv(f.nombre, QLatin1Char(';')), QString::number(f.total),
                            QString::number(f.bien), QString::number(f.mal()), textoPorcentajeClase(f.porcentaje())};
         for (size_t c = 0; c < f.bienPorCodigo.size(); ++c)
             campos << QString::number(f.bienPorCodigo[c]) << QString::number(f.malPorCodigo[c]);
+        campos << QString::number(f.soluciones);
         csv += campos.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     }
     return "\xEF\xBB\xBF" + csv.toUtf8();

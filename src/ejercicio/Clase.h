@@ -8,6 +8,7 @@
 #include "almacen/TablaAlumnos.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <array>
@@ -33,6 +34,7 @@ struct FilaClase {
     // One per code of the class (in the order filasClase gives them).
     std::vector<qint64> bienPorCodigo;
     std::vector<qint64> malPorCodigo;
+    qint64 soluciones = 0; // the solutions shown to them before an answer
 
     qint64 mal() const { return total - bien; }
     double porcentaje() const { return total > 0 ? double(bien) * 100 / double(total) : 0.0; }
@@ -46,6 +48,25 @@ struct FilaClase {
 // ("2026-12-06"), empty when there is none.
 std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const almacen::RespuestasClase& respuestas,
                                   std::vector<CodigoClase>* codigos, QString* desde = nullptr);
+
+// A reset, a deletion or a solution shown, as the teacher's list shows it.
+struct SucesoClase {
+    enum class Tipo { Reinicio, Baja, Solucion };
+    Tipo tipo = Tipo::Solucion;
+    QDateTime cuando;
+    QString alumno;             // without its padding; empty for a solution shown with nobody chosen
+    QString puesto;             // the desk it was done at
+    qint64 total = 0, bien = 0; // a reset's or deletion's: the counts it cleared
+    QString codigo, numero;     // a solution's question
+    bool dibujado = false;
+    // "Cuentas a cero", "Alumno borrado" or "Solución vista", in the user's language.
+    QString texto() const;
+    // "5 respuestas, 3 aciertos", or the question: "HDB3 8421".
+    QString detalle() const;
+};
+
+// Every reset, deletion and solution shown, in the order they happened.
+std::vector<SucesoClase> sucesosClase(const almacen::RespuestasClase& respuestas);
 
 // The rows as CSV for LibreOffice Calc and Excel with Spanish settings:
 // UTF-8 with its byte order mark, ";" between fields, decimal comma, CR LF.

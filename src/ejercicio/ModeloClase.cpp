@@ -12,7 +12,8 @@ const char* const kCabecerasCuentas[] = {QT_TRANSLATE_NOOP("ejercicio::ModeloCla
                                          QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Aciertos"),
                                          QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Errores"),
                                          "%",
-                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Gráfico")};
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Gráfico"),
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Soluciones vistas")};
 
 } // namespace
 
@@ -45,6 +46,7 @@ QVariant ModeloClase::valor(const FilaClase& f, int columna) const
     case 1: return f.total;
     case 2: return f.bien;
     case 3: return f.mal();
+    case kColumnaSoluciones: return f.soluciones;
     default: return f.porcentaje(); // the percentage and its bar
     }
 }

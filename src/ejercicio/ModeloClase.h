@@ -16,6 +16,8 @@ public:
     enum class Vista { Cuentas, PorCodigo };
     // The column of the percentage bar in the counts view.
     static constexpr int kColumnaBarra = 5;
+    // Then the solutions each student was shown.
+    static constexpr int kColumnaSoluciones = 6;
     // The role that gives a cell's value as a number (for sorting and bars).
     static constexpr int kRolValor = Qt::UserRole;
 

@@ -77,7 +77,7 @@ void VentanaEjercicios::conectar()
             [this] { formularios::ponerTexto(numero, modelo_.respuesta()); });
     connect(&modelo_, &modelo::Ejercicio::pantallaCambiada, this, [this] { periodo->setValue(modelo_.periodo()); });
     connect(proponer, &QPushButton::clicked, &modelo_, &modelo::Ejercicio::proponer);
-    connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, &modelo_, &modelo::Ejercicio::verSolucion);
+    connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::verSolucion);
     connect(c.buscar<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
     connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);
     connect(c.buscar<QPushButton>("Detalles"), &QPushButton::clicked, this, &VentanaEjercicios::abrirVistaClase);
@@ -274,6 +274,19 @@ void VentanaEjercicios::aceptarRespuesta()
                               modelo_.codigoPreguntado(), modelo_.numero(), modelo_.respuesta(), resultado->correcta});
         guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }
+}
+
+// A look at the solution counts nothing, but the teacher sees how often
+// each student looked.
+void VentanaEjercicios::verSolucion()
+{
+    if (modelo_.ronda() != modelo::Ronda::Propuesto) return;
+    modelo_.verSolucion();
+    almacen::RespuestaContada pregunta;
+    pregunta.codigo = modelo_.codigoPreguntado();
+    pregunta.numero = modelo_.numero();
+    estadisticas_.verSolucion(modelo_.alumno(), pregunta);
+    guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
 }
 
 // The chosen student's counts, their percentage and its bar.

@@ -49,6 +49,7 @@ protected:
 
 private:
     void aceptarRespuesta();
+    void verSolucion();
     void borrarEstadisticas();
     void seguirRonda();
     void mostrarVeredicto();

@@ -4,6 +4,7 @@
 #include "ejercicio/DisenoVistaClase.h"
 #include "ejercicio/InformeClase.h"
 #include "ejercicio/ModeloClase.h"
+#include "ejercicio/ModeloSucesos.h"
 #include "formatos/ArchivoEntero.h"
 #include "formularios/Avisos.h"
 
@@ -89,12 +90,16 @@ QString mensajeError(const QString& que, const QString& ruta, const QString& err
 
 VistaClase::VistaClase(almacen::DatosClase& datos)
     : Formulario(disenoVistaClase()), datos_(datos), cuentas_(new ModeloClase(ModeloClase::Vista::Cuentas, this)),
-      porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this))
+      porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this)), sucesos_(new ModeloSucesos(this))
 {
     const auto& c = controles();
     tabla = tablaPara(c.buscar<QTableView>("tabla"), cuentas_);
     tabla->setItemDelegateForColumn(ModeloClase::kColumnaBarra, new DelegadoBarra(tabla));
     codigos = tablaPara(c.buscar<QTableView>("codigos"), porCodigo_);
+    auto* sucesos = c.buscar<QTableView>("sucesos");
+    sucesos->setModel(sucesos_);
+    sucesos->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sucesos->horizontalHeader()->setStretchLastSection(true);
     connect(c.buscar<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportarCsv);
     connect(c.buscar<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimirInforme);
     connect(c.buscar<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrarAlumno);
@@ -114,11 +119,14 @@ void VistaClase::alCambiarIdioma()
     mostrarDesde();
     cuentas_->cambiarIdioma();
     porCodigo_->cambiarIdioma();
+    sucesos_->cambiarIdioma();
 }
 
 void VistaClase::actualizar()
 {
-    auto filas = ejercicio::filasClase(datos_.alumnos(), datos_.respuestas(), &codigos_, &desde_);
+    const almacen::RespuestasClase respuestas = datos_.respuestas();
+    auto filas = ejercicio::filasClase(datos_.alumnos(), respuestas, &codigos_, &desde_);
+    sucesos_->ponerSucesos(sucesosClase(respuestas));
     mostrarDesde();
     porCodigo_->ponerFilas(filas, codigos_);
     cuentas_->ponerFilas(std::move(filas));

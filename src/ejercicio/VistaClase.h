@@ -3,7 +3,8 @@
 // The teacher's view of the class, opened by the exercise window's
 // "Detalles": every student of "puntos.pnt" with counts and percentage
 // (sortable, a bar for each percentage), the right and wrong answers per
-// code from "historial.csv", the class as CSV or as a PDF report, and the
+// code from "historial.csv", what students did besides answering (resets,
+// deletions, solutions shown), the class as CSV or as a PDF report, and the
 // deletion of a student entered by mistake.
 
 #include "almacen/DatosClase.h"
@@ -17,6 +18,7 @@ class QTableView;
 namespace ejercicio {
 
 class ModeloClase;
+class ModeloSucesos;
 
 class VistaClase : public formularios::Formulario {
     Q_OBJECT
@@ -41,6 +43,7 @@ private:
     almacen::DatosClase& datos_;
     ejercicio::ModeloClase* cuentas_;
     ejercicio::ModeloClase* porCodigo_;
+    ejercicio::ModeloSucesos* sucesos_;
     QTableView* tabla;
     QTableView* codigos;
     QString desde_;                    // the day of the first answer in the log

@@ -87,7 +87,7 @@ void VentanaEntrenador::conectar()
     connect(respuesta, &QLineEdit::returnPressed, this, &VentanaEntrenador::comprobar);
     connect(c.buscar<QPushButton>("nuevo"), &QPushButton::clicked, &entrenamiento_, &Entrenamiento::nuevo);
     connect(c.buscar<QPushButton>("comprobar"), &QPushButton::clicked, this, &VentanaEntrenador::comprobar);
-    connect(c.buscar<QPushButton>("solucion"), &QPushButton::clicked, &entrenamiento_, &Entrenamiento::verSolucion);
+    connect(c.buscar<QPushButton>("solucion"), &QPushButton::clicked, this, &VentanaEntrenador::verSolucion);
     connect(c.buscar<QPushButton>("exportar"), &QPushButton::clicked, this, &VentanaEntrenador::exportar);
 }
 
@@ -209,6 +209,20 @@ void VentanaEntrenador::comprobar()
                          {QDateTime::currentDateTime(), tabla.nombres[alumnoElegido_], nombreDe(ej.codigo),
                           hexadecimal(ej.bits), leyendo ? hexadecimal(r->leidos) : QString(), r->correcta,
                           leyendo ? QStringLiteral("leer") : QStringLiteral("dibujar")});
+    ejercicio::guardarConAvisos(this, estadisticas_, ejercicio::Momento::TrasResponder);
+}
+
+// A look at the solution counts nothing, but the teacher sees how often
+// each student looked.
+void VentanaEntrenador::verSolucion()
+{
+    if (entrenamiento_.ronda() != Ronda::Propuesto) return;
+    entrenamiento_.verSolucion();
+    almacen::RespuestaContada pregunta;
+    pregunta.codigo = nombreDe(entrenamiento_.ejercicio().codigo);
+    pregunta.numero = hexadecimal(entrenamiento_.ejercicio().bits);
+    pregunta.modo = entrenamiento_.modo() == Modo::Leer ? QStringLiteral("leer") : QStringLiteral("dibujar");
+    estadisticas_.verSolucion(alumnoElegido_, pregunta);
     ejercicio::guardarConAvisos(this, estadisticas_, ejercicio::Momento::TrasResponder);
 }
 

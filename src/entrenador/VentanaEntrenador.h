@@ -44,6 +44,7 @@ protected:
 private:
     void conectar();
     void comprobar();
+    void verSolucion();
     void elegirCodigos(QListWidgetItem* cambiado);
     void mostrar();
     void exportar();
