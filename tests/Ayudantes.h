@@ -133,6 +133,13 @@ public:
         return r;
     }
 
+    std::optional<QString> contrasena(QWidget*, const QString& texto) override
+    {
+        mensajes << texto;
+        if (contrasenas.empty()) return std::nullopt;
+        return contrasenas.takeFirst();
+    }
+
     int elegir(QWidget*, const QString& texto, const QStringList& botones) override
     {
         mensajes << texto;
@@ -147,6 +154,7 @@ public:
     Botones ultimosBotones = Botones::Aceptar;
     std::deque<Respuesta> respuestas;
     QStringList ficheros;          // answers to the file dialog, in order
+    QStringList contrasenas;       // passwords typed, in order; none left: cancelled
     QStringList carpetasOfrecidas; // the folder each dialog opened in
 };
 

@@ -102,6 +102,7 @@ private slots:
     void otroCodigoEsOtraPregunta();
     void reset();
     void sucesosParaElProfesor();
+    void profesorDeLaClase();
     void alumnoBorradoEnOtraCopia();
     void cerrarDevuelveLaVentanaYGuarda();
     void guardadoFallidoConservaLosResultados();
@@ -488,6 +489,50 @@ void TestEjercicio::sucesosParaElProfesor()
     QCOMPARE(tabla->headerData(6, Qt::Horizontal).toString(), QString("Soluciones vistas"));
     QCOMPARE((QStringList{tabla->index(0, 1).data().toString(), tabla->index(0, 6).data().toString()}),
              (QStringList{"0", "1"}));
+}
+
+// Once the teacher sets a password from the class view, deleting a student
+// and resetting counts take it: a wrong one, or none, changes nothing.
+void TestEjercicio::profesorDeLaClase()
+{
+    using R = formularios::Avisos::Respuesta;
+    escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Ana", " 5 3") + lineaPuntos("Luis", " 2 1"));
+    QVERIFY(abrirEjercicio());
+    entrada::clic(de("Detalles"));
+    QWidget* d = ventana("detalles");
+    QVERIFY(d);
+    avisos->contrasenas = {"tiza y pizarra", "tiza y pizarr"};
+    entrada::clic(control(d, "profesor"));
+    QCOMPARE(avisos->mensajes.last(), QString("Las dos contraseñas no coinciden: no se ha cambiado nada."));
+    avisos->contrasenas = {"tiza y pizarra", "tiza y pizarra"};
+    entrada::clic(control(d, "profesor"));
+    QVERIFY(avisos->mensajes.last().startsWith("Contraseña del profesor guardada."));
+    auto* tabla = control<QTableView>(d, "tabla");
+    for (const QString& clave : {QString("tiza"), QString("tiza y pizarra")}) {
+        tabla->selectRow(1);
+        avisos->respuestas = {R::Si};
+        avisos->contrasenas = {clave};
+        entrada::clic(control(d, "borrar"));
+    }
+    QCOMPARE(avisos->mensajes.mid(avisos->mensajes.size() - 4),
+             (QStringList{"Solo el profesor puede borrar a un alumno. Escribe la contraseña del profesor:",
+                          "Esa no es la contraseña del profesor.",
+                          "¿Borrar a «Luis» y sus estadísticas? Sus respuestas "
+                          "quedan en el historial.",
+                          "Solo el profesor puede borrar a un alumno. Escribe la contraseña del profesor:"}));
+    QCOMPARE(tabla->model()->rowCount(), 1);
+    entrada::activar(d);
+    entrada::tecla(d, Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    entrada::activar(e);
+    elegirDeLaLista(0);
+    avisos->respuestas = {R::Si};
+    entrada::clic(de("Reset"));              // and the password box cancelled
+    QCOMPARE(texto("total"), QString(" 5")); // as "puntos.pnt" writes it
+    avisos->respuestas = {R::Si};
+    avisos->contrasenas = {"tiza y pizarra"};
+    entrada::clic(de("Reset"));
+    QCOMPARE(texto("total"), QString("0"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 0 0"));
 }
 
 // The chosen student, removed by another copy while chosen here, is no

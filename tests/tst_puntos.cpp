@@ -4,6 +4,7 @@
 
 #include "almacen/AlmacenClase.h"
 #include "almacen/ArchivoPuntos.h"
+#include "almacen/Profesor.h"
 #include "Archivos.h"
 #include "ejercicio/Clase.h"
 #include "ejercicio/InformeClase.h"
@@ -65,6 +66,8 @@ private slots:
     void soloFicherosNormalesYDeTamanoSensato();
     void clase_data();
     void clase();
+    void contrasenaDelProfesor_data();
+    void contrasenaDelProfesor();
     void lineasDeRegistro_data();
     void lineasDeRegistro();
     void horasDelHistorial();
@@ -298,6 +301,64 @@ void TestPuntos::clase()
     const EstadoClase v = calcularClase(archivos);
     QCOMPARE(resumen(v.tabla), tabla);
     QCOMPARE(v.respuestas.size(), guion.count(" R "));
+}
+
+void TestPuntos::contrasenaDelProfesor_data()
+{
+    QTest::addColumn<QString>("danar"); // what becomes of the file once set: "" (nothing), or how it is damaged
+    QTest::addColumn<int>("estado");    // Profesor::Estado afterwards
+    QTest::addColumn<bool>("entra");    // the password set still opens
+    const int con = int(Profesor::Estado::ConProfesor), danado = int(Profesor::Estado::Danado);
+    fila("as set", "", con, true);
+    fila("one letter of the hash changed", "letra", con, false);
+    fila("the hash cut short", "corto", danado, false);
+    fila("emptied", "vacio", danado, false);
+    fila("another program's file", "ajeno", danado, false);
+}
+
+// The teacher's password is kept only as a salted slow hash: the right one
+// opens, a wrong one does not, and a file someone edited lets nobody in
+// rather than anybody. Changing it takes the current one.
+void TestPuntos::contrasenaDelProfesor()
+{
+    QFETCH(QString, danar);
+    QFETCH(int, estado);
+    QFETCH(bool, entra);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(".tramavox"));
+    Profesor profesor(dir.filePath("puntos.pnt"));
+    QCOMPARE(profesor.estado(), Profesor::Estado::SinProfesor);
+    QVERIFY(!profesor.comprobar(""));
+    QVERIFY(!profesor.poner("corta").isEmpty());
+    QCOMPARE(profesor.poner("señor profe"), QString());
+    const QByteArray guardado = leer(profesor.ruta());
+    QVERIFY(!guardado.contains(QString("señor").toUtf8()) && !guardado.contains(" profe"));
+    if (danar == "letra") {
+        QByteArray otro = guardado;
+        const qsizetype i = otro.size() - 5; // inside the hash, past its salt
+        otro[i] = otro[i] == 'A' ? 'B' : 'A';
+        escribir(profesor.ruta(), otro);
+    } else if (danar == "corto") {
+        escribir(profesor.ruta(), guardado.left(guardado.size() / 2));
+    } else if (danar == "vacio") {
+        escribir(profesor.ruta(), "");
+    } else if (danar == "ajeno") {
+        escribir(profesor.ruta(), "password=señor profe\n");
+    }
+    QCOMPARE(int(profesor.estado()), estado);
+    QCOMPARE(profesor.comprobar("señor profe"), entra);
+    QVERIFY(!profesor.comprobar("señor prof"));
+    QVERIFY(!profesor.comprobar(""));
+    if (!entra) {
+        QVERIFY(!profesor.poner("otra más", "señor profe").isEmpty());
+        return;
+    }
+    QVERIFY(!profesor.poner("otra más", "señor prof").isEmpty());
+    QCOMPARE(profesor.poner("otra más", "señor profe"), QString());
+    QVERIFY(profesor.comprobar("otra más") && !profesor.comprobar("señor profe"));
+    // The same password again is another hash: each has its own salt.
+    QCOMPARE(profesor.poner("señor profe", "otra más"), QString());
+    QVERIFY(leer(profesor.ruta()) != guardado && profesor.comprobar("señor profe"));
 }
 
 namespace {

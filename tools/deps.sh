@@ -7,7 +7,7 @@
 # What building the program takes, and what only its tests and benchmarks do.
 TRAMAVOX_PACKAGES_PROGRAM=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n qt6-l10n-tools libfftw3-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n qt6-l10n-tools libfftw3-dev libsodium-dev
   fonts-liberation2 fonts-dejavu-core
 )
 TRAMAVOX_PACKAGES_TESTS=(qt6-base-private-dev libbenchmark-dev clang-format desktop-file-utils appstream

@@ -311,6 +311,26 @@ Informàtics&quot;.<byte value="xd"/>
         <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
         <translation>«%1» ja no és a la classe: un altre lloc l&apos;ha esborrat</translation>
     </message>
+    <message>
+        <source>el fichero de la contraseña del profesor «%1» está dañado</source>
+        <translation>el fitxer de la contrasenya del professor «%1» està malmès</translation>
+    </message>
+    <message>
+        <source>la contraseña actual no es la del profesor</source>
+        <translation>la contrasenya actual no és la del professor</translation>
+    </message>
+    <message>
+        <source>la contraseña ha de tener al menos %1 caracteres</source>
+        <translation>la contrasenya ha de tenir almenys %1 caràcters</translation>
+    </message>
+    <message>
+        <source>no se puede usar la biblioteca de cifrado</source>
+        <translation>no es pot fer servir la biblioteca de xifratge</translation>
+    </message>
+    <message>
+        <source>no hay memoria bastante para cifrar la contraseña</source>
+        <translation>no hi ha prou memòria per xifrar la contrasenya</translation>
+    </message>
 </context>
 <context>
     <name>ayu</name>
@@ -781,6 +801,18 @@ Informàtics&quot;.<byte value="xd"/>
         <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
         <translation>Qui ha posat els seus comptes a zero, ha esborrat un alumne o ha vist una solució, quan i en quin lloc</translation>
     </message>
+    <message>
+        <source>Contraseña del profesor…</source>
+        <translation>Contrasenya del professor…</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor</source>
+        <translation>Contrasenya del professor</translation>
+    </message>
+    <message>
+        <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
+        <translation>Posa o canvia la contrasenya que demanen esborrar alumnes i posar comptes a zero</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -933,6 +965,42 @@ Telefonia</translation>
         <source>%1 respuestas, %2 aciertos</source>
         <translation>%1 respostes, %2 encerts</translation>
     </message>
+    <message>
+        <source>El fichero de la contraseña del profesor («%1») está dañado: no se puede comprobar ninguna contraseña. Si el profesor lo borra, puede poner una nueva.</source>
+        <translation>El fitxer de la contrasenya del professor («%1») està malmès: no es pot comprovar cap contrasenya. Si el professor l&apos;esborra, en pot posar una de nova.</translation>
+    </message>
+    <message>
+        <source>Solo el profesor puede %1. Escribe la contraseña del profesor:</source>
+        <translation>Només el professor pot %1. Escriu la contrasenya del professor:</translation>
+    </message>
+    <message>
+        <source>Esa no es la contraseña del profesor.</source>
+        <translation>Aquesta no és la contrasenya del professor.</translation>
+    </message>
+    <message>
+        <source>Contraseña actual del profesor:</source>
+        <translation>Contrasenya actual del professor:</translation>
+    </message>
+    <message>
+        <source>Nueva contraseña del profesor (al menos %1 caracteres):</source>
+        <translation>Nova contrasenya del professor (almenys %1 caràcters):</translation>
+    </message>
+    <message>
+        <source>Repite la nueva contraseña:</source>
+        <translation>Repeteix la nova contrasenya:</translation>
+    </message>
+    <message>
+        <source>Las dos contraseñas no coinciden: no se ha cambiado nada.</source>
+        <translation>Les dues contrasenyes no coincideixen: no s&apos;ha canviat res.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la contraseña del profesor: %1.</source>
+        <translation>No s&apos;ha pogut desar la contrasenya del professor: %1.</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
+        <translation>Contrasenya del professor desada. D&apos;ara endavant, esborrar alumnes i posar comptes a zero la demanen.</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1031,6 +1099,10 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
         <source>Esta acción borrará tus estadísticas. ¿Deseas continuar?</source>
         <translation>Aquesta acció esborrarà les teves estadístiques. Vols continuar?</translation>
     </message>
+    <message>
+        <source>poner a cero las cuentas</source>
+        <translation>posar els comptes a zero</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::VistaClase</name>
@@ -1081,6 +1153,10 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>No s&apos;ha pogut esborrar «%1» de «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>borrar a un alumno</source>
+        <translation>esborrar un alumne</translation>
     </message>
 </context>
 <context>

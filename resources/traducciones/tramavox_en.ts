@@ -311,6 +311,26 @@ Computer Systems&quot;.<byte value="xd"/>
         <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
         <translation>“%1” is no longer in the class: another desk has deleted them</translation>
     </message>
+    <message>
+        <source>el fichero de la contraseña del profesor «%1» está dañado</source>
+        <translation>the teacher&apos;s password file «%1» is damaged</translation>
+    </message>
+    <message>
+        <source>la contraseña actual no es la del profesor</source>
+        <translation>the current password is not the teacher&apos;s</translation>
+    </message>
+    <message>
+        <source>la contraseña ha de tener al menos %1 caracteres</source>
+        <translation>the password must have at least %1 characters</translation>
+    </message>
+    <message>
+        <source>no se puede usar la biblioteca de cifrado</source>
+        <translation>the encryption library cannot be used</translation>
+    </message>
+    <message>
+        <source>no hay memoria bastante para cifrar la contraseña</source>
+        <translation>there is not enough memory to hash the password</translation>
+    </message>
 </context>
 <context>
     <name>ayu</name>
@@ -781,6 +801,18 @@ Computer Systems&quot;.<byte value="xd"/>
         <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
         <translation>Who reset their counts, deleted a student or viewed a solution, when and at which desk</translation>
     </message>
+    <message>
+        <source>Contraseña del profesor…</source>
+        <translation>Teacher&apos;s password…</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor</source>
+        <translation>Teacher&apos;s password</translation>
+    </message>
+    <message>
+        <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
+        <translation>Sets or changes the password that deleting students and resetting counts ask for</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -933,6 +965,42 @@ Systems</translation>
         <source>%1 respuestas, %2 aciertos</source>
         <translation>%1 answers, %2 right</translation>
     </message>
+    <message>
+        <source>El fichero de la contraseña del profesor («%1») está dañado: no se puede comprobar ninguna contraseña. Si el profesor lo borra, puede poner una nueva.</source>
+        <translation>The teacher&apos;s password file («%1») is damaged: no password can be checked. If the teacher deletes it, a new one can be set.</translation>
+    </message>
+    <message>
+        <source>Solo el profesor puede %1. Escribe la contraseña del profesor:</source>
+        <translation>Only the teacher can %1. Type the teacher&apos;s password:</translation>
+    </message>
+    <message>
+        <source>Esa no es la contraseña del profesor.</source>
+        <translation>That is not the teacher&apos;s password.</translation>
+    </message>
+    <message>
+        <source>Contraseña actual del profesor:</source>
+        <translation>The teacher&apos;s current password:</translation>
+    </message>
+    <message>
+        <source>Nueva contraseña del profesor (al menos %1 caracteres):</source>
+        <translation>New teacher&apos;s password (at least %1 characters):</translation>
+    </message>
+    <message>
+        <source>Repite la nueva contraseña:</source>
+        <translation>Type the new password again:</translation>
+    </message>
+    <message>
+        <source>Las dos contraseñas no coinciden: no se ha cambiado nada.</source>
+        <translation>The two passwords differ: nothing has been changed.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la contraseña del profesor: %1.</source>
+        <translation>The teacher&apos;s password could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
+        <translation>Teacher&apos;s password saved. From now on, deleting students and resetting counts ask for it.</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1031,6 +1099,10 @@ Answer No only if you are another student with a similar name.</translation>
         <source>Esta acción borrará tus estadísticas. ¿Deseas continuar?</source>
         <translation>This will erase your statistics. Do you want to continue?</translation>
     </message>
+    <message>
+        <source>poner a cero las cuentas</source>
+        <translation>reset the counts</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::VistaClase</name>
@@ -1081,6 +1153,10 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Could not delete “%1” from “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>borrar a un alumno</source>
+        <translation>delete a student</translation>
     </message>
 </context>
 <context>

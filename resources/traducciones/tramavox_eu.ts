@@ -311,6 +311,26 @@ zikloaren barruan.<byte value="xd"/>
         <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
         <translation>«%1» ez dago jada klasean: beste postu batek ezabatu du</translation>
     </message>
+    <message>
+        <source>el fichero de la contraseña del profesor «%1» está dañado</source>
+        <translation>irakaslearen pasahitzaren «%1» fitxategia hondatuta dago</translation>
+    </message>
+    <message>
+        <source>la contraseña actual no es la del profesor</source>
+        <translation>uneko pasahitza ez da irakaslearena</translation>
+    </message>
+    <message>
+        <source>la contraseña ha de tener al menos %1 caracteres</source>
+        <translation>pasahitzak gutxienez %1 karaktere izan behar ditu</translation>
+    </message>
+    <message>
+        <source>no se puede usar la biblioteca de cifrado</source>
+        <translation>ezin da zifratze-liburutegia erabili</translation>
+    </message>
+    <message>
+        <source>no hay memoria bastante para cifrar la contraseña</source>
+        <translation>ez dago pasahitza zifratzeko adina memoria</translation>
+    </message>
 </context>
 <context>
     <name>ayu</name>
@@ -781,6 +801,18 @@ zikloaren barruan.<byte value="xd"/>
         <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
         <translation>Nork jarri dituen bere kontuak zerora, ikasle bat ezabatu duen edo soluzio bat ikusi duen, noiz eta zein postutan</translation>
     </message>
+    <message>
+        <source>Contraseña del profesor…</source>
+        <translation>Irakaslearen pasahitza…</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor</source>
+        <translation>Irakaslearen pasahitza</translation>
+    </message>
+    <message>
+        <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
+        <translation>Ikasleak ezabatzeko eta kontuak zerora jartzeko eskatzen den pasahitza jarri edo aldatzen du</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -933,6 +965,42 @@ Sistemak</translation>
         <source>%1 respuestas, %2 aciertos</source>
         <translation>%1 erantzun, %2 asmatze</translation>
     </message>
+    <message>
+        <source>El fichero de la contraseña del profesor («%1») está dañado: no se puede comprobar ninguna contraseña. Si el profesor lo borra, puede poner una nueva.</source>
+        <translation>Irakaslearen pasahitzaren fitxategia («%1») hondatuta dago: ezin da pasahitzik egiaztatu. Irakasleak ezabatzen badu, berri bat jar dezake.</translation>
+    </message>
+    <message>
+        <source>Solo el profesor puede %1. Escribe la contraseña del profesor:</source>
+        <translation>Irakasleak bakarrik egin dezake hau: %1. Idatzi irakaslearen pasahitza:</translation>
+    </message>
+    <message>
+        <source>Esa no es la contraseña del profesor.</source>
+        <translation>Hori ez da irakaslearen pasahitza.</translation>
+    </message>
+    <message>
+        <source>Contraseña actual del profesor:</source>
+        <translation>Irakaslearen uneko pasahitza:</translation>
+    </message>
+    <message>
+        <source>Nueva contraseña del profesor (al menos %1 caracteres):</source>
+        <translation>Irakaslearen pasahitz berria (gutxienez %1 karaktere):</translation>
+    </message>
+    <message>
+        <source>Repite la nueva contraseña:</source>
+        <translation>Idatzi berriro pasahitz berria:</translation>
+    </message>
+    <message>
+        <source>Las dos contraseñas no coinciden: no se ha cambiado nada.</source>
+        <translation>Bi pasahitzak ez datoz bat: ez da ezer aldatu.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la contraseña del profesor: %1.</source>
+        <translation>Ezin izan da irakaslearen pasahitza gorde: %1.</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
+        <translation>Irakaslearen pasahitza gordeta. Hemendik aurrera, ikasleak ezabatzeak eta kontuak zerora jartzeak eskatuko dute.</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1031,6 +1099,10 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
         <source>Esta acción borrará tus estadísticas. ¿Deseas continuar?</source>
         <translation>Ekintza honek zure estatistikak ezabatuko ditu. Jarraitu nahi duzu?</translation>
     </message>
+    <message>
+        <source>poner a cero las cuentas</source>
+        <translation>kontuak zerora jarri</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::VistaClase</name>
@@ -1081,6 +1153,10 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Ezin izan da «%1» «%2»-(e)tik ezabatu: %3.</translation>
+    </message>
+    <message>
+        <source>borrar a un alumno</source>
+        <translation>ikasle bat ezabatu</translation>
     </message>
 </context>
 <context>

@@ -311,6 +311,26 @@ Informáticos&quot;.<byte value="xd"/>
         <source>«%1» ya no está en la clase: otro puesto lo ha borrado</source>
         <translation>«%1» xa non está na clase: outro posto borrouno</translation>
     </message>
+    <message>
+        <source>el fichero de la contraseña del profesor «%1» está dañado</source>
+        <translation>o ficheiro do contrasinal do profesor «%1» está danado</translation>
+    </message>
+    <message>
+        <source>la contraseña actual no es la del profesor</source>
+        <translation>o contrasinal actual non é o do profesor</translation>
+    </message>
+    <message>
+        <source>la contraseña ha de tener al menos %1 caracteres</source>
+        <translation>o contrasinal ten que ter polo menos %1 caracteres</translation>
+    </message>
+    <message>
+        <source>no se puede usar la biblioteca de cifrado</source>
+        <translation>non se pode usar a biblioteca de cifrado</translation>
+    </message>
+    <message>
+        <source>no hay memoria bastante para cifrar la contraseña</source>
+        <translation>non hai memoria dabondo para cifrar o contrasinal</translation>
+    </message>
 </context>
 <context>
     <name>ayu</name>
@@ -781,6 +801,18 @@ Informáticos&quot;.<byte value="xd"/>
         <source>Quién puso sus cuentas a cero, borró a un alumno o vio una solución, cuándo y en qué puesto</source>
         <translation>Quen puxo as súas contas a cero, borrou un alumno ou viu unha solución, cando e en que posto</translation>
     </message>
+    <message>
+        <source>Contraseña del profesor…</source>
+        <translation>Contrasinal do profesor…</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor</source>
+        <translation>Contrasinal do profesor</translation>
+    </message>
+    <message>
+        <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
+        <translation>Pon ou cambia o contrasinal que piden borrar alumnos e poñer contas a cero</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -933,6 +965,42 @@ Telefonía</translation>
         <source>%1 respuestas, %2 aciertos</source>
         <translation>%1 respostas, %2 acertos</translation>
     </message>
+    <message>
+        <source>El fichero de la contraseña del profesor («%1») está dañado: no se puede comprobar ninguna contraseña. Si el profesor lo borra, puede poner una nueva.</source>
+        <translation>O ficheiro do contrasinal do profesor («%1») está danado: non se pode comprobar ningún contrasinal. Se o profesor o borra, pode poñer un novo.</translation>
+    </message>
+    <message>
+        <source>Solo el profesor puede %1. Escribe la contraseña del profesor:</source>
+        <translation>Só o profesor pode %1. Escribe o contrasinal do profesor:</translation>
+    </message>
+    <message>
+        <source>Esa no es la contraseña del profesor.</source>
+        <translation>Ese non é o contrasinal do profesor.</translation>
+    </message>
+    <message>
+        <source>Contraseña actual del profesor:</source>
+        <translation>Contrasinal actual do profesor:</translation>
+    </message>
+    <message>
+        <source>Nueva contraseña del profesor (al menos %1 caracteres):</source>
+        <translation>Novo contrasinal do profesor (polo menos %1 caracteres):</translation>
+    </message>
+    <message>
+        <source>Repite la nueva contraseña:</source>
+        <translation>Repite o novo contrasinal:</translation>
+    </message>
+    <message>
+        <source>Las dos contraseñas no coinciden: no se ha cambiado nada.</source>
+        <translation>Os dous contrasinais non coinciden: non se cambiou nada.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la contraseña del profesor: %1.</source>
+        <translation>Non se puido gardar o contrasinal do profesor: %1.</translation>
+    </message>
+    <message>
+        <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
+        <translation>Contrasinal do profesor gardado. Desde agora, borrar alumnos e poñer contas a cero pídeno.</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1031,6 +1099,10 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
         <source>Esta acción borrará tus estadísticas. ¿Deseas continuar?</source>
         <translation>Esta acción borrará as túas estatísticas. Desexas continuar?</translation>
     </message>
+    <message>
+        <source>poner a cero las cuentas</source>
+        <translation>poñer as contas a cero</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::VistaClase</name>
@@ -1081,6 +1153,10 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>No se pudo borrar a «%1» de «%2»: %3.</source>
         <translation>Non se puido borrar a «%1» de «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>borrar a un alumno</source>
+        <translation>borrar un alumno</translation>
     </message>
 </context>
 <context>

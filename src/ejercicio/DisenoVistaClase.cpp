@@ -34,6 +34,11 @@ formularios::DefinicionVentana disenoVistaClase()
             .conTexto("Informe PDF…")
             .enTab(3)
             .accesible("Informe PDF", "Guarda un informe de la clase para imprimir"),
+        control("profesor", Tipo::Boton, {}, 4200, 8100, 3240, 375)
+            .conTexto("Contraseña del profesor…")
+            .enTab(8)
+            .accesible("Contraseña del profesor",
+                       "Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero"),
         control("borrar", Tipo::Boton, {}, 7545, 8100, 1935, 375)
             .conTexto("Borrar alumno")
             .enTab(4)

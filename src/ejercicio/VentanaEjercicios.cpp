@@ -4,6 +4,7 @@
 #include "almacen/Numeros.h"
 #include "dibujo/Color.h"
 #include "ejercicio/AvisosEstadisticas.h"
+#include "ejercicio/ControlProfesor.h"
 #include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/EleccionAlumno.h"
 #include "ejercicio/VistaClase.h"
@@ -308,8 +309,12 @@ void VentanaEjercicios::borrarEstadisticas()
         formularios::Avisos::actual().mensaje(this, tr("Esta acción borrará tus estadísticas. ¿Deseas continuar?"),
                                               formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Ninguno);
     if (r != formularios::Avisos::Respuesta::Si) return;
+    // No one is known by their desk: in a class with a teacher, every reset is the teacher's.
+    const int indiceAlumno = modelo_.alumno();
+    if (indiceAlumno >= 0 && !permiteElProfesor(this, estadisticas_.rutaPuntos(), tr("poner a cero las cuentas")))
+        return;
     modelo_.reiniciarCuentas();
-    if (const int indiceAlumno = modelo_.alumno(); indiceAlumno >= 0) {
+    if (indiceAlumno >= 0) {
         estadisticas_.reiniciar(indiceAlumno);
         guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }

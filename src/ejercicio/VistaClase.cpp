@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/VistaClase.h"
 
+#include "ejercicio/ControlProfesor.h"
 #include "ejercicio/DisenoVistaClase.h"
 #include "ejercicio/InformeClase.h"
 #include "ejercicio/ModeloClase.h"
@@ -103,6 +104,8 @@ VistaClase::VistaClase(almacen::DatosClase& datos)
     connect(c.buscar<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportarCsv);
     connect(c.buscar<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimirInforme);
     connect(c.buscar<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrarAlumno);
+    connect(c.buscar<QPushButton>("profesor"), &QPushButton::clicked, this,
+            [this] { ponerContrasenaProfesor(this, datos_.rutaPuntos()); });
     actualizar();
 }
 
@@ -184,6 +187,7 @@ void VistaClase::borrarAlumno()
                            .arg(cuentas_->filas()[size_t(fila)].nombre),
                        formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Aviso);
     if (respuesta != formularios::Avisos::Respuesta::Si) return;
+    if (!permiteElProfesor(this, datos_.rutaPuntos(), tr("borrar a un alumno"))) return;
     if (const QString error = datos_.borrarAlumno(cuentas_->filas()[size_t(fila)].nombre, fila); !error.isEmpty())
         avisos.mensaje(
             this,

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -59,6 +61,15 @@ int Avisos::elegir(QWidget* padre, const QString& texto, const QStringList& boto
     box.exec();
     const int i = int(hechos.indexOf(box.clickedButton()));
     return i >= 0 ? i : int(botones.size()) - 1;
+}
+
+std::optional<QString> Avisos::contrasena(QWidget* padre, const QString& texto)
+{
+    bool aceptada = false;
+    const QString r =
+        QInputDialog::getText(padre, QStringLiteral("Tramavox"), texto, QLineEdit::Password, QString(), &aceptada);
+    if (!aceptada) return std::nullopt;
+    return r;
 }
 
 QString Avisos::ficheroParaGuardar(QWidget* padre, const QString& titulo, const QString& inicial,
