@@ -100,7 +100,6 @@ private slots:
     void respuestas_data();
     void respuestas();
     void otroCodigoEsOtraPregunta();
-    void reset();
     void sucesosParaElProfesor();
     void profesorDeLaClase();
     void alumnoBorradoEnOtraCopia();
@@ -442,24 +441,11 @@ void TestEjercicio::otroCodigoEsOtraPregunta()
     QCOMPARE(alturaPersiana(), formatos::aPixeles(975));
 }
 
-// "Sí" clears the shown counts, and the chosen student's in the file at once.
-// (With nobody chosen, the class-hour walk checks that no one's change.)
-void TestEjercicio::reset()
-{
-    escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Ana", " 5 3"));
-    QVERIFY(abrirEjercicio());
-    elegirDeLaLista(0);
-    avisos->respuestas = {formularios::Avisos::Respuesta::Si};
-    entrada::clic(de("Reset"));
-    QCOMPARE(avisos->mensajes, QStringList{"Esta acción borrará tus estadísticas. ¿Deseas continuar?"});
-    QCOMPARE(avisos->ultimosBotones, formularios::Avisos::Botones::SiNo);
-    QCOMPARE(texto("total"), QString("0"));
-    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 0 0"));
-}
-
-// A look at the solution and a reset are no longer without trace: the
-// class view lists both, newest first, with the desk and what the reset
-// cleared, and counts each student's looks, which a reset does not clear.
+// "Sí" to "Reset" clears the shown counts, and the chosen student's in the
+// file at once. A look at the solution and a reset are no longer without
+// trace: the class view lists both, newest first, with the desk and what
+// the reset cleared, and counts each student's looks, which a reset does
+// not clear.
 void TestEjercicio::sucesosParaElProfesor()
 {
     escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Ana", " 5 3"));
@@ -472,6 +458,10 @@ void TestEjercicio::sucesosParaElProfesor()
     contestar(inicio::modeloEjercicio().numero());
     avisos->respuestas = {formularios::Avisos::Respuesta::Si};
     entrada::clic(de("Reset"));
+    QCOMPARE(avisos->mensajes, QStringList{"Esta acción borrará tus estadísticas. ¿Deseas continuar?"});
+    QCOMPARE(avisos->ultimosBotones, formularios::Avisos::Botones::SiNo);
+    QCOMPARE(texto("total"), QString("0"));
+    QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 0 0"));
     entrada::clic(de("Detalles"));
     QWidget* d = ventana("detalles");
     QVERIFY(d);
