@@ -167,6 +167,39 @@ void BM_AbrirVistaDeLaClase(benchmark::State& state)
 }
 BENCHMARK(BM_AbrirVistaDeLaClase)->Unit(benchmark::kMillisecond);
 
+// The open class view reading the class again, as it does every few
+// seconds: the work on the window's thread for one refresh with nothing new,
+// and with one answer from another desk.
+void BM_RefrescarVistaDeLaClase(benchmark::State& state)
+{
+    QDir::setCurrent(carpetaDeLaClase());
+    inicio::Main();
+    principal::VentanaPrincipal* p = inicio::principal().cargar();
+    p->findChild<QAction*>("prop")->trigger();
+    auto* d = new ejercicio::VistaClase(inicio::estadisticas());
+    d->cargar();
+    d->show();
+    QCoreApplication::processEvents();
+    almacen::AlmacenClase otro(carpetaDeLaClase() + "/puntos.pnt");
+    if (const QString error = otro.abrir(); !error.isEmpty()) state.SkipWithError(qPrintable(error));
+    almacen::Evento respuesta;
+    respuesta.respuesta = {QDateTime::currentDateTimeUtc(), "Alumno 3", "AMI", "0F0F", "0F0F", true};
+    for (auto _ : state) {
+        if (state.range(0) != 0) {
+            state.PauseTiming();
+            otro.registrar({respuesta});
+            state.ResumeTiming();
+        }
+        d->refrescar();
+        QCoreApplication::processEvents();
+    }
+    otro.cerrar();
+    d->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    cerrarDelTodo(p);
+}
+BENCHMARK(BM_RefrescarVistaDeLaClase)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) { return ejecutarBenchmarks<QApplication>(argc, argv); }

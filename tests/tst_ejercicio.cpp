@@ -9,7 +9,9 @@
 #include "ClaseCompartida.h"
 #include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/DisenoVistaClase.h"
+#include "ejercicio/ModeloClase.h"
 #include "ejercicio/VentanaEjercicios.h"
+#include "ejercicio/VistaClase.h"
 #include "entrenador/DisenoEntrenador.h"
 #include "Filas.h"
 #include "formularios/AreaDibujo.h"
@@ -102,6 +104,7 @@ private slots:
     void otroCodigoEsOtraPregunta();
     void sucesosParaElProfesor();
     void profesorDeLaClase();
+    void vistaQueSigueLaClase();
     void alumnoBorradoEnOtraCopia();
     void cerrarDevuelveLaVentanaYGuarda();
     void guardadoFallidoConservaLosResultados();
@@ -523,6 +526,35 @@ void TestEjercicio::profesorDeLaClase()
     entrada::clic(de("Reset"));
     QCOMPARE(texto("total"), QString("0"));
     QCOMPARE(leer("puntos.pnt"), lineaPuntos("Ana", " 0 0"));
+}
+
+// The class view follows the class while it is open: what another copy of
+// the program records shows within the refresh period, with each student's
+// last answer (and who is answering now), and the row chosen stays chosen.
+void TestEjercicio::vistaQueSigueLaClase()
+{
+    escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Zoe", " 5 3"));
+    QVERIFY(abrirEjercicio());
+    entrada::clic(de("Detalles"));
+    QWidget* d = ventana("detalles");
+    QVERIFY(d);
+    auto* tabla = control<QTableView>(d, "tabla");
+    tabla->selectRow(0);
+    QProcess otra;
+    otra.setWorkingDirectory(dir->path());
+    otra.start(QCoreApplication::applicationFilePath(), {"--responder", "2", "Eva"});
+    QVERIFY(otra.waitForFinished(30000));
+    QCOMPARE(otra.exitCode(), 0);
+    const QAbstractItemModel* filas = tabla->model();
+    QTRY_COMPARE_WITH_TIMEOUT(filas->rowCount(), 2, ejercicio::VistaClase::kRefrescoMs + 2000);
+    QCOMPARE(filas->index(0, 0).data().toString(), QString("Eva")); // in name order
+    QCOMPARE(filas->index(0, 1).data().toString(), QString("2"));
+    const QString ultima = filas->index(0, ejercicio::ModeloClase::kColumnaUltima).data().toString();
+    QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d · [A-Z0-9]+ · bien · ahora$").match(ultima).hasMatch(),
+             qPrintable(ultima));
+    QCOMPARE(filas->index(1, ejercicio::ModeloClase::kColumnaUltima).data().toString(),
+             QString());                                                 // Zoe: none recorded
+    QCOMPARE(tabla->selectionModel()->selectedRows().value(0).row(), 1); // Zoe, still
 }
 
 // The chosen student, removed by another copy while chosen here, is no

@@ -477,6 +477,7 @@ void TestPuntos::respuestasDeDosPuestos()
     };
     QCOMPARE(uno.registrar({respuesta("2026-12-01T10:02:00Z", "Ana", "AMI", true, "leer")}), QString());
     QCOMPARE(otro.registrar({respuesta("2026-11-30T10:01:00Z", "Ana", "HDB3", false, "dibujar")}), QString());
+    QCOMPARE(int(otro.respuestas().anotadas.size()), 2); // put in order, then an older one comes
     QCOMPARE(uno.registrar({respuesta("2026-12-01T10:03:00Z", "Luis", "AMI", false, "leer"),
                             respuesta("2026-12-01T09:00:00Z", "Ana", "AMI", false, "leer")}),
              QString());
@@ -753,7 +754,7 @@ void TestPuntos::informeDeLaClase()
     for (const char* c : {"NRZ", "RZ", "AMI", "HDB3", "B8ZS"}) datos.codigos.push_back({c, false});
     datos.codigos.push_back({"HDB3", true});
     for (int i = 0; i < 100; ++i) {
-        FilaClase f{"S" + QString::number(99 - i), 10, i % 11, {0, 0, 7, 0, 0, 0}, {0, 0, 0, 0, 0, 1}};
+        FilaClase f{"S" + QString::number(99 - i), 10, i % 11, {0, 0, 7, 0, 0, 0}, {0, 0, 0, 0, 0, 1}, 0, {}};
         datos.cuentas.push_back(f);
     }
     datos.porCodigo = datos.cuentas;

@@ -1049,6 +1049,22 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
         <source>Soluciones vistas</source>
         <translation>Solucions vistes</translation>
     </message>
+    <message>
+        <source>Última respuesta</source>
+        <translation>Última resposta</translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>bé</translation>
+    </message>
+    <message>
+        <source>mal</source>
+        <translation>malament</translation>
+    </message>
+    <message>
+        <source>ahora</source>
+        <translation>ara</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>

@@ -1049,6 +1049,22 @@ Answer No only if you are another student with a similar name.</translation>
         <source>Soluciones vistas</source>
         <translation>Solutions viewed</translation>
     </message>
+    <message>
+        <source>Última respuesta</source>
+        <translation>Last answer</translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>mal</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>ahora</source>
+        <translation>now</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>

@@ -1049,6 +1049,22 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
         <source>Soluciones vistas</source>
         <translation>Ikusitako soluzioak</translation>
     </message>
+    <message>
+        <source>Última respuesta</source>
+        <translation>Azken erantzuna</translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>ondo</translation>
+    </message>
+    <message>
+        <source>mal</source>
+        <translation>gaizki</translation>
+    </message>
+    <message>
+        <source>ahora</source>
+        <translation>orain</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>

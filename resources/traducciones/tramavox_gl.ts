@@ -1049,6 +1049,22 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
         <source>Soluciones vistas</source>
         <translation>Solucións vistas</translation>
     </message>
+    <message>
+        <source>Última respuesta</source>
+        <translation>Última resposta</translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>ben</translation>
+    </message>
+    <message>
+        <source>mal</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>ahora</source>
+        <translation>agora</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>

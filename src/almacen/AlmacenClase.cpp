@@ -6,13 +6,16 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,6 +113,30 @@ void barrerTemporales(const QStringList& resumenes)
             break;
         }
     }
+}
+
+// The records in the folder, by name without their ending: regular files
+// only, never a link. Read straight from the folder, which names each
+// entry's kind, since the view reads it again every few seconds and a year
+// leaves thousands of files.
+QSet<QString> registrosEn(const QString& carpeta)
+{
+    QSet<QString> r;
+    DIR* d = ::opendir(formatos::nativo(carpeta).constData());
+    if (!d) return r;
+    const QByteArray terminacion = kTerminacion.toLatin1();
+    while (const dirent* entrada = ::readdir(d)) {
+        const QByteArray nombre(entrada->d_name);
+        if (!nombre.endsWith(terminacion) || nombre.size() == terminacion.size()) continue;
+        bool normal = entrada->d_type == DT_REG;
+        if (entrada->d_type == DT_UNKNOWN) { // some file systems do not say
+            struct stat datos = {};
+            normal = ::fstatat(::dirfd(d), entrada->d_name, &datos, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(datos.st_mode);
+        }
+        if (normal) r.insert(QFile::decodeName(nombre.chopped(terminacion.size())));
+    }
+    ::closedir(d);
+    return r;
 }
 
 } // namespace
@@ -217,11 +244,7 @@ Evento AlmacenClase::evento(Evento::Tipo tipo) const
 
 void AlmacenClase::releer()
 {
-    const QStringList archivos =
-        QDir(carpetaRegistros())
-            .entryList({QLatin1Char('*') + kTerminacion}, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
-    QSet<QString> hay;
-    for (const QString& archivo : archivos) hay.insert(archivo.chopped(kTerminacion.size()));
+    const QSet<QString> hay = registrosEn(carpetaRegistros());
     // A file taken out of the folder (a teacher clearing it) no longer
     // counts; a listing without this copy's own file is not to be trusted.
     bool quitados = false;
@@ -287,6 +310,21 @@ void AlmacenClase::calcular()
 {
     vista_ = calcularClase(eventos_);
     calculada_ = true;
+    enOrden_.clear(); // the view's answers are all new
+}
+
+// The answers in time order, kept from one read to the next: those that
+// came since are put in order and, as they are mostly the latest, added
+// at the end; a school year is not sorted again every few seconds.
+void AlmacenClase::ponerEnOrden()
+{
+    if (enOrden_.size() == vista_.respuestas.size()) return;
+    QVector<const Evento*> nuevas = vista_.respuestas.mid(enOrden_.size());
+    ordenarEnElTiempo(nuevas);
+    const qsizetype medio = enOrden_.size();
+    const bool detras = enOrden_.isEmpty() || !antesEnElTiempo(nuevas.first(), enOrden_.last());
+    enOrden_.append(nuevas);
+    if (!detras) std::inplace_merge(enOrden_.begin(), enOrden_.begin() + medio, enOrden_.end(), antesEnElTiempo);
 }
 
 QString AlmacenClase::escribirPropio(const QByteArray& bytes)
@@ -411,12 +449,11 @@ RespuestasClase AlmacenClase::respuestas()
             historialInicial_ = copia.contenido;
         }
     }
-    QVector<const Evento*> enOrden = vista_.respuestas;
-    ordenarEnElTiempo(enOrden);
+    ponerEnOrden();
     RespuestasClase r;
     r.anteriores = historialInicial_;
-    r.anotadas.reserve(size_t(enOrden.size()));
-    for (const Evento* e : std::as_const(enOrden)) r.anotadas.push_back(&e->respuesta);
+    r.anotadas.reserve(size_t(enOrden_.size()));
+    for (const Evento* e : std::as_const(enOrden_)) r.anotadas.push_back(&e->respuesta);
     QVector<const Evento*> sucesos = vista_.sucesos;
     ordenarEnElTiempo(sucesos);
     r.sucesos.assign(sucesos.begin(), sucesos.end());

@@ -84,6 +84,7 @@ private:
     };
     void leerArchivo(const QString& id);
     void calcular();
+    void ponerEnOrden();
     QString empezar();
     QString crearPropio();
     QString rutaPropia() const;
@@ -104,7 +105,8 @@ private:
     TextosComunes comunes_;
     QHash<QString, Lectura> lecturas_;
     EstadoClase vista_;
-    bool calculada_ = false; // vista_ holds every event read; else it is worked out again
+    bool calculada_ = false;         // vista_ holds every event read; else it is worked out again
+    QVector<const Evento*> enOrden_; // the first of vista_'s answers, in time order
     QByteArray ultimoResumen_;
     QString historialCopiado_; // the copy of the starting log, once read
     QByteArray historialInicial_;

@@ -17,6 +17,10 @@ public:
     virtual ~DatosClase() = default;
     virtual const TablaAlumnos& alumnos() const = 0;
     virtual QString rutaPuntos() const = 0;
+    // Reads what the other desks recorded since (and records what this one
+    // still holds); the students and answers then include it. False when
+    // nothing came.
+    virtual bool releer() = 0;
     // The class's answers as its records give them.
     virtual RespuestasClase respuestas() = 0;
     // Deletes the student under the lock (the row only as a hint); the

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace almacen {
 
 namespace {
@@ -84,6 +86,14 @@ RespuestasClase Estadisticas::respuestas()
     return almacen_ && almacen_->abierto() ? almacen_->respuestas() : RespuestasClase{};
 }
 
+bool Estadisticas::releer()
+{
+    if (!puedeGuardar()) return false;
+    const Corte antes = almacen_->vista().visto; // the last line of every file
+    guardar();
+    return almacen_->vista().visto != antes;
+}
+
 QByteArray Estadisticas::historial() { return almacen_ && almacen_->abierto() ? almacen_->historial() : QByteArray(); }
 
 void Estadisticas::reiniciar(int indice)
@@ -120,7 +130,9 @@ Guardado Estadisticas::guardar()
         g.error = errorCarpeta_;
         return g;
     }
-    almacen_->releer(); // so that a reset knows every answer there is to clear
+    // A reset knows every answer there is to clear (recording reads the rest).
+    if (std::any_of(cambios_.begin(), cambios_.end(), [](const Evento& e) { return e.tipo == Evento::Tipo::Reinicio; }))
+        almacen_->releer();
     QVector<Evento> eventos;
     for (int i = conocidos_; i < tabla_.num_alumnos(); ++i) eventos << eventoDe(Evento::Tipo::Alta, tabla_, i);
     for (Evento e : std::as_const(cambios_)) {

@@ -64,6 +64,7 @@ public:
     const TablaAlumnos& alumnos() const override { return tabla_; }
     QString rutaPuntos() const override;
     RespuestasClase respuestas() override;
+    bool releer() override;
     // The answer log, as "historial.csv" gets it; empty with no class open.
     QByteArray historial();
     QString borrarAlumno(const QString& nombre, int pista) override;

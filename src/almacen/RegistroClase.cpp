@@ -441,6 +441,8 @@ bool EstadoClase::sumar(const Evento& e)
     return true;
 }
 
+bool antesEnElTiempo(const Evento* a, const Evento* b) { return antes(a, b); }
+
 void ordenarEnElTiempo(QVector<const Evento*>& eventos)
 {
     // The instants taken out once: comparing two QDateTime is slow.

@@ -134,6 +134,8 @@ Corte corteDe(const Registros& archivos, const QString& alumno, int vez);
 // Events in the order every desk agrees on: by time, and where two desks'
 // clocks agree to the millisecond, by file and place.
 void ordenarEnElTiempo(QVector<const Evento*>& eventos);
+// That order, for two events.
+bool antesEnElTiempo(const Evento* a, const Evento* b);
 
 // Which of the students of its name the one at `indice` is.
 int vezEn(const TablaAlumnos& tabla, int indice);

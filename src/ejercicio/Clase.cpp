@@ -115,12 +115,16 @@ std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const alma
     for (size_t c = 0; c < kCodigosEjercicio.size(); ++c) hay[c] = true;
     // An answer counts for the students of its name, under its code; whether
     // it did is said back, so that its day may count too.
+    // Each code's column, read and drawn, found by its name: a year holds
+    // hundreds of thousands of answers.
+    std::array<QHash<QString, size_t>, 2> columnas;
+    for (size_t c = 0; c < posibles.size(); ++c) columnas[posibles[c].dibujado].insert(posibles[c].codigo, c);
     const auto contar = [&](const CodigoClase& leido, const QString& nombre, bool bien) {
-        const auto codigo = std::find(posibles.begin(), posibles.end(), leido);
-        if (codigo == posibles.end()) return false;
+        const auto codigo = columnas[leido.dibujado].constFind(leido.codigo);
+        if (codigo == columnas[leido.dibujado].constEnd()) return false;
         const auto alumno = porNombre.constFind(nombre);
         if (alumno == porNombre.constEnd()) return false;
-        const auto c = size_t(codigo - posibles.begin());
+        const size_t c = *codigo;
         hay[c] = true;
         for (size_t i : *alumno) (bien ? filas[i].bienPorCodigo : filas[i].malPorCodigo)[c] += 1;
         return true;
@@ -142,10 +146,16 @@ std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const alma
             for (size_t i : *alumno) ++filas[i].soluciones;
     }
     const almacen::RespuestaContada* antes = nullptr;
-    for (const almacen::RespuestaContada* r : respuestas.anotadas)
-        if (contar({r->codigo, r->modo == QLatin1String("dibujar")}, almacen::sinRelleno(r->alumno), r->correcta) &&
-            (!antes || r->cuando < antes->cuando))
-            antes = r;
+    std::vector<const almacen::RespuestaContada*> ultimas(filas.size(), nullptr);
+    for (const almacen::RespuestaContada* r : respuestas.anotadas) {
+        const QString nombre = almacen::sinRelleno(r->alumno);
+        if (!contar({r->codigo, r->modo == QLatin1String("dibujar")}, nombre, r->correcta)) continue;
+        if (!antes || r->cuando < antes->cuando) antes = r;
+        for (size_t i : porNombre.constFind(nombre).value()) ultimas[i] = r; // they come in the order given
+    }
+    // Copied: the rows outlive the store's next read.
+    for (size_t i = 0; i < filas.size(); ++i)
+        if (ultimas[i]) filas[i].ultima = *ultimas[i];
     if (antes) {
         const QByteArray dia = antes->cuando.toLocalTime().date().toString(Qt::ISODate).toLatin1();
         if (primera.isEmpty() || dia < primera) primera = dia;

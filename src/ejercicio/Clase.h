@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace ejercicio {
@@ -35,6 +36,8 @@ struct FilaClase {
     std::vector<qint64> bienPorCodigo;
     std::vector<qint64> malPorCodigo;
     qint64 soluciones = 0; // the solutions shown to them before an answer
+    // Their last answer recorded, to see who is at work now; none before one.
+    std::optional<almacen::RespuestaContada> ultima;
 
     qint64 mal() const { return total - bien; }
     double porcentaje() const { return total > 0 ? double(bien) * 100 / double(total) : 0.0; }

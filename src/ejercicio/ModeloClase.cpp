@@ -13,7 +13,11 @@ const char* const kCabecerasCuentas[] = {QT_TRANSLATE_NOOP("ejercicio::ModeloCla
                                          QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Errores"),
                                          "%",
                                          QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Gráfico"),
-                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Soluciones vistas")};
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Soluciones vistas"),
+                                         QT_TRANSLATE_NOOP("ejercicio::ModeloClase", "Última respuesta")};
+
+// A student whose last answer is this recent is at work now.
+constexpr qint64 kAhoraMs = 2 * 60 * 1000;
 
 } // namespace
 
@@ -24,6 +28,7 @@ void ModeloClase::ponerFilas(std::vector<FilaClase> filas, std::vector<CodigoCla
     beginResetModel();
     filas_ = std::move(filas);
     codigos_ = std::move(codigos);
+    ahora_ = QDateTime::currentDateTimeUtc();
     endResetModel();
 }
 
@@ -47,8 +52,21 @@ QVariant ModeloClase::valor(const FilaClase& f, int columna) const
     case 2: return f.bien;
     case 3: return f.mal();
     case kColumnaSoluciones: return f.soluciones;
+    case kColumnaUltima: return f.ultima ? f.ultima->cuando.toMSecsSinceEpoch() : 0;
     default: return f.porcentaje(); // the percentage and its bar
     }
+}
+
+// "10:02:15 · HDB3 · bien", and "· ahora" while the student is at work.
+QString ModeloClase::ultima(const FilaClase& f) const
+{
+    if (!f.ultima) return {};
+    const almacen::RespuestaContada& r = *f.ultima;
+    QStringList partes{r.cuando.toLocalTime().toString(QStringLiteral("HH:mm:ss")),
+                       CodigoClase{r.codigo, r.modo == QLatin1String("dibujar")}.tituloVisible(),
+                       r.correcta ? tr("bien") : tr("mal")};
+    if (r.cuando.msecsTo(ahora_) < kAhoraMs) partes << tr("ahora");
+    return partes.join(QStringLiteral(" · "));
 }
 
 QVariant ModeloClase::data(const QModelIndex& index, int role) const
@@ -62,6 +80,7 @@ QVariant ModeloClase::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         if (barra) return {};
         if (vista_ == Vista::Cuentas && columna == 4) return textoPorcentajeClase(f.porcentaje());
+        if (vista_ == Vista::Cuentas && columna == kColumnaUltima) return ultima(f);
         return valor(f, columna).toString();
     case Qt::TextAlignmentRole:
         return columna == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);

@@ -7,6 +7,7 @@
 #include "ejercicio/Clase.h"
 
 #include <QAbstractTableModel>
+#include <QDateTime>
 
 namespace ejercicio {
 
@@ -18,6 +19,8 @@ public:
     static constexpr int kColumnaBarra = 5;
     // Then the solutions each student was shown.
     static constexpr int kColumnaSoluciones = 6;
+    // And their last answer: when, in which code, how, and whether it is now.
+    static constexpr int kColumnaUltima = 7;
     // The role that gives a cell's value as a number (for sorting and bars).
     static constexpr int kRolValor = Qt::UserRole;
 
@@ -36,10 +39,12 @@ public:
 
 private:
     QVariant valor(const FilaClase& f, int columna) const;
+    QString ultima(const FilaClase& f) const;
 
     Vista vista_;
     std::vector<FilaClase> filas_;
     std::vector<CodigoClase> codigos_;
+    QDateTime ahora_; // when the rows were read
 };
 
 } // namespace ejercicio

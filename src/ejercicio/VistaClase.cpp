@@ -12,6 +12,8 @@
 #include <QCollator>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -19,6 +21,7 @@
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 
 using ejercicio::ModeloClase;
 
@@ -106,7 +109,43 @@ VistaClase::VistaClase(almacen::DatosClase& datos)
     connect(c.buscar<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrarAlumno);
     connect(c.buscar<QPushButton>("profesor"), &QPushButton::clicked, this,
             [this] { ponerContrasenaProfesor(this, datos_.rutaPuntos()); });
+    seguirLaClase();
     actualizar();
+}
+
+// The view follows the class while it is open: at once where the folder
+// tells of a change, and every few seconds, since network shares do not.
+void VistaClase::seguirLaClase()
+{
+    auto* reloj = new QTimer(this);
+    reloj->setInterval(kRefrescoMs);
+    connect(reloj, &QTimer::timeout, this, &VistaClase::refrescar);
+    reloj->start();
+    // A burst of changes (a desk's answer and its summary) is read once.
+    auto* espera = new QTimer(this);
+    espera->setSingleShot(true);
+    espera->setInterval(kEsperaCambioMs);
+    connect(espera, &QTimer::timeout, this, &VistaClase::refrescar);
+    auto* vigia = new QFileSystemWatcher(this);
+    vigia->addPath(QFileInfo(datos_.rutaPuntos()).absolutePath() + QStringLiteral("/.tramavox"));
+    connect(vigia, &QFileSystemWatcher::directoryChanged, espera, qOverload<>(&QTimer::start));
+}
+
+void VistaClase::refrescar()
+{
+    // The chosen student stays chosen, by name, wherever their row goes.
+    const int fila = filaElegida();
+    const QString elegido = fila >= 0 ? cuentas_->filas()[size_t(fila)].nombre : QString();
+    if (!datos_.releer()) return; // the rows are as the class is
+    actualizar();
+    if (elegido.isEmpty()) return;
+    const auto& filas = cuentas_->filas();
+    for (size_t i = 0; i < filas.size(); ++i)
+        if (filas[i].nombre == elegido) {
+            const auto* orden = static_cast<const QSortFilterProxyModel*>(tabla->model());
+            tabla->selectRow(orden->mapFromSource(cuentas_->index(int(i), 0)).row());
+            break;
+        }
 }
 
 // Older students may have answered before the log was kept.

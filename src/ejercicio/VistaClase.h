@@ -23,10 +23,15 @@ class ModeloSucesos;
 class VistaClase : public formularios::Formulario {
     Q_OBJECT
 public:
+    static constexpr int kRefrescoMs = 3000;    // how often the class is read again
+    static constexpr int kEsperaCambioMs = 200; // after the folder tells of a change
+
     explicit VistaClase(almacen::DatosClase& datos);
 
-    // Reads the class again: the table as last saved, the log as it is.
+    // Shows the class as the store last read it.
     void actualizar();
+    // Reads what the desks recorded since, and shows it.
+    void refrescar();
     void alCambiarIdioma() override;
 
     void exportarCsv();
@@ -34,6 +39,7 @@ public:
     void borrarAlumno();
 
 private:
+    void seguirLaClase();
     void mostrarDesde();
     int filaElegida() const;
     void
