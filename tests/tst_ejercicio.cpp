@@ -555,6 +555,17 @@ void TestEjercicio::vistaQueSigueLaClase()
     QCOMPARE(filas->index(1, ejercicio::ModeloClase::kColumnaUltima).data().toString(),
              QString());                                                 // Zoe: none recorded
     QCOMPARE(tabla->selectionModel()->selectedRows().value(0).row(), 1); // Zoe, still
+    // Following the class writes nothing: a share is not written every few seconds.
+    const auto ficheros = [this] {
+        QStringList r;
+        for (const QFileInfo& f :
+             QDir(dir->filePath(".tramavox")).entryInfoList(QDir::Files) + QDir(dir->path()).entryInfoList(QDir::Files))
+            r << f.fileName() + ' ' + QString::number(f.size()) + ' ' + f.lastModified().toString(Qt::ISODateWithMs);
+        return r;
+    };
+    const QStringList antes = ficheros();
+    QTest::qWait(ejercicio::VistaClase::kRefrescoMs + 500);
+    QCOMPARE(ficheros(), antes);
 }
 
 // The chosen student, removed by another copy while chosen here, is no

@@ -86,11 +86,20 @@ RespuestasClase Estadisticas::respuestas()
     return almacen_ && almacen_->abierto() ? almacen_->respuestas() : RespuestasClase{};
 }
 
+// What this copy still holds is recorded first; with nothing of its own,
+// reading writes nothing (the view reads every few seconds).
 bool Estadisticas::releer()
 {
     if (!puedeGuardar()) return false;
     const Corte antes = almacen_->vista().visto; // the last line of every file
-    guardar();
+    if (!cambios_.isEmpty() || conocidos_ < tabla_.num_alumnos() || almacen_->hayPendientes()) {
+        guardar();
+    } else {
+        almacen_->releer();
+        if (almacen_->vista().visto == antes) return false;
+        Guardado g;
+        seguirAlAlmacen(g, false);
+    }
     return almacen_->vista().visto != antes;
 }
 
@@ -148,6 +157,13 @@ Guardado Estadisticas::registrar(QVector<Evento> eventos, bool borrado)
     Guardado g;
     g.error = almacen_->registrar(eventos);
     g.guardado = g.error.isEmpty() && !almacen_->hayPendientes();
+    seguirAlAlmacen(g, borrado);
+    return g;
+}
+
+// The table becomes the store's, and the windows are told where each student went.
+void Estadisticas::seguirAlAlmacen(Guardado& g, bool borrado)
+{
     const TablaAlumnos& ahora = almacen_->vista().tabla;
     g.posiciones = posicionesEn(tabla_, ahora);
     g.saturada = almacen_->vista().saturada && !saturada_;
@@ -155,7 +171,6 @@ Guardado Estadisticas::registrar(QVector<Evento> eventos, bool borrado)
     tabla_ = ahora;
     conocidos_ = tabla_.num_alumnos();
     emit tablaCambiada(g.posiciones, g.saturada, borrado);
-    return g;
 }
 
 QString Estadisticas::borrarAlumno(const QString& nombre, int pista)

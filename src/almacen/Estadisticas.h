@@ -77,6 +77,7 @@ signals:
 
 private:
     Guardado registrar(QVector<Evento> eventos, bool borrado);
+    void seguirAlAlmacen(Guardado& g, bool borrado);
 
     QString nombre_; // the file's name, found in the working folder on opening
     std::unique_ptr<AlmacenClase> almacen_;
