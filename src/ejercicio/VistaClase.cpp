@@ -99,6 +99,9 @@ VistaClase::VistaClase(almacen::DatosClase& datos)
     const auto& c = controles();
     tabla = tablaPara(c.buscar<QTableView>("tabla"), cuentas_);
     tabla->setItemDelegateForColumn(ModeloClase::kColumnaBarra, new DelegadoBarra(tabla));
+    // Their heads and the last answer whole; the numbers share what is left.
+    for (const int columna : {ModeloClase::kColumnaSoluciones, ModeloClase::kColumnaUltima})
+        tabla->horizontalHeader()->setSectionResizeMode(columna, QHeaderView::ResizeToContents);
     codigos = tablaPara(c.buscar<QTableView>("codigos"), porCodigo_);
     auto* sucesos = c.buscar<QTableView>("sucesos");
     sucesos->setModel(sucesos_);
