@@ -8,6 +8,7 @@
 #include "Archivos.h"
 #include "ejercicio/Clase.h"
 #include "ejercicio/InformeClase.h"
+#include "ejercicio/ModeloClase.h"
 #include "Filas.h"
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Csv.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +74,7 @@ private slots:
     void lineasDeRegistro();
     void horasDelHistorial();
     void respuestasDeDosPuestos();
+    void ultimaRespuestaAhora();
     void enlacesNoSeSiguen();
     void nombres_data();
     void nombres();
@@ -510,6 +513,24 @@ void TestPuntos::respuestasDeDosPuestos()
     QCOMPARE(enElLog.size(), 4 + kMasPuestos);
     QCOMPARE(enElLog.mid(0, 5),
              (QStringList{"Ana HDB3 mal", "Ana AMI mal", "Ana AMI bien", "Luis AMI mal", "Eva NRZ bien"}));
+}
+
+// The last answer says «ahora» while it is under two minutes old, and stops
+// saying it as time goes on, with no new answer.
+void TestPuntos::ultimaRespuestaAhora()
+{
+    FilaClase f;
+    f.nombre = "Ana";
+    const QDateTime entonces = QDateTime::fromString("2026-12-08T10:00:00Z", Qt::ISODate);
+    f.ultima = RespuestaContada{entonces, "Ana", "HDB3", "0001", "0001", true, "dibujar"};
+    ModeloClase m(ModeloClase::Vista::Cuentas);
+    m.ponerFilas({f}, {}, entonces.addSecs(119));
+    const auto ultima = [&m] { return m.index(0, ModeloClase::kColumnaUltima).data().toString(); };
+    QVERIFY2(ultima().endsWith(" · HDB3 (dibujo) · bien · ahora"), qPrintable(ultima()));
+    QSignalSpy cambio(&m, &QAbstractItemModel::dataChanged);
+    m.ponerAhora(entonces.addSecs(121));
+    QCOMPARE(cambio.count(), 1);
+    QVERIFY2(ultima().endsWith(" · HDB3 (dibujo) · bien"), qPrintable(ultima()));
 }
 
 // No save reads or writes through a link: a classmate's link to the

@@ -23,13 +23,20 @@ constexpr qint64 kAhoraMs = 2 * 60 * 1000;
 
 ModeloClase::ModeloClase(Vista vista, QObject* parent) : QAbstractTableModel(parent), vista_(vista) {}
 
-void ModeloClase::ponerFilas(std::vector<FilaClase> filas, std::vector<CodigoClase> codigos)
+void ModeloClase::ponerFilas(std::vector<FilaClase> filas, std::vector<CodigoClase> codigos, const QDateTime& ahora)
 {
     beginResetModel();
     filas_ = std::move(filas);
     codigos_ = std::move(codigos);
-    ahora_ = QDateTime::currentDateTimeUtc();
+    ahora_ = ahora;
     endResetModel();
+}
+
+void ModeloClase::ponerAhora(const QDateTime& ahora)
+{
+    ahora_ = ahora;
+    if (vista_ == Vista::Cuentas && !filas_.empty())
+        emit dataChanged(index(0, kColumnaUltima), index(rowCount() - 1, kColumnaUltima));
 }
 
 int ModeloClase::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(filas_.size()); }

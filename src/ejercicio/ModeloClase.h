@@ -27,8 +27,12 @@ public:
     explicit ModeloClase(Vista vista, QObject* parent = nullptr);
 
     // `codigos`: the codes of the per-code columns, as filasClase gave them.
-    void ponerFilas(std::vector<FilaClase> filas, std::vector<CodigoClase> codigos = {});
+    void ponerFilas(std::vector<FilaClase> filas, std::vector<CodigoClase> codigos = {},
+                    const QDateTime& ahora = QDateTime::currentDateTimeUtc());
     const std::vector<FilaClase>& filas() const { return filas_; }
+    // The rows as they are at `ahora`: who is answering now changes with the
+    // clock, even when no answer comes.
+    void ponerAhora(const QDateTime& ahora);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

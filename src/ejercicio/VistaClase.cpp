@@ -139,7 +139,10 @@ void VistaClase::refrescar()
     // The chosen student stays chosen, by name, wherever their row goes.
     const int fila = filaElegida();
     const QString elegido = fila >= 0 ? cuentas_->filas()[size_t(fila)].nombre : QString();
-    if (!datos_.releer()) return; // the rows are as the class is
+    if (!datos_.releer()) { // the rows are as the class is, but time goes on
+        cuentas_->ponerAhora(QDateTime::currentDateTimeUtc());
+        return;
+    }
     actualizar();
     if (elegido.isEmpty()) return;
     const auto& filas = cuentas_->filas();
