@@ -37,9 +37,10 @@ Profesor::Profesor(const QString& rutaPuntos)
 {
 }
 
-QByteArray Profesor::hash() const
+QByteArray Profesor::hash(bool* existe) const
 {
     const formatos::Lectura f = formatos::leerEntero(ruta_, kMaximo);
+    if (existe) *existe = f.existe;
     if (!f.existe || !f.error.isEmpty() || !f.contenido.startsWith(kCabecera)) return {};
     QByteArray h = f.contenido.mid(kCabecera.size()).trimmed();
     // A hash libsodium cannot read (cut, edited) is damage, not a password.
@@ -51,9 +52,10 @@ QByteArray Profesor::hash() const
 
 Profesor::Estado Profesor::estado() const
 {
-    const formatos::Lectura f = formatos::leerEntero(ruta_, kMaximo);
-    if (!f.existe) return Estado::SinProfesor;
-    return hash().isEmpty() ? Estado::Danado : Estado::ConProfesor;
+    bool existe = false;
+    const QByteArray h = hash(&existe); // the file read once
+    if (!existe) return Estado::SinProfesor;
+    return h.isEmpty() ? Estado::Danado : Estado::ConProfesor;
 }
 
 bool Profesor::comprobar(const QString& contrasena) const

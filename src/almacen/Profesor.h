@@ -34,7 +34,8 @@ public:
     QString poner(const QString& nueva, const QString& actual = {});
 
 private:
-    QByteArray hash() const; // the file's hash, empty if none or damaged
+    // The file's hash, empty if none or damaged; `existe`: whether there is a file.
+    QByteArray hash(bool* existe = nullptr) const;
 
     QString ruta_;
 };
