@@ -7,6 +7,7 @@
 #include "almacen/Profesor.h"
 #include "Archivos.h"
 #include "ejercicio/Clase.h"
+#include "ejercicio/CuentasClase.h"
 #include "ejercicio/InformeClase.h"
 #include "ejercicio/ModeloClase.h"
 #include "Filas.h"
@@ -484,16 +485,56 @@ void TestPuntos::respuestasDeDosPuestos()
     QCOMPARE(uno.registrar({respuesta("2026-12-01T10:03:00Z", "Luis", "AMI", false, "leer"),
                             respuesta("2026-12-01T09:00:00Z", "Ana", "AMI", false, "leer")}),
              QString());
+    // A view that follows the class counts only what came since, and says
+    // what counting it all again says, late clocks and resets included.
+    ejercicio::CuentasClase siguiendo;
+    const auto comoSeVe = [](const std::vector<FilaClase>& filas, const std::vector<ejercicio::CodigoClase>& codigos,
+                             const QString& desde) {
+        QStringList r{desde};
+        for (const auto& f : filas) {
+            r << QStringLiteral("%1 %2/%3 %4").arg(f.nombre).arg(f.bien).arg(f.total).arg(f.soluciones);
+            if (f.ultima) r << f.ultima->cuando.toString(Qt::ISODate) + " " + f.ultima->codigo;
+            for (size_t c = 0; c < codigos.size(); ++c)
+                r << QStringLiteral("%1 %2/%3").arg(codigos[c].titulo()).arg(f.bienPorCodigo[c]).arg(f.malPorCodigo[c]);
+        }
+        return r;
+    };
+    const auto comprobarQueSigue = [&] {
+        otro.releer();
+        const RespuestasClase respuestas = otro.respuestas();
+        siguiendo.anotar(respuestas);
+        std::vector<ejercicio::CodigoClase> codigos, deNuevo;
+        QString desde, desdeDeNuevo;
+        const auto filas = siguiendo.filas(otro.vista().tabla, &codigos, &desde);
+        const auto todas = ejercicio::filasClase(otro.vista().tabla, respuestas, &deNuevo, &desdeDeNuevo);
+        QCOMPARE(comoSeVe(filas, codigos, desde), comoSeVe(todas, deNuevo, desdeDeNuevo));
+    };
+    comprobarQueSigue();
+    QCOMPARE(otro.registrar({respuesta("2026-12-01T11:00:00Z", "Luis", "RZ", true, "leer")}), QString());
+    comprobarQueSigue();
     // Many more desks, each seen after the class was worked out: the answers
     // already counted stay where they were as the table of files grows.
     constexpr int kMasPuestos = 40;
-    otro.releer();
     for (int i = 0; i < kMasPuestos; ++i) {
         AlmacenClase mas(ruta);
         QCOMPARE(mas.abrir(), QString());
-        QCOMPARE(mas.registrar({respuesta("2026-12-02T10:00:00Z", "Eva", "NRZ", true, "leer")}), QString());
-        otro.releer();
+        QCOMPARE(mas.registrar(
+                     {respuesta(i % 2 ? "2026-12-02T10:00:00Z" : "2026-11-29T10:00:00Z", "Eva", "NRZ", true, "leer")}),
+                 QString());
+        comprobarQueSigue();
     }
+    // A reset makes the store work the class out again, its answers in
+    // another order, and it comes with an answer from a desk not seen yet.
+    Evento reinicio;
+    reinicio.tipo = Evento::Tipo::Reinicio;
+    reinicio.respuesta.cuando = QDateTime::fromString("2026-12-01T12:00:00Z", Qt::ISODate);
+    reinicio.respuesta.alumno = "Luis";
+    reinicio.corte = uno.corteDe("Luis", 0);
+    QCOMPARE(uno.registrar({reinicio}), QString());
+    AlmacenClase ultimo(ruta);
+    QCOMPARE(ultimo.abrir(), QString());
+    QCOMPARE(ultimo.registrar({respuesta("2026-12-03T10:00:00Z", "Luis", "HDB3", true, "leer")}), QString());
+    comprobarQueSigue();
     std::vector<ejercicio::CodigoClase> codigos;
     QString desde;
     const auto filas = ejercicio::filasClase(otro.vista().tabla, otro.respuestas(), &codigos, &desde);
@@ -505,14 +546,16 @@ void TestPuntos::respuestasDeDosPuestos()
                               .arg(f.nombre, codigos[c].titulo())
                               .arg(f.bienPorCodigo[c])
                               .arg(f.malPorCodigo[c]);
-    QCOMPARE(vistas, (QStringList{"Ana AMI 1/1", "Ana HDB3 (dibujo) 0/1", "Luis AMI 0/1", "Eva NRZ 40/0"}));
-    QCOMPARE(desde, QString("2026-11-30"));
+    vistas.sort();
+    QCOMPARE(vistas, (QStringList{"Ana AMI 1/1", "Ana HDB3 (dibujo) 0/1", "Eva NRZ 40/0", "Luis AMI 0/1",
+                                  "Luis HDB3 1/0", "Luis RZ 1/0"}));
+    QCOMPARE(desde, QString("2026-11-29"));
     QStringList enElLog;
     for (const QByteArray& l : otro.historial().split('\n').mid(1))
         if (!l.isEmpty()) enElLog << QString::fromUtf8(l.split(',').mid(1, 2).join(' ')) + " " + l.split(',').value(5);
-    QCOMPARE(enElLog.size(), 4 + kMasPuestos);
-    QCOMPARE(enElLog.mid(0, 5),
-             (QStringList{"Ana HDB3 mal", "Ana AMI mal", "Ana AMI bien", "Luis AMI mal", "Eva NRZ bien"}));
+    QCOMPARE(enElLog.size(), 6 + kMasPuestos);
+    QCOMPARE(enElLog.mid(kMasPuestos / 2 - 1, 6), (QStringList{"Eva NRZ bien", "Ana HDB3 mal", "Ana AMI mal",
+                                                               "Ana AMI bien", "Luis AMI mal", "Luis RZ bien"}));
 }
 
 // The last answer says «ahora» while it is under two minutes old, and stops
@@ -624,7 +667,9 @@ void TestPuntos::camposCsv()
     std::vector<CodigoClase> codigos;
     const QByteArray log = kCabeceraHistorial + respuesta("RZ", true) + respuesta("RZ", true) +
                            respuesta("AMI", false) + respuesta("B8ZS", false, "dibujar");
-    const auto filas = filasClase(t, RespuestasClase{log, {}, {}}, &codigos);
+    RespuestasClase respuestas;
+    respuestas.anteriores = log;
+    const auto filas = filasClase(t, respuestas, &codigos);
     QCOMPARE(codigos.size(), size_t(5));
     QCOMPARE(codigos.back().titulo(), QString("B8ZS (dibujo)"));
     QCOMPARE(filas[0].bienPorCodigo, (std::vector<qint64>{0, 2, 0, 0, 0}));

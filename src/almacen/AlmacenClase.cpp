@@ -13,6 +13,7 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <dirent.h>
@@ -310,6 +311,10 @@ void AlmacenClase::calcular()
 {
     vista_ = calcularClase(eventos_);
     calculada_ = true;
+    // Unique across stores too: a view that follows one class, then
+    // another, must not take the second's answers for the first's.
+    static std::atomic<quint64> vueltas{0};
+    vuelta_ = ++vueltas;
     enOrden_.clear(); // the view's answers are all new
 }
 
@@ -457,6 +462,8 @@ RespuestasClase AlmacenClase::respuestas()
     QVector<const Evento*> sucesos = vista_.sucesos;
     ordenarEnElTiempo(sucesos);
     r.sucesos.assign(sucesos.begin(), sucesos.end());
+    r.leidas = vista_.respuestas;
+    r.vuelta = vuelta_;
     return r;
 }
 

@@ -106,6 +106,7 @@ private:
     QHash<QString, Lectura> lecturas_;
     EstadoClase vista_;
     bool calculada_ = false;         // vista_ holds every event read; else it is worked out again
+    quint64 vuelta_ = 0;             // which working out vista_ comes from, unique in the process
     QVector<const Evento*> enOrden_; // the first of vista_'s answers, in time order
     QByteArray ultimoResumen_;
     QString historialCopiado_; // the copy of the starting log, once read

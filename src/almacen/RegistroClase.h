@@ -54,6 +54,11 @@ struct RespuestasClase {
     std::vector<const RespuestaContada*> anotadas;
     // Every reset, deletion and solution shown, in the order they happened.
     std::vector<const Evento*> sucesos;
+    // The same answers in the order the store read them. Those of one read
+    // come first, in the same order, in the next while `vuelta` stays the
+    // same, so a reader may count only those that came since.
+    QVector<const Evento*> leidas;
+    quint64 vuelta = 0; // a new one each time the store works the class out anew
 };
 
 // One line of the answer log (RFC 4180, UTF-8, CR LF), and its header.

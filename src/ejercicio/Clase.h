@@ -43,15 +43,6 @@ struct FilaClase {
     double porcentaje() const { return total > 0 ? double(bien) * 100 / double(total) : 0.0; }
 };
 
-// One row per student of the table, in its order. The log's answers count
-// for the student of the same name (students who share a name share them).
-// `codigos` gets the codes of the per-code counts: the exercise window's
-// four read, then each other code the log holds, in the codes' order, read
-// before drawn. `desde` gets the day of the earliest answer counted
-// ("2026-12-06"), empty when there is none.
-std::vector<FilaClase> filasClase(const almacen::TablaAlumnos& tabla, const almacen::RespuestasClase& respuestas,
-                                  std::vector<CodigoClase>* codigos, QString* desde = nullptr);
-
 // A reset, a deletion or a solution shown, as the teacher's list shows it.
 struct SucesoClase {
     enum class Tipo { Reinicio, Baja, Solucion };

@@ -173,7 +173,8 @@ void VistaClase::alCambiarIdioma()
 void VistaClase::actualizar()
 {
     const almacen::RespuestasClase respuestas = datos_.respuestas();
-    auto filas = ejercicio::filasClase(datos_.alumnos(), respuestas, &codigos_, &desde_);
+    porAlumno_.anotar(respuestas);
+    auto filas = porAlumno_.filas(datos_.alumnos(), &codigos_, &desde_);
     sucesos_->ponerSucesos(sucesosClase(respuestas));
     mostrarDesde();
     porCodigo_->ponerFilas(filas, codigos_);

@@ -9,6 +9,7 @@
 
 #include "almacen/DatosClase.h"
 #include "ejercicio/Clase.h"
+#include "ejercicio/CuentasClase.h"
 #include "formularios/Formulario.h"
 
 #include <functional>
@@ -54,6 +55,7 @@ private:
     QTableView* codigos;
     QString desde_;                    // the day of the first answer in the log
     std::vector<CodigoClase> codigos_; // of the per-code table
+    CuentasClase porAlumno_;           // counted once, then only what came since
 };
 
 } // namespace ejercicio
