@@ -105,6 +105,7 @@ private slots:
     void sucesosParaElProfesor();
     void profesorDeLaClase();
     void vistaQueSigueLaClase();
+    void examenEnDosCopias();
     void alumnoBorradoEnOtraCopia();
     void cerrarDevuelveLaVentanaYGuarda();
     void guardadoFallidoConservaLosResultados();
@@ -566,6 +567,95 @@ void TestEjercicio::vistaQueSigueLaClase()
     const QStringList antes = ficheros();
     QTest::qWait(ejercicio::VistaClase::kRefrescoMs + 500);
     QCOMPARE(ficheros(), antes);
+}
+
+// An exam set from the class view reaches another copy of the program in
+// the folder; that copy, killed and started again, goes on at the question
+// it had reached; the marks count each question once; the end stops the
+// desks, and the marks are exported.
+void TestEjercicio::examenEnDosCopias()
+{
+    escribir(QStringLiteral("puntos.pnt"), lineaPuntos("Luis", " 4 4"));
+    QVERIFY(abrirEjercicio());
+    entrada::clic(de("Detalles"));
+    QWidget* d = ventana("detalles");
+    QVERIFY(d);
+    QVERIFY(!control(d, "terminarExamen")->isEnabled());
+    // The teacher fills the dialog in by keyboard: the name, AMI and HDB3 only, three questions.
+    bool rellenado = false;
+    QTimer::singleShot(0, [&rellenado] {
+        QWidget* dialogo = QApplication::activeModalWidget();
+        if (!dialogo || dialogo->objectName() != "dialogoExamen") return;
+        entrada::teclearEn(control(dialogo, "nombreExamen"), "Parcial 1");
+        for (const char* codigo : {"codigoExamen0", "codigoExamen1"}) entrada::clic(control(dialogo, codigo));
+        entrada::enfocar(control(dialogo, "preguntasExamen"));
+        entrada::tecla(dialogo, Qt::Key_A, Qt::ControlModifier);
+        entrada::teclear(dialogo, "3");
+        entrada::tecla(dialogo, Qt::Key_Return, Qt::NoModifier, "\r");
+        rellenado = true;
+    });
+    entrada::clic(control(d, "empezarExamen"));
+    QVERIFY(rellenado);
+    QVERIFY(control(d, "terminarExamen")->isEnabled());
+    QCOMPARE(control<QLabel>(d, "tituloNotas")->text(),
+             QString("Examen «Parcial 1» (en curso, quedan 20 min) · preguntas: 3 · códigos: AMI, HDB3 · 20 min"));
+    // This desk sees it within a look at the class: no solution, no other code, no laboratory.
+    QTRY_VERIFY_WITH_TIMEOUT(!de("solu")->isEnabled(), 5000);
+    QVERIFY(!de("tipo_cod", modelo::CodigoNrz)->isEnabled());
+    v.hijo<QAction>("laboratorio")->trigger();
+    QCOMPARE(avisos->mensajes.takeLast(),
+             QString("Durante el examen «Parcial 1» el laboratorio y el entrenador están cerrados."));
+    QVERIFY(!ventana("lab"));
+
+    // Eva answers one question at the other desk, which is then killed.
+    const auto desk = [this](const QStringList& argumentos) {
+        auto* p = new QProcess;
+        p->setWorkingDirectory(dir->path());
+        p->start(QCoreApplication::applicationFilePath(), QStringList{"--examen"} + argumentos);
+        return p;
+    };
+    std::unique_ptr<QProcess> primera(desk({"1", "Eva", "quedarse"}));
+    QVERIFY2(primera->waitForReadyRead(30000), primera->readAllStandardError().constData());
+    QCOMPARE(primera->readLine().trimmed(), QByteArray("Pregunta 1 de 3: bien"));
+    primera->kill();
+    QVERIFY(primera->waitForFinished(5000));
+    // Started again, it goes on at question 2, and refuses a fourth.
+    std::unique_ptr<QProcess> segunda(desk({"2", "Eva", "salir"}));
+    QVERIFY2(segunda->waitForFinished(30000), segunda->readAllStandardError().constData());
+    QCOMPARE(segunda->readAllStandardOutput(), QByteArray("Pregunta 2 de 3: mal\nPregunta 3 de 3: bien\n"
+                                                          "Ya has respondido todas las preguntas del examen.\n"));
+    QCOMPARE(segunda->exitCode(), 0);
+
+    // Luis answers here, the same first question Eva had; the teacher ends the exam.
+    escribirNombre("Luis");
+    entrada::clic(de("proponer"));
+    QCOMPARE(de<QLabel>("examen")->text().section('\n', 1, 1), QString("Pregunta 1 de 3"));
+    contestar(inicio::modeloEjercicio().numero());
+    entrada::clic(de("proponer"));
+    avisos->respuestas = {formularios::Avisos::Respuesta::Si};
+    entrada::clic(control(d, "terminarExamen"));
+    QTRY_VERIFY_WITH_TIMEOUT(de("solu")->isEnabled(), 5000);
+    QCOMPARE(de<QLabel>("examen")->text(), QString("El examen «Parcial 1» ha terminado."));
+    contestar(inicio::modeloEjercicio().numero()); // question 2, asked before the end
+    QCOMPARE(avisos->mensajes.takeLast(), QString("El examen ha terminado: esta respuesta ya no cuenta."));
+
+    const QAbstractItemModel* notas = control<QTableView>(d, "notas")->model();
+    QStringList filas;
+    for (int f = 0; f < notas->rowCount(); ++f) {
+        QStringList celdas;
+        for (int c = 0; c < 4; ++c) celdas << notas->index(f, c).data().toString();
+        filas << celdas.join(" | ");
+    }
+    QCOMPARE(notas->columnCount(), 6); // and AMI's and HDB3's right answers
+    QCOMPARE(filas, (QStringList{"Eva | 3 / 3 | 2 | 6,7", "Luis | 1 / 3 | 1 | 3,3"}));
+    avisos->ficheros = {dir->filePath("notas.csv")};
+    entrada::clic(control(d, "exportarNotas"));
+    const QList<QByteArray> csv = leer("notas.csv").split('\n');
+    QCOMPARE(
+        csv.value(1),
+        QByteArray("Alumno;Respondidas;Aciertos;Nota;AMI respondidas;AMI aciertos;HDB3 respondidas;HDB3 aciertos\r"));
+    QVERIFY2(csv.value(2).startsWith("Eva;3;2;6,7;"), csv.value(2).constData());
+    QVERIFY2(csv.value(3).startsWith("Luis;1;1;3,3;"), csv.value(3).constData());
 }
 
 // The chosen student, removed by another copy while chosen here, is no
@@ -1071,9 +1161,44 @@ void TestEjercicio::cabeEnLaPantalla()
     QCOMPARE(letra, QApplication::font().pointSizeF() * porcentaje / 100);
 }
 
+// Run as a child process: an exam's desk. Types `nombre`, proposes and
+// answers `veces` questions (the second one wrong), saying each as the
+// window shows it, then asks for one more; stays until killed if told to.
+static int examen(int veces, const QString& nombre, bool quedarse)
+{
+    Programa v;
+    AvisosDePrueba avisos;
+    if (!v.abrir()) return 1;
+    v.hijo<QAction>("prop")->trigger();
+    VentanaEjercicios* e = ventana<VentanaEjercicios>("Ejerc");
+    avisos.respuestas = {formularios::Avisos::Respuesta::Si};
+    entrada::teclearEn(control(e, "alumno"), nombre + '\r');
+    avisos.mensajes.removeIf([](const QString& m) { return m.startsWith("Ya hay un alumno"); });
+    for (int i = 0; i < veces; ++i) {
+        entrada::clic(control(e, "proponer"));
+        const QString pregunta = control<QLabel>(e, "examen")->text().section('\n', 1, 1);
+        const bool bien = !pregunta.startsWith("Pregunta 2 ");
+        QString respuesta = inicio::modeloEjercicio().numero();
+        if (!bien) respuesta[3] = respuesta[3] == '0' ? '1' : '0';
+        entrada::teclearEn(control(e, "proponer"), respuesta);
+        entrada::clic(control(e, "aceptar"));
+        std::printf("%s: %s\n", qPrintable(pregunta), bien ? "bien" : "mal");
+        std::fflush(stdout);
+    }
+    entrada::clic(control(e, "proponer"));
+    for (const QString& m : std::as_const(avisos.mensajes)) std::printf("%s\n", qPrintable(m));
+    std::fflush(stdout);
+    if (quedarse)
+        for (;;) QTest::qWait(1000);
+    entrada::cerrar(e);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    if (argc > 4 && std::strcmp(argv[1], "--examen") == 0)
+        return examen(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]), std::strcmp(argv[4], "quedarse") == 0);
     if (argc > 3 && std::strcmp(argv[1], "--responder") == 0)
         return responder(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
     TestEjercicio t;

@@ -10,6 +10,7 @@
 #include "ejercicio/CuentasClase.h"
 #include "ejercicio/InformeClase.h"
 #include "ejercicio/ModeloClase.h"
+#include "ejercicio/NotasExamen.h"
 #include "Filas.h"
 #include "formatos/ArchivoEntero.h"
 #include "formatos/Csv.h"
@@ -76,6 +77,7 @@ private slots:
     void horasDelHistorial();
     void respuestasDeDosPuestos();
     void ultimaRespuestaAhora();
+    void preguntasYNotasDeUnExamen();
     void enlacesNoSeSiguen();
     void nombres_data();
     void nombres();
@@ -384,12 +386,16 @@ void TestPuntos::lineasDeRegistro_data()
     QTest::addColumn<QString>("alumno");
     QTest::addColumn<qint64>("total");
     QTest::addColumn<qint64>("bien");
+    QTest::addColumn<int>("pregunta"); // of an exam; 0 for none
     using N = qint64;
-    fila("an answer, its name with a tab, a backslash and a line end", 'R', "Ana\tde\\la\nPeña", N(0), N(0));
-    fila("a reset, with the counts it cleared", 'Z', "Luis", N(6), N(4));
-    fila("a deletion", 'B', "Eva", N(3), N(0));
-    fila("a solution shown", 'V', "Íñigo", N(0), N(0));
-    fila("a solution shown to nobody chosen", 'V', "", N(0), N(0));
+    fila("an answer, its name with a tab, a backslash and a line end", 'R', "Ana\tde\\la\nPeña", N(0), N(0), 0);
+    fila("an answer to an exam's question", 'R', "Ana", N(0), N(0), 7);
+    fila("a reset, with the counts it cleared", 'Z', "Luis", N(6), N(4), 0);
+    fila("a deletion", 'B', "Eva", N(3), N(0), 0);
+    fila("a solution shown", 'V', "Íñigo", N(0), N(0), 0);
+    fila("a solution shown to nobody chosen", 'V', "", N(0), N(0), 0);
+    fila("an exam started", 'E', "", N(0), N(0), 0);
+    fila("an exam ended", 'X', "", N(0), N(0), 0);
 }
 
 // A line of a record file reads back as it was written, and is whole or
@@ -401,6 +407,7 @@ void TestPuntos::lineasDeRegistro()
     QFETCH(QString, alumno);
     QFETCH(qint64, total);
     QFETCH(qint64, bien);
+    QFETCH(int, pregunta);
     Evento e;
     e.tipo = Evento::Tipo(tipo);
     e.orden = 7;
@@ -411,7 +418,22 @@ void TestPuntos::lineasDeRegistro()
                    "00A4",
                    false,
                    "dibujar"};
-    e.vez = 1;
+    e.respuesta.examen = pregunta > 0 ? "5f3a" : "";
+    e.respuesta.pregunta = pregunta;
+    const bool deExamen = e.tipo == Evento::Tipo::Examen || e.tipo == Evento::Tipo::FinExamen;
+    if (deExamen) {
+        auto x = std::make_shared<Examen>();
+        x->id = "5f3a";
+        x->nombre = "Parcial\t1";
+        x->codigos = QStringList{"AMI", "HDB3"};
+        x->preguntas = 12;
+        x->segundos = 900;
+        x->semilla = 18446744073709551615ull;
+        x->mismaSerie = false;
+        e.examen = x;
+    } else {
+        e.vez = 1;
+    }
     e.total = total;
     e.bien = bien;
     if (e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja) e.corte = {{"p1", 3}, {"p2", 9}};
@@ -424,6 +446,14 @@ void TestPuntos::lineasDeRegistro()
         QVERIFY(vuelta);
         QCOMPARE(codificar(*vuelta), linea);
         QCOMPARE(vuelta->respuesta.alumno, alumno);
+        QCOMPARE(vuelta->respuesta.pregunta, pregunta);
+        if (deExamen) {
+            QCOMPARE(vuelta->examen->id, QString("5f3a"));
+            // The start says when it started; the end, when it ended.
+            QCOMPARE(e.tipo == Evento::Tipo::Examen ? vuelta->examen->inicio : *vuelta->examen->fin,
+                     e.respuesta.cuando);
+            continue;
+        }
         QCOMPARE((QList<qint64>{vuelta->vez, vuelta->total, vuelta->bien}), (QList<qint64>{1, total, bien}));
     }
     if (e.tipo == Evento::Tipo::Reinicio) {
@@ -556,6 +586,69 @@ void TestPuntos::respuestasDeDosPuestos()
     QCOMPARE(enElLog.size(), 6 + kMasPuestos);
     QCOMPARE(enElLog.mid(kMasPuestos / 2 - 1, 6), (QStringList{"Eva NRZ bien", "Ana HDB3 mal", "Ana AMI mal",
                                                                "Ana AMI bien", "Luis AMI mal", "Luis RZ bien"}));
+}
+
+// Every desk works an exam's questions out of its seed alone, so a desk
+// started again asks what it asked; the marks count each question once.
+void TestPuntos::preguntasYNotasDeUnExamen()
+{
+    Examen x;
+    x.id = "a1";
+    x.nombre = "Parcial";
+    x.codigos = QStringList{"AMI", "HDB3"};
+    x.preguntas = 40;
+    x.semilla = 2026;
+    x.inicio = QDateTime::fromString("2026-12-08T09:00:00Z", Qt::ISODate);
+    const auto serie = [&x](const QString& puesto) {
+        QStringList r;
+        for (int n = 1; n <= x.preguntas; ++n) r << x.pregunta(n, puesto).codigo + ' ' + x.pregunta(n, puesto).numero;
+        return r;
+    };
+    const QStringList aula1 = serie("aula1");
+    QCOMPARE(serie("aula2"), aula1);
+    QVERIFY(aula1.filter(QRegularExpression("^(AMI|HDB3) [0-9A-F]{4}$")).size() == x.preguntas);
+    QVERIFY(!aula1.filter("AMI").isEmpty() && !aula1.filter("HDB3").isEmpty());
+    QCOMPARE(QSet<QString>(aula1.begin(), aula1.end()).size(), x.preguntas); // no question twice, here
+    x.mismaSerie = false;
+    QCOMPARE(serie("aula1"), serie("aula1"));
+    QVERIFY(serie("aula1") != serie("aula2"));
+    x.semilla = 2027;
+    QVERIFY(serie("aula1") != aula1);
+    QCOMPARE(x.segundosQuedan(x.inicio.addSecs(x.segundos - 61)), qint64(61));
+    QCOMPARE(x.segundosQuedan(x.limite().addSecs(5)), qint64(0));
+    QVERIFY(x.enCurso(x.inicio) && !x.enCurso(x.limite()));
+
+    // Ana answers question 1 twice (two desks), and 2; Luis 1; an answer of
+    // another exam, and one outside any, count for nothing here.
+    x.preguntas = 4;
+    std::deque<Evento> eventos;
+    const auto respuesta = [&](const char* alumno, const char* codigo, bool bien, const char* examen, int pregunta) {
+        Evento e;
+        e.respuesta = {x.inicio.addSecs(qint64(eventos.size())), alumno, codigo, "0001", "0001", bien};
+        e.respuesta.examen = examen;
+        e.respuesta.pregunta = pregunta;
+        eventos.push_back(e);
+    };
+    respuesta("Ana", "AMI", true, "a1", 1);
+    respuesta("Ana", "AMI", false, "a1", 1);
+    respuesta("Ana", "HDB3", true, "a1", 2);
+    respuesta("Luis", "HDB3", false, "a1", 1);
+    respuesta("Luis", "HDB3", true, "b2", 1);
+    respuesta("Luis", "AMI", true, "", 0);
+    RespuestasClase todas;
+    for (const Evento& e : eventos) todas.leidas << &e;
+    QStringList notas;
+    for (const NotaExamen& n : notasExamen(x, todas))
+        notas << QStringLiteral("%1 %2/%3 %4 AMI %5/%6 HDB3 %7/%8")
+                     .arg(n.alumno)
+                     .arg(n.aciertos)
+                     .arg(n.respondidas)
+                     .arg(textoNota(n.nota(x)))
+                     .arg(n.aciertosPorCodigo[0])
+                     .arg(n.respondidasPorCodigo[0])
+                     .arg(n.aciertosPorCodigo[1])
+                     .arg(n.respondidasPorCodigo[1]);
+    QCOMPARE(notas, (QStringList{"Ana 2/2 5,0 AMI 1/1 HDB3 1/1", "Luis 0/1 0,0 AMI 0/0 HDB3 0/1"}));
 }
 
 // The last answer says «ahora» while it is under two minutes old, and stops

@@ -175,6 +175,14 @@
         <source>La respuesta es incorrecta</source>
         <translation>La resposta és incorrecta</translation>
     </message>
+    <message>
+        <source>Examen</source>
+        <translation>Examen</translation>
+    </message>
+    <message>
+        <source>La pregunta del examen y el tiempo que queda</source>
+        <translation>La pregunta de l&apos;examen i el temps que queda</translation>
+    </message>
 </context>
 <context>
     <name>acerca</name>
@@ -330,6 +338,22 @@ Informàtics&quot;.<byte value="xd"/>
     <message>
         <source>no hay memoria bastante para cifrar la contraseña</source>
         <translation>no hi ha prou memòria per xifrar la contrasenya</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener un nombre.</source>
+        <translation>L&apos;examen ha de tenir un nom.</translation>
+    </message>
+    <message>
+        <source>Elige al menos un código para el examen.</source>
+        <translation>Tria almenys un codi per a l&apos;examen.</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener de 1 a %1 preguntas.</source>
+        <translation>L&apos;examen ha de tenir d&apos;1 a %1 preguntes.</translation>
+    </message>
+    <message>
+        <source>El examen ha de durar de 1 a %1 minutos.</source>
+        <translation>L&apos;examen ha de durar d&apos;1 a %1 minuts.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +837,46 @@ Informàtics&quot;.<byte value="xd"/>
         <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
         <translation>Posa o canvia la contrasenya que demanen esborrar alumnes i posar comptes a zero</translation>
     </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>Encara no hi ha hagut cap examen.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Notes de l&apos;examen</translation>
+    </message>
+    <message>
+        <source>Preguntas respondidas, aciertos y nota de cada alumno en el último examen</source>
+        <translation>Preguntes respostes, encerts i nota de cada alumne en l&apos;últim examen</translation>
+    </message>
+    <message>
+        <source>Empezar examen…</source>
+        <translation>Comença un examen…</translation>
+    </message>
+    <message>
+        <source>Empezar examen</source>
+        <translation>Comença un examen</translation>
+    </message>
+    <message>
+        <source>Empieza un examen en todos los puestos de la clase</source>
+        <translation>Comença un examen en tots els llocs de la classe</translation>
+    </message>
+    <message>
+        <source>Terminar examen</source>
+        <translation>Acaba l&apos;examen</translation>
+    </message>
+    <message>
+        <source>Termina el examen en curso en todos los puestos</source>
+        <translation>Acaba l&apos;examen en curs en tots els llocs</translation>
+    </message>
+    <message>
+        <source>Notas del examen (CSV)…</source>
+        <translation>Notes de l&apos;examen (CSV)…</translation>
+    </message>
+    <message>
+        <source>Guarda las notas del último examen para una hoja de cálculo</source>
+        <translation>Desa les notes de l&apos;últim examen per a un full de càlcul</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -1001,6 +1065,65 @@ Telefonia</translation>
         <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
         <translation>Contrasenya del professor desada. D&apos;ara endavant, esborrar alumnes i posar comptes a zero la demanen.</translation>
     </message>
+    <message>
+        <source>Preguntas</source>
+        <translation>Preguntes</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>en curso, quedan %1 min</source>
+        <translation>en curs, queden %1 min</translation>
+    </message>
+    <message>
+        <source>terminado</source>
+        <translation>acabat</translation>
+    </message>
+    <message>
+        <source>Examen «%1» (%2) · preguntas: %3 · códigos: %4 · %5 min</source>
+        <translation>Examen «%1» (%2) · preguntes: %3 · codis: %4 · %5 min</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::DialogoExamen</name>
+    <message>
+        <source>Empezar un examen</source>
+        <translation>Comença un examen</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Nom:</translation>
+    </message>
+    <message>
+        <source>Códigos:</source>
+        <translation>Codis:</translation>
+    </message>
+    <message>
+        <source>&amp;Preguntas por alumno:</source>
+        <translation>&amp;Preguntes per alumne:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Tiempo:</source>
+        <translation>&amp;Temps:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Llavor:</translation>
+    </message>
+    <message>
+        <source>Las mismas preguntas, en el mismo orden, en todos los puestos</source>
+        <translation>Les mateixes preguntes, en el mateix ordre, en tots els llocs</translation>
+    </message>
+    <message>
+        <source>Empezar</source>
+        <translation>Comença</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1067,6 +1190,29 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     </message>
 </context>
 <context>
+    <name>ejercicio::ModeloNotas</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Alumne</translation>
+    </message>
+    <message>
+        <source>Respondidas</source>
+        <translation>Respostes</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Encerts</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1: aciertos</source>
+        <translation>%1: encerts</translation>
+    </message>
+</context>
+<context>
     <name>ejercicio::ModeloSucesos</name>
     <message>
         <source>Fecha</source>
@@ -1118,6 +1264,42 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>poner a cero las cuentas</source>
         <translation>posar els comptes a zero</translation>
+    </message>
+    <message>
+        <source>El examen ha terminado: esta respuesta ya no cuenta.</source>
+        <translation>L&apos;examen s&apos;ha acabat: aquesta resposta ja no compta.</translation>
+    </message>
+    <message>
+        <source>Esta pregunta del examen era de %1: pulsa «Proponer» para la tuya.</source>
+        <translation>Aquesta pregunta de l&apos;examen era de %1: prem «Proposa» per a la teva.</translation>
+    </message>
+    <message>
+        <source>Elige tu nombre antes de empezar el examen.</source>
+        <translation>Tria el teu nom abans de començar l&apos;examen.</translation>
+    </message>
+    <message>
+        <source>Ya has respondido todas las preguntas del examen.</source>
+        <translation>Ja has respost totes les preguntes de l&apos;examen.</translation>
+    </message>
+    <message>
+        <source>El examen «%1» ha terminado.</source>
+        <translation>L&apos;examen «%1» s&apos;ha acabat.</translation>
+    </message>
+    <message>
+        <source>Examen «%1»</source>
+        <translation>Examen «%1»</translation>
+    </message>
+    <message>
+        <source>Pregunta %1 de %2</source>
+        <translation>Pregunta %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 de %2 respondidas</source>
+        <translation>%1 de %2 respostes</translation>
+    </message>
+    <message>
+        <source>Quedan %1:%2</source>
+        <translation>Queden %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1355,38 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>borrar a un alumno</source>
         <translation>esborrar un alumne</translation>
+    </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>Encara no hi ha hagut cap examen.</translation>
+    </message>
+    <message>
+        <source>empezar un examen</source>
+        <translation>començar un examen</translation>
+    </message>
+    <message>
+        <source>No se pudo empezar el examen en «%1»: %2.</source>
+        <translation>No s&apos;ha pogut començar l&apos;examen a «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>¿Terminar el examen «%1» en todos los puestos? Las preguntas sin responder cuentan como falladas.</source>
+        <translation>Vols acabar l&apos;examen «%1» en tots els llocs? Les preguntes sense resposta compten com a errades.</translation>
+    </message>
+    <message>
+        <source>terminar el examen</source>
+        <translation>acabar l&apos;examen</translation>
+    </message>
+    <message>
+        <source>No se pudo terminar el examen en «%1»: %2.</source>
+        <translation>No s&apos;ha pogut acabar l&apos;examen a «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Notes de l&apos;examen</translation>
+    </message>
+    <message>
+        <source>las notas</source>
+        <translation>les notes</translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1741,13 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
     <message>
         <source>Aceptar</source>
         <translation>D&apos;acord</translation>
+    </message>
+</context>
+<context>
+    <name>inicio</name>
+    <message>
+        <source>Durante el examen «%1» el laboratorio y el entrenador están cerrados.</source>
+        <translation>Durant l&apos;examen «%1» el laboratori i l&apos;entrenador estan tancats.</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,14 @@
         <source>La respuesta es incorrecta</source>
         <translation>The answer is wrong</translation>
     </message>
+    <message>
+        <source>Examen</source>
+        <translation>Exam</translation>
+    </message>
+    <message>
+        <source>La pregunta del examen y el tiempo que queda</source>
+        <translation>The exam&apos;s question and the time left</translation>
+    </message>
 </context>
 <context>
     <name>acerca</name>
@@ -330,6 +338,22 @@ Computer Systems&quot;.<byte value="xd"/>
     <message>
         <source>no hay memoria bastante para cifrar la contraseña</source>
         <translation>there is not enough memory to hash the password</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener un nombre.</source>
+        <translation>The exam must have a name.</translation>
+    </message>
+    <message>
+        <source>Elige al menos un código para el examen.</source>
+        <translation>Choose at least one code for the exam.</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener de 1 a %1 preguntas.</source>
+        <translation>The exam must have from 1 to %1 questions.</translation>
+    </message>
+    <message>
+        <source>El examen ha de durar de 1 a %1 minutos.</source>
+        <translation>The exam must last from 1 to %1 minutes.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +837,46 @@ Computer Systems&quot;.<byte value="xd"/>
         <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
         <translation>Sets or changes the password that deleting students and resetting counts ask for</translation>
     </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>There has been no exam yet.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Exam marks</translation>
+    </message>
+    <message>
+        <source>Preguntas respondidas, aciertos y nota de cada alumno en el último examen</source>
+        <translation>Questions answered, right answers and mark of each student in the last exam</translation>
+    </message>
+    <message>
+        <source>Empezar examen…</source>
+        <translation>Start exam…</translation>
+    </message>
+    <message>
+        <source>Empezar examen</source>
+        <translation>Start exam</translation>
+    </message>
+    <message>
+        <source>Empieza un examen en todos los puestos de la clase</source>
+        <translation>Starts an exam at every desk of the class</translation>
+    </message>
+    <message>
+        <source>Terminar examen</source>
+        <translation>End exam</translation>
+    </message>
+    <message>
+        <source>Termina el examen en curso en todos los puestos</source>
+        <translation>Ends the exam under way at every desk</translation>
+    </message>
+    <message>
+        <source>Notas del examen (CSV)…</source>
+        <translation>Exam marks (CSV)…</translation>
+    </message>
+    <message>
+        <source>Guarda las notas del último examen para una hoja de cálculo</source>
+        <translation>Saves the last exam&apos;s marks for a spreadsheet</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -1001,6 +1065,65 @@ Systems</translation>
         <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
         <translation>Teacher&apos;s password saved. From now on, deleting students and resetting counts ask for it.</translation>
     </message>
+    <message>
+        <source>Preguntas</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>en curso, quedan %1 min</source>
+        <translation>under way, %1 min left</translation>
+    </message>
+    <message>
+        <source>terminado</source>
+        <translation>ended</translation>
+    </message>
+    <message>
+        <source>Examen «%1» (%2) · preguntas: %3 · códigos: %4 · %5 min</source>
+        <translation>Exam “%1” (%2) · questions: %3 · codes: %4 · %5 min</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::DialogoExamen</name>
+    <message>
+        <source>Empezar un examen</source>
+        <translation>Start an exam</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Códigos:</source>
+        <translation>Codes:</translation>
+    </message>
+    <message>
+        <source>&amp;Preguntas por alumno:</source>
+        <translation>&amp;Questions per student:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Tiempo:</source>
+        <translation>&amp;Time:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Seed:</translation>
+    </message>
+    <message>
+        <source>Las mismas preguntas, en el mismo orden, en todos los puestos</source>
+        <translation>The same questions, in the same order, at every desk</translation>
+    </message>
+    <message>
+        <source>Empezar</source>
+        <translation>Start</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1067,6 +1190,29 @@ Answer No only if you are another student with a similar name.</translation>
     </message>
 </context>
 <context>
+    <name>ejercicio::ModeloNotas</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Respondidas</source>
+        <translation>Answered</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>%1: aciertos</source>
+        <translation>%1: right</translation>
+    </message>
+</context>
+<context>
     <name>ejercicio::ModeloSucesos</name>
     <message>
         <source>Fecha</source>
@@ -1118,6 +1264,42 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>poner a cero las cuentas</source>
         <translation>reset the counts</translation>
+    </message>
+    <message>
+        <source>El examen ha terminado: esta respuesta ya no cuenta.</source>
+        <translation>The exam has ended: this answer no longer counts.</translation>
+    </message>
+    <message>
+        <source>Esta pregunta del examen era de %1: pulsa «Proponer» para la tuya.</source>
+        <translation>This exam question was %1&apos;s: press “Propose” for yours.</translation>
+    </message>
+    <message>
+        <source>Elige tu nombre antes de empezar el examen.</source>
+        <translation>Choose your name before starting the exam.</translation>
+    </message>
+    <message>
+        <source>Ya has respondido todas las preguntas del examen.</source>
+        <translation>You have already answered every question of the exam.</translation>
+    </message>
+    <message>
+        <source>El examen «%1» ha terminado.</source>
+        <translation>The exam “%1” has ended.</translation>
+    </message>
+    <message>
+        <source>Examen «%1»</source>
+        <translation>Exam “%1”</translation>
+    </message>
+    <message>
+        <source>Pregunta %1 de %2</source>
+        <translation>Question %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 de %2 respondidas</source>
+        <translation>%1 of %2 answered</translation>
+    </message>
+    <message>
+        <source>Quedan %1:%2</source>
+        <translation>%1:%2 left</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1355,38 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>borrar a un alumno</source>
         <translation>delete a student</translation>
+    </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>There has been no exam yet.</translation>
+    </message>
+    <message>
+        <source>empezar un examen</source>
+        <translation>start an exam</translation>
+    </message>
+    <message>
+        <source>No se pudo empezar el examen en «%1»: %2.</source>
+        <translation>The exam could not be started in “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>¿Terminar el examen «%1» en todos los puestos? Las preguntas sin responder cuentan como falladas.</source>
+        <translation>End the exam “%1” at every desk? Questions not answered count as wrong.</translation>
+    </message>
+    <message>
+        <source>terminar el examen</source>
+        <translation>end the exam</translation>
+    </message>
+    <message>
+        <source>No se pudo terminar el examen en «%1»: %2.</source>
+        <translation>The exam could not be ended in “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Exam marks</translation>
+    </message>
+    <message>
+        <source>las notas</source>
+        <translation>the marks</translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1741,13 @@ Answer No only if you are another student with a similar name.</translation>
     <message>
         <source>Aceptar</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>inicio</name>
+    <message>
+        <source>Durante el examen «%1» el laboratorio y el entrenador están cerrados.</source>
+        <translation>During the exam “%1” the laboratory and the trainer are closed.</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,14 @@
         <source>La respuesta es incorrecta</source>
         <translation>Erantzuna okerra da</translation>
     </message>
+    <message>
+        <source>Examen</source>
+        <translation>Azterketa</translation>
+    </message>
+    <message>
+        <source>La pregunta del examen y el tiempo que queda</source>
+        <translation>Azterketaren galdera eta geratzen den denbora</translation>
+    </message>
 </context>
 <context>
     <name>acerca</name>
@@ -330,6 +338,22 @@ zikloaren barruan.<byte value="xd"/>
     <message>
         <source>no hay memoria bastante para cifrar la contraseña</source>
         <translation>ez dago pasahitza zifratzeko adina memoria</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener un nombre.</source>
+        <translation>Azterketak izen bat izan behar du.</translation>
+    </message>
+    <message>
+        <source>Elige al menos un código para el examen.</source>
+        <translation>Aukeratu gutxienez kode bat azterketarako.</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener de 1 a %1 preguntas.</source>
+        <translation>Azterketak gutxienez galdera 1 eta gehienez %1 izan behar ditu.</translation>
+    </message>
+    <message>
+        <source>El examen ha de durar de 1 a %1 minutos.</source>
+        <translation>Azterketak gutxienez minutu 1 eta gehienez %1 iraun behar du.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +837,46 @@ zikloaren barruan.<byte value="xd"/>
         <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
         <translation>Ikasleak ezabatzeko eta kontuak zerora jartzeko eskatzen den pasahitza jarri edo aldatzen du</translation>
     </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>Oraindik ez da azterketarik egon.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Azterketaren notak</translation>
+    </message>
+    <message>
+        <source>Preguntas respondidas, aciertos y nota de cada alumno en el último examen</source>
+        <translation>Ikasle bakoitzak azken azterketan erantzundako galderak, asmatutakoak eta nota</translation>
+    </message>
+    <message>
+        <source>Empezar examen…</source>
+        <translation>Hasi azterketa…</translation>
+    </message>
+    <message>
+        <source>Empezar examen</source>
+        <translation>Hasi azterketa</translation>
+    </message>
+    <message>
+        <source>Empieza un examen en todos los puestos de la clase</source>
+        <translation>Azterketa bat hasten du gelako postu guztietan</translation>
+    </message>
+    <message>
+        <source>Terminar examen</source>
+        <translation>Amaitu azterketa</translation>
+    </message>
+    <message>
+        <source>Termina el examen en curso en todos los puestos</source>
+        <translation>Martxan dagoen azterketa amaitzen du postu guztietan</translation>
+    </message>
+    <message>
+        <source>Notas del examen (CSV)…</source>
+        <translation>Azterketaren notak (CSV)…</translation>
+    </message>
+    <message>
+        <source>Guarda las notas del último examen para una hoja de cálculo</source>
+        <translation>Azken azterketaren notak gordetzen ditu kalkulu-orri baterako</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -1001,6 +1065,65 @@ Sistemak</translation>
         <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
         <translation>Irakaslearen pasahitza gordeta. Hemendik aurrera, ikasleak ezabatzeak eta kontuak zerora jartzeak eskatuko dute.</translation>
     </message>
+    <message>
+        <source>Preguntas</source>
+        <translation>Galderak</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>en curso, quedan %1 min</source>
+        <translation>martxan, %1 min geratzen dira</translation>
+    </message>
+    <message>
+        <source>terminado</source>
+        <translation>amaituta</translation>
+    </message>
+    <message>
+        <source>Examen «%1» (%2) · preguntas: %3 · códigos: %4 · %5 min</source>
+        <translation>«%1» azterketa (%2) · galderak: %3 · kodeak: %4 · %5 min</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::DialogoExamen</name>
+    <message>
+        <source>Empezar un examen</source>
+        <translation>Hasi azterketa bat</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Izena:</translation>
+    </message>
+    <message>
+        <source>Códigos:</source>
+        <translation>Kodeak:</translation>
+    </message>
+    <message>
+        <source>&amp;Preguntas por alumno:</source>
+        <translation>&amp;Galderak ikasleko:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Tiempo:</source>
+        <translation>&amp;Denbora:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Hazia:</translation>
+    </message>
+    <message>
+        <source>Las mismas preguntas, en el mismo orden, en todos los puestos</source>
+        <translation>Galdera berak, ordena berean, postu guztietan</translation>
+    </message>
+    <message>
+        <source>Empezar</source>
+        <translation>Hasi</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1067,6 +1190,29 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     </message>
 </context>
 <context>
+    <name>ejercicio::ModeloNotas</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Ikaslea</translation>
+    </message>
+    <message>
+        <source>Respondidas</source>
+        <translation>Erantzunak</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Asmatuak</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1: aciertos</source>
+        <translation>%1: asmatuak</translation>
+    </message>
+</context>
+<context>
     <name>ejercicio::ModeloSucesos</name>
     <message>
         <source>Fecha</source>
@@ -1118,6 +1264,42 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>poner a cero las cuentas</source>
         <translation>kontuak zerora jarri</translation>
+    </message>
+    <message>
+        <source>El examen ha terminado: esta respuesta ya no cuenta.</source>
+        <translation>Azterketa amaitu da: erantzun honek ez du balio.</translation>
+    </message>
+    <message>
+        <source>Esta pregunta del examen era de %1: pulsa «Proponer» para la tuya.</source>
+        <translation>Azterketako galdera hau %1 ikaslearena zen: sakatu «Proposatu» zurea izateko.</translation>
+    </message>
+    <message>
+        <source>Elige tu nombre antes de empezar el examen.</source>
+        <translation>Aukeratu zure izena azterketa hasi aurretik.</translation>
+    </message>
+    <message>
+        <source>Ya has respondido todas las preguntas del examen.</source>
+        <translation>Azterketako galdera guztiak erantzun dituzu dagoeneko.</translation>
+    </message>
+    <message>
+        <source>El examen «%1» ha terminado.</source>
+        <translation>«%1» azterketa amaitu da.</translation>
+    </message>
+    <message>
+        <source>Examen «%1»</source>
+        <translation>«%1» azterketa</translation>
+    </message>
+    <message>
+        <source>Pregunta %1 de %2</source>
+        <translation>%1. galdera (%2 guztira)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 respondidas</source>
+        <translation>%2 galderatik %1 erantzunda</translation>
+    </message>
+    <message>
+        <source>Quedan %1:%2</source>
+        <translation>Geratzen dena: %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1355,38 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>borrar a un alumno</source>
         <translation>ikasle bat ezabatu</translation>
+    </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>Oraindik ez da azterketarik egon.</translation>
+    </message>
+    <message>
+        <source>empezar un examen</source>
+        <translation>azterketa bat hastea</translation>
+    </message>
+    <message>
+        <source>No se pudo empezar el examen en «%1»: %2.</source>
+        <translation>Ezin izan da azterketa hasi «%1» karpetan: %2.</translation>
+    </message>
+    <message>
+        <source>¿Terminar el examen «%1» en todos los puestos? Las preguntas sin responder cuentan como falladas.</source>
+        <translation>«%1» azterketa amaitu nahi duzu postu guztietan? Erantzun gabeko galderak okertzat hartzen dira.</translation>
+    </message>
+    <message>
+        <source>terminar el examen</source>
+        <translation>azterketa amaitzea</translation>
+    </message>
+    <message>
+        <source>No se pudo terminar el examen en «%1»: %2.</source>
+        <translation>Ezin izan da azterketa amaitu «%1» karpetan: %2.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Azterketaren notak</translation>
+    </message>
+    <message>
+        <source>las notas</source>
+        <translation>notak</translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1741,13 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
     <message>
         <source>Aceptar</source>
         <translation>Ados</translation>
+    </message>
+</context>
+<context>
+    <name>inicio</name>
+    <message>
+        <source>Durante el examen «%1» el laboratorio y el entrenador están cerrados.</source>
+        <translation>«%1» azterketak irauten duen bitartean laborategia eta entrenatzailea itxita daude.</translation>
     </message>
 </context>
 <context>

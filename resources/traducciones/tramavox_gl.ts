@@ -175,6 +175,14 @@
         <source>La respuesta es incorrecta</source>
         <translation>A resposta é incorrecta</translation>
     </message>
+    <message>
+        <source>Examen</source>
+        <translation>Exame</translation>
+    </message>
+    <message>
+        <source>La pregunta del examen y el tiempo que queda</source>
+        <translation>A pregunta do exame e o tempo que queda</translation>
+    </message>
 </context>
 <context>
     <name>acerca</name>
@@ -330,6 +338,22 @@ Informáticos&quot;.<byte value="xd"/>
     <message>
         <source>no hay memoria bastante para cifrar la contraseña</source>
         <translation>non hai memoria dabondo para cifrar o contrasinal</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener un nombre.</source>
+        <translation>O exame ten que ter un nome.</translation>
+    </message>
+    <message>
+        <source>Elige al menos un código para el examen.</source>
+        <translation>Escolle polo menos un código para o exame.</translation>
+    </message>
+    <message>
+        <source>El examen ha de tener de 1 a %1 preguntas.</source>
+        <translation>O exame ten que ter de 1 a %1 preguntas.</translation>
+    </message>
+    <message>
+        <source>El examen ha de durar de 1 a %1 minutos.</source>
+        <translation>O exame ten que durar de 1 a %1 minutos.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +837,46 @@ Informáticos&quot;.<byte value="xd"/>
         <source>Pone o cambia la contraseña que piden borrar alumnos y poner cuentas a cero</source>
         <translation>Pon ou cambia o contrasinal que piden borrar alumnos e poñer contas a cero</translation>
     </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>Aínda non houbo ningún exame.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Notas do exame</translation>
+    </message>
+    <message>
+        <source>Preguntas respondidas, aciertos y nota de cada alumno en el último examen</source>
+        <translation>Preguntas respondidas, acertos e nota de cada alumno no último exame</translation>
+    </message>
+    <message>
+        <source>Empezar examen…</source>
+        <translation>Comezar exame…</translation>
+    </message>
+    <message>
+        <source>Empezar examen</source>
+        <translation>Comezar exame</translation>
+    </message>
+    <message>
+        <source>Empieza un examen en todos los puestos de la clase</source>
+        <translation>Comeza un exame en todos os postos da clase</translation>
+    </message>
+    <message>
+        <source>Terminar examen</source>
+        <translation>Rematar exame</translation>
+    </message>
+    <message>
+        <source>Termina el examen en curso en todos los puestos</source>
+        <translation>Remata o exame en curso en todos os postos</translation>
+    </message>
+    <message>
+        <source>Notas del examen (CSV)…</source>
+        <translation>Notas do exame (CSV)…</translation>
+    </message>
+    <message>
+        <source>Guarda las notas del último examen para una hoja de cálculo</source>
+        <translation>Garda as notas do último exame para unha folla de cálculo</translation>
+    </message>
 </context>
 <context>
     <name>dibujo</name>
@@ -1001,6 +1065,65 @@ Telefonía</translation>
         <source>Contraseña del profesor guardada. Desde ahora, borrar alumnos y poner cuentas a cero la piden.</source>
         <translation>Contrasinal do profesor gardado. Desde agora, borrar alumnos e poñer contas a cero pídeno.</translation>
     </message>
+    <message>
+        <source>Preguntas</source>
+        <translation>Preguntas</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>en curso, quedan %1 min</source>
+        <translation>en curso, quedan %1 min</translation>
+    </message>
+    <message>
+        <source>terminado</source>
+        <translation>rematado</translation>
+    </message>
+    <message>
+        <source>Examen «%1» (%2) · preguntas: %3 · códigos: %4 · %5 min</source>
+        <translation>Exame «%1» (%2) · preguntas: %3 · códigos: %4 · %5 min</translation>
+    </message>
+</context>
+<context>
+    <name>ejercicio::DialogoExamen</name>
+    <message>
+        <source>Empezar un examen</source>
+        <translation>Comezar un exame</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>Códigos:</source>
+        <translation>Códigos:</translation>
+    </message>
+    <message>
+        <source>&amp;Preguntas por alumno:</source>
+        <translation>&amp;Preguntas por alumno:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Tiempo:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Semente:</translation>
+    </message>
+    <message>
+        <source>Las mismas preguntas, en el mismo orden, en todos los puestos</source>
+        <translation>As mesmas preguntas, na mesma orde, en todos os postos</translation>
+    </message>
+    <message>
+        <source>Empezar</source>
+        <translation>Comezar</translation>
+    </message>
 </context>
 <context>
     <name>ejercicio::EleccionAlumno</name>
@@ -1067,6 +1190,29 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     </message>
 </context>
 <context>
+    <name>ejercicio::ModeloNotas</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Respondidas</source>
+        <translation>Respondidas</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1: aciertos</source>
+        <translation>%1: acertos</translation>
+    </message>
+</context>
+<context>
     <name>ejercicio::ModeloSucesos</name>
     <message>
         <source>Fecha</source>
@@ -1118,6 +1264,42 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>poner a cero las cuentas</source>
         <translation>poñer as contas a cero</translation>
+    </message>
+    <message>
+        <source>El examen ha terminado: esta respuesta ya no cuenta.</source>
+        <translation>O exame rematou: esta resposta xa non conta.</translation>
+    </message>
+    <message>
+        <source>Esta pregunta del examen era de %1: pulsa «Proponer» para la tuya.</source>
+        <translation>Esta pregunta do exame era de %1: preme «Propor» para a túa.</translation>
+    </message>
+    <message>
+        <source>Elige tu nombre antes de empezar el examen.</source>
+        <translation>Escolle o teu nome antes de comezar o exame.</translation>
+    </message>
+    <message>
+        <source>Ya has respondido todas las preguntas del examen.</source>
+        <translation>Xa respondiches todas as preguntas do exame.</translation>
+    </message>
+    <message>
+        <source>El examen «%1» ha terminado.</source>
+        <translation>O exame «%1» rematou.</translation>
+    </message>
+    <message>
+        <source>Examen «%1»</source>
+        <translation>Exame «%1»</translation>
+    </message>
+    <message>
+        <source>Pregunta %1 de %2</source>
+        <translation>Pregunta %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 de %2 respondidas</source>
+        <translation>%1 de %2 respondidas</translation>
+    </message>
+    <message>
+        <source>Quedan %1:%2</source>
+        <translation>Quedan %1:%2</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1355,38 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>borrar a un alumno</source>
         <translation>borrar un alumno</translation>
+    </message>
+    <message>
+        <source>Aún no ha habido ningún examen.</source>
+        <translation>Aínda non houbo ningún exame.</translation>
+    </message>
+    <message>
+        <source>empezar un examen</source>
+        <translation>comezar un exame</translation>
+    </message>
+    <message>
+        <source>No se pudo empezar el examen en «%1»: %2.</source>
+        <translation>Non se puido comezar o exame en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>¿Terminar el examen «%1» en todos los puestos? Las preguntas sin responder cuentan como falladas.</source>
+        <translation>Rematar o exame «%1» en todos os postos? As preguntas sen responder contan como falladas.</translation>
+    </message>
+    <message>
+        <source>terminar el examen</source>
+        <translation>rematar o exame</translation>
+    </message>
+    <message>
+        <source>No se pudo terminar el examen en «%1»: %2.</source>
+        <translation>Non se puido rematar o exame en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Notas del examen</source>
+        <translation>Notas do exame</translation>
+    </message>
+    <message>
+        <source>las notas</source>
+        <translation>as notas</translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1741,13 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
     <message>
         <source>Aceptar</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>inicio</name>
+    <message>
+        <source>Durante el examen «%1» el laboratorio y el entrenador están cerrados.</source>
+        <translation>Durante o exame «%1» o laboratorio e o adestrador están pechados.</translation>
     </message>
 </context>
 <context>

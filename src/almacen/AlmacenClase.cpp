@@ -41,15 +41,6 @@ constexpr qint64 kTrozo = 64 * 1024;
 // half way: replacing a summary takes seconds at most, even on a slow share.
 constexpr qint64 kTemporalAbandonadoMs = 10 * 60 * 1000;
 
-// This desk's name, in letters any server's file names hold.
-QString estePuesto()
-{
-    QString maquina = QSysInfo::machineHostName();
-    for (QChar& c : maquina)
-        if (!(c.isLetterOrNumber() && c.unicode() < 128)) c = QLatin1Char('_');
-    return maquina.left(32);
-}
-
 // A name no other copy can take: the desk, the user, the process, when it
 // started and a random part.
 QString nombreUnico()
@@ -141,6 +132,14 @@ QSet<QString> registrosEn(const QString& carpeta)
 }
 
 } // namespace
+
+QString estePuesto()
+{
+    QString maquina = QSysInfo::machineHostName();
+    for (QChar& c : maquina)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128)) c = QLatin1Char('_');
+    return maquina.left(32);
+}
 
 AlmacenClase::AlmacenClase(const QString& rutaPuntos) : rutaPuntos_(QDir::current().absoluteFilePath(rutaPuntos)) {}
 

@@ -31,6 +31,10 @@
 
 namespace almacen {
 
+// This desk's name, in letters any server's file names hold: how its
+// record files begin.
+QString estePuesto();
+
 class AlmacenClase {
 public:
     static constexpr int kAsentarMs = 20000;

@@ -26,6 +26,11 @@ public:
     // Deletes the student under the lock (the row only as a hint); the
     // reason it could not, or empty.
     virtual QString borrarAlumno(const QString& nombre, int pista) = 0;
+    // The class's exams, in the order they started; starting and ending one
+    // (recorded at once: the reason it could not be, or empty).
+    virtual QVector<Examen> examenes() const = 0;
+    virtual QString empezarExamen(Examen examen) = 0;
+    virtual QString terminarExamen(const QString& id) = 0;
 };
 
 } // namespace almacen

@@ -2,6 +2,7 @@
 #include "almacen/Estadisticas.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -44,7 +45,22 @@ Evento eventoDe(Evento::Tipo tipo, const TablaAlumnos& tabla, int indice)
 
 } // namespace
 
-Estadisticas::Estadisticas(const QString& ruta) : nombre_(ruta) {}
+namespace {
+// How often an open class is read for what the other desks did: an exam the
+// teacher starts reaches every desk within this.
+constexpr int kVigiaMs = 3000;
+} // namespace
+
+Estadisticas::Estadisticas(const QString& ruta) : nombre_(ruta), vigia_(new QTimer(this)), finExamen_(new QTimer(this))
+{
+    vigia_->setInterval(kVigiaMs);
+    connect(vigia_, &QTimer::timeout, this, [this] {
+        releer();
+        vigilarExamen();
+    });
+    finExamen_->setSingleShot(true);
+    connect(finExamen_, &QTimer::timeout, this, &Estadisticas::vigilarExamen);
+}
 
 Estadisticas::~Estadisticas() = default;
 
@@ -67,12 +83,15 @@ Carga Estadisticas::abrir(const QString& ruta)
     conocidos_ = tabla_.num_alumnos();
     saturada_ = almacen_->vista().saturada;
     cambios_.clear();
+    if (almacen_->abierto()) vigia_->start();
+    vigilarExamen();
     return carga;
 }
 
 void Estadisticas::cerrar()
 {
     if (--usuarios_ > 0 || !almacen_) return;
+    vigia_->stop();
     almacen_->cerrar();
 }
 
@@ -171,6 +190,74 @@ void Estadisticas::seguirAlAlmacen(Guardado& g, bool borrado)
     tabla_ = ahora;
     conocidos_ = tabla_.num_alumnos();
     emit tablaCambiada(g.posiciones, g.saturada, borrado);
+    vigilarExamen();
+}
+
+QVector<Examen> Estadisticas::examenes() const
+{
+    return almacen_ && almacen_->abierto() ? examenesDe(almacen_->vista()) : QVector<Examen>();
+}
+
+std::optional<Examen> Estadisticas::examenEnCurso() const
+{
+    const QDateTime ahora = QDateTime::currentDateTimeUtc();
+    const QVector<Examen> todos = examenes();
+    for (auto x = todos.crbegin(); x != todos.crend(); ++x)
+        if (x->enCurso(ahora)) return *x;
+    return std::nullopt;
+}
+
+// Says when an exam begins or ends, and wakes at its time limit.
+void Estadisticas::vigilarExamen()
+{
+    const std::optional<Examen> x = examenEnCurso();
+    if (x) finExamen_->start(int(qMin<qint64>(QDateTime::currentDateTimeUtc().msecsTo(x->limite()) + 1, kVigiaMs)));
+    const QString id = x ? x->id : QString();
+    if (id == examenVisto_) return;
+    examenVisto_ = id;
+    emit examenCambiado(x.has_value());
+}
+
+QString Estadisticas::empezarExamen(Examen examen)
+{
+    if (!puedeGuardar()) return errorCarpeta_;
+    examen.id = QString::number(QRandomGenerator::system()->generate64(), 16);
+    examen.inicio = QDateTime::currentDateTimeUtc();
+    examen.fin.reset();
+    Evento e;
+    e.tipo = Evento::Tipo::Examen;
+    e.respuesta.cuando = examen.inicio;
+    e.examen = std::make_shared<const Examen>(std::move(examen));
+    cambios_ << e;
+    return guardar().error;
+}
+
+QString Estadisticas::terminarExamen(const QString& id)
+{
+    if (!puedeGuardar()) return errorCarpeta_;
+    auto fin = std::make_shared<Examen>();
+    fin->id = id;
+    fin->fin = QDateTime::currentDateTimeUtc();
+    Evento e;
+    e.tipo = Evento::Tipo::FinExamen;
+    e.respuesta.cuando = *fin->fin;
+    e.examen = std::move(fin);
+    cambios_ << e;
+    return guardar().error;
+}
+
+int Estadisticas::ultimaPregunta(const QString& id, int indice) const
+{
+    if (indice < 0 || indice >= tabla_.num_alumnos() || !almacen_) return 0;
+    const QString nombre = sinRelleno(tabla_.nombres[indice]);
+    int ultima = 0;
+    const auto mirar = [&](const Evento& e) {
+        if (e.tipo == Evento::Tipo::Respuesta && e.respuesta.examen == id && sinRelleno(e.respuesta.alumno) == nombre)
+            ultima = qMax(ultima, e.respuesta.pregunta);
+    };
+    for (const Evento* e : almacen_->vista().respuestas) mirar(*e);
+    for (const Evento& e : cambios_) mirar(e);
+    return ultima;
 }
 
 QString Estadisticas::borrarAlumno(const QString& nombre, int pista)

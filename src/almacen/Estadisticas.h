@@ -12,8 +12,10 @@
 #include "almacen/DatosClase.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace almacen {
 
@@ -69,15 +71,33 @@ public:
     QByteArray historial();
     QString borrarAlumno(const QString& nombre, int pista) override;
 
+    // ---- Exams, recorded as the answers are
+
+    // Every exam of the class, in the order they started.
+    QVector<Examen> examenes() const override;
+    // The exam under way now, if there is one.
+    std::optional<Examen> examenEnCurso() const;
+    // The teacher starts an exam (its id and start are given here) or ends
+    // one; recorded at once. Empty on success, else why not.
+    QString empezarExamen(Examen examen) override;
+    QString terminarExamen(const QString& id) override;
+    // The last question of the exam `id` the student at `indice` answered;
+    // 0 for none.
+    int ultimaPregunta(const QString& id, int indice) const;
+
 signals:
     // The table changed under a save or, with `borrado`, the class view's
     // deletion: `posiciones` gives where each former entry stands now (-1:
     // gone); `saturada`, that a sum reached the largest count.
     void tablaCambiada(const QVector<int>& posiciones, bool saturada, bool borrado);
+    // An exam began or ended (by the teacher or its time); `enCurso` says
+    // whether one is under way now.
+    void examenCambiado(bool enCurso);
 
 private:
     Guardado registrar(QVector<Evento> eventos, bool borrado);
     void seguirAlAlmacen(Guardado& g, bool borrado);
+    void vigilarExamen();
 
     QString nombre_; // the file's name, found in the working folder on opening
     std::unique_ptr<AlmacenClase> almacen_;
@@ -87,6 +107,9 @@ private:
     QString errorCarpeta_;
     bool saturada_ = false;
     int usuarios_ = 0;
+    QTimer* vigia_;       // reads the class while it is open, so that every desk sees an exam begin
+    QTimer* finExamen_;   // wakes when the exam under way runs out of time
+    QString examenVisto_; // the exam under way at the last look; empty for none
 };
 
 } // namespace almacen

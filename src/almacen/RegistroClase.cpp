@@ -149,9 +149,23 @@ QStringList camposDe(const Evento& e)
 {
     const RespuestaContada& r = e.respuesta;
     switch (e.tipo) {
-    case Evento::Tipo::Respuesta:
-        return {sinRelleno(r.alumno),  r.codigo, r.numero, r.respuesta, r.correcta ? "1" : "0", r.modo,
-                QString::number(e.vez)};
+    case Evento::Tipo::Respuesta: {
+        QStringList campos{sinRelleno(r.alumno),  r.codigo, r.numero, r.respuesta, r.correcta ? "1" : "0", r.modo,
+                           QString::number(e.vez)};
+        if (r.pregunta > 0) campos << r.examen << QString::number(r.pregunta);
+        return campos;
+    }
+    case Evento::Tipo::Examen: {
+        const Examen& x = *e.examen;
+        return {x.id,
+                x.nombre,
+                x.codigos.join(QLatin1Char(' ')),
+                QString::number(x.preguntas),
+                QString::number(x.segundos),
+                QString::number(x.semilla),
+                x.mismaSerie ? "1" : "0"};
+    }
+    case Evento::Tipo::FinExamen: return {e.examen->id};
     case Evento::Tipo::Alta: return {sinRelleno(r.alumno), QString::number(e.vez)};
     case Evento::Tipo::Reinicio:
     case Evento::Tipo::Baja:
@@ -170,10 +184,15 @@ QStringList camposDe(const Evento& e)
 // A reset's or deletion's counts came later: its lines without them still read.
 constexpr int kCamposBorradoSinCuentas = 3;
 
+// An answer to an exam's question says which: two fields more.
+constexpr int kCamposDeExamen = 2;
+
 int camposEsperados(Evento::Tipo tipo)
 {
     switch (tipo) {
     case Evento::Tipo::Respuesta: return 7;
+    case Evento::Tipo::Examen: return 7;
+    case Evento::Tipo::FinExamen: return 1;
     case Evento::Tipo::Alta: return 2;
     case Evento::Tipo::Reinicio:
     case Evento::Tipo::Baja: return 5;
@@ -185,7 +204,7 @@ int camposEsperados(Evento::Tipo tipo)
     return -1;
 }
 
-bool tipoConocido(char c) { return QByteArrayLiteral("IARZBSFV").contains(c); }
+bool tipoConocido(char c) { return QByteArrayLiteral("IARZBSFVEX").contains(c); }
 
 } // namespace
 
@@ -200,8 +219,8 @@ QByteArray codificar(const Evento& e)
 
 namespace {
 
-// The kind with the most fields (an answer) has ten.
-constexpr int kMaximoCampos = 10;
+// The kind with the most fields (an answer to an exam) has twelve.
+constexpr int kMaximoCampos = 12;
 
 // A field as text: the ones already read are shared, up to a bound so that
 // a year of distinct numbers does not fill the memory twice.
@@ -245,7 +264,8 @@ std::optional<Evento> decodificar(QByteArrayView linea, TextosComunes* comunes)
     e.orden = c[0].toLongLong();
     const bool sinCuentas =
         (e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja) && n == 3 + kCamposBorradoSinCuentas;
-    if ((n != 3 + camposEsperados(e.tipo) && !sinCuentas) || e.orden <= 0) return std::nullopt;
+    const bool deExamen = e.tipo == Evento::Tipo::Respuesta && n == 3 + camposEsperados(e.tipo) + kCamposDeExamen;
+    if ((n != 3 + camposEsperados(e.tipo) && !sinCuentas && !deExamen) || e.orden <= 0) return std::nullopt;
     bool hora = false;
     e.respuesta.cuando = QDateTime::fromMSecsSinceEpoch(c[2].toLongLong(&hora), Qt::UTC);
     if (!hora) return std::nullopt;
@@ -256,7 +276,29 @@ std::optional<Evento> decodificar(QByteArrayView linea, TextosComunes* comunes)
         r.alumno = textoDe(f(0), comunes), r.codigo = textoDe(f(1), comunes), r.numero = textoDe(f(2), comunes);
         r.respuesta = textoDe(f(3), comunes), r.correcta = f(4) == "1", r.modo = textoDe(f(5), comunes);
         e.vez = f(6).toInt();
+        if (deExamen) {
+            r.examen = textoDe(f(7), comunes), r.pregunta = f(8).toInt();
+            if (r.pregunta <= 0) return std::nullopt;
+        }
         break;
+    case Evento::Tipo::Examen: {
+        auto x = std::make_shared<Examen>();
+        x->id = textoDe(f(0), comunes), x->nombre = textoDe(f(1), comunes);
+        x->codigos = textoDe(f(2), comunes).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        x->preguntas = f(3).toInt(), x->segundos = f(4).toInt(), x->semilla = f(5).toULongLong();
+        x->mismaSerie = f(6) == "1";
+        x->inicio = r.cuando;
+        if (!x->problema().isEmpty() || x->id.isEmpty()) return std::nullopt;
+        e.examen = std::move(x);
+        break;
+    }
+    case Evento::Tipo::FinExamen: {
+        auto x = std::make_shared<Examen>();
+        x->id = textoDe(f(0), comunes);
+        x->fin = r.cuando;
+        e.examen = std::move(x);
+        break;
+    }
     case Evento::Tipo::Alta:
         r.alumno = textoDe(f(0), comunes);
         e.vez = f(1).toInt();
@@ -365,6 +407,7 @@ EstadoClase calcularClase(const Registros& archivos)
         for (const Evento& e : it.value()) {
             if (e.tipo == Evento::Tipo::Respuesta && !dentro(e, delLog)) v.respuestas << &e;
             if (esSuceso(e)) v.sucesos << &e;
+            if (e.tipo == Evento::Tipo::Examen || e.tipo == Evento::Tipo::FinExamen) v.examenes << &e;
             if ((e.tipo == Evento::Tipo::Reinicio || e.tipo == Evento::Tipo::Baja) && !dentro(e, base)) {
                 alumnos[claveDe(e)].borrados << &e;
                 v.conBorrados.insert(claveDe(e));
@@ -429,6 +472,10 @@ bool EstadoClase::sumar(const Evento& e)
         sucesos << &e;
         return true;
     }
+    if (e.tipo == Evento::Tipo::Examen || e.tipo == Evento::Tipo::FinExamen) {
+        examenes << &e;
+        return true;
+    }
     if (e.tipo != Evento::Tipo::Respuesta && e.tipo != Evento::Tipo::Alta) return false;
     const QString clave = claveDe(e);
     if (conBorrados.contains(clave)) return false;
@@ -469,6 +516,25 @@ Corte corteDe(const Registros& archivos, const QString& alumno, int vez)
 }
 
 QString puestoDe(const Evento& e) { return e.archivo.section(QLatin1Char('-'), 0, 0); }
+
+QVector<Examen> examenesDe(const EstadoClase& clase)
+{
+    QVector<const Evento*> eventos = clase.examenes;
+    ordenarEnElTiempo(eventos);
+    QVector<Examen> r;
+    QHash<QString, qsizetype> donde;
+    for (const Evento* e : std::as_const(eventos)) {
+        if (e->tipo == Evento::Tipo::Examen && !donde.contains(e->examen->id)) {
+            donde.insert(e->examen->id, r.size());
+            r << *e->examen;
+        } else if (e->tipo == Evento::Tipo::FinExamen) {
+            // An end may be read before its start where the clocks disagree.
+            const auto i = donde.constFind(e->examen->id);
+            if (i != donde.constEnd() && !r[*i].fin) r[*i].fin = e->examen->fin;
+        }
+    }
+    return r;
+}
 
 int vezEn(const TablaAlumnos& tabla, int indice)
 {

@@ -16,6 +16,7 @@
 // first time, or after a teacher's hand edit) plus every line not within
 // that starting point's cut.
 
+#include "almacen/Examen.h"
 #include "almacen/TablaAlumnos.h"
 
 #include <QByteArray>
@@ -27,6 +28,7 @@
 #include <QVector>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -41,6 +43,8 @@ struct RespuestaContada {
     QString respuesta; // the answer given
     bool correcta = false;
     QString modo = QStringLiteral("leer"); // "leer" the waveform, or "dibujar" it
+    QString examen{};                      // the exam's id, for an answer to one of its questions
+    int pregunta = 0;                      // which of them, from 1; 0 outside an exam
 };
 
 struct Evento;
@@ -80,6 +84,8 @@ struct Evento {
         Reinicio = 'Z',  // a student's counts reset: what `corte` knew of them is cleared
         Baja = 'B',      // a student deleted, with the same cut
         Solucion = 'V',  // the solution of a question shown (`codigo`, `numero`, `modo`), before any answer
+        Examen = 'E',    // an exam started, as `examen` says
+        FinExamen = 'X', // the exam `examen->id` ended by the teacher
         Resumen = 'S',   // a "puntos.pnt" about to be written, by its `huella`
         Fin = 'F',       // the copy closed: nothing more will be written to this file
     };
@@ -93,6 +99,7 @@ struct Evento {
     QByteArray puntos;
     QString historial;
     QByteArray huella;
+    std::shared_ptr<const almacen::Examen> examen; // an exam's start or end; shared, as events are copied
 };
 
 // Every record file's events, by file. A deque, so that adding an event
@@ -121,6 +128,7 @@ struct EstadoClase {
     bool saturada = false;                // a sum reached the largest count
     QHash<QString, int> donde;            // each student's entry in the table, by key
     QSet<QString> conBorrados;            // the students a reset or a deletion touches
+    QVector<const Evento*> examenes;      // every exam's start and end, in no order
 
     // Adds one event read or made since, where that needs no working out
     // again (an answer or a student added, of a student no reset or
@@ -147,5 +155,9 @@ int vezEn(const TablaAlumnos& tabla, int indice);
 
 // The desk a record file's events came from, as its name says.
 QString puestoDe(const Evento& e);
+
+// Every exam started in the class, in the order they started, each with its
+// end where the teacher ended it.
+QVector<Examen> examenesDe(const EstadoClase& clase);
 
 } // namespace almacen

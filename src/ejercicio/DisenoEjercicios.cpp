@@ -109,6 +109,12 @@ formularios::DefinicionVentana disenoEjercicios()
             .enTab(28)
             .sinTabulador()
             .accesible("Teclado de la respuesta", "Tras elegir alumno, las cifras tecleadas van a la respuesta"),
+        // Shown only during an exam, in the room below the answer.
+        control("examen", Tipo::Etiqueta, {}, 4800, 1005, 1215, 645)
+            .centrado()
+            .ajustado()
+            .enTab(29)
+            .accesible("Examen", "La pregunta del examen y el tiempo que queda"),
         control("bienmal", Tipo::Etiqueta, {}, 4920, 0, 975, 975)
             .conTexto("La respuesta es incorrecta")
             .conTinta(kAzul)

@@ -5,6 +5,7 @@
 #include "formularios/Idioma.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -141,6 +142,25 @@ std::vector<Tabla> tablasPorCodigo(const DatosInforme& datos)
     return r;
 }
 
+// The last exam's marks: questions answered, the mark, and per code asked
+// its right answers of those answered.
+Tabla tablaNotas(const almacen::Examen& examen, const std::vector<NotaExamen>& notas)
+{
+    Tabla t{resumenExamen(examen, QDateTime::currentDateTimeUtc()),
+            {Textos::tr("Alumno"), Textos::tr("Preguntas"), Textos::tr("Nota")},
+            {},
+            {}};
+    for (const QString& c : examen.codigos) t.columnas << CodigoClase{c, false}.tituloVisible();
+    for (const NotaExamen& n : notas) {
+        QStringList fila{n.alumno, QStringLiteral("%1 / %2").arg(n.respondidas).arg(examen.preguntas),
+                         textoNota(n.nota(examen))};
+        for (size_t c = 0; c < n.aciertosPorCodigo.size(); ++c)
+            fila << QStringLiteral("%1 / %2").arg(n.aciertosPorCodigo[c]).arg(n.respondidasPorCodigo[c]);
+        t.filas.push_back(fila);
+    }
+    return t;
+}
+
 int paginasDe(const Tabla& t)
 {
     return qMax(1,
@@ -174,12 +194,13 @@ private:
 void dibujarInforme(HojaInforme& hoja, const DatosInforme& datos)
 {
     const Tabla cuentas = tablaCuentas(datos.cuentas);
-    const std::vector<Tabla> porCodigo = tablasPorCodigo(datos);
+    std::vector<Tabla> otras = tablasPorCodigo(datos);
+    if (datos.examen) otras.push_back(tablaNotas(*datos.examen, datos.notas));
     int total = paginasDe(cuentas);
-    for (const Tabla& t : porCodigo) total += paginasDe(t);
+    for (const Tabla& t : otras) total += paginasDe(t);
     Paginador paginas(hoja, datos, total);
     paginas.tabla(cuentas);
-    for (const Tabla& t : porCodigo) paginas.tabla(t);
+    for (const Tabla& t : otras) paginas.tabla(t);
 }
 
 QString informeClase(const DatosInforme& datos, const QString& ruta)

@@ -2,9 +2,11 @@
 #pragma once
 // The teacher's printed report of the class: each student's counts with a
 // bar for the percentage, then the answers per code, in the order the
-// class view shows them, on A4 pages with 15 mm margins and their numbers.
+// class view shows them, then the last exam's marks, on A4 pages with 15 mm
+// margins and their numbers.
 
 #include "ejercicio/Clase.h"
+#include "ejercicio/NotasExamen.h"
 
 #include <QColor>
 #include <QDate>
@@ -25,11 +27,13 @@ public:
 };
 
 struct DatosInforme {
-    std::vector<FilaClase> cuentas;   // in the order of the counts table
-    std::vector<FilaClase> porCodigo; // in the order of the per-code table
-    std::vector<CodigoClase> codigos; // of the per-code counts
-    QString desde;                    // the day of the first answer in the log
-    QDate fecha;                      // the day of the report
+    std::vector<FilaClase> cuentas;          // in the order of the counts table
+    std::vector<FilaClase> porCodigo;        // in the order of the per-code table
+    std::vector<CodigoClase> codigos;        // of the per-code counts
+    QString desde;                           // the day of the first answer in the log
+    QDate fecha;                             // the day of the report
+    std::optional<almacen::Examen> examen{}; // the last exam, with its marks, if there was one
+    std::vector<NotaExamen> notas{};
 };
 
 // The color of a student's percentage bar, on screen and on paper.

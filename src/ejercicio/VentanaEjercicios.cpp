@@ -2,6 +2,7 @@
 #include "ejercicio/VentanaEjercicios.h"
 
 #include "almacen/Numeros.h"
+#include "codigos/Trazas.h"
 #include "dibujo/Color.h"
 #include "ejercicio/AvisosEstadisticas.h"
 #include "ejercicio/ControlProfesor.h"
@@ -37,6 +38,7 @@ using modelo::Ronda;
 namespace {
 
 const QString kRespuestaInicial = QStringLiteral("0000");
+constexpr int kRelojExamenMs = 1000;
 constexpr codigos::Color kColorCorrecta = dibujo::kAzul;
 constexpr codigos::Color kColorIncorrecta = dibujo::kRojo;
 
@@ -64,6 +66,10 @@ VentanaEjercicios::VentanaEjercicios(modelo::Ejercicio& modelo, almacen::Estadis
     for (int i = 0; i < modelo::kCodigos; ++i) botonesCodigo[i] = c.buscar<QRadioButton>("tipo_cod", i);
     // The focus target lies beneath the statistics frame it overlaps.
     NoVer->lower();
+    etiquetaExamen = c.buscar<QLabel>("examen");
+    etiquetaExamen->hide();
+    relojExamen_ = new QTimer(this);
+    relojExamen_->setInterval(kRelojExamenMs);
     conectar();
 }
 
@@ -77,7 +83,9 @@ void VentanaEjercicios::conectar()
     connect(&modelo_, &modelo::Ejercicio::respuestaCambiada, this,
             [this] { formularios::ponerTexto(numero, modelo_.respuesta()); });
     connect(&modelo_, &modelo::Ejercicio::pantallaCambiada, this, [this] { periodo->setValue(modelo_.periodo()); });
-    connect(proponer, &QPushButton::clicked, &modelo_, &modelo::Ejercicio::proponer);
+    connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponerEjercicio);
+    connect(&estadisticas_, &almacen::Estadisticas::examenCambiado, this, &VentanaEjercicios::seguirExamen);
+    connect(relojExamen_, &QTimer::timeout, this, &VentanaEjercicios::mostrarExamen);
     connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::verSolucion);
     connect(c.buscar<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
     connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);
@@ -105,6 +113,7 @@ void VentanaEjercicios::alCargar()
 
     const almacen::Carga carga = abrirConAvisos(this, estadisticas_); // before asking where the file is
     eleccion_->empezar();
+    seguirExamen(); // a desk started again goes on with the exam under way
 }
 
 namespace {
@@ -246,6 +255,21 @@ bool VentanaEjercicios::alPulsarTecla(int codigo)
 
 void VentanaEjercicios::aceptarRespuesta()
 {
+    if (pregunta_ > 0 && !examen_) {
+        // The exam ended with the question on screen: it is shown, and counts nothing.
+        formularios::Avisos::actual().mensaje(this, tr("El examen ha terminado: esta respuesta ya no cuenta."),
+                                              formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+        pregunta_ = 0;
+        modelo_.verSolucion();
+        return;
+    }
+    if (pregunta_ > 0 && modelo_.alumno() >= 0 &&
+        almacen::sinRelleno(estadisticas_.tabla().nombres[modelo_.alumno()]) != deQuien_) {
+        formularios::Avisos::actual().mensaje(
+            this, tr("Esta pregunta del examen era de %1: pulsa «Proponer» para la tuya.").arg(deQuien_),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+        return;
+    }
     const auto resultado = modelo_.responder();
     if (!resultado) {
         formularios::Avisos::actual().mensaje(this, tr("Has de introducir un alumno o elegir uno de la lista"),
@@ -270,18 +294,93 @@ void VentanaEjercicios::aceptarRespuesta()
     // Recorded at once, so that a crash or a power cut loses no answer; the
     // counts shown then come back from the class's records.
     if (resultado->contada) {
-        estadisticas_.anotar(i,
-                             {QDateTime::currentDateTime(), estadisticas_.tabla().nombres[i],
-                              modelo_.codigoPreguntado(), modelo_.numero(), modelo_.respuesta(), resultado->correcta});
+        RespuestaContada r{QDateTime::currentDateTime(), estadisticas_.tabla().nombres[i],
+                           modelo_.codigoPreguntado(),   modelo_.numero(),
+                           modelo_.respuesta(),          resultado->correcta};
+        if (pregunta_ > 0) {
+            r.examen = examen_->id;
+            r.pregunta = pregunta_;
+        }
+        estadisticas_.anotar(i, r);
         guardarConAvisos(this, estadisticas_, Momento::TrasResponder);
     }
+    pregunta_ = 0;
+    mostrarExamen();
+}
+
+// Outside an exam, a random question; during one, the chosen student's next
+// question of the exam, the same one again until it is answered.
+void VentanaEjercicios::proponerEjercicio()
+{
+    if (!examen_) {
+        pregunta_ = 0;
+        modelo_.proponer();
+        return;
+    }
+    const int i = modelo_.alumno();
+    if (i < 0) {
+        formularios::Avisos::actual().mensaje(this, tr("Elige tu nombre antes de empezar el examen."),
+                                              formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+        alumno->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const int n = estadisticas_.ultimaPregunta(examen_->id, i) + 1;
+    if (n > examen_->preguntas) {
+        formularios::Avisos::actual().mensaje(this, tr("Ya has respondido todas las preguntas del examen."),
+                                              formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+        return;
+    }
+    const almacen::PreguntaExamen p = examen_->pregunta(n, almacen::estePuesto());
+    pregunta_ = n;
+    deQuien_ = almacen::sinRelleno(estadisticas_.tabla().nombres[i]);
+    int indice = modelo::CodigoNrz;
+    for (int c = modelo::CodigoNrz; c <= modelo::CodigoHdb3; ++c)
+        if (QLatin1String(codigos::kDatosTrazas[codigos::Nrz + c].nombre) == p.codigo) indice = c;
+    modelo_.proponerPregunta(p.numero, indice);
+    mostrarExamen();
+}
+
+// An exam began or ended: during one, the questions are the exam's, in the
+// codes it asks, with no solution to look at.
+void VentanaEjercicios::seguirExamen()
+{
+    examen_ = estadisticas_.examenEnCurso();
+    if (examen_) ultimo_ = examen_;
+    controles().buscar<QPushButton>("solu")->setEnabled(!examen_);
+    for (QRadioButton* b : botonesCodigo) b->setEnabled(!examen_);
+    if (examen_)
+        relojExamen_->start();
+    else
+        relojExamen_->stop();
+    mostrarExamen();
+}
+
+// The exam's name, the question on screen or how many are answered, and the
+// time left; once it is over, that it is.
+void VentanaEjercicios::mostrarExamen()
+{
+    if (!ultimo_) return;
+    QStringList lineas;
+    if (!examen_) {
+        lineas << tr("El examen «%1» ha terminado.").arg(ultimo_->nombre);
+    } else {
+        lineas << tr("Examen «%1»").arg(examen_->nombre);
+        const int i = modelo_.alumno();
+        const int hechas = i >= 0 ? estadisticas_.ultimaPregunta(examen_->id, i) : 0;
+        lineas << (pregunta_ > 0 ? tr("Pregunta %1 de %2").arg(pregunta_).arg(examen_->preguntas)
+                                 : tr("%1 de %2 respondidas").arg(hechas).arg(examen_->preguntas));
+        const qint64 quedan = examen_->segundosQuedan(QDateTime::currentDateTimeUtc());
+        lineas << tr("Quedan %1:%2").arg(quedan / 60).arg(quedan % 60, 2, 10, QLatin1Char('0'));
+    }
+    etiquetaExamen->setText(lineas.join(QLatin1Char('\n')));
+    etiquetaExamen->show();
 }
 
 // A look at the solution counts nothing, but the teacher sees how often
 // each student looked.
 void VentanaEjercicios::verSolucion()
 {
-    if (modelo_.ronda() != modelo::Ronda::Propuesto) return;
+    if (modelo_.ronda() != modelo::Ronda::Propuesto || examen_) return;
     modelo_.verSolucion();
     almacen::RespuestaContada pregunta;
     pregunta.codigo = modelo_.codigoPreguntado();

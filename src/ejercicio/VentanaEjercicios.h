@@ -22,6 +22,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class QGroupBox;
 
 namespace formularios {
@@ -55,6 +56,10 @@ private:
     void mostrarVeredicto();
     void ocultarVeredicto();
     void abrirVistaClase();
+    void proponerEjercicio();
+    void seguirExamen();
+    void mostrarExamen();
+    bool anotarDelExamen(const modelo::Resultado& resultado);
 
     void trasGuardar(const QVector<int>& posiciones, bool borrado);
     void mostrarCuentas();
@@ -82,6 +87,14 @@ private:
     // The last answer's verdict, written again in a new language.
     enum class Veredicto { Correcta, Incorrecta, Trampa };
     std::optional<Veredicto> veredicto_; // none before the first answer
+
+    // The exam under way, as the class's records say; none outside one.
+    std::optional<almacen::Examen> examen_;
+    std::optional<almacen::Examen> ultimo_; // the last exam this window saw under way
+    int pregunta_ = 0;                      // the exam's question on screen, from 1; 0 for none
+    QString deQuien_;                       // the student it was asked to
+    QLabel* etiquetaExamen;                 // the question and the time left
+    QTimer* relojExamen_;                   // the time left, every second
 };
 
 } // namespace ejercicio

@@ -2,9 +2,11 @@
 #include "ejercicio/VistaClase.h"
 
 #include "ejercicio/ControlProfesor.h"
+#include "ejercicio/DialogoExamen.h"
 #include "ejercicio/DisenoVistaClase.h"
 #include "ejercicio/InformeClase.h"
 #include "ejercicio/ModeloClase.h"
+#include "ejercicio/ModeloNotas.h"
 #include "ejercicio/ModeloSucesos.h"
 #include "formatos/ArchivoEntero.h"
 #include "formularios/Avisos.h"
@@ -94,7 +96,8 @@ QString mensajeError(const QString& que, const QString& ruta, const QString& err
 
 VistaClase::VistaClase(almacen::DatosClase& datos)
     : Formulario(disenoVistaClase()), datos_(datos), cuentas_(new ModeloClase(ModeloClase::Vista::Cuentas, this)),
-      porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this)), sucesos_(new ModeloSucesos(this))
+      porCodigo_(new ModeloClase(ModeloClase::Vista::PorCodigo, this)), sucesos_(new ModeloSucesos(this)),
+      notas_(new ModeloNotas(this))
 {
     const auto& c = controles();
     tabla = tablaPara(c.buscar<QTableView>("tabla"), cuentas_);
@@ -107,7 +110,14 @@ VistaClase::VistaClase(almacen::DatosClase& datos)
     sucesos->setModel(sucesos_);
     sucesos->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     sucesos->horizontalHeader()->setStretchLastSection(true);
+    auto* notas = c.buscar<QTableView>("notas");
+    notas->setModel(notas_);
+    notas->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    notas->horizontalHeader()->setStretchLastSection(true);
     connect(c.buscar<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportarCsv);
+    connect(c.buscar<QPushButton>("empezarExamen"), &QPushButton::clicked, this, &VistaClase::empezarExamen);
+    connect(c.buscar<QPushButton>("terminarExamen"), &QPushButton::clicked, this, &VistaClase::terminarExamen);
+    connect(c.buscar<QPushButton>("exportarNotas"), &QPushButton::clicked, this, &VistaClase::exportarNotas);
     connect(c.buscar<QPushButton>("imprimir"), &QPushButton::clicked, this, &VistaClase::imprimirInforme);
     connect(c.buscar<QPushButton>("borrar"), &QPushButton::clicked, this, &VistaClase::borrarAlumno);
     connect(c.buscar<QPushButton>("profesor"), &QPushButton::clicked, this,
@@ -141,6 +151,7 @@ void VistaClase::refrescar()
     const QString elegido = fila >= 0 ? cuentas_->filas()[size_t(fila)].nombre : QString();
     if (!datos_.releer()) { // the rows are as the class is, but time goes on
         cuentas_->ponerAhora(QDateTime::currentDateTimeUtc());
+        mostrarExamen();
         return;
     }
     actualizar();
@@ -162,9 +173,68 @@ void VistaClase::mostrarDesde()
                          : tr("Respuestas por código desde el %1, la primera anotada en el historial:").arg(desde_));
 }
 
+// The last exam, how it stands, and what the teacher may do with it.
+void VistaClase::mostrarExamen()
+{
+    const auto& examen = notas_->examen();
+    const QDateTime ahora = QDateTime::currentDateTimeUtc();
+    const bool enCurso = examen && examen->enCurso(ahora);
+    controles()
+        .buscar<QLabel>("tituloNotas")
+        ->setText(examen ? resumenExamen(*examen, ahora) : tr("Aún no ha habido ningún examen."));
+    controles().buscar<QPushButton>("empezarExamen")->setEnabled(!enCurso);
+    controles().buscar<QPushButton>("terminarExamen")->setEnabled(enCurso);
+    controles().buscar<QPushButton>("exportarNotas")->setEnabled(examen.has_value());
+}
+
+void VistaClase::empezarExamen()
+{
+    auto& avisos = formularios::Avisos::actual();
+    if (!permiteElProfesor(this, datos_.rutaPuntos(), tr("empezar un examen"))) return;
+    DialogoExamen dialogo(this);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    if (const QString error = datos_.empezarExamen(dialogo.examen()); !error.isEmpty())
+        avisos.mensaje(
+            this,
+            tr("No se pudo empezar el examen en «%1»: %2.").arg(QDir::toNativeSeparators(datos_.rutaPuntos()), error),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+    actualizar();
+}
+
+void VistaClase::terminarExamen()
+{
+    auto& avisos = formularios::Avisos::actual();
+    const auto& examen = notas_->examen();
+    if (!examen || !examen->enCurso(QDateTime::currentDateTimeUtc())) return;
+    const auto respuesta = avisos.mensaje(
+        this,
+        tr("¿Terminar el examen «%1» en todos los puestos? Las preguntas sin responder cuentan como falladas.")
+            .arg(examen->nombre),
+        formularios::Avisos::Botones::SiNo, formularios::Avisos::Icono::Aviso);
+    if (respuesta != formularios::Avisos::Respuesta::Si) return;
+    if (!permiteElProfesor(this, datos_.rutaPuntos(), tr("terminar el examen"))) return;
+    if (const QString error = datos_.terminarExamen(examen->id); !error.isEmpty())
+        avisos.mensaje(
+            this,
+            tr("No se pudo terminar el examen en «%1»: %2.").arg(QDir::toNativeSeparators(datos_.rutaPuntos()), error),
+            formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Critico);
+    actualizar();
+}
+
+void VistaClase::exportarNotas()
+{
+    if (!notas_->examen()) return;
+    guardarComo(tr("Notas del examen"), QStringLiteral("notas.csv"), tr("Hoja de cálculo CSV (*.csv)"), tr("las notas"),
+                [this](const QString& ruta) {
+                    return formatos::escribirEntero(ruta, csvNotas(*notas_->examen(), notas_->notas()));
+                });
+}
+
 void VistaClase::alCambiarIdioma()
 {
     mostrarDesde();
+    mostrarExamen();
+    notas_->cambiarIdioma();
     cuentas_->cambiarIdioma();
     porCodigo_->cambiarIdioma();
     sucesos_->cambiarIdioma();
@@ -176,6 +246,12 @@ void VistaClase::actualizar()
     porAlumno_.anotar(respuestas);
     auto filas = porAlumno_.filas(datos_.alumnos(), &codigos_, &desde_);
     sucesos_->ponerSucesos(sucesosClase(respuestas));
+    const QVector<almacen::Examen> examenes = datos_.examenes();
+    if (examenes.isEmpty())
+        notas_->quitarNotas();
+    else
+        notas_->ponerNotas(examenes.last(), notasExamen(examenes.last(), respuestas));
+    mostrarExamen();
     mostrarDesde();
     porCodigo_->ponerFilas(filas, codigos_);
     cuentas_->ponerFilas(std::move(filas));
@@ -200,9 +276,9 @@ void VistaClase::imprimirInforme()
 {
     guardarComo(tr("Informe de la clase"), QStringLiteral("clase.pdf"), tr("Documento PDF (*.pdf)"), tr("el informe"),
                 [this](const QString& ruta) {
-                    return ejercicio::informeClase(
-                        {filasEnPantalla(tabla), filasEnPantalla(codigos), codigos_, desde_, QDate::currentDate()},
-                        ruta);
+                    return ejercicio::informeClase({filasEnPantalla(tabla), filasEnPantalla(codigos), codigos_, desde_,
+                                                    QDate::currentDate(), notas_->examen(), notas_->notas()},
+                                                   ruta);
                 });
 }
 

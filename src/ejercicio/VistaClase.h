@@ -19,6 +19,7 @@ class QTableView;
 namespace ejercicio {
 
 class ModeloClase;
+class ModeloNotas;
 class ModeloSucesos;
 
 class VistaClase : public formularios::Formulario {
@@ -38,10 +39,14 @@ public:
     void exportarCsv();
     void imprimirInforme();
     void borrarAlumno();
+    void empezarExamen();
+    void terminarExamen();
+    void exportarNotas();
 
 private:
     void seguirLaClase();
     void mostrarDesde();
+    void mostrarExamen();
     int filaElegida() const;
     void
     guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
@@ -51,6 +56,7 @@ private:
     ejercicio::ModeloClase* cuentas_;
     ejercicio::ModeloClase* porCodigo_;
     ejercicio::ModeloSucesos* sucesos_;
+    ejercicio::ModeloNotas* notas_;
     QTableView* tabla;
     QTableView* codigos;
     QString desde_;                    // the day of the first answer in the log

@@ -10,6 +10,7 @@
 #include "formularios/Accesibilidad.h"
 #include "formularios/Ajustes.h"
 #include "formularios/AspectoZoom.h"
+#include "formularios/Avisos.h"
 #include "formularios/Idioma.h"
 #include "laboratorio/DibujoCodigos.h"
 #include "laboratorio/GraficoBer.h"
@@ -22,6 +23,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 namespace inicio {
@@ -42,6 +44,31 @@ public:
     bool abierta() override { return ejercicios().cargado(); }
 };
 
+struct Textos {
+    Q_DECLARE_TR_FUNCTIONS(inicio)
+};
+
+// During an exam the laboratory and the trainer are closed: they would
+// answer its questions. A copy that has not opened the class looks at it
+// once, so that a second copy of the program is no way round the exam.
+bool cerradaPorExamen(QWidget* padre)
+{
+    almacen::Estadisticas& e = estadisticas();
+    std::optional<almacen::Examen> examen;
+    if (e.usuarios() > 0) {
+        examen = e.examenEnCurso();
+    } else if (QFileInfo(almacen::AlmacenClase(e.rutaPuntos()).carpetaRegistros()).isDir()) {
+        e.abrir();
+        examen = e.examenEnCurso();
+        e.cerrar();
+    }
+    if (!examen) return false;
+    formularios::Avisos::actual().mensaje(
+        padre, Textos::tr("Durante el examen «%1» el laboratorio y el entrenador están cerrados.").arg(examen->nombre),
+        formularios::Avisos::Botones::Aceptar, formularios::Avisos::Icono::Aviso);
+    return true;
+}
+
 VentanaPrincipal* crearPrincipal()
 {
     static EjerciciosDeInicio enlace;
@@ -49,8 +76,18 @@ VentanaPrincipal* crearPrincipal()
     p->ponerEjercicios(&enlace);
     QObject::connect(p, &VentanaPrincipal::verAcerca, p, [] { acerca().mostrar(); });
     QObject::connect(p, &VentanaPrincipal::verAyuda, p, [] { ayuda().mostrar(); });
-    QObject::connect(p, &VentanaPrincipal::verLaboratorio, p, [] { laboratorio().mostrar(); });
-    QObject::connect(p, &VentanaPrincipal::verEntrenador, p, [] { entrenador().mostrar(); });
+    QObject::connect(p, &VentanaPrincipal::verLaboratorio, p, [p] {
+        if (!cerradaPorExamen(p)) laboratorio().mostrar();
+    });
+    QObject::connect(p, &VentanaPrincipal::verEntrenador, p, [p] {
+        if (!cerradaPorExamen(p)) entrenador().mostrar();
+    });
+    // An exam that begins closes them on every desk that has the class open.
+    QObject::connect(&estadisticas(), &almacen::Estadisticas::examenCambiado, p, [](bool enCurso) {
+        if (!enCurso) return;
+        entrenador().cerrar();
+        laboratorio().cerrar();
+    });
     // Closing the main window closes the others, in this order; the
     // exercise window saves the statistics as it closes.
     QObject::connect(p, &VentanaPrincipal::cerrando, p, [] {

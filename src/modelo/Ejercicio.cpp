@@ -111,6 +111,17 @@ void Ejercicio::proponer()
     emit pantallaCambiada();
 }
 
+void Ejercicio::proponerPregunta(const QString& numero, int indice)
+{
+    respuesta_ = kNumeroInicial;
+    emit respuestaCambiada();
+    numero_ = numero;
+    bitsErroneos_ = 0;
+    mostrarCodigo(qBound(0, indice, int(CodigoHdb3)));
+    ponerRonda(Ronda::Propuesto);
+    emit pantallaCambiada();
+}
+
 void Ejercicio::ponerRespuesta(const QString& respuesta)
 {
     respuesta_ = respuesta;

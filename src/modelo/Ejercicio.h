@@ -79,6 +79,9 @@ public:
     // A random number, hidden, its waveform in the code chosen (drawn anew
     // with the random choice); the answer back to "0000".
     void proponer();
+    // A given question, as an exam asks it: `numero` hidden, drawn in the
+    // code at `indice` (NRZ to HDB3), whatever code is chosen.
+    void proponerPregunta(const QString& numero, int indice);
     const QString& respuesta() const { return respuesta_; }
     void ponerRespuesta(const QString& respuesta);
     void verSolucion();
