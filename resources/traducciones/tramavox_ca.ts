@@ -1207,10 +1207,6 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
         <source>Nota</source>
         <translation>Nota</translation>
     </message>
-    <message>
-        <source>%1: aciertos</source>
-        <translation>%1: encerts</translation>
-    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>
@@ -1290,16 +1286,20 @@ Respon No només si ets un altre alumne amb un nom semblant.</translation>
         <translation>Examen «%1»</translation>
     </message>
     <message>
-        <source>Pregunta %1 de %2</source>
-        <translation>Pregunta %1 de %2</translation>
-    </message>
-    <message>
-        <source>%1 de %2 respondidas</source>
-        <translation>%1 de %2 respostes</translation>
-    </message>
-    <message>
         <source>Quedan %1:%2</source>
         <translation>Queden %1:%2</translation>
+    </message>
+    <message>
+        <source>Examen terminado</source>
+        <translation>Examen acabat</translation>
+    </message>
+    <message>
+        <source>Pregunta %1/%2</source>
+        <translation>Pregunta %1/%2</translation>
+    </message>
+    <message>
+        <source>Hechas %1/%2</source>
+        <translation>Fetes %1/%2</translation>
     </message>
 </context>
 <context>

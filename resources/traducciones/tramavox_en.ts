@@ -1207,10 +1207,6 @@ Answer No only if you are another student with a similar name.</translation>
         <source>Nota</source>
         <translation>Mark</translation>
     </message>
-    <message>
-        <source>%1: aciertos</source>
-        <translation>%1: right</translation>
-    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>
@@ -1290,16 +1286,20 @@ Answer No only if you are another student with a similar name.</translation>
         <translation>Exam “%1”</translation>
     </message>
     <message>
-        <source>Pregunta %1 de %2</source>
-        <translation>Question %1 of %2</translation>
-    </message>
-    <message>
-        <source>%1 de %2 respondidas</source>
-        <translation>%1 of %2 answered</translation>
-    </message>
-    <message>
         <source>Quedan %1:%2</source>
         <translation>%1:%2 left</translation>
+    </message>
+    <message>
+        <source>Examen terminado</source>
+        <translation>Exam over</translation>
+    </message>
+    <message>
+        <source>Pregunta %1/%2</source>
+        <translation>Question %1/%2</translation>
+    </message>
+    <message>
+        <source>Hechas %1/%2</source>
+        <translation>Done %1/%2</translation>
     </message>
 </context>
 <context>

@@ -1207,10 +1207,6 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
         <source>Nota</source>
         <translation>Nota</translation>
     </message>
-    <message>
-        <source>%1: aciertos</source>
-        <translation>%1: asmatuak</translation>
-    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>
@@ -1290,16 +1286,20 @@ Erantzun Ez bakarrik izen antzeko beste ikasle bat bazara.</translation>
         <translation>«%1» azterketa</translation>
     </message>
     <message>
-        <source>Pregunta %1 de %2</source>
-        <translation>%1. galdera (%2 guztira)</translation>
-    </message>
-    <message>
-        <source>%1 de %2 respondidas</source>
-        <translation>%2 galderatik %1 erantzunda</translation>
-    </message>
-    <message>
         <source>Quedan %1:%2</source>
         <translation>Geratzen dena: %1:%2</translation>
+    </message>
+    <message>
+        <source>Examen terminado</source>
+        <translation>Azterketa amaituta</translation>
+    </message>
+    <message>
+        <source>Pregunta %1/%2</source>
+        <translation>Galdera %1/%2</translation>
+    </message>
+    <message>
+        <source>Hechas %1/%2</source>
+        <translation>Eginda %1/%2</translation>
     </message>
 </context>
 <context>

@@ -1207,10 +1207,6 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
         <source>Nota</source>
         <translation>Nota</translation>
     </message>
-    <message>
-        <source>%1: aciertos</source>
-        <translation>%1: acertos</translation>
-    </message>
 </context>
 <context>
     <name>ejercicio::ModeloSucesos</name>
@@ -1290,16 +1286,20 @@ Responde Non só se es outro alumno cun nome parecido.</translation>
         <translation>Exame «%1»</translation>
     </message>
     <message>
-        <source>Pregunta %1 de %2</source>
-        <translation>Pregunta %1 de %2</translation>
-    </message>
-    <message>
-        <source>%1 de %2 respondidas</source>
-        <translation>%1 de %2 respondidas</translation>
-    </message>
-    <message>
         <source>Quedan %1:%2</source>
         <translation>Quedan %1:%2</translation>
+    </message>
+    <message>
+        <source>Examen terminado</source>
+        <translation>Exame rematado</translation>
+    </message>
+    <message>
+        <source>Pregunta %1/%2</source>
+        <translation>Pregunta %1/%2</translation>
+    </message>
+    <message>
+        <source>Hechas %1/%2</source>
+        <translation>Feitas %1/%2</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,8 @@ QVariant ModeloNotas::headerData(int section, Qt::Orientation orientation, int r
     case kColumnaNota: return tr("Nota");
     default: break;
     }
-    return tr("%1: aciertos").arg(CodigoClase{examen_->codigos[section - kColumnasFijas], false}.tituloVisible());
+    // "2 / 3": right answers of those answered in that code.
+    return CodigoClase{examen_->codigos[section - kColumnasFijas], false}.tituloVisible();
 }
 
 void ModeloNotas::cambiarIdioma()

@@ -355,24 +355,27 @@ void VentanaEjercicios::seguirExamen()
     mostrarExamen();
 }
 
-// The exam's name, the question on screen or how many are answered, and the
-// time left; once it is over, that it is.
+// The question on screen or how many are answered, and the time left (the
+// exam's name in the tooltip: the room below the answer is narrow); once it
+// is over, that it is.
 void VentanaEjercicios::mostrarExamen()
 {
     if (!ultimo_) return;
     QStringList lineas;
     if (!examen_) {
-        lineas << tr("El examen «%1» ha terminado.").arg(ultimo_->nombre);
+        lineas << tr("Examen terminado");
+        etiquetaExamen->setToolTip(tr("El examen «%1» ha terminado.").arg(ultimo_->nombre));
     } else {
-        lineas << tr("Examen «%1»").arg(examen_->nombre);
         const int i = modelo_.alumno();
         const int hechas = i >= 0 ? estadisticas_.ultimaPregunta(examen_->id, i) : 0;
-        lineas << (pregunta_ > 0 ? tr("Pregunta %1 de %2").arg(pregunta_).arg(examen_->preguntas)
-                                 : tr("%1 de %2 respondidas").arg(hechas).arg(examen_->preguntas));
+        lineas << (pregunta_ > 0 ? tr("Pregunta %1/%2").arg(pregunta_).arg(examen_->preguntas)
+                                 : tr("Hechas %1/%2").arg(hechas).arg(examen_->preguntas));
         const qint64 quedan = examen_->segundosQuedan(QDateTime::currentDateTimeUtc());
         lineas << tr("Quedan %1:%2").arg(quedan / 60).arg(quedan % 60, 2, 10, QLatin1Char('0'));
+        etiquetaExamen->setToolTip(tr("Examen «%1»").arg(examen_->nombre));
     }
     etiquetaExamen->setText(lineas.join(QLatin1Char('\n')));
+    etiquetaExamen->setAccessibleDescription(etiquetaExamen->toolTip());
     etiquetaExamen->show();
 }
 
