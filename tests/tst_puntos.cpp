@@ -542,6 +542,16 @@ void TestPuntos::respuestasDeDosPuestos()
     comprobarQueSigue();
     QCOMPARE(otro.registrar({respuesta("2026-12-01T11:00:00Z", "Luis", "RZ", true, "leer")}), QString());
     comprobarQueSigue();
+    // A read made off the window's thread and taken after the store read the
+    // same lines itself adds nothing twice.
+    QCOMPARE(uno.registrar({respuesta("2026-12-01T11:30:00Z", "Ana", "AMI", true, "leer")}), QString());
+    const LoNuevo tarde = AlmacenClase::leerLoNuevo(otro.carpetaRegistros(), otro.hastaDonde());
+    QVERIFY(!tarde.trozos.isEmpty());
+    otro.releer();
+    const qsizetype leidas = otro.vista().respuestas.size();
+    otro.tomar(tarde);
+    QCOMPARE(otro.vista().respuestas.size(), leidas);
+    comprobarQueSigue();
     // Many more desks, each seen after the class was worked out: the answers
     // already counted stay where they were as the table of files grows.
     constexpr int kMasPuestos = 40;
@@ -577,13 +587,13 @@ void TestPuntos::respuestasDeDosPuestos()
                               .arg(f.bienPorCodigo[c])
                               .arg(f.malPorCodigo[c]);
     vistas.sort();
-    QCOMPARE(vistas, (QStringList{"Ana AMI 1/1", "Ana HDB3 (dibujo) 0/1", "Eva NRZ 40/0", "Luis AMI 0/1",
+    QCOMPARE(vistas, (QStringList{"Ana AMI 2/1", "Ana HDB3 (dibujo) 0/1", "Eva NRZ 40/0", "Luis AMI 0/1",
                                   "Luis HDB3 1/0", "Luis RZ 1/0"}));
     QCOMPARE(desde, QString("2026-11-29"));
     QStringList enElLog;
     for (const QByteArray& l : otro.historial().split('\n').mid(1))
         if (!l.isEmpty()) enElLog << QString::fromUtf8(l.split(',').mid(1, 2).join(' ')) + " " + l.split(',').value(5);
-    QCOMPARE(enElLog.size(), 6 + kMasPuestos);
+    QCOMPARE(enElLog.size(), 7 + kMasPuestos);
     QCOMPARE(enElLog.mid(kMasPuestos / 2 - 1, 6), (QStringList{"Eva NRZ bien", "Ana HDB3 mal", "Ana AMI mal",
                                                                "Ana AMI bien", "Luis AMI mal", "Luis RZ bien"}));
 }

@@ -242,15 +242,58 @@ Evento AlmacenClase::evento(Evento::Tipo tipo) const
     return e;
 }
 
-void AlmacenClase::releer()
+void AlmacenClase::releer() { tomar(leerLoNuevo(carpetaRegistros(), hastaDonde())); }
+
+QHash<QString, qint64> AlmacenClase::hastaDonde() const
 {
-    const QSet<QString> hay = registrosEn(carpetaRegistros());
+    QHash<QString, qint64> r;
+    for (auto it = lecturas_.cbegin(); it != lecturas_.cend(); ++it) r.insert(it.key(), it->acabado ? -1 : it->leido);
+    return r;
+}
+
+// What a file holds past `desde`, to its end as this read finds it (a
+// length the server reports for another desk's file can lag), whole lines
+// only: a line its writer is still writing comes next time.
+QByteArray AlmacenClase::leerTrozo(const QString& ruta, qint64 desde)
+{
+    formatos::Descriptor f(formatos::abrir(ruta, O_RDONLY));
+    if (f.numero() < 0) return {};
+    QByteArray nuevo;
+    for (;;) {
+        if (desde + nuevo.size() > kMaximoRegistro) break;
+        const qsizetype antes = nuevo.size();
+        const qsizetype trozo = std::max<qsizetype>(kTrozo, antes);
+        nuevo.resize(antes + trozo);
+        const ssize_t n = ::pread(f.numero(), nuevo.data() + antes, size_t(trozo), off_t(desde + antes));
+        nuevo.resize(antes + std::max<ssize_t>(n, 0));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+    }
+    nuevo.truncate(nuevo.lastIndexOf('\n') + 1);
+    return nuevo;
+}
+
+LoNuevo AlmacenClase::leerLoNuevo(const QString& carpeta, const QHash<QString, qint64>& desde)
+{
+    LoNuevo r;
+    r.hay = registrosEn(carpeta);
+    for (const QString& id : std::as_const(r.hay)) {
+        const qint64 donde = desde.value(id, 0);
+        if (donde < 0) continue; // its copy closed it
+        QByteArray bytes = leerTrozo(carpeta + QLatin1Char('/') + id + kTerminacion, donde);
+        if (!bytes.isEmpty()) r.trozos.insert(id, {donde, std::move(bytes)});
+    }
+    return r;
+}
+
+void AlmacenClase::tomar(const LoNuevo& nuevo)
+{
     // A file taken out of the folder (a teacher clearing it) no longer
     // counts; a listing without this copy's own file is not to be trusted.
     bool quitados = false;
-    if (hay.contains(propio_)) {
+    if (nuevo.hay.contains(propio_)) {
         for (auto it = lecturas_.begin(); it != lecturas_.end();) {
-            if (hay.contains(it.key())) {
+            if (nuevo.hay.contains(it.key())) {
                 ++it;
                 continue;
             }
@@ -260,41 +303,28 @@ void AlmacenClase::releer()
         }
     }
     bool deNuevo = quitados || !calculada_;
-    for (const QString& id : std::as_const(hay)) {
+    for (const QString& id : std::as_const(nuevo.hay)) {
         const auto ya = eventos_.constFind(id);
         const size_t antes = ya == eventos_.constEnd() ? 0 : ya->size();
-        leerArchivo(id); // may add a file to the table, which moves what it holds
+        Lectura& l = lecturas_[id];
+        const auto trozo = nuevo.trozos.constFind(id);
+        // A piece read from where this store no longer is (it read or
+        // recorded meanwhile) comes again in the next read.
+        if (trozo != nuevo.trozos.constEnd() && trozo->desde == l.leido && !l.acabado)
+            tomarTrozo(id, trozo->bytes); // may add a file to the table, which moves what it holds
         const std::deque<Evento>& eventos = eventos_[id];
         for (size_t i = antes; i < eventos.size() && !deNuevo; ++i) deNuevo = !vista_.sumar(eventos[i]);
     }
     if (deNuevo) calcular();
 }
 
-// What a file holds past the lines already taken, to its end as this read
-// finds it (a length the server reports for another desk's file can lag),
-// whole lines only: a line its writer is still writing comes next time.
-void AlmacenClase::leerArchivo(const QString& id)
+// Whole lines of a file, past those already taken.
+void AlmacenClase::tomarTrozo(const QString& id, const QByteArray& nuevo)
 {
     Lectura& l = lecturas_[id];
-    if (l.acabado) return;
-    formatos::Descriptor f(formatos::abrir(carpetaRegistros() + QLatin1Char('/') + id + kTerminacion, O_RDONLY));
-    if (f.numero() < 0) return;
-    QByteArray nuevo;
-    for (;;) {
-        if (l.leido + nuevo.size() > kMaximoRegistro) break;
-        const qsizetype antes = nuevo.size();
-        const qsizetype trozo = std::max<qsizetype>(kTrozo, antes);
-        nuevo.resize(antes + trozo);
-        const ssize_t n = ::pread(f.numero(), nuevo.data() + antes, size_t(trozo), off_t(l.leido + antes));
-        nuevo.resize(antes + std::max<ssize_t>(n, 0));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-    }
-    const qsizetype fin = nuevo.lastIndexOf('\n');
-    if (fin < 0) return;
     std::deque<Evento>& eventos = eventos_[id];
     qsizetype desde = 0;
-    while (desde <= fin) {
+    while (desde < nuevo.size()) {
         const qsizetype salto = nuevo.indexOf('\n', desde);
         if (auto e = decodificar(QByteArrayView(nuevo).sliced(desde, salto + 1 - desde), &comunes_)) {
             e->archivo = id;
@@ -303,7 +333,7 @@ void AlmacenClase::leerArchivo(const QString& id)
         }
         desde = salto + 1;
     }
-    l.leido += fin + 1;
+    l.leido += nuevo.size();
 }
 
 void AlmacenClase::calcular()

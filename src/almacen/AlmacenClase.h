@@ -24,8 +24,10 @@
 #include "almacen/RegistroClase.h"
 #include "formatos/Descriptor.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -34,6 +36,17 @@ namespace almacen {
 // This desk's name, in letters any server's file names hold: how its
 // record files begin.
 QString estePuesto();
+
+// What the records' folder holds past what a store has taken, read with no
+// store at hand, so that a slow share can be read off the window's thread.
+struct LoNuevo {
+    struct Trozo {
+        qint64 desde = 0; // where in its file it starts
+        QByteArray bytes; // whole lines
+    };
+    QSet<QString> hay;            // the record files in the folder
+    QHash<QString, Trozo> trozos; // what each one holds past what was taken
+};
 
 class AlmacenClase {
 public:
@@ -56,8 +69,12 @@ public:
     QString abrir();
     bool abierto() const { return fd_.numero() >= 0; }
 
-    // Reads what every copy added since the last read.
+    // Reads what every copy added since the last read: the reading, which
+    // needs no store and may run on any thread, and the taking, here.
     void releer();
+    QHash<QString, qint64> hastaDonde() const; // what was taken of each file; -1 where its copy closed it
+    static LoNuevo leerLoNuevo(const QString& carpeta, const QHash<QString, qint64>& desde);
+    void tomar(const LoNuevo& nuevo);
     const EstadoClase& vista() const { return vista_; }
 
     // Adds the events at the end of this copy's file, flushed to the server,
@@ -86,7 +103,8 @@ private:
         qint64 leido = 0;     // bytes of the file taken so far (whole lines only)
         bool acabado = false; // its copy closed it: nothing more will come
     };
-    void leerArchivo(const QString& id);
+    static QByteArray leerTrozo(const QString& ruta, qint64 desde);
+    void tomarTrozo(const QString& id, const QByteArray& bytes);
     void calcular();
     void ponerEnOrden();
     QString empezar();

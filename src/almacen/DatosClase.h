@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace almacen {
 
 class DatosClase {
@@ -21,6 +23,10 @@ public:
     // still holds); the students and answers then include it. False when
     // nothing came.
     virtual bool releer() = 0;
+    // The same with the reading of the share off the window's thread: the
+    // store takes what was read here, and `hecho` is told whether anything
+    // came. Nothing blocks the window while a slow share answers.
+    virtual void releerAparte(std::function<void(bool)> hecho) = 0;
     // The class's answers as its records give them.
     virtual RespuestasClase respuestas() = 0;
     // Deletes the student under the lock (the row only as a hint); the

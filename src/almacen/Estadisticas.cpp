@@ -54,10 +54,8 @@ constexpr int kVigiaMs = 3000;
 Estadisticas::Estadisticas(const QString& ruta) : nombre_(ruta), vigia_(new QTimer(this)), finExamen_(new QTimer(this))
 {
     vigia_->setInterval(kVigiaMs);
-    connect(vigia_, &QTimer::timeout, this, [this] {
-        releer();
-        vigilarExamen();
-    });
+    connect(vigia_, &QTimer::timeout, this, [this] { releerAparte([this](bool) { vigilarExamen(); }); });
+    lector_.setMaxThreadCount(1);
     finExamen_->setSingleShot(true);
     connect(finExamen_, &QTimer::timeout, this, &Estadisticas::vigilarExamen);
 }
@@ -67,6 +65,7 @@ Estadisticas::~Estadisticas() = default;
 Carga Estadisticas::abrir(const QString& ruta)
 {
     if (usuarios_++ > 0) return {};
+    ++aperturas_;
     if (!ruta.isEmpty()) nombre_ = ruta;
     almacen_ = std::make_unique<AlmacenClase>(nombre_);
     errorCarpeta_ = almacen_->abrir();
@@ -120,6 +119,47 @@ bool Estadisticas::releer()
         seguirAlAlmacen(g, false);
     }
     return almacen_->vista().visto != antes;
+}
+
+void Estadisticas::releerAparte(std::function<void(bool)> hecho)
+{
+    // What this desk holds is recorded first, here: a write must not race a read.
+    if (!puedeGuardar() || !cambios_.isEmpty() || conocidos_ < tabla_.num_alumnos() || almacen_->hayPendientes()) {
+        const bool cambio = releer();
+        if (hecho) hecho(cambio);
+        return;
+    }
+    if (hecho) esperando_.push_back(std::move(hecho));
+    if (leyendo_) return; // one read at a time; its end tells every waiter
+    leyendo_ = true;
+    const QString carpeta = almacen_->carpetaRegistros();
+    const QHash<QString, qint64> desde = almacen_->hastaDonde();
+    const int apertura = aperturas_;
+    lector_.start([this, carpeta, desde, apertura] {
+        LoNuevo nuevo = AlmacenClase::leerLoNuevo(carpeta, desde);
+        QMetaObject::invokeMethod(
+            this, [this, apertura, nuevo = std::move(nuevo)] { tomarLoLeido(nuevo, apertura); }, Qt::QueuedConnection);
+    });
+}
+
+// Back on the window's thread: the store takes what the read found, unless
+// the class was closed or opened again meanwhile.
+void Estadisticas::tomarLoLeido(const LoNuevo& nuevo, int apertura)
+{
+    leyendo_ = false;
+    bool cambio = false;
+    if (apertura == aperturas_ && puedeGuardar()) {
+        const Corte antes = almacen_->vista().visto;
+        almacen_->tomar(nuevo);
+        cambio = almacen_->vista().visto != antes;
+        if (cambio) {
+            Guardado g;
+            seguirAlAlmacen(g, false);
+        }
+    }
+    const auto hechos = std::move(esperando_);
+    esperando_.clear();
+    for (const auto& hecho : hechos) hecho(cambio);
 }
 
 QByteArray Estadisticas::historial() { return almacen_ && almacen_->abierto() ? almacen_->historial() : QByteArray(); }

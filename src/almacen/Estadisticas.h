@@ -12,10 +12,13 @@
 #include "almacen/DatosClase.h"
 
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace almacen {
 
@@ -67,6 +70,7 @@ public:
     QString rutaPuntos() const override;
     RespuestasClase respuestas() override;
     bool releer() override;
+    void releerAparte(std::function<void(bool)> hecho) override;
     // The answer log, as "historial.csv" gets it; empty with no class open.
     QByteArray historial();
     QString borrarAlumno(const QString& nombre, int pista) override;
@@ -98,6 +102,7 @@ private:
     Guardado registrar(QVector<Evento> eventos, bool borrado);
     void seguirAlAlmacen(Guardado& g, bool borrado);
     void vigilarExamen();
+    void tomarLoLeido(const LoNuevo& nuevo, int apertura);
 
     QString nombre_; // the file's name, found in the working folder on opening
     std::unique_ptr<AlmacenClase> almacen_;
@@ -107,9 +112,14 @@ private:
     QString errorCarpeta_;
     bool saturada_ = false;
     int usuarios_ = 0;
-    QTimer* vigia_;       // reads the class while it is open, so that every desk sees an exam begin
-    QTimer* finExamen_;   // wakes when the exam under way runs out of time
+    QTimer* vigia_;     // reads the class while it is open, so that every desk sees an exam begin
+    QTimer* finExamen_; // wakes when the exam under way runs out of time
+    // The read under way off the window's thread, if any, and who waits for it.
+    bool leyendo_ = false;
+    std::vector<std::function<void(bool)>> esperando_;
+    int aperturas_ = 0;   // a read started before the class was opened again is dropped
     QString examenVisto_; // the exam under way at the last look; empty for none
+    QThreadPool lector_;  // last: waits for a read under way before the rest goes
 };
 
 } // namespace almacen

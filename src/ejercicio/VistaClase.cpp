@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
@@ -146,14 +147,22 @@ void VistaClase::seguirLaClase()
 
 void VistaClase::refrescar()
 {
-    // The chosen student stays chosen, by name, wherever their row goes.
-    const int fila = filaElegida();
-    const QString elegido = fila >= 0 ? cuentas_->filas()[size_t(fila)].nombre : QString();
-    if (!datos_.releer()) { // the rows are as the class is, but time goes on
+    // Read off the window's thread; the rows follow when it is taken.
+    datos_.releerAparte([vista = QPointer<VistaClase>(this)](bool cambio) {
+        if (vista) vista->trasReleer(cambio);
+    });
+}
+
+void VistaClase::trasReleer(bool cambio)
+{
+    if (!cambio) { // the rows are as the class is, but time goes on
         cuentas_->ponerAhora(QDateTime::currentDateTimeUtc());
         mostrarExamen();
         return;
     }
+    // The chosen student stays chosen, by name, wherever their row goes.
+    const int fila = filaElegida();
+    const QString elegido = fila >= 0 ? cuentas_->filas()[size_t(fila)].nombre : QString();
     actualizar();
     if (elegido.isEmpty()) return;
     const auto& filas = cuentas_->filas();

@@ -32,7 +32,7 @@ public:
 
     // Shows the class as the store last read it.
     void actualizar();
-    // Reads what the desks recorded since, and shows it.
+    // Reads what the desks recorded since, and shows it once it is read.
     void refrescar();
     void alCambiarIdioma() override;
 
@@ -45,6 +45,7 @@ public:
 
 private:
     void seguirLaClase();
+    void trasReleer(bool cambio);
     void mostrarDesde();
     void mostrarExamen();
     int filaElegida() const;
