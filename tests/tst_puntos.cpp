@@ -927,11 +927,19 @@ void TestPuntos::informeDeLaClase()
         datos.cuentas.push_back(f);
     }
     datos.porCodigo = datos.cuentas;
+    Examen x;
+    x.nombre = "Parcial";
+    x.codigos = QStringList{"AMI", "HDB3"};
+    x.preguntas = 4;
+    x.inicio = QDateTime::fromString("2026-12-06T09:00:00Z", Qt::ISODate);
+    x.fin = x.inicio.addSecs(300);
+    datos.examen = x;
+    datos.notas = {{"S1", 4, 3, {2, 2}, {2, 1}}};
     HojaGrabada hoja;
     dibujarInforme(hoja, datos);
     const QRectF dentro(kMargenInforme, kMargenInforme, kAnchoA4 - 2 * kMargenInforme, kAltoA4 - 2 * kMargenInforme);
     const int n = int(hoja.paginas.size());
-    QCOMPARE(n, 9); // 46 students a page, three tables
+    QCOMPARE(n, 10); // 46 students a page, three tables, then the exam's marks
     QStringList nombres;
     for (int k = 0; k < n; ++k) {
         int pies = 0;
@@ -945,12 +953,18 @@ void TestPuntos::informeDeLaClase()
         }
         QCOMPARE(pies, 1);
     }
-    QCOMPARE(nombres.size(), 300);
+    QCOMPARE(nombres.size(), 301);
     QCOMPARE(nombres.mid(0, 3), (QStringList{"S99", "S98", "S97"}));
     QCOMPARE(nombres.mid(100, 2), (QStringList{"S99", "S98"}));
     QCOMPARE(hoja.paginas[3][1].texto,
              QString("domingo, 6 de diciembre de 2026 · Respuestas por código desde el 2026-12-06"));
     QCOMPARE(hoja.paginas[6][5].texto, QString("HDB3 (dibujo) bien")); // after the name and B8ZS
+    QStringList examen;
+    for (const auto& t : hoja.paginas.back()) examen << t.texto;
+    QCOMPARE(examen.mid(1, 7), (QStringList{"domingo, 6 de diciembre de 2026 · Examen «Parcial» (terminado) · "
+                                            "preguntas: 4 · códigos: AMI, HDB3 · 20 min",
+                                            "Alumno", "Preguntas", "Nota", "AMI", "HDB3", "Página 10 de 10"}));
+    QCOMPARE(examen.mid(8), (QStringList{"S1", "4 / 4", "7,5", "2 / 2", "1 / 2"}));
 }
 
 int main(int argc, char** argv)
