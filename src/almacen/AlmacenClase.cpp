@@ -242,7 +242,15 @@ Evento AlmacenClase::evento(Evento::Tipo tipo) const
     return e;
 }
 
-void AlmacenClase::releer() { tomar(leerLoNuevo(carpetaRegistros(), hastaDonde())); }
+// File by file, each piece let go once taken: opening a class reads a
+// school year of records.
+void AlmacenClase::releer()
+{
+    const QString carpeta = carpetaRegistros();
+    tomarDe(registrosEn(carpeta), [&carpeta](const QString& id, qint64 desde) {
+        return leerTrozo(carpeta + QLatin1Char('/') + id + kTerminacion, desde);
+    });
+}
 
 QHash<QString, qint64> AlmacenClase::hastaDonde() const
 {
@@ -288,12 +296,23 @@ LoNuevo AlmacenClase::leerLoNuevo(const QString& carpeta, const QHash<QString, q
 
 void AlmacenClase::tomar(const LoNuevo& nuevo)
 {
+    // A piece read from where this store no longer is (it read or recorded
+    // meanwhile) comes again in the next read.
+    tomarDe(nuevo.hay, [&nuevo](const QString& id, qint64 desde) {
+        const auto trozo = nuevo.trozos.constFind(id);
+        return trozo != nuevo.trozos.constEnd() && trozo->desde == desde ? trozo->bytes : QByteArray();
+    });
+}
+
+void AlmacenClase::tomarDe(const QSet<QString>& hay,
+                           const std::function<QByteArray(const QString&, qint64)>& trozoDesde)
+{
     // A file taken out of the folder (a teacher clearing it) no longer
     // counts; a listing without this copy's own file is not to be trusted.
     bool quitados = false;
-    if (nuevo.hay.contains(propio_)) {
+    if (hay.contains(propio_)) {
         for (auto it = lecturas_.begin(); it != lecturas_.end();) {
-            if (nuevo.hay.contains(it.key())) {
+            if (hay.contains(it.key())) {
                 ++it;
                 continue;
             }
@@ -303,15 +322,11 @@ void AlmacenClase::tomar(const LoNuevo& nuevo)
         }
     }
     bool deNuevo = quitados || !calculada_;
-    for (const QString& id : std::as_const(nuevo.hay)) {
+    for (const QString& id : hay) {
         const auto ya = eventos_.constFind(id);
         const size_t antes = ya == eventos_.constEnd() ? 0 : ya->size();
-        Lectura& l = lecturas_[id];
-        const auto trozo = nuevo.trozos.constFind(id);
-        // A piece read from where this store no longer is (it read or
-        // recorded meanwhile) comes again in the next read.
-        if (trozo != nuevo.trozos.constEnd() && trozo->desde == l.leido && !l.acabado)
-            tomarTrozo(id, trozo->bytes); // may add a file to the table, which moves what it holds
+        if (const Lectura& l = lecturas_[id]; !l.acabado)
+            tomarTrozo(id, trozoDesde(id, l.leido)); // may add a file to the table, which moves what it holds
         const std::deque<Evento>& eventos = eventos_[id];
         for (size_t i = antes; i < eventos.size() && !deNuevo; ++i) deNuevo = !vista_.sumar(eventos[i]);
     }

@@ -31,6 +31,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace almacen {
 
 // This desk's name, in letters any server's file names hold: how its
@@ -105,6 +107,9 @@ private:
     };
     static QByteArray leerTrozo(const QString& ruta, qint64 desde);
     void tomarTrozo(const QString& id, const QByteArray& bytes);
+    // Takes, of each file in the folder, the whole lines `trozoDesde` gives
+    // past what was taken of it.
+    void tomarDe(const QSet<QString>& hay, const std::function<QByteArray(const QString&, qint64)>& trozoDesde);
     void calcular();
     void ponerEnOrden();
     QString empezar();
