@@ -973,17 +973,26 @@ void TestEjercicio::disenosTraducidos()
 // Run as a child process in the folder it is started in: type `nombre`
 // and answer `veces` exercises right, saying after each how many are given
 // (a class's session kills some copies at random moments, and then counts).
+// A child process's desk: the exercise window open, `nombre` typed as its
+// student (a second copy of the same student is asked whether it is them:
+// yes). Null if the program did not open.
+static VentanaEjercicios* abrirPuesto(Programa& v, AvisosDePrueba& avisos, const QString& nombre)
+{
+    if (!v.abrir()) return nullptr;
+    v.hijo<QAction>("prop")->trigger();
+    VentanaEjercicios* e = ventana<VentanaEjercicios>("Ejerc");
+    avisos.respuestas = {formularios::Avisos::Respuesta::Si};
+    entrada::teclearEn(control(e, "alumno"), nombre + '\r');
+    avisos.mensajes.removeIf([](const QString& m) { return m.startsWith("Ya hay un alumno"); });
+    return e;
+}
+
 static int responder(int veces, const QString& nombre)
 {
     Programa v;
     AvisosDePrueba avisos;
-    if (!v.abrir()) return 1;
-    v.hijo<QAction>("prop")->trigger();
-    VentanaEjercicios* e = ventana<VentanaEjercicios>("Ejerc");
-    // A second copy of the same student is asked whether it is them: yes.
-    avisos.respuestas = {formularios::Avisos::Respuesta::Si};
-    entrada::teclearEn(control(e, "alumno"), nombre + '\r');
-    avisos.mensajes.removeIf([](const QString& m) { return m.startsWith("Ya hay un alumno"); });
+    VentanaEjercicios* e = abrirPuesto(v, avisos, nombre);
+    if (!e) return 1;
     for (int i = 0; i < veces; ++i) {
         entrada::teclearEn(control(e, "solu"), inicio::modeloEjercicio().numero());
         entrada::clic(control(e, "aceptar"));
@@ -1170,12 +1179,8 @@ static int examen(int veces, const QString& nombre, bool quedarse)
 {
     Programa v;
     AvisosDePrueba avisos;
-    if (!v.abrir()) return 1;
-    v.hijo<QAction>("prop")->trigger();
-    VentanaEjercicios* e = ventana<VentanaEjercicios>("Ejerc");
-    avisos.respuestas = {formularios::Avisos::Respuesta::Si};
-    entrada::teclearEn(control(e, "alumno"), nombre + '\r');
-    avisos.mensajes.removeIf([](const QString& m) { return m.startsWith("Ya hay un alumno"); });
+    VentanaEjercicios* e = abrirPuesto(v, avisos, nombre);
+    if (!e) return 1;
     for (int i = 0; i < veces; ++i) {
         entrada::clic(control(e, "proponer"));
         const QString pregunta = control<QLabel>(e, "examen")->text().section('\n', 0, 0);
