@@ -85,7 +85,7 @@ void VentanaEjercicios::conectar()
     connect(&modelo_, &modelo::Ejercicio::pantallaCambiada, this, [this] { periodo->setValue(modelo_.periodo()); });
     connect(proponer, &QPushButton::clicked, this, &VentanaEjercicios::proponerEjercicio);
     connect(&estadisticas_, &almacen::Estadisticas::examenCambiado, this, &VentanaEjercicios::seguirExamen);
-    connect(relojExamen_, &QTimer::timeout, this, &VentanaEjercicios::mostrarExamen);
+    connect(relojExamen_, &QTimer::timeout, this, &VentanaEjercicios::mostrarTiempo);
     connect(c.buscar<QPushButton>("solu"), &QPushButton::clicked, this, &VentanaEjercicios::verSolucion);
     connect(c.buscar<QPushButton>("aceptar"), &QPushButton::clicked, this, &VentanaEjercicios::aceptarRespuesta);
     connect(c.buscar<QPushButton>("Reset"), &QPushButton::clicked, this, &VentanaEjercicios::borrarEstadisticas);
@@ -99,6 +99,7 @@ void VentanaEjercicios::conectar()
             modelo_.reiniciarCuentas();
         else
             modelo_.elegirAlumno(indice, estadisticas_.tabla().totales[indice], estadisticas_.tabla().aciertos[indice]);
+        mostrarExamen();
     });
     // What is typed in the name box never reaches the answer.
     connect(eleccion_, &EleccionAlumno::enLaCaja, this, [this](bool dentro) { vistaPrevia()->setEnabled(!dentro); });
@@ -220,6 +221,7 @@ void VentanaEjercicios::trasGuardar(const QVector<int>& posiciones, bool borrado
     } else if (ahora != antes || estadisticas_.tabla().totales[ahora].valor() != modelo_.total().valor()) {
         eleccion_->validar();
     }
+    mostrarExamen(); // another desk may have answered for the same student
 }
 
 // Until the next answer the verdict lies under the answer frame: hidden,
@@ -357,26 +359,35 @@ void VentanaEjercicios::seguirExamen()
 
 // The question on screen or how many are answered, and the time left (the
 // exam's name in the tooltip: the room below the answer is narrow); once it
-// is over, that it is.
+// is over, that it is. How many are answered is counted here, when an
+// answer, a question, a student or the class's records change; the clock
+// only writes the time again.
 void VentanaEjercicios::mostrarExamen()
 {
     if (!ultimo_) return;
-    QStringList lineas;
     if (!examen_) {
-        lineas << tr("Examen terminado");
+        lineaPregunta_ = tr("Examen terminado");
         etiquetaExamen->setToolTip(tr("El examen «%1» ha terminado.").arg(ultimo_->nombre));
     } else {
         const int i = modelo_.alumno();
         const int hechas = i >= 0 ? estadisticas_.ultimaPregunta(examen_->id, i) : 0;
-        lineas << (pregunta_ > 0 ? tr("Pregunta %1/%2").arg(pregunta_).arg(examen_->preguntas)
-                                 : tr("Hechas %1/%2").arg(hechas).arg(examen_->preguntas));
-        const qint64 quedan = examen_->segundosQuedan(QDateTime::currentDateTimeUtc());
-        lineas << tr("Quedan %1:%2").arg(quedan / 60).arg(quedan % 60, 2, 10, QLatin1Char('0'));
+        lineaPregunta_ = pregunta_ > 0 ? tr("Pregunta %1/%2").arg(pregunta_).arg(examen_->preguntas)
+                                       : tr("Hechas %1/%2").arg(hechas).arg(examen_->preguntas);
         etiquetaExamen->setToolTip(tr("Examen «%1»").arg(examen_->nombre));
     }
-    etiquetaExamen->setText(lineas.join(QLatin1Char('\n')));
     etiquetaExamen->setAccessibleDescription(etiquetaExamen->toolTip());
+    mostrarTiempo();
     etiquetaExamen->show();
+}
+
+void VentanaEjercicios::mostrarTiempo()
+{
+    QString texto = lineaPregunta_;
+    if (examen_) {
+        const qint64 quedan = examen_->segundosQuedan(QDateTime::currentDateTimeUtc());
+        texto += QLatin1Char('\n') + tr("Quedan %1:%2").arg(quedan / 60).arg(quedan % 60, 2, 10, QLatin1Char('0'));
+    }
+    etiquetaExamen->setText(texto);
 }
 
 // A look at the solution counts nothing, but the teacher sees how often

@@ -59,6 +59,7 @@ private:
     void proponerEjercicio();
     void seguirExamen();
     void mostrarExamen();
+    void mostrarTiempo();
     bool anotarDelExamen(const modelo::Resultado& resultado);
 
     void trasGuardar(const QVector<int>& posiciones, bool borrado);
@@ -95,6 +96,7 @@ private:
     QString deQuien_;                       // the student it was asked to
     QLabel* etiquetaExamen;                 // the question and the time left
     QTimer* relojExamen_;                   // the time left, every second
+    QString lineaPregunta_;                 // the label's first line, as last counted
 };
 
 } // namespace ejercicio
