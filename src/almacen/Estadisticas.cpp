@@ -110,7 +110,7 @@ bool Estadisticas::releer()
 {
     if (!puedeGuardar()) return false;
     const Corte antes = almacen_->vista().visto; // the last line of every file
-    if (!cambios_.isEmpty() || conocidos_ < tabla_.num_alumnos() || almacen_->hayPendientes()) {
+    if (tienePropio()) {
         guardar();
     } else {
         almacen_->releer();
@@ -121,10 +121,16 @@ bool Estadisticas::releer()
     return almacen_->vista().visto != antes;
 }
 
+// Something counted or added here that the records do not hold yet.
+bool Estadisticas::tienePropio() const
+{
+    return !cambios_.isEmpty() || conocidos_ < tabla_.num_alumnos() || almacen_->hayPendientes();
+}
+
 void Estadisticas::releerAparte(std::function<void(bool)> hecho)
 {
     // What this desk holds is recorded first, here: a write must not race a read.
-    if (!puedeGuardar() || !cambios_.isEmpty() || conocidos_ < tabla_.num_alumnos() || almacen_->hayPendientes()) {
+    if (!puedeGuardar() || tienePropio()) {
         const bool cambio = releer();
         if (hecho) hecho(cambio);
         return;

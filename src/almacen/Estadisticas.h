@@ -102,6 +102,7 @@ private:
     Guardado registrar(QVector<Evento> eventos, bool borrado);
     void seguirAlAlmacen(Guardado& g, bool borrado);
     void vigilarExamen();
+    bool tienePropio() const;
     void tomarLoLeido(const LoNuevo& nuevo, int apertura);
 
     QString nombre_; // the file's name, found in the working folder on opening
