@@ -20,12 +20,10 @@ public:
     virtual const TablaAlumnos& alumnos() const = 0;
     virtual QString rutaPuntos() const = 0;
     // Reads what the other desks recorded since (and records what this one
-    // still holds); the students and answers then include it. False when
-    // nothing came.
-    virtual bool releer() = 0;
-    // The same with the reading of the share off the window's thread: the
-    // store takes what was read here, and `hecho` is told whether anything
-    // came. Nothing blocks the window while a slow share answers.
+    // still holds); the students and answers then include it. The share is
+    // read off the window's thread, the store takes it here, and `hecho` is
+    // told whether anything came: nothing blocks the window while a slow
+    // share answers.
     virtual void releerAparte(std::function<void(bool)> hecho) = 0;
     // The class's answers as its records give them.
     virtual RespuestasClase respuestas() = 0;

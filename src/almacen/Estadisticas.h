@@ -69,7 +69,6 @@ public:
     const TablaAlumnos& alumnos() const override { return tabla_; }
     QString rutaPuntos() const override;
     RespuestasClase respuestas() override;
-    bool releer() override;
     void releerAparte(std::function<void(bool)> hecho) override;
     // The answer log, as "historial.csv" gets it; empty with no class open.
     QByteArray historial();
@@ -103,6 +102,7 @@ private:
     void seguirAlAlmacen(Guardado& g, bool borrado);
     void vigilarExamen();
     bool tienePropio() const;
+    bool releer(); // the same read, all of it here; false when nothing came
     void tomarLoLeido(const LoNuevo& nuevo, int apertura);
 
     QString nombre_; // the file's name, found in the working folder on opening
