@@ -7,6 +7,7 @@
 #include "ayuda/DisenoAyuda.h"
 #include "Ayudantes.h"
 #include "ClaseCompartida.h"
+#include "ejercicio/CabeceraAgrupada.h"
 #include "ejercicio/DisenoEjercicios.h"
 #include "ejercicio/DisenoVistaClase.h"
 #include "ejercicio/ModeloClase.h"
@@ -899,7 +900,9 @@ QStringList textosSinTraducir(QWidget* ventana)
             for (int i = 0; i < lista->count(); ++i) textos << lista->item(i)->text();
         if (auto* cabecera = qobject_cast<QHeaderView*>(w); cabecera && cabecera->orientation() == Qt::Horizontal)
             for (int i = 0; i < cabecera->count(); ++i)
-                textos << cabecera->model()->headerData(i, Qt::Horizontal).toString();
+                for (const int rol : {int(Qt::DisplayRole), ejercicio::CabeceraAgrupada::kRolGrupo,
+                                      ejercicio::CabeceraAgrupada::kRolApartado})
+                    textos << cabecera->model()->headerData(i, Qt::Horizontal, rol).toString();
     }
     for (QAction* a : ventana->findChildren<QAction*>()) textos << a->text();
     static const QRegularExpression marcado(QStringLiteral("\u2039[^\u2039\u203a]*\u203a"));

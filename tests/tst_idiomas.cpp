@@ -9,6 +9,8 @@
 #include "Filas.h"
 #include "inicio/inicio.h"
 
+#include "codigos/CodigosLinea.h"
+#include "ejercicio/CabeceraAgrupada.h"
 #include "ejercicio/VentanaEjercicios.h"
 #include "formularios/Idioma.h"
 #include "formularios/Zoom.h"
@@ -19,11 +21,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -50,11 +54,49 @@ QString forma(const QString& texto)
         .arg(texto.endsWith(QLatin1Char(' ')));
 }
 
+// Room a text needs in a head or a cell, on either side of it.
+int margen(const QWidget* w) { return w->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, w); }
+
+// Every head and every cell of a table that does not show whole: a head
+// narrower than its text, or a code's title narrower than the columns
+// grouped under it.
+QStringList tablaCortada(const QTableView* tabla)
+{
+    QStringList r;
+    const QHeaderView* cabecera = tabla->horizontalHeader();
+    const QAbstractItemModel* m = tabla->model();
+    const QFontMetrics letra = cabecera->fontMetrics();
+    for (int i = 0; i < cabecera->count(); ++i) {
+        const QString grupo = m->headerData(i, Qt::Horizontal, ejercicio::CabeceraAgrupada::kRolGrupo).toString();
+        const QString apartado = m->headerData(i, Qt::Horizontal, ejercicio::CabeceraAgrupada::kRolApartado).toString();
+        const QString cabeza = grupo.isEmpty() ? m->headerData(i, Qt::Horizontal).toString() : apartado;
+        const int ancho = cabecera->sectionSize(i);
+        if (letra.horizontalAdvance(cabeza) + 2 * margen(cabecera) > ancho) r << cabeza;
+        if (!grupo.isEmpty() &&
+            (i == 0 || m->headerData(i - 1, Qt::Horizontal, ejercicio::CabeceraAgrupada::kRolGrupo) != grupo)) {
+            int span = 0;
+            for (int j = i; j < cabecera->count() &&
+                            m->headerData(j, Qt::Horizontal, ejercicio::CabeceraAgrupada::kRolGrupo) == grupo;
+                 ++j)
+                span += cabecera->sectionSize(j);
+            if (letra.horizontalAdvance(grupo) + 2 * margen(cabecera) > span) r << grupo;
+        }
+        for (int fila = 0; fila < m->rowCount(); ++fila) {
+            const QString celda = m->index(fila, i).data().toString();
+            if (tabla->fontMetrics().horizontalAdvance(celda) + 2 * margen(tabla) > tabla->columnWidth(i)) r << celda;
+        }
+    }
+    for (QString& t : r) t = tabla->window()->objectName() + "/" + tabla->objectName() + ": " + t;
+    return r;
+}
+
 // Every caption a window shows that does not fit its control, menu items
-// included.
+// and tables included.
 QStringList cortados(const QWidget* ventana)
 {
     QStringList r;
+    for (auto* tabla : ventana->findChildren<QTableView*>())
+        if (tabla->isVisibleTo(ventana)) r << tablaCortada(tabla);
     for (QWidget* w : ventana->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(ventana)) continue;
         bool cabe = true;
@@ -79,6 +121,36 @@ QStringList cortados(const QWidget* ventana)
             if (menu->actionGeometry(a).width() <= menu->fontMetrics().horizontalAdvance(a->text()))
                 r << ventana->objectName() + "/" + menu->objectName() + ": " + a->text();
     return r;
+}
+
+// A class with the longest name a student may have, and answers in every
+// code, read and drawn, recorded by another desk.
+void claseConTodosLosCodigos()
+{
+    const QString nombre = QString(40, QChar(u'Á'));
+    QByteArray puntos = lineaPuntos(nombre.toLatin1(), " 0 0") + lineaPuntos("Ana", " 0 0");
+    almacen::Evento inicio;
+    inicio.tipo = almacen::Evento::Tipo::Inicio;
+    inicio.orden = 1;
+    inicio.puntos = puntos;
+    inicio.respuesta.cuando = QDateTime::currentDateTimeUtc().addSecs(-600);
+    QByteArray registro = almacen::codificar(inicio);
+    for (const codigos::Codigo c : codigos::kTodosLosCodigos)
+        for (const char* modo : {"leer", "dibujar"}) {
+            almacen::Evento e;
+            e.orden = int(registro.count('\n')) + 1;
+            e.respuesta = {inicio.respuesta.cuando.addSecs(e.orden),
+                           nombre,
+                           QString::fromUtf8(codigos::nombreCodigo(c)),
+                           "8421",
+                           "8421",
+                           true,
+                           QString::fromLatin1(modo)};
+            registro += almacen::codificar(e);
+        }
+    QVERIFY(QDir().mkpath(".tramavox"));
+    escribir(".tramavox/otroPuesto-1.reg", registro);
+    escribir("puntos.pnt", puntos);
 }
 
 } // namespace
@@ -236,7 +308,11 @@ void TestIdiomas::rotulosQueCaben()
 {
     QFETCH(QString, idioma);
     QFETCH(int, pulsaciones);
+    v.cerrar();
+    claseConTodosLosCodigos();
+    QVERIFY(v.abrir());
     abrirTodas();
+    QVERIFY(control<QTableView>(ventana("detalles"), "codigos")->model()->columnCount() >= 1 + 2 * 2 * 13);
     elegir(idioma);
     for (int i = 0; i < pulsaciones; ++i) entrada::tecla(v.p, Qt::Key_Plus, Qt::ControlModifier, "+");
     QCOMPARE(formularios::Zoom::actual().porcentaje(), pulsaciones ? 300 : 100);

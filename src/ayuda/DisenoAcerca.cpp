@@ -22,37 +22,35 @@ formularios::DefinicionVentana disenoAcerca()
 {
     DefinicionVentana f = formulario("acerca", "Acerca de Tramavox", 6465, 3330);
     f.cierraConEsc = true;
+    f.dispuesta = true;
     const QString frame1 = QStringLiteral("Frame1");
     f.controles = {
-        control("Frame1", Tipo::Marco, {}, 120, 0, 3495, 3255)
+        control("Frame1", Tipo::Marco)
             .enTab(0)
             .accesible("Acerca de Tramavox", "Imagen y ciclo formativo del programa"),
-        control("Picture1", Tipo::Imagen, frame1, 240, 240, 3060, 1800)
+        control("Picture1", Tipo::Imagen, frame1)
             .enTab(1)
             .accesible("Imagen del aula", "Alumnos en los bancos de un laboratorio de telefonía"),
-        control("Label2", Tipo::Etiqueta, frame1, 120, 2040, 3255, 1095)
+        control("Label2", Tipo::Etiqueta, frame1)
             .conTexto("    Ciclo Formativo de Grado Superior   Sistemas de Telecomunicación e Informáticos.")
             .conTinta(kVerdeOscuro)
             .centrado()
             .ajustado()
             .conFuente("Arial", 12, true)
             .enTab(2),
-        control("Text1", Tipo::TextoMultilinea, {}, 3720, 120, 2655, 1695)
+        control("Text1", Tipo::TextoMultilinea)
             .conTexto(kAcercaTexto)
             .centrado()
             .deSoloLectura()
             .enTab(3)
             .accesible("Descripción del programa", "Para qué y para quién se hizo el programa"),
-        control("Label1", Tipo::Etiqueta, {}, 3960, 2400, 1935, 495)
+        control("Label1", Tipo::Etiqueta)
             .conTexto("Programa y dibujos: equipo Tramavox")
             .centrado()
             .ajustado()
             .enTab(4),
-        control("Command1", Tipo::Boton, {}, 5280, 3000, 1095, 255)
-            .conTexto("Aceptar")
-            .enTab(5)
-            .accesible("Aceptar", "Cierra esta ventana"),
-        control("Label3", Tipo::Etiqueta, {}, 3960, 1920, 2055, 255)
+        control("Command1", Tipo::Boton).conTexto("Aceptar").enTab(5).accesible("Aceptar", "Cierra esta ventana"),
+        control("Label3", Tipo::Etiqueta)
             .conTexto("Sistemas de Telefonía")
             .conTinta(kAzul)
             .conFuente("Arial", 9.75, true)

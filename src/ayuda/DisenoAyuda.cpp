@@ -9,10 +9,10 @@ formularios::DefinicionVentana disenoAyuda()
 {
     DefinicionVentana f = formulario("ayu", "Ayuda", 11880, 5655);
     f.cierraConEsc = true;
-    f.redimensionable = true;
+    f.dispuesta = true;
     // Until the load handler reads the help, the box holds a placeholder.
     f.controles = {
-        control("ayutext", Tipo::TextoEnriquecido, {}, 120, 120, 11655, 5415)
+        control("ayutext", Tipo::TextoEnriquecido)
             .conTexto("RichTextBox1")
             .enTab(0)
             .accesible("Texto de ayuda", "Cómo se usa el programa y la teoría de los códigos de línea"),

@@ -6,39 +6,26 @@
 #include "formularios/Controles.h"
 #include "formularios/Zoom.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QtMath>
+#include <QVBoxLayout>
 
 namespace ayuda {
 
 namespace {
-
-// The about text wraps in its narrow box as it always did; the window font
-// here is a little wider than the design's, so the letters shrink (never
-// below legible) until every line shows without scrolling.
-void ajustarLetra(QTextEdit* texto)
-{
-    constexpr int kPixelesMinimos = 8;
-    texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont f = texto->font();
-    // The box's inside; its viewport is laid out only once the window shows.
-    const QSize dentro = texto->contentsRect().size();
-    for (int px = f.pixelSize(); px >= kPixelesMinimos; --px) {
-        f.setPixelSize(px);
-        texto->document()->setDefaultFont(f);
-        texto->document()->setTextWidth(dentro.width());
-        if (texto->document()->size().height() <= dentro.height()) return;
-    }
-    texto->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-}
-
+// How wide the about text's lines run, as they always did, in twips.
+constexpr int kAnchoTexto = 2655;
 } // namespace
 
 VentanaAcerca::VentanaAcerca() : Formulario(disenoAcerca())
 {
     auto* imagen = new QLabel(controles().buscar<formularios::CuadroImagen>("Picture1"));
     imagen->setObjectName(QStringLiteral("imagenAcerca"));
+    disponer();
     alCambiarIdioma();
     // The text box's background is the color of an active window border.
     auto* texto = controles().buscar<QTextEdit>("Text1");
@@ -55,17 +42,49 @@ VentanaAcerca::VentanaAcerca() : Formulario(disenoAcerca())
     aceptar->setFocus(Qt::OtherFocusReason);
 }
 
-// The picture, drawn at the zoom, in a box sized to it plus its border; the
-// about text's letters fitted to its box again.
+// The picture and the course on the left, in their frame; the text, the
+// subject, the authors and "Aceptar" on the right.
+void VentanaAcerca::disponer()
+{
+    const auto& c = controles();
+    auto* caja = c.buscar<formularios::CuadroImagen>("Picture1");
+    auto* dentroCaja = new QVBoxLayout(caja);
+    dentroCaja->setContentsMargins(0, 0, 0, 0);
+    dentroCaja->addWidget(caja->findChild<QLabel*>(QStringLiteral("imagenAcerca")));
+    auto* marco = c.buscar<QGroupBox>("Frame1");
+    auto* izquierda = new QVBoxLayout(marco);
+    izquierda->addWidget(caja, 0, Qt::AlignHCenter);
+    izquierda->addWidget(c.buscar<QLabel>("Label2"));
+    izquierda->addStretch();
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(c.buscar<QTextEdit>("Text1"));
+    for (const char* nombre : {"Label3", "Label1"}) {
+        auto* rotulo = c.buscar<QLabel>(nombre);
+        rotulo->setWordWrap(true);
+        derecha->addWidget(rotulo);
+    }
+    derecha->addStretch();
+    derecha->addWidget(c.buscar<QPushButton>("Command1"), 0, Qt::AlignRight);
+    auto* todo = new QHBoxLayout(cliente());
+    todo->addWidget(marco);
+    todo->addLayout(derecha, 1);
+}
+
+// The picture drawn at the zoom; the about text's box as tall as its lines
+// at the width they always had, so that it never scrolls.
 void VentanaAcerca::alCambiarZoom()
 {
-    auto* caja = controles().buscar<formularios::CuadroImagen>("Picture1");
-    auto* imagen = caja->findChild<QLabel*>(QStringLiteral("imagenAcerca"));
+    auto* imagen = findChild<QLabel*>(QStringLiteral("imagenAcerca"));
     imagen->setPixmap(QPixmap::fromImage(dibujo::imagenAcercaDe(formularios::Zoom::actual().factor())));
-    const QRect dentro = caja->contentsRect();
-    imagen->setGeometry(QRect(dentro.topLeft(), imagen->pixmap().size()));
-    caja->resize(imagen->width() + caja->width() - dentro.width(), imagen->height() + caja->height() - dentro.height());
-    ajustarLetra(controles().buscar<QTextEdit>("Text1"));
+    imagen->setFixedSize(imagen->pixmap().deviceIndependentSize().toSize());
+    auto* texto = controles().buscar<QTextEdit>("Text1");
+    texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    texto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int ancho = formularios::Zoom::actual().aPixeles(kAnchoTexto);
+    const int borde = 2 * texto->frameWidth();
+    texto->document()->setDefaultFont(texto->font());
+    texto->document()->setTextWidth(ancho - borde);
+    texto->setFixedSize(ancho, qCeil(texto->document()->size().height()) + borde);
 }
 
 void VentanaAcerca::alCambiarIdioma()

@@ -22,6 +22,9 @@ protected:
     bool alCerrar() override;
     void alCambiarZoom() override;
     void alCambiarIdioma() override;
+
+private:
+    void disponer();
 };
 
 } // namespace ayuda

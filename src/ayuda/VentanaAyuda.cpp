@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace ayuda {
 
@@ -45,6 +46,7 @@ VentanaAyuda::VentanaAyuda() : Formulario(disenoAyuda())
 {
     ayutext = controles().buscar<QTextEdit>("ayutext");
     ayutext->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    (new QVBoxLayout(cliente()))->addWidget(ayutext);
 }
 
 void VentanaAyuda::alCargar()

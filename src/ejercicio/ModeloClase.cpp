@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/ModeloClase.h"
 
+#include "ejercicio/CabeceraAgrupada.h"
+
 #include <iterator>
 
 namespace ejercicio {
@@ -97,12 +99,21 @@ QVariant ModeloClase::data(const QModelIndex& index, int role) const
 
 QVariant ModeloClase::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    if (vista_ == Vista::Cuentas)
+    if (orientation != Qt::Horizontal) return {};
+    const bool grupo = role == CabeceraAgrupada::kRolGrupo, apartado = role == CabeceraAgrupada::kRolApartado;
+    if (role != Qt::DisplayRole && !grupo && !apartado) return {};
+    if (vista_ == Vista::Cuentas) {
+        if (role != Qt::DisplayRole) return {};
         return section >= 0 && section < int(std::size(kCabecerasCuentas)) ? tr(kCabecerasCuentas[section]) : QString();
-    if (section == 0) return tr("Alumno");
+    }
+    if (section == 0) return role == Qt::DisplayRole ? tr("Alumno") : QString();
+    if (section < 1 || section >= columnCount()) return {};
+    // Under each code, read or drawn, its right and wrong answers.
     const CodigoClase& c = codigos_[std::size_t((section - 1) / 2)];
-    return ((section - 1) % 2 == 0 ? tr("%1 bien") : tr("%1 mal")).arg(c.tituloVisible());
+    const bool bien = (section - 1) % 2 == 0;
+    if (grupo) return c.tituloVisible();
+    if (apartado) return bien ? tr("bien") : tr("mal");
+    return (bien ? tr("%1 bien") : tr("%1 mal")).arg(c.tituloVisible());
 }
 
 } // namespace ejercicio

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ejercicio/VistaClase.h"
 
+#include "ejercicio/CabeceraAgrupada.h"
 #include "ejercicio/ControlProfesor.h"
 #include "ejercicio/DialogoExamen.h"
 #include "ejercicio/DisenoVistaClase.h"
@@ -10,6 +11,7 @@
 #include "ejercicio/ModeloSucesos.h"
 #include "formatos/ArchivoEntero.h"
 #include "formularios/Avisos.h"
+#include "formularios/DisposicionFluida.h"
 
 #include <QCollator>
 #include <QDate>
@@ -25,6 +27,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
+#include <QVBoxLayout>
 
 using ejercicio::ModeloClase;
 
@@ -76,15 +79,28 @@ std::vector<ejercicio::FilaClase> filasEnPantalla(const QTableView* vista)
     return r;
 }
 
-QTableView* tablaPara(QTableView* vista, ModeloClase* modelo)
+// Every column as wide as its head and its cells, the longest name
+// included: the table scrolls sideways rather than cut a number or a head.
+void columnasEnteras(QTableView* vista)
 {
+    QHeaderView* cabecera = vista->horizontalHeader();
+    cabecera->setSectionResizeMode(QHeaderView::ResizeToContents);
+    cabecera->setStretchLastSection(false);
+    vista->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    vista->setWordWrap(false);
+    vista->setTextElideMode(Qt::ElideNone);
+}
+
+QTableView* tablaPara(QTableView* vista, ModeloClase* modelo, QHeaderView* cabecera = nullptr)
+{
+    if (cabecera) vista->setHorizontalHeader(cabecera);
     auto* orden = new OrdenClase(vista);
     orden->setSortRole(ModeloClase::kRolValor);
     orden->setSourceModel(modelo);
     vista->setModel(orden);
+    vista->setSortingEnabled(true);
     vista->sortByColumn(0, Qt::AscendingOrder);
-    // The names as wide as they need; the numbers share the rest.
-    vista->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    columnasEnteras(vista);
     return vista;
 }
 
@@ -103,18 +119,17 @@ VistaClase::VistaClase(almacen::DatosClase& datos)
     const auto& c = controles();
     tabla = tablaPara(c.buscar<QTableView>("tabla"), cuentas_);
     tabla->setItemDelegateForColumn(ModeloClase::kColumnaBarra, new DelegadoBarra(tabla));
-    // Their heads and the last answer whole; the numbers share what is left.
-    for (const int columna : {ModeloClase::kColumnaSoluciones, ModeloClase::kColumnaUltima})
-        tabla->horizontalHeader()->setSectionResizeMode(columna, QHeaderView::ResizeToContents);
-    codigos = tablaPara(c.buscar<QTableView>("codigos"), porCodigo_);
-    auto* sucesos = c.buscar<QTableView>("sucesos");
-    sucesos->setModel(sucesos_);
-    sucesos->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    sucesos->horizontalHeader()->setStretchLastSection(true);
-    auto* notas = c.buscar<QTableView>("notas");
-    notas->setModel(notas_);
-    notas->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    notas->horizontalHeader()->setStretchLastSection(true);
+    // The bar takes what the numbers leave, and is never too short to read.
+    tabla->horizontalHeader()->setSectionResizeMode(ModeloClase::kColumnaBarra, QHeaderView::Stretch);
+    codigos = tablaPara(c.buscar<QTableView>("codigos"), porCodigo_, new CabeceraAgrupada);
+    for (const char* nombre : {"sucesos", "notas"}) {
+        auto* vista = c.buscar<QTableView>(nombre);
+        columnasEnteras(vista);
+        vista->horizontalHeader()->setStretchLastSection(true);
+    }
+    c.buscar<QTableView>("sucesos")->setModel(sucesos_);
+    c.buscar<QTableView>("notas")->setModel(notas_);
+    disponer();
     connect(c.buscar<QPushButton>("exportar"), &QPushButton::clicked, this, &VistaClase::exportarCsv);
     connect(c.buscar<QPushButton>("empezarExamen"), &QPushButton::clicked, this, &VistaClase::empezarExamen);
     connect(c.buscar<QPushButton>("terminarExamen"), &QPushButton::clicked, this, &VistaClase::terminarExamen);
@@ -125,6 +140,26 @@ VistaClase::VistaClase(almacen::DatosClase& datos)
             [this] { ponerContrasenaProfesor(this, datos_.rutaPuntos()); });
     seguirLaClase();
     actualizar();
+}
+
+// The tables one above the other, sharing the height by how much each
+// usually holds; the buttons beneath, on as many rows as they need.
+void VistaClase::disponer()
+{
+    const auto& c = controles();
+    auto* columna = new QVBoxLayout(cliente());
+    const std::pair<const char*, int> filas[] = {{"tabla", 3}, {"desde", 0},         {"codigos", 3}, {"tituloNotas", 0},
+                                                 {"notas", 2}, {"tituloSucesos", 0}, {"sucesos", 1}};
+    for (const auto& [nombre, estira] : filas) {
+        QWidget* w = c.buscar<QWidget>(nombre);
+        if (auto* rotulo = qobject_cast<QLabel*>(w)) rotulo->setWordWrap(true);
+        columna->addWidget(w, estira);
+    }
+    auto* botones = new formularios::DisposicionFluida;
+    for (const char* nombre :
+         {"exportar", "imprimir", "profesor", "borrar", "empezarExamen", "terminarExamen", "exportarNotas"})
+        botones->addWidget(c.buscar<QPushButton>(nombre));
+    columna->addLayout(botones);
 }
 
 // The view follows the class while it is open: at once where the folder

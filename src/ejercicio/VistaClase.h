@@ -44,14 +44,14 @@ public:
     void exportarNotas();
 
 private:
+    void disponer();
     void seguirLaClase();
     void trasReleer(bool cambio);
     void mostrarDesde();
     void mostrarExamen();
-    int filaElegida() const;
-    void
-    guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
-                const std::function<QString(const QString&)>& escribir); // the chosen student's row in the table, or -1
+    int filaElegida() const; // the chosen student's row in the table, or -1
+    void guardarComo(const QString& titulo, const QString& nombre, const QString& filtro, const QString& que,
+                     const std::function<QString(const QString&)>& escribir);
 
     almacen::DatosClase& datos_;
     ejercicio::ModeloClase* cuentas_;

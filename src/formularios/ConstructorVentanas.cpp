@@ -62,6 +62,15 @@ void pintarColores(QWidget* w, const DefinicionControl& c, QPalette::ColorRole r
     w->setPalette(p);
 }
 
+// A plain text, every line aligned as the design says, shown from its start.
+void ponerTextoAlineado(QTextEdit* e, const QString& texto, Qt::Alignment alineacion)
+{
+    e->setPlainText(texto);
+    e->selectAll();
+    e->setAlignment(alineacion);
+    e->setTextCursor(QTextCursor(e->document()));
+}
+
 QWidget* crearTexto(const DefinicionControl& c, QWidget* padre)
 {
     if (c.tipo == Tipo::Texto) {
@@ -77,10 +86,7 @@ QWidget* crearTexto(const DefinicionControl& c, QWidget* padre)
     pintarColores(e, c, QPalette::Base, QPalette::Text);
     if (c.tipo == Tipo::TextoMultilinea) {
         e->setAcceptRichText(false);
-        e->setPlainText(c.texto);
-        e->selectAll();
-        e->setAlignment(c.alineacion);
-        e->setTextCursor(QTextCursor(e->document()));
+        ponerTextoAlineado(e, c.texto, c.alineacion);
     } else {
         e->setPlainText(c.texto);
     }
@@ -225,6 +231,7 @@ int anchoNecesario(const QWidget* w)
 // every caption stays whole.
 void ensancharParaTexto(QWidget* w)
 {
+    if (!w->property(kTwips).isValid()) return; // a layout gives it what it asks for
     auto* l = qobject_cast<QLabel*>(w);
     if (l && l->wordWrap()) return encogerParaTexto(l);
     int falta = anchoNecesario(w) - w->width();
@@ -246,18 +253,24 @@ void ensancharParaTexto(QWidget* w)
     w->setGeometry(g);
 }
 
-// A control at its design geometry for the current zoom; a picture box's
-// border grows with it, a table's rows with its letters.
-void colocar(QWidget* w)
+// A picture box's border grows with the zoom, a table's rows with its
+// letters, wherever the control stands.
+void seguirZoom(QWidget* w)
 {
     if (auto* caja = qobject_cast<CuadroImagen*>(w)) caja->setLineWidth(qMax(1, qRound(kBordeImagen * zoom())));
+    if (auto* tabla = qobject_cast<QTableView*>(w))
+        tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + 6);
+}
+
+// A control at its design geometry for the current zoom.
+void colocar(QWidget* w)
+{
+    seguirZoom(w);
     const QRect t = w->property(kTwips).toRect();
     const QPoint origen = origenDe(w);
     w->setGeometry(origen.x() + aPixeles(t.x()), origen.y() + aPixeles(t.y()), aPixeles(t.width()),
                    aPixeles(t.height()));
     ensancharParaTexto(w);
-    if (auto* tabla = qobject_cast<QTableView*>(w))
-        tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + 6);
 }
 
 } // namespace
@@ -274,13 +287,16 @@ QFont qFont(const Fuente& f)
 void ConstructorVentanas::escalar(QWidget* cliente)
 {
     escalarFuente(cliente);
-    const QRect area = cliente->property(kTwips).toRect();
-    cliente->setFixedSize(aPixeles(area.width()), aPixeles(area.height()));
+    const QVariant area = cliente->property(kTwips);
+    if (area.isValid()) cliente->setFixedSize(aPixeles(area.toRect().width()), aPixeles(area.toRect().height()));
     // Containers come before what they hold, so each child is placed
     // inside its container's new border.
     for (QWidget* w : cliente->findChildren<QWidget*>()) {
         escalarFuente(w);
-        if (w->property(kTwips).isValid()) colocar(w);
+        if (w->property(kTwips).isValid())
+            colocar(w);
+        else
+            seguirZoom(w);
     }
 }
 
@@ -324,6 +340,13 @@ void traducirControl(const DefinicionVentana& def, const DefinicionControl& c, Q
         });
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
         traducirTexto(g, g->title(), t, [&] { g->setTitle(t); });
+    } else if (c.tipo == Tipo::TextoMultilinea) {
+        // Compared as the box gives its text back (its line ends its own).
+        auto* e = qobject_cast<QTextEdit*>(w);
+        const QVariant anterior = e->property(kTraducido);
+        if (anterior.isValid() && anterior.toString() != e->toPlainText()) return;
+        ponerTextoAlineado(e, t, c.alineacion);
+        e->setProperty(kTraducido, e->toPlainText());
     } else if (c.tipo == Tipo::Selector) {
         auto* lista = qobject_cast<QComboBox*>(w);
         const QStringList items = t.split(QLatin1Char('|'));
@@ -359,12 +382,20 @@ void ConstructorVentanas::traducir(const DefinicionVentana& def, const Controles
 Controles ConstructorVentanas::construir(const DefinicionVentana& def, QWidget* cliente, QMenuBar* barra)
 {
     Controles hechos;
-    cliente->setProperty(kTwips, QRect(0, 0, def.ancho, def.alto));
-    cliente->setFixedSize(aPixeles(def.ancho), aPixeles(def.alto));
+    if (!def.dispuesta) {
+        cliente->setProperty(kTwips, QRect(0, 0, def.ancho, def.alto));
+        cliente->setFixedSize(aPixeles(def.ancho), aPixeles(def.alto));
+    }
     ponerFuente(cliente, fuenteVentana());
     for (const DefinicionControl& c : def.controles) {
         QWidget* padre = c.contenedor.isEmpty() ? cliente : hechos.buscar<QWidget>(c.contenedor);
-        crear(c, padre, hechos);
+        QWidget* w = crear(c, padre, hechos);
+        if (def.dispuesta) {
+            seguirZoom(w);
+        } else {
+            w->setProperty(kTwips, c.twips);
+            colocar(w);
+        }
     }
     if (barra) construirMenus(def, barra, hechos);
     traducir(def, hechos);
@@ -383,8 +414,6 @@ QWidget* ConstructorVentanas::crear(const DefinicionControl& c, QWidget* padre, 
     // shows at the time (a verdict, a count).
     if (!c.nombreAccesible.isEmpty()) w->setAccessibleName(c.nombreAccesible);
     w->setAccessibleDescription(c.descripcion);
-    w->setProperty(kTwips, c.twips);
-    colocar(w);
     if (qobject_cast<CuadroImagen*>(w)) w->setFocusPolicy(Qt::StrongFocus);
     if (!c.tabulable) w->setFocusPolicy(Qt::ClickFocus);
     // Labels lie on their container's surface, beneath every other control.

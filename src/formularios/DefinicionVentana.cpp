@@ -17,6 +17,11 @@ DefinicionControl control(const QString& nombre, Tipo tipo, const QString& conte
     return c;
 }
 
+DefinicionControl control(const QString& nombre, Tipo tipo, const QString& contenedor)
+{
+    return control(nombre, tipo, contenedor, 0, 0, 0, 0);
+}
+
 DefinicionVentana formulario(const QString& nombre, const QString& titulo, int ancho, int alto, bool vistaPreviaTeclas)
 {
     DefinicionVentana f;

@@ -147,6 +147,8 @@ struct DefinicionControl {
 };
 
 DefinicionControl control(const QString& nombre, Tipo tipo, const QString& contenedor, int l, int t, int w, int h);
+// A control of a laid-out window: where it goes, the window's layout says.
+DefinicionControl control(const QString& nombre, Tipo tipo, const QString& contenedor = {});
 
 struct DefinicionMenu {
     QString nombre;
@@ -167,6 +169,11 @@ struct DefinicionVentana {
     // The user may make it smaller than its design, down to what the screen
     // holds; its content then scrolls. Otherwise it keeps its design, scaled.
     bool redimensionable = false;
+    // The window lays its controls out itself, in Qt layouts on its client
+    // area (the controls' twips are not used; the window's are the size it
+    // first asks for): it grows, shrinks, is maximised and takes longer
+    // captions in other languages and zooms by itself.
+    bool dispuesta = false;
     std::vector<DefinicionControl> controles;
     std::vector<DefinicionMenu> menus;
 };

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,7 +31,11 @@ Formulario::Formulario(const DefinicionVentana& def, QWidget* parent) : QMainWin
     if (controles_.primerFoco) controles_.primerFoco->setFocus();
     // Connected first: the window may bring the zoom down as it is watched.
     connect(&Zoom::actual(), &Zoom::cambiado, this, &Formulario::aplicarZoom);
-    if (def.redimensionable) {
+    if (def.dispuesta) {
+        // Its own layouts place the controls; the window takes any size
+        // they hold in.
+        setCentralWidget(cliente_);
+    } else if (def.redimensionable) {
         // The design inside a view that scrolls when the window is smaller.
         auto* vista = new QScrollArea(this);
         vista->setObjectName(def.nombre + QStringLiteral("_vista"));
@@ -88,11 +93,54 @@ void Formulario::aplicarZoom()
     setFont(cliente_->font());
     for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
     alCambiarZoom();
-    if (!redimensionable()) adjustSize();
+    if (def_.dispuesta)
+        ponerTamanoDeDiseno();
+    else if (!redimensionable())
+        adjustSize();
     encajarEnPantalla();
 }
 
-bool Formulario::redimensionable() const { return centralWidget() != cliente_; }
+// Layouts give a caption that wraps the height of one line at least: each
+// keeps, for the width it is given, the height all its lines take, so that
+// the window never shrinks below them.
+bool Formulario::eventFilter(QObject* objeto, QEvent* e)
+{
+    if (e->type() == QEvent::Resize)
+        if (auto* rotulo = qobject_cast<QLabel*>(objeto); rotulo && rotulo->wordWrap()) {
+            const int alto = rotulo->heightForWidth(rotulo->width());
+            if (alto != rotulo->minimumHeight()) rotulo->setMinimumHeight(alto);
+        }
+    return QMainWindow::eventFilter(objeto, e);
+}
+
+void Formulario::reservarAltoDeTextos()
+{
+    for (QLabel* rotulo : cliente_->findChildren<QLabel*>())
+        if (rotulo->wordWrap()) rotulo->installEventFilter(this);
+}
+
+bool Formulario::redimensionable() const { return def_.dispuesta || centralWidget() != cliente_; }
+
+// The controls placed, and the window's minimum set, for what they ask now
+// rather than before their last change.
+void Formulario::activarDisposicion()
+{
+    if (QLayout* l = cliente_->layout()) l->activate();
+    layout()->activate();
+}
+
+// A laid-out window opens at its design's size for the zoom, or larger if
+// its texts ask for more, and never larger than the free part of its screen.
+void Formulario::ponerTamanoDeDiseno()
+{
+    if (isMaximized() || isFullScreen()) return;
+    activarDisposicion();
+    const Zoom& zoom = Zoom::actual();
+    const QSize diseno(zoom.aPixeles(def_.ancho), zoom.aPixeles(def_.alto));
+    const QSize libre = zonaLibre(this).size().shrunkBy(margenesDeMarco(this));
+    resize(diseno.expandedTo(minimumSizeHint()).boundedTo(libre));
+    tamanoPuesto_ = true;
+}
 
 // The window no larger than its design, nor than the free part of its
 // screen, and wholly on it, title bar included.
@@ -100,7 +148,11 @@ void Formulario::encajarEnPantalla()
 {
     const QRect libre = zonaLibre(this);
     const QMargins marco = margenesDeMarco(this);
-    if (redimensionable()) {
+    if (def_.dispuesta) {
+        if (!tamanoPuesto_) ponerTamanoDeDiseno();
+        if (isMaximized() || isFullScreen()) return;
+        resize(size().boundedTo(libre.size().shrunkBy(marco)));
+    } else if (redimensionable()) {
         const QSize diseno = cliente_->size(); // these windows have no menu bar
         setMaximumSize(diseno);
         resize(diseno.boundedTo(libre.size().shrunkBy(marco)));
@@ -130,6 +182,8 @@ void Formulario::changeEvent(QEvent* e)
     traducirTitulo();
     ConstructorVentanas::traducir(def_, controles_);
     alCambiarIdioma();
+    // The new captions take their room now, not on a later turn of the loop.
+    if (def_.dispuesta) activarDisposicion();
 }
 
 void Formulario::showEvent(QShowEvent* e)
@@ -138,7 +192,11 @@ void Formulario::showEvent(QShowEvent* e)
     if (!e->spontaneous()) colocarAlMostrar();
 }
 
-void Formulario::colocarAlMostrar() { encajarEnPantalla(); }
+void Formulario::colocarAlMostrar()
+{
+    if (def_.dispuesta) reservarAltoDeTextos();
+    encajarEnPantalla();
+}
 
 void Formulario::closeEvent(QCloseEvent* e)
 {

@@ -48,6 +48,7 @@ protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
     // Where the window goes as it shows: by default where it was (or where
     // the window manager put it), moved onto the screen.
     virtual void colocarAlMostrar();
@@ -55,10 +56,15 @@ protected:
     bool redimensionable() const;
 
     const Controles& controles() const { return controles_; }
+    // The area a laid-out window sets its layout on.
+    QWidget* cliente() const { return cliente_; }
     TeclasPrevias* vistaPrevia() const { return vistaPrevia_; }
 
 private:
     void aplicarZoom();
+    void ponerTamanoDeDiseno();
+    void activarDisposicion();
+    void reservarAltoDeTextos();
     void teclasDelPrograma();
 
     void traducirTitulo();
@@ -68,6 +74,7 @@ private:
     Controles controles_;
     TeclasPrevias* vistaPrevia_ = nullptr;
     bool descargado_ = false;
+    bool tamanoPuesto_ = false; // a laid-out window keeps the size the user gave it
 };
 
 // One program-wide reference to a window: the window is built and loaded on

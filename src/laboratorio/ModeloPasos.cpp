@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratorio/ModeloPasos.h"
 
+#include <QFontMetrics>
+#include <QSet>
+
 #include "codigos/CodigosLinea.h"
 
 #include <QColor>
@@ -62,6 +65,16 @@ QVariant ModeloPasos::data(const QModelIndex& index, int rol) const
     }
     default: return {};
     }
+}
+
+int ModeloPasos::anchoMotivos(const QFontMetrics& letra) const
+{
+    QSet<QString> distintos;
+    for (int fila = 0; fila < rowCount(); ++fila)
+        distintos.insert(data(index(fila, Motivo), Qt::DisplayRole).toString());
+    int ancho = letra.horizontalAdvance(headerData(Motivo, Qt::Horizontal, Qt::DisplayRole).toString());
+    for (const QString& motivo : distintos) ancho = qMax(ancho, letra.horizontalAdvance(motivo));
+    return ancho;
 }
 
 QVariant ModeloPasos::headerData(int seccion, Qt::Orientation orientacion, int rol) const

@@ -9,6 +9,7 @@
 #include "codigos/CodigosLinea.h"
 
 #include <QAbstractTableModel>
+#include <QFontMetrics>
 
 #include <map>
 
@@ -30,6 +31,9 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
     // The titles in the new language.
     void cambiarIdioma() { emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1); }
+    // The width the widest reason needs in `letra`: the reasons are few
+    // sentences repeated, each measured once.
+    int anchoMotivos(const QFontMetrics& letra) const;
 
 private:
     bool resaltado(int fila) const;

@@ -108,10 +108,11 @@ VentanaLaboratorio::VentanaLaboratorio() : Formulario(disenoLaboratorio())
     tabla->setModel(pasos_);
     tabla->verticalHeader()->show();
     // The narrow columns are as wide as their titles (a bit, a symbol or a
-    // level is never wider) and the reason takes the rest: measuring 4,096
-    // rows' texts at every key would cost many frames.
+    // level is never wider) and the reason as its widest sentence, the
+    // table scrolling sideways for it: measuring 4,096 rows' texts at every
+    // key would cost many frames, the few distinct sentences do not.
     tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tabla->horizontalHeader()->setStretchLastSection(true);
+    tabla->horizontalHeader()->setStretchLastSection(false);
     tabla->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     for (Codigo k : kTodosLosCodigos) {
@@ -155,6 +156,7 @@ void VentanaLaboratorio::alCambiarZoom()
     QHeaderView* cabecera = tabla->horizontalHeader();
     for (int columna = 0; columna + 1 < pasos_->columnCount(); ++columna)
         cabecera->resizeSection(columna, cabecera->sectionSizeHint(columna));
+    anchoDeMotivos();
     tabla->verticalHeader()->setDefaultSectionSize(tabla->fontMetrics().height() + kRellenoFila);
     const double zoom = formularios::Zoom::actual().factor();
     dibujo_->ponerZoom(zoom);
@@ -358,6 +360,18 @@ void VentanaLaboratorio::actualizarFoco()
     deteccion->setToolTip(veredicto);
     dibujo_->ponerReloj(linea_->recuperarReloj(l));
     pasos_->ponerPasos(c, bits_, std::move(l.pasos), avisosPorFila(l));
+    anchoDeMotivos();
+}
+
+// The reasons' column holds the longest one whole.
+void VentanaLaboratorio::anchoDeMotivos()
+{
+    auto* tabla = controles().buscar<QTableView>("pasos");
+    const int margen = 2 * (tabla->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabla) + 1);
+    const int resto =
+        tabla->viewport()->width() - tabla->horizontalHeader()->sectionPosition(pasos_->columnCount() - 1);
+    tabla->horizontalHeader()->resizeSection(pasos_->columnCount() - 1,
+                                             qMax(resto, pasos_->anchoMotivos(tabla->fontMetrics()) + margen + 4));
 }
 
 // The eye of the code in focus, from its starting state.

@@ -41,6 +41,7 @@ protected:
     void alCambiarIdioma() override;
 
 private:
+    void anchoDeMotivos();
     void conectar();
     void leerEntrada(const QString& texto);
     void cambiarFormaEntrada(int indice);
