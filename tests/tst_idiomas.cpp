@@ -248,14 +248,18 @@ void TestIdiomas::traducciones()
 void TestIdiomas::ventanasEnCadaIdioma_data()
 {
     QTest::addColumn<QString>("idioma");
-    // The View menu, Propose, the laboratory, the zoom, and Qt's own Copy
-    // of a text box's menu.
+    // The View menu, Propose, the laboratory, the zoom, Qt's own Copy of a
+    // text box's menu, and how the about text begins.
     QTest::addColumn<QStringList>("rotulos");
-    fila("Spanish", "es", QStringList{"Ver", "Proponer", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar"});
-    fila("Catalan", "ca", QStringList{"Visualitza", "Proposa", "Laboratori de codis", "Ampliació: 100 %", "&Copia"});
-    fila("Galician", "gl", QStringList{"Ver", "Propor", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar"});
-    fila("Basque", "eu", QStringList{"Ikusi", "Proposatu", "Kode-laborategia", "Handiagotzea: % 100", "&Kopiatu"});
-    fila("English", "en", QStringList{"View", "Propose", "Code laboratory", "Zoom: 100 %", "&Copy"});
+    fila("Spanish", "es",
+         QStringList{"Ver", "Proponer", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar", "Progama de ejercicio"});
+    fila("Catalan", "ca",
+         QStringList{"Visualitza", "Proposa", "Laboratori de codis", "Ampliació: 100 %", "&Copia", "Programa d'exercici"});
+    fila("Galician", "gl",
+         QStringList{"Ver", "Propor", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar", "Programa de exercicio"});
+    fila("Basque", "eu",
+         QStringList{"Ikusi", "Proposatu", "Kode-laborategia", "Handiagotzea: % 100", "&Kopiatu", "Telefonian erabiltzen"});
+    fila("English", "en", QStringList{"View", "Propose", "Code laboratory", "Zoom: 100 %", "&Copy", "Practice program"});
 }
 
 // Choosing a language relabels the open windows at once with its own
@@ -275,6 +279,7 @@ void TestIdiomas::ventanasEnCadaIdioma()
     QCOMPARE(ventana("lab")->windowTitle(), rotulos[2]);
     QCOMPARE(v.hijo<QAction>("zoomActual")->text(), rotulos[3]);
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), rotulos[4]);
+    QVERIFY(control<QTextEdit>(ventana("acerca"), "Text1")->toPlainText().startsWith(rotulos[5]));
     QCOMPARE(formularios::localeEnUso().toString(0.5), QLocale(idioma).toString(0.5)); // the plots' numbers
 
     const QString numero = inicio::modeloEjercicio().numero();

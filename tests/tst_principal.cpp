@@ -421,9 +421,12 @@ void TestPrincipal::escCierra_data()
     fila("Acerca de", "acercade", "acerca");
     fila("help", "ayuda", "ayu");
     fila("laboratory", "laboratorio", "lab");
+    fila("trainer", "entrenador", "entrenador");
+    fila("exercises", "prop", "Ejerc");
 }
 
-// Esc closes the windows one only looks at, as their close button does.
+// Esc closes our windows, and the exercise window, as their close button
+// does.
 void TestPrincipal::escCierra()
 {
     QFETCH(QString, menu);

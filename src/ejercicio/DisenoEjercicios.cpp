@@ -40,6 +40,7 @@ DefinicionControl opcion(int indice, const QString& texto, int t, int w, int tab
 formularios::DefinicionVentana disenoEjercicios()
 {
     DefinicionVentana f = formulario("Ejerc", "Ejercicios", 6075, 2220, true);
+    f.cierraConEsc = true; // as its close button does, saving
     f.controles = {
         control("estad", Tipo::Marco, {}, 1800, 0, 2895, 2175).conTexto("Estadísticas").enTab(14),
         control("estadis", Tipo::BarraProgreso, kEstad, 120, 1320, 2055, 285)

@@ -11,6 +11,7 @@ formularios::DefinicionVentana disenoEntrenador()
 {
     DefinicionVentana f = formulario("entrenador", "Entrenador de códigos", 16320, 7260);
     f.redimensionable = true;
+    f.cierraConEsc = true; // as its close button does, saving
     f.controles = {
         control("Label1", Tipo::Etiqueta, {}, 120, 150, 900, 285).conTexto("Alumno:"),
         control("alumno", Tipo::Combo, {}, 1080, 120, 3000, 315)
