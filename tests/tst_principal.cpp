@@ -221,31 +221,38 @@ void TestPrincipal::teclasRechazadas()
 void TestPrincipal::menuYEtiquetaCoinciden_data()
 {
     QTest::addColumn<int>("traza");
-    QTest::addColumn<bool>("porEtiqueta");
-    QTest::addColumn<int>("fila"); // a pixel row on the trace for 0000
+    QTest::addColumn<QString>("como"); // from the menu, a click on the label, or a key on it
+    QTest::addColumn<int>("fila");     // a pixel row on the trace for 0000
     const QList<int> filas{13, 46, 80, 113, 146};
-    for (int i = 0; i < 5; ++i) {
-        QTest::addRow("%s menu", qPrintable(kMenus[i])) << i << false << filas[i];
-        QTest::addRow("%s label", qPrintable(kEtiquetas[i])) << i << true << filas[i];
-    }
+    for (int i = 0; i < 5; ++i)
+        for (const char* como : {"menu", "clic", "espacio", "enter"})
+            QTest::addRow("%s %s", qPrintable(kEtiquetas[i]), como) << i << QString(como) << filas[i];
 }
 
-// Choosing a trace from its menu or clicking its label hides it (check mark,
-// grey label, gone from the picture), and the second time shows it again.
+// Choosing a trace from its menu, clicking its label or pressing Space or
+// Enter on it hides it (check mark, grey label, gone from the picture), and
+// the second time shows it again.
 void TestPrincipal::menuYEtiquetaCoinciden()
 {
     QFETCH(int, traza);
-    QFETCH(bool, porEtiqueta);
+    QFETCH(QString, como);
     QFETCH(int, fila);
     auto* item = hijo<QAction>(kMenus[traza]);
     auto* etiqueta = hijo<QLabel>(kEtiquetas[traza]);
     QSignalSpy pintado(v.p, &VentanaPrincipal::pintado);
     const QPoint muestra(20, fila); // between grid lines
     for (bool visible : {false, true}) {
-        if (porEtiqueta)
+        if (como == "clic") {
             entrada::clic(etiqueta);
-        else
+        } else if (como == "menu") {
             item->trigger();
+        } else {
+            entrada::enfocar(etiqueta);
+            if (como == "espacio")
+                entrada::tecla(v.p, Qt::Key_Space, Qt::NoModifier, " ");
+            else
+                entrada::tecla(v.p, Qt::Key_Return, Qt::NoModifier, "\r");
+        }
         QCOMPARE(item->isChecked(), visible);
         QCOMPARE(colorDe(etiqueta), visible ? kColores[traza] : kGris);
         QCOMPARE(imagen().pixelColor(muestra) != QColor(Qt::black), visible);

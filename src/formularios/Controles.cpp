@@ -2,10 +2,12 @@
 #include "formularios/Controles.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -49,6 +51,27 @@ EtiquetaPulsable::EtiquetaPulsable(QWidget* parent) : QLabel(parent)
 {
     // The hot spot of the platform's hand is the raised fingertip.
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void EtiquetaPulsable::keyPressEvent(QKeyEvent* e)
+{
+    const bool pulsa = e->modifiers() == Qt::NoModifier &&
+                       (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter);
+    if (!pulsa) return QLabel::keyPressEvent(e);
+    e->accept();
+    emit clicked();
+}
+
+void EtiquetaPulsable::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    QStyleOptionFocusRect foco;
+    foco.initFrom(this);
+    foco.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &foco, &p, this);
 }
 
 void EtiquetaPulsable::mousePressEvent(QMouseEvent* e)

@@ -30,7 +30,8 @@ protected:
 };
 
 // A label that reports a click (button released over it), as the trace
-// labels beside the drawing area do.
+// labels beside the drawing area do. It takes the keyboard focus, shown by
+// the style's focus frame, where Space or Enter click it.
 class EtiquetaPulsable : public QLabel {
     Q_OBJECT
 public:
@@ -44,6 +45,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     // A double click is one click: its second press must not click again.
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     bool pulsado_ = false;
