@@ -252,14 +252,19 @@ void TestIdiomas::ventanasEnCadaIdioma_data()
     // text box's menu, and how the about text begins.
     QTest::addColumn<QStringList>("rotulos");
     fila("Spanish", "es",
-         QStringList{"Ver", "Proponer", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar", "Progama de ejercicio"});
+         QStringList{"Ver", "Proponer", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar",
+                     "Progama de ejercicio"});
     fila("Catalan", "ca",
-         QStringList{"Visualitza", "Proposa", "Laboratori de codis", "Ampliació: 100 %", "&Copia", "Programa d'exercici"});
+         QStringList{"Visualitza", "Proposa", "Laboratori de codis", "Ampliació: 100 %", "&Copia",
+                     "Programa d'exercici"});
     fila("Galician", "gl",
-         QStringList{"Ver", "Propor", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar", "Programa de exercicio"});
+         QStringList{"Ver", "Propor", "Laboratorio de códigos", "Ampliación: 100 %", "&Copiar",
+                     "Programa de exercicio"});
     fila("Basque", "eu",
-         QStringList{"Ikusi", "Proposatu", "Kode-laborategia", "Handiagotzea: % 100", "&Kopiatu", "Telefonian erabiltzen"});
-    fila("English", "en", QStringList{"View", "Propose", "Code laboratory", "Zoom: 100 %", "&Copy", "Practice program"});
+         QStringList{"Ikusi", "Proposatu", "Kode-laborategia", "Handiagotzea: % 100", "&Kopiatu",
+                     "Telefonian erabiltzen"});
+    fila("English", "en",
+         QStringList{"View", "Propose", "Code laboratory", "Zoom: 100 %", "&Copy", "Practice program"});
 }
 
 // Choosing a language relabels the open windows at once with its own
